@@ -1,0 +1,46 @@
+#pragma once
+// Private steps of the distribution mathematics, reachable by tests only.
+#include <cstdint>
+
+#include "platform/real.h"
+
+namespace tarvik::detail {
+
+Real NormalCdfSeries(Real x);
+Real NormalCdfContinuedFraction(Real x);
+Real LnGammaStirling(Real z, Real shift, Real w);
+
+Real ChiSquareUpperTailEven(Real df, Real x);
+Real ChiSquareUpperTailOdd(Real df, Real x);
+
+Real FUpperTailEvenNumerator(Real x, Real d1, Real d2);
+Real FUpperTailEvenDenominator(Real x, Real d1, Real d2);
+Real FUpperTailBothOdd(Real x, Real d1, Real d2);
+Real FOddCosineSeries(Real d2, Real theta);
+Real FOddSineSeries(Real d1, Real d2, Real theta);
+Real FUpperTailPaulson(Real x, Real d1, Real d2);
+Real ChiSquareLimitTail(Real df, Real y);
+Real ChiSquareLimitTailEven(Real df, Real y);
+Real ChiSquareLimitTailOdd(Real df, Real y);
+
+int SignOf(Real v);
+
+// The false-position search; the objective is FUpperTail(x, d1, d2) - target.
+struct FQuantileObjective {
+    Real target, d1, d2;
+    Real operator()(Real x) const;
+};
+Real RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
+                         Real& fHi, Real xTol, Real fTol, Real fDiffTol,
+                         int* finalStatus = nullptr, int* steps = nullptr);
+
+// True when df equals its nearest 64-bit integer exactly.
+bool IsWhole(Real df);
+
+// Safety bounds of the iterative methods (far above what the window needs).
+inline constexpr int kSeriesPassLimit = 1000000;
+inline constexpr int kRefinePassLimit = 1000;
+inline constexpr int kBracketPassLimit = 40000;
+inline constexpr int kFalsePositionPassLimit = 10000;
+
+}  // namespace tarvik::detail

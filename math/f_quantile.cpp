@@ -1,0 +1,129 @@
+// F quantile: closed-form start, bracket by doubling or halving, then false
+// position with the Illinois modification (Dowell & Jarratt 1971).
+#include <cmath>
+
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "platform/checked_math.h"
+
+namespace tarvik {
+
+using namespace checked;
+
+namespace {
+
+constexpr Real kXTol = 0.0003L;
+constexpr Real kFTol = 1e-20L;
+constexpr Real kFDiffTol = 1e-15L;
+
+enum RootStatus : int {
+    kSearching = -2,
+    kNoSignChange = -1,
+    kBracketNarrow = 0,
+    kValueTiny = 1,
+    kEndsEqual = 2,
+};
+
+// Later tests overwrite earlier ones: the lowest code that holds wins.
+void RootStopTest(int& status, Real xLo, Real xHi, Real fLo, Real fHi, Real f, Real xTol,
+                  Real fTol, Real fDiffTol) {
+    if (fDiffTol > std::fabs(fLo - fHi)) status = kEndsEqual;
+    if (fTol > std::fabs(f)) status = kValueTiny;
+    if (xTol > std::fabs(xLo - xHi)) status = kBracketNarrow;
+}
+
+}  // namespace
+
+namespace detail {
+
+int SignOf(Real v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+Real FQuantileObjective::operator()(Real x) const { return FUpperTail(x, d1, d2) - target; }
+
+Real RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
+                         Real& fHi, Real xTol, Real fTol, Real fDiffTol, int* finalStatus,
+                         int* steps) {
+    const int sLo = SignOf(fLo);  // fixed for the whole search
+    Real x = xLo, f = fLo;
+    int status = kSearching;
+    // f_hi = 0 counts as no sign change.
+    if (sLo * fHi >= 0) status = kNoSignChange;
+    RootStopTest(status, xLo, xHi, fLo, fHi, f, xTol, fTol, fDiffTol);
+    int pass = 0;
+    while (status == kSearching) {
+        if (pass == kFalsePositionPassLimit)
+            throw ENoConvergence("FQuantile", kFalsePositionPassLimit);
+        ++pass;
+        // Before the first step the newest value is f_lo, so the halving can
+        // already fire on the first step.
+        const int sPrev = SignOf(f);
+        x = Div(fLo * xHi - fHi * xLo, fLo - fHi);
+        f = objective(x);
+        if (sLo * f > 0) {
+            xLo = x;
+            fLo = f;
+            if (sPrev * f > 0) fHi = fHi / 2;
+        } else {
+            xHi = x;
+            fHi = f;
+            if (sPrev * f > 0) fLo = fLo / 2;
+        }
+        RootStopTest(status, xLo, xHi, fLo, fHi, f, xTol, fTol, fDiffTol);
+    }
+    if (finalStatus) *finalStatus = status;
+    if (steps) *steps = pass;
+    return x;
+}
+
+}  // namespace detail
+
+Real ChiSquareQuantileWilsonHilferty(Real df, Real q) {
+    const Real z = NormalQuantile(q);
+    const Real d = Div(0.222222222222222L, df);  // 2/9 to 15 decimals
+    Real e = z * Sqrt(d) + 1 - d;
+    // Floored: a tiny q with small df gives the start df * 1e-12, from which
+    // the bracketing doubles its way up.
+    if (!(e >= 0)) e = 0.0001L;
+    return df * e * e * e;
+}
+
+Real FQuantileStart(Real target, Real d1, Real d2) {
+    const Real m1 = d1 == 1 ? 2 : d1;
+    const Real m2 = d2 == 1 ? 2 : d2;
+    if (d2 > 100) return Div(ChiSquareQuantileWilsonHilferty(d1, 1 - target), d1);
+    // Normal-deviate form for small denominator df.
+    const Real z = NormalQuantile(1 - target);
+    const Real lambda = (z * z - 3) / 6;
+    const Real h = Div(2, Div(1, m2 - 1) + Div(1, m1 - 1));
+    const Real w = Div(z * Sqrt(h + lambda), h) -
+                   (Div(1, m1 - 1) - Div(1, m2 - 1)) *
+                       (lambda + 0.8333333333333333333L - Div(2, 3 * h));
+    Real r = Exp(2 * w);
+    if (d2 == 1) r = Mul(r, r);
+    if (d1 == 1 && d2 != 2 && target < 0.3L) r = r / 2;
+    return r;
+}
+
+Real FQuantile(Real target, Real d1, Real d2) {
+    const detail::FQuantileObjective objective{target, d1, d2};
+    Real xLo = FQuantileStart(target, d1, d2);
+    Real fLo = objective(xLo);
+    if (std::fabs(fLo) < kFTol) return xLo;
+    // The tail at the start is at least the target: the root lies above.
+    const bool up = fLo >= 0;
+    auto next = [up](Real x) { return up ? Mul(x, 2) : x / 2; };
+    Real xHi = next(xLo);
+    Real fHi = objective(xHi);
+    // Each new point is compared with the start value, so the bracket handed
+    // on is [start, first point past the root]. A negative target never
+    // changes sign: the doubling then ends by overflow, as it must.
+    for (int pass = 0; fLo * fHi > 0; ++pass) {
+        if (pass == detail::kBracketPassLimit)
+            throw ENoConvergence("FQuantile", detail::kBracketPassLimit);
+        xHi = next(xHi);
+        fHi = objective(xHi);
+    }
+    return detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, kXTol, kFTol, kFDiffTol);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,120 @@
+// Standard normal distribution: Phi, its upper tail and its inverse.
+#include <cmath>
+
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "platform/checked_math.h"
+
+namespace tarvik {
+
+using namespace checked;
+
+namespace {
+
+// sqrt(2 pi) at full Real precision, used by NormalCdf and the two private
+// steps of NormalCdfAccurate. NormalUpperTailFast and the chi-square sums use
+// the 13-digit literal 2.506628274631 instead; the two must not be merged.
+constexpr Real kSqrt2Pi = 2.50662827463100050242L;
+constexpr Real kSqrt2Pi13 = 2.506628274631L;
+
+// Abramowitz & Stegun 26.2.17, stored as doubles (the table of NormalCdf).
+constexpr double kCdfB[5] = {0.31938153, -0.356563782, 1.781477937, -1.821255978, 1.330274429};
+constexpr Real kCdfScale = 0.2316419L;
+
+// Odeh & Evans (1974), rational approximation of the normal quantile, as doubles.
+constexpr double kQuantileP[5] = {-0.322232431088, -1.0, -0.342242088547, -0.0204231210245,
+                                  -0.0000453642210148};
+constexpr double kQuantileQ[5] = {0.099348462606, 0.588581570495, 0.531103462366,
+                                  0.10353775285, 0.0038560700634};
+
+// The negative tail below the last band: a fixed tiny constant, not Phi(x).
+constexpr Real kFarTail = 7.6e-24L;
+
+}  // namespace
+
+Real NormalCdf(Real x) {
+    if (x == 0) return 0.5L;
+    const Real t = 1 / (1 + kCdfScale * std::fabs(x));
+    const Real p =
+        ((((Real(kCdfB[4]) * t + kCdfB[3]) * t + kCdfB[2]) * t + kCdfB[1]) * t + kCdfB[0]) * t;
+    const Real f = Exp(-Mul(x, x) / 2) * p / kSqrt2Pi;
+    return x > 0 ? 1 - f : f;
+}
+
+namespace detail {
+
+// Taylor series Phi(x) = 1/2 + phi(x) (x + x^3/3 + x^5/(3*5) + ...), summed
+// innermost first with a depth fixed from x; the depth lives in a byte.
+Real NormalCdfSeries(Real x) {
+    const int n = checked::ToByte(Trunc(10 * std::fabs(x) + 8));
+    const Real x2 = Mul(x, x);
+    Real s = x;
+    for (int i = n; i >= 1; --i) s = x + x2 * s / (2 * i + 1);
+    return Exp(-x2 * 0.5L) * s / kSqrt2Pi + 0.5L;
+}
+
+// Continued fraction for the normal tail (Laplace), evaluated bottom-up with a
+// fixed depth; the depth formulas differ on the two sides of 0 and must stay
+// in a byte. Through NormalCdfAccurate x is never 0 here.
+Real NormalCdfContinuedFraction(Real x) {
+    const Real x2 = Mul(x, x);
+    const Real depth = x >= 0 ? Div(85, x) - 12 + Div(255, x2) : 2 - Div(52, x) + Div(345, x2);
+    const int n = checked::ToByte(Trunc(depth));
+    Real e = x2;
+    for (int i = n; i >= 1; --i) {
+        const long long fourI = 4LL * i;
+        const long long pairProduct = (2LL * i) * (2LL * i + 1);
+        e = x2 + fourI - 1 - Div(pairProduct, e);
+    }
+    const Real c = Exp(-x2 * 0.5L) * (Div(1, e) - 1) / (kSqrt2Pi * x);
+    return x >= 0 ? c + 1 : c;
+}
+
+}  // namespace detail
+
+Real NormalCdfAccurate(Real x) {
+    if (x == 0) return 0.5L;
+    const std::int64_t t = Trunc(100 * x);
+    if (t >= -999 && t <= -150) return detail::NormalCdfContinuedFraction(x);
+    if (t >= -149 && t <= 300) return detail::NormalCdfSeries(x);
+    if (t >= 301 && t <= 1000) return detail::NormalCdfContinuedFraction(x);
+    return x >= 0 ? 1 : kFarTail;
+}
+
+Real NormalUpperTail(Real x) {
+    // Beyond 2 the tail is computed directly, never as a difference from 1.
+    if (x >= 2) return NormalCdfAccurate(-x);
+    return 1 - NormalCdfAccurate(x);
+}
+
+Real NormalUpperTailFast(Real x) {
+    const bool negative = x < 0;
+    const Real a = std::fabs(x);
+    // Each stage is rounded to double, as the approximation was published for.
+    const double t = ToDouble(1 / (1 + kCdfScale * a));
+    const double p = ToDouble(
+        ((((1.330274429L * t - 1.821255978L) * t + 1.781477937L) * t - 0.356563782L) * t +
+         0.31938153L) *
+        t);
+    double d = ToDouble(Exp(-Mul(a, a) / 2) * p / kSqrt2Pi13);
+    if (negative) d = ToDouble(1 - Real(d));
+    return d;
+}
+
+Real NormalQuantile(Real p) {
+    // The comparison is made in Reals: a double constant would round to 1 and
+    // cap NormalQuantile(0.9999999999999999) at 8 instead of about 8.222.
+    if (!(p <= 0.9999999999999999L)) return 8;
+    const double q = ToDouble(p > 0.5L ? 1 - p : p);
+    const double y = ToDouble(Sqrt(-Ln(Real(q) * Real(q))));
+    const Real num =
+        kQuantileP[0] +
+        y * (kQuantileP[1] + y * (kQuantileP[2] + y * (kQuantileP[3] + y * Real(kQuantileP[4]))));
+    const Real den =
+        kQuantileQ[0] +
+        y * (kQuantileQ[1] + y * (kQuantileQ[2] + y * (kQuantileQ[3] + y * Real(kQuantileQ[4]))));
+    const double z = ToDouble(y + Div(num, den));
+    return p > 0.5L ? z : -z;
+}
+
+}  // namespace tarvik

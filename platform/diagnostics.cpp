@@ -1,0 +1,58 @@
+#include "platform/diagnostics.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/errors.h"
+
+namespace tarvik {
+
+namespace {
+constexpr int kFileNotOpenForOutput = 105;
+}
+
+void WriteDiagnosticLine(const std::string& text) {
+    // Checked before writing anything: a closed descriptor must not leave
+    // half a line behind, and EBADF from write() alone would not say
+    // whether some bytes went out.
+    if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) throw EInOutError(kFileNotOpenForOutput);
+    // Anything buffered by the C library's stdout goes first, so lines keep
+    // their order with other output of the process.
+    std::fflush(stdout);
+    const std::string line = text + "\n";
+    std::size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) throw EInOutError(kFileNotOpenForOutput);
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::string FormatScientific23(Real x) {
+    // printf gives "-1.00000000000000e+00"; the runtime pads the exponent to
+    // four digits and writes a blank where a positive number has no sign.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", x);
+    std::string s = buf;
+    const auto e = s.find('e');
+    if (e == std::string::npos) return s;  // inf/nan never reach here
+    std::string mantissa = s.substr(0, e);
+    const char expSign = s[e + 1];
+    const int expValue = std::atoi(s.c_str() + e + 2);
+    char expBuf[16];
+    std::snprintf(expBuf, sizeof expBuf, "E%c%04d", expSign, expValue);
+    if (mantissa[0] != '-') mantissa = " " + mantissa;
+    return mantissa + expBuf;
+}
+
+std::string FormatFixedWidth(Real x, int width, int decimals) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%*.*Lf", width, decimals, x);
+    return buf;
+}
+
+}  // namespace tarvik

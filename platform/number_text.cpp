@@ -1,0 +1,176 @@
+#include "platform/number_text.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/errors.h"
+
+namespace tarvik {
+
+FormatSettings& CurrentFormatSettings() {
+    static FormatSettings settings;
+    return settings;
+}
+
+namespace {
+
+constexpr int kFixedSignificant = 18;
+constexpr int kGeneralSignificant = 15;
+
+std::string WithSeparator(std::string s, char decimal) {
+    for (char& ch : s)
+        if (ch == '.') ch = decimal;
+    return s;
+}
+
+// Decimal exponent of |v| after rounding to `digits` significant digits.
+int DecimalExponent(Real v, int digits) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, std::fabs(v));
+    const char* e = std::strchr(buf, 'e');
+    return e ? std::atoi(e + 1) : 0;
+}
+
+bool IsNegativeZeroText(const std::string& s) {
+    if (s.empty() || s[0] != '-') return false;
+    for (std::size_t i = 1; i < s.size(); ++i)
+        if (s[i] != '0' && s[i] != '.') return false;
+    return true;
+}
+
+}  // namespace
+
+std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
+    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (v != 0) {
+        const int exponent = DecimalExponent(v, kFixedSignificant);
+        // Too many digits before the point: the runtime falls back to the
+        // general scientific text.
+        if (exponent >= kFixedSignificant) return FormatGeneral(v, fs);
+        // Only 18 significant digits carry: the digits past them are zeros.
+        // Built from the decimal digits, since a Real cannot hold the
+        // rounded decimal exactly.
+        if (exponent + 1 + decimals > kFixedSignificant) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.*Le", kFixedSignificant - 1, std::fabs(v));
+            std::string digits;
+            for (const char* c = buf; *c && *c != 'e'; ++c)
+                if (std::isdigit(static_cast<unsigned char>(*c))) digits += *c;
+            const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
+            std::string frac = digits.substr(intDigits);
+            frac.resize(static_cast<std::size_t>(decimals), '0');
+            std::string s = v < 0 ? "-" : "";
+            s.append(digits, 0, intDigits);
+            if (decimals > 0) {
+                s += fs.DecimalSeparator;
+                s += frac;
+            }
+            return s;
+        }
+    }
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+    std::string s = buf;
+    // 1 - cdf can be -2e-16: a probability is never shown as "-0.000000".
+    if (IsNegativeZeroText(s)) s.erase(0, 1);
+    return WithSeparator(s, fs.DecimalSeparator);
+}
+
+std::string FormatGeneral(Real v, const FormatSettings& fs) {
+    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (v == 0) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", kGeneralSignificant - 1, v);
+    std::string s = buf;
+    const auto ePos = s.find('e');
+    const int exp10 = std::atoi(s.c_str() + ePos + 1);
+    std::string digits;
+    for (std::size_t i = 0; i < ePos; ++i)
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i];
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on chains of
+    // string concatenation here.
+    std::string out;
+    if (v < 0) out += '-';
+    // Positional unless the exponent is too large or the value below 1e-5.
+    if (exp10 >= kGeneralSignificant || exp10 < -5) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += fs.DecimalSeparator;
+            out.append(digits, 1, std::string::npos);
+        }
+        out += 'E';
+        if (exp10 < 0) out += '-';
+        out += std::to_string(std::abs(exp10));
+        return out;
+    }
+    if (exp10 < 0) {
+        out += '0';
+        out += fs.DecimalSeparator;
+        out.append(static_cast<std::size_t>(-exp10 - 1), '0');
+        out += digits;
+        return out;
+    }
+    const std::size_t intDigits = static_cast<std::size_t>(exp10) + 1;
+    if (digits.size() <= intDigits) {
+        out += digits;
+        out.append(intDigits - digits.size(), '0');
+    } else {
+        out.append(digits, 0, intDigits);
+        out += fs.DecimalSeparator;
+        out.append(digits, intDigits, std::string::npos);
+    }
+    return out;
+}
+
+bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& fs) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    std::string c;  // canonical text for strtold, always with '.'
+    if (i < n && (text[i] == '+' || text[i] == '-')) c += text[i++];
+    bool anyDigit = false, separator = false;
+    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        c += text[i++];
+        anyDigit = true;
+    }
+    if (i < n && text[i] == fs.DecimalSeparator) {
+        separator = true;
+        ++i;
+        c += '.';
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            c += text[i++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit && !separator) return false;
+    if (!anyDigit) c += '0';  // a lone separator reads as 0
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        std::string exp;
+        if (i < n && (text[i] == '+' || text[i] == '-')) exp += text[i++];
+        std::string expDigits;
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) expDigits += text[i++];
+        // "1e" and "1e-" read as 1: missing exponent digits mean 0.
+        if (!expDigits.empty()) c += "e" + exp + expDigits;
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) return false;
+    errno = 0;
+    const Real v = std::strtold(c.c_str(), nullptr);
+    if (!std::isfinite(v)) return false;  // beyond the Real range
+    value = v;
+    return true;
+}
+
+Real TextToReal(const std::string& text, const FormatSettings& fs) {
+    Real v = 0;
+    if (!TryTextToReal(text, v, fs)) throw EConvertError(text);
+    return v;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,29 @@
+#pragma once
+// Number texts of the window's fields: the fixed and general formats and the
+// text-to-number conversion, all with the locale's decimal separator.
+#include <string>
+
+#include "platform/format_settings.h"
+#include "platform/real.h"
+
+namespace tarvik {
+
+// Fixed point, `decimals` digits, nearest, at most 18 significant digits, a
+// leading "-" for negatives; a value that rounds to zero never shows "-".
+std::string FormatFixed(Real v, int decimals = 6,
+                        const FormatSettings& fs = CurrentFormatSettings());
+
+// Shortest text of at most 15 significant digits without trailing zeros;
+// scientific ("1E-6", "1.5E20") for very small or large magnitudes.
+std::string FormatGeneral(Real v, const FormatSettings& fs = CurrentFormatSettings());
+
+// Reads blanks, optional sign, digits with an optional decimal separator (at
+// least one of the two), an optional exponent whose digits may be missing,
+// blanks. Returns false on any other text or a value beyond the Real range.
+bool TryTextToReal(const std::string& text, Real& value,
+                   const FormatSettings& fs = CurrentFormatSettings());
+
+// As TryTextToReal, but throws EConvertError with the text.
+Real TextToReal(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
+
+}  // namespace tarvik

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "platform/errors.h"
+#include "tests/support/expect_fault.h"
+#include "tests/support/stdout_capture.h"
+
+namespace tarvik {
+namespace {
+
+TEST(ChiSquareQuantile, KnownPoints) {
+    struct Case {
+        Real df, p, x, tol;
+        const char* why;
+    } cases[] = {
+        {1, 0.1L, 0.01579077409L, 1e-11L, "small-p inversion, df 1"},
+        {2, 0.005L, 0.01002508365L, 1e-11L, "small-p inversion, df 2"},
+        {3, 0.00005L, 0.003283870369L, 1e-12L, "small-p inversion, df 3"},
+        {1, 0.15L, 0.03576578L, 1e-8L, "threshold itself: F route"},
+        {2, 0.01L, 0.02010067L, 1e-8L, "threshold itself: F route"},
+        {3, 0.0001L, 0.005214832L, 1e-9L, "threshold itself: F route"},
+        {300, 0.99989L, 399.042L, 1e-3L, "just below the high-p threshold"},
+        {300, 0.9999L, 399.756L, 1e-3L, "refined too (the F start alone is 406.5)"},
+        {5, 0.95L, 11.07050L, 1e-5L, ""},
+        {10, 0.01L, 2.558212L, 1e-6L, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(double(ChiSquareQuantile(c.df, c.p)), double(c.x), double(c.tol)) << c.why;
+    EXPECT_EQ(ChiSquareQuantile(1, 0.1L), ChiSquareQuantileSmallDf(1, 0.1L));
+    EXPECT_NE(ChiSquareQuantile(4, 0.0001L), ChiSquareQuantileSmallDf(4, 0.0001L));
+}
+
+TEST(ChiSquareQuantile, HighTailAtLargestDfIsRefined) {
+    // Across the whole stretch where the F start is off, the result inverts
+    // the cdf (the p grid includes the spots that broke the F-started step).
+    for (Real p : {0.9999L, 0.99995L, 0.99998L, 0.999982L, 0.999993L, 0.999999L}) {
+        const Real x = ChiSquareQuantile(300, p);
+        EXPECT_NEAR(double(ChiSquareCdf(300, x)), double(p), 1e-12) << double(p);
+    }
+}
+
+TEST(ChiSquareQuantile, SmallDfDiagnosticLine) {
+    // Far above the window's thresholds the inversion gives up and says so.
+    {
+        test::StdoutCapture capture;
+        // df 20, p 0.5: x0 = 2 (0.5 Gamma(11))^0.1 = 8.45 and A1 x0 = 3.8.
+        const Real x0 = ChiSquareQuantileSmallDf(20, 0.5L);
+        EXPECT_EQ(capture.Text(), " xsmall5   0.5000\n");
+        EXPECT_GT(x0, 0);
+    }
+    test::StdoutClosed closed;
+    TARVIK_EXPECT_FAULT(EInOutError, "I/O error 105", ChiSquareQuantileSmallDf(20, 0.5L));
+}
+
+TEST(ChiSquareQuantile, RefineKeepsThePreviousValueOnANegativeStep) {
+    // From a start far above the root the first step overshoots below zero.
+    const Real start = 40;
+    const Real x = ChiSquareQuantileRefine(1, 0.01L, start, 1e-6L);
+    EXPECT_GT(x, 0);
+}
+
+TEST(ChiSquareQuantile, NonWholeDfUsesTheSeries) {
+    const Real x = ChiSquareQuantileRefine(2.5L, 0.5L, 1.8L, 1e-10L);
+    EXPECT_NEAR(double(ChiSquareCdf(2.5L, x)), 0.5, 1e-9);
+}
+
+}  // namespace
+}  // namespace tarvik

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "platform/errors.h"
+#include "tests/support/expect_fault.h"
+
+namespace tarvik {
+namespace {
+
+// Phi at a few points, to 20 digits (independent tabulation).
+constexpr Real kPhiMinus2 = 0.02275013194817920720L;
+constexpr Real kPhi1 = 0.84134474606854293024L;
+constexpr Real kUpper5 = 2.8665157187919391167e-7L;
+
+TEST(Normal, ExactHalfAtZero) {
+    EXPECT_EQ(NormalCdf(0), 0.5L);
+    EXPECT_EQ(NormalCdfAccurate(0), 0.5L);
+    EXPECT_EQ(NormalUpperTail(0), 0.5L);
+    // The fast tail has no special case at 0: its polynomial is 7e-10 short.
+    EXPECT_NEAR(double(NormalUpperTailFast(0)), 0.4999999995, 1e-9);
+    EXPECT_NE(NormalUpperTailFast(0), 0.5L);
+}
+
+TEST(Normal, AccurateVersusApproximations) {
+    struct Case {
+        Real x, phi, accurateTol, approxTol;
+    } cases[] = {
+        {1, kPhi1, 1e-15L, 1e-7L},
+        {-2, kPhiMinus2, 1e-16L, 1e-7L},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(double(NormalCdfAccurate(c.x)), double(c.phi), double(c.accurateTol));
+        EXPECT_NEAR(double(NormalCdf(c.x)), double(c.phi), double(c.approxTol));
+        EXPECT_NEAR(double(1 - NormalUpperTailFast(c.x)), double(c.phi), double(c.approxTol));
+    }
+    // The direct tail beyond 2 keeps its relative accuracy.
+    EXPECT_NEAR(double(NormalUpperTail(5) / kUpper5), 1.0, 1e-13);
+}
+
+TEST(Normal, BandEdgesOfTheAccurateSelector) {
+    // t = Trunc(100 x) picks the method; each pair straddles an edge.
+    EXPECT_EQ(NormalCdfAccurate(-1.5L), detail::NormalCdfContinuedFraction(-1.5L));   // t -150
+    EXPECT_EQ(NormalCdfAccurate(-1.495L), detail::NormalCdfSeries(-1.495L));          // t -149
+    EXPECT_EQ(NormalCdfAccurate(3.005L), detail::NormalCdfSeries(3.005L));            // t 300
+    EXPECT_EQ(NormalCdfAccurate(3.01L), detail::NormalCdfContinuedFraction(3.01L));   // t 301
+    EXPECT_EQ(NormalCdfAccurate(10.005L), detail::NormalCdfContinuedFraction(10.005L));  // t 1000
+    EXPECT_EQ(NormalCdfAccurate(10.01L), 1);                                          // t 1001
+    EXPECT_EQ(NormalCdfAccurate(-10), 7.6e-24L);                                      // t -1000
+    EXPECT_EQ(NormalUpperTail(10), 7.6e-24L);
+    EXPECT_EQ(NormalUpperTail(2), NormalCdfAccurate(-2));
+    // Both methods agree where they meet.
+    EXPECT_NEAR(double(detail::NormalCdfSeries(-1.5L)),
+                double(detail::NormalCdfContinuedFraction(-1.5L)), 1e-15);
+}
+
+TEST(Normal, PrivateDepthsLiveInAByte) {
+    // Outside the selector's bands the depth leaves 0..255.
+    TARVIK_EXPECT_FAULT(ERangeError, "Range check error", detail::NormalCdfSeries(25));
+    TARVIK_EXPECT_FAULT(ERangeError, "Range check error",
+                        detail::NormalCdfContinuedFraction(0.3L));
+    TARVIK_EXPECT_FAULT(EInvalidOp, "Invalid floating point operation", NormalCdfAccurate(1e17L));
+}
+
+TEST(Normal, Quantile) {
+    struct Case {
+        Real p, z, tol;
+        const char* why;
+    } cases[] = {
+        {1, 8, 0, "above the constant: capped"},
+        {1.5L, 8, 0, "above 1: capped"},
+        {0.9999999999999999L, 8.222, 0.001, "the Real constant lets it through"},
+        {0.5L, -1.5e-8L, 1e-9L, "the approximation is not exactly 0 at the median"},
+        {0.025L, -1.95996L, 2e-5L, "lower tail"},
+        {0.975L, 1.95996L, 2e-5L, "upper tail"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(double(NormalQuantile(c.p)), double(c.z), double(c.tol)) << c.why;
+    TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", NormalQuantile(0));
+    // A negative p is not refused: q = p and the result is -z.
+    EXPECT_NEAR(double(NormalQuantile(-0.025L)), -1.95996, 2e-5);
+}
+
+}  // namespace
+}  // namespace tarvik

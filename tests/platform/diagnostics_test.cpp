@@ -1,0 +1,55 @@
+#include "platform/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "tests/support/stdout_capture.h"
+
+namespace tarvik {
+namespace {
+
+TEST(Diagnostics, ScientificNotationOfWidth23) {
+    struct Case {
+        Real x;
+        const char* text;
+    } cases[] = {
+        {-1, "-1.00000000000000E+0000"},
+        {1, " 1.00000000000000E+0000"},
+        {-0.5L, "-5.00000000000000E-0001"},
+        {-123456.789L, "-1.23456789000000E+0005"},
+        {-2.5e-300L, "-2.50000000000000E-0300"},
+        {-1e4000L, "-1.00000000000000E+4000"},  // only the extended range holds it
+    };
+    for (const auto& c : cases) {
+        const std::string s = FormatScientific23(c.x);
+        EXPECT_EQ(s, c.text);
+        EXPECT_EQ(s.size(), 23u);
+    }
+}
+
+TEST(Diagnostics, FixedWidthRightAligned) {
+    EXPECT_EQ(FormatFixedWidth(0.5L, 8, 4), "  0.5000");
+    EXPECT_EQ(FormatFixedWidth(0.00005L, 8, 4), "  0.0001");  // nearest; 5e-5 is just above the half
+    EXPECT_EQ(FormatFixedWidth(123456.0L, 8, 4), "123456.0000");  // wider than the field: not cut
+}
+
+TEST(Diagnostics, LineReachesStandardOutput) {
+    test::StdoutCapture capture;
+    WriteDiagnosticLine("maka am incgamma1");
+    WriteDiagnosticLine("***-1.00000000000000E+0000");
+    EXPECT_EQ(capture.Text(), "maka am incgamma1\n***-1.00000000000000E+0000\n");
+}
+
+TEST(Diagnostics, ClosedStandardOutputRaisesIoError105) {
+    test::StdoutClosed closed;
+    try {
+        WriteDiagnosticLine("maka am incgamma1");
+        FAIL() << "no exception";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.ErrorCode(), 105);
+        EXPECT_STREQ(e.what(), "I/O error 105");
+    }
+}
+
+}  // namespace
+}  // namespace tarvik
