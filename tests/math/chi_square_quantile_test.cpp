@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "math/detail.h"
@@ -42,6 +43,18 @@ TEST(ChiSquareQuantile, HighTailAtLargestDfIsRefined) {
     }
 }
 
+TEST(ChiSquareQuantile, HighTailAtLargestDfConvergesEverywhere) {
+    // Every p of the six-decimal grid's stretch [0.9999, 0.999999] in steps
+    // of 1e-8: the refinement converges and gives back p.
+    Real worst = 0;
+    for (int i = 0; i <= 9899; ++i) {
+        const Real p = 0.9999L + i * 1e-8L;
+        const Real x = ChiSquareQuantile(300, p);
+        worst = std::max(worst, std::fabs(ChiSquareCdf(300, x) - p));
+    }
+    EXPECT_LT(double(worst), 1e-12);
+}
+
 TEST(ChiSquareQuantile, SmallDfDiagnosticLine) {
     // Far above the window's thresholds the inversion gives up and says so.
     {
@@ -56,10 +69,9 @@ TEST(ChiSquareQuantile, SmallDfDiagnosticLine) {
 }
 
 TEST(ChiSquareQuantile, RefineKeepsThePreviousValueOnANegativeStep) {
-    // From a start far above the root the first step overshoots below zero.
-    const Real start = 40;
-    const Real x = ChiSquareQuantileRefine(1, 0.01L, start, 1e-6L);
-    EXPECT_GT(x, 0);
+    // From starts far above the root (0.000157) the first step overshoots
+    // below zero, and the value before the step comes back.
+    for (Real start : {40.0L, 5.0L, 1.0L}) EXPECT_EQ(ChiSquareQuantileRefine(1, 0.01L, start, 1e-6L), start);
 }
 
 TEST(ChiSquareQuantile, NonWholeDfUsesTheSeries) {
