@@ -1,0 +1,63 @@
+#pragma once
+// The application object: title, the one place where exceptions leaving our
+// handlers are shown, the standard beep, and start-up settings.
+#include <QApplication>
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace tarvik {
+
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+
+    // Modal message box with the error icon, Title() as caption and the
+    // message (full stop rule applied). Tests install a sink instead of the
+    // modal loop; the sink receives caption and text.
+    void ShowException(const std::exception& e);
+    std::function<void(const QString& caption, const QString& text)> MessageSink;
+
+private:
+    QString title_;
+};
+
+// The running application object, or nullptr.
+TApplication* Application();
+
+// The message as the box shows it: a full stop is appended when the last
+// character sorts after the full stop (a letter or a digit does).
+QString MessageWithFullStop(const QString& message);
+
+// The standard beep; counted, so tests can observe it.
+void Beep();
+int BeepCount();
+
+// Runs a handler of ours; an exception that leaves it is shown by the
+// application object and goes no further (never through a Qt frame).
+void ReportException(const std::exception& e);
+template <typename F>
+void Guarded(F&& f) noexcept {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        ReportException(e);
+    } catch (...) {
+        ReportException(std::runtime_error("Unknown exception"));
+    }
+}
+
+// Whether arrows are painted through the style (the visual-styles path) or
+// in the classic way; decided once at start-up (TARVIK_CLASSIC_LOOK=1 turns
+// the styles path off). Tests may switch it.
+bool VisualStylesActive();
+void SetVisualStylesActive(bool on);
+
+// Reads the locale's separators into the current format settings.
+void LoadFormatSettingsFromLocale();
+
+}  // namespace tarvik

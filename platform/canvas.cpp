@@ -1,0 +1,97 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+
+namespace tarvik {
+
+QPen TCanvas::MakePen() const {
+    QPen pen(ToQColor(penColor_));
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    if (brushStyle_ == TBrushStyle::bsSolid)
+        p_.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), ToQColor(brushColor_));
+    // The one-pixel outline lies on the outermost rows and columns.
+    p_.setPen(MakePen());
+    p_.setBrush(Qt::NoBrush);
+    p_.drawRect(QRect(QPoint(left, top), QPoint(right - 2, bottom - 2)));
+    p_.restore();
+}
+
+void TCanvas::FillRect(const QRect& r) {
+    if (brushStyle_ == TBrushStyle::bsSolid) p_.fillRect(r, ToQColor(brushColor_));
+}
+
+void TCanvas::LineTo(int x, int y) {
+    p_.save();
+    p_.setPen(MakePen());
+    p_.drawLine(penPos_, QPoint(x, y));
+    p_.restore();
+    penPos_ = QPoint(x, y);
+}
+
+void TCanvas::Polygon(const std::vector<QPoint>& points) {
+    p_.save();
+    p_.setPen(MakePen());
+    if (brushStyle_ == TBrushStyle::bsSolid)
+        p_.setBrush(ToQColor(brushColor_));
+    else
+        p_.setBrush(Qt::NoBrush);
+    p_.drawPolygon(points.data(), int(points.size()));
+    p_.restore();
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    p_.save();
+    p_.setPen(ToQColor(fontColor_));
+    const QFontMetrics fm(p_.font());
+    p_.drawText(QPoint(x, y + fm.ascent()), text);
+    p_.restore();
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(p_.font()).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const { return QFontMetrics(p_.font()).height(); }
+
+QRect TCanvas::DrawButtonFrame(const QRect& r, bool pressed, bool flat) {
+    const QColor face(0xF0, 0xF0, 0xF0), light(Qt::white), shadow(0xA0, 0xA0, 0xA0),
+        dark(0x69, 0x69, 0x69);
+    p_.save();
+    p_.fillRect(r, face);
+    if (!flat) {
+        const QColor tl1 = pressed ? dark : light, br1 = pressed ? light : dark;
+        const QColor tl2 = pressed ? shadow : face, br2 = pressed ? face : shadow;
+        auto bevel = [&](const QRect& q, const QColor& tl, const QColor& br) {
+            p_.setPen(tl);
+            p_.drawLine(q.topLeft(), q.topRight());
+            p_.drawLine(q.topLeft(), q.bottomLeft());
+            p_.setPen(br);
+            p_.drawLine(q.bottomLeft(), q.bottomRight());
+            p_.drawLine(q.topRight(), q.bottomRight());
+        };
+        bevel(r, tl1, br1);
+        bevel(r.adjusted(1, 1, -1, -1), tl2, br2);
+    }
+    p_.restore();
+    return r.adjusted(2, 2, -2, -2);
+}
+
+void TCanvas::DrawTransparent(int x, int y, const QImage& image, TColor transparent) {
+    QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ToQColor(transparent).rgb();
+    for (int row = 0; row < img.height(); ++row)
+        for (int col = 0; col < img.width(); ++col)
+            if ((img.pixel(col, row) & 0xFFFFFF) == (key & 0xFFFFFF)) img.setPixel(col, row, 0);
+    p_.drawImage(x, y, img);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,99 @@
+#pragma once
+// Thin base classes standing in for the form framework's controls. Every
+// Qt entry point of ours (events, signals) runs inside Guarded(): no
+// exception ever unwinds through a Qt frame.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+
+namespace tarvik {
+
+class TWinControl : public QWidget {
+public:
+    explicit TWinControl(QWidget* parent = nullptr);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
+    // Visible, enabled and able to hold the keyboard focus.
+    bool CanFocus() const;
+    void Invalidate() { update(); }
+
+private:
+    bool tabStop_ = true;
+};
+
+class TPanel : public TWinControl {
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& c) { caption_ = c; }
+
+private:
+    QString caption_;
+};
+
+// The edit pipeline of the framework: key-down hook, then for a character the
+// key-press hook (which may replace or drop it), then insertion; key-up last.
+// Characters are passed as QChar; the null character drops a key.
+class TCustomMaskEdit : public QLineEdit {
+public:
+    explicit TCustomMaskEdit(QWidget* parent = nullptr);
+
+    std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)> OnKeyDown;
+    std::function<void(QObject* sender, QChar& key)> OnKeyPress;
+    std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)> OnKeyUp;
+    std::function<void(QObject* sender)> OnEnter;
+    std::function<void(QObject* sender)> OnExit;
+
+    // Caret position, 0-based: the start of the selection when text is selected.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelection(int start, int length);
+    // Repaints at once (the framework's Repaint).
+    void RepaintNow() { repaint(); }
+
+protected:
+    // Hooks of the pipeline, all called inside the guard.
+    virtual void KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent* event);
+    virtual void KeyPress(QChar& key);
+    virtual void KeyUp(int& key, Qt::KeyboardModifiers shift);
+    virtual void DoEnter(QFocusEvent* event);
+    virtual void DoExit(QFocusEvent* event);
+    // Paste and cut as the keyboard asks for them; the default does them.
+    virtual void DoPaste() { paste(); }
+    virtual void DoCut() { cut(); }
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void HandleKey(QKeyEvent* event);
+};
+
+// A push button without a window of its own: down state and click handling
+// are ours (no Qt click signal), so clicks run inside our guard.
+class TSpeedButton : public QAbstractButton {
+public:
+    explicit TSpeedButton(QWidget* parent = nullptr);
+    std::function<void(QObject* sender)> OnClick;
+    std::function<void(QObject* sender, Qt::MouseButton button)> OnMouseDown;
+    // Runs OnClick; exceptions propagate to the caller.
+    void Click();
+    // The pointer button is held after a press on the button.
+    bool Held() const { return held_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    // Extension points inside the guard.
+    virtual void MouseDown(Qt::MouseButton button, const QPoint& pos);
+    virtual void MouseUp(Qt::MouseButton button, const QPoint& pos);
+
+private:
+    bool held_ = false;
+};
+
+}  // namespace tarvik

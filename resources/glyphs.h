@@ -1,0 +1,13 @@
+#pragma once
+// The arrow glyph bitmaps "ADVSPINUP" and "ADVSPINDOWN": 9 x 6 pixels in the
+// standard 16-colour palette, olive background (painted transparent), black
+// arrow. Names do not depend on case.
+#include <QImage>
+#include <QString>
+
+namespace tarvik {
+
+// An empty image for an unknown name.
+QImage LoadGlyph(const QString& name);
+
+}  // namespace tarvik

@@ -1,0 +1,29 @@
+#pragma once
+// Shared helpers of the widget tests.
+#include <QApplication>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "platform/format_settings.h"
+
+namespace tarvik::test {
+
+// (caption, text) of every message box shown since the process started.
+std::vector<std::pair<QString, QString>>& ShownMessages();
+
+// Replaces the locale separators for one scope.
+class ScopedFormatSettings {
+public:
+    explicit ScopedFormatSettings(const FormatSettings& fs) : saved_(CurrentFormatSettings()) {
+        CurrentFormatSettings() = fs;
+    }
+    ~ScopedFormatSettings() { CurrentFormatSettings() = saved_; }
+
+private:
+    FormatSettings saved_;
+};
+
+inline const FormatSettings kUnitedStates{'.', ',', '/', ':'};
+
+}  // namespace tarvik::test
