@@ -7,7 +7,9 @@ namespace tarvik {
 QPen TCanvas::MakePen() const {
     QPen pen(ToQColor(penColor_));
     pen.setWidth(penWidth_);
-    pen.setCapStyle(Qt::FlatCap);
+    // A square cap makes a one-pixel line cover both of its end pixels, as
+    // the platform's lines and outlines do.
+    pen.setCapStyle(penWidth_ <= 1 ? Qt::SquareCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
@@ -38,13 +40,19 @@ void TCanvas::LineTo(int x, int y) {
 }
 
 void TCanvas::Polygon(const std::vector<QPoint>& points) {
+    if (points.empty()) return;
     p_.save();
-    p_.setPen(MakePen());
-    if (brushStyle_ == TBrushStyle::bsSolid)
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    if (brushStyle_ == TBrushStyle::bsSolid) {
+        p_.setPen(Qt::NoPen);
         p_.setBrush(ToQColor(brushColor_));
-    else
-        p_.setBrush(Qt::NoBrush);
-    p_.drawPolygon(points.data(), int(points.size()));
+        p_.drawPolygon(points.data(), int(points.size()));
+    }
+    // The outline edge by edge: every corner pixel is part of it (the
+    // polygon outline alone leaves out the right and bottom corners).
+    p_.setPen(MakePen());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        p_.drawLine(points[i], points[(i + 1) % points.size()]);
     p_.restore();
 }
 

@@ -1,0 +1,122 @@
+#include "chart/chart.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "platform/application.h"
+#include "platform/canvas.h"
+
+namespace tarvik {
+
+namespace {
+
+class FontTextMetrics : public TextMetrics {
+public:
+    explicit FontTextMetrics(const QFont& font) : fm_(font) {}
+    int TextWidth(const QString& text) const override { return fm_.horizontalAdvance(text); }
+    int FontHeight() const override { return fm_.height(); }
+
+private:
+    QFontMetrics fm_;
+};
+
+QPen PenOf(const TChartPen& p) {
+    QPen pen(ToQColor(p.Color));
+    pen.setWidth(p.Width);
+    pen.setStyle(p.Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+}  // namespace
+
+TChart::TChart(QWidget* parent) : TPanel(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void TChart::ClearSeries(int index) {
+    Series(index)->Clear();
+    update();
+}
+
+void TChart::AddXY(int index, double x, double y, TColor color) {
+    Series(index)->AddXY(x, y, color);
+    update();
+}
+
+QFont TChart::LabelsFont() const {
+    const TChartAxis& axis = model_.BottomAxis;
+    QFont font(axis.LabelsFontName);
+    // Where the named face is missing the platform's sans-serif stands in.
+    if (!QFontDatabase::families().contains(axis.LabelsFontName)) font = QFont("DejaVu Sans");
+    font.setStyleHint(QFont::SansSerif);
+    // 8 points at 96 pixels per inch.
+    font.setPixelSize(axis.LabelsFontPoints * 96 / 72);
+    return font;
+}
+
+ChartLayout TChart::Layout() const {
+    return ComputeChartLayout(model_, width(), height(), FontTextMetrics(LabelsFont()));
+}
+
+void TChart::paintEvent(QPaintEvent*) {
+    Guarded([this] {
+        const ChartLayout layout = Layout();
+        StoreWorkingValues(model_.LeftAxis, layout.left);
+        StoreWorkingValues(model_.BottomAxis, layout.bottom);
+
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        TCanvas canvas(painter);
+        canvas.SetFont(LabelsFont());
+
+        // Background.
+        if (layout.background.empty()) {
+            painter.fillRect(rect(), ToQColor(model_.Color));
+        } else {
+            for (const GradientBand& band : layout.background)
+                painter.fillRect(QRect(0, band.top, width(), band.bottom - band.top), ToQColor(band.color));
+        }
+
+        // Back wall: a frame over the plot rectangle, both ends inclusive.
+        const QRect& plot = layout.plot;
+        canvas.SetPenColor(model_.BackWall.Pen.Color);
+        canvas.SetBrushColor(model_.BackWall.BrushColor);
+        canvas.SetBrushStyle(model_.BackWall.BrushClear ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
+        canvas.Rectangle(plot.left(), plot.top(), plot.right() + 1, plot.bottom() + 1);
+
+        // Axes: grid, line, ticks, labels.
+        for (auto [axis, a] : {std::pair{&model_.LeftAxis, &layout.left}, std::pair{&model_.BottomAxis, &layout.bottom}}) {
+            if (!a->visible) continue;
+            painter.setPen(PenOf(axis->Grid));
+            for (const QLine& g : a->grid) painter.drawLine(g);
+            if (axis->Axis.Visible) painter.fillRect(a->lineRect, ToQColor(axis->Axis.Color));
+            painter.setPen(PenOf(axis->Ticks));
+            for (const QLine& t : a->majorTicks) painter.drawLine(t);
+            painter.setPen(PenOf(axis->MinorTicks));
+            for (const QLine& t : a->minorTicks) painter.drawLine(t);
+            canvas.SetFontColor(axis->LabelsFontColor);
+            for (const AxisLabel& label : a->labels)
+                canvas.TextOut(label.textTopLeft.x(), label.textTopLeft.y(), label.text);
+        }
+
+        // Series over the axes, in order.
+        for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
+            const SeriesLayout& sl = layout.series[std::size_t(i)];
+            if (const auto* line = dynamic_cast<const TLineSeries*>(Series(i))) {
+                painter.setPen(PenOf(line->LinePen));
+                for (const QLine& seg : sl.segments) painter.drawLine(seg);
+            }
+            if (const auto* points = dynamic_cast<const TPointSeries*>(Series(i))) {
+                canvas.SetPenColor(points->Pointer.Pen.Color);
+                canvas.SetPenWidth(points->Pointer.Pen.Width);
+                canvas.SetBrushStyle(TBrushStyle::bsSolid);
+                canvas.SetBrushColor(points->SeriesColor);
+                for (const auto& t : sl.triangles) canvas.Polygon({t[0], t[1], t[2]});
+                for (const QRect& r : sl.rectangles) canvas.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+                canvas.SetPenWidth(1);
+            }
+        }
+    });
+}
+
+}  // namespace tarvik

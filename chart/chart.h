@@ -1,0 +1,50 @@
+#pragma once
+// TChart: the chart panel. It owns the model (axes, series, gradient, back
+// wall, margins), lays it out at every paint and draws exactly that layout.
+#include <QFont>
+#include <memory>
+
+#include "chart/chart_layout.h"
+#include "chart/chart_model.h"
+#include "platform/controls_base.h"
+
+namespace tarvik {
+
+class TChart : public TPanel {
+public:
+    explicit TChart(QWidget* parent = nullptr);
+
+    ChartModel& Model() { return model_; }
+    const ChartModel& Model() const { return model_; }
+    TChartAxis& LeftAxis() { return model_.LeftAxis; }
+    TChartAxis& BottomAxis() { return model_.BottomAxis; }
+    TChartAxis& RightAxis() { return model_.RightAxis; }
+    TChartAxis& TopAxis() { return model_.TopAxis; }
+
+    int SeriesCount() const { return int(model_.Series.size()); }
+    TChartSeries* Series(int index) const { return model_.Series.at(std::size_t(index)).get(); }
+    template <typename S>
+    S* AddSeries() {
+        model_.Series.push_back(std::make_unique<S>());
+        return static_cast<S*>(model_.Series.back().get());
+    }
+
+    // Clears a series and asks for a repaint.
+    void ClearSeries(int index);
+    // Appends a point and asks for a repaint.
+    void AddXY(int index, double x, double y, TColor color);
+
+    // The labels' font (the axes share one font).
+    QFont LabelsFont() const;
+
+    // Lays out for the current size with the labels' real font metrics.
+    ChartLayout Layout() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ChartModel model_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,217 @@
+#include "chart/chart_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "chart/chart.h"
+#include "chart/number_pattern.h"
+#include "window/density_chart_config.h"
+
+namespace tarvik {
+namespace {
+
+const FormatSettings kPoint{'.', ',', '/', ':'};
+
+// Exact, font-independent metrics: 7 pixels a character, 13 pixels high.
+class FixedMetrics : public TextMetrics {
+public:
+    int TextWidth(const QString& text) const override { return 7 * int(text.size()); }
+    int FontHeight() const override { return 13; }
+};
+
+TEST(ChartLayout, MulDivRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(MulDiv(5, 275, 100), 14);   // 13.75
+    EXPECT_EQ(MulDiv(2, 275, 100), 6);    // 5.5 up
+    EXPECT_EQ(MulDiv(-2, 275, 100), -6);  // -5.5 away from zero
+    EXPECT_EQ(MulDiv(1, 5, 2), 3);
+    EXPECT_EQ(MulDiv(7, 1, 3), 2);
+    EXPECT_EQ(MulDiv(3000000000LL, 3, 3), 3000000000LL);
+}
+
+TEST(ChartLayout, NextStepSequence) {
+    double s = 1;
+    const double expected[] = {2, 5, 10, 20, 50, 100, 200};
+    for (double e : expected) {
+        s = NextStep(s);
+        EXPECT_DOUBLE_EQ(s, e);
+    }
+    EXPECT_NEAR(NextStep(1e-12), 2e-12, 1e-24);  // not a drift back to 1e-12
+    EXPECT_NEAR(NextStep(2e-12), 5e-12, 1e-24);
+    EXPECT_NEAR(NextStep(0.1 + 0.2), 0.5, 1e-15);
+    EXPECT_NEAR(NextStep(0.02), 0.05, 1e-15);
+    EXPECT_NEAR(NextStep(0.05), 0.1, 1e-15);
+    EXPECT_DOUBLE_EQ(NextStep(3), 5);
+    EXPECT_DOUBLE_EQ(NextStep(7), 10);
+}
+
+TEST(ChartLayout, GradientBands) {
+    // 240 rows: 240 one-pixel bands, band 0 on the bottom edge in StartColor.
+    auto bands = ComputeGradientBands(QRect(0, 0, 275, 240), clTeal, clAqua);
+    ASSERT_EQ(bands.size(), 240u);
+    EXPECT_EQ(bands[0].top, 239);
+    EXPECT_EQ(bands[0].bottom, 240);
+    EXPECT_EQ(bands[0].color, clTeal);
+    EXPECT_EQ(bands[239].top, 0);
+    EXPECT_EQ(bands[239].color, clAqua);
+    for (const auto& b : bands) EXPECT_EQ(b.bottom - b.top, 1);
+    // Green and blue climb 128 -> 255 by MulDiv(k, 127, 239).
+    EXPECT_EQ(GreenOf(bands[120].color), 128 + 64);  // 120*127/239 = 63.77
+    // 300 rows: 256 bands of one or two rows, covering every row once.
+    bands = ComputeGradientBands(QRect(0, 0, 100, 300), clTeal, clAqua);
+    ASSERT_EQ(bands.size(), 256u);
+    int covered = 0;
+    for (std::size_t k = 0; k < bands.size(); ++k) {
+        const int h = bands[k].bottom - bands[k].top;
+        EXPECT_TRUE(h == 1 || h == 2) << k;
+        if (k > 0) {
+            EXPECT_EQ(bands[k].bottom, bands[k - 1].top);
+        }
+        covered += h;
+    }
+    EXPECT_EQ(covered, 300);
+    EXPECT_EQ(bands.front().bottom, 300);
+    EXPECT_EQ(bands.back().top, 0);
+}
+
+TEST(ChartLayout, LabelIncrement) {
+    struct Case {
+        double range;
+        int pixels, label;
+        double increment;
+        int separation;
+        double expected;
+        const char* why;
+    } cases[] = {
+        {0.4825, 200, 13, 0, 10, 0.05, "start-up left axis: N = 14, climbs from 1e-12"},
+        {0.4825, 40, 13, 0, 10, 0.2, "few pixels, larger steps"},
+        {94.135 * 1.02, 228, 42, 0, 10, 20, "bottom axis: never below 1"},
+        {5, 400, 7, 0, 10, 1, "plenty of room: the start value 1 stays"},
+        {1e6, 200, 20, 0, 10, 200000, "large counts climb by decades"},
+        {0, 200, 13, 0, 10, 1e-12, "an empty range keeps the tiny floor"},
+        {-3, 200, 13, 0, 10, 1, "a negative span counts by magnitude"},
+        {1e-9, 200, 13, 0, 10, 1e-10, "tiny spans"},
+        {10, 200, 13, 2.5, 10, 2.5, "a wanted increment that fits is kept"},
+        {10, 200, 13, 0.1, 10, 1, "one that does not fit climbs the sequence"},
+        {10, 200, 13, 0, 0, 1, "no separation: no climbing at all"},
+        {10, 3, 13, 0, 10, 1e-12, "not even one label fits"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(ComputeLabelIncrement(c.range, c.pixels, c.label, c.increment, c.separation),
+                    c.expected, c.expected * 1e-9)
+            << c.why;
+}
+
+TEST(ChartLayout, LabelValuesFromTheTopDown) {
+    const auto v = ComputeLabelValues(0, 0.4825, 0.05, true);
+    ASSERT_EQ(v.size(), 10u);
+    EXPECT_NEAR(v.front(), 0.45, 1e-15);
+    EXPECT_NEAR(v.back(), 0, 1e-15);
+    std::vector<std::string> texts;
+    for (double x : v) texts.push_back(FormatNumberPattern(x, "#,###.00#", kPoint));
+    EXPECT_EQ(texts, (std::vector<std::string>{".45", ".40", ".35", ".30", ".25", ".20", ".15", ".10", ".05", ".00"}));
+    // Not rounded: the first label is the maximum itself.
+    EXPECT_DOUBLE_EQ(ComputeLabelValues(0, 0.4825, 0.05, false).front(), 0.4825);
+    // Equal ends start at the maximum; the 1e-12 guard lets the tiny
+    // increment repeat it a few times, all at the same value and pixel.
+    for (double x : ComputeLabelValues(3, 3, 1e-12, true)) EXPECT_NEAR(x, 3, 1e-11);
+    // The cut-off: 10000 labels or more draw none.
+    EXPECT_TRUE(ComputeLabelValues(0, 1e-8, 1e-12, true).empty());
+    EXPECT_EQ(ComputeLabelValues(0, 9999, 1, true).size(), 10000u);
+    // Negative ranges work from the top down too; the guard divides a
+    // negative minimum towards zero, so the label at the minimum itself
+    // (-10) falls outside it.
+    const auto neg = ComputeLabelValues(-10, -5, 2, true);
+    EXPECT_EQ(neg, (std::vector<double>{-6, -8}));
+}
+
+TEST(ChartLayout, ValueToPixelAndMinorTicks) {
+    EXPECT_EQ(ValueToPixel(50, 0, 100, 10, 210, true), 110);
+    EXPECT_EQ(ValueToPixel(50, 0, 100, 10, 210, false), 110);
+    EXPECT_EQ(ValueToPixel(100, 0, 100, 10, 210, false), 10);  // top
+    EXPECT_EQ(ValueToPixel(5, 5, 0, 10, 210, true), 110);      // range 0: centre
+    EXPECT_EQ(ValueToPixel(1e300, 0, 1, 10, 210, true), 110);  // beyond 32 bits: centre
+    // Major ticks 20, 60, 100 (drawing order) with one minor between.
+    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 200), (std::vector<int>{40, 80, 120}));
+    // Beyond the ends only strictly inside the axis.
+    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 110), (std::vector<int>{40, 80}));
+    EXPECT_TRUE(ComputeMinorTicks({50}, 3, 0, 100).empty());
+}
+
+// The calculator's configuration at its size, with the start-up picture:
+// a curve to 94.135 whose first point is the highest, and a marker at 0.
+struct StartupChart {
+    StartupChart() {
+        chart.resize(275, 240);
+        ConfigureDensityChart(chart);
+        const double xmax = 94.135;
+        double ymax = 0;
+        for (int i = 1; i <= 200; ++i) {
+            const double x = i / 200.0 * xmax;
+            const double y = std::exp(-0.5 * std::log(x) - x / 2) / std::sqrt(2 * M_PI);
+            chart.AddXY(0, x, y, clYellow);
+            ymax = std::max(ymax, y);
+        }
+        chart.AddXY(1, 0, 0.0001, clRed);
+        chart.LeftAxis().Maximum = 1.05 * ymax;
+    }
+    TChart chart;
+};
+
+TEST(ChartLayout, StartupPictureWithExactMetrics) {
+    StartupChart s;
+    const ChartLayout layout = ComputeChartLayout(s.chart.Model(), 275, 240, FixedMetrics(), kPoint);
+    // Margins 14 | 12 | 6 | 12; bottom: 13-pixel labels and 6 of ticks.
+    EXPECT_EQ(layout.plot.top(), 12);
+    EXPECT_EQ(layout.plot.bottom(), 240 - 12 - 13 - 6);
+    EXPECT_EQ(layout.plot.right(), 275 - 6);
+    // Left labels ".45" are 3 characters: 21 + one blank 7, then 6 of ticks.
+    EXPECT_EQ(layout.left.labelsLine, 14 + 28);
+    EXPECT_EQ(layout.plot.left(), 14 + 28 + 6);
+    // Left axis: 0 to 0.4825 over 197 pixels climbs to 0.05.
+    EXPECT_NEAR(layout.left.axisMax, 0.4825, 1e-4);
+    EXPECT_NEAR(layout.left.increment, 0.05, 1e-15);
+    ASSERT_EQ(layout.left.labels.size(), 10u);
+    EXPECT_EQ(layout.left.labels.front().text, ".45");
+    EXPECT_EQ(layout.left.labels.back().text, ".00");
+    EXPECT_EQ(layout.left.labels.back().pixel, layout.plot.bottom());
+    // Bottom axis: the maximum widened by the marker's 5 pixels, so the last
+    // curve point lands 5 pixels inside the right end.
+    const AxisLayout& b = layout.bottom;
+    const double expectedMax = 94.135 * b.axisPixels / (b.axisPixels - 5);
+    EXPECT_NEAR(b.axisMax, expectedMax, 1e-9);
+    EXPECT_EQ(ValueToPixel(94.135, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true), b.endPixel - 5);
+    EXPECT_GE(b.increment, 1);
+    EXPECT_EQ(b.labels.back().text, "0");
+    EXPECT_EQ(b.labels.front().text, QString::number(int(b.labels.front().value)));
+    // Ticks lie outside the plot: below the bottom edge, left of the left edge.
+    for (const QLine& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
+    for (const QLine& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
+    EXPECT_EQ(layout.left.minorTicks.size(), 10u);  // nine between, one above .45
+    // The curve: 200 points, segments only between distinct pixels.
+    EXPECT_LE(layout.series[0].segments.size(), 199u);
+    for (const QLine& seg : layout.series[0].segments) EXPECT_NE(seg.p1(), seg.p2());
+    // The marker: apex up, 9 wide and 9 high around (x, y).
+    ASSERT_EQ(layout.series[1].triangles.size(), 1u);
+    const auto& t = layout.series[1].triangles[0];
+    const QPoint centre(b.startPixel, layout.left.endPixel - 0);
+    EXPECT_EQ(t[2], QPoint(centre.x(), t[0].y() - 8));
+    EXPECT_EQ(t[1].x() - t[0].x(), 8);
+    EXPECT_EQ(t[0].x(), centre.x() - 4);
+}
+
+TEST(ChartLayout, SamePixelPointsDrawNoSegment) {
+    ChartModel model;
+    model.LeftAxis.SetMinMax(0, 1);
+    model.BottomAxis.SetMinMax(0, 1);
+    auto line = std::make_unique<TLineSeries>();
+    line->AddXY(0.1, 0.5, clYellow);
+    line->AddXY(0.1000001, 0.5, clYellow);  // same pixel
+    line->AddXY(0.9, 0.5, clYellow);
+    model.Series.push_back(std::move(line));
+    const ChartLayout layout = ComputeChartLayout(model, 300, 200, FixedMetrics(), kPoint);
+    ASSERT_EQ(layout.series[0].segments.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarvik

@@ -1,0 +1,52 @@
+#include "window/density_chart_config.h"
+
+#include "chart/chart.h"
+
+namespace tarvik {
+
+void ConfigureDensityChart(TChart& chart) {
+    ChartModel& m = chart.Model();
+    m.MarginLeft = 5;
+    m.MarginTop = 5;
+    m.MarginRight = 2;
+    m.MarginBottom = 5;
+    m.BorderWidth = 0;  // no outer bevel
+    m.Gradient = {true, true, clTeal, clAqua};
+    m.Color = RGB(0, 128, 192);  // set, but hidden behind the gradient
+    m.BackWall.BrushColor = clWhite;
+    m.BackWall.BrushClear = true;
+
+    TChartAxis& bottom = chart.BottomAxis();
+    bottom.Automatic = false;
+    bottom.AutomaticMinimum = false;
+    bottom.AutomaticMaximum = true;
+    bottom.Minimum = 0;
+    bottom.Grid.Visible = false;
+    bottom.Ticks.Color = RGB(64, 64, 64);
+
+    TChartAxis& left = chart.LeftAxis();
+    left.SetMinMax(0, 0.1);
+    left.AxisValuesFormat = "#,###.00#";
+    left.MinorTickCount = 1;
+    left.Grid.Visible = false;
+    left.Ticks.Color = RGB(64, 64, 64);
+
+    chart.RightAxis().Visible = false;
+    chart.TopAxis().Visible = false;
+
+    auto* curve = chart.AddSeries<TLineSeries>();
+    curve->Name = "Series1";
+    curve->Title = "PDF";
+    curve->SeriesColor = clYellow;
+    curve->LinePen = {clYellow, 2, true, false};
+
+    auto* marker = chart.AddSeries<TPointSeries>();
+    marker->Name = "Series2";
+    marker->Title = "X2value";
+    marker->SeriesColor = clRed;
+    marker->Pointer.Visible = true;
+    marker->Pointer.InflateMargins = true;
+    marker->Pointer.Style = TPointerStyle::psTriangle;
+}
+
+}  // namespace tarvik
