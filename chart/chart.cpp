@@ -1,10 +1,10 @@
 #include "chart/chart.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include "platform/application.h"
+#include "platform/fonts.h"
 #include "platform/canvas.h"
 
 namespace tarvik {
@@ -45,13 +45,8 @@ void TChart::AddXY(int index, double x, double y, TColor color) {
 
 QFont TChart::LabelsFont() const {
     const TChartAxis& axis = model_.BottomAxis;
-    QFont font(axis.LabelsFontName);
-    // Where the named face is missing the platform's sans-serif stands in.
-    if (!QFontDatabase::families().contains(axis.LabelsFontName)) font = QFont("DejaVu Sans");
-    font.setStyleHint(QFont::SansSerif);
-    // 8 points at 96 pixels per inch.
-    font.setPixelSize(axis.LabelsFontPoints * 96 / 72);
-    return font;
+    // Points at 96 pixels per inch.
+    return FrameworkFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
 }
 
 ChartLayout TChart::Layout() const {

@@ -1,0 +1,38 @@
+#include "resources/help_text.h"
+
+namespace tarvik {
+
+QStringList HelpTextLines() {
+    return {
+        QString(59, ' ') + "Welcome to Tarvik by Osterby !",
+        "",
+        "Tarvik by Osterby for Wintel (95+) computers calculates a couple of functions of the "
+        "Chi-square (X2) distribution:",
+        "  * the cummulative distribution function (cdf, aka lower tail probability) and upper "
+        "tail probability",
+        "  * the X2 value (inverse cdf)",
+        "  * the probability density function",
+        "",
+        "To use, just edit the desired field, or change the degrees of freedom using the arrows.",
+        "When doing the latter, you have the option of either",
+        "  * freezing the X2 value to change the cdf and upper tail probability",
+        "  * freezing the cdf and upper tail probability to change the X2 value",
+        "If in doubt, just try it! ",
+        "",
+        // The about block.
+        "About",
+        "",
+        "Tarvik is offered as it is, without any warranty. The numbers it shows are computed with "
+        "care in 80-bit extended precision and checked against an independent 50-digit reference, "
+        "but please verify any result that an important decision rests on.",
+        "",
+        "With thanks to the authors of the published methods inside: the exact finite sums for the "
+        "chi-square and F tails, the Wilson-Hilferty and Paulson cube-root approximations, the "
+        "Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point "
+        "method of Best and Roberts (AS 91), and the Illinois variant of false position.",
+        "",
+        "Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.",
+    };
+}
+
+}  // namespace tarvik

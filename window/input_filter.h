@@ -1,0 +1,16 @@
+#pragma once
+// Which characters the number fields take: the text as it would be with the
+// character inserted at the caret must read as a number that is not below
+// zero in single precision (or be exactly "+", the start of a number).
+#include <QChar>
+#include <QString>
+
+namespace tarvik {
+
+// True to let the character in. Control characters (below the blank) always
+// pass. The caret is the start of the selection, and the selected text stays
+// in the tested copy. A number beyond the single-precision range raises
+// EOverflow ("Floating point overflow").
+bool NumericKeyAccepted(const QString& text, int caret, QChar ch);
+
+}  // namespace tarvik

@@ -1,0 +1,45 @@
+// Tarvik: start-up. The application object, the calculator window, then the
+// hidden help window, and the event loop until the calculator closes.
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/application.h"
+#include "resources/icon.h"
+#include "window/form1.h"
+#include "window/help_form.h"
+
+namespace {
+// Without a display the toolkit would abort with a long message; one line
+// says what is missing instead.
+bool DisplayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "Tarvik needs a graphical display: none found (DISPLAY is not set).\n");
+        return 1;
+    }
+    tarvik::TApplication app(argc, argv);
+    app.SetTitle("Tarvik");
+    app.setWindowIcon(tarvik::ProgramIcon());
+    tarvik::TForm1 form1;  // created first: the main window
+    tarvik::THelpForm helpForm;
+    form1.SetHelpForm(&helpForm);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    form1.show();
+    form1.activateWindow();
+    // Where no window manager activates the window, the start values are
+    // written all the same once the loop runs.
+    QTimer::singleShot(200, &form1, [&form1] { tarvik::Guarded([&form1] { form1.FormActivate(); }); });
+    // Closing the calculator ends the program, help window or not.
+    form1.setAttribute(Qt::WA_QuitOnClose, true);
+    helpForm.setAttribute(Qt::WA_QuitOnClose, false);
+    return app.exec();
+}
