@@ -1,0 +1,73 @@
+// Cost of one whole key release in the calculator window (the value chain
+// and the cdf chain, chart refresh included, the chart's painting excluded)
+// and of one paint of the chart, on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <cstdlib>
+
+#include "platform/application.h"
+#include "window/form1.h"
+#include "window/help_form.h"
+
+namespace {
+
+tarvik::TForm1* gForm = nullptr;
+
+const char* const kValues[] = {"0.5", "3.841459", "18.3", "120.25", "333.7", "850"};
+const char* const kCdfs[] = {"0.000001", "0.05", "0.5", "0.95", "0.9999", "0.999999"};
+const int kDfs[] = {1, 2, 10, 57, 199, 300};
+
+void BM_ValueChain(benchmark::State& state) {
+    int i = 0, key = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        gForm->dfAdvSpinEdit->SetText(QString::number(kDfs[i % 6]));
+        gForm->X2ValueEdit->setText(kValues[(i / 6) % 6]);
+        state.ResumeTiming();
+        gForm->X2ValueEditKeyUp(gForm->X2ValueEdit, key, Qt::NoModifier);
+        ++i;
+    }
+}
+
+void BM_CdfChain(benchmark::State& state) {
+    int i = 0, key = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        gForm->dfAdvSpinEdit->SetText(QString::number(kDfs[i % 6]));
+        gForm->CdfEdit->setText(kCdfs[(i / 6) % 6]);
+        state.ResumeTiming();
+        gForm->CdfEditKeyUp(gForm->CdfEdit, key, Qt::NoModifier);
+        ++i;
+    }
+}
+
+void BM_ChartPaint(benchmark::State& state) {
+    QImage image(gForm->Chart1->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        gForm->Chart1->render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+BENCHMARK(BM_ValueChain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CdfChain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartPaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    tarvik::TApplication app(argc, argv);
+    app.SetTitle("Tarvik");
+    tarvik::THelpForm help;
+    tarvik::TForm1 form(&help);
+    form.show();
+    gForm = &form;
+    // The chains run with the df text written directly: no OnChange chain
+    // while preparing an iteration.
+    form.dfAdvSpinEdit->OnChange = nullptr;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

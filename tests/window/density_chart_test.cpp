@@ -1,0 +1,103 @@
+// The density chart's refresh and the help window.
+#include <QTest>
+
+#include "tests/window/window_fixture.h"
+
+namespace tarvik::test {
+namespace {
+
+TEST_F(WindowTest, ChartAtTheStartValues) {
+    const Real xmax = 1 * FQuantile(0.0001L, 1, 3000);
+    ASSERT_EQ(Curve()->Count(), 200);
+    EXPECT_DOUBLE_EQ(Curve()->Points().front().X, double(xmax / 200));
+    EXPECT_DOUBLE_EQ(Curve()->Points().back().X, double(xmax));
+    // The first point is the highest; the left axis gets 5 per cent above it.
+    const double first = Curve()->Points().front().Y;
+    EXPECT_DOUBLE_EQ(first, double(ChiSquarePdf(1, xmax / 200)));
+    EXPECT_DOUBLE_EQ(form->Chart1->LeftAxis().Maximum, double(1.05L * ChiSquarePdf(1, xmax / 200)));
+    EXPECT_DOUBLE_EQ(Marker()->Points()[0].Y, 0.0001);
+}
+
+TEST_F(WindowTest, FirstPictureBeforeTheStartValues) {
+    // Redrawn from the layout's texts (cdf 0, value 0): FQuantile's start
+    // value for target 0, about 94.135, and the marker at 0.
+    form->CdfEdit->setText("0");
+    form->X2ValueEdit->setText("0");
+    form->RedrawChart();
+    EXPECT_NEAR(Curve()->Points().back().X, 94.135, 0.001);
+    EXPECT_NEAR(form->Chart1->LeftAxis().Maximum, 0.4825, 0.0001);
+    EXPECT_EQ(Marker()->Points()[0].X, 0);
+}
+
+TEST_F(WindowTest, SmallCdfReachesFurther) {
+    Retype(form->CdfEdit, "0.00005");
+    const Real df = 1;
+    EXPECT_DOUBLE_EQ(Curve()->Points().back().X, double(df * FQuantile(0.00005L, df, 3000)));
+    EXPECT_GT(Curve()->Points().back().X, double(FQuantile(0.0001L, 1, 3000)));
+}
+
+TEST_F(WindowTest, ValueBeyondTheRangeWidensIt) {
+    Retype(form->X2ValueEdit, "900");
+    EXPECT_DOUBLE_EQ(Curve()->Points().back().X, 922.5);
+    EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 900);
+    EXPECT_DOUBLE_EQ(Marker()->Points()[0].Y, 0.0001);
+    EXPECT_EQ(Curve()->Count(), 200);
+    EXPECT_EQ(Marker()->Count(), 1);
+}
+
+TEST_F(WindowTest, FailedRedrawKeepsThePicture) {
+    QTest::mouseClick(form->ValueCheckBox, Qt::LeftButton, {}, QPoint(7, 7));  // value frozen
+    Retype(form->X2ValueEdit, "5");
+    const auto before = Curve()->Points();
+    form->X2ValueEdit->setText("");
+    form->dfAdvSpinEdit->setFocus();
+    QTest::keyClick(form->dfAdvSpinEdit, Qt::Key_Up);
+    EXPECT_EQ(form->CdfEdit->text(), "0.000000");
+    EXPECT_EQ(form->UpperTailEdit->text(), "1.000000");
+    EXPECT_EQ(NewMessages().back(), "'' is not a valid floating point value.");
+    ASSERT_EQ(Curve()->Count(), int(before.size()));
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(Curve()->Points()[i].X, before[i].X);
+}
+
+TEST_F(WindowTest, ChartPaintsInsideItsPanel) {
+    QImage image(form->Chart1->size(), QImage::Format_RGB32);
+    form->Chart1->render(&image);
+    // The marker's red somewhere on the bottom axis, the curve's yellow above.
+    int red = 0, yellow = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            red += image.pixelColor(x, y) == QColor(255, 0, 0);
+            yellow += image.pixelColor(x, y) == QColor(255, 255, 0);
+        }
+    EXPECT_GT(red, 10);
+    EXPECT_GT(yellow, 100);
+}
+
+TEST_F(WindowTest, HelpWindow) {
+    EXPECT_FALSE(help->isVisible());
+    QTest::mouseClick(form->HelpBitBtn, Qt::LeftButton);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), " Zu  Tarvik");
+    const QStringList lines = help->HelpRichEdit->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 14);
+    EXPECT_EQ(lines[0], QString(59, ' ') + "Welcome to Tarvik by Osterby !");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[3], "  * the cummulative distribution function (cdf, aka lower tail probability) and upper tail probability");
+    EXPECT_EQ(lines[11], "If in doubt, just try it! ");
+    EXPECT_EQ(lines[12], "");
+    EXPECT_TRUE(help->HelpRichEdit->isReadOnly());
+    // Typing changes nothing.
+    const QString before = help->HelpRichEdit->toPlainText();
+    help->HelpRichEdit->setFocus();
+    QTest::keyClicks(help->HelpRichEdit, "xyz");
+    QTest::keyClick(help->HelpRichEdit, Qt::Key_Backspace);
+    EXPECT_EQ(help->HelpRichEdit->toPlainText(), before);
+    // A second click brings it to the front again; the calculator is untouched.
+    form->activateWindow();
+    QTest::mouseClick(form->HelpBitBtn, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(help.get()));
+    EXPECT_EQ(form->X2ValueEdit->text(), "3.841459");
+}
+
+}  // namespace
+}  // namespace tarvik::test

@@ -1,0 +1,67 @@
+#pragma once
+// The calculator window, shown and active on the offscreen platform, with
+// helpers to type into its fields and to read what it shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "math/distributions.h"
+#include "platform/application.h"
+#include "platform/number_text.h"
+#include "tests/support/qt_env.h"
+#include "window/form1.h"
+#include "window/help_form.h"
+
+namespace tarvik::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+    void Start() {
+        help = std::make_unique<THelpForm>();
+        form = std::make_unique<TForm1>(help.get());
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(form->StartValuesWritten());
+        messages = ShownMessages().size();
+        beeps = BeepCount();
+        // Count the degrees-of-freedom chains, nested ones included.
+        auto chain = form->dfAdvSpinEdit->OnChange;
+        form->dfAdvSpinEdit->OnChange = [this, chain](QObject* s) {
+            ++dfChains;
+            chain(s);
+        };
+    }
+    void TearDown() override {
+        form.reset();
+        help.reset();
+    }
+
+    // Empties a field without running anything, then types into it.
+    void Retype(TEdit* field, const QString& keys) {
+        field->setFocus();
+        field->setText("");
+        QTest::keyClicks(field, keys);
+    }
+    static QString Fixed(Real v) { return QString::fromStdString(FormatFixed(v)); }
+    // Messages shown since the start of the test.
+    std::vector<QString> NewMessages() const {
+        std::vector<QString> out;
+        for (std::size_t i = messages; i < ShownMessages().size(); ++i) out.push_back(ShownMessages()[i].second);
+        return out;
+    }
+    int NewBeeps() const { return BeepCount() - beeps; }
+    TChartSeries* Curve() const { return form->Chart1->Series(0); }
+    TChartSeries* Marker() const { return form->Chart1->Series(1); }
+
+    std::unique_ptr<THelpForm> help;
+    std::unique_ptr<TForm1> form;
+    std::size_t messages = 0;
+    int beeps = 0;
+    int dfChains = 0;
+};
+
+}  // namespace tarvik::test
