@@ -35,6 +35,10 @@ bool IsWhole(Real df) { return Real(Round(df)) == df; }
 // 1e260: both live only in the extended range.
 Real ChiSquareUpperTailEven(Real df, Real x) {
     ReportNegative(x);
+    return PoissonTailSum(df, x);
+}
+
+Real PoissonTailSum(Real df, Real x) {
     const std::int32_t k = ToInt32(Trunc(df / 2 + kCountOffset - 1));
     const Real h = x / 2;
     Real f = 1, p = 1, s = 1;

@@ -11,6 +11,8 @@ Real NormalCdfContinuedFraction(Real x);
 Real LnGammaStirling(Real z, Real shift, Real w);
 
 Real ChiSquareUpperTailEven(Real df, Real x);
+// The even-df sum shared by the exact chi-square tail and the F limit form.
+Real PoissonTailSum(Real df, Real x);
 Real ChiSquareUpperTailOdd(Real df, Real x);
 
 Real FUpperTailEvenNumerator(Real x, Real d1, Real d2);

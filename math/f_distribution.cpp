@@ -99,17 +99,9 @@ Real FUpperTailPaulson(Real x, Real d1, Real d2) {
     return NormalUpperTailFast(z);
 }
 
-Real ChiSquareLimitTailEven(Real df, Real y) {
-    const std::int32_t n = ToInt32(Trunc(df / 2 + kCountOffset - 1));
-    const Real h = y / 2;
-    Real sum = 1, power = 1, factorial = 1;
-    for (std::int32_t k = 1; k <= n; ++k) {
-        factorial = Mul(factorial, k);
-        power = Mul(power, h);
-        sum = Fin(sum + power / factorial);
-    }
-    return Exp(-h) * sum;
-}
+// The same Poisson sum as the exact chi-square tail, without its report of
+// a negative value.
+Real ChiSquareLimitTailEven(Real df, Real y) { return PoissonTailSum(df, y); }
 
 Real ChiSquareLimitTailOdd(Real df, Real y) {
     const Real q = Sqrt(y);

@@ -92,6 +92,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ProbabilityChain(TEdit* edited, TEdit* complement);
     void ValueFrozenHints();
     void CdfFrozenHints();
     THelpForm* helpForm_;

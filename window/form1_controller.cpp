@@ -54,20 +54,20 @@ void TForm1::X2ValueEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) {
     RedrawChart();
 }
 
-void TForm1::CdfEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) {
-    if (CdfEdit->text().isEmpty()) return;
-    UpperTailEdit->setText(Fixed(1 - Read(CdfEdit->text())));
+// The cdf and the upper tail are each other's complement: the edited one
+// rewrites the other, then the value follows.
+void TForm1::ProbabilityChain(TEdit* edited, TEdit* complement) {
+    if (edited->text().isEmpty()) return;
+    complement->setText(Fixed(1 - Read(edited->text())));
     UpdateFromCdf();
     UpdatePdf();
     RedrawChart();
 }
 
+void TForm1::CdfEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) { ProbabilityChain(CdfEdit, UpperTailEdit); }
+
 void TForm1::UpperTailEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) {
-    if (UpperTailEdit->text().isEmpty()) return;
-    CdfEdit->setText(Fixed(1 - Read(UpperTailEdit->text())));
-    UpdateFromCdf();
-    UpdatePdf();
-    RedrawChart();
+    ProbabilityChain(UpperTailEdit, CdfEdit);
 }
 
 void TForm1::dfAdvSpinEditChange(QObject*) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/format_settings_cases.h"
+
 #include <cmath>
 
 #include "chart/chart.h"
@@ -11,7 +13,7 @@
 namespace tarvik {
 namespace {
 
-const FormatSettings kPoint{'.', ',', '/', ':'};
+using test::kPoint;
 
 // Exact, font-independent metrics: 7 pixels a character, 13 pixels high.
 class FixedMetrics : public TextMetrics {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/format_settings_cases.h"
+
 namespace tarvik {
 namespace {
 
-const FormatSettings kPoint{'.', ',', '/', ':'};
-const FormatSettings kComma{',', '.', '.', ':'};
+using test::kComma;
+using test::kPoint;
 
 TEST(NumberPattern, TwoPatternsTwoLocales) {
     struct Case {

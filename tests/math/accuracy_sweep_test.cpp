@@ -5,6 +5,8 @@
 // of the reference's text, for every whole df from 1 to 300.
 #include <gtest/gtest.h>
 
+#include "tests/support/format_settings_cases.h"
+
 #include <boost/math/special_functions/gamma.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
@@ -21,7 +23,7 @@ namespace {
 
 using Ref = boost::multiprecision::cpp_bin_float_50;
 
-const FormatSettings kPoint{'.', ',', '/', ':'};
+using test::kPoint;
 constexpr Real kUnit = 1e-6L;           // one unit of the sixth decimal
 constexpr Real kTextSlack = 1e-12L;     // parsing noise of two six-decimal texts
 constexpr int kDfPerShard = 30;

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/format_settings_cases.h"
+
 #include "platform/errors.h"
 
 namespace tarvik {
 namespace {
 
-const FormatSettings kPoint{'.', ',', '/', ':'};
-const FormatSettings kComma{',', '.', '.', ':'};
+using test::kComma;
+using test::kPoint;
 
 TEST(NumberText, FixedFormat) {
     struct Case {

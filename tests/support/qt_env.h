@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/format_settings.h"
+#include "tests/support/format_settings_cases.h"
 
 namespace tarvik::test {
 
@@ -24,6 +25,6 @@ private:
     FormatSettings saved_;
 };
 
-inline const FormatSettings kUnitedStates{'.', ',', '/', ':'};
+inline const FormatSettings& kUnitedStates = kPoint;
 
 }  // namespace tarvik::test
