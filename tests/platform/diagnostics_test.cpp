@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "platform/errors.h"
 #include "tests/support/stdout_capture.h"
 
@@ -49,6 +54,25 @@ TEST(Diagnostics, ClosedStandardOutputRaisesIoError105) {
         EXPECT_EQ(e.ErrorCode(), 105);
         EXPECT_STREQ(e.what(), "I/O error 105");
     }
+}
+
+TEST(Diagnostics, FailedWriteRaisesIoError105) {
+    // A descriptor that is open but cannot take the bytes (a full device).
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(full, STDOUT_FILENO);
+    bool raised = false;
+    try {
+        WriteDiagnosticLine("maka w/ incgamma2");
+    } catch (const EInOutError& e) {
+        raised = e.ErrorCode() == 105;
+    }
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    ::close(full);
+    EXPECT_TRUE(raised);
 }
 
 }  // namespace
