@@ -53,14 +53,14 @@ Real ChiSquareQuantileRefine(Real df, Real p, Real x, Real tol) {
     const Real a = df * 0.5L;
     const Real c = a - 1;
     const Real g = LnGamma(a);
+    // The path is decided by df alone. The test is signed: a df just below a
+    // whole number goes to the series.
+    const bool wholeDf = df - Real(Round(df)) < 0.0000000001L;
     for (int pass = 0;; ++pass) {
         if (pass == detail::kRefinePassLimit)
             throw ENoConvergence("ChiSquareQuantile", detail::kRefinePassLimit);
         const Real q = x;
-        // The test is signed: a df just below a whole number goes to the series.
-        const Real w = Real(Round(df));
-        const Real lower = df - w < 0.0000000001L ? ChiSquareCdf(df, x)
-                                                   : IncompleteGammaSeries(x * 0.5L, a, tol);
+        const Real lower = wholeDf ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5L, a, tol);
         // (p - P) divided by the density at x; the constant is ln 2.
         const Real t = (p - lower) * Exp(a * kLn2 + g + x * 0.5L - c * Ln(x));
         const Real b = Div(t, x);

@@ -4,6 +4,7 @@
 #include "math/distributions.h"
 #include "platform/checked_math.h"
 #include "platform/number_text.h"
+#include "window/field_text.h"
 #include "window/form1.h"
 
 namespace tarvik {
@@ -15,8 +16,6 @@ constexpr Real kDenominatorDf = 3000;
 constexpr Real kWidening = 1.025L;
 constexpr double kMarkerHeight = 0.0001;
 constexpr Real kHeadroom = 1.05L;
-
-Real Read(const QString& text) { return TextToReal(text.toStdString()); }
 }  // namespace
 
 void TForm1::RedrawChart() {

@@ -103,8 +103,7 @@ void TForm1::BuildLayout() {
     CdfCheckBox = new TCheckBox(Shader1);
     CdfCheckBox->setGeometry(305, 134, 15, 15);
     CdfCheckBox->setText("CdfCheckBox");  // never visible: the box is only as wide as its square
-    CdfCheckBox->setChecked(true);
-    CdfFrozenHints();
+    SetFreezeMode(false);  // the cdf frozen at start
 
     Chart1 = new TChart(Shader1);
     Chart1->setGeometry(335, 7, 275, 240);

@@ -93,8 +93,7 @@ protected:
 private:
     void BuildLayout();
     void ProbabilityChain(TEdit* edited, TEdit* complement);
-    void ValueFrozenHints();
-    void CdfFrozenHints();
+    void SetFreezeMode(bool valueFrozen);
     THelpForm* helpForm_;
     bool shown_ = false;
     bool startValuesWritten_ = false;

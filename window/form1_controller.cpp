@@ -8,6 +8,7 @@
 #include "platform/checked_math.h"
 #include "platform/number_text.h"
 #include "window/form1.h"
+#include "window/field_text.h"
 #include "window/input_filter.h"
 
 namespace tarvik {
@@ -18,8 +19,6 @@ constexpr Real kLowestCdf = 0.000001L;
 constexpr Real kHighestCdf = 0.999999L;
 const std::array<QString, 6> kGuardTexts = {"", ".", ",", "0", "0.", "0,"};
 
-QString Fixed(Real v) { return QString::fromStdString(FormatFixed(v)); }
-Real Read(const QString& text) { return TextToReal(text.toStdString()); }
 bool IsGuardText(const QString& text) {
     return std::find(kGuardTexts.begin(), kGuardTexts.end(), text) != kGuardTexts.end();
 }
@@ -136,36 +135,17 @@ void TForm1::UpdateFromCdf() {
     X2ValueEdit->setText(Fixed(ChiSquareQuantile(Real(df), c)));
 }
 
-void TForm1::ValueFrozenHints() {
-    ValueCheckBox->setToolTip(kStays);
-    CdfCheckBox->setToolTip(kClickToFreeze);
+// Exactly one box is checked after any mouse-up; the hints follow the mode.
+void TForm1::SetFreezeMode(bool valueFrozen) {
+    ValueCheckBox->setChecked(valueFrozen);
+    CdfCheckBox->setChecked(!valueFrozen);
+    ValueCheckBox->setToolTip(valueFrozen ? kStays : kClickToFreeze);
+    CdfCheckBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
 }
 
-void TForm1::CdfFrozenHints() {
-    CdfCheckBox->setToolTip(kStay);
-    ValueCheckBox->setToolTip(kClickToFreeze);
-}
-
-void TForm1::ValueCheckBoxMouseUp(QObject*, Qt::MouseButton) {
-    if (ValueCheckBox->isChecked()) {
-        CdfCheckBox->setChecked(false);
-        ValueFrozenHints();
-    } else {
-        ValueCheckBox->setChecked(false);
-        CdfCheckBox->setChecked(true);
-        CdfFrozenHints();
-    }
-}
-
-void TForm1::CdfCheckBoxMouseUp(QObject*, Qt::MouseButton) {
-    if (CdfCheckBox->isChecked()) {
-        ValueCheckBox->setChecked(false);
-        CdfFrozenHints();
-    } else {
-        CdfCheckBox->setChecked(false);
-        ValueCheckBox->setChecked(true);
-        ValueFrozenHints();
-    }
-}
+// The clicked box has already toggled itself (or not, for another button);
+// its state now decides the mode.
+void TForm1::ValueCheckBoxMouseUp(QObject*, Qt::MouseButton) { SetFreezeMode(ValueCheckBox->isChecked()); }
+void TForm1::CdfCheckBoxMouseUp(QObject*, Qt::MouseButton) { SetFreezeMode(!CdfCheckBox->isChecked()); }
 
 }  // namespace tarvik
