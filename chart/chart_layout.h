@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/chart_model.h"
-#include "platform/format_settings.h"
+#include "core/format_settings.h"
 
 namespace tarvik {
 

@@ -1,8 +1,8 @@
 #include "chart/number_pattern.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+
+#include "core/decimal_digits.h"
 
 namespace tarvik {
 
@@ -35,13 +35,11 @@ Pattern Parse(const std::string& p) {
 // integer digits and fraction digits. Rounds from 17 significant digits, so
 // that 0.125 stays 0.125 and a binary 0.0625 rounds up like its decimal.
 void RoundDecimal(double v, int decimals, std::string& intDigits, std::string& fracDigits) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.16e", std::fabs(v));
+    const std::string sci = ScientificDigits(std::fabs(v), 16);
     std::string digits;
-    const char* e = buf;
-    for (; *e && *e != 'e'; ++e)
-        if (*e >= '0' && *e <= '9') digits += *e;
-    const int exp10 = std::atoi(e + 1);
+    for (std::size_t i = 0; i < sci.size() && sci[i] != 'e'; ++i)
+        if (sci[i] >= '0' && sci[i] <= '9') digits += sci[i];
+    const int exp10 = ExponentOf(sci);
     // digits[i] has weight 10^(exp10 - i); keep weights down to 10^-decimals.
     const int keep = exp10 + 1 + decimals;
     std::string kept;

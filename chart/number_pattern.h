@@ -5,7 +5,7 @@
 // the pattern allows. "#,###.00#" writes .05, .10, .125, 1.00 and .00 for 0.
 #include <string>
 
-#include "platform/format_settings.h"
+#include "core/format_settings.h"
 
 namespace tarvik {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/format_settings.h"
+#include "core/format_settings.h"
 
 namespace tarvik {
 

@@ -2,13 +2,17 @@
 // Private steps of the distribution mathematics, reachable by tests only.
 #include <cstdint>
 
-#include "platform/real.h"
+#include "core/real.h"
 
 namespace tarvik::detail {
 
 Real NormalCdfSeries(Real x);
 Real NormalCdfContinuedFraction(Real x);
 Real LnGammaStirling(Real z, Real shift, Real w);
+// P(a, x) by the series (x below a or 1) or the continued fraction for the
+// upper tail: IncompleteGamma without its cube-root normal shortcut above
+// a = 1000. Both converge in about sqrt(a) terms.
+Real IncompleteGammaExpansion(Real x, Real a, Real tol);
 
 Real ChiSquareUpperTailEven(Real df, Real x);
 // The even-df sum shared by the exact chi-square tail and the F limit form.

@@ -1,7 +1,7 @@
 #pragma once
 // The distribution mathematics: plain functions of Reals, no state.
-// Faults are exceptions (platform/errors.h); no NaN or infinity is returned.
-#include "platform/real.h"
+// Faults are exceptions (core/errors.h); no NaN or infinity is returned.
+#include "core/real.h"
 
 namespace tarvik {
 
@@ -38,9 +38,14 @@ Real ChiSquareQuantileWilsonHilferty(Real df, Real q);
 
 // The density with its x-independent denominator 2^(df/2) * Gamma(df/2)
 // formed once, for callers that evaluate many densities of one df (the
-// chart). ChiSquarePdfWith(df, x, ChiSquarePdfDenominator(df)) is
-// bit-identical to ChiSquarePdf(df, x).
-Real ChiSquarePdfDenominator(Real df);
-Real ChiSquarePdfWith(Real df, Real x, Real denominator);
+// chart). ChiSquarePdfWith(ChiSquarePdfPrepare(df), x) is bit-identical to
+// ChiSquarePdf(df, x).
+struct ChiSquarePdfTerms {
+    Real df;
+    Real denominator;  // valid when direct
+    bool direct;       // false where the denominator leaves the Real range
+};
+ChiSquarePdfTerms ChiSquarePdfPrepare(Real df);
+Real ChiSquarePdfWith(const ChiSquarePdfTerms& terms, Real x);
 
 }  // namespace tarvik

@@ -4,8 +4,8 @@
 
 #include "math/detail.h"
 #include "math/distributions.h"
-#include "platform/checked_math.h"
-#include "platform/diagnostics.h"
+#include "core/checked_math.h"
+#include "core/diagnostics.h"
 
 namespace tarvik {
 
@@ -109,6 +109,12 @@ Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag) {
         const Real z = 3 * Sqrt(a) * (f + Div(1, 9 * a) - 1);
         return NormalCdf(z);
     }
+    return detail::IncompleteGammaExpansion(x, a, tol);
+}
+
+namespace detail {
+
+Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
     if (x > 1000000) return 1;
 
     if (x > 1 && a <= x) {
@@ -166,5 +172,7 @@ Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag) {
     if (g < -288) return 0;
     return Exp(g);
 }
+
+}  // namespace detail
 
 }  // namespace tarvik

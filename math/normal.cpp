@@ -3,7 +3,7 @@
 
 #include "math/detail.h"
 #include "math/distributions.h"
-#include "platform/checked_math.h"
+#include "core/checked_math.h"
 
 namespace tarvik {
 

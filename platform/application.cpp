@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/format_settings.h"
+#include "core/format_settings.h"
 
 namespace tarvik {
 

@@ -127,6 +127,7 @@ void TCustomMaskEdit::focusInEvent(QFocusEvent* event) {
 
 void TCustomMaskEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    exitReason_ = event->reason();
     Guarded([&] { DoExit(event); });
 }
 

@@ -51,6 +51,9 @@ public:
     void SetSelection(int start, int length);
     // Repaints at once (the framework's Repaint).
     void RepaintNow() { repaint(); }
+    // Why the focus last left the field: inside OnExit, tells a move to
+    // another control from the window losing the activation or a popup menu.
+    Qt::FocusReason ExitReason() const { return exitReason_; }
 
 protected:
     // Hooks of the pipeline, all called inside the guard.
@@ -70,6 +73,7 @@ protected:
 
 private:
     void HandleKey(QKeyEvent* event);
+    Qt::FocusReason exitReason_ = Qt::OtherFocusReason;
 };
 
 // A push button without a window of its own: down state and click handling

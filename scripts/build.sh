@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Configures (Release) and builds everything into ./build.
+# Configures (Release) and builds into ./build. With "all", also the tests,
+# the benchmarks and the demos, warnings as errors; without, the program only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+if [ "${1:-}" = all ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTARVIK_BUILD_TESTS=ON -DTARVIK_BUILD_BENCH=ON \
+        -DTARVIK_BUILD_DEMOS=ON -DTARVIK_WERROR=ON >/dev/null
+  cmake --build build -j"$(nproc)"
+else
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build -j"$(nproc)" --target tarvik
+fi

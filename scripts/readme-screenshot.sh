@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh xvfb xauth x11-apps imagemagick
-bash scripts/build.sh >/dev/null
+bash scripts/build.sh all >/dev/null
 mkdir -p docs/screenshots
 bash scripts/screenshot.sh docs/screenshots/tarvik.png build/window/tarvik
 bash scripts/screenshot.sh docs/screenshots/controls-styles.png build/controls_demo

@@ -1,45 +1,13 @@
 // The calculator window's layout and start-up.
 #include "window/form1.h"
 
-#include <QMouseEvent>
-#include <QStyle>
-
 #include "platform/application.h"
 #include "platform/fonts.h"
-#include "platform/number_text.h"
 #include "resources/icon.h"
-#include <algorithm>
 #include "window/density_chart_config.h"
 #include "window/help_form.h"
 
 namespace tarvik {
-
-TLabel::TLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent)
-    : QLabel(parent), design_(designRect), growLeft_(growLeft) {
-    setAutoFillBackground(false);  // transparent: its own colour is never painted
-    SetCaption(caption);
-}
-
-void TLabel::SetCaption(const QString& caption) {
-    setText(caption);
-    const int w = std::max(design_.width(), fontMetrics().horizontalAdvance(caption) + 2);
-    const int left = growLeft_ ? design_.right() + 1 - w : design_.left();
-    setGeometry(left, design_.top(), w, design_.height());
-}
-
-void TCheckBox::mousePressEvent(QMouseEvent* e) {
-    QCheckBox::mousePressEvent(e);
-    e->accept();  // every button's release comes back here
-}
-
-void TCheckBox::mouseReleaseEvent(QMouseEvent* e) {
-    QCheckBox::mouseReleaseEvent(e);  // toggles for a left click inside
-    const Qt::MouseButton button = e->button();
-    Guarded([&] {
-        if (OnMouseUp) OnMouseUp(this, button);
-    });
-    e->accept();
-}
 
 TForm1::TForm1(THelpForm* helpForm, QWidget* parent) : QWidget(parent), helpForm_(helpForm) {
     setWindowTitle(" Zu  Tarvik");
@@ -121,17 +89,40 @@ void TForm1::BuildLayout() {
     CdfEdit->setFocus();
 
     // Handlers, bound after the layout's values are in.
-    X2ValueEdit->OnKeyPress = [this](QObject* s, QChar& k) { X2ValueEditKeyPress(s, k); };
-    CdfEdit->OnKeyPress = [this](QObject* s, QChar& k) { CdfEditKeyPress(s, k); };
-    UpperTailEdit->OnKeyPress = [this](QObject* s, QChar& k) { UpperTailEditKeyPress(s, k); };
-    X2ValueEdit->OnKeyUp = [this](QObject* s, int& k, Qt::KeyboardModifiers m) { X2ValueEditKeyUp(s, k, m); };
-    CdfEdit->OnKeyUp = [this](QObject* s, int& k, Qt::KeyboardModifiers m) { CdfEditKeyUp(s, k, m); };
-    UpperTailEdit->OnKeyUp = [this](QObject* s, int& k, Qt::KeyboardModifiers m) { UpperTailEditKeyUp(s, k, m); };
-    dfAdvSpinEdit->OnChange = [this](QObject* s) { dfAdvSpinEditChange(s); };
-    dfAdvSpinEdit->OnKeyPress = [this](QObject* s, QChar& k) { dfAdvSpinEditKeyPress(s, k); };
-    ValueCheckBox->OnMouseUp = [this](QObject* s, Qt::MouseButton b) { ValueCheckBoxMouseUp(s, b); };
-    CdfCheckBox->OnMouseUp = [this](QObject* s, Qt::MouseButton b) { CdfCheckBoxMouseUp(s, b); };
+    BindNumberField(X2ValueEdit, TField::Value);
+    BindNumberField(CdfEdit, TField::Cdf);
+    BindNumberField(UpperTailEdit, TField::UpperTail);
+    dfAdvSpinEdit->OnChange = [this](QObject*) { dfAdvSpinEditChange(); };
+    dfAdvSpinEdit->OnKeyPress = [this](QObject*, QChar& k) { dfAdvSpinEditKeyPress(k); };
+    // A toggle from the keyboard (Space) or the mouse changes the mode the
+    // same way; the mouse-up handlers re-assert it for any other button.
+    ValueCheckBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(ValueCheckBox->isChecked()); };
+    CdfCheckBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(!CdfCheckBox->isChecked()); };
+    QObject::connect(ValueCheckBox, &QCheckBox::clicked, this,
+                     [this](bool on) { Guarded([&] { SetFreezeMode(on); }); });
+    QObject::connect(CdfCheckBox, &QCheckBox::clicked, this,
+                     [this](bool on) { Guarded([&] { SetFreezeMode(!on); }); });
     QObject::connect(HelpBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { HelpBitBtnClick(); }); });
+}
+
+// No handler of ours may run on a half-destroyed window: destroying the
+// visible window hides it, and the focus leaving the spin edit would run
+// its correction and the whole chain on members already gone.
+TForm1::~TForm1() {
+    for (TEdit* e : {X2ValueEdit, CdfEdit, UpperTailEdit}) {
+        e->OnKeyDown = nullptr;
+        e->OnKeyPress = nullptr;
+        e->OnKeyUp = nullptr;
+        e->OnExit = nullptr;
+        e->disconnect(this);
+    }
+    dfAdvSpinEdit->OnChange = nullptr;
+    dfAdvSpinEdit->OnKeyPress = nullptr;
+    ValueCheckBox->OnMouseUp = nullptr;
+    CdfCheckBox->OnMouseUp = nullptr;
+    ValueCheckBox->disconnect(this);
+    CdfCheckBox->disconnect(this);
+    HelpBitBtn->disconnect(this);
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
@@ -154,20 +145,15 @@ void TForm1::changeEvent(QEvent* e) {
 
 void TForm1::FormShow() {
     HelpBitBtn->setText("");
-    RedrawChart();  // from the layout's texts: cdf 0, value 0, df 1
+    Apply(calc_.Show());  // from the layout's texts: cdf 0, value 0, df 1
 }
 
 void TForm1::FormActivate() {
     // Only the first activation writes the start values: coming back from
-    // the help window must not wipe what the user typed and leave fields
-    // that contradict the df, the density and the chart.
+    // the help window must not wipe what the user typed.
     if (startValuesWritten_) return;
     startValuesWritten_ = true;
-    X2ValueEdit->setText(QString::fromStdString(FormatGeneral(3.841459L)));
-    CdfEdit->setText(QString::fromStdString(FormatGeneral(0.95L)));
-    UpperTailEdit->setText(QString::fromStdString(FormatGeneral(0.05L)));
-    // The first picture agrees with the fields (df 1, marker at 3.841459).
-    RedrawChart();
+    Apply(calc_.WriteStartValues());
 }
 
 void TForm1::HelpBitBtnClick() {

@@ -1,14 +1,16 @@
 #pragma once
-// The calculator window: its controls, start-up handlers and the recompute
-// chains behind its fields. The texts of the fields are the state.
-#include <QCheckBox>
-#include <QLabel>
+// The calculator window: its controls bound to the calculator core. The
+// window owns no arithmetic: it passes the user's events to the core and
+// shows the effects the core returns.
 #include <QPushButton>
 #include <QWidget>
-#include <functional>
+#include <array>
 
+#include "calc/calculator.h"
 #include "chart/chart.h"
 #include "controls/adv_spin.h"
+#include "controls/check_box.h"
+#include "controls/label.h"
 #include "controls/shader.h"
 #include "platform/controls_base.h"
 
@@ -18,35 +20,10 @@ class THelpForm;
 
 using TEdit = TCustomMaskEdit;
 
-// A check box whose mouse-up handler runs on the release of any button,
-// after the box has toggled itself for a click.
-class TCheckBox : public QCheckBox {
-public:
-    explicit TCheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
-    std::function<void(QObject* sender, Qt::MouseButton button)> OnMouseUp;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
-
-// A transparent label that sizes itself to its caption, as the framework's
-// labels do. With `growLeft` the right edge stays put (the caption labels
-// end at the field column whatever the font's width).
-class TLabel : public QLabel {
-public:
-    TLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent);
-    void SetCaption(const QString& caption);
-    QString Caption() const { return text(); }
-
-private:
-    QRect design_;
-    bool growLeft_;
-};
-
 class TForm1 : public QWidget {
 public:
     explicit TForm1(THelpForm* helpForm = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Controls, named as in the layout.
     TShader* Shader1;
@@ -59,31 +36,12 @@ public:
 
     void SetHelpForm(THelpForm* help) { helpForm_ = help; }
 
-    // Start-up.
-    void FormShow();
+    // Start-up: the first activation writes the start values.
     void FormActivate();
-
-    // Handlers.
-    void X2ValueEditKeyPress(QObject* sender, QChar& key);
-    void CdfEditKeyPress(QObject* sender, QChar& key);
-    void UpperTailEditKeyPress(QObject* sender, QChar& key);
-    void X2ValueEditKeyUp(QObject* sender, int& key, Qt::KeyboardModifiers shift);
-    void CdfEditKeyUp(QObject* sender, int& key, Qt::KeyboardModifiers shift);
-    void UpperTailEditKeyUp(QObject* sender, int& key, Qt::KeyboardModifiers shift);
-    void dfAdvSpinEditChange(QObject* sender);
-    void dfAdvSpinEditKeyPress(QObject* sender, QChar& key);
-    void ValueCheckBoxMouseUp(QObject* sender, Qt::MouseButton button);
-    void CdfCheckBoxMouseUp(QObject* sender, Qt::MouseButton button);
-    void HelpBitBtnClick();
-
-    // Procedures of the chains.
-    void FilterNumericKey(TEdit* field, QChar& key);
-    void UpdateFromValue();
-    void UpdateFromCdf();
-    void UpdatePdf();
-    void RedrawChart();
-
     bool StartValuesWritten() const { return startValuesWritten_; }
+
+    // The state behind the fields, for tests and benchmarks.
+    const TCalculator& Calculator() const { return calc_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -92,11 +50,29 @@ protected:
 
 private:
     void BuildLayout();
-    void ProbabilityChain(TEdit* edited, TEdit* complement);
+    void BindNumberField(TEdit* edit, TField field);
+    void FormShow();
+    void HelpBitBtnClick();
+    void dfAdvSpinEditChange();
+    void dfAdvSpinEditKeyPress(QChar& key);
+    void NumberFieldKeyPress(TField field, QChar& key);
+    void NumberFieldKeyDown(TField field, int key);
+    void NumberFieldKeyUp(TField field);
     void SetFreezeMode(bool valueFrozen);
+
+    // Shows what the core decided: texts, density, chart, then any error.
+    void Apply(const TEffects& fx);
+    void ShowChart(const TDensityChart& chart);
+    TEdit* Edit(TField field) const;
+
+    TCalculator calc_;
     THelpForm* helpForm_;
     bool shown_ = false;
     bool startValuesWritten_ = false;
+    // Per field: a key press reached it and has not been released yet, and
+    // whether that press changed the text (its chain has run already).
+    std::array<bool, kFieldCount> pressed_{};
+    std::array<bool, kFieldCount> pressEdited_{};
 };
 
 }  // namespace tarvik

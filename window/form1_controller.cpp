@@ -1,151 +1,111 @@
-// The recompute chains of the calculator window. Each reads the texts it
-// needs afresh, calls the mathematics with Reals and writes texts back; a
-// failure ends the chain where it happens and what was written stays.
-#include <array>
-
-#include "math/distributions.h"
+// The calculator window's events, handed to the calculator core, and the
+// core's effects shown in the controls.
+#include "core/errors.h"
 #include "platform/application.h"
-#include "platform/checked_math.h"
-#include "platform/number_text.h"
 #include "window/form1.h"
-#include "window/field_text.h"
-#include "window/input_filter.h"
 
 namespace tarvik {
 
 namespace {
 
-constexpr Real kLowestCdf = 0.000001L;
-constexpr Real kHighestCdf = 0.999999L;
-const std::array<QString, 6> kGuardTexts = {"", ".", ",", "0", "0.", "0,"};
-
-bool IsGuardText(const QString& text) {
-    return std::find(kGuardTexts.begin(), kGuardTexts.end(), text) != kGuardTexts.end();
-}
-
 const QString kClickToFreeze = "Click to freeze when changing degrees of freedom";
 const QString kStays = "Stays constant when changing degrees of freedom";
 const QString kStay = "Stay constant when changing degrees of freedom";
 
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
 }  // namespace
 
-void TForm1::FilterNumericKey(TEdit* field, QChar& key) {
-    if (NumericKeyAccepted(field->text(), field->SelStart(), key)) return;
-    Beep();
+TEdit* TForm1::Edit(TField field) const {
+    switch (field) {
+        case TField::Value: return X2ValueEdit;
+        case TField::Cdf: return CdfEdit;
+        case TField::UpperTail: return UpperTailEdit;
+    }
+    return nullptr;
+}
+
+void TForm1::BindNumberField(TEdit* edit, TField field) {
+    const auto i = std::size_t(field);
+    edit->OnKeyDown = [this, field](QObject*, int& key, Qt::KeyboardModifiers) { NumberFieldKeyDown(field, key); };
+    edit->OnKeyPress = [this, field](QObject*, QChar& key) { NumberFieldKeyPress(field, key); };
+    edit->OnKeyUp = [this, field](QObject*, int&, Qt::KeyboardModifiers) { NumberFieldKeyUp(field); };
+    // Leaving for another control commits the typed text; the window
+    // losing the activation (a message box, another program) or a context
+    // menu opening does not: the user comes back to the text as it was.
+    edit->OnExit = [this, field, edit](QObject*) {
+        const Qt::FocusReason why = edit->ExitReason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) Apply(calc_.Commit(field));
+    };
+    // Every change the user makes, whatever made it: a key, a paste from
+    // the menu or the middle button, a drop, undo and redo.
+    QObject::connect(edit, &QLineEdit::textEdited, this, [this, field, i](const QString& text) {
+        Guarded([&] {
+            if (pressed_[i]) pressEdited_[i] = true;
+            Apply(calc_.TextEdited(field, text.toStdString()));
+        });
+    });
+}
+
+void TForm1::NumberFieldKeyDown(TField field, int key) {
+    const auto i = std::size_t(field);
+    pressed_[i] = true;
+    pressEdited_[i] = false;
+    if (IsEnter(key)) Apply(calc_.Commit(field));
+}
+
+void TForm1::NumberFieldKeyPress(TField field, QChar& key) {
+    TEdit* edit = Edit(field);
+    TEffects fx;
+    switch (calc_.KeyTyped(field, edit->text().toStdU16String(), edit->SelStart(), key.unicode(), fx)) {
+        case TKeyVerdict::Accept: return;
+        case TKeyVerdict::Refuse: Beep(); break;
+        case TKeyVerdict::Fault: Apply(fx); break;
+    }
     key = QChar('\r');  // a single-line field inserts nothing for it
 }
 
-void TForm1::X2ValueEditKeyPress(QObject*, QChar& key) { FilterNumericKey(X2ValueEdit, key); }
-void TForm1::CdfEditKeyPress(QObject*, QChar& key) { FilterNumericKey(CdfEdit, key); }
-void TForm1::UpperTailEditKeyPress(QObject*, QChar& key) { FilterNumericKey(UpperTailEdit, key); }
+// A release runs the chain only for a press that reached this field and
+// changed nothing (Shift, an arrow, Home): a change has run it already, and
+// a release whose press went elsewhere (the Return that closed a message
+// box, the Tab that moved the focus here) is none of this field's business.
+void TForm1::NumberFieldKeyUp(TField field) {
+    const auto i = std::size_t(field);
+    if (!pressed_[i]) return;
+    pressed_[i] = false;
+    if (pressEdited_[i]) return;
+    Apply(calc_.KeyReleased(field));
+}
 
-void TForm1::dfAdvSpinEditKeyPress(QObject*, QChar& key) {
+void TForm1::dfAdvSpinEditKeyPress(QChar& key) {
     const char16_t u = key.unicode();
     if (u == 8 || (u >= '0' && u <= '9')) return;
     key = QChar(0);
     Beep();
 }
 
-void TForm1::X2ValueEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) {
-    if (X2ValueEdit->text().isEmpty()) return;
-    UpdateFromValue();
-    UpdatePdf();
-    RedrawChart();
-}
-
-// The cdf and the upper tail are each other's complement: the edited one
-// rewrites the other, then the value follows.
-void TForm1::ProbabilityChain(TEdit* edited, TEdit* complement) {
-    if (edited->text().isEmpty()) return;
-    complement->setText(Fixed(1 - Read(edited->text())));
-    UpdateFromCdf();
-    UpdatePdf();
-    RedrawChart();
-}
-
-void TForm1::CdfEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) { ProbabilityChain(CdfEdit, UpperTailEdit); }
-
-void TForm1::UpperTailEditKeyUp(QObject*, int&, Qt::KeyboardModifiers) {
-    ProbabilityChain(UpperTailEdit, CdfEdit);
-}
-
-void TForm1::dfAdvSpinEditChange(QObject*) {
+void TForm1::dfAdvSpinEditChange() {
     // Below the minimum: the write fires this handler again, nested, which
     // runs the whole chain with the minimum; then this run goes on.
-    if (dfAdvSpinEdit->Value() < dfAdvSpinEdit->MinValue())
-        dfAdvSpinEdit->SetValue(dfAdvSpinEdit->MinValue());
-    if (ValueCheckBox->isChecked())
-        UpdateFromValue();
-    else
-        UpdateFromCdf();
-    UpdatePdf();
-    RedrawChart();
+    if (dfAdvSpinEdit->Value() < dfAdvSpinEdit->MinValue()) dfAdvSpinEdit->SetValue(dfAdvSpinEdit->MinValue());
+    Apply(calc_.DfChanged(dfAdvSpinEdit->Value()));
 }
 
-void TForm1::UpdateFromValue() {
-    Real cdf = 0;
-    const QString text = X2ValueEdit->text();
-    if (!text.isEmpty()) {
-        Real x = Read(text);
-        const Real cap = 3 * Real(dfAdvSpinEdit->MaxValue());
-        if (x > cap) {
-            x = cap;
-            X2ValueEdit->setText(Fixed(cap));
-        }
-        // A negative value can only be pasted; it is no chi-square value.
-        // Treated like the cap: 0 is used and written back.
-        if (x < 0) {
-            x = 0;
-            X2ValueEdit->setText(Fixed(0));
-        }
-        cdf = ChiSquareCdf(Real(dfAdvSpinEdit->Value()), x);
-    }
-    CdfEdit->setText(Fixed(cdf));
-    UpperTailEdit->setText(Fixed(1 - cdf));
-}
-
-void TForm1::UpdatePdf() {
-    Real density = 0;
-    const QString text = X2ValueEdit->text();
-    if (!text.isEmpty()) {
-        const Real df = dfAdvSpinEdit->Value();
-        density = ChiSquarePdf(df, Read(text));
-    }
-    PdfLabel->SetCaption(Fixed(density));
-}
-
-void TForm1::UpdateFromCdf() {
-    CdfEdit->RepaintNow();
-    const QString cdfText = CdfEdit->text();
-    UpperTailEdit->RepaintNow();
-    const QString upperText = UpperTailEdit->text();
-    const std::uint16_t df = checked::ToUInt16(dfAdvSpinEdit->Value());
-    if (IsGuardText(cdfText) || IsGuardText(upperText)) return;
-    Real c = Read(cdfText);
-    if (!(c > 0)) return;
-    if (c < kLowestCdf) {
-        c = kLowestCdf;
-        CdfEdit->setText(Fixed(c));
-    }
-    if (c > kHighestCdf) {
-        c = kHighestCdf;
-        CdfEdit->setText(QString::fromStdString(FormatGeneral(c)));
-        UpperTailEdit->setText(Fixed(1 - c));
-    }
-    X2ValueEdit->setText(Fixed(ChiSquareQuantile(Real(df), c)));
-}
-
-// Exactly one box is checked after any mouse-up; the hints follow the mode.
+// Exactly one box is checked after any toggle; the hints follow the mode.
 void TForm1::SetFreezeMode(bool valueFrozen) {
+    calc_.SetValueFrozen(valueFrozen);
     ValueCheckBox->setChecked(valueFrozen);
     CdfCheckBox->setChecked(!valueFrozen);
     ValueCheckBox->setToolTip(valueFrozen ? kStays : kClickToFreeze);
     CdfCheckBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
 }
 
-// The clicked box has already toggled itself (or not, for another button);
-// its state now decides the mode.
-void TForm1::ValueCheckBoxMouseUp(QObject*, Qt::MouseButton) { SetFreezeMode(ValueCheckBox->isChecked()); }
-void TForm1::CdfCheckBoxMouseUp(QObject*, Qt::MouseButton) { SetFreezeMode(!CdfCheckBox->isChecked()); }
+void TForm1::Apply(const TEffects& fx) {
+    for (int f = 0; f < kFieldCount; ++f)
+        if (fx.Texts[std::size_t(f)]) Edit(TField(f))->setText(QString::fromStdString(*fx.Texts[std::size_t(f)]));
+    if (fx.PdfCaption) PdfLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
+    if (fx.Chart) ShowChart(*fx.Chart);
+    if (fx.Error) ReportException(Exception(*fx.Error));
+}
 
 }  // namespace tarvik

@@ -8,19 +8,14 @@
 
 #include "chart/chart.h"
 #include "chart/number_pattern.h"
-#include "window/density_chart_config.h"
+#include "tests/support/fixed_metrics.h"
 
 namespace tarvik {
 namespace {
 
 using test::kPoint;
 
-// Exact, font-independent metrics: 7 pixels a character, 13 pixels high.
-class FixedMetrics : public TextMetrics {
-public:
-    int TextWidth(const QString& text) const override { return 7 * int(text.size()); }
-    int FontHeight() const override { return 13; }
-};
+using test::FixedMetrics;
 
 TEST(ChartLayout, MulDivRoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(5, 275, 100), 14);   // 13.75
@@ -138,68 +133,6 @@ TEST(ChartLayout, ValueToPixelAndMinorTicks) {
     // Beyond the ends only strictly inside the axis.
     EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 110), (std::vector<int>{40, 80}));
     EXPECT_TRUE(ComputeMinorTicks({50}, 3, 0, 100).empty());
-}
-
-// The calculator's configuration at its size, with the start-up picture:
-// a curve to 94.135 whose first point is the highest, and a marker at 0.
-struct StartupChart {
-    StartupChart() {
-        chart.resize(275, 240);
-        ConfigureDensityChart(chart);
-        const double xmax = 94.135;
-        double ymax = 0;
-        for (int i = 1; i <= 200; ++i) {
-            const double x = i / 200.0 * xmax;
-            const double y = std::exp(-0.5 * std::log(x) - x / 2) / std::sqrt(2 * M_PI);
-            chart.AddXY(0, x, y, clYellow);
-            ymax = std::max(ymax, y);
-        }
-        chart.AddXY(1, 0, 0.0001, clRed);
-        chart.LeftAxis().Maximum = 1.05 * ymax;
-    }
-    TChart chart;
-};
-
-TEST(ChartLayout, StartupPictureWithExactMetrics) {
-    StartupChart s;
-    const ChartLayout layout = ComputeChartLayout(s.chart.Model(), 275, 240, FixedMetrics(), kPoint);
-    // Margins 14 | 12 | 6 | 12; bottom: 13-pixel labels and 6 of ticks.
-    EXPECT_EQ(layout.plot.top(), 12);
-    EXPECT_EQ(layout.plot.bottom(), 240 - 12 - 13 - 6);
-    EXPECT_EQ(layout.plot.right(), 275 - 6);
-    // Left labels ".45" are 3 characters: 21 + one blank 7, then 6 of ticks.
-    EXPECT_EQ(layout.left.labelsLine, 14 + 28);
-    EXPECT_EQ(layout.plot.left(), 14 + 28 + 6);
-    // Left axis: 0 to 0.4825 over 197 pixels climbs to 0.05.
-    EXPECT_NEAR(layout.left.axisMax, 0.4825, 1e-4);
-    EXPECT_NEAR(layout.left.increment, 0.05, 1e-15);
-    ASSERT_EQ(layout.left.labels.size(), 10u);
-    EXPECT_EQ(layout.left.labels.front().text, ".45");
-    EXPECT_EQ(layout.left.labels.back().text, ".00");
-    EXPECT_EQ(layout.left.labels.back().pixel, layout.plot.bottom());
-    // Bottom axis: the maximum widened by the marker's 5 pixels, so the last
-    // curve point lands 5 pixels inside the right end.
-    const AxisLayout& b = layout.bottom;
-    const double expectedMax = 94.135 * b.axisPixels / (b.axisPixels - 5);
-    EXPECT_NEAR(b.axisMax, expectedMax, 1e-9);
-    EXPECT_EQ(ValueToPixel(94.135, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true), b.endPixel - 5);
-    EXPECT_GE(b.increment, 1);
-    EXPECT_EQ(b.labels.back().text, "0");
-    EXPECT_EQ(b.labels.front().text, QString::number(int(b.labels.front().value)));
-    // Ticks lie outside the plot: below the bottom edge, left of the left edge.
-    for (const QLine& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
-    for (const QLine& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
-    EXPECT_EQ(layout.left.minorTicks.size(), 10u);  // nine between, one above .45
-    // The curve: 200 points, segments only between distinct pixels.
-    EXPECT_LE(layout.series[0].segments.size(), 199u);
-    for (const QLine& seg : layout.series[0].segments) EXPECT_NE(seg.p1(), seg.p2());
-    // The marker: apex up, 9 wide and 9 high around (x, y).
-    ASSERT_EQ(layout.series[1].triangles.size(), 1u);
-    const auto& t = layout.series[1].triangles[0];
-    const QPoint centre(b.startPixel, layout.left.endPixel - 0);
-    EXPECT_EQ(t[2], QPoint(centre.x(), t[0].y() - 8));
-    EXPECT_EQ(t[1].x() - t[0].x(), 8);
-    EXPECT_EQ(t[0].x(), centre.x() - 4);
 }
 
 TEST(ChartLayout, SamePixelPointsDrawNoSegment) {

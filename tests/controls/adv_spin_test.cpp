@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "platform/application.h"
-#include "platform/errors.h"
+#include "core/errors.h"
 #include "tests/support/qt_env.h"
 
 namespace tarvik {

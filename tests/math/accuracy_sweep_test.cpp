@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "math/distributions.h"
-#include "platform/number_text.h"
+#include "core/number_text.h"
 
 namespace tarvik {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "math/detail.h"
 #include "math/distributions.h"
-#include "platform/errors.h"
+#include "core/errors.h"
 #include "tests/support/expect_fault.h"
 
 namespace tarvik {

@@ -4,8 +4,8 @@
 
 #include <QLocale>
 
-#include "platform/errors.h"
-#include "platform/format_settings.h"
+#include "core/errors.h"
+#include "core/format_settings.h"
 #include "tests/support/qt_env.h"
 
 namespace tarvik {

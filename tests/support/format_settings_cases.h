@@ -1,6 +1,6 @@
 #pragma once
 // The two decimal conventions the number-text tests run under.
-#include "platform/format_settings.h"
+#include "core/format_settings.h"
 
 namespace tarvik::test {
 

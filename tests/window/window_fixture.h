@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <memory>
 
 #include "math/distributions.h"
 #include "platform/application.h"
-#include "platform/number_text.h"
+#include "core/number_text.h"
 #include "tests/support/qt_env.h"
 #include "window/form1.h"
 #include "window/help_form.h"
@@ -40,12 +42,22 @@ protected:
         help.reset();
     }
 
-    // Empties a field without running anything, then types into it.
+    // Empties a field as the user would (select all, Backspace), then
+    // types into it key by key.
     void Retype(TEdit* field, const QString& keys) {
         field->setFocus();
-        field->setText("");
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, keys);
     }
+    // Replaces a field's whole text through the clipboard (Ctrl+V).
+    void Paste(TEdit* field, const QString& text) {
+        field->setFocus();
+        field->selectAll();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    }
+    static void PressEnter(TEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
     static QString Fixed(Real v) { return QString::fromStdString(FormatFixed(v)); }
     // Messages shown since the start of the test.
     std::vector<QString> NewMessages() const {

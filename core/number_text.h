@@ -3,8 +3,8 @@
 // text-to-number conversion, all with the locale's decimal separator.
 #include <string>
 
-#include "platform/format_settings.h"
-#include "platform/real.h"
+#include "core/format_settings.h"
+#include "core/real.h"
 
 namespace tarvik {
 

@@ -1,4 +1,4 @@
-#include "platform/diagnostics.h"
+#include "core/diagnostics.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/errors.h"
+#include "core/decimal_digits.h"
+#include "core/errors.h"
 
 namespace tarvik {
 
@@ -33,11 +34,10 @@ void WriteDiagnosticLine(const std::string& text) {
 }
 
 std::string FormatScientific23(Real x) {
-    // printf gives "-1.00000000000000e+00"; the runtime pads the exponent to
-    // four digits and writes a blank where a positive number has no sign.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", x);
-    std::string s = buf;
+    // The digits come as "-1.00000000000000e+00"; the runtime pads the
+    // exponent to four digits and writes a blank where a positive number has
+    // no sign. Always with a point, whatever the desktop's locale.
+    const std::string s = ScientificDigits(x, 14);
     const auto e = s.find('e');
     if (e == std::string::npos) return s;  // inf/nan never reach here
     std::string mantissa = s.substr(0, e);
@@ -50,9 +50,9 @@ std::string FormatScientific23(Real x) {
 }
 
 std::string FormatFixedWidth(Real x, int width, int decimals) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, "%*.*Lf", width, decimals, x);
-    return buf;
+    std::string s = FixedDigits(x, decimals);
+    if (int(s.size()) < width) s.insert(0, std::size_t(width) - s.size(), ' ');
+    return s;
 }
 
 }  // namespace tarvik

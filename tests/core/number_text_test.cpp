@@ -1,10 +1,10 @@
-#include "platform/number_text.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/support/format_settings_cases.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 namespace tarvik {
 namespace {

@@ -1,15 +1,17 @@
-#include "window/input_filter.h"
+#include "calc/input_filter.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
-#include "tests/support/qt_env.h"
+#include "core/errors.h"
+#include "tests/support/scoped_format_settings.h"
 
 namespace tarvik {
 namespace {
 
+std::u16string Utf16(const char* s) { return std::u16string(s, s + std::char_traits<char>::length(s)); }
+
 TEST(InputFilter, CopyWithTheCharacterAtTheCaret) {
-    test::ScopedFormatSettings us(test::kUnitedStates);
+    test::ScopedFormatSettings us(test::kPoint);
     struct Case {
         const char* text;
         int caret;
@@ -33,8 +35,11 @@ TEST(InputFilter, CopyWithTheCharacterAtTheCaret) {
         {"-1e-5", 5, '0', true, "-1e-50 narrows to -0 in single precision"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NumericKeyAccepted(c.text, c.caret, QChar(c.ch)), c.accepted) << c.text << " + " << c.ch << ": " << c.why;
-    EXPECT_THROW(NumericKeyAccepted("1e3", 3, QChar('9')), EOverflow);
+        EXPECT_EQ(NumericKeyAccepted(Utf16(c.text), c.caret, char16_t(c.ch)), c.accepted) << c.text << " + " << c.ch << ": " << c.why;
+    EXPECT_THROW(NumericKeyAccepted(u"1e3", 3, u'9'), EOverflow);
+    // Beyond ASCII nothing reads as a number, whatever the code unit's low byte.
+    EXPECT_FALSE(NumericKeyAccepted(u"1", 1, u'\u0e35'));  // low byte is '5'
+    EXPECT_EQ(CopyWithKey(u"0.5", 1, u'9'), "09.5");
 }
 
 }  // namespace

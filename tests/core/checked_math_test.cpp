@@ -1,4 +1,4 @@
-#include "platform/checked_math.h"
+#include "core/checked_math.h"
 
 #include <gtest/gtest.h>
 

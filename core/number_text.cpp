@@ -1,13 +1,11 @@
-#include "platform/number_text.h"
+#include "core/number_text.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
-#include "platform/errors.h"
+#include "core/decimal_digits.h"
+#include "core/errors.h"
 
 namespace tarvik {
 
@@ -28,12 +26,7 @@ std::string WithSeparator(std::string s, char decimal) {
 }
 
 // Decimal exponent of |v| after rounding to `digits` significant digits.
-int DecimalExponent(Real v, int digits) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, std::fabs(v));
-    const char* e = std::strchr(buf, 'e');
-    return e ? std::atoi(e + 1) : 0;
-}
+int DecimalExponent(Real v, int digits) { return ExponentOf(ScientificDigits(std::fabs(v), digits - 1)); }
 
 bool IsNegativeZeroText(const std::string& s) {
     if (s.empty() || s[0] != '-') return false;
@@ -55,11 +48,10 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
         // Built from the decimal digits, since a Real cannot hold the
         // rounded decimal exactly.
         if (exponent + 1 + decimals > kFixedSignificant) {
-            char buf[64];
-            std::snprintf(buf, sizeof buf, "%.*Le", kFixedSignificant - 1, std::fabs(v));
+            const std::string sci = ScientificDigits(std::fabs(v), kFixedSignificant - 1);
             std::string digits;
-            for (const char* c = buf; *c && *c != 'e'; ++c)
-                if (std::isdigit(static_cast<unsigned char>(*c))) digits += *c;
+            for (std::size_t i = 0; i < sci.size() && sci[i] != 'e'; ++i)
+                if (std::isdigit(static_cast<unsigned char>(sci[i]))) digits += sci[i];
             const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
             std::string frac = digits.substr(intDigits);
             frac.resize(static_cast<std::size_t>(decimals), '0');
@@ -72,9 +64,7 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
             return s;
         }
     }
-    char buf[128];
-    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
-    std::string s = buf;
+    std::string s = FixedDigits(v, decimals);
     // 1 - cdf can be -2e-16: a probability is never shown as "-0.000000".
     if (IsNegativeZeroText(s)) s.erase(0, 1);
     return WithSeparator(s, fs.DecimalSeparator);
@@ -83,11 +73,9 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
 std::string FormatGeneral(Real v, const FormatSettings& fs) {
     if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
     if (v == 0) return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", kGeneralSignificant - 1, v);
-    std::string s = buf;
+    const std::string s = ScientificDigits(v, kGeneralSignificant - 1);
     const auto ePos = s.find('e');
-    const int exp10 = std::atoi(s.c_str() + ePos + 1);
+    const int exp10 = ExponentOf(s);
     std::string digits;
     for (std::size_t i = 0; i < ePos; ++i)
         if (std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i];
@@ -131,7 +119,7 @@ bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& f
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
-    std::string c;  // canonical text for strtold, always with '.'
+    std::string c;  // canonical text, always with '.'
     if (i < n && (text[i] == '+' || text[i] == '-')) c += text[i++];
     bool anyDigit = false, separator = false;
     while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
@@ -160,11 +148,7 @@ bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& f
     }
     while (i < n && text[i] == ' ') ++i;
     if (i != n) return false;
-    errno = 0;
-    const Real v = std::strtold(c.c_str(), nullptr);
-    if (!std::isfinite(v)) return false;  // beyond the Real range
-    value = v;
-    return true;
+    return ParseCanonical(c, value);
 }
 
 Real TextToReal(const std::string& text, const FormatSettings& fs) {

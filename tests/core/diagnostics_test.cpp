@@ -1,4 +1,4 @@
-#include "platform/diagnostics.h"
+#include "core/diagnostics.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "platform/errors.h"
+#include "core/errors.h"
 #include "tests/support/stdout_capture.h"
 
 namespace tarvik {

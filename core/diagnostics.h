@@ -4,7 +4,7 @@
 // error 105 ("file not open for output") instead, which ends the computation.
 #include <string>
 
-#include "platform/real.h"
+#include "core/real.h"
 
 namespace tarvik {
 

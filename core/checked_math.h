@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/errors.h"
-#include "platform/real.h"
+#include "core/errors.h"
+#include "core/real.h"
 
 namespace tarvik::checked {
 

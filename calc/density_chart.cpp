@@ -1,0 +1,38 @@
+#include "calc/density_chart.h"
+
+#include "core/checked_math.h"
+#include "math/distributions.h"
+
+namespace tarvik {
+
+namespace {
+constexpr Real kRangeTail = 0.0001L;
+constexpr Real kWidening = 1.025L;
+constexpr Real kHeadroom = 1.05L;
+}  // namespace
+
+TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {
+    const Real tail = cdf <= kRangeTail ? cdf : kRangeTail;
+    Real xmax = df * FQuantile(tail, df, kRangeDenominatorDf);
+    if (value > xmax) xmax = kWidening * value;
+
+    TDensityChart chart;
+    chart.Curve.reserve(kDensitySamples);
+    Real ymax = 0;
+    // The density's denominator 2^(df/2) Gamma(df/2) is the same for all
+    // points: formed once, with bit-identical densities.
+    const ChiSquarePdfTerms terms = ChiSquarePdfPrepare(df);
+    for (int i = 1; i <= kDensitySamples; ++i) {
+        // The quotient first, so that the last point lies exactly at xmax.
+        const Real x = (Real(i) / kDensitySamples) * xmax;
+        const Real y = ChiSquarePdfWith(terms, x);
+        chart.Curve.push_back({checked::ToDouble(x), checked::ToDouble(y)});
+        if (y > ymax) ymax = y;
+    }
+    // The marker's height does not count toward the axis maximum.
+    chart.Marker = {checked::ToDouble(value), kMarkerHeight};
+    chart.LeftAxisMaximum = checked::ToDouble(kHeadroom * ymax);
+    return chart;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,33 @@
+#pragma once
+// What the density chart shows: the chi-square density over a range fitted
+// to the distribution, and the marker at the value. Pure data; the window
+// hands it to the chart engine.
+#include <vector>
+
+#include "core/real.h"
+
+namespace tarvik {
+
+struct TDensityPoint {
+    double X, Y;
+};
+
+struct TDensityChart {
+    std::vector<TDensityPoint> Curve;  // kDensitySamples points, ascending x
+    TDensityPoint Marker;
+    double LeftAxisMaximum;
+};
+
+inline constexpr int kDensitySamples = 200;
+inline constexpr double kMarkerHeight = 0.0001;
+// The chart's range comes from an F quantile with this denominator df.
+inline constexpr int kRangeDenominatorDf = 3000;
+
+// The curve at i/200 of the range for i = 1..200, the range ending where
+// the upper tail is min(cdf, 0.0001) (widened to 1.025 x the value when the
+// value lies beyond it), the marker at (value, 0.0001), and the left axis 5
+// per cent above the highest density. Faults (a negative cdf reaching the
+// F quantile's search) are exceptions.
+TDensityChart ComputeDensityChart(Real df, Real cdf, Real value);
+
+}  // namespace tarvik

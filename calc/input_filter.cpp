@@ -1,0 +1,49 @@
+#include "calc/input_filter.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "core/errors.h"
+#include "core/number_text.h"
+
+namespace tarvik {
+
+namespace {
+
+// Narrowing to a 32-bit float: beyond its range it overflows; below its
+// smallest numbers it quietly becomes 0 (so "-1e-50" is not below zero).
+float NarrowToSingle(Real v) {
+    if (std::fabs(v) > Real(FLT_MAX)) throw EOverflow();
+    return static_cast<float>(v);
+}
+
+std::u16string Inserted(std::u16string text, int caret, char16_t ch) {
+    text.insert(std::size_t(std::clamp(caret, 0, int(text.size()))), 1, ch);
+    return text;
+}
+
+// Only ASCII can be part of a number; anything else maps to a character
+// that no number text contains.
+std::string Narrow(const std::u16string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char16_t c : s) out += c < 128 ? char(c) : '\x7f';
+    return out;
+}
+
+}  // namespace
+
+std::string CopyWithKey(const std::u16string& text, int caret, char16_t ch) {
+    return Narrow(Inserted(text, caret, ch));
+}
+
+bool NumericKeyAccepted(const std::u16string& text, int caret, char16_t ch) {
+    if (ch < 32) return true;
+    const std::string copy = CopyWithKey(text, caret, ch);
+    Real value = 0;
+    if (!TryTextToReal(copy, value)) return copy == "+";
+    return !(NarrowToSingle(value) < 0);
+}
+
+}  // namespace tarvik

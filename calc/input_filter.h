@@ -1,0 +1,18 @@
+#pragma once
+// Which characters the number fields take: the text as it would be with the
+// character inserted at the caret must read as a number that is not below
+// zero in single precision (or be exactly "+", the start of a number).
+#include <string>
+
+namespace tarvik {
+
+// True to let the character in. Control characters (below the blank) always
+// pass. The caret is the start of the selection (UTF-16 index), and the
+// selected text stays in the tested copy. A number beyond the
+// single-precision range raises EOverflow ("Floating point overflow").
+bool NumericKeyAccepted(const std::u16string& text, int caret, char16_t ch);
+
+// The copy the filter tests, as UTF-8 (for the error message that names it).
+std::string CopyWithKey(const std::u16string& text, int caret, char16_t ch);
+
+}  // namespace tarvik

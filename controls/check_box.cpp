@@ -1,0 +1,23 @@
+#include "controls/check_box.h"
+
+#include <QMouseEvent>
+
+#include "platform/application.h"
+
+namespace tarvik {
+
+void TCheckBox::mousePressEvent(QMouseEvent* e) {
+    QCheckBox::mousePressEvent(e);
+    e->accept();  // every button's release comes back here
+}
+
+void TCheckBox::mouseReleaseEvent(QMouseEvent* e) {
+    QCheckBox::mouseReleaseEvent(e);  // toggles for a left click inside
+    const Qt::MouseButton button = e->button();
+    Guarded([&] {
+        if (OnMouseUp) OnMouseUp(this, button);
+    });
+    e->accept();
+}
+
+}  // namespace tarvik

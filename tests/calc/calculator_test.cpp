@@ -1,0 +1,240 @@
+// The calculator core without widgets: the chains, the clamps that never
+// rewrite the text being typed, the freeze modes, large df and the errors
+// shown once per text. After every event the shown numbers must agree.
+#include "calc/calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/number_text.h"
+#include "math/distributions.h"
+#include "tests/support/agreement.h"
+#include "tests/support/scoped_format_settings.h"
+
+namespace tarvik {
+namespace {
+
+using F = TField;
+
+std::string Fixed(Real v) { return FormatFixed(v); }
+
+// A calculator after start-up, with every error it reported.
+class Calc : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Keep(calc.Show());
+        Keep(calc.WriteStartValues());
+    }
+    void Keep(const TEffects& fx) {
+        if (fx.Error) errors.push_back(*fx.Error);
+        if (fx.Chart) chart = *fx.Chart;
+    }
+    // Types `keys` into an emptied field character by character.
+    void Type(F f, const std::string& keys) {
+        Keep(calc.TextEdited(f, ""));
+        for (std::size_t i = 1; i <= keys.size(); ++i) Keep(calc.TextEdited(f, keys.substr(0, i)));
+    }
+    void Commit(F f) { Keep(calc.Commit(f)); }
+    void Df(long long df) { Keep(calc.DfChanged(df)); }
+    const std::string& T(F f) const { return calc.Text(f); }
+    // The numbers shown agree, apart from the field still being typed.
+    void ExpectAgreement() const {
+        test::ShownNumbers n{calc.Df(), T(F::Value), T(F::Cdf), T(F::UpperTail), calc.PdfCaption(),
+                             calc.Typing() ? int(*calc.Typing()) : -1};
+        const auto why = test::Disagreement(n);
+        EXPECT_FALSE(why) << *why;
+    }
+
+    TCalculator calc;
+    std::vector<std::string> errors;
+    TDensityChart chart{};
+};
+
+TEST_F(Calc, StartValues) {
+    EXPECT_EQ(T(F::Value), "3.841459");
+    EXPECT_EQ(T(F::Cdf), "0.95");
+    EXPECT_EQ(T(F::UpperTail), "0.05");
+    EXPECT_EQ(calc.PdfCaption(), "0.029819");
+    EXPECT_DOUBLE_EQ(chart.Marker.X, 3.841459);
+    EXPECT_TRUE(errors.empty());
+    ExpectAgreement();
+}
+
+TEST(CalcStart, FirstPictureFromTheLayoutTexts) {
+    // Cdf "0" and value "0" with df 1: FQuantile's start value for target
+    // 0, about 94.135, and the marker at 0.
+    TCalculator calc;
+    const TEffects fx = calc.Show();
+    ASSERT_TRUE(fx.Chart);
+    EXPECT_NEAR(fx.Chart->Curve.back().X, 94.135, 0.001);
+    EXPECT_NEAR(fx.Chart->LeftAxisMaximum, 0.4825, 0.0001);
+    EXPECT_EQ(fx.Chart->Marker.X, 0);
+}
+
+// Typing into a field never rewrites it; the others follow the clamped
+// number at once; Enter or leaving writes the clamped form.
+TEST_F(Calc, ClampsNeverRewriteTheTextBeingTyped) {
+    struct Case {
+        F field;
+        long long df;
+        const char* keys;
+        Real cdf;             // the cdf the other fields follow
+        const char* committed;  // the field's text after Enter
+        const char* why;
+    } cases[] = {
+        {F::UpperTail, 1, "0.01", 0.99L, "0.01", "alpha 0.01 passes 0.0, which clamps"},
+        {F::UpperTail, 28, "0.05", 0.95L, "0.05", "alpha 0.05 at df 28"},
+        {F::Cdf, 1, "0.00000012", 0.000001L, "0.000001", "1.2e-7 clamps to the lowest cdf"},
+        {F::Cdf, 5, "1", 0.999999L, "0.999999", "1 clamps to the highest, general format"},
+        {F::UpperTail, 3, "1.5", 0.000001L, "0.999999", "a tail above 1: no negative cdf"},
+        {F::Cdf, 3, "7", 0.999999L, "0.999999", "a cdf above 1"},
+        {F::UpperTail, 3, "0.0000004", 0.999999L, "0.000001", "the cdf text 1.000000 clamps"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        Df(c.df);
+        Type(c.field, c.keys);
+        EXPECT_EQ(T(c.field), c.keys);
+        EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(Real(c.df), c.cdf)));
+        ExpectAgreement();
+        Commit(c.field);
+        EXPECT_EQ(T(c.field), c.committed);
+        EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(Real(c.df), c.cdf)));
+        ExpectAgreement();
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Calc, AlphaValuesGiveTheTextbookQuantiles) {
+    struct Case {
+        long long df;
+        const char* upper;
+        const char* value;
+    } cases[] = {{1, "0.01", "6.634897"}, {28, "0.05", "41.337138"}, {10, "0.05", "18.307038"}};
+    for (const auto& c : cases) {
+        Df(c.df);
+        Type(F::UpperTail, c.upper);
+        EXPECT_EQ(T(F::Value), c.value) << c.df << " " << c.upper;
+    }
+}
+
+TEST_F(Calc, ValueCapAndNegativeValue) {
+    Type(F::Value, "1e5");
+    EXPECT_EQ(T(F::Value), "1e5");
+    EXPECT_EQ(T(F::Cdf), "1.000000");
+    EXPECT_EQ(chart.Marker.X, 900);  // the chart follows the cap too
+    ExpectAgreement();
+    Commit(F::Value);
+    EXPECT_EQ(T(F::Value), "900.000000");
+    for (const char* pasted : {"-3", "-0"}) {
+        Keep(calc.TextEdited(F::Value, pasted));
+        EXPECT_EQ(calc.PdfCaption(), "0.000000");
+        Commit(F::Value);
+        EXPECT_EQ(T(F::Value), "0.000000") << pasted;
+        ExpectAgreement();
+    }
+}
+
+TEST_F(Calc, GuardTextsWaitWhileTypedAndClampWhenCommitted) {
+    for (const char* guard : {"0", "0.", "."}) {
+        Type(F::Cdf, guard);
+        EXPECT_EQ(T(F::UpperTail), "0.05") << guard;
+        EXPECT_EQ(T(F::Value), "3.841459") << guard;
+    }
+    Commit(F::Cdf);  // "." reads as 0
+    EXPECT_EQ(T(F::Cdf), "0.000001");
+    EXPECT_EQ(T(F::UpperTail), "0.999999");
+    ExpectAgreement();
+}
+
+TEST_F(Calc, AFieldLeftEmptyOrUnreadableComesBack) {
+    Type(F::Cdf, "0.3");
+    Type(F::Cdf, "");
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(1, 0.3L)));  // nothing recomputed
+    Commit(F::Cdf);
+    EXPECT_EQ(T(F::Cdf), "0.3");  // the text the others agree with
+    Keep(calc.TextEdited(F::UpperTail, "0,5"));  // the other convention's separator
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "'0,5' is not a valid floating point value");
+    Commit(F::UpperTail);
+    EXPECT_EQ(T(F::UpperTail), Fixed(1 - 0.3L));
+    ExpectAgreement();
+}
+
+// An error about a field's text is shown once for that text.
+TEST_F(Calc, AnErrorIsShownOncePerText) {
+    Keep(calc.TextEdited(F::Value, "+"));
+    for (int i = 0; i < 5; ++i) Keep(calc.KeyReleased(F::Value));  // Home, arrows, Ctrl+A
+    EXPECT_EQ(errors, std::vector<std::string>{"'+' is not a valid floating point value"});
+    Keep(calc.TextEdited(F::Value, "+5"));
+    Keep(calc.TextEdited(F::Value, "+"));  // changed again: checked afresh
+    EXPECT_EQ(errors.size(), 2u);
+    // The filter's overflow names the text it would make, once.
+    TEffects fx;
+    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"1e3", 3, u'9', fx), TKeyVerdict::Fault);
+    EXPECT_EQ(fx.Error, "Floating point overflow");
+    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"1e3", 3, u'9', fx = {}), TKeyVerdict::Fault);
+    EXPECT_FALSE(fx.Error);
+    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"0.9", 3, u'5', fx), TKeyVerdict::Accept);
+    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"0.9", 3, u'x', fx), TKeyVerdict::Refuse);
+}
+
+// A frozen cdf that reads 0 or 1 cannot give a value: the probabilities
+// follow the value instead.
+TEST_F(Calc, FrozenCdfAtZeroFollowsTheValue) {
+    calc.SetValueFrozen(true);
+    Type(F::Value, "23.5");
+    Commit(F::Value);
+    Df(300);
+    EXPECT_EQ(T(F::Cdf), "0.000000");
+    calc.SetValueFrozen(false);
+    Df(12);
+    EXPECT_EQ(T(F::Value), "23.5");
+    EXPECT_EQ(T(F::Cdf), "0.976231");
+    EXPECT_EQ(T(F::UpperTail), "0.023769");
+    ExpectAgreement();
+    Df(13);  // now the cdf can give a value again, and it moves
+    EXPECT_EQ(T(F::Cdf), "0.976231");
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(13, 0.976231L)));
+    ExpectAgreement();
+}
+
+TEST_F(Calc, ADfChangeCommitsTheTypedField) {
+    Type(F::UpperTail, "0.0");  // clamps to 0.000001 while typed
+    Df(2);
+    EXPECT_EQ(T(F::UpperTail), "0.000001");
+    EXPECT_FALSE(calc.Typing());
+    ExpectAgreement();
+}
+
+// A df typed above 300 is used until the spin edit corrects it: right
+// numbers and no error up to 65535, the range error above.
+TEST_F(Calc, LargeDfBeforeTheCorrection) {
+    for (long long df : {301LL, 1801LL, 2000LL, 3500LL, 10000LL, 65535LL}) {
+        for (bool valueFrozen : {false, true}) {
+            calc.SetValueFrozen(valueFrozen);
+            Df(df);
+            EXPECT_TRUE(errors.empty()) << df << ": " << (errors.empty() ? "" : errors.back());
+            ExpectAgreement();
+        }
+        calc.SetValueFrozen(false);
+        Type(F::Cdf, "0.95");
+        Commit(F::Cdf);
+    }
+    Df(65536);
+    EXPECT_EQ(errors, std::vector<std::string>{"Range check error"});
+}
+
+TEST_F(Calc, DensityInTheLocaleFormatFromTheStart) {
+    test::ScopedFormatSettings comma(test::kComma);
+    TCalculator c;
+    c.Show();
+    c.WriteStartValues();
+    EXPECT_EQ(c.Text(F::Value), "3,841459");
+    EXPECT_EQ(c.PdfCaption(), "0,029819");
+}
+
+}  // namespace
+}  // namespace tarvik

@@ -1,0 +1,67 @@
+// A df typed above 300 is computed with until the spin edit corrects it.
+// Up to 65535 every shown text must match Boost.Math in 50-digit binary
+// floating point: the quantile, and the cdf, upper tail and density at the
+// shown value.
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
+#include "core/number_text.h"
+#include "math/distributions.h"
+#include "tests/support/format_settings_cases.h"
+
+namespace tarvik {
+namespace {
+
+using Ref = boost::multiprecision::cpp_bin_float_50;
+using test::kPoint;
+
+std::string Text(Real v) { return FormatFixed(v, 6, kPoint); }
+std::string Text(const Ref& v) { return FormatFixed(Real(v), 6, kPoint); }
+
+TEST(LargeDf, EveryShownTextMatchesTheReference) {
+    const double dfs[] = {301, 500, 1000, 1801, 2000, 3500, 10000, 65535};
+    const double ps[] = {0.000001, 0.00001, 0.01, 0.05, 0.5, 0.95, 0.99, 0.9999, 0.999999};
+    for (double df : dfs) {
+        const boost::math::chi_squared_distribution<Ref> ref{Ref(df)};
+        for (double p : ps) {
+            SCOPED_TRACE(testing::Message() << "df " << df << ", p " << p);
+            const Real x = ChiSquareQuantile(df, Real(p));
+            const std::string shown = Text(x);
+            EXPECT_EQ(shown, Text(boost::math::quantile(ref, Ref(p))));
+            // What the window then shows beside that value.
+            const Real v = TextToReal(shown, kPoint);
+            const Ref rv(shown);
+            EXPECT_EQ(Text(ChiSquareCdf(df, v)), Text(boost::math::cdf(ref, rv)));
+            EXPECT_EQ(Text(1 - ChiSquareCdf(df, v)), Text(boost::math::cdf(boost::math::complement(ref, rv))));
+            EXPECT_EQ(Text(ChiSquarePdf(df, v)), Text(boost::math::pdf(ref, rv)));
+        }
+    }
+}
+
+// A value of 0 at a df beyond the exact sums: P(a, 0) is 0, where the
+// incomplete gamma's series would take the logarithm of 0.
+TEST(LargeDf, ZeroValue) {
+    for (Real df : {301.0L, 320.0L, 2001.0L, 65535.0L}) {
+        EXPECT_EQ(ChiSquareCdf(df, 0), 0) << double(df);
+        EXPECT_EQ(ChiSquarePdf(df, 0), 0) << double(df);
+    }
+}
+
+// Where the direct product 2^(df/2) Gamma(df/2) still fits, the density is
+// bit-identical to before; beyond, the logarithmic form takes over without
+// a seam.
+TEST(LargeDf, DensityAcrossTheOverflowOfTheDirectForm) {
+    for (double df : {3400.0, 3500.0, 3600.0}) {
+        const boost::math::chi_squared_distribution<Ref> ref{Ref(df)};
+        for (double x : {df * 0.9, df, df * 1.1}) {
+            const Real got = ChiSquarePdf(df, x);
+            const Real want = Real(boost::math::pdf(ref, Ref(x)));
+            EXPECT_NEAR(double(got / want), 1.0, 1e-12) << df << " " << x;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvik

@@ -1,0 +1,75 @@
+// The calculator on a German desktop: this binary runs under
+// LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8, so QApplication has put the C
+// library's LC_NUMERIC on the comma too. Typed decimals must be read in
+// full, and every text written with the comma.
+#include <clocale>
+#include <cstring>
+
+#include "core/decimal_digits.h"
+#include "tests/support/agreement.h"
+#include "tests/window/window_fixture.h"
+
+namespace tarvik::test {
+namespace {
+
+class CommaDesktop : public WindowTest {
+protected:
+    void SetUp() override {
+        // Without the real locale this binary would prove nothing.
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",")
+            << "de_DE.UTF-8 is not installed or not in the environment (scripts/install-deps.sh)";
+        ASSERT_EQ(CurrentFormatSettings().DecimalSeparator, ',');
+        WindowTest::SetUp();
+    }
+    static std::string Comma(Real v) { return FormatFixed(v); }
+};
+
+TEST_F(CommaDesktop, CoreConversionsIgnoreTheCLocale) {
+    struct Case {
+        Real v;
+        const char* fixed;
+        const char* scientific;
+    } cases[] = {{0.886154L, "0.886154", "8.86154000000000000e-01"},
+                 {2.5L, "2.500000", "2.50000000000000000e+00"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FixedDigits(c.v, 6), c.fixed);
+        EXPECT_EQ(ScientificDigits(c.v, 17), c.scientific);
+    }
+    Real v = 0;
+    EXPECT_TRUE(ParseCanonical("2.5", v));
+    EXPECT_EQ(v, 2.5L);
+    EXPECT_FALSE(ParseCanonical("2,5", v));  // never read as the shorter 2
+    EXPECT_TRUE(TryTextToReal("2,5", v));
+    EXPECT_EQ(v, 2.5L);
+}
+
+TEST_F(CommaDesktop, StartValuesDensityAndChart) {
+    EXPECT_EQ(form->X2ValueEdit->text(), "3,841459");
+    EXPECT_EQ(form->CdfEdit->text(), "0,95");
+    EXPECT_EQ(form->UpperTailEdit->text(), "0,05");
+    EXPECT_EQ(form->PdfLabel->text(), "0,029819");
+    // The range is that of a cdf of 0.95, not of a truncated 0.
+    EXPECT_DOUBLE_EQ(Curve()->Points().back().X, double(FQuantile(0.0001L, 1, 3000)));
+    EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 3.841459);
+}
+
+TEST_F(CommaDesktop, TypingAndPasting) {
+    Retype(form->X2ValueEdit, "2,5");
+    EXPECT_EQ(form->CdfEdit->text(), "0,886154");
+    EXPECT_EQ(form->UpperTailEdit->text(), "0,113846");
+    EXPECT_EQ(form->PdfLabel->text().toStdString(), Comma(ChiSquarePdf(1, 2.5L)));
+    EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 2.5);
+    Retype(form->CdfEdit, "0,95");
+    EXPECT_EQ(form->UpperTailEdit->text(), "0,050000");
+    EXPECT_EQ(form->X2ValueEdit->text(), "3,841459");
+    Paste(form->UpperTailEdit, "0,01");
+    EXPECT_EQ(form->CdfEdit->text(), "0,990000");
+    EXPECT_EQ(form->X2ValueEdit->text(), "6,634897");
+    Retype(form->X2ValueEdit, "1.5");  // the point is refused
+    EXPECT_EQ(form->X2ValueEdit->text(), "15");
+    EXPECT_EQ(NewBeeps(), 1);
+    EXPECT_TRUE(NewMessages().empty());
+}
+
+}  // namespace
+}  // namespace tarvik::test
