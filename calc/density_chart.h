@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/real.h"
+#include "math/constants.h"
 
 namespace tarvik {
 
@@ -21,7 +22,7 @@ struct TDensityChart {
 inline constexpr int kDensitySamples = 200;
 inline constexpr double kMarkerHeight = 0.0001;
 // The chart's range comes from an F quantile with this denominator df.
-inline constexpr int kRangeDenominatorDf = 3000;
+inline constexpr Real kRangeDenominatorDf = constants::kFDenominatorDf;
 
 // The curve at i/200 of the range for i = 1..200, the range ending where
 // the upper tail is min(cdf, 0.0001) (widened to 1.025 x the value when the

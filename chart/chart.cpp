@@ -46,7 +46,7 @@ void TChart::AddXY(int index, double x, double y, TColor color) {
 QFont TChart::LabelsFont() const {
     const TChartAxis& axis = model_.BottomAxis;
     // Points at 96 pixels per inch.
-    return FrameworkFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
+    return LayoutFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
 }
 
 ChartLayout TChart::Layout() const {
@@ -56,8 +56,6 @@ ChartLayout TChart::Layout() const {
 void TChart::paintEvent(QPaintEvent*) {
     Guarded([this] {
         const ChartLayout layout = Layout();
-        StoreWorkingValues(model_.LeftAxis, layout.left);
-        StoreWorkingValues(model_.BottomAxis, layout.bottom);
 
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing, false);

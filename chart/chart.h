@@ -22,7 +22,8 @@ public:
     TChartAxis& TopAxis() { return model_.TopAxis; }
 
     int SeriesCount() const { return int(model_.Series.size()); }
-    TChartSeries* Series(int index) const { return model_.Series.at(std::size_t(index)).get(); }
+    const TChartSeries* Series(int index) const { return model_.Series.at(std::size_t(index)).get(); }
+    TChartSeries* Series(int index) { return model_.Series.at(std::size_t(index)).get(); }
     template <typename S>
     S* AddSeries() {
         model_.Series.push_back(std::make_unique<S>());

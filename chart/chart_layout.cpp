@@ -14,7 +14,7 @@ constexpr double kTinyIncrement = 1e-12;
 constexpr double kLabelLimit = 10000;
 constexpr double kMaxInt = 2147483647.0;
 
-// Round as the platform's Round: nearest, ties to even.
+// Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
 
 QString LabelText(double v, const TChartAxis& axis, const FormatSettings& fs) {
@@ -34,7 +34,8 @@ struct Range {
 };
 
 // Ends in use: fixed or from the data of the active series with points;
-// automatic ends widened by the largest series margin (step 4).
+// automatic ends widened by the largest series margin, so that a marker at
+// the end of the data is never clipped.
 Range AxisRangeFor(const TChartAxis& axis, const ChartModel& model, int axisPixels) {
     bool any = false;
     double lo = 0, hi = 0;
@@ -110,7 +111,7 @@ void PlaceTicks(AxisLayout& a, const TChartAxis& axis, const QRect& plot) {
 }  // namespace
 
 long long MulDiv(long long a, long long b, long long d) {
-    if (d == 0) return -1;  // the platform's answer to a zero divisor
+    if (d == 0) return -1;  // as Win32 MulDiv answers a zero divisor
     const long long num = a * b;
     const long long q = num / d, r = num % d;
     // Halves away from zero.
@@ -323,15 +324,6 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         out.series.push_back(std::move(sl));
     }
     return out;
-}
-
-void StoreWorkingValues(TChartAxis& axis, const AxisLayout& layout) {
-    axis.AxisMin = layout.axisMin;
-    axis.AxisMax = layout.axisMax;
-    axis.AxisRange = layout.axisRange;
-    axis.StartPixel = layout.startPixel;
-    axis.EndPixel = layout.endPixel;
-    axis.AxisPixels = layout.axisPixels;
 }
 
 }  // namespace tarvik

@@ -37,7 +37,7 @@ struct GradientBand {
 std::vector<GradientBand> ComputeGradientBands(const QRect& rect, TColor start, TColor end);
 
 // The label increment for an axis with the given range, pixel extent, label
-// size and settings (step 5 of the method).
+// size and settings: the smallest 1-2-5 step whose labels do not overlap.
 double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, double increment,
                              int labelsSeparation);
 
@@ -89,7 +89,5 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
                                const TextMetrics& metrics,
                                const FormatSettings& fs = CurrentFormatSettings());
 
-// Writes the working values of one laid-out axis back into the axis.
-void StoreWorkingValues(TChartAxis& axis, const AxisLayout& layout);
 
 }  // namespace tarvik

@@ -49,9 +49,6 @@ struct TChartAxis {
         Automatic = AutomaticMinimum = AutomaticMaximum = false;
     }
 
-    // Working values, recomputed at every paint.
-    double AxisMin = 0, AxisMax = 0, AxisRange = 0;
-    int StartPixel = 0, EndPixel = 0, AxisPixels = 0;
 };
 
 struct TChartPoint {

@@ -158,7 +158,7 @@ TAdvSpinButton::TAdvSpinButton(QWidget* parent) : TWinControl(parent) {
     up_->ArrowDirection = TArrowDirection::adUp;
     down_->ArrowDirection = TArrowDirection::adDown;
     focused_ = up_;
-    SetBounds(0, 0, 15, 25);
+    SetBounds(0, 0, kVerticalPairWidth, kPairStartHeight);
 }
 
 void TAdvSpinButton::SetFocusedArrow(TAdvTimerSpeedButton* arrow) {
@@ -198,11 +198,11 @@ void TAdvSpinButton::SetDirection(TSpinDirection d) {
     if (d == TSpinDirection::spVertical) {
         up_->ArrowDirection = TArrowDirection::adUp;
         down_->ArrowDirection = TArrowDirection::adDown;
-        SetBounds(x(), y(), 15, height());
+        SetBounds(x(), y(), kVerticalPairWidth, height());
     } else {
         up_->ArrowDirection = TArrowDirection::adRight;
         down_->ArrowDirection = TArrowDirection::adLeft;
-        SetBounds(x(), y(), 20, height());
+        SetBounds(x(), y(), kHorizontalPairWidth, height());
     }
     update();
 }
@@ -225,7 +225,7 @@ void TAdvSpinButton::ArrowMouseDown(QObject* sender, Qt::MouseButton button) {
         target->setFocus(Qt::OtherFocusReason);
     else if (!targetTakesFocus && TabStop() && !hasFocus() && CanFocus())
         setFocus(Qt::OtherFocusReason);
-    // The platform hands the focus to the edit before the press arrives here,
+    // Qt hands the focus to the edit before the press arrives here,
     // as if the edit itself had been clicked; the edit learns otherwise now.
     if (auto* edit = dynamic_cast<TAdvSpinEdit*>(target)) edit->PressOnArrows();
 }
@@ -267,7 +267,7 @@ void TAdvSpinButton::focusOutEvent(QFocusEvent* e) {
 
 TAdvSpinEdit::TAdvSpinEdit(QWidget* parent) : TCustomMaskEdit(parent) {
     spinButton_ = new TAdvSpinButton(this);
-    spinButton_->SetBounds(0, 0, 15, 17);
+    spinButton_->SetBounds(0, 0, kVerticalPairWidth, kPairInEditHeight);
     spinButton_->show();
     spinButton_->SetFocusControl(this);
     // Through virtual dispatch, so that subclasses receive the arrow clicks.

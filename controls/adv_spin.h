@@ -28,6 +28,7 @@ public:
     explicit TAdvTimerSpeedButton(QWidget* parent = nullptr);
 
     TTimer* RepeatTimer() const { return repeatTimer_.get(); }
+    // Kept as the arrow pair's focus state; the arrows paint no focus mark.
     bool ShowFocus = false;
     bool AllowRepeat = false;
     bool IsXPOrLater = true;
@@ -113,6 +114,7 @@ public:
     void SetDirection(TSpinDirection d);
     bool ReturnIsTab() const { return returnIsTab_; }
     void SetReturnIsTab(bool on) { returnIsTab_ = on; }
+    // Decimal places of the float mode; the calculator uses the integer mode only.
     std::int32_t Precision() const { return precision_; }
     void SetPrecision(std::int32_t p) { precision_ = p; }
     bool EditorEnabled() const { return editorEnabled_; }

@@ -97,20 +97,20 @@ QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, TBorderStyl
     const int inset = border == TBorderStyle::bsNone ? 2 : 0;
     const int right = clientWidth - pairWidth - 2 - inset;
     const int bottom = clientHeight + 1;
-    // QRect's right and bottom are inclusive; the platform's are not.
+    // QRect's right and bottom are inclusive; a GDI RECT's are not.
     return QRect(QPoint(inset, inset), QPoint(right - 1, bottom - 1));
 }
 
 ArrowLayout ArrangeArrowRects(int width, int height, TSpinDirection direction) {
     ArrowLayout layout{};
     if (direction == TSpinDirection::spVertical) {
-        layout.width = std::max(width, 15);
+        layout.width = std::max(width, kVerticalPairWidth);
         const int u = height / 2;
         layout.up = QRect(0, 0, layout.width, u);
         // The two arrows overlap by one pixel.
         layout.down = QRect(0, u - 1, layout.width, height - u + 1);
     } else {
-        layout.width = std::max(width, 20);
+        layout.width = std::max(width, kHorizontalPairWidth);
         const int half = layout.width / 2;
         layout.down = QRect(0, 0, half, height);
         layout.up = QRect(half + 1, 0, half, height);

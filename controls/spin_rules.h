@@ -39,11 +39,18 @@ int SpinMinEditHeight(int fontHeight, int systemFontHeight, TBorderStyle border,
 QRect SpinButtonPlacement(int width, int height, int pairWidth, TBorderStyle border, bool ctl3d,
                           bool newStyleControls);
 
-// The text rectangle (right and bottom exclusive, as the platform's rectangle).
+// The text rectangle (right and bottom exclusive, as a GDI RECT).
 // `afterFontChange` selects the variant used after a font change or when the
 // look is applied afresh after loading.
 QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, TBorderStyle border,
                    bool afterFontChange);
+
+// The narrowest arrow pair: stacked (vertical) and side by side.
+inline constexpr int kVerticalPairWidth = 15;
+inline constexpr int kHorizontalPairWidth = 20;
+// The arrow pair's first size, before the edit places it.
+inline constexpr int kPairStartHeight = 25;
+inline constexpr int kPairInEditHeight = 17;
 
 struct ArrowLayout {
     int width;       // the pair's adjusted width

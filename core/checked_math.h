@@ -3,7 +3,7 @@
 // computation where they happen (a logarithm of 0, the root of a negative
 // number, an overflowing exponential) instead of NaN or infinity flowing on.
 // Every operation here either returns a finite Real or throws the typed
-// exception with the runtime's message. Underflow passes silently (gives 0).
+// exception with the message the user sees. Underflow passes silently (gives 0).
 #include <cmath>
 #include <cstdint>
 #include <limits>

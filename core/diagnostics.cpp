@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <utility>
+
 #include "core/decimal_digits.h"
 #include "core/errors.h"
 
@@ -13,9 +15,24 @@ namespace tarvik {
 
 namespace {
 constexpr int kFileNotOpenForOutput = 105;
+
+DiagnosticSink& Sink() {
+    static DiagnosticSink sink;
+    return sink;
 }
+}  // namespace
 
 void WriteDiagnosticLine(const std::string& text) {
+    if (Sink()) {
+        Sink()(text);
+        return;
+    }
+    WriteLineToStandardOutput(text);
+}
+
+DiagnosticSink SetDiagnosticSink(DiagnosticSink sink) { return std::exchange(Sink(), std::move(sink)); }
+
+void WriteLineToStandardOutput(const std::string& text) {
     // Checked before writing anything: a closed descriptor must not leave
     // half a line behind, and EBADF from write() alone would not say
     // whether some bytes went out.
@@ -34,7 +51,7 @@ void WriteDiagnosticLine(const std::string& text) {
 }
 
 std::string FormatScientific23(Real x) {
-    // The digits come as "-1.00000000000000e+00"; the runtime pads the
+    // The digits come as "-1.00000000000000e+00"; the line pads the
     // exponent to four digits and writes a blank where a positive number has
     // no sign. Always with a point, whatever the desktop's locale.
     const std::string s = ScientificDigits(x, 14);

@@ -1,17 +1,28 @@
 #pragma once
 // Diagnostic lines on the process's standard output. A line that cannot be
-// written (no descriptor 1, or a failed write) raises the runtime's I/O
+// written (no descriptor 1, or a failed write) raises the Pascal-style I/O
 // error 105 ("file not open for output") instead, which ends the computation.
+#include <functional>
 #include <string>
 
 #include "core/real.h"
 
 namespace tarvik {
 
-// Writes text and a line end to standard output, whole, or throws EInOutError(105).
+// Hands one diagnostic line to the current sink. The default sink writes
+// the text and a line end to standard output, whole, or throws
+// EInOutError(105); a sink may throw to end the computation the same way.
 void WriteDiagnosticLine(const std::string& text);
 
-// x in the runtime's scientific notation of width 23: sign or blank, one
+// Where diagnostic lines go: tests and library users capture or silence
+// them. An empty sink restores standard output. Returns the previous sink.
+using DiagnosticSink = std::function<void(const std::string& line)>;
+DiagnosticSink SetDiagnosticSink(DiagnosticSink sink);
+
+// The default sink.
+void WriteLineToStandardOutput(const std::string& text);
+
+// x in Pascal's Write scientific notation of width 23: sign or blank, one
 // digit, the point, 14 digits, "E", the exponent's sign and 4 digits.
 std::string FormatScientific23(Real x);
 

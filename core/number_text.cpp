@@ -41,7 +41,7 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
     if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
     if (v != 0) {
         const int exponent = DecimalExponent(v, kFixedSignificant);
-        // Too many digits before the point: the runtime falls back to the
+        // Too many digits before the point: the text falls back to the
         // general scientific text.
         if (exponent >= kFixedSignificant) return FormatGeneral(v, fs);
         // Only 18 significant digits carry: the digits past them are zeros.

@@ -2,6 +2,7 @@
 // finite sums; every other df goes through the incomplete gamma.
 #include <cmath>
 
+#include "math/constants.h"
 #include "math/detail.h"
 #include "math/distributions.h"
 #include "core/checked_math.h"
@@ -13,11 +14,11 @@ using namespace checked;
 
 namespace {
 
-constexpr Real kExactSumLimit = 300;
-constexpr Real kSqrt2Pi13 = 2.506628274631L;
-constexpr Real kCountOffset = 0.1L;
-constexpr Real kLn2 = 0.6931471805599453094L;
-constexpr Real kCubeRootShape = 1000;  // IncompleteGamma's normal shortcut starts above it  // guards Trunc of df-derived counts against 2.9999...
+using constants::kCountOffset;
+using constants::kExactSumLimit;
+using constants::kLn2;
+using constants::kSqrt2Pi13;
+using detail::kCubeRootShape;
 
 // A negative x is reported, then the computation goes on with it.
 void ReportNegative(Real x) {
@@ -52,27 +53,40 @@ Real PoissonTailSum(Real df, Real x) {
     return Exp(-h) * s;
 }
 
+std::int32_t WholeCount(Real v) { return ToInt32(Trunc(v + kCountOffset)); }
+bool IsOddDf(Real df) { return Trunc(df + kCountOffset) % 2 != 0; }
+
+Real OddPowerSum(Real root, std::int32_t k) {
+    // Power(root, m) is exp(m ln root); ln root is the same for every term,
+    // so it is taken once. The terms stay bit-identical to calling Power.
+    // Power(root, 297) reaches about 1e391 near df 299; the e^(-x/2) of
+    // OddTailDensityPart brings it back.
+    const Real lnRoot = Ln(root);
+    Real product = 1, sum = 0;
+    for (std::int32_t i = 1; i <= k; ++i) {
+        const std::int32_t m = SubInt32(MulInt32(2, i), 1);
+        product = Mul(product, m);
+        sum = Fin(sum + Exp(Mul(Real(m), lnRoot)) / product);
+    }
+    return sum;
+}
+
+Real OddTailDensityPart(Real x, Real sum) { return (Exp(-x / 2) * (2 * sum)) / kSqrt2Pi13; }
+
 // Q = 2 (1 - Phi(sqrt x)) + 2 phi(sqrt x) sum_{i=1..k} x^((2i-1)/2) / (1*3*...*(2i-1)).
 Real ChiSquareUpperTailOdd(Real df, Real x) {
     ReportNegative(x);
     const Real r = Sqrt(x);
-    const std::int32_t k = ToInt32(Trunc((df - 1) / 2 + kCountOffset));
-    Real d = 1, s = 0;
+    const std::int32_t k = WholeCount((df - 1) / 2);
+    Real s = 0;
     if (x > 0 && k >= 1) {
-        // Power(r, m) is exp(m ln r); ln r is the same for every term, so it
-        // is taken once. The terms stay bit-identical to calling Power.
-        const Real lnR = Ln(r);
-        for (std::int32_t i = 1; i <= k; ++i) {
-            const std::int32_t m = SubInt32(MulInt32(2, i), 1);
-            d = Mul(d, m);
-            s = Fin(s + Exp(Mul(Real(m), lnR)) / d);
-        }
+        s = OddPowerSum(r, k);
     } else {
         // x = 0: every term is 0, but the running product is still formed.
+        Real d = 1;
         for (std::int32_t i = 1; i <= k; ++i) d = Mul(d, SubInt32(MulInt32(2, i), 1));
     }
-    const Real t = (Exp(-x / 2) * (2 * s)) / kSqrt2Pi13;
-    return 2 * NormalUpperTail(r) + t;
+    return 2 * NormalUpperTail(r) + OddTailDensityPart(x, s);
 }
 
 }  // namespace detail
@@ -144,9 +158,7 @@ Real ChiSquareCdfGamma(Real df, Real x, Real tol) {
 
 Real ChiSquareUpperTail(Real df, Real x) {
     if (UsesExactSums(df)) {
-        const std::int64_t k = Trunc(df + kCountOffset);
-        return k % 2 != 0 ? detail::ChiSquareUpperTailOdd(df, x)
-                          : detail::ChiSquareUpperTailEven(df, x);
+        return detail::IsOddDf(df) ? detail::ChiSquareUpperTailOdd(df, x) : detail::ChiSquareUpperTailEven(df, x);
     }
     return 1 - ChiSquareCdfGamma(df, x, 1e-12L);
 }

@@ -3,6 +3,7 @@
 // (1975, AS 91, "The percentage points of the chi-square distribution").
 #include <cmath>
 
+#include "math/constants.h"
 #include "math/detail.h"
 #include "math/distributions.h"
 #include "core/checked_math.h"
@@ -20,8 +21,7 @@ constexpr Real kRefineTol = 0.000001L;
 // fourth decimal wrong. 1e-13 relative is well inside the sixth decimal and
 // still above the incomplete gamma's own noise (about 1e-16 in x there).
 constexpr Real kLargeDfRefineTol = 1e-13L;
-constexpr Real kLn2 = 0.6931471805599453093L;
-constexpr Real kLargeDf = 300;
+constexpr Real kLargeDf = constants::kExactSumLimit;
 constexpr Real kHighP = 0.9999L;
 
 }  // namespace
@@ -58,16 +58,18 @@ Real ChiSquareQuantileRefine(Real df, Real p, Real x, Real tol) {
     const Real a = df * 0.5L;
     const Real c = a - 1;
     const Real g = LnGamma(a);
-    // The path is decided by df alone. The test is signed: a df just below a
-    // whole number goes to the series.
-    const bool wholeDf = df - Real(Round(df)) < 0.0000000001L;
+    // The path is decided by df alone. The test is signed: df - round(df)
+    // is negative for any df just below a whole number (2.7 too), so every
+    // df up to 1e-10 above a whole number takes ChiSquareCdf; only df a
+    // little more above one (2.3) takes the series.
+    const bool notAboveWhole = df - Real(Round(df)) < 0.0000000001L;
     for (int pass = 0;; ++pass) {
         if (pass == detail::kRefinePassLimit)
             throw ENoConvergence("ChiSquareQuantile", detail::kRefinePassLimit);
         const Real q = x;
-        const Real lower = wholeDf ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5L, a, tol);
+        const Real lower = notAboveWhole ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5L, a, tol);
         // (p - P) divided by the density at x; the constant is ln 2.
-        const Real t = (p - lower) * Exp(a * kLn2 + g + x * 0.5L - c * Ln(x));
+        const Real t = (p - lower) * Exp(a * constants::kLn2Digits19 + g + x * 0.5L - c * Ln(x));
         const Real b = Div(t, x);
         const Real A = t * 0.5L - b * c;
         // The method's truncated decimal constants, not exact 1/420, 1/2520, 1/5040.
@@ -105,7 +107,7 @@ Real ChiSquareQuantile(Real df, Real p) {
         // the refinement converges from it in two passes.
         return ChiSquareQuantileRefine(df, p, ChiSquareQuantileWilsonHilferty(df, p), kRefineTol);
     }
-    const Real x = df * FQuantile(1 - p, df, 3000);
+    const Real x = df * FQuantile(1 - p, df, constants::kFDenominatorDf);
     return ChiSquareQuantileRefine(df, p, x, kRefineTol);
 }
 

@@ -18,6 +18,17 @@ Real ChiSquareUpperTailEven(Real df, Real x);
 // The even-df sum shared by the exact chi-square tail and the F limit form.
 Real PoissonTailSum(Real df, Real x);
 Real ChiSquareUpperTailOdd(Real df, Real x);
+// The odd-df sum shared by the exact chi-square tail and the F limit form:
+// sum_{i=1..k} root^(2i-1) / (1*3*...*(2i-1)), and 2 phi(root) times it.
+Real OddPowerSum(Real root, std::int32_t k);
+Real OddTailDensityPart(Real x, Real sum);
+
+// Counts and parities of df: the whole part of v plus 0.1, in 32 bits.
+std::int32_t WholeCount(Real v);
+bool IsOddDf(Real df);
+
+// IncompleteGamma takes a cube-root normal shortcut above this shape.
+inline constexpr Real kCubeRootShape = 1000;
 
 Real FUpperTailEvenNumerator(Real x, Real d1, Real d2);
 Real FUpperTailEvenDenominator(Real x, Real d1, Real d2);
@@ -36,9 +47,17 @@ struct FQuantileObjective {
     Real target, d1, d2;
     Real operator()(Real x) const;
 };
-Real RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
-                         Real& fHi, Real xTol, Real fTol, Real fDiffTol,
-                         int* finalStatus = nullptr, int* steps = nullptr);
+// How the search ended: -1 no sign change between the ends, 0 the bracket
+// narrower than xTol, 1 |f| below fTol, 2 the ends' values closer than
+// fDiffTol; and the number of false-position steps taken.
+struct RootResult {
+    Real x;
+    int status;
+    int steps;
+};
+// The bracket and its values are updated in place as the search narrows.
+RootResult RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
+                               Real& fHi, Real xTol, Real fTol, Real fDiffTol);
 
 // True when df equals its nearest 64-bit integer exactly.
 bool IsWhole(Real df);

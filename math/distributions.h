@@ -17,6 +17,9 @@ Real Power(Real base, Real exponent);
 Real LnGamma(Real x);
 Real Factorial(Real x);
 Real IncompleteGammaSeries(Real x, Real a, Real tol);
+// errorFlag is 1 when a or x is negative: the line "maka am incgamma1" has
+// then been written and 0 comes back; else 0. Every other fault is an
+// exception, so a caller may ignore the flag and lose nothing but that 0.
 Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag);
 
 // Chi-square distribution; df first, then x.

@@ -3,6 +3,7 @@
 // complete the function for any pair of whole df.
 #include <cmath>
 
+#include "math/constants.h"
 #include "math/detail.h"
 #include "math/distributions.h"
 #include "core/checked_math.h"
@@ -15,12 +16,10 @@ namespace {
 
 constexpr Real kPi = 3.1415926535897932385L;
 constexpr Real kTwoOverPi = 0.6366197723675813431L;
-constexpr Real kSqrt2Pi13 = 2.506628274631L;
-constexpr Real kLargeDf = 300;
-constexpr Real kCountOffset = 0.1L;
-
-std::int32_t WholeCount(Real v) { return ToInt32(Trunc(v + kCountOffset)); }
-bool IsOddDf(Real df) { return Trunc(df + kCountOffset) % 2 != 0; }
+using constants::kSqrt2Pi13;
+using detail::IsOddDf;
+using detail::WholeCount;
+constexpr Real kLargeDf = constants::kExactSumLimit;
 
 }  // namespace
 
@@ -103,22 +102,12 @@ Real FUpperTailPaulson(Real x, Real d1, Real d2) {
 // a negative value.
 Real ChiSquareLimitTailEven(Real df, Real y) { return PoissonTailSum(df, y); }
 
+// The odd-df chi-square tail of the exact sums, with the fast normal tail.
 Real ChiSquareLimitTailOdd(Real df, Real y) {
     const Real q = Sqrt(y);
     const std::int32_t n = WholeCount((df - 1) / 2);
-    Real product = 1, sum = 0;
-    if (n >= 1) {
-        // Power(q, 2i-1) = exp((2i-1) ln q) with ln q taken once: the same
-        // bits as calling Power each time. Power(q, 297) reaches about 1e391
-        // near df 299, p 0.999999; the exp(-y/2) factor brings it back.
-        const Real lnQ = Ln(q);
-        for (std::int32_t i = 1; i <= n; ++i) {
-            const std::int32_t m = SubInt32(MulInt32(2, i), 1);
-            product = Mul(product, m);
-            sum = Fin(sum + Exp(Mul(Real(m), lnQ)) / product);
-        }
-    }
-    return Exp(-y / 2) * (2 * sum) / kSqrt2Pi13 + 2 * NormalUpperTailFast(q);
+    const Real sum = n >= 1 ? OddPowerSum(q, n) : 0;
+    return OddTailDensityPart(y, sum) + 2 * NormalUpperTailFast(q);
 }
 
 Real ChiSquareLimitTail(Real df, Real y) {

@@ -15,6 +15,17 @@ namespace {
 constexpr Real kXTol = 0.0003L;
 constexpr Real kFTol = 1e-20L;
 constexpr Real kFDiffTol = 1e-15L;
+// Above this denominator df the start is Wilson-Hilferty's chi-square
+// quantile over d1; below it, the normal-deviate form.
+constexpr Real kLargeDenominatorDf = 100;
+// With d1 = 1 the normal-deviate start overshoots in the far upper tail:
+// halved for targets below this.
+constexpr Real kHalvedStartTarget = 0.3L;
+constexpr Real kFiveSixths = 0.8333333333333333333L;
+// 2/9 to 15 decimals, as the method writes it (not the exact 2/9).
+constexpr Real kTwoNinths15 = 0.222222222222222L;
+// A negative cube-root base is floored here, giving the start df * 1e-12.
+constexpr Real kCubeRootFloor = 0.0001L;
 
 enum RootStatus : int {
     kSearching = -2,
@@ -40,9 +51,8 @@ int SignOf(Real v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 Real FQuantileObjective::operator()(Real x) const { return FUpperTail(x, d1, d2) - target; }
 
-Real RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
-                         Real& fHi, Real xTol, Real fTol, Real fDiffTol, int* finalStatus,
-                         int* steps) {
+RootResult RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
+                               Real& fHi, Real xTol, Real fTol, Real fDiffTol) {
     const int sLo = SignOf(fLo);  // fixed for the whole search
     Real x = xLo, f = fLo;
     int status = kSearching;
@@ -70,37 +80,35 @@ Real RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& x
         }
         RootStopTest(status, xLo, xHi, fLo, fHi, f, xTol, fTol, fDiffTol);
     }
-    if (finalStatus) *finalStatus = status;
-    if (steps) *steps = pass;
-    return x;
+    return {x, status, pass};
 }
 
 }  // namespace detail
 
 Real ChiSquareQuantileWilsonHilferty(Real df, Real q) {
     const Real z = NormalQuantile(q);
-    const Real d = Div(0.222222222222222L, df);  // 2/9 to 15 decimals
+    const Real d = Div(kTwoNinths15, df);
     Real e = z * Sqrt(d) + 1 - d;
     // Floored: a tiny q with small df gives the start df * 1e-12, from which
     // the bracketing doubles its way up.
-    if (!(e >= 0)) e = 0.0001L;
+    if (!(e >= 0)) e = kCubeRootFloor;
     return df * e * e * e;
 }
 
 Real FQuantileStart(Real target, Real d1, Real d2) {
     const Real m1 = d1 == 1 ? 2 : d1;
     const Real m2 = d2 == 1 ? 2 : d2;
-    if (d2 > 100) return Div(ChiSquareQuantileWilsonHilferty(d1, 1 - target), d1);
+    if (d2 > kLargeDenominatorDf) return Div(ChiSquareQuantileWilsonHilferty(d1, 1 - target), d1);
     // Normal-deviate form for small denominator df.
     const Real z = NormalQuantile(1 - target);
     const Real lambda = (z * z - 3) / 6;
     const Real h = Div(2, Div(1, m2 - 1) + Div(1, m1 - 1));
     const Real w = Div(z * Sqrt(h + lambda), h) -
                    (Div(1, m1 - 1) - Div(1, m2 - 1)) *
-                       (lambda + 0.8333333333333333333L - Div(2, 3 * h));
+                       (lambda + kFiveSixths - Div(2, 3 * h));
     Real r = Exp(2 * w);
     if (d2 == 1) r = Mul(r, r);
-    if (d1 == 1 && d2 != 2 && target < 0.3L) r = r / 2;
+    if (d1 == 1 && d2 != 2 && target < kHalvedStartTarget) r = r / 2;
     return r;
 }
 
@@ -123,7 +131,7 @@ Real FQuantile(Real target, Real d1, Real d2) {
         xHi = next(xHi);
         fHi = objective(xHi);
     }
-    return detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, kXTol, kFTol, kFDiffTol);
+    return detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, kXTol, kFTol, kFDiffTol).x;
 }
 
 }  // namespace tarvik

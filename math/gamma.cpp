@@ -29,6 +29,14 @@ constexpr Real kHalfLn2Pi = 0.918938533204672742L;
 // Stirling series is only ever used where it is accurate to Real precision.
 constexpr Real kShiftLimit = 10;
 
+// Beyond this argument P(a, x) is 1 for every shape the callers pass.
+constexpr Real kHugeArgument = 1000000;
+// The continued fraction's numerators and denominators grow together; only
+// their ratio matters, so past this size all four are scaled down by it.
+constexpr Real kRescale = 1e150L;
+// e^-288 is about 5e-126: a tail this small counts as 0 (and P as 0 or 1).
+constexpr Real kNegligibleLn = -288;
+
 }  // namespace
 
 Real Power(Real base, Real exponent) { return Exp(Mul(exponent, Ln(base))); }
@@ -103,7 +111,7 @@ Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag) {
     }
     errorFlag = 0;
 
-    if (a > 1000) {
+    if (a > detail::kCubeRootShape) {
         // Wilson-Hilferty cube-root normal approximation for large shape.
         const Real f = Power(Div(x, a), 1.0L / 3);
         const Real z = 3 * Sqrt(a) * (f + Div(1, 9 * a) - 1);
@@ -115,7 +123,7 @@ Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag) {
 namespace detail {
 
 Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
-    if (x > 1000000) return 1;
+    if (x > kHugeArgument) return 1;
 
     if (x > 1 && a <= x) {
         // Continued fraction for the upper tail Q = 1 - P (Numerical Recipes
@@ -145,15 +153,15 @@ Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
             p3 = p5;
             p4 = p6;
             // Only the ratios matter, so a common rescale keeps them in range.
-            if (std::fabs(p5) >= 1e150L) {
-                p1 /= 1e150L;
-                p2 /= 1e150L;
-                p3 /= 1e150L;
-                p4 /= 1e150L;
+            if (std::fabs(p5) >= kRescale) {
+                p1 /= kRescale;
+                p2 /= kRescale;
+                p3 /= kRescale;
+                p4 /= kRescale;
             }
         }
         g = g + Ln(r);
-        if (g < -288) return 1;
+        if (g < kNegligibleLn) return 1;
         return 1 - Exp(g);
     }
 
@@ -169,7 +177,7 @@ Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
         if (!(term > tol)) break;
     }
     g = g + Ln(sum);
-    if (g < -288) return 0;
+    if (g < kNegligibleLn) return 0;
     return Exp(g);
 }
 

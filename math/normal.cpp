@@ -1,6 +1,7 @@
 // Standard normal distribution: Phi, its upper tail and its inverse.
 #include <cmath>
 
+#include "math/constants.h"
 #include "math/detail.h"
 #include "math/distributions.h"
 #include "core/checked_math.h"
@@ -11,11 +12,8 @@ using namespace checked;
 
 namespace {
 
-// sqrt(2 pi) at full Real precision, used by NormalCdf and the two private
-// steps of NormalCdfAccurate. NormalUpperTailFast and the chi-square sums use
-// the 13-digit literal 2.506628274631 instead; the two must not be merged.
-constexpr Real kSqrt2Pi = 2.50662827463100050242L;
-constexpr Real kSqrt2Pi13 = 2.506628274631L;
+using constants::kSqrt2Pi;
+using constants::kSqrt2Pi13;
 
 // Abramowitz & Stegun 26.2.17, stored as doubles (the table of NormalCdf).
 constexpr double kCdfB[5] = {0.31938153, -0.356563782, 1.781477937, -1.821255978, 1.330274429};
@@ -29,6 +27,15 @@ constexpr double kQuantileQ[5] = {0.099348462606, 0.588581570495, 0.531103462366
 
 // The negative tail below the last band: a fixed tiny constant, not Phi(x).
 constexpr Real kFarTail = 7.6e-24L;
+
+// NormalCdfAccurate's bands, in hundredths of x (truncated toward zero):
+// the continued fraction in the lower tail down to -9.99, the series across
+// the middle up to 3.00, the continued fraction again up to 10.00, and the
+// constants beyond.
+constexpr std::int64_t kLowestBand = -999;
+constexpr std::int64_t kSeriesFrom = -149;
+constexpr std::int64_t kSeriesTo = 300;
+constexpr std::int64_t kHighestBand = 1000;
 
 }  // namespace
 
@@ -75,9 +82,9 @@ Real NormalCdfContinuedFraction(Real x) {
 Real NormalCdfAccurate(Real x) {
     if (x == 0) return 0.5L;
     const std::int64_t t = Trunc(100 * x);
-    if (t >= -999 && t <= -150) return detail::NormalCdfContinuedFraction(x);
-    if (t >= -149 && t <= 300) return detail::NormalCdfSeries(x);
-    if (t >= 301 && t <= 1000) return detail::NormalCdfContinuedFraction(x);
+    if (t >= kLowestBand && t < kSeriesFrom) return detail::NormalCdfContinuedFraction(x);
+    if (t >= kSeriesFrom && t <= kSeriesTo) return detail::NormalCdfSeries(x);
+    if (t > kSeriesTo && t <= kHighestBand) return detail::NormalCdfContinuedFraction(x);
     return x >= 0 ? 1 : kFarTail;
 }
 

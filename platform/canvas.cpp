@@ -8,7 +8,7 @@ QPen TCanvas::MakePen() const {
     QPen pen(ToQColor(penColor_));
     pen.setWidth(penWidth_);
     // A square cap makes a one-pixel line cover both of its end pixels, as
-    // the platform's lines and outlines do.
+    // GDI's lines and outlines do.
     pen.setCapStyle(penWidth_ <= 1 ? Qt::SquareCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;

@@ -1,5 +1,5 @@
 #pragma once
-// A drawing surface over QPainter with the framework's conventions:
+// A drawing surface over QPainter with GDI's pixel conventions:
 // Rectangle(l, t, r, b) covers columns l..r-1 and rows t..b-1, filled with the
 // brush and outlined one pixel wide with the pen.
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 // Colour values: 32 bits, red in the lowest byte, then green, then blue; the
-// top byte flags the framework's system colours.
+// top byte flags the system (palette) colours.
 #include <cstdint>
 
 #include <QColor>

@@ -71,7 +71,7 @@ void TCustomMaskEdit::HandleKey(QKeyEvent* event) {
 
     QString text = event->text();
     // Ctrl with a letter types the control character (Ctrl+V is 22), as the
-    // platform's keyboard does; Qt reports the plain letter.
+    // Windows keyboard layer does; Qt reports the plain letter.
     if ((event->modifiers() & Qt::ControlModifier) && text.size() == 1) {
         const char16_t u = text[0].toLower().unicode();
         if (u >= 'a' && u <= 'z') text = QString(QChar(u - 'a' + 1));
@@ -104,7 +104,7 @@ void TCustomMaskEdit::HandleKey(QKeyEvent* event) {
         }
         if (ch == QChar('\r')) {
             // A single-line edit inserts nothing for Return; the event goes on
-            // to the parent (default buttons), as the platform's edit does.
+            // to the parent (default buttons), as a Windows edit control passes it on.
             event->ignore();
             return;
         }

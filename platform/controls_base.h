@@ -1,5 +1,6 @@
 #pragma once
-// Thin base classes standing in for the form framework's controls. Every
+// Thin base classes over Qt widgets with the control model the window is
+// written against (properties, On* events, key hooks). Every
 // Qt entry point of ours (events, signals) runs inside Guarded(): no
 // exception ever unwinds through a Qt frame.
 #include <QAbstractButton>
@@ -16,7 +17,6 @@ public:
     void SetTabStop(bool on);
     // Visible, enabled and able to hold the keyboard focus.
     bool CanFocus() const;
-    void Invalidate() { update(); }
 
 private:
     bool tabStop_ = true;
@@ -32,7 +32,7 @@ private:
     QString caption_;
 };
 
-// The edit pipeline of the framework: key-down hook, then for a character the
+// The edit pipeline: key-down hook, then for a character the
 // key-press hook (which may replace or drop it), then insertion; key-up last.
 // Characters are passed as QChar; the null character drops a key.
 class TCustomMaskEdit : public QLineEdit {
@@ -49,7 +49,7 @@ public:
     int SelStart() const;
     int SelLength() const;
     void SetSelection(int start, int length);
-    // Repaints at once (the framework's Repaint).
+    // Repaints at once, not at the next turn of the event loop.
     void RepaintNow() { repaint(); }
     // Why the focus last left the field: inside OnExit, tells a move to
     // another control from the window losing the activation or a popup menu.

@@ -21,7 +21,7 @@ QString Resolve(const QString& family) {
 }
 }  // namespace
 
-QFont FrameworkFont(const QString& family, int pixelHeight) {
+QFont LayoutFont(const QString& family, int pixelHeight) {
     QFont font(Resolve(family));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);

@@ -1,12 +1,12 @@
 #pragma once
 // Fonts named by the layouts ("MS Sans Serif", "Arial") with a stand-in
 // where the face is missing: Liberation Sans (Arial's metrics), else the
-// platform's sans-serif.
+// fontconfig's default sans-serif.
 #include <QFont>
 #include <QString>
 
 namespace tarvik {
 
-QFont FrameworkFont(const QString& family, int pixelHeight);
+QFont LayoutFont(const QString& family, int pixelHeight);
 
 }  // namespace tarvik

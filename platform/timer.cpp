@@ -14,7 +14,8 @@ TTimer::~TTimer() = default;
 void TTimer::SetInterval(int ms) {
     if (interval_ == ms) return;
     interval_ = ms;
-    // As the framework does: a new interval restarts the count.
+    // A new interval restarts the count (QTimer alone would keep the old
+    // deadline until the next start).
     Restart();
 }
 

@@ -12,7 +12,7 @@ namespace tarvik {
 TForm1::TForm1(THelpForm* helpForm, QWidget* parent) : QWidget(parent), helpForm_(helpForm) {
     setWindowTitle(" Zu  Tarvik");
     setWindowIcon(ProgramIcon());
-    setFont(FrameworkFont("MS Sans Serif", 11));
+    setFont(LayoutFont("MS Sans Serif", 11));
     move(189, 184);
     resize(632, 253);
     BuildLayout();
@@ -25,7 +25,7 @@ void TForm1::BuildLayout() {
     Shader1->SetToColor(clTeal);
     Shader1->SetSteps(100);
     Shader1->SetDirection(false);
-    Shader1->setFont(FrameworkFont("MS Sans Serif", 13));
+    Shader1->setFont(LayoutFont("MS Sans Serif", 13));
     Shader1->setGeometry(rect());
 
     auto label = [this](int x, int y, int w, int h, const QString& caption, bool growLeft) {

@@ -9,7 +9,7 @@ namespace tarvik {
 THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(" Zu  Tarvik");
     setWindowIcon(ProgramIcon());
-    setFont(FrameworkFont("MS Sans Serif", 11));
+    setFont(LayoutFont("MS Sans Serif", 11));
     move(187, 248);
     resize(592, 453);
     HelpRichEdit = new QTextEdit(this);
@@ -20,7 +20,6 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     HelpRichEdit->setPlainText(HelpTextLines().join('\n'));
     HelpRichEdit->setGeometry(rect());
-    FormCreate();
 }
 
 void THelpForm::resizeEvent(QResizeEvent* e) {

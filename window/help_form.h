@@ -9,7 +9,6 @@ class THelpForm : public QWidget {
 public:
     explicit THelpForm(QWidget* parent = nullptr);
     QTextEdit* HelpRichEdit;
-    void FormCreate() {}
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

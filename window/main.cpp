@@ -10,7 +10,7 @@
 #include "window/help_form.h"
 
 namespace {
-// Without a display the toolkit would abort with a long message; one line
+// Without a display Qt would abort with a long message; one line
 // says what is missing instead.
 bool DisplayAvailable() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     form1.activateWindow();
     // Where no window manager activates the window, the start values are
     // written all the same once the loop runs.
-    QTimer::singleShot(200, &form1, [&form1] { tarvik::Guarded([&form1] { form1.FormActivate(); }); });
+    constexpr int kStartValuesFallbackMs = 200;
+    QTimer::singleShot(kStartValuesFallbackMs, &form1, [&form1] { tarvik::Guarded([&form1] { form1.FormActivate(); }); });
     // Closing the calculator ends the program, help window or not.
     form1.setAttribute(Qt::WA_QuitOnClose, true);
     helpForm.setAttribute(Qt::WA_QuitOnClose, false);

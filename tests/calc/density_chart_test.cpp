@@ -28,7 +28,7 @@ TEST(DensityChart, AgainstTheReference) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         const TDensityChart chart = ComputeDensityChart(c.df, c.cdf, c.value);
-        const boost::math::fisher_f_distribution<double> f(c.df, kRangeDenominatorDf);
+        const boost::math::fisher_f_distribution<double> f(c.df, double(kRangeDenominatorDf));
         const double xmax = c.df * boost::math::quantile(boost::math::complement(f, c.rangeTail));
         ASSERT_EQ(chart.Curve.size(), std::size_t(kDensitySamples));
         // The range search runs on approximations of the F tail (Paulson's

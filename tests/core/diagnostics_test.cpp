@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "core/errors.h"
 #include "tests/support/stdout_capture.h"
@@ -43,6 +45,20 @@ TEST(Diagnostics, LineReachesStandardOutput) {
     WriteDiagnosticLine("maka am incgamma1");
     WriteDiagnosticLine("***-1.00000000000000E+0000");
     EXPECT_EQ(capture.Text(), "maka am incgamma1\n***-1.00000000000000E+0000\n");
+}
+
+TEST(Diagnostics, AnInjectedSinkTakesTheLines) {
+    std::vector<std::string> lines;
+    test::StdoutCapture capture;
+    const DiagnosticSink previous = SetDiagnosticSink([&](const std::string& l) { lines.push_back(l); });
+    WriteDiagnosticLine(" xsmall5   0.0001");
+    EXPECT_EQ(lines, std::vector<std::string>{" xsmall5   0.0001"});
+    // A sink may end the computation as the closed standard output does.
+    SetDiagnosticSink([](const std::string&) { throw EInOutError(105); });
+    EXPECT_THROW(WriteDiagnosticLine("x"), EInOutError);
+    SetDiagnosticSink(previous);
+    WriteDiagnosticLine("back");
+    EXPECT_EQ(capture.Text(), "back\n");  // nothing reached standard output before
 }
 
 TEST(Diagnostics, ClosedStandardOutputRaisesIoError105) {

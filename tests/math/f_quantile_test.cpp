@@ -52,19 +52,16 @@ TEST(FQuantile, IllinoisStatuses) {
     const detail::FQuantileObjective objective{0.05L, 5, 10};
     // No sign change between the ends: the start comes back unchanged.
     Real xLo = 1, xHi = 2, fLo = objective(1), fHi = objective(2);
-    int status = 99, steps = -1;
-    EXPECT_EQ(detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, 0.0003L, 1e-20L, 1e-15L,
-                                          &status, &steps),
-              1);
-    EXPECT_EQ(status, -1);
-    EXPECT_EQ(steps, 0);
+    detail::RootResult r = detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, 0.0003L, 1e-20L, 1e-15L);
+    EXPECT_EQ(r.x, 1);
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.steps, 0);
     // A proper bracket ends on the bracket width.
     xLo = 1, xHi = 8, fLo = objective(1), fHi = objective(8);
-    const Real x = detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, 0.0003L, 1e-20L,
-                                               1e-15L, &status, &steps);
-    EXPECT_EQ(status, 0);
-    EXPECT_NEAR(double(x), 3.3258, 0.0003);
-    EXPECT_LE(steps, 30);
+    r = detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, 0.0003L, 1e-20L, 1e-15L);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NEAR(double(r.x), 3.3258, 0.0003);
+    EXPECT_LE(r.steps, 30);
     EXPECT_EQ(detail::SignOf(-0.0L), 0);
 }
 

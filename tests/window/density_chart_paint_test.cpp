@@ -84,13 +84,13 @@ TEST_F(ChartPaint, LineSegmentBetweenTwoKnownPoints) {
     EXPECT_TRUE(yellow);
 }
 
-TEST_F(ChartPaint, WorkingValuesAreStoredAtPaint) {
-    Paint(chart);
-    const TChartAxis& bottom = chart.BottomAxis();
-    EXPECT_EQ(bottom.AxisMin, 0);
-    EXPECT_GT(bottom.AxisMax, 90);  // widened by the marker margin
-    EXPECT_EQ(bottom.AxisPixels, bottom.EndPixel - bottom.StartPixel);
-    EXPECT_EQ(chart.LeftAxis().AxisMax, 1);
+TEST_F(ChartPaint, TheLayoutGivesTheAxesWorkingValues) {
+    const ChartLayout layout = chart.Layout();
+    const AxisLayout& bottom = layout.bottom;
+    EXPECT_EQ(bottom.axisMin, 0);
+    EXPECT_GT(bottom.axisMax, 90);  // widened by the marker margin
+    EXPECT_EQ(bottom.axisPixels, bottom.endPixel - bottom.startPixel);
+    EXPECT_EQ(layout.left.axisMax, 1);
     EXPECT_EQ(chart.SeriesCount(), 2);
     EXPECT_EQ(chart.Series(0)->Title, "PDF");
     EXPECT_EQ(chart.Series(1)->Title, "X2value");
