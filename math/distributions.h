@@ -46,6 +46,7 @@ Real ChiSquareQuantileWilsonHilferty(Real df, Real q);
 struct ChiSquarePdfTerms {
     Real df;
     Real denominator;  // valid when direct
+    Real lnGammaHalfDf;
     bool direct;       // false where the denominator leaves the Real range
 };
 ChiSquarePdfTerms ChiSquarePdfPrepare(Real df);
