@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
+
+#include "core/errors.h"
 
 #include "platform/application.h"
 #include "platform/fonts.h"
@@ -39,6 +42,9 @@ void TChart::ClearSeries(int index) {
 }
 
 void TChart::AddXY(int index, double x, double y, TColor color) {
+    // A point that is not finite has no place on an axis: refused here, so
+    // the layout never sees one from the series.
+    if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
     Series(index)->AddXY(x, y, color);
     update();
 }
@@ -54,7 +60,7 @@ ChartLayout TChart::Layout() const {
 }
 
 void TChart::paintEvent(QPaintEvent*) {
-    Guarded([this] {
+    GuardedDeferred([this] {
         const ChartLayout layout = Layout();
 
         QPainter painter(this);

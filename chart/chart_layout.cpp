@@ -13,6 +13,7 @@ namespace {
 constexpr double kTinyIncrement = 1e-12;
 constexpr double kLabelLimit = 10000;
 constexpr double kMaxInt = 2147483647.0;
+constexpr int kIncrementSearchLimit = 4000;
 
 // Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
@@ -160,11 +161,17 @@ double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, do
             labelsSeparation > 0 ? labelSize + RoundEven(labelsSeparation * 0.01 * labelSize) : labelSize;
         n = RoundEven(double(axisPixels) / double(divisor));
     }
-    if (n < 1) return kTinyIncrement;
-    double inc = increment > 0 ? increment : (std::fabs(axisRange) >= 1 ? 1 : kTinyIncrement);
+    // An axis range that is not a finite number (NaN, or the difference of
+    // two huge ends) has no labels to step through: NextStep(inf) falls back
+    // to the smallest increment and the search would start over for ever.
+    if (n < 1 || !std::isfinite(axisRange)) return kTinyIncrement;
+    double inc = increment > 0 && std::isfinite(increment) ? increment
+                                                           : (std::fabs(axisRange) >= 1 ? 1 : kTinyIncrement);
     if (labelsSeparation > 0) {
         long long count = n + 1;
-        do {
+        // Each step at least doubles inc: from 1e-12 past any finite double
+        // range takes about 1000 steps, so the bound never cuts a real search.
+        for (int pass = 0; pass < kIncrementSearchLimit && count > n; ++pass) {
             const double q = axisRange / inc;
             if (std::fabs(q) < kMaxInt) {
                 count = RoundEven(q);
@@ -172,7 +179,7 @@ double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, do
             } else {
                 inc = NextStep(inc);
             }
-        } while (count > n);
+        }
     }
     return std::max(inc, kTinyIncrement);
 }
@@ -182,13 +189,24 @@ std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double in
     std::vector<double> values;
     if (!(inc > 0) || std::fabs((axisMax - axisMin) / inc) >= kLabelLimit) return values;
     double v = (axisMin == axisMax || !roundFirstLabel) ? axisMax : std::trunc(axisMax / inc) * inc;
-    while (v > axisMax) v -= inc;
+    for (int i = 0; v > axisMax; ++i) {
+        const double next = v - inc;
+        if (!(next < v) || i == int(kLabelLimit)) {  // no progress in the last bits
+            v = axisMax;
+            break;
+        }
+        v = next;
+    }
     // The guards keep the lowest label when repeated subtraction lands a
     // hair below the minimum.
     const double floor = (axisMin - 1e-12) / 1.000000000001;
-    while (v >= floor) {
+    while (v >= floor && values.size() < std::size_t(kLabelLimit)) {
         values.push_back(v);
-        v -= inc;
+        // Near 1e308 an increment below the value's last bit leaves v as it
+        // is: stop rather than write the same label for ever.
+        const double next = v - inc;
+        if (!(next < v)) break;
+        v = next;
     }
     return values;
 }

@@ -90,7 +90,7 @@ void TAdvTimerSpeedButton::leaveEvent(QEvent* e) {
 }
 
 void TAdvTimerSpeedButton::paintEvent(QPaintEvent*) {
-    Guarded([this] {
+    GuardedDeferred([this] {
         QPainter painter(this);
         const TArrowLook look = Look();
         if (IsXPOrLater && VisualStylesActive()) {

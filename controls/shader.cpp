@@ -31,7 +31,7 @@ void TShader::SetDirection(bool d) {
 }
 
 void TShader::paintEvent(QPaintEvent*) {
-    Guarded([this] {
+    GuardedDeferred([this] {
         if (steps_ == 0) steps_ = 1;  // kept afterwards
         QPainter painter(this);
         TCanvas canvas(painter);

@@ -59,6 +59,17 @@ void ReportException(const std::exception& e) {
     std::fprintf(stderr, "%s\n", MessageWithFullStop(QString::fromStdString(e.what())).toLocal8Bit().constData());
 }
 
+void ReportExceptionLater(const std::exception& e) {
+    TApplication* app = Application();
+    if (!app) {
+        ReportException(e);
+        return;
+    }
+    const std::string message = e.what();
+    QMetaObject::invokeMethod(
+        app, [message] { ReportException(std::runtime_error(message)); }, Qt::QueuedConnection);
+}
+
 bool VisualStylesActive() { return gVisualStyles; }
 void SetVisualStylesActive(bool on) { gVisualStyles = on; }
 

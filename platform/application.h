@@ -51,6 +51,22 @@ void Guarded(F&& f) noexcept {
     }
 }
 
+// Runs a paint or timer handler of ours. A fault there is reported once the
+// current event has finished, through a queued call: a modal box opened
+// inside painting or a timer tick runs a nested event loop that paints and
+// ticks again, on the half-done state of the first.
+void ReportExceptionLater(const std::exception& e);
+template <typename F>
+void GuardedDeferred(F&& f) noexcept {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        ReportExceptionLater(e);
+    } catch (...) {
+        ReportExceptionLater(std::runtime_error("Unknown exception"));
+    }
+}
+
 // Whether arrows are painted through the style (the visual-styles path) or
 // in the classic way; decided once at start-up (TARVIK_CLASSIC_LOOK=1 turns
 // the styles path off). Tests may switch it.

@@ -6,7 +6,7 @@ namespace tarvik {
 
 TTimer::TTimer() {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Guarded([this] { Fire(); }); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { GuardedDeferred([this] { Fire(); }); });
 }
 
 TTimer::~TTimer() = default;

@@ -5,6 +5,10 @@
 #include "tests/support/format_settings_cases.h"
 
 #include <cmath>
+#include <limits>
+#include <memory>
+
+#include "core/errors.h"
 
 #include "chart/chart.h"
 #include "chart/number_pattern.h"
@@ -146,6 +150,39 @@ TEST(ChartLayout, SamePixelPointsDrawNoSegment) {
     model.Series.push_back(std::move(line));
     const ChartLayout layout = ComputeChartLayout(model, 300, 200, FixedMetrics(), kPoint);
     ASSERT_EQ(layout.series[0].segments.size(), 1u);
+}
+
+// The layout is total: any axis ends and any points, finite or not, give a
+// layout in bounded time with a bounded number of labels. A NaN or infinite
+// range used to step its label increment for ever.
+TEST(ChartLayout, TotalOverNonFiniteAndExtremeInput) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double ends[] = {0, 1, -1, 1e-300, 1.7e308, -1.7e308, inf, -inf, nan};
+    for (double lo : ends)
+        for (double hi : ends) {
+            ChartModel model;
+            model.LeftAxis.SetMinMax(lo, hi);
+            model.BottomAxis.Automatic = true;
+            auto line = std::make_unique<TLineSeries>();
+            line->AddXY(lo, hi, clYellow);  // the model itself may hold anything
+            line->AddXY(hi, lo, clYellow);
+            model.Series.push_back(std::move(line));
+            const ChartLayout layout = ComputeChartLayout(model, 275, 240, FixedMetrics(), kPoint);
+            EXPECT_LE(layout.left.labels.size(), 10000u) << lo << " " << hi;
+            EXPECT_LE(layout.bottom.labels.size(), 10000u) << lo << " " << hi;
+        }
+    EXPECT_GT(ComputeLabelIncrement(nan, 200, 13, 0, 50), 0);
+    EXPECT_GT(ComputeLabelIncrement(inf, 200, 13, 0, 50), 0);
+    EXPECT_GT(ComputeLabelIncrement(1.7e308, 200, 13, 0, 50), 1e300);
+}
+
+TEST(ChartLayout, NonFinitePointsAreRefusedAtTheChart) {
+    TChart chart;
+    chart.AddSeries<TLineSeries>();
+    EXPECT_THROW(chart.AddXY(0, std::nan(""), 1, clYellow), EInvalidOp);
+    EXPECT_THROW(chart.AddXY(0, 1, std::numeric_limits<double>::infinity(), clYellow), EInvalidOp);
+    EXPECT_EQ(chart.Series(0)->Count(), 0);
 }
 
 }  // namespace

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLocale>
+#include <QTest>
+#include <QWidget>
 
 #include "core/errors.h"
 #include "core/format_settings.h"
+#include "platform/timer.h"
 #include "tests/support/qt_env.h"
 
 namespace tarvik {
@@ -37,6 +41,46 @@ TEST(Application, GuardShowsTheMessageAndGoesOn) {
     EXPECT_EQ(shown.back().first, "Tarvik");
     EXPECT_EQ(shown.back().second, "Floating point overflow.");
     EXPECT_TRUE(after);
+}
+
+// A fault while painting or in a timer tick is shown after the event, not
+// inside it: a modal box there would paint and tick again, nested.
+TEST(Application, FaultsInPaintAndTimerAreReportedAfterTheEvent) {
+    class FailingPaint : public QWidget {
+    protected:
+        void paintEvent(QPaintEvent*) override {
+            GuardedDeferred([] { throw EOverflow(); });
+            painted = true;
+        }
+
+    public:
+        bool painted = false;
+    };
+    auto& shown = test::ShownMessages();
+    const auto before = shown.size();
+    FailingPaint widget;
+    widget.resize(20, 20);
+    QImage image(widget.size(), QImage::Format_RGB32);
+    widget.render(&image);
+    EXPECT_TRUE(widget.painted);          // the paint handler went on
+    EXPECT_EQ(shown.size(), before);      // nothing shown inside the paint
+    QCoreApplication::processEvents();    // the event has finished
+    ASSERT_EQ(shown.size(), before + 1);
+    EXPECT_EQ(shown.back().second, "Floating point overflow.");
+
+    TTimer timer;
+    timer.SetInterval(1);
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        ++ticks;
+        throw ERangeError();
+    };
+    timer.SetEnabled(true);
+    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 5000);
+    timer.SetEnabled(false);
+    QCoreApplication::processEvents();
+    ASSERT_GE(shown.size(), before + 2);  // each tick's fault reported, after its tick
+    EXPECT_EQ(shown.back().second, "Range check error.");
 }
 
 TEST(Application, BeepIsCounted) {

@@ -55,7 +55,9 @@ inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
             why << "upper tail " << n.upper << " does not go with " << n.value << "; ";
         const Real f[] = {ChiSquarePdf(df, lo), ChiSquarePdf(df, v), ChiSquarePdf(df, hi)};
         const Real fLo = *std::min_element(f, f + 3), fHi = *std::max_element(f, f + 3);
-        if (d < fLo - kHalfUnit - kSlack || d > fHi + kHalfUnit + kSlack)
+        // A density beyond 1e18 is shown in the general format: 15 digits.
+        const Real digits = 1e-14L * fHi;
+        if (d < fLo - kHalfUnit - kSlack - digits || d > fHi + kHalfUnit + kSlack + digits)
             why << "density " << n.pdf << " is not the density at " << n.value << "; ";
     }
     if (why.str().empty()) return std::nullopt;
