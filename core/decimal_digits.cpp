@@ -1,5 +1,6 @@
 #include "core/decimal_digits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,9 @@ namespace {
 // callers pass (they switch to scientific text from 1e18 upwards) and for
 // any scientific text of an 80-bit number.
 constexpr int kBufferSize = 160;
+
+// Far beyond any Real exponent (4951), and far from overflowing a long.
+constexpr long kExponentBound = 1000000000L;
 
 template <typename T>
 std::string ToChars(T v, std::chars_format format, int precision) {
@@ -29,8 +33,9 @@ long Magnitude(const std::string& c) {
     long exponent = 0;
     const auto e = c.find_first_of("eE");
     if (e != std::string::npos) {
-        // strtol saturates: "1e99999999999999999999" does not wrap.
-        exponent = std::strtol(c.c_str() + e + 1, nullptr, 10);
+        // strtol saturates at LONG_MAX: "1e99999999999999999999" does not
+        // wrap. Clamped further, so that adding the digits' place cannot.
+        exponent = std::clamp(std::strtol(c.c_str() + e + 1, nullptr, 10), -kExponentBound, kExponentBound);
     }
     const std::string mantissa = c.substr(0, e);
     const auto point = mantissa.find('.');

@@ -59,6 +59,7 @@ TEST(NumberText, ConversionAccepts) {
         {"0.95", 0.95L}, {"  1.5  ", 1.5L}, {"+2", 2},    {"-0", 0},     {".", 0},
         {"5.", 5},       {".5", 0.5L},      {"1e", 1},    {"1e-", 1},    {"1E5", 1e5L},
         {"2e-3", 2e-3L}, {"-.25", -0.25L},  {"1e4000", 1e4000L},  // fits the extended range
+        {"1e-99999999999999999999", 0},  // below the Real range: 0, as an underflow
     };
     for (const auto& c : cases) {
         Real v = -99;
@@ -72,7 +73,9 @@ TEST(NumberText, ConversionAccepts) {
 
 TEST(NumberText, ConversionRefuses) {
     const char* refused[] = {"", " ", "+", "-", "e5", "1,000", "0x10", "1.2.3",
-                             "1e5x", "abc", "1 2", "1e99999", "\t1"};
+                             "1e5x", "abc", "1 2", "1e99999", "\t1",
+                             // found by fuzzing: an exponent near LONG_MAX
+                             "33333333333.91e333333333399333333333"};
     for (const char* t : refused) {
         Real v = 0;
         EXPECT_FALSE(TryTextToReal(t, v, kPoint)) << t;

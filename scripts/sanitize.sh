@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the tests with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer into ./build-sanitize and runs the whole ctest
+# suite there. Any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_BUILD_TESTS=ON \
+      -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
+cmake --build build-sanitize -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+# The random-input test is slower under the sanitizers: a shorter run.
+export TARVIK_EVENTS="${TARVIK_EVENTS:-40000}"
+cd build-sanitize
+ctest --output-on-failure -j"$(nproc)" --timeout 900
