@@ -14,6 +14,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 # The random-input test is slower under the sanitizers: a shorter run.
-export TARVIK_EVENTS="${TARVIK_EVENTS:-40000}"
+export TARVIK_EVENTS="${TARVIK_EVENTS:-100000}"
 cd build-sanitize
 ctest --output-on-failure -j"$(nproc)" --timeout 900
