@@ -5,6 +5,8 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <stdexcept>
+#include <utility>
 
 namespace tarvik {
 
@@ -37,18 +39,24 @@ QString MessageWithFullStop(const QString& message);
 void Beep();
 int BeepCount();
 
-// Runs a handler of ours; an exception that leaves it is shown by the
-// application object and goes no further (never through a Qt frame).
-void ReportException(const std::exception& e);
-template <typename F>
-void Guarded(F&& f) noexcept {
+// Runs f; an exception that leaves it goes to `report` and no further
+// (never through a Qt frame).
+template <typename Report, typename F>
+void GuardedBy(Report report, F&& f) noexcept {
     try {
         f();
     } catch (const std::exception& e) {
-        ReportException(e);
+        report(e);
     } catch (...) {
-        ReportException(std::runtime_error("Unknown exception"));
+        report(std::runtime_error("Unknown exception"));
     }
+}
+
+// Runs a handler of ours; a fault is shown by the application object.
+void ReportException(const std::exception& e);
+template <typename F>
+void Guarded(F&& f) noexcept {
+    GuardedBy(ReportException, std::forward<F>(f));
 }
 
 // Runs a paint or timer handler of ours. A fault there is reported once the
@@ -58,13 +66,7 @@ void Guarded(F&& f) noexcept {
 void ReportExceptionLater(const std::exception& e);
 template <typename F>
 void GuardedDeferred(F&& f) noexcept {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        ReportExceptionLater(e);
-    } catch (...) {
-        ReportExceptionLater(std::runtime_error("Unknown exception"));
-    }
+    GuardedBy(ReportExceptionLater, std::forward<F>(f));
 }
 
 // Whether arrows are painted through the style (the visual-styles path) or
