@@ -78,14 +78,21 @@ void TCalculator::Report(std::optional<TField> source, const std::string& key, c
 }
 
 template <typename Chain>
-TEffects TCalculator::Run(std::optional<TField> source, Chain chain) {
+void TCalculator::Attempt(std::optional<TField> source, Chain chain) {
     try {
         chain();
     } catch (const Exception& e) {
         Report(source, source ? text_[Index(*source)] : std::string(), e.Message());
     }
+}
+
+template <typename Chain>
+TEffects TCalculator::Run(std::optional<TField> source, Chain chain) {
+    Attempt(source, chain);
     return std::exchange(fx_, {});
 }
+
+void TCalculator::FieldChain(TField f) { f == TField::Value ? ValueChain() : ProbabilityChain(f); }
 
 // ------------------------------------------------------------ events
 
@@ -123,12 +130,12 @@ TEffects TCalculator::TextEdited(TField f, const std::string& text) {
     if (text_[Index(f)] != text) reported_[Index(f)].reset();
     text_[Index(f)] = text;
     typing_ = f;
-    return Run(f, [this, f] { f == TField::Value ? ValueChain() : ProbabilityChain(f); });
+    return Run(f, [this, f] { FieldChain(f); });
 }
 
 TEffects TCalculator::KeyReleased(TField f) {
     fx_ = {};
-    return Run(f, [this, f] { f == TField::Value ? ValueChain() : ProbabilityChain(f); });
+    return Run(f, [this, f] { FieldChain(f); });
 }
 
 TEffects TCalculator::Commit(TField f) {
@@ -157,11 +164,7 @@ void TCalculator::CommitTyping() {
         Write(f, basis_[Index(f)]);
         return;
     }
-    try {
-        f == TField::Value ? ValueChain() : ProbabilityChain(f);
-    } catch (const Exception& e) {
-        Report(f, text_[Index(f)], e.Message());
-    }
+    Attempt(f, [this, f] { FieldChain(f); });
 }
 
 // ------------------------------------------------------------ chains

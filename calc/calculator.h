@@ -73,7 +73,10 @@ private:
     // stays) and becomes the event's error, unless the same text of `source`
     // already had its error shown.
     template <typename Chain>
+    void Attempt(std::optional<TField> source, Chain chain);
+    template <typename Chain>
     TEffects Run(std::optional<TField> source, Chain chain);
+    void FieldChain(TField f);  // the chain of the field: value or probability
     void Report(std::optional<TField> source, const std::string& key, const std::string& message);
 
     void ValueChain();
