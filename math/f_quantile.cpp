@@ -12,9 +12,12 @@ using namespace checked;
 
 namespace {
 
-constexpr Real kXTol = 0.0003L;
-constexpr Real kFTol = 1e-20L;
-constexpr Real kFDiffTol = 1e-15L;
+// The false position stops on a bracket narrower than x, a tail within f
+// of the target, or ends whose tails differ by less than fDiff.
+struct Tolerances {
+    Real x, f, fDiff;
+};
+constexpr Tolerances kSearchTol{0.0003L, 1e-20L, 1e-15L};
 // Above this denominator df the start is Wilson-Hilferty's chi-square
 // quantile over d1; below it, the normal-deviate form.
 constexpr Real kLargeDenominatorDf = 100;
@@ -116,7 +119,7 @@ Real FQuantile(Real target, Real d1, Real d2) {
     const detail::FQuantileObjective objective{target, d1, d2};
     Real xLo = FQuantileStart(target, d1, d2);
     Real fLo = objective(xLo);
-    if (std::fabs(fLo) < kFTol) return xLo;
+    if (std::fabs(fLo) < kSearchTol.f) return xLo;
     // The tail at the start is at least the target: the root lies above.
     const bool up = fLo >= 0;
     auto next = [up](Real x) { return up ? Mul(x, 2) : x / 2; };
@@ -131,7 +134,7 @@ Real FQuantile(Real target, Real d1, Real d2) {
         xHi = next(xHi);
         fHi = objective(xHi);
     }
-    return detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, kXTol, kFTol, kFDiffTol).x;
+    return detail::RegulaFalsiIllinois(objective, xLo, xHi, fLo, fHi, kSearchTol.x, kSearchTol.f, kSearchTol.fDiff).x;
 }
 
 }  // namespace tarvik
