@@ -102,8 +102,21 @@ void TChart::paintEvent(QPaintEvent*) {
         for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
             const SeriesLayout& sl = layout.series[std::size_t(i)];
             if (const auto* line = dynamic_cast<const TLineSeries*>(Series(i))) {
-                painter.setPen(PenOf(line->LinePen));
-                for (const QLine& seg : sl.segments) painter.drawLine(seg);
+                // The whole edge first, then the whole line over it, so no
+                // segment's edge covers its neighbour's line.
+                if (line->OutlinePen.Visible && line->OutlinePen.Width > 0) {
+                    TChartPen edge = line->OutlinePen;
+                    edge.Width = line->LinePen.Width + 2 * line->OutlinePen.Width;
+                    QPen pen = PenOf(edge);
+                    pen.setCapStyle(Qt::RoundCap);  // closes the notches at the joints
+                    pen.setJoinStyle(Qt::RoundJoin);
+                    painter.setPen(pen);
+                    for (const QLine& seg : sl.segments) painter.drawLine(seg);
+                }
+                if (line->LinePen.Visible) {
+                    painter.setPen(PenOf(line->LinePen));
+                    for (const QLine& seg : sl.segments) painter.drawLine(seg);
+                }
             }
             if (const auto* points = dynamic_cast<const TPointSeries*>(Series(i))) {
                 canvas.SetPenColor(points->Pointer.Pen.Color);

@@ -92,6 +92,9 @@ private:
 class TLineSeries : public TChartSeries {
 public:
     TChartPen LinePen{clYellow, 2, true, false};
+    // An edge drawn under the line, OutlinePen.Width pixels on each side of
+    // it: keeps a light line visible on a light background. Off by default.
+    TChartPen OutlinePen{clBlack, 0, false, false};
 };
 
 class TPointSeries : public TChartSeries {

@@ -26,6 +26,13 @@ void TForm1::BuildLayout() {
     Shader1->SetSteps(100);
     Shader1->SetDirection(false);
     Shader1->setFont(LayoutFont("MS Sans Serif", 13));
+    // The panel's colours are fixed (aqua to teal), so the text drawn on it
+    // takes the design's black, never the desktop palette's window text: a
+    // dark theme's near-white would stand at 1.2:1 on the aqua. Fields,
+    // buttons and boxes paint their own backgrounds and keep the palette.
+    QPalette panelText = Shader1->palette();
+    panelText.setColor(QPalette::WindowText, Qt::black);
+    Shader1->setPalette(panelText);
     Shader1->setGeometry(rect());
 
     auto label = [this](int x, int y, int w, int h, const QString& caption, bool growLeft) {
