@@ -32,6 +32,13 @@ TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {
     // The marker's height does not count toward the axis maximum.
     chart.Marker = {checked::ToDouble(value), kMarkerHeight};
     chart.LeftAxisMaximum = checked::ToDouble(kHeadroom * ymax);
+
+    // The tail starts on the curve exactly at the value, then follows the
+    // curve's own points, so its top edge is the drawn curve.
+    chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(ChiSquarePdfWith(terms, value))});
+    for (const TDensityPoint& p : chart.Curve)
+        if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);
+    chart.TailProbability = checked::ToDouble(1 - ChiSquareCdf(df, value));
     return chart;
 }
 

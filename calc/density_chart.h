@@ -17,6 +17,10 @@ struct TDensityChart {
     std::vector<TDensityPoint> Curve;  // kDensitySamples points, ascending x
     TDensityPoint Marker;
     double LeftAxisMaximum;
+    // The upper tail under the curve, right of the marker (the p-value
+    // region): from (value, density at value) along the curve to its end.
+    std::vector<TDensityPoint> Tail;
+    double TailProbability;  // P(X > value), the shaded area
 };
 
 inline constexpr int kDensitySamples = 200;
@@ -27,8 +31,9 @@ inline constexpr Real kRangeDenominatorDf = constants::kFDenominatorDf;
 // The curve at i/200 of the range for i = 1..200, the range ending where
 // the upper tail is min(cdf, 0.0001) (widened to 1.025 x the value when the
 // value lies beyond it), the marker at (value, 0.0001), and the left axis 5
-// per cent above the highest density. Faults (a negative cdf reaching the
-// F quantile's search) are exceptions.
+// per cent above the highest density, and the upper tail's region and
+// probability. Faults (a negative cdf reaching the F quantile's search) are
+// exceptions.
 TDensityChart ComputeDensityChart(Real df, Real cdf, Real value);
 
 }  // namespace tarvik

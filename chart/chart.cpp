@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "core/errors.h"
@@ -96,6 +97,19 @@ void TChart::paintEvent(QPaintEvent*) {
             canvas.SetFontColor(axis->LabelsFontColor);
             for (const AxisLabel& label : a->labels)
                 canvas.TextOut(label.textTopLeft.x(), label.textTopLeft.y(), label.text);
+        }
+
+        // Areas first, beneath every line and pointer.
+        for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
+            const auto* area = dynamic_cast<const TAreaSeries*>(Series(i));
+            const QPolygon& polygon = layout.series[std::size_t(i)].area;
+            if (!area || polygon.size() < 3) continue;
+            QColor fill = ToQColor(area->SeriesColor);
+            fill.setAlphaF(1.0 - std::clamp(area->Transparency, 0, 100) / 100.0);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(fill);
+            painter.drawPolygon(polygon);
+            painter.setBrush(Qt::NoBrush);
         }
 
         // Series over the axes, in order.

@@ -325,6 +325,13 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
                     first = false;
                     last = q;
                 }
+            } else if (dynamic_cast<const TAreaSeries*>(s.get())) {
+                if (s->Count() > 0) {
+                    const int base = ValueToPixel(l.axisMin, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false);
+                    sl.area << QPoint(pixel(s->Points().front()).x(), base);
+                    for (const TChartPoint& p : s->Points()) sl.area << pixel(p);
+                    sl.area << QPoint(pixel(s->Points().back()).x(), base);
+                }
             } else if (const auto* ps = dynamic_cast<const TPointSeries*>(s.get())) {
                 if (ps->Pointer.Visible) {
                     const int hs = ps->Pointer.HorizSize, vs = ps->Pointer.VertSize;

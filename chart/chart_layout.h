@@ -5,6 +5,7 @@
 // from an interface so tests can give exact metrics.
 #include <QLine>
 #include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -76,6 +77,7 @@ struct SeriesLayout {
     std::vector<QLine> segments;                       // line series
     std::vector<std::array<QPoint, 3>> triangles;      // psTriangle pointers
     std::vector<QRect> rectangles;                     // other pointer styles
+    QPolygon area;  // area series: the points, closed along the bottom of the plot
 };
 
 struct ChartLayout {

@@ -97,6 +97,15 @@ public:
     TChartPen OutlinePen{clBlack, 0, false, false};
 };
 
+// The area between a polyline through the points and the bottom of the
+// plot (the left axis minimum), filled in SeriesColor at the given
+// transparency. Areas are painted beneath every line and pointer, so a
+// shaded region never covers the curve or a marker.
+class TAreaSeries : public TChartSeries {
+public:
+    int Transparency = 50;  // per cent: 0 opaque, 100 invisible
+};
+
 class TPointSeries : public TChartSeries {
 public:
     TSeriesPointer Pointer;

@@ -25,9 +25,7 @@ int main(int argc, char** argv) {
         tarvik::TChart chart;
         chart.resize(275, 240);
         tarvik::ConfigureDensityChart(chart);
-        for (const tarvik::TDensityPoint& p : d.Curve) chart.AddXY(0, p.X, p.Y, tarvik::clYellow);
-        chart.AddXY(1, d.Marker.X, d.Marker.Y, tarvik::clRed);
-        chart.LeftAxis().Maximum = d.LeftAxisMaximum;
+        tarvik::ShowDensityChart(chart, d);
         QImage image(chart.size(), QImage::Format_RGB32);
         chart.render(&image);
         return image.save(out) ? 0 : 1;

@@ -51,6 +51,15 @@ void ConfigureDensityChart(TChart& chart) {
     marker->Pointer.Visible = true;
     marker->Pointer.InflateMargins = true;
     marker->Pointer.Style = TPointerStyle::psTriangle;
+
+    // Beneath the curve and the marker: navy at 65 per cent transparency
+    // darkens the panel enough to read as a region, and leaves the yellow
+    // curve and the red marker as they are.
+    auto* tail = chart.AddSeries<TAreaSeries>();
+    tail->Name = "Series3";
+    tail->Title = "Upper tail";
+    tail->SeriesColor = RGB(0, 0, 128);
+    tail->Transparency = 65;
 }
 
 }  // namespace tarvik

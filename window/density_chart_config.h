@@ -4,8 +4,17 @@
 namespace tarvik {
 
 class TChart;
+struct TDensityChart;
 
-// Configures a chart as the calculator's Chart1, with its two empty series.
+// Configures a chart as the calculator's Chart1, with its empty series: the
+// curve, the marker and the shaded upper tail.
 void ConfigureDensityChart(TChart& chart);
+
+inline constexpr int kCurveSeries = 0;
+inline constexpr int kMarkerSeries = 1;
+inline constexpr int kTailSeries = 2;
+
+// Fills a chart configured so with the core's picture.
+void ShowDensityChart(TChart& chart, const TDensityChart& d);
 
 }  // namespace tarvik

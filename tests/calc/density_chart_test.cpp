@@ -49,6 +49,26 @@ TEST(DensityChart, AgainstTheReference) {
     }
 }
 
+// The shaded tail runs from the curve at the value along the curve's own
+// points to its end; its area is P(X > value).
+TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
+    for (Real value : {0.0L, 3.0L, 23.5L, 900.0L}) {
+        const TDensityChart chart = ComputeDensityChart(12, 0.95L, value);
+        ASSERT_FALSE(chart.Tail.empty());
+        EXPECT_EQ(chart.Tail.front().X, double(value));
+        const boost::math::chi_squared_distribution<double> chi(12);
+        EXPECT_NEAR(chart.Tail.front().Y, value > 0 ? boost::math::pdf(chi, double(value)) : 0, 1e-15);
+        std::size_t firstAfter = 0;
+        while (chart.Curve[firstAfter].X <= double(value)) ++firstAfter;
+        ASSERT_EQ(chart.Tail.size(), 1 + chart.Curve.size() - firstAfter);
+        for (std::size_t i = 1; i < chart.Tail.size(); ++i) {
+            EXPECT_EQ(chart.Tail[i].X, chart.Curve[firstAfter + i - 1].X);
+            EXPECT_EQ(chart.Tail[i].Y, chart.Curve[firstAfter + i - 1].Y);
+        }
+        EXPECT_NEAR(chart.TailProbability, boost::math::cdf(boost::math::complement(chi, double(value))), 1e-15);
+    }
+}
+
 TEST(DensityChart, ValueBeyondTheRangeWidensIt) {
     const TDensityChart chart = ComputeDensityChart(1, 1, 900);
     EXPECT_DOUBLE_EQ(chart.Curve.back().X, 922.5);

@@ -91,7 +91,8 @@ TEST_F(ChartPaint, TheLayoutGivesTheAxesWorkingValues) {
     EXPECT_GT(bottom.axisMax, 90);  // widened by the marker margin
     EXPECT_EQ(bottom.axisPixels, bottom.endPixel - bottom.startPixel);
     EXPECT_EQ(layout.left.axisMax, 1);
-    EXPECT_EQ(chart.SeriesCount(), 2);
+    EXPECT_EQ(chart.SeriesCount(), 3);
+    EXPECT_EQ(chart.Series(2)->Title, "Upper tail");
     EXPECT_EQ(chart.Series(0)->Title, "PDF");
     EXPECT_EQ(chart.Series(1)->Title, "X2value");
 }

@@ -1,6 +1,8 @@
 // The density chart's refresh and the help window.
 #include <QTest>
 
+#include "chart/chart_layout.h"
+
 #include "tests/window/window_fixture.h"
 
 namespace tarvik::test {
@@ -45,6 +47,34 @@ TEST_F(WindowTest, ValueFrozenWithAnEmptiedValue) {
     EXPECT_EQ(form->CdfEdit->text(), Fixed(ChiSquareCdf(2, 5)));
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 5);
     EXPECT_TRUE(NewMessages().empty());
+}
+
+// The filled polygon: up from the axis at the marker's x, along the
+// curve's pixels, down to the axis at the curve's end.
+TEST_F(WindowTest, ShadedTailGeometry) {
+    form->dfAdvSpinEdit->SetValue(4);
+    Retype(form->X2ValueEdit, "3");
+    const ChartLayout layout = form->Chart1->Layout();
+    const QPolygon& area = layout.series[2].area;
+    const AxisLayout& b = layout.bottom;
+    const AxisLayout& l = layout.left;
+    auto px = [&](double x) { return ValueToPixel(x, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true); };
+    auto py = [&](double y) { return ValueToPixel(y, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false); };
+    ASSERT_GE(area.size(), 4);
+    const int base = py(0);
+    EXPECT_EQ(area.front(), QPoint(px(Marker()->Points()[0].X), base));
+    EXPECT_EQ(area[1], QPoint(px(3), py(double(ChiSquarePdf(4, 3)))));
+    EXPECT_EQ(area.back(), QPoint(px(Curve()->Points().back().X), base));
+    // Every vertex between is one of the curve's points right of the marker.
+    int matched = 0;
+    for (int i = 2; i < area.size() - 1; ++i)
+        for (const auto& p : Curve()->Points())
+            if (p.X > 3 && area[i] == QPoint(px(p.X), py(p.Y))) {
+                ++matched;
+                break;
+            }
+    EXPECT_EQ(matched, area.size() - 3);
+    EXPECT_EQ(form->Chart1->toolTip(), "Shaded: upper tail P(X > x) = " + Fixed(1 - ChiSquareCdf(4, 3)));
 }
 
 TEST_F(WindowTest, ChartPaintsInsideItsPanel) {
