@@ -68,6 +68,11 @@ TCalculator::TCalculator(std::int32_t maxDf) : maxDf_(maxDf), pdf_("0.029819") {
 
 Real TCalculator::ValueCap() const { return kValueCapFactor * Real(maxDf_); }
 
+TResults TCalculator::Results() const {
+    const Real df = Real(df_);
+    return {df, exactValue_, exactCdf_, 1 - exactCdf_, ChiSquarePdf(df, exactValue_)};
+}
+
 void TCalculator::Report(std::optional<TField> source, const std::string& key, const std::string& message) {
     if (source) {
         auto& shown = reported_[Index(*source)];
@@ -218,7 +223,9 @@ void TCalculator::UpdateFromValue() {
     if (!text_[Index(TField::Value)].empty()) {
         const std::string canonical = Canonical(TField::Value);
         Write(TField::Value, canonical);
-        cdf = ChiSquareCdf(Real(df_), Read(canonical));
+        exactValue_ = Read(canonical);
+        cdf = ChiSquareCdf(Real(df_), exactValue_);
+        exactCdf_ = cdf;
         if (typing_ == TField::Value) basis_[Index(TField::Value)] = canonical;
     }
     Write(TField::Cdf, Fixed(cdf));
@@ -228,7 +235,9 @@ void TCalculator::UpdateFromValue() {
 // The value from a clamped cdf. The df must fit 16 bits here.
 void TCalculator::ApplyProbability(Real c, TField edited, const std::string& editedText) {
     const std::uint16_t df = checked::ToUInt16(df_);
-    Write(TField::Value, Fixed(ChiSquareQuantile(Real(df), c)));
+    exactValue_ = ChiSquareQuantile(Real(df), c);
+    exactCdf_ = c;
+    Write(TField::Value, Fixed(exactValue_));
     if (typing_ == edited) basis_[Index(edited)] = editedText;
 }
 

@@ -32,6 +32,13 @@ struct TEffects {
     std::optional<std::string> Error;  // the message, before the box's full stop rule
 };
 
+// The numbers behind the shown texts at full Real precision: the value and
+// cdf the last chain computed from (the typed or clamped ones, not their
+// six-decimal texts), and what follows from them.
+struct TResults {
+    Real df, value, cdf, upper, density;
+};
+
 // What a typed character does in a number field.
 enum class TKeyVerdict { Accept, Refuse, Fault };
 
@@ -47,6 +54,7 @@ public:
     bool ValueFrozen() const { return valueFrozen_; }
     std::optional<TField> Typing() const { return typing_; }
     Real ValueCap() const;
+    TResults Results() const;
 
     // The window is first shown: the chart from the layout's texts.
     TEffects Show();
@@ -103,6 +111,7 @@ private:
     // field that is left empty or unreadable goes back to.
     std::array<std::string, kFieldCount> basis_;
     std::string pdf_;
+    Real exactValue_ = 0, exactCdf_ = 0;
     bool valueFrozen_ = false;
     std::optional<TField> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.

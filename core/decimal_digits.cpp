@@ -55,6 +55,7 @@ std::string ScientificDigits(double v, int precision) {
     return ToChars(v, std::chars_format::scientific, precision);
 }
 std::string FixedDigits(Real v, int decimals) { return ToChars(v, std::chars_format::fixed, decimals); }
+std::string GeneralDigits(Real v, int precision) { return ToChars(v, std::chars_format::general, precision); }
 
 int ExponentOf(const std::string& scientific) {
     const auto e = scientific.find('e');

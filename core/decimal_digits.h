@@ -17,6 +17,10 @@ std::string ScientificDigits(double v, int precision);
 // Fixed notation with `decimals` digits after the point, as "%.*Lf" in "C".
 std::string FixedDigits(Real v, int decimals);
 
+// The shortest of fixed and scientific notation with `precision`
+// significant digits, as "%.*Lg" in the "C" locale.
+std::string GeneralDigits(Real v, int precision);
+
 // The decimal exponent of a scientific text from ScientificDigits.
 int ExponentOf(const std::string& scientific);
 

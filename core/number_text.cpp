@@ -115,6 +115,11 @@ std::string FormatGeneral(Real v, const FormatSettings& fs) {
     return out;
 }
 
+std::string FormatSignificant(Real v, int digits) {
+    if (v == 0) return "0";  // never "-0"
+    return GeneralDigits(v, digits);
+}
+
 bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& fs) {
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -17,6 +17,10 @@ std::string FormatFixed(Real v, int decimals = 6,
 // scientific ("1E-6", "1.5E20") for very small or large magnitudes.
 std::string FormatGeneral(Real v, const FormatSettings& fs = CurrentFormatSettings());
 
+// `digits` significant digits, shortest form ("2.5e-10", "0.0237690462"),
+// always with a point: for machine-readable output.
+std::string FormatSignificant(Real v, int digits);
+
 // Reads blanks, optional sign, digits with an optional decimal separator (at
 // least one of the two), an optional exponent whose digits may be missing,
 // blanks. Returns false on any other text or a value beyond the Real range.

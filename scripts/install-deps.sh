@@ -3,7 +3,7 @@
 # need, skipping the ones already present. Extra package names may be given.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           libboost-math-dev fonts-dejavu-core fonts-liberation locales "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,14 @@
 // The calculator window's layout and start-up.
 #include "window/form1.h"
 
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+
 #include "platform/application.h"
 #include "platform/fonts.h"
 #include "resources/icon.h"
+#include "window/chart_export.h"
 #include "window/density_chart_config.h"
 #include "window/help_form.h"
 
@@ -83,6 +88,10 @@ void TForm1::BuildLayout() {
     Chart1 = new TChart(Shader1);
     Chart1->setGeometry(335, 7, 275, 240);
     ConfigureDensityChart(*Chart1);
+    Chart1->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(Chart1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        Guarded([&] { ChartMenu()->exec(Chart1->mapToGlobal(pos)); });
+    });
 
     UpperTailEdit = edit(215, 150);
 
@@ -162,6 +171,35 @@ void TForm1::FormActivate() {
     startValuesWritten_ = true;
     Apply(calc_.WriteStartValues());
 }
+
+std::unique_ptr<QMenu> TForm1::ChartMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    QObject::connect(menu->addAction("Save chart as\u2026"), &QAction::triggered, this,
+                     [this] { Guarded([this] { SaveChartAs(); }); });
+    QObject::connect(menu->addAction("Copy chart"), &QAction::triggered, this,
+                     [this] { Guarded([this] { CopyChart(); }); });
+    return menu;
+}
+
+QString TForm1::ChartTitle() const {
+    return QString("df %1   x = %2   P(X<=x) = %3   P(X>x) = %4")
+        .arg(dfAdvSpinEdit->text(), X2ValueEdit->text(), CdfEdit->text(), UpperTailEdit->text());
+}
+
+void TForm1::SaveChartAs() {
+    const QString png = "PNG image (*.png)", png2 = "PNG image, twice the size (*.png)", svg = "SVG drawing (*.svg)";
+    QString filter = png;
+    const QString path = QFileDialog::getSaveFileName(this, "Save chart as", "chi-square.png",
+                                                      png + ";;" + png2 + ";;" + svg, &filter);
+    if (path.isEmpty()) return;
+    SaveChartTo(path, filter == png2 ? 2 : 1);
+}
+
+void TForm1::SaveChartTo(const QString& path, int scale) {
+    Guarded([&] { SaveChart(*Chart1, path, ChartTitle(), scale); });
+}
+
+void TForm1::CopyChart() { QGuiApplication::clipboard()->setImage(RenderChart(*Chart1, ChartTitle())); }
 
 void TForm1::HelpBitBtnClick() {
     if (!helpForm_) return;

@@ -2,9 +2,11 @@
 // The calculator window: its controls bound to the calculator core. The
 // window owns no arithmetic: it passes the user's events to the core and
 // shows the effects the core returns.
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "calc/calculator.h"
 #include "chart/chart.h"
@@ -43,6 +45,12 @@ public:
     // The state behind the fields, for tests and benchmarks.
     const TCalculator& Calculator() const { return calc_; }
 
+    // The chart for reports, as its context menu offers it.
+    std::unique_ptr<QMenu> ChartMenu();
+    QString ChartTitle() const;
+    void SaveChartTo(const QString& path, int scale);  // reports a failure
+    void CopyChart();
+
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -53,6 +61,7 @@ private:
     void BindNumberField(TEdit* edit, TField field);
     void FormShow();
     void HelpBitBtnClick();
+    void SaveChartAs();
     void dfAdvSpinEditChange();
     void dfAdvSpinEditKeyPress(QChar& key);
     void NumberFieldKeyPress(TField field, QChar& key);

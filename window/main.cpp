@@ -1,11 +1,15 @@
 // Tarvik: start-up. The application object, the calculator window, then the
 // hidden help window, and the event loop until the calculator closes.
+#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <memory>
 
 #include "platform/application.h"
 #include "resources/icon.h"
+#include "window/command_line.h"
 #include "window/form1.h"
 #include "window/help_form.h"
 
@@ -19,9 +23,22 @@ bool DisplayAvailable() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x && *x) || (wayland && *wayland);
 }
+
+// The command line needs no display: plain results run on a core
+// application; a chart file is drawn on the offscreen platform.
+int RunWithoutWindow(int argc, char** argv) {
+    const bool exporting = tarvik::WantsChartExport(argc, argv);
+    if (exporting) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::unique_ptr<QCoreApplication> app =
+        exporting ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName("tarvik");
+    QCoreApplication::setApplicationVersion(TARVIK_VERSION);
+    return tarvik::RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (tarvik::WantsCommandLine(argc, argv)) return RunWithoutWindow(argc, argv);
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "Tarvik needs a graphical display: none found (DISPLAY is not set).\n");
         return 1;
