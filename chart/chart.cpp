@@ -122,10 +122,24 @@ void TChart::paintEvent(QPaintEvent*) {
                     TChartPen edge = line->OutlinePen;
                     edge.Width = line->LinePen.Width + 2 * line->OutlinePen.Width;
                     QPen pen = PenOf(edge);
-                    pen.setCapStyle(Qt::RoundCap);  // closes the notches at the joints
-                    pen.setJoinStyle(Qt::RoundJoin);
+                    pen.setJoinStyle(Qt::RoundJoin);  // no notches where segments meet
                     painter.setPen(pen);
-                    for (const QLine& seg : sl.segments) painter.drawLine(seg);
+                    // Consecutive segments as one polyline: one stroke with
+                    // real joins, and a fraction of the cost of wide lines
+                    // drawn one by one.
+                    QPolygon run;
+                    auto flush = [&] {
+                        if (run.size() > 1) painter.drawPolyline(run);
+                        run.clear();
+                    };
+                    for (const QLine& seg : sl.segments) {
+                        if (run.isEmpty() || run.back() != seg.p1()) {
+                            flush();
+                            run << seg.p1();
+                        }
+                        run << seg.p2();
+                    }
+                    flush();
                 }
                 if (line->LinePen.Visible) {
                     painter.setPen(PenOf(line->LinePen));
