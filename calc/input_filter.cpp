@@ -46,4 +46,18 @@ bool NumericKeyAccepted(const std::u16string& text, int caret, char16_t ch) {
     return !(NarrowToSingle(value) < 0);
 }
 
+bool WholeNumberKeyAccepted(char16_t ch) {
+    constexpr char16_t kBackspace = 8, kSelectAll = 1, kCopy = 3, kPaste = 22, kCut = 24, kRedo = 25, kUndo = 26;
+    switch (ch) {
+        case kBackspace: case kSelectAll: case kCopy: case kPaste: case kCut: case kRedo: case kUndo:
+            return true;
+        default:
+            return ch >= u'0' && ch <= u'9';
+    }
+}
+
+bool IsWholeNumberText(const std::u16string& text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
 }  // namespace tarvik

@@ -157,6 +157,9 @@ TAdvSpinButton::TAdvSpinButton(QWidget* parent) : TWinControl(parent) {
     down_->Glyph = LoadGlyph("AdvSpinDown");
     up_->ArrowDirection = TArrowDirection::adUp;
     down_->ArrowDirection = TArrowDirection::adDown;
+    // What a screen reader announces: the glyphs carry no text.
+    up_->setAccessibleName("Increase");
+    down_->setAccessibleName("Decrease");
     focused_ = up_;
     SetBounds(0, 0, kVerticalPairWidth, kPairStartHeight);
 }
@@ -443,6 +446,24 @@ void TAdvSpinEdit::DoPaste() {
 
 void TAdvSpinEdit::DoCut() {
     if (editorEnabled_ && !isReadOnly()) cut();
+}
+
+// A notch of a common wheel is 120 eighths of a degree; touchpads send
+// smaller deltas, which add up to whole notches.
+void TAdvSpinEdit::wheelEvent(QWheelEvent* e) {
+    constexpr int kNotch = 120;
+    Guarded([&] {
+        wheelRemainder_ += e->angleDelta().y();
+        while (wheelRemainder_ >= kNotch) {
+            wheelRemainder_ -= kNotch;
+            StepUp(this);
+        }
+        while (wheelRemainder_ <= -kNotch) {
+            wheelRemainder_ += kNotch;
+            StepDown(this);
+        }
+    });
+    e->accept();
 }
 
 void TAdvSpinEdit::enterEvent(QEnterEvent* e) {

@@ -163,6 +163,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void enterEvent(QEnterEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    // The wheel steps as Up and Down do: one notch, one increment.
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void Step(std::int32_t delta, bool checkReadOnly);
@@ -178,6 +180,7 @@ private:
     bool returnIsTab_ = false, editorEnabled_ = true, autoSelect_ = true, autoFocus_ = false,
          loading_ = false, enteredByMouse_ = false;
     QRect editRect_;
+    int wheelRemainder_ = 0;  // eighths of a degree short of a whole notch
 };
 
 }  // namespace tarvik

@@ -57,6 +57,13 @@ std::string ScientificDigits(double v, int precision) {
 std::string FixedDigits(Real v, int decimals) { return ToChars(v, std::chars_format::fixed, decimals); }
 std::string GeneralDigits(Real v, int precision) { return ToChars(v, std::chars_format::general, precision); }
 
+std::string ShortestDigits(Real v) {
+    char buf[kBufferSize];
+    const auto r = std::to_chars(buf, buf + kBufferSize, v);
+    if (r.ec != std::errc()) return std::isnan(v) ? "NAN" : (v < 0 ? "-INF" : "INF");
+    return std::string(buf, r.ptr);
+}
+
 int ExponentOf(const std::string& scientific) {
     const auto e = scientific.find('e');
     return e == std::string::npos ? 0 : std::atoi(scientific.c_str() + e + 1);

@@ -21,6 +21,10 @@ std::string FixedDigits(Real v, int decimals);
 // significant digits, as "%.*Lg" in the "C" locale.
 std::string GeneralDigits(Real v, int precision);
 
+// The shortest text that reads back as exactly `v` (fixed or scientific,
+// whichever is shorter): "23.5", "2.5396285899883687600e-10".
+std::string ShortestDigits(Real v);
+
 // The decimal exponent of a scientific text from ScientificDigits.
 int ExponentOf(const std::string& scientific);
 

@@ -120,6 +120,16 @@ std::string FormatSignificant(Real v, int digits) {
     return GeneralDigits(v, digits);
 }
 
+std::string FormatScientific(Real v, int significant, const FormatSettings& fs) {
+    if (v == 0) v = 0;  // never "-0.00000e+00"
+    return WithSeparator(ScientificDigits(v, significant - 1), fs.DecimalSeparator);
+}
+
+std::string FormatFullPrecision(Real v, const FormatSettings& fs) {
+    if (v == 0) return "0";
+    return WithSeparator(ShortestDigits(v), fs.DecimalSeparator);
+}
+
 bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& fs) {
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -21,6 +21,14 @@ std::string FormatGeneral(Real v, const FormatSettings& fs = CurrentFormatSettin
 // always with a point: for machine-readable output.
 std::string FormatSignificant(Real v, int digits);
 
+// Scientific notation with `significant` digits ("2.53963e-10" for 6), with
+// the locale's decimal separator.
+std::string FormatScientific(Real v, int significant, const FormatSettings& fs = CurrentFormatSettings());
+
+// The full Real precision: the shortest text that reads back as exactly
+// `v`, with the locale's decimal separator.
+std::string FormatFullPrecision(Real v, const FormatSettings& fs = CurrentFormatSettings());
+
 // Reads blanks, optional sign, digits with an optional decimal separator (at
 // least one of the two), an optional exponent whose digits may be missing,
 // blanks. Returns false on any other text or a value beyond the Real range.

@@ -1,6 +1,7 @@
 #include "platform/controls_base.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -58,6 +59,16 @@ void TCustomMaskEdit::DoEnter(QFocusEvent*) {
 
 void TCustomMaskEdit::DoExit(QFocusEvent*) {
     if (OnExit) OnExit(this);
+}
+
+std::unique_ptr<QMenu> TCustomMaskEdit::ContextMenu() {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    if (OnContextPopup) OnContextPopup(this, *menu);
+    return menu;
+}
+
+void TCustomMaskEdit::contextMenuEvent(QContextMenuEvent* event) {
+    Guarded([&] { ContextMenu()->exec(event->globalPos()); });
 }
 
 void TCustomMaskEdit::keyPressEvent(QKeyEvent* event) {

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+class QMenu;
 
 namespace tarvik {
 
@@ -44,6 +47,10 @@ public:
     std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)> OnKeyUp;
     std::function<void(QObject* sender)> OnEnter;
     std::function<void(QObject* sender)> OnExit;
+    // The right-click menu: Qt's standard one (undo, cut, copy, paste...),
+    // to which the window may add its entries before it opens.
+    std::function<void(QObject* sender, QMenu& menu)> OnContextPopup;
+    std::unique_ptr<QMenu> ContextMenu();
 
     // Caret position, 0-based: the start of the selection when text is selected.
     int SelStart() const;
@@ -70,6 +77,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void HandleKey(QKeyEvent* event);

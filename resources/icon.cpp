@@ -7,12 +7,11 @@
 
 namespace tarvik {
 
-namespace {
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(QColor(0, 128, 128));
-    QPainter p(&pixmap);
+void PaintProgramIcon(QPainter& p, double size) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRectF(0, 0, size, size), QColor(0, 128, 128));
+    // Drawn on a 32-unit grid and scaled: the same picture at every size.
     const double s = size / 32.0;
     // A chi-square density with 4 degrees of freedom over 0..16.
     QPainterPath curve;
@@ -33,9 +32,15 @@ QPixmap Draw(int size) {
     p.setBrush(QColor(255, 0, 0));
     const double mx = 20 * s, my = 29 * s;
     p.drawPolygon(QPolygonF({QPointF(mx - 4 * s, my), QPointF(mx + 4 * s, my), QPointF(mx, my - 7 * s)}));
-    return pixmap;
+    p.restore();
 }
-}  // namespace
+
+QImage ProgramIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    PaintProgramIcon(p, size);
+    return image;
+}
 
 QIcon HelpGlyph() {
     QPixmap pixmap(18, 18);
@@ -56,7 +61,7 @@ QIcon HelpGlyph() {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) icon.addPixmap(Draw(size));
+    for (int size : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
     return icon;
 }
 

@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the benchmarks
 # need, skipping the ones already present. Extra package names may be given.
+# With --program first: only what building and running the program needs.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libboost-math-dev fonts-dejavu-core fonts-liberation locales "$@")
+program_only=0
+if [ "${1:-}" = --program ]; then program_only=1; shift; fi
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation)
+if ((!program_only)); then
+  # Tests, benchmarks and the install/package check.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev locales
+             desktop-file-utils appstream dpkg-dev file)
+fi
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -20,6 +28,7 @@ if ((${#missing[@]})); then
 fi
 
 # The comma-locale tests run under a real German C locale.
+if ((program_only)); then exit 0; fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   sudo_cmd=()
   if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/calculator.h"
+#include "calc/results_text.h"
 #include "chart/chart.h"
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -129,8 +130,7 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
             if (fx.Chart) chart = fx.Chart;
         }
         const TResults r = calc.Results();
-        out << "df=" << int(dfValue) << "  x=" << Number(r.value, digits) << "  P(X<=x)=" << Number(r.cdf, digits)
-            << "  P(X>x)=" << Number(r.upper, digits) << "  f(x)=" << Number(r.density, digits) << "\n";
+        out << ResultsLine(r, [&](Real v) { return Number(v, digits); }) << "\n";
         if (!file.isEmpty() && chart) {
             TChart view;
             view.resize(kChartWidth, kChartHeight);

@@ -25,6 +25,14 @@ void ShowDensityChart(TChart& chart, const TDensityChart& d) {
     chart.update();
 }
 
-void TForm1::ShowChart(const TDensityChart& chart) { ShowDensityChart(*Chart1, chart); }
+// The chart's description states what it shows, for a screen reader.
+void TForm1::ShowChart(const TDensityChart& chart) {
+    ShowDensityChart(*Chart1, chart);
+    const TResults r = calc_.Results();
+    auto fixed = [](Real v) { return QString::fromStdString(FormatFixed(v)); };
+    Chart1->setAccessibleDescription(QString("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
+                                         .arg(qlonglong(r.df))
+                                         .arg(fixed(r.value), fixed(r.cdf), fixed(chart.TailProbability)));
+}
 
 }  // namespace tarvik

@@ -4,9 +4,15 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QShortcut>
+#include <QValidator>
 
 #include "platform/application.h"
+#include "calc/input_filter.h"
+#include "calc/results_text.h"
+#include "core/number_text.h"
 #include "platform/fonts.h"
+#include "platform/screen_fit.h"
 #include "resources/icon.h"
 #include "window/chart_export.h"
 #include "window/density_chart_config.h"
@@ -14,13 +20,37 @@
 
 namespace tarvik {
 
+namespace {
+
+// The design size is the smallest: the controls keep their places and a
+// larger window gives the room to the chart.
+constexpr QSize kDesignSize(632, 253);
+constexpr QRect kDesignChart(335, 7, 275, 240);
+
+// Whatever reaches the degrees-of-freedom field by a paste, a drop or the
+// middle button must stay a whole number; a refusal beeps, like a typed
+// letter (QLineEdit reports it as inputRejected).
+class TWholeNumberValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return IsWholeNumberText(input.toStdU16String()) ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
 TForm1::TForm1(THelpForm* helpForm, QWidget* parent) : QWidget(parent), helpForm_(helpForm) {
     setWindowTitle(" Zu  Tarvik");
     setWindowIcon(ProgramIcon());
     setFont(LayoutFont("MS Sans Serif", 11));
     move(189, 184);
-    resize(632, 253);
+    resize(kDesignSize);
+    setMinimumSize(kDesignSize);
     BuildLayout();
+    BindShortcuts();
+    DescribeForAccessibility();
+    PlaceOnScreen(*this);
 }
 
 void TForm1::BuildLayout() {
@@ -86,7 +116,7 @@ void TForm1::BuildLayout() {
     SetFreezeMode(false);  // the cdf frozen at start
 
     Chart1 = new TChart(Shader1);
-    Chart1->setGeometry(335, 7, 275, 240);
+    Chart1->setGeometry(kDesignChart);
     ConfigureDensityChart(*Chart1);
     Chart1->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(Chart1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -110,6 +140,8 @@ void TForm1::BuildLayout() {
     BindNumberField(UpperTailEdit, TField::UpperTail);
     dfAdvSpinEdit->OnChange = [this](QObject*) { dfAdvSpinEditChange(); };
     dfAdvSpinEdit->OnKeyPress = [this](QObject*, QChar& k) { dfAdvSpinEditKeyPress(k); };
+    dfAdvSpinEdit->setValidator(new TWholeNumberValidator(dfAdvSpinEdit));
+    QObject::connect(dfAdvSpinEdit, &QLineEdit::inputRejected, this, [] { Guarded([] { Beep(); }); });
     // A toggle from the keyboard (Space) or the mouse changes the mode the
     // same way; the mouse-up handlers re-assert it for any other button.
     ValueCheckBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(ValueCheckBox->isChecked()); };
@@ -141,9 +173,40 @@ TForm1::~TForm1() {
     HelpBitBtn->disconnect(this);
 }
 
+void TForm1::BindShortcuts() {
+    auto bind = [this](const QKeySequence& keys, void (TForm1::*action)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        QObject::connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded([&] { (this->*action)(); }); });
+    };
+    bind(QKeySequence(Qt::Key_F1), &TForm1::HelpBitBtnClick);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm1::CopyResults);
+    for (TEdit* e : {X2ValueEdit, CdfEdit, UpperTailEdit})
+        e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
+    PdfLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(PdfLabel, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        Guarded([&] { DensityMenu()->exec(PdfLabel->mapToGlobal(pos)); });
+    });
+}
+
+// What a screen reader announces for each control: the caption a sighted
+// user reads beside it. The captions themselves stay as designed.
+void TForm1::DescribeForAccessibility() {
+    dfAdvSpinEdit->setAccessibleName("Degrees of freedom");
+    X2ValueEdit->setAccessibleName("Chi-square value");
+    CdfEdit->setAccessibleName("Cumulative distribution function");
+    UpperTailEdit->setAccessibleName("Upper tail probability");
+    HelpBitBtn->setAccessibleName("Help");
+    HelpBitBtn->setToolTip("Help (F1)");
+    ValueCheckBox->setAccessibleName("Keep the chi-square value when the degrees of freedom change");
+    CdfCheckBox->setAccessibleName("Keep the cumulative probability when the degrees of freedom change");
+    Chart1->setAccessibleName("Density chart");
+}
+
 void TForm1::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     Shader1->setGeometry(rect());  // the panel follows the client area
+    const QSize extra = (size() - kDesignSize).expandedTo(QSize(0, 0));
+    Chart1->setGeometry(QRect(kDesignChart.topLeft(), kDesignChart.size() + extra));
 }
 
 void TForm1::showEvent(QShowEvent* e) {
@@ -197,6 +260,48 @@ void TForm1::SaveChartAs() {
 
 void TForm1::SaveChartTo(const QString& path, int scale) {
     Guarded([&] { SaveChart(*Chart1, path, ChartTitle(), scale); });
+}
+
+Real TForm1::FullNumber(const QWidget* shown) const {
+    const TResults r = calc_.Results();
+    if (shown == X2ValueEdit) return r.value;
+    if (shown == CdfEdit) return r.cdf;
+    if (shown == UpperTailEdit) return r.upper;
+    return r.density;
+}
+
+void TForm1::AddCopyActions(QMenu& menu, const QWidget* shown) {
+    menu.addSeparator();
+    QObject::connect(menu.addAction("Copy full precision"), &QAction::triggered, this, [this, shown] {
+        Guarded([&] {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(FormatFullPrecision(FullNumber(shown))));
+        });
+    });
+    QAction* results = menu.addAction("Copy results");
+    results->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QObject::connect(results, &QAction::triggered, this, [this] { Guarded([this] { CopyResults(); }); });
+}
+
+std::unique_ptr<QMenu> TForm1::DensityMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    QObject::connect(menu->addAction("Copy"), &QAction::triggered, this,
+                     [this] { Guarded([this] { QGuiApplication::clipboard()->setText(PdfLabel->Caption()); }); });
+    AddCopyActions(*menu, PdfLabel);
+    return menu;
+}
+
+void TForm1::CopyResults() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsClipboardText(calc_.Results())));
+}
+
+// The tooltip of each shown number: six significant digits in scientific
+// form (what six decimals hide in a small p-value), then the full Real.
+void TForm1::UpdatePrecisionTips() {
+    for (QWidget* shown : std::initializer_list<QWidget*>{X2ValueEdit, CdfEdit, UpperTailEdit, PdfLabel}) {
+        const Real v = FullNumber(shown);
+        shown->setToolTip(QString::fromStdString(FormatScientific(v, 6)) + "  (6 significant digits)\n" +
+                          QString::fromStdString(FormatFullPrecision(v)) + "  (full precision)");
+    }
 }
 
 void TForm1::CopyChart() { QGuiApplication::clipboard()->setImage(RenderChart(*Chart1, ChartTitle())); }

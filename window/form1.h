@@ -51,6 +51,12 @@ public:
     void SaveChartTo(const QString& path, int scale);  // reports a failure
     void CopyChart();
 
+    // Precision on demand: the numbers behind the six shown decimals.
+    // "Copy results" (Ctrl+Shift+C) puts the results line on the clipboard;
+    // each number field's and the density's menu adds "Copy full precision".
+    void CopyResults();
+    std::unique_ptr<QMenu> DensityMenu();
+
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -68,6 +74,12 @@ private:
     void NumberFieldKeyDown(TField field, int key);
     void NumberFieldKeyUp(TField field);
     void SetFreezeMode(bool valueFrozen);
+    void BindShortcuts();
+    void DescribeForAccessibility();
+    // The number behind a field or the density label at full precision.
+    Real FullNumber(const QWidget* shown) const;
+    void AddCopyActions(QMenu& menu, const QWidget* shown);
+    void UpdatePrecisionTips();
 
     // Shows what the core decided: texts, density, chart, then any error.
     void Apply(const TEffects& fx);

@@ -1,6 +1,8 @@
 // The calculator window's events, handed to the calculator core, and the
 // core's effects shown in the controls.
+#include "calc/input_filter.h"
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "platform/application.h"
 #include "window/form1.h"
 
@@ -78,8 +80,7 @@ void TForm1::NumberFieldKeyUp(TField field) {
 }
 
 void TForm1::dfAdvSpinEditKeyPress(QChar& key) {
-    const char16_t u = key.unicode();
-    if (u == 8 || (u >= '0' && u <= '9')) return;
+    if (WholeNumberKeyAccepted(key.unicode())) return;
     key = QChar(0);
     Beep();
 }
@@ -103,8 +104,12 @@ void TForm1::SetFreezeMode(bool valueFrozen) {
 void TForm1::Apply(const TEffects& fx) {
     for (int f = 0; f < kFieldCount; ++f)
         if (fx.Texts[std::size_t(f)]) Edit(TField(f))->setText(QString::fromStdString(*fx.Texts[std::size_t(f)]));
-    if (fx.PdfCaption) PdfLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
+    if (fx.PdfCaption) {
+        PdfLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
+        PdfLabel->setAccessibleName("Probability density function: " + PdfLabel->Caption());
+    }
     if (fx.Chart) ShowChart(*fx.Chart);
+    UpdatePrecisionTips();
     if (fx.Error) ReportException(Exception(*fx.Error));
 }
 

@@ -1,5 +1,9 @@
 #include "window/help_form.h"
 
+#include <QShortcut>
+
+#include "platform/screen_fit.h"
+
 #include "resources/help_text.h"
 #include "resources/icon.h"
 #include "platform/fonts.h"
@@ -20,6 +24,14 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     HelpRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     HelpRichEdit->setPlainText(HelpTextLines().join('\n'));
     HelpRichEdit->setGeometry(rect());
+    HelpRichEdit->setAccessibleName("Help text");
+    // Escape and Ctrl+W close the help, as in other desktop programs'
+    // secondary windows.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        QObject::connect(shortcut, &QShortcut::activated, this, [this] { close(); });
+    }
+    PlaceOnScreen(*this);
 }
 
 void THelpForm::resizeEvent(QResizeEvent* e) {

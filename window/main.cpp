@@ -6,23 +6,16 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "platform/application.h"
 #include "resources/icon.h"
 #include "window/command_line.h"
+#include "window/display_check.h"
 #include "window/form1.h"
 #include "window/help_form.h"
 
 namespace {
-// Without a display Qt would abort with a long message; one line
-// says what is missing instead.
-bool DisplayAvailable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
-    const char* x = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x && *x) || (wayland && *wayland);
-}
 
 // The command line needs no display: plain results run on a core
 // application; a chart file is drawn on the offscreen platform.
@@ -39,11 +32,14 @@ int RunWithoutWindow(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (tarvik::WantsCommandLine(argc, argv)) return RunWithoutWindow(argc, argv);
-    if (!DisplayAvailable()) {
-        std::fprintf(stderr, "Tarvik needs a graphical display: none found (DISPLAY is not set).\n");
+    if (const auto missing = tarvik::MissingDisplayMessage(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                                           std::getenv("WAYLAND_DISPLAY"))) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
     }
+    std::optional<tarvik::TStartupGuard> startup(std::in_place);
     tarvik::TApplication app(argc, argv);
+    startup.reset();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());
     tarvik::TForm1 form1;  // created first: the main window

@@ -42,5 +42,42 @@ TEST(InputFilter, CopyWithTheCharacterAtTheCaret) {
     EXPECT_EQ(CopyWithKey(u"0.5", 1, u'9'), "09.5");
 }
 
+// The degrees-of-freedom field: digits, Backspace and the editing keys of
+// the other fields pass; Enter and every other character beep.
+TEST(InputFilter, WholeNumberKeys) {
+    struct Case {
+        char16_t ch;
+        bool accepted;
+        const char* why;
+    } cases[] = {
+        {u'0', true, "digit"},       {u'9', true, "digit"},          {8, true, "Backspace"},
+        {1, true, "Ctrl+A"},         {3, true, "Ctrl+C"},            {24, true, "Ctrl+X"},
+        {22, true, "Ctrl+V"},        {26, true, "Ctrl+Z"},           {25, true, "Ctrl+Y"},
+        {13, false, "Enter beeps"},  {27, false, "Escape"},          {u'a', false, "letter"},
+        {u'-', false, "sign"},       {u'.', false, "separator"},     {0x0660, false, "Arabic-Indic zero"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WholeNumberKeyAccepted(c.ch), c.accepted) << c.why;
+}
+
+TEST(InputFilter, WholeNumberTexts) {
+    struct Case {
+        std::u16string text;
+        bool whole;
+        const char* why;
+    } cases[] = {
+        {u"", true, "emptied by Backspace or cut"},
+        {u"12", true, ""},
+        {u"0300", true, "leading zeros are digits"},
+        {u" 12", false, "a blank"},
+        {u"12 ", false, "a trailing blank"},
+        {u"1.5", false, "not whole"},
+        {u"-3", false, "a sign"},
+        {u"$1F", false, "hexadecimal"},
+        {u"1e3", false, "an exponent"},
+        {u"\uFF11", false, "a fullwidth digit"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsWholeNumberText(c.text), c.whole) << c.why;
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -90,5 +90,36 @@ TEST(NumberText, ConversionRefuses) {
     }
 }
 
+// Precision on demand: six significant digits where six decimals show
+// nothing, and the shortest text that reads back as the very same Real.
+TEST(NumberText, ScientificAndFullPrecision) {
+    struct Case {
+        Real v;
+        const char* six;
+        const char* full;
+        const char* why;
+    } cases[] = {
+        {2.5396285899883687e-10L, "2.53963e-10", nullptr, "a p-value that shows as 0.000000"},
+        {23.5L, "2.35000e+01", "23.5", "exact in binary: the shortest text is short"},
+        {0.0L, "0.00000e+00", "0", ""},
+        {-0.0L, "0.00000e+00", "0", "never a minus zero"},
+        {0.95L, "9.50000e-01", nullptr, "not exact in binary"},
+        {1e-4000L, "1.00000e-4000", nullptr, "beyond double's range"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatScientific(c.v, 6, kPoint), c.six) << c.why;
+        const std::string full = FormatFullPrecision(c.v, kPoint);
+        if (c.full) {
+            EXPECT_EQ(full, c.full) << c.why;
+        }
+        EXPECT_LE(full.size(), 27u) << full;  // at most 21 digits: the Real's round-trip precision
+        Real back = -1;
+        ASSERT_TRUE(TryTextToReal(full, back, kPoint)) << full;
+        EXPECT_EQ(back, c.v) << full << ": " << c.why;
+    }
+    EXPECT_EQ(FormatScientific(0.95L, 6, kComma), "9,50000e-01");
+    EXPECT_EQ(FormatFullPrecision(23.5L, kComma), "23,5");
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -1,0 +1,28 @@
+#include "calc/results_text.h"
+
+#include "core/decimal_digits.h"
+#include "core/number_text.h"
+
+namespace tarvik {
+
+std::string ResultsLine(const TResults& r, const TNumberText& number) {
+    return "df=" + FixedDigits(r.df, 0) + "  x=" + number(r.value) + "  P(X<=x)=" + number(r.cdf) +
+           "  P(X>x)=" + number(r.upper) + "  f(x)=" + number(r.density);
+}
+
+std::string ShortFixed(Real v) {
+    std::string s = FormatFixed(v, 6, FormatSettings{});
+    const auto point = s.find('.');
+    if (point == std::string::npos) return s;
+    s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+    return s;
+}
+
+std::string ResultsClipboardText(const TResults& r) {
+    const FormatSettings point{};
+    return ResultsLine(r, ShortFixed) + "\n" +
+           ResultsLine(r, [&](Real v) { return FormatFullPrecision(v, point); }) + "\n";
+}
+
+}  // namespace tarvik

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the project into a scratch DESTDIR and checks the tree, validates
+# the desktop entry and the AppStream metainfo, then builds the .deb and
+# checks its contents and its dependencies.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+root="$work/root/usr"
+expected=(bin/tarvik
+          share/applications/org.tarvik.Tarvik.desktop
+          share/metainfo/org.tarvik.Tarvik.metainfo.xml
+          share/icons/hicolor/scalable/apps/org.tarvik.Tarvik.svg
+          share/doc/tarvik/README.md
+          share/doc/tarvik/LICENSE)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/org.tarvik.Tarvik.png")
+done
+for f in "${expected[@]}"; do
+  [ -s "$root/$f" ] || fail "not installed: /usr/$f"
+done
+[ -x "$root/bin/tarvik" ] || fail "/usr/bin/tarvik is not executable"
+# Each bitmap is drawn at its folder's size, not scaled by the desktop.
+for size in 16 22 24 32 48 64 128 256; do
+  file "$root/share/icons/hicolor/${size}x${size}/apps/org.tarvik.Tarvik.png" | grep -q "PNG image data, $size x $size" ||
+    fail "the ${size}x${size} icon has another size"
+done
+grep -q "<svg" "$root/share/icons/hicolor/scalable/apps/org.tarvik.Tarvik.svg" || fail "the scalable icon is no SVG"
+grep -q "The Tarvik developers" "$root/share/doc/tarvik/LICENSE" || fail "LICENSE without its copyright line"
+desktop-file-validate "$root/share/applications/org.tarvik.Tarvik.desktop"
+appstreamcli validate --no-net "$root/share/metainfo/org.tarvik.Tarvik.metainfo.xml" >/dev/null
+# The installed program runs: the version needs no display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/tarvik" --version)
+[[ "$version" =~ ^tarvik\ [0-9]+\.[0-9]+ ]] || fail "--version printed '$version'"
+echo "installed tree: ${#expected[@]} files checked"
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null
+deb=$(ls "$work"/deb/*.deb)
+echo "package: $(basename "$deb")"
+contents=$(dpkg-deb -c "$deb")
+echo "$contents" | awk '{print "  " $6}'
+for f in "${expected[@]}"; do
+  grep -q "\./usr/$f\$" <<<"$contents" || fail "the package lacks /usr/$f"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6svg6 libc6 libstdc++6; do
+  grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib (dpkg-shlibdeps)"
+done
+echo "install and package: all checks passed"
