@@ -112,6 +112,10 @@ TEffects TCalculator::WriteStartValues() {
     Write(TField::Cdf, FormatGeneral(0.95L));
     Write(TField::UpperTail, FormatGeneral(0.05L));
     return Run(std::nullopt, [this] {
+        // The numbers behind the start texts, as if 0.95 had been typed
+        // into the cdf: the value shown is its quantile to six decimals.
+        exactCdf_ = 0.95L;
+        exactValue_ = ChiSquareQuantile(Real(df_), exactCdf_);
         UpdatePdf();
         RedrawChart();
     });

@@ -71,5 +71,18 @@ TEST_F(CommaDesktop, TypingAndPasting) {
     EXPECT_TRUE(NewMessages().empty());
 }
 
+// The tooltip and "Copy full precision" speak the desktop's comma; the
+// results line keeps the point, as the command line does.
+TEST_F(CommaDesktop, PrecisionOnDemand) {
+    form->dfAdvSpinEdit->SetValue(12);
+    Retype(form->X2ValueEdit, "23,5");
+    EXPECT_TRUE(form->X2ValueEdit->toolTip().startsWith("2,35000e+01  (6 significant digits)\n23,5  (full precision)"))
+        << form->X2ValueEdit->toolTip().toStdString();
+    form->CopyResults();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\ndf=12  x=23.5  P(X<=x)=0.97623"))
+        << QGuiApplication::clipboard()->text().toStdString();
+}
+
 }  // namespace
 }  // namespace tarvik::test
