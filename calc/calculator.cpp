@@ -70,7 +70,7 @@ Real TCalculator::ValueCap() const { return kValueCapFactor * Real(maxDf_); }
 
 TResults TCalculator::Results() const {
     const Real df = Real(df_);
-    return {df, exactValue_, exactCdf_, 1 - exactCdf_, ChiSquarePdf(df, exactValue_)};
+    return {df, exactValue_, exactCdf_, exactUpper_, ChiSquarePdf(df, exactValue_)};
 }
 
 void TCalculator::Report(std::optional<TField> source, const std::string& key, const std::string& message) {
@@ -115,6 +115,7 @@ TEffects TCalculator::WriteStartValues() {
         // The numbers behind the start texts, as if 0.95 had been typed
         // into the cdf: the value shown is its quantile to six decimals.
         exactCdf_ = 0.95L;
+        exactUpper_ = 1 - exactCdf_;
         exactValue_ = ChiSquareQuantile(Real(df_), exactCdf_);
         UpdatePdf();
         RedrawChart();
@@ -228,8 +229,10 @@ void TCalculator::UpdateFromValue() {
         const std::string canonical = Canonical(TField::Value);
         Write(TField::Value, canonical);
         exactValue_ = Read(canonical);
-        cdf = ChiSquareCdf(Real(df_), exactValue_);
+        const ChiSquareTailPair tails = ChiSquareTails(Real(df_), exactValue_);
+        cdf = tails.cdf;
         exactCdf_ = cdf;
+        exactUpper_ = tails.upper;
         if (typing_ == TField::Value) basis_[Index(TField::Value)] = canonical;
     }
     Write(TField::Cdf, Fixed(cdf));
@@ -241,6 +244,7 @@ void TCalculator::ApplyProbability(Real c, TField edited, const std::string& edi
     const std::uint16_t df = checked::ToUInt16(df_);
     exactValue_ = ChiSquareQuantile(Real(df), c);
     exactCdf_ = c;
+    exactUpper_ = 1 - c;  // c came from six decimals: nothing is lost
     Write(TField::Value, Fixed(exactValue_));
     if (typing_ == edited) basis_[Index(edited)] = editedText;
 }

@@ -111,7 +111,9 @@ private:
     // field that is left empty or unreadable goes back to.
     std::array<std::string, kFieldCount> basis_;
     std::string pdf_;
-    Real exactValue_ = 0, exactCdf_ = 0;
+    // The upper tail is kept apart from 1 - cdf: a p-value of 1e-10 would
+    // keep only nine digits as a difference from 1.
+    Real exactValue_ = 0, exactCdf_ = 0, exactUpper_ = 1;
     bool valueFrozen_ = false;
     std::optional<TField> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.

@@ -170,10 +170,16 @@ Real ChiSquareUpperTail(Real df, Real x) {
     return 1 - ChiSquareCdfGamma(df, x, 1e-12L);
 }
 
-Real ChiSquareCdf(Real df, Real x) {
+Real ChiSquareCdf(Real df, Real x) { return ChiSquareTails(df, x).cdf; }
+
+ChiSquareTailPair ChiSquareTails(Real df, Real x) {
     // On the exact path the cdf is 1 minus the upper tail, never the reverse.
-    if (UsesExactSums(df)) return 1 - ChiSquareUpperTail(df, x);
-    return ChiSquareCdfGamma(df, x, 1e-14L);
+    if (UsesExactSums(df)) {
+        const Real upper = ChiSquareUpperTail(df, x);
+        return {1 - upper, upper};
+    }
+    const Real cdf = ChiSquareCdfGamma(df, x, 1e-14L);
+    return {cdf, 1 - cdf};
 }
 
 }  // namespace tarvik

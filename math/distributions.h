@@ -28,6 +28,15 @@ Real ChiSquareCdf(Real df, Real x);
 Real ChiSquareUpperTail(Real df, Real x);
 Real ChiSquareCdfGamma(Real df, Real x, Real tol);
 
+// Both tails at once, each as accurate as its path allows: on the exact
+// sums the upper tail keeps its full relative precision (2.5e-10 at df 1,
+// x 40) and the cdf is 1 minus it, bit-identical to ChiSquareCdf; on the
+// incomplete gamma the upper tail is 1 minus the cdf.
+struct ChiSquareTailPair {
+    Real cdf, upper;
+};
+ChiSquareTailPair ChiSquareTails(Real df, Real x);
+
 // Chi-square quantile: the x with ChiSquareCdf(df, x) = p.
 Real ChiSquareQuantile(Real df, Real p);
 Real ChiSquareQuantileSmallDf(Real df, Real p);
