@@ -50,7 +50,7 @@ TEST(Program, AMissingOrUnreachableDisplayIsOneLineAndExitOne) {
         const char* why;
     } cases[] = {
         {{}, "Tarvik needs a graphical display: none found (DISPLAY is not set).\n", "nothing named"},
-        {{"DISPLAY=:99"}, "Tarvik cannot open the display ':99'.\n", "named, nothing there"},
+        {{"DISPLAY=:987"}, "Tarvik cannot open the display ':987'.\n", "named, nothing there"},
         {{"QT_QPA_PLATFORM=nosuchplatform"},
          "Tarvik cannot start its window: the graphical platform 'nosuchplatform' did not start.\n",
          "a platform plugin that does not exist"},
