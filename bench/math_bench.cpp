@@ -20,7 +20,7 @@ using BoostChi = boost::math::chi_squared_distribution<long double>;
 
 // A spread of df and arguments, so no branch is favoured by the predictor.
 constexpr int kDfs[] = {1, 2, 5, 10, 37, 100, 199, 299, 300};
-constexpr Real kPs[] = {0.000001L, 0.01L, 0.5L, 0.95L, 0.999999L};
+const Real kPs[] = {0.000001L, 0.01L, 0.5L, 0.95L, 0.999999L};
 
 template <typename F>
 void ForEachCase(benchmark::State& state, F f) {

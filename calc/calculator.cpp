@@ -14,8 +14,8 @@ namespace tarvik {
 
 namespace {
 
-constexpr Real kLowestCdf = 0.000001L;
-constexpr Real kHighestCdf = 0.999999L;
+const Real kLowestCdf = 0.000001_r;
+const Real kHighestCdf = 0.999999_r;
 // The value field may hold at most three times the largest df.
 constexpr int kValueCapFactor = 3;
 
@@ -108,13 +108,13 @@ TEffects TCalculator::Show() {
 
 TEffects TCalculator::WriteStartValues() {
     fx_ = {};
-    Write(TField::Value, FormatGeneral(3.841459L));
-    Write(TField::Cdf, FormatGeneral(0.95L));
-    Write(TField::UpperTail, FormatGeneral(0.05L));
+    Write(TField::Value, FormatGeneral(3.841459_r));
+    Write(TField::Cdf, FormatGeneral(0.95_r));
+    Write(TField::UpperTail, FormatGeneral(0.05_r));
     return Run(std::nullopt, [this] {
         // The numbers behind the start texts, as if 0.95 had been typed
         // into the cdf: the value shown is its quantile to six decimals.
-        exactCdf_ = 0.95L;
+        exactCdf_ = 0.95_r;
         exactUpper_ = 1 - exactCdf_;
         exactValue_ = ChiSquareQuantile(Real(df_), exactCdf_);
         UpdatePdf();
@@ -271,7 +271,7 @@ std::string TCalculator::Canonical(TField f) const {
         if (x > ValueCap()) return Fixed(ValueCap());
         // A negative value can only be pasted; it is no chi-square value.
         // "-0" passes the key filter but is shown as 0 once committed.
-        if (x < 0 || std::signbit(x)) return Fixed(0);
+        if (x < 0 || SignBit(x)) return Fixed(0);
         return text;
     }
     const ProbabilityTexts p = ForProbability(f, text);

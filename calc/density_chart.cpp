@@ -6,9 +6,9 @@
 namespace tarvik {
 
 namespace {
-constexpr Real kRangeTail = 0.0001L;
-constexpr Real kWidening = 1.025L;
-constexpr Real kHeadroom = 1.05L;
+const Real kRangeTail = 0.0001_r;
+const Real kWidening = 1.025_r;
+const Real kHeadroom = 1.05_r;
 }  // namespace
 
 TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {

@@ -26,7 +26,7 @@ struct TDensityChart {
 inline constexpr int kDensitySamples = 200;
 inline constexpr double kMarkerHeight = 0.0001;
 // The chart's range comes from an F quantile with this denominator df.
-inline constexpr Real kRangeDenominatorDf = constants::kFDenominatorDf;
+inline const Real kRangeDenominatorDf = constants::kFDenominatorDf;
 
 // The curve at i/200 of the range for i = 1..200, the range ending where
 // the upper tail is min(cdf, 0.0001) (widened to 1.025 x the value when the

@@ -14,7 +14,7 @@ namespace {
 // Narrowing to a 32-bit float: beyond its range it overflows; below its
 // smallest numbers it quietly becomes 0 (so "-1e-50" is not below zero).
 float NarrowToSingle(Real v) {
-    if (std::fabs(v) > Real(FLT_MAX)) throw EOverflow();
+    if (Abs(v) > Real(FLT_MAX)) throw EOverflow();
     return static_cast<float>(v);
 }
 

@@ -6,25 +6,15 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "core/decimal_digits_backend.h"
+
 namespace tarvik {
 
 namespace {
 
-// Long enough for 18 significant digits in fixed notation of any value the
-// callers pass (they switch to scientific text from 1e18 upwards) and for
-// any scientific text of an 80-bit number.
-constexpr int kBufferSize = 160;
-
 // Far beyond any Real exponent (4951), and far from overflowing a long.
 constexpr long kExponentBound = 1000000000L;
 
-template <typename T>
-std::string ToChars(T v, std::chars_format format, int precision) {
-    char buf[kBufferSize];
-    const auto r = std::to_chars(buf, buf + kBufferSize, v, format, precision);
-    if (r.ec != std::errc()) return std::isnan(v) ? "NAN" : (v < 0 ? "-INF" : "INF");
-    return std::string(buf, r.ptr);
-}
 
 // The decimal magnitude of a canonical text: where its first non-zero digit
 // stands, counted from the point, plus the exponent. Only its sign is used,
@@ -49,20 +39,20 @@ long Magnitude(const std::string& c) {
 }  // namespace
 
 std::string ScientificDigits(Real v, int precision) {
-    return ToChars(v, std::chars_format::scientific, precision);
+    return digits_backend::Format(v, std::chars_format::scientific, precision);
 }
 std::string ScientificDigits(double v, int precision) {
-    return ToChars(v, std::chars_format::scientific, precision);
-}
-std::string FixedDigits(Real v, int decimals) { return ToChars(v, std::chars_format::fixed, decimals); }
-std::string GeneralDigits(Real v, int precision) { return ToChars(v, std::chars_format::general, precision); }
-
-std::string ShortestDigits(Real v) {
-    char buf[kBufferSize];
-    const auto r = std::to_chars(buf, buf + kBufferSize, v);
+    constexpr int kDoubleBuffer = 400;
+    char buf[kDoubleBuffer];
+    const auto r = std::to_chars(buf, buf + kDoubleBuffer, v, std::chars_format::scientific, precision);
     if (r.ec != std::errc()) return std::isnan(v) ? "NAN" : (v < 0 ? "-INF" : "INF");
     return std::string(buf, r.ptr);
 }
+std::string FixedDigits(Real v, int decimals) { return digits_backend::Format(v, std::chars_format::fixed, decimals); }
+std::string GeneralDigits(Real v, int precision) {
+    return digits_backend::Format(v, std::chars_format::general, precision);
+}
+std::string ShortestDigits(Real v) { return digits_backend::Shortest(v); }
 
 int ExponentOf(const std::string& scientific) {
     const auto e = scientific.find('e');
@@ -75,13 +65,15 @@ bool ParseCanonical(const std::string& canonical, Real& value) {
     // from_chars takes no leading '+'.
     if (first != last && *first == '+') ++first;
     Real v = 0;
-    const auto r = std::from_chars(first, last, v);
-    if (r.ptr != last) return false;  // never a shorter number than the text
-    if (r.ec == std::errc::result_out_of_range) {
-        if (Magnitude(canonical) > 0) return false;  // beyond the Real range
-        v = 0;                                       // below it: underflows to zero
-    } else if (r.ec != std::errc() || !std::isfinite(v)) {
-        return false;
+    switch (digits_backend::Read(first, last, v)) {
+        case digits_backend::ReadResult::NotANumber: return false;
+        case digits_backend::ReadResult::OutOfRange:
+            if (Magnitude(canonical) > 0) return false;  // beyond the Real range
+            v = 0;                                       // below it: underflows to zero
+            break;
+        case digits_backend::ReadResult::Ok:
+            if (!IsFinite(v)) return false;
+            break;
     }
     value = v;
     return true;

@@ -26,7 +26,7 @@ std::string WithSeparator(std::string s, char decimal) {
 }
 
 // Decimal exponent of |v| after rounding to `digits` significant digits.
-int DecimalExponent(Real v, int digits) { return ExponentOf(ScientificDigits(std::fabs(v), digits - 1)); }
+int DecimalExponent(Real v, int digits) { return ExponentOf(ScientificDigits(Abs(v), digits - 1)); }
 
 bool IsNegativeZeroText(const std::string& s) {
     if (s.empty() || s[0] != '-') return false;
@@ -38,7 +38,7 @@ bool IsNegativeZeroText(const std::string& s) {
 }  // namespace
 
 std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
-    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
     if (v != 0) {
         const int exponent = DecimalExponent(v, kFixedSignificant);
         // Too many digits before the point: the text falls back to the
@@ -48,7 +48,7 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
         // Built from the decimal digits, since a Real cannot hold the
         // rounded decimal exactly.
         if (exponent + 1 + decimals > kFixedSignificant) {
-            const std::string sci = ScientificDigits(std::fabs(v), kFixedSignificant - 1);
+            const std::string sci = ScientificDigits(Abs(v), kFixedSignificant - 1);
             std::string digits;
             for (std::size_t i = 0; i < sci.size() && sci[i] != 'e'; ++i)
                 if (std::isdigit(static_cast<unsigned char>(sci[i]))) digits += sci[i];
@@ -71,7 +71,7 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
 }
 
 std::string FormatGeneral(Real v, const FormatSettings& fs) {
-    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
     if (v == 0) return "0";
     const std::string s = ScientificDigits(v, kGeneralSignificant - 1);
     const auto ePos = s.find('e');

@@ -1,16 +1,122 @@
 #pragma once
-// The one floating-point type of the mathematics: x87 80-bit extended.
-// The exact chi-square sums build intermediates near 1e442 (df 299, x 900),
-// far beyond double, so a narrower long double would silently break them.
+// The one floating-point type of the mathematics: the x87 80-bit extended
+// format (64-bit mantissa, 15-bit exponent, round to nearest even). The exact
+// chi-square sums build intermediates near 1e442 (df 299, x 900), far beyond
+// double, so a narrower type would silently break them.
+//
+// Where `long double` is that format (x86-64 with GCC, Clang or MinGW) it is
+// Real. Elsewhere (MSVC, where it is double; aarch64 and Apple Silicon,
+// where it is binary128 or double), and whenever TARVIK_PORTABLE_REAL is
+// defined, Real is a software type of the same format: Boost's
+// cpp_bin_float with 64 binary digits and exponents -16382 to 16383, whose
+// +, -, *, / and sqrt are correctly rounded (to nearest, ties to even), as
+// x87's are in 64-bit precision. Its exp, log, sin and cos may differ from
+// the x87 library's in the last unit.
+//
+// Everything that touches Real goes through this header: the functions
+// below replace the std:: calls, and a decimal constant is written as
+// `0.95_r`, which is exact in both: a long double literal in the first, the
+// decimal text read once (correctly rounded) in the second. A plain `0.95L`
+// would be a double on MSVC and a binary128 rounded twice on aarch64.
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+
+#if !defined(TARVIK_PORTABLE_REAL) && !(LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384)
+#define TARVIK_PORTABLE_REAL 1
+#endif
+
+#ifdef TARVIK_PORTABLE_REAL
+#include <boost/multiprecision/cpp_bin_float.hpp>
+#endif
 
 namespace tarvik {
 
-using Real = long double;
+#ifdef TARVIK_PORTABLE_REAL
 
-static_assert(std::numeric_limits<Real>::digits == 64,
-              "Real must be the 80-bit extended type with a 64-bit mantissa");
-static_assert(std::numeric_limits<Real>::max_exponent10 >= 4932,
-              "Real must have the extended exponent range");
+using Real = boost::multiprecision::number<
+    boost::multiprecision::backends::cpp_bin_float<64, boost::multiprecision::backends::digit_base_2, void,
+                                                   std::int16_t, -16382, 16383>,
+    boost::multiprecision::et_off>;
+inline constexpr bool kRealIsSoftware = true;
+
+namespace real_detail {
+// The decimal text of a literal, read once into its correctly rounded Real.
+template <char... Digits>
+struct LiteralValue {
+    static const Real& Get() {
+        static const char text[] = {Digits..., '\0'};
+        static const Real value(text);
+        return value;
+    }
+};
+}  // namespace real_detail
+
+template <char... Digits>
+inline const Real& operator""_r() {
+    return real_detail::LiteralValue<Digits...>::Get();
+}
+
+inline Real Abs(const Real& x) { return boost::multiprecision::abs(x); }
+inline Real Floor(const Real& x) { return boost::multiprecision::floor(x); }
+inline Real RawExp(const Real& x) { return boost::multiprecision::exp(x); }
+inline Real RawLog(const Real& x) { return boost::multiprecision::log(x); }
+inline Real RawSqrt(const Real& x) { return boost::multiprecision::sqrt(x); }
+inline Real Sin(const Real& x) { return boost::multiprecision::sin(x); }
+inline Real Cos(const Real& x) { return boost::multiprecision::cos(x); }
+inline Real Atan2(const Real& y, const Real& x) { return boost::multiprecision::atan2(y, x); }
+inline bool IsFinite(const Real& x) { return boost::multiprecision::isfinite(x); }
+inline bool IsNaN(const Real& x) { return boost::multiprecision::isnan(x); }
+inline bool IsInf(const Real& x) { return boost::multiprecision::isinf(x); }
+inline bool SignBit(const Real& x) { return boost::multiprecision::signbit(x) != 0; }
+// Round to the nearest whole Real, ties to even.
+inline Real NearbyInt(const Real& x) {
+    Real whole = boost::multiprecision::round(x);  // ties away from zero
+    if (Abs(x - boost::multiprecision::trunc(x)) == Real(0.5) &&
+        boost::multiprecision::fmod(whole, Real(2)) != 0)
+        whole -= (x > 0 ? 1 : -1);
+    return whole;
+}
+template <typename Int>
+inline Int ToInteger(const Real& x) {
+    return x.convert_to<Int>();
+}
+inline double ToNearestDouble(const Real& x) { return x.convert_to<double>(); }
+inline long double ToLongDouble(const Real& x) { return x.convert_to<long double>(); }
+
+#else
+
+using Real = long double;
+inline constexpr bool kRealIsSoftware = false;
+
+inline constexpr Real operator""_r(long double v) { return v; }
+
+inline Real Abs(Real x) { return std::fabs(x); }
+inline Real Floor(Real x) { return std::floor(x); }
+inline Real RawExp(Real x) { return std::exp(x); }
+inline Real RawLog(Real x) { return std::log(x); }
+inline Real RawSqrt(Real x) { return std::sqrt(x); }
+inline Real Sin(Real x) { return std::sin(x); }
+inline Real Cos(Real x) { return std::cos(x); }
+inline Real Atan2(Real y, Real x) { return std::atan2(y, x); }
+inline bool IsFinite(Real x) { return std::isfinite(x); }
+inline bool IsNaN(Real x) { return std::isnan(x); }
+inline bool IsInf(Real x) { return std::isinf(x); }
+inline bool SignBit(Real x) { return std::signbit(x); }
+inline Real NearbyInt(Real x) { return std::nearbyint(x); }  // the FPU's default: ties to even
+template <typename Int>
+inline Int ToInteger(Real x) {
+    return static_cast<Int>(x);
+}
+inline double ToNearestDouble(Real x) { return static_cast<double>(x); }
+inline long double ToLongDouble(Real x) { return x; }
+
+#endif
+
+static_assert(std::numeric_limits<Real>::digits == 64, "Real must have the 64-bit mantissa of the extended format");
+// Boost reports max_exponent10 of its type too low (4816); the binary
+// exponent is the true measure of the range.
+static_assert(std::numeric_limits<Real>::max_exponent >= 16383, "Real must have the extended exponent range");
 
 }  // namespace tarvik

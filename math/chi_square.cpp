@@ -101,15 +101,15 @@ Real PdfNumerator(Real h, Real x) { return Mul(Power(x, h - 1), Exp(-x / 2)); }
 // product is exact to the last bits. Beyond it (a typed df above about 3400
 // before the spin edit corrects it, or a value past 22000) the direct
 // product overflows or underflows to a false 0.
-constexpr Real kDirectLnLimit = 11000;
+const Real kDirectLnLimit = 11000;
 
 bool DenominatorFits(Real h, Real lnGammaH) { return h * kLn2 + lnGammaH < kDirectLnLimit; }
 bool NumeratorFits(Real h, Real x) {
     // Every value and df the window passes (x within 1e-4..1e4, df up to
     // 300): |ln x| <= 9.3, so (h - 1) ln x stays far below the limit
     // without taking a logarithm per chart point.
-    if (x >= 1e-4L && x <= 1e4L && std::fabs(h - 1) < 1000) return true;
-    return std::fabs(h - 1) * std::fabs(Ln(x)) < kDirectLnLimit && x / 2 < kDirectLnLimit;
+    if (x >= 1e-4_r && x <= 1e4_r && Abs(h - 1) < 1000) return true;
+    return Abs(h - 1) * Abs(Ln(x)) < kDirectLnLimit && x / 2 < kDirectLnLimit;
 }
 
 // f(x) = exp((h-1) ln x - x/2 - h ln 2 - ln Gamma(h)). The terms reach 3e5 at
@@ -167,7 +167,7 @@ Real ChiSquareUpperTail(Real df, Real x) {
     if (UsesExactSums(df)) {
         return detail::IsOddDf(df) ? detail::ChiSquareUpperTailOdd(df, x) : detail::ChiSquareUpperTailEven(df, x);
     }
-    return 1 - ChiSquareCdfGamma(df, x, 1e-12L);
+    return 1 - ChiSquareCdfGamma(df, x, 1e-12_r);
 }
 
 Real ChiSquareCdf(Real df, Real x) { return ChiSquareTails(df, x).cdf; }
@@ -178,7 +178,7 @@ ChiSquareTailPair ChiSquareTails(Real df, Real x) {
         const Real upper = ChiSquareUpperTail(df, x);
         return {1 - upper, upper};
     }
-    const Real cdf = ChiSquareCdfGamma(df, x, 1e-14L);
+    const Real cdf = ChiSquareCdfGamma(df, x, 1e-14_r);
     return {cdf, 1 - cdf};
 }
 

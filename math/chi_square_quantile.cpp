@@ -15,14 +15,14 @@ using namespace checked;
 
 namespace {
 
-constexpr Real kRefineTol = 0.000001L;
+const Real kRefineTol = 0.000001_r;
 // Above df 300 (a typed df the spin edit has not corrected yet) the value
 // reaches 66000 at df 65535: a 1e-6 step relative to x would leave the
 // fourth decimal wrong. 1e-13 relative is well inside the sixth decimal and
 // still above the incomplete gamma's own noise (about 1e-16 in x there).
-constexpr Real kLargeDfRefineTol = 1e-13L;
-constexpr Real kLargeDf = constants::kExactSumLimit;
-constexpr Real kHighP = 0.9999L;
+const Real kLargeDfRefineTol = 1e-13_r;
+const Real kLargeDf = constants::kExactSumLimit;
+const Real kHighP = 0.9999_r;
 
 }  // namespace
 
@@ -55,41 +55,41 @@ Real ChiSquareQuantileSmallDf(Real df, Real p) {
 }
 
 Real ChiSquareQuantileRefine(Real df, Real p, Real x, Real tol) {
-    const Real a = df * 0.5L;
+    const Real a = df * 0.5_r;
     const Real c = a - 1;
     const Real g = LnGamma(a);
     // The path is decided by df alone. The test is signed: df - round(df)
     // is negative for any df just below a whole number (2.7 too), so every
     // df up to 1e-10 above a whole number takes ChiSquareCdf; only df a
     // little more above one (2.3) takes the series.
-    const bool notAboveWhole = df - Real(Round(df)) < 0.0000000001L;
+    const bool notAboveWhole = df - Real(Round(df)) < 0.0000000001_r;
     for (int pass = 0;; ++pass) {
         if (pass == detail::kRefinePassLimit)
             throw ENoConvergence("ChiSquareQuantile", detail::kRefinePassLimit);
         const Real q = x;
-        const Real lower = notAboveWhole ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5L, a, tol);
+        const Real lower = notAboveWhole ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5_r, a, tol);
         // (p - P) divided by the density at x; the constant is ln 2.
-        const Real t = (p - lower) * Exp(a * constants::kLn2Digits19 + g + x * 0.5L - c * Ln(x));
+        const Real t = (p - lower) * Exp(a * constants::kLn2Digits19 + g + x * 0.5_r - c * Ln(x));
         const Real b = Div(t, x);
-        const Real A = t * 0.5L - b * c;
+        const Real A = t * 0.5_r - b * c;
         // The method's truncated decimal constants, not exact 1/420, 1/2520, 1/5040.
-        const Real k1 = (210 + A * (140 + A * (105 + A * (84 + A * (70 + 60 * A))))) * 0.00238095238L;
-        const Real k2 = (420 + A * (735 + A * (966 + A * (1141 + 1278 * A)))) * 0.0003968253968L;
-        const Real k3 = (210 + A * (462 + A * (707 + 932 * A))) * 0.0003968253968L;
+        const Real k1 = (210 + A * (140 + A * (105 + A * (84 + A * (70 + 60 * A))))) * 0.00238095238_r;
+        const Real k2 = (420 + A * (735 + A * (966 + A * (1141 + 1278 * A)))) * 0.0003968253968_r;
+        const Real k3 = (210 + A * (462 + A * (707 + 932 * A))) * 0.0003968253968_r;
         const Real k4 = (252 + A * (672 + 1182 * A) + c * (294 + A * (889 + 1740 * A))) *
-                        0.000198412698L;
-        const Real k5 = (84 + 264 * A + c * (175 + 606 * A)) * 0.0003968253968L;
-        const Real k6 = (120 + c * (346 + 127 * c)) * 0.000198412698L;
+                        0.000198412698_r;
+        const Real k5 = (84 + 264 * A + c * (175 + 606 * A)) * 0.0003968253968_r;
+        const Real k6 = (120 + c * (346 + 127 * c)) * 0.000198412698_r;
         const Real h = k1 - b * (k2 - b * (k3 - b * (k4 - b * (k5 - b * k6))));
-        const Real xNew = Fin(x + t * (1 + 0.5L * t * k1 - b * c * h));
+        const Real xNew = Fin(x + t * (1 + 0.5_r * t * k1 - b * c * h));
         // A step landing exactly on 0 divides by zero here, by design.
-        if (tol >= std::fabs(Div(q, xNew) - 1) || !(xNew >= 0)) return xNew > 0 ? xNew : q;
+        if (tol >= Abs(Div(q, xNew) - 1) || !(xNew >= 0)) return xNew > 0 ? xNew : q;
         x = xNew;
     }
 }
 
 Real ChiSquareQuantile(Real df, Real p) {
-    if ((df == 1 && p < 0.15L) || (df == 2 && p < 0.01L) || (df == 3 && p < 0.0001L))
+    if ((df == 1 && p < 0.15_r) || (df == 2 && p < 0.01_r) || (df == 3 && p < 0.0001_r))
         return ChiSquareQuantileSmallDf(df, p);
     if (df > kLargeDf) {
         // The F start (Paulson's approximation with 3000 denominator df)

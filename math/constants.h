@@ -8,24 +8,24 @@ namespace tarvik::constants {
 // steps) and as the 13-digit literal 2.506628274631 that NormalUpperTailFast
 // and the exact chi-square and F sums use. Their results differ in the last
 // bits: the two must not be merged.
-inline constexpr Real kSqrt2Pi = 2.50662827463100050242L;
-inline constexpr Real kSqrt2Pi13 = 2.506628274631L;
+inline const Real kSqrt2Pi = 2.50662827463100050242_r;
+inline const Real kSqrt2Pi13 = 2.506628274631_r;
 
 // ln 2 correctly rounded, and the 19-digit literal of the quantile's Taylor
 // refinement (one unit lower in the last place; its results keep those bits).
-inline constexpr Real kLn2 = 0.693147180559945309417232121458L;
-inline constexpr Real kLn2Digits19 = 0.6931471805599453093L;
+inline const Real kLn2 = 0.693147180559945309417232121458_r;
+inline const Real kLn2Digits19 = 0.6931471805599453093_r;
 
 // Counts and parities of df are taken from the whole part of a df-derived
 // value plus 0.1, so that 2.9999... from a rounded division still counts 3.
-inline constexpr Real kCountOffset = 0.1L;
+inline const Real kCountOffset = 0.1_r;
 
 // Up to this df the chi-square probabilities use the exact finite sums, and
 // the F tail its exact parity sums; the window's largest df.
-inline constexpr Real kExactSumLimit = 300;
+inline const Real kExactSumLimit = 300;
 
 // The F quantile behind the chi-square quantile's start and the density
 // chart's range uses this many denominator degrees of freedom.
-inline constexpr Real kFDenominatorDf = 3000;
+inline const Real kFDenominatorDf = 3000;
 
 }  // namespace tarvik::constants

@@ -28,7 +28,7 @@ std::int32_t WholeCount(Real v);
 bool IsOddDf(Real df);
 
 // IncompleteGamma takes a cube-root normal shortcut above this shape.
-inline constexpr Real kCubeRootShape = 1000;
+inline const Real kCubeRootShape = 1000;
 
 Real FUpperTailEvenNumerator(Real x, Real d1, Real d2);
 Real FUpperTailEvenDenominator(Real x, Real d1, Real d2);

@@ -14,12 +14,12 @@ using namespace checked;
 
 namespace {
 
-constexpr Real kPi = 3.1415926535897932385L;
-constexpr Real kTwoOverPi = 0.6366197723675813431L;
+const Real kPi = 3.1415926535897932385_r;
+const Real kTwoOverPi = 0.6366197723675813431_r;
 using constants::kSqrt2Pi13;
 using detail::IsOddDf;
 using detail::WholeCount;
-constexpr Real kLargeDf = constants::kExactSumLimit;
+const Real kLargeDf = constants::kExactSumLimit;
 
 }  // namespace
 
@@ -52,18 +52,18 @@ Real FUpperTailEvenDenominator(Real x, Real d1, Real d2) {
 }
 
 Real FOddCosineSeries(Real d2, Real theta) {
-    const Real c = std::cos(theta);
+    const Real c = Cos(theta);
     Real term = c, sum = c;
     const std::int32_t n = WholeCount(d2);
     for (std::int32_t i = 5; i <= n; i += 2) {
         term = term * (i - 3) * (c * c) / (i - 2);
         sum = sum + term;
     }
-    return (theta + std::sin(theta) * sum) * kTwoOverPi;
+    return (theta + Sin(theta) * sum) * kTwoOverPi;
 }
 
 Real FOddSineSeries(Real d1, Real d2, Real theta) {
-    const Real s = std::sin(theta);
+    const Real s = Sin(theta);
     Real term = 1, sum = 1;
     const std::int32_t n = WholeCount(d1);
     for (std::int32_t i = 5; i <= n; i += 2) {
@@ -78,12 +78,12 @@ Real FOddSineSeries(Real d1, Real d2, Real theta) {
         u = Mul(u, 2);
     }
     const Real coefficient = Div(2 * Factorial((d2 - 1) / 2), kPi * (r / u));
-    return Fin(Power(std::cos(theta), d2) * coefficient * s * sum);
+    return Fin(Power(Cos(theta), d2) * coefficient * s * sum);
 }
 
 // d1 and d2 odd: the arctangent form.
 Real FUpperTailBothOdd(Real x, Real d1, Real d2) {
-    const Real theta = std::atan2(Sqrt(Div(d1 * x, d2)), Real(1));
+    const Real theta = Atan2(Sqrt(Div(d1 * x, d2)), Real(1));
     const Real a = d2 == 1 ? 2 * theta / kPi : FOddCosineSeries(d2, theta);
     const Real b = d1 == 1 ? 0 : FOddSineSeries(d1, d2, theta);
     return 1 - a + b;
@@ -94,7 +94,7 @@ Real FUpperTailPaulson(Real x, Real d1, Real d2) {
     const Real g = Div(2, d1 * 9);
     const Real h = Div(2, d2 * 9);
     const Real z =
-        Div(g + (Power(x, 1.0L / 3) * (1 - h) - 1), Sqrt(g + h * Power(x, 2.0L / 3)));
+        Div(g + (Power(x, 1.0_r / 3) * (1 - h) - 1), Sqrt(g + h * Power(x, 2.0_r / 3)));
     return NormalUpperTailFast(z);
 }
 

@@ -17,18 +17,18 @@ namespace {
 struct Tolerances {
     Real x, f, fDiff;
 };
-constexpr Tolerances kSearchTol{0.0003L, 1e-20L, 1e-15L};
+const Tolerances kSearchTol{0.0003_r, 1e-20_r, 1e-15_r};
 // Above this denominator df the start is Wilson-Hilferty's chi-square
 // quantile over d1; below it, the normal-deviate form.
-constexpr Real kLargeDenominatorDf = 100;
+const Real kLargeDenominatorDf = 100;
 // With d1 = 1 the normal-deviate start overshoots in the far upper tail:
 // halved for targets below this.
-constexpr Real kHalvedStartTarget = 0.3L;
-constexpr Real kFiveSixths = 0.8333333333333333333L;
+const Real kHalvedStartTarget = 0.3_r;
+const Real kFiveSixths = 0.8333333333333333333_r;
 // 2/9 to 15 decimals, as the method writes it (not the exact 2/9).
-constexpr Real kTwoNinths15 = 0.222222222222222L;
+const Real kTwoNinths15 = 0.222222222222222_r;
 // A negative cube-root base is floored here, giving the start df * 1e-12.
-constexpr Real kCubeRootFloor = 0.0001L;
+const Real kCubeRootFloor = 0.0001_r;
 
 enum RootStatus : int {
     kSearching = -2,
@@ -41,9 +41,9 @@ enum RootStatus : int {
 // Later tests overwrite earlier ones: the lowest code that holds wins.
 void RootStopTest(int& status, Real xLo, Real xHi, Real fLo, Real fHi, Real f, Real xTol,
                   Real fTol, Real fDiffTol) {
-    if (fDiffTol > std::fabs(fLo - fHi)) status = kEndsEqual;
-    if (fTol > std::fabs(f)) status = kValueTiny;
-    if (xTol > std::fabs(xLo - xHi)) status = kBracketNarrow;
+    if (fDiffTol > Abs(fLo - fHi)) status = kEndsEqual;
+    if (fTol > Abs(f)) status = kValueTiny;
+    if (xTol > Abs(xLo - xHi)) status = kBracketNarrow;
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ Real FQuantile(Real target, Real d1, Real d2) {
     const detail::FQuantileObjective objective{target, d1, d2};
     Real xLo = FQuantileStart(target, d1, d2);
     Real fLo = objective(xLo);
-    if (std::fabs(fLo) < kSearchTol.f) return xLo;
+    if (Abs(fLo) < kSearchTol.f) return xLo;
     // The tail at the start is at least the target: the root lies above.
     const bool up = fLo >= 0;
     auto next = [up](Real x) { return up ? Mul(x, 2) : x / 2; };

@@ -14,28 +14,28 @@ using namespace checked;
 namespace {
 
 // Stirling series coefficients B_2k / (2k (2k-1)) for k = 1..7.
-constexpr Real kStirling[7] = {
-    0.0833333333333333333L,     // 1/12
-    -0.00277777777777777778L,   // -1/360
-    0.000793650793650793651L,   // 1/1260
-    -0.000595238095238095238L,  // -1/1680
-    0.000841750841750841751L,   // 1/1188
-    -0.00191752691752691753L,   // -691/360360
-    0.00641025641025641026L,    // 1/156
+const Real kStirling[7] = {
+    0.0833333333333333333_r,     // 1/12
+    -0.00277777777777777778_r,   // -1/360
+    0.000793650793650793651_r,   // 1/1260
+    -0.000595238095238095238_r,  // -1/1680
+    0.000841750841750841751_r,   // 1/1188
+    -0.00191752691752691753_r,   // -691/360360
+    0.00641025641025641026_r,    // 1/156
 };
-constexpr Real kHalfLn2Pi = 0.918938533204672742L;
+const Real kHalfLn2Pi = 0.918938533204672742_r;
 
 // Below this shift limit the argument is raised by recurrence first, so the
 // Stirling series is only ever used where it is accurate to Real precision.
-constexpr Real kShiftLimit = 10;
+const Real kShiftLimit = 10;
 
 // Beyond this argument P(a, x) is 1 for every shape the callers pass.
-constexpr Real kHugeArgument = 1000000;
+const Real kHugeArgument = 1000000;
 // The continued fraction's numerators and denominators grow together; only
 // their ratio matters, so past this size all four are scaled down by it.
-constexpr Real kRescale = 1e150L;
+const Real kRescale = 1e150_r;
 // e^-288 is about 5e-126: a tail this small counts as 0 (and P as 0 or 1).
-constexpr Real kNegligibleLn = -288;
+const Real kNegligibleLn = -288;
 
 }  // namespace
 
@@ -52,7 +52,7 @@ Real LnGammaStirling(Real z, Real shift, Real w) {
              w +
          kStirling[0]) /
         z;
-    return Ln(z) * (z - 0.5L) + shift - z + kHalfLn2Pi + s;
+    return Ln(z) * (z - 0.5_r) + shift - z + kHalfLn2Pi + s;
 }
 
 }  // namespace detail
@@ -76,7 +76,7 @@ Real LnGamma(Real x) {
 }
 
 Real Factorial(Real x) {
-    const std::int32_t n = ToInt32(Trunc(x + 0.1L));
+    const std::int32_t n = ToInt32(Trunc(x + 0.1_r));
     Real r = 1;
     for (std::int32_t i = 2; i <= n; ++i) r = Mul(r, i);
     return r;
@@ -113,7 +113,7 @@ Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag) {
 
     if (a > detail::kCubeRootShape) {
         // Wilson-Hilferty cube-root normal approximation for large shape.
-        const Real f = Power(Div(x, a), 1.0L / 3);
+        const Real f = Power(Div(x, a), 1.0_r / 3);
         const Real z = 3 * Sqrt(a) * (f + Div(1, 9 * a) - 1);
         return NormalCdf(z);
     }
@@ -143,9 +143,9 @@ Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
             const Real an = A * K;
             const Real p5 = Fin(B * p3 - an * p1);
             const Real p6 = Fin(B * p4 - an * p2);
-            if (std::fabs(p6) > 0) {
+            if (Abs(p6) > 0) {
                 const Real rn = p5 / p6;
-                if (std::fabs(r - rn) <= std::min(tol, tol * rn)) break;
+                if (Abs(r - rn) <= std::min(tol, tol * rn)) break;
                 r = rn;
             }
             p1 = p3;
@@ -153,7 +153,7 @@ Real IncompleteGammaExpansion(Real x, Real a, Real tol) {
             p3 = p5;
             p4 = p6;
             // Only the ratios matter, so a common rescale keeps them in range.
-            if (std::fabs(p5) >= kRescale) {
+            if (Abs(p5) >= kRescale) {
                 p1 /= kRescale;
                 p2 /= kRescale;
                 p3 /= kRescale;

@@ -17,7 +17,7 @@ using constants::kSqrt2Pi13;
 
 // Abramowitz & Stegun 26.2.17, stored as doubles (the table of NormalCdf).
 constexpr double kCdfB[5] = {0.31938153, -0.356563782, 1.781477937, -1.821255978, 1.330274429};
-constexpr Real kCdfScale = 0.2316419L;
+const Real kCdfScale = 0.2316419_r;
 
 // Odeh & Evans (1974), rational approximation of the normal quantile, as doubles.
 constexpr double kQuantileP[5] = {-0.322232431088, -1.0, -0.342242088547, -0.0204231210245,
@@ -26,7 +26,7 @@ constexpr double kQuantileQ[5] = {0.099348462606, 0.588581570495, 0.531103462366
                                   0.10353775285, 0.0038560700634};
 
 // The negative tail below the last band: a fixed tiny constant, not Phi(x).
-constexpr Real kFarTail = 7.6e-24L;
+const Real kFarTail = 7.6e-24_r;
 
 // NormalCdfAccurate's bands, in hundredths of x (truncated toward zero):
 // the continued fraction in the lower tail down to -9.99, the series across
@@ -40,8 +40,8 @@ constexpr std::int64_t kHighestBand = 1000;
 }  // namespace
 
 Real NormalCdf(Real x) {
-    if (x == 0) return 0.5L;
-    const Real t = 1 / (1 + kCdfScale * std::fabs(x));
+    if (x == 0) return 0.5_r;
+    const Real t = 1 / (1 + kCdfScale * Abs(x));
     const Real p =
         ((((Real(kCdfB[4]) * t + kCdfB[3]) * t + kCdfB[2]) * t + kCdfB[1]) * t + kCdfB[0]) * t;
     const Real f = Exp(-Mul(x, x) / 2) * p / kSqrt2Pi;
@@ -53,11 +53,11 @@ namespace detail {
 // Taylor series Phi(x) = 1/2 + phi(x) (x + x^3/3 + x^5/(3*5) + ...), summed
 // innermost first with a depth fixed from x; the depth lives in a byte.
 Real NormalCdfSeries(Real x) {
-    const int n = checked::ToByte(Trunc(10 * std::fabs(x) + 8));
+    const int n = checked::ToByte(Trunc(10 * Abs(x) + 8));
     const Real x2 = Mul(x, x);
     Real s = x;
     for (int i = n; i >= 1; --i) s = x + x2 * s / (2 * i + 1);
-    return Exp(-x2 * 0.5L) * s / kSqrt2Pi + 0.5L;
+    return Exp(-x2 * 0.5_r) * s / kSqrt2Pi + 0.5_r;
 }
 
 // Continued fraction for the normal tail (Laplace), evaluated bottom-up with a
@@ -73,14 +73,14 @@ Real NormalCdfContinuedFraction(Real x) {
         const long long pairProduct = (2LL * i) * (2LL * i + 1);
         e = x2 + fourI - 1 - Div(pairProduct, e);
     }
-    const Real c = Exp(-x2 * 0.5L) * (Div(1, e) - 1) / (kSqrt2Pi * x);
+    const Real c = Exp(-x2 * 0.5_r) * (Div(1, e) - 1) / (kSqrt2Pi * x);
     return x >= 0 ? c + 1 : c;
 }
 
 }  // namespace detail
 
 Real NormalCdfAccurate(Real x) {
-    if (x == 0) return 0.5L;
+    if (x == 0) return 0.5_r;
     const std::int64_t t = Trunc(100 * x);
     if (t >= kLowestBand && t < kSeriesFrom) return detail::NormalCdfContinuedFraction(x);
     if (t >= kSeriesFrom && t <= kSeriesTo) return detail::NormalCdfSeries(x);
@@ -96,12 +96,12 @@ Real NormalUpperTail(Real x) {
 
 Real NormalUpperTailFast(Real x) {
     const bool negative = x < 0;
-    const Real a = std::fabs(x);
+    const Real a = Abs(x);
     // Each stage is rounded to double, as the approximation was published for.
     const double t = ToDouble(1 / (1 + kCdfScale * a));
     const double p = ToDouble(
-        ((((1.330274429L * t - 1.821255978L) * t + 1.781477937L) * t - 0.356563782L) * t +
-         0.31938153L) *
+        ((((1.330274429_r * t - 1.821255978_r) * t + 1.781477937_r) * t - 0.356563782_r) * t +
+         0.31938153_r) *
         t);
     double d = ToDouble(Exp(-Mul(a, a) / 2) * p / kSqrt2Pi13);
     if (negative) d = ToDouble(1 - Real(d));
@@ -111,8 +111,8 @@ Real NormalUpperTailFast(Real x) {
 Real NormalQuantile(Real p) {
     // The comparison is made in Reals: a double constant would round to 1 and
     // cap NormalQuantile(0.9999999999999999) at 8 instead of about 8.222.
-    if (!(p <= 0.9999999999999999L)) return 8;
-    const double q = ToDouble(p > 0.5L ? 1 - p : p);
+    if (!(p <= 0.9999999999999999_r)) return 8;
+    const double q = ToDouble(p > 0.5_r ? 1 - p : p);
     const double y = ToDouble(Sqrt(-Ln(Real(q) * Real(q))));
     const Real num =
         kQuantileP[0] +
@@ -121,7 +121,7 @@ Real NormalQuantile(Real p) {
         kQuantileQ[0] +
         y * (kQuantileQ[1] + y * (kQuantileQ[2] + y * (kQuantileQ[3] + y * Real(kQuantileQ[4]))));
     const double z = ToDouble(y + Div(num, den));
-    return p > 0.5L ? z : -z;
+    return p > 0.5_r ? z : -z;
 }
 
 }  // namespace tarvik

@@ -89,14 +89,14 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         }
         if (!parser.isSet(df)) throw BadInput{"--df is required"};
         const Real dfValue = ReadNumber(parser.value(df), "--df");
-        if (!(dfValue >= 1 && dfValue <= kMaxDf) || dfValue != std::trunc(dfValue))
+        if (!(dfValue >= 1 && dfValue <= kMaxDf) || dfValue != Floor(dfValue))
             throw BadInput{"--df must be a whole number from 1 to 300"};
         const int given = int(parser.isSet(value)) + int(parser.isSet(cdf)) + int(parser.isSet(upper));
         if (given != 1) throw BadInput{"give exactly one of --value, --cdf and --upper"};
         std::optional<int> digits;
         if (parser.isSet(precision)) {
             const Real n = ReadNumber(parser.value(precision), "--precision");
-            if (!(n >= 1 && n <= kMaxPrecision) || n != std::trunc(n))
+            if (!(n >= 1 && n <= kMaxPrecision) || n != Floor(n))
                 throw BadInput{"--precision must be a whole number from 1 to 21"};
             digits = int(n);
         }

@@ -24,14 +24,14 @@ namespace {
 using Ref = boost::multiprecision::cpp_bin_float_50;
 
 using test::kPoint;
-constexpr Real kUnit = 1e-6L;           // one unit of the sixth decimal
-constexpr Real kTextSlack = 1e-12L;     // parsing noise of two six-decimal texts
+const Real kUnit = 1e-6L;           // one unit of the sixth decimal
+const Real kTextSlack = 1e-12L;     // parsing noise of two six-decimal texts
 constexpr int kDfPerShard = 30;
 
 Real Shown(Real v) { return TextToReal(FormatFixed(v, 6, kPoint), kPoint); }
 
 // Text units between two shown values.
-Real UnitsApart(Real a, Real b) { return std::fabs(Shown(a) - Shown(b)) / kUnit; }
+Real UnitsApart(Real a, Real b) { return Abs(Shown(a) - Shown(b)) / kUnit; }
 
 struct Worst {
     Real raw = 0, units = 0;
@@ -65,7 +65,7 @@ std::vector<Real> ProbabilitiesFor(int df) {
                             0.99995L,  0.99998L,  0.999982L, 0.999993L, 0.999999L};
     for (int i = 1; i < 24; ++i) {
         const Real logit = -13.8L + 27.6L * i / 24;
-        ps.push_back(1 / (1 + std::exp(-logit)));
+        ps.push_back(1 / (1 + RawExp(-logit)));
     }
     for (int i = 0; i < 6; ++i) ps.push_back(std::fmod(0.6180339887L * (df * 7 + i * 13), 1.0L) * 0.999998L + 0.000001L);
     return ps;
@@ -85,23 +85,23 @@ TEST_P(AccuracySweep, ShownTextsMatchTheReference) {
             const Ref refC = boost::math::gamma_p(a, hx);
             const Ref refQ = boost::math::gamma_q(a, hx);
             const Ref refPdf = boost::math::gamma_p_derivative(a, hx) / 2;
-            cdf.Note(std::fabs(c - static_cast<Real>(refC)), UnitsApart(c, static_cast<Real>(refC)), df, x);
-            upper.Note(std::fabs((1 - c) - static_cast<Real>(refQ)),
+            cdf.Note(Abs(c - static_cast<Real>(refC)), UnitsApart(c, static_cast<Real>(refC)), df, x);
+            upper.Note(Abs((1 - c) - static_cast<Real>(refQ)),
                        UnitsApart(1 - c, static_cast<Real>(refQ)), df, x);
             const Real d = ChiSquarePdf(df, x);
-            pdf.Note(std::fabs(d - static_cast<Real>(refPdf)), UnitsApart(d, static_cast<Real>(refPdf)), df, x);
+            pdf.Note(Abs(d - static_cast<Real>(refPdf)), UnitsApart(d, static_cast<Real>(refPdf)), df, x);
         }
         for (Real p : ProbabilitiesFor(df)) {
             const Real q = ChiSquareQuantile(df, p);
             const Real refX = static_cast<Real>(2 * boost::math::gamma_p_inv(a, Ref(p)));
-            quantile.Note(std::fabs(q - refX), UnitsApart(q, refX), df, p);
+            quantile.Note(Abs(q - refX), UnitsApart(q, refX), df, p);
             const Real back = ChiSquareCdf(df, q);
-            roundTrip.Note(std::fabs(back - p), UnitsApart(back, p), df, p);
+            roundTrip.Note(Abs(back - p), UnitsApart(back, p), df, p);
         }
     }
     auto report = [&](const char* what, const Worst& w) {
         std::printf("df %3d-%3d %-9s largest |error| %.3Le (df %d at %.9Lg), shown texts %.0Lf unit(s) apart\n",
-                    first, last, what, w.raw, w.df, w.at, w.units);
+                    first, last, what, ToLongDouble(w.raw), w.df, ToLongDouble(w.at), ToLongDouble(w.units));
         // Every shown text is the reference's text: not one unit apart.
         EXPECT_LE(w.units, kTextSlack / kUnit) << what;
     };

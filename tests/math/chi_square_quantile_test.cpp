@@ -50,7 +50,7 @@ TEST(ChiSquareQuantile, HighTailAtLargestDfConvergesEverywhere) {
     for (int i = 0; i <= 9899; ++i) {
         const Real p = 0.9999L + i * 1e-8L;
         const Real x = ChiSquareQuantile(300, p);
-        worst = std::max(worst, std::fabs(ChiSquareCdf(300, x) - p));
+        worst = std::max(worst, Abs(ChiSquareCdf(300, x) - p));
     }
     EXPECT_LT(double(worst), 1e-12);
 }

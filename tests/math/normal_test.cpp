@@ -11,9 +11,9 @@ namespace tarvik {
 namespace {
 
 // Phi at a few points, to 20 digits (independent tabulation).
-constexpr Real kPhiMinus2 = 0.02275013194817920720L;
-constexpr Real kPhi1 = 0.84134474606854293024L;
-constexpr Real kUpper5 = 2.8665157187919391167e-7L;
+const Real kPhiMinus2 = 0.02275013194817920720L;
+const Real kPhi1 = 0.84134474606854293024L;
+const Real kUpper5 = 2.8665157187919391167e-7L;
 
 TEST(Normal, ExactHalfAtZero) {
     EXPECT_EQ(NormalCdf(0), 0.5L);

@@ -26,8 +26,8 @@ inline bool ShowsNegativeZero(const std::string& s) { return s.rfind("-0", 0) ==
 
 // Empty when the numbers agree; else what disagrees.
 inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
-    constexpr Real kHalfUnit = 0.0000005L;
-    constexpr Real kSlack = 1e-9L;  // the reference's own rounding
+    const Real kHalfUnit = 0.0000005L;
+    const Real kSlack = 1e-9L;  // the reference's own rounding
     std::ostringstream why;
     Real v = 0, c = 0, u = 0, d = 0;
     const bool haveV = n.typing != 0 && TryTextToReal(n.value, v);
@@ -43,7 +43,7 @@ inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
     if (ShowsNegativeZero(n.pdf)) why << "density '" << n.pdf << "' shows a negative zero; ";
     if (haveC && (c < 0 || c > 1)) why << "cdf " << n.cdf << " outside [0, 1]; ";
     if (haveU && (u < 0 || u > 1)) why << "upper tail " << n.upper << " outside [0, 1]; ";
-    if (haveC && haveU && std::fabs(c + u - 1) > 2 * kHalfUnit + kSlack)
+    if (haveC && haveU && Abs(c + u - 1) > 2 * kHalfUnit + kSlack)
         why << "cdf " << n.cdf << " + upper " << n.upper << " is not 1; ";
     if (haveV && v >= 0) {
         const Real df = Real(n.df);

@@ -11,12 +11,12 @@
 
 namespace tarvik::test {
 
-inline constexpr Real kEps = std::numeric_limits<Real>::epsilon();
+inline const Real kEps = std::numeric_limits<Real>::epsilon();
 
 // |got - want| / |want| in epsilons (absolute where want is 0).
 inline Real EpsilonsApart(Real got, Real want) {
-    const Real scale = want == 0 ? 1 : std::fabs(want);
-    return std::fabs(got - want) / scale / kEps;
+    const Real scale = want == 0 ? 1 : Abs(want);
+    return Abs(got - want) / scale / kEps;
 }
 
 inline ::testing::AssertionResult WithinEpsilons(Real got, Real want, Real epsilons) {
