@@ -92,6 +92,11 @@ inline std::int32_t ToInt32(std::int64_t v) { return NarrowTo<std::int32_t>(v); 
 // 32-bit integer arithmetic under the overflow check. GCC and Clang have
 // the checked builtins; elsewhere the exact 64-bit result is range checked
 // (a product of two 32-bit numbers always fits 64 bits).
+inline std::int32_t FitInt32(std::int64_t wide) {
+    if (wide < std::numeric_limits<std::int32_t>::min() || wide > std::numeric_limits<std::int32_t>::max())
+        throw EIntOverflow();
+    return static_cast<std::int32_t>(wide);
+}
 #if defined(__GNUC__) || defined(__clang__)
 inline std::int32_t AddInt32(std::int32_t a, std::int32_t b) {
     std::int32_t r;
@@ -109,11 +114,6 @@ inline std::int32_t SubInt32(std::int32_t a, std::int32_t b) {
     return r;
 }
 #else
-inline std::int32_t FitInt32(std::int64_t wide) {
-    if (wide < std::numeric_limits<std::int32_t>::min() || wide > std::numeric_limits<std::int32_t>::max())
-        throw EIntOverflow();
-    return static_cast<std::int32_t>(wide);
-}
 inline std::int32_t AddInt32(std::int32_t a, std::int32_t b) { return FitInt32(std::int64_t(a) + b); }
 inline std::int32_t MulInt32(std::int32_t a, std::int32_t b) { return FitInt32(std::int64_t(a) * b); }
 inline std::int32_t SubInt32(std::int32_t a, std::int32_t b) { return FitInt32(std::int64_t(a) - b); }

@@ -6,6 +6,7 @@
 
 #ifdef TARVIK_PORTABLE_REAL
 
+#include <boost/multiprecision/cpp_int.hpp>
 #include <cctype>
 #include <cstdlib>
 #include <ios>
@@ -19,9 +20,24 @@ namespace {
 // in those 41 digits is a tie of the value itself.
 constexpr int kGuardDecimals = 40;
 
+// Boost's str() scales by a power of ten held in the number's own type: at
+// the ends of the extended range (below about 1e-4800 or above 1e4800) that
+// power leaves the range and the digits come out wrong. There the exact
+// value is converted in a type with a 32-bit exponent.
+constexpr int kSafeBinaryExponent = 15900;
+
+std::string Str(const Real& v, int digits, std::ios_base::fmtflags format) {
+    const auto exponent = v.backend().exponent();
+    if (v != 0 && (exponent > kSafeBinaryExponent || exponent < -kSafeBinaryExponent)) {
+        using Wide = boost::multiprecision::number<real_detail::WideBackend, boost::multiprecision::et_off>;
+        return Wide(v).str(digits, format);
+    }
+    return v.str(digits, format);
+}
+
 std::string Scientific(const Real& v, int decimals) {
-    if (decimals > 0) return v.str(decimals, std::ios::scientific);
-    std::string wide = v.str(kGuardDecimals, std::ios::scientific);  // "-d.ddd...e+XX"
+    if (decimals > 0) return Str(v, decimals, std::ios::scientific);
+    std::string wide = Str(v, kGuardDecimals, std::ios::scientific);  // "-d.ddd...e+XX"
     const std::size_t lead = wide[0] == '-' ? 1 : 0;
     const std::size_t e = wide.find('e');
     int digit = wide[lead] - '0';
@@ -40,12 +56,13 @@ std::string Scientific(const Real& v, int decimals) {
 }
 
 std::string Fixed(const Real& v, int decimals) {
-    if (decimals > 0) return v.str(decimals, std::ios::fixed);
-    // A whole Real prints exactly; NearbyInt rounds ties to even, as printf.
-    std::string whole = NearbyInt(v).str(1, std::ios::fixed);
-    whole.erase(whole.find('.'));
-    if (SignBit(v) && whole[0] != '-') whole.insert(0, "-");
-    return whole;
+    if (decimals > 0) return Str(v, decimals, std::ios::fixed);
+    // NearbyInt rounds ties to even, as printf; the whole number is printed
+    // through an exact integer (Boost's str() rounds long whole numbers).
+    const Real whole = NearbyInt(v);
+    std::string text = whole.convert_to<boost::multiprecision::cpp_int>().str();
+    if (SignBit(v) && text[0] != '-') text.insert(0, "-");
+    return text;
 }
 
 int ExponentOfText(const std::string& sci) { return std::atoi(sci.c_str() + sci.find('e') + 1); }
@@ -113,7 +130,7 @@ std::string Shortest(const Real& v) {
     const int n = int(d.size());
     std::string fixed;
     if (x >= n - 1)
-        fixed = d + std::string(std::size_t(x - (n - 1)), '0');
+        fixed = Fixed(Abs(v), 0);  // a whole number: printf writes all its digits, not zeros
     else if (x < 0)
         fixed = "0." + std::string(std::size_t(-x - 1), '0') + d;
     else
@@ -144,8 +161,11 @@ ReadResult Read(const char* first, const char* last, Real& value) {
         if (p == expDigits) return ReadResult::NotANumber;
     }
     if (p != last) return ReadResult::NotANumber;
-    const Real v(std::string(first, last));
+    Real v(std::string(first, last));
     if (!IsFinite(v)) return ReadResult::OutOfRange;
+    // "-0" is a negative zero, as from_chars reads it; Boost's reading
+    // drops the sign of a zero.
+    if (v == 0 && *first == '-') v = -Real(0);
     // Boost flushes a value below the smallest normal Real to zero; the
     // caller tells that underflow from a text of zeros by the digits.
     if (v == 0 && std::string(first, last).find_first_of("123456789") < std::string(first, last).find_first_of("eE"))
