@@ -7,6 +7,9 @@
 #include <string>
 
 #include "core/real.h"
+#if defined(__MINGW32__) && !defined(TARVIK_PORTABLE_REAL)
+#include "core/extended_float.h"
+#endif
 
 namespace tarvik::digits_backend {
 
@@ -19,5 +22,10 @@ enum class ReadResult { Ok, NotANumber, OutOfRange };
 // Reads the whole of [first, last): a sign, digits with a point, an exponent.
 // OutOfRange when the number lies beyond the Real range in either direction.
 ReadResult Read(const char* first, const char* last, Real& value);
+
+#if defined(TARVIK_PORTABLE_REAL) || defined(__MINGW32__)
+// The same reading into the software extended type, correctly rounded.
+ReadResult ReadExtended(const char* first, const char* last, real_detail::ExtendedFloat& value);
+#endif
 
 }  // namespace tarvik::digits_backend

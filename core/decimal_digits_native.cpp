@@ -30,6 +30,15 @@ std::string Shortest(const Real& v) {
 }
 
 ReadResult Read(const char* first, const char* last, Real& value) {
+#ifdef __MINGW32__
+    // MinGW's C++ library (GCC 12) reads long double through double: "0.95"
+    // would lose its last 11 bits and "1e-4000" become 0. The software type
+    // has x87's very format, so its correctly rounded value converts exactly.
+    real_detail::ExtendedFloat extended;
+    const ReadResult result = ReadExtended(first, last, extended);
+    if (result == ReadResult::Ok) value = extended.convert_to<long double>();
+    return result;
+#endif
     const auto r = std::from_chars(first, last, value);
     if (r.ptr != last) return ReadResult::NotANumber;  // never a shorter number than the text
     if (r.ec == std::errc::result_out_of_range) return ReadResult::OutOfRange;

@@ -3,8 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#endif
 
 #include <utility>
 
@@ -15,6 +19,15 @@ namespace tarvik {
 
 namespace {
 constexpr int kFileNotOpenForOutput = 105;
+
+// Whether the process has a standard output to write to at all.
+bool StandardOutputOpen() {
+#ifdef _WIN32
+    return ::_get_osfhandle(STDOUT_FILENO) != -1;
+#else
+    return ::fcntl(STDOUT_FILENO, F_GETFL) != -1;
+#endif
+}
 
 DiagnosticSink& Sink() {
     static DiagnosticSink sink;
@@ -36,7 +49,7 @@ void WriteLineToStandardOutput(const std::string& text) {
     // Checked before writing anything: a closed descriptor must not leave
     // half a line behind, and EBADF from write() alone would not say
     // whether some bytes went out.
-    if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) throw EInOutError(kFileNotOpenForOutput);
+    if (!StandardOutputOpen()) throw EInOutError(kFileNotOpenForOutput);
     // Anything buffered by the C library's stdout goes first, so lines keep
     // their order with other output of the process.
     std::fflush(stdout);

@@ -84,13 +84,13 @@ TEST_F(Calc, ClampsNeverRewriteTheTextBeingTyped) {
         const char* committed;  // the field's text after Enter
         const char* why;
     } cases[] = {
-        {F::UpperTail, 1, "0.01", 0.99L, "0.01", "alpha 0.01 passes 0.0, which clamps"},
-        {F::UpperTail, 28, "0.05", 0.95L, "0.05", "alpha 0.05 at df 28"},
-        {F::Cdf, 1, "0.00000012", 0.000001L, "0.000001", "1.2e-7 clamps to the lowest cdf"},
-        {F::Cdf, 5, "1", 0.999999L, "0.999999", "1 clamps to the highest, general format"},
-        {F::UpperTail, 3, "1.5", 0.000001L, "0.999999", "a tail above 1: no negative cdf"},
-        {F::Cdf, 3, "7", 0.999999L, "0.999999", "a cdf above 1"},
-        {F::UpperTail, 3, "0.0000004", 0.999999L, "0.000001", "the cdf text 1.000000 clamps"},
+        {F::UpperTail, 1, "0.01", 0.99_r, "0.01", "alpha 0.01 passes 0.0, which clamps"},
+        {F::UpperTail, 28, "0.05", 0.95_r, "0.05", "alpha 0.05 at df 28"},
+        {F::Cdf, 1, "0.00000012", 0.000001_r, "0.000001", "1.2e-7 clamps to the lowest cdf"},
+        {F::Cdf, 5, "1", 0.999999_r, "0.999999", "1 clamps to the highest, general format"},
+        {F::UpperTail, 3, "1.5", 0.000001_r, "0.999999", "a tail above 1: no negative cdf"},
+        {F::Cdf, 3, "7", 0.999999_r, "0.999999", "a cdf above 1"},
+        {F::UpperTail, 3, "0.0000004", 0.999999_r, "0.000001", "the cdf text 1.000000 clamps"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -152,14 +152,14 @@ TEST_F(Calc, GuardTextsWaitWhileTypedAndClampWhenCommitted) {
 TEST_F(Calc, AFieldLeftEmptyOrUnreadableComesBack) {
     Type(F::Cdf, "0.3");
     Type(F::Cdf, "");
-    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(1, 0.3L)));  // nothing recomputed
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(1, 0.3_r)));  // nothing recomputed
     Commit(F::Cdf);
     EXPECT_EQ(T(F::Cdf), "0.3");  // the text the others agree with
     Keep(calc.TextEdited(F::UpperTail, "0,5"));  // the other convention's separator
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "'0,5' is not a valid floating point value");
     Commit(F::UpperTail);
-    EXPECT_EQ(T(F::UpperTail), Fixed(1 - 0.3L));
+    EXPECT_EQ(T(F::UpperTail), Fixed(1 - 0.3_r));
     ExpectAgreement();
 }
 
@@ -197,7 +197,7 @@ TEST_F(Calc, FrozenCdfAtZeroFollowsTheValue) {
     ExpectAgreement();
     Df(13);  // now the cdf can give a value again, and it moves
     EXPECT_EQ(T(F::Cdf), "0.976231");
-    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(13, 0.976231L)));
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(13, 0.976231_r)));
     ExpectAgreement();
 }
 

@@ -19,11 +19,11 @@ TEST(DensityChart, AgainstTheReference) {
         double rangeTail;  // the upper tail the range ends at
         const char* why;
     } cases[] = {
-        {1, 0.95L, 3.841459L, 1e-4, "the start values"},
-        {10, 0.5L, 9.341818L, 1e-4, "a cdf above 0.0001 uses 0.0001"},
-        {4, 0.00005L, 0.0626L, 5e-5, "a smaller cdf reaches further"},
-        {299, 0.95L, 340.0L, 1e-4, "odd df near the top"},
-        {3500, 0.95L, 3638.75L, 1e-4, "a typed df above 300"},
+        {1, 0.95_r, 3.841459_r, 1e-4, "the start values"},
+        {10, 0.5_r, 9.341818_r, 1e-4, "a cdf above 0.0001 uses 0.0001"},
+        {4, 0.00005_r, 0.0626_r, 5e-5, "a smaller cdf reaches further"},
+        {299, 0.95_r, 340.0_r, 1e-4, "odd df near the top"},
+        {3500, 0.95_r, 3638.75_r, 1e-4, "a typed df above 300"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -52,8 +52,8 @@ TEST(DensityChart, AgainstTheReference) {
 // The shaded tail runs from the curve at the value along the curve's own
 // points to its end; its area is P(X > value).
 TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
-    for (Real value : {0.0L, 3.0L, 23.5L, 900.0L}) {
-        const TDensityChart chart = ComputeDensityChart(12, 0.95L, value);
+    for (Real value : {0.0_r, 3.0_r, 23.5_r, 900.0_r}) {
+        const TDensityChart chart = ComputeDensityChart(12, 0.95_r, value);
         ASSERT_FALSE(chart.Tail.empty());
         EXPECT_EQ(chart.Tail.front().X, double(value));
         const boost::math::chi_squared_distribution<double> chi(12);

@@ -15,9 +15,9 @@ TEST(ResultsText, ShortFixedDropsTrailingZerosOnly) {
         Real v;
         const char* text;
     } cases[] = {
-        {23.5L, "23.5"},       {0.9762310L, "0.976231"}, {18.3070380L, "18.307038"}, {3.0L, "3"},
-        {0.0000004L, "0"},     {0.0L, "0"},              {900.0L, "900"},            {0.95L, "0.95"},
-        {2.5e-10L, "0"},       {0.00000149L, "0.000001"},
+        {23.5_r, "23.5"},       {0.9762310_r, "0.976231"}, {18.3070380_r, "18.307038"}, {3.0_r, "3"},
+        {0.0000004_r, "0"},     {0.0_r, "0"},              {900.0_r, "900"},            {0.95_r, "0.95"},
+        {2.5e-10_r, "0"},       {0.00000149_r, "0.000001"},
     };
     for (const auto& c : cases) EXPECT_EQ(ShortFixed(c.v), c.text) << double(c.v);
 }
@@ -25,7 +25,7 @@ TEST(ResultsText, ShortFixedDropsTrailingZerosOnly) {
 // A comma desktop changes the fields, never the results line.
 TEST(ResultsText, TheLineAndItsFullPrecisionTwin) {
     test::ScopedFormatSettings comma(test::kComma);
-    const TResults r{12, 23.5L, 0.97623095375L, 0.02376904625L, 0.0073620358L};
+    const TResults r{12, 23.5_r, 0.97623095375_r, 0.02376904625_r, 0.0073620358_r};
     const std::string text = ResultsClipboardText(r);
     std::istringstream lines(text);
     std::string shown, full;

@@ -26,30 +26,30 @@ TEST(CheckedMath, FloatingPointFaults) {
     ExpectFault<EZeroDivide>([] { Ln(0); }, "Floating point division by zero");
     ExpectFault<EInvalidOp>([] { Ln(-1); }, "Invalid floating point operation");
     ExpectFault<EOverflow>([] { Exp(11357); }, "Floating point overflow");
-    ExpectFault<EInvalidOp>([] { Sqrt(-1e-30L); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([] { Sqrt(-1e-30_r); }, "Invalid floating point operation");
     ExpectFault<EZeroDivide>([] { Div(1, 0); }, "Floating point division by zero");
     ExpectFault<EInvalidOp>([] { Div(0, 0); }, "Invalid floating point operation");
-    ExpectFault<EOverflow>([] { Mul(1e4000L, 1e4000L); }, "Floating point overflow");
-    ExpectFault<EOverflow>([] { ToDouble(1e400L); }, "Floating point overflow");
+    ExpectFault<EOverflow>([] { Mul(1e4000_r, 1e4000_r); }, "Floating point overflow");
+    ExpectFault<EOverflow>([] { ToDouble(1e400_r); }, "Floating point overflow");
     ExpectFault<EInvalidOp>([] { Fin(std::numeric_limits<Real>::quiet_NaN()); },
                             "Invalid floating point operation");
 }
 
 TEST(CheckedMath, UnderflowIsSilent) {
     EXPECT_EQ(Exp(-20000), 0);
-    EXPECT_EQ(ToDouble(1e-400L), 0.0);
-    EXPECT_GT(Exp(11356), 1e4931L);  // just inside the extended range
+    EXPECT_EQ(ToDouble(1e-400_r), 0.0);
+    EXPECT_GT(Exp(11356), 1e4931_r);  // just inside the extended range
 }
 
 TEST(CheckedMath, TruncAndRound) {
-    EXPECT_EQ(Trunc(2.9L), 2);
-    EXPECT_EQ(Trunc(-2.9L), -2);
-    EXPECT_EQ(Trunc(9.2e18L), 9200000000000000000LL);
-    ExpectFault<EInvalidOp>([] { Trunc(9.3e18L); }, "Invalid floating point operation");
-    ExpectFault<EInvalidOp>([] { Trunc(-9.3e18L); }, "Invalid floating point operation");
-    EXPECT_EQ(Round(2.5L), 2);  // ties to even
-    EXPECT_EQ(Round(3.5L), 4);
-    EXPECT_EQ(Round(-2.5L), -2);
+    EXPECT_EQ(Trunc(2.9_r), 2);
+    EXPECT_EQ(Trunc(-2.9_r), -2);
+    EXPECT_EQ(Trunc(9.2e18_r), 9200000000000000000LL);
+    ExpectFault<EInvalidOp>([] { Trunc(9.3e18_r); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([] { Trunc(-9.3e18_r); }, "Invalid floating point operation");
+    EXPECT_EQ(Round(2.5_r), 2);  // ties to even
+    EXPECT_EQ(Round(3.5_r), 4);
+    EXPECT_EQ(Round(-2.5_r), -2);
 }
 
 TEST(CheckedMath, NarrowingAndIntegerOverflow) {

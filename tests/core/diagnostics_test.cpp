@@ -22,10 +22,10 @@ TEST(Diagnostics, ScientificNotationOfWidth23) {
     } cases[] = {
         {-1, "-1.00000000000000E+0000"},
         {1, " 1.00000000000000E+0000"},
-        {-0.5L, "-5.00000000000000E-0001"},
-        {-123456.789L, "-1.23456789000000E+0005"},
-        {-2.5e-300L, "-2.50000000000000E-0300"},
-        {-1e4000L, "-1.00000000000000E+4000"},  // only the extended range holds it
+        {-0.5_r, "-5.00000000000000E-0001"},
+        {-123456.789_r, "-1.23456789000000E+0005"},
+        {-2.5e-300_r, "-2.50000000000000E-0300"},
+        {-1e4000_r, "-1.00000000000000E+4000"},  // only the extended range holds it
     };
     for (const auto& c : cases) {
         const std::string s = FormatScientific23(c.x);
@@ -35,9 +35,9 @@ TEST(Diagnostics, ScientificNotationOfWidth23) {
 }
 
 TEST(Diagnostics, FixedWidthRightAligned) {
-    EXPECT_EQ(FormatFixedWidth(0.5L, 8, 4), "  0.5000");
-    EXPECT_EQ(FormatFixedWidth(0.00005L, 8, 4), "  0.0001");  // nearest; 5e-5 is just above the half
-    EXPECT_EQ(FormatFixedWidth(123456.0L, 8, 4), "123456.0000");  // wider than the field: not cut
+    EXPECT_EQ(FormatFixedWidth(0.5_r, 8, 4), "  0.5000");
+    EXPECT_EQ(FormatFixedWidth(0.00005_r, 8, 4), "  0.0001");  // nearest; 5e-5 is just above the half
+    EXPECT_EQ(FormatFixedWidth(123456.0_r, 8, 4), "123456.0000");  // wider than the field: not cut
 }
 
 TEST(Diagnostics, LineReachesStandardOutput) {

@@ -18,17 +18,17 @@ TEST(NumberText, FixedFormat) {
         const char* point;
         const char* comma;
     } cases[] = {
-        {0.95L, "0.950000", "0,950000"},
+        {0.95_r, "0.950000", "0,950000"},
         {900, "900.000000", "900,000000"},
-        {1e-6L, "0.000001", "0,000001"},
-        {-0.5L, "-0.500000", "-0,500000"},
-        {0.00000049L, "0.000000", "0,000000"},   // below half a unit: nearest is 0
-        {0.00000051L, "0.000001", "0,000001"},
-        {-2.2e-16L, "0.000000", "0,000000"},     // 1 - cdf at tiny x: never "-0.000000"
-        {-0.0000004L, "0.000000", "0,000000"},
-        {3.8414588206941L, "3.841459", "3,841459"},
+        {1e-6_r, "0.000001", "0,000001"},
+        {-0.5_r, "-0.500000", "-0,500000"},
+        {0.00000049_r, "0.000000", "0,000000"},   // below half a unit: nearest is 0
+        {0.00000051_r, "0.000001", "0,000001"},
+        {-2.2e-16_r, "0.000000", "0,000000"},     // 1 - cdf at tiny x: never "-0.000000"
+        {-0.0000004_r, "0.000000", "0,000000"},
+        {3.8414588206941_r, "3.841459", "3,841459"},
         // 18 significant digits at most: digits past them are rounded away first.
-        {123456789012345.678901L, "123456789012345.679000", "123456789012345,679000"},
+        {123456789012345.678901_r, "123456789012345.679000", "123456789012345,679000"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatFixed(c.v, 6, kPoint), c.point);
@@ -41,14 +41,14 @@ TEST(NumberText, GeneralFormat) {
         Real v;
         const char* text;
     } cases[] = {
-        {3.841459L, "3.841459"}, {0.95L, "0.95"},        {0.05L, "0.05"},
-        {0.999999L, "0.999999"}, {900, "900"},            {0, "0"},
-        {-1.5L, "-1.5"},         {0.0001L, "0.0001"},     {0.00001L, "0.00001"},
-        {1e-6L, "1E-6"},         {1e15L, "1E15"},         {123456789012345.0L, "123456789012345"},
-        {1.0L / 3, "0.333333333333333"},
+        {3.841459_r, "3.841459"}, {0.95_r, "0.95"},        {0.05_r, "0.05"},
+        {0.999999_r, "0.999999"}, {900, "900"},            {0, "0"},
+        {-1.5_r, "-1.5"},         {0.0001_r, "0.0001"},     {0.00001_r, "0.00001"},
+        {1e-6_r, "1E-6"},         {1e15_r, "1E15"},         {123456789012345.0_r, "123456789012345"},
+        {1.0_r / 3, "0.333333333333333"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.v, kPoint), c.text) << double(c.v);
-    EXPECT_EQ(FormatGeneral(0.95L, kComma), "0,95");
+    EXPECT_EQ(FormatGeneral(0.95_r, kComma), "0,95");
 }
 
 TEST(NumberText, ConversionAccepts) {
@@ -56,9 +56,9 @@ TEST(NumberText, ConversionAccepts) {
         const char* text;
         Real value;
     } cases[] = {
-        {"0.95", 0.95L}, {"  1.5  ", 1.5L}, {"+2", 2},    {"-0", 0},     {".", 0},
-        {"5.", 5},       {".5", 0.5L},      {"1e", 1},    {"1e-", 1},    {"1E5", 1e5L},
-        {"2e-3", 2e-3L}, {"-.25", -0.25L},  {"1e4000", 1e4000L},  // fits the extended range
+        {"0.95", 0.95_r}, {"  1.5  ", 1.5_r}, {"+2", 2},    {"-0", 0},     {".", 0},
+        {"5.", 5},       {".5", 0.5_r},      {"1e", 1},    {"1e-", 1},    {"1E5", 1e5_r},
+        {"2e-3", 2e-3_r}, {"-.25", -0.25_r},  {"1e4000", 1e4000_r},  // fits the extended range
         {"1e-99999999999999999999", 0},  // below the Real range: 0, as an underflow
     };
     for (const auto& c : cases) {
@@ -68,7 +68,7 @@ TEST(NumberText, ConversionAccepts) {
     }
     Real v = 0;
     EXPECT_TRUE(TryTextToReal("0,5", v, kComma));
-    EXPECT_EQ(v, 0.5L);
+    EXPECT_EQ(v, 0.5_r);
 }
 
 TEST(NumberText, ConversionRefuses) {
@@ -99,12 +99,12 @@ TEST(NumberText, ScientificAndFullPrecision) {
         const char* full;
         const char* why;
     } cases[] = {
-        {2.5396285899883687e-10L, "2.53963e-10", nullptr, "a p-value that shows as 0.000000"},
-        {23.5L, "2.35000e+01", "23.5", "exact in binary: the shortest text is short"},
-        {0.0L, "0.00000e+00", "0", ""},
-        {-0.0L, "0.00000e+00", "0", "never a minus zero"},
-        {0.95L, "9.50000e-01", nullptr, "not exact in binary"},
-        {1e-4000L, "1.00000e-4000", nullptr, "beyond double's range"},
+        {2.5396285899883687e-10_r, "2.53963e-10", nullptr, "a p-value that shows as 0.000000"},
+        {23.5_r, "2.35000e+01", "23.5", "exact in binary: the shortest text is short"},
+        {0.0_r, "0.00000e+00", "0", ""},
+        {-0.0_r, "0.00000e+00", "0", "never a minus zero"},
+        {0.95_r, "9.50000e-01", nullptr, "not exact in binary"},
+        {1e-4000_r, "1.00000e-4000", nullptr, "beyond double's range"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatScientific(c.v, 6, kPoint), c.six) << c.why;
@@ -117,8 +117,8 @@ TEST(NumberText, ScientificAndFullPrecision) {
         ASSERT_TRUE(TryTextToReal(full, back, kPoint)) << full;
         EXPECT_EQ(back, c.v) << full << ": " << c.why;
     }
-    EXPECT_EQ(FormatScientific(0.95L, 6, kComma), "9,50000e-01");
-    EXPECT_EQ(FormatFullPrecision(23.5L, kComma), "23,5");
+    EXPECT_EQ(FormatScientific(0.95_r, 6, kComma), "9,50000e-01");
+    EXPECT_EQ(FormatFullPrecision(23.5_r, kComma), "23,5");
 }
 
 }  // namespace

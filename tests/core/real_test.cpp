@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <random>
 
@@ -135,6 +136,19 @@ TEST(Real, LiteralsAreTheirDecimalText) {
         Real parsed = 0;
         ASSERT_TRUE(ParseCanonical(c.text, parsed));
         EXPECT_EQ(c.literal, parsed) << c.text;
+    }
+}
+
+// Where Real is the hardware long double, the C library's printf agrees
+// with our texts. MinGW's does only with its ANSI stdio
+// (__USE_MINGW_ANSI_STDIO), which the accuracy report's printf relies on.
+TEST(Real, PrintfAgreesWithTheTexts) {
+    if (kRealIsSoftware) GTEST_SKIP() << "printf knows no software type";
+    const long double cases[] = {0.95L, 2.5396285899883687e-10L, 18.307038053275146L, 1e-4000L, 1e4000L};
+    for (const long double v : cases) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17Le", v);
+        EXPECT_EQ(std::string(buf), ScientificDigits(Real(v), 17));
     }
 }
 

@@ -24,8 +24,8 @@ namespace {
 using Ref = boost::multiprecision::cpp_bin_float_50;
 
 using test::kPoint;
-const Real kUnit = 1e-6L;           // one unit of the sixth decimal
-const Real kTextSlack = 1e-12L;     // parsing noise of two six-decimal texts
+const Real kUnit = 1e-6_r;           // one unit of the sixth decimal
+const Real kTextSlack = 1e-12_r;     // parsing noise of two six-decimal texts
 constexpr int kDfPerShard = 30;
 
 Real Shown(Real v) { return TextToReal(FormatFixed(v, 6, kPoint), kPoint); }
@@ -47,9 +47,9 @@ struct Worst {
 // bulk of the distribution, where the shown digits change fastest.
 std::vector<Real> ValuesFor(int df) {
     std::vector<Real> xs;
-    for (int i = 0; i <= 40; ++i) xs.push_back(1e-6L * std::pow(900e6L, i / 40.0L));
-    const Real sd = std::sqrt(2.0L * df);
-    for (Real k = -4; k <= 9; k += 0.25L) {
+    for (int i = 0; i <= 40; ++i) xs.push_back(Real(1e-6L * std::pow(900e6L, i / 40.0L)));  // only a grid: no need to be exact
+    const Real sd = RawSqrt(2 * Real(df));
+    for (Real k = -4; k <= 9; k += 0.25_r) {
         const Real x = df + k * sd;
         if (x > 0 && x <= 900) xs.push_back(x);
     }
@@ -60,14 +60,14 @@ std::vector<Real> ValuesFor(int df) {
 // Probabilities over [0.000001, 0.999999]: both ends, a logit-spaced walk,
 // and a few df-dependent points in between.
 std::vector<Real> ProbabilitiesFor(int df) {
-    std::vector<Real> ps = {0.000001L, 0.000002L, 0.00001L, 0.0001L, 0.00033L, 0.001L, 0.01L,
-                            0.05L,     0.15L,     0.5L,     0.95L,   0.99L,    0.999L, 0.9999L,
-                            0.99995L,  0.99998L,  0.999982L, 0.999993L, 0.999999L};
+    std::vector<Real> ps = {0.000001_r, 0.000002_r, 0.00001_r, 0.0001_r, 0.00033_r, 0.001_r, 0.01_r,
+                            0.05_r,     0.15_r,     0.5_r,     0.95_r,   0.99_r,    0.999_r, 0.9999_r,
+                            0.99995_r,  0.99998_r,  0.999982_r, 0.999993_r, 0.999999_r};
     for (int i = 1; i < 24; ++i) {
-        const Real logit = -13.8L + 27.6L * i / 24;
+        const Real logit = -13.8_r + 27.6_r * i / 24;
         ps.push_back(1 / (1 + RawExp(-logit)));
     }
-    for (int i = 0; i < 6; ++i) ps.push_back(std::fmod(0.6180339887L * (df * 7 + i * 13), 1.0L) * 0.999998L + 0.000001L);
+    for (int i = 0; i < 6; ++i) ps.push_back(Real(std::fmod(0.6180339887L * (df * 7 + i * 13), 1.0L)) * 0.999998_r + 0.000001_r);
     return ps;
 }
 

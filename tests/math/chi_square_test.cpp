@@ -20,23 +20,23 @@ TEST(ChiSquare, Density) {
         {2, 0, 0, 0, "x = 0 gives 0, not the limit 0.5"},
         {0, 1, 0, 0, "df 0 gives 0"},
         {-1, 1, 0, 0, "negative df gives 0"},
-        {2, 2, 0.18393972058572116080L, 128 * test::kEps * 0.18393972058572116080L,
+        {2, 2, 0.18393972058572116080_r, 128 * test::kEps * 0.18393972058572116080_r,
          "e^-1 / 2: 128 epsilons, exp(ln Gamma(1)) carries the Stirling sum's error"},
-        {1, 1, 0.24197072451914334980L, 512 * test::kEps * 0.24197072451914334980L, "phi(1): 512 epsilons, as ln Gamma(1/2)"},
-        {1, 3.841459L, 0.029819L, 5e-7L, "the layout's density caption"},
+        {1, 1, 0.24197072451914334980_r, 512 * test::kEps * 0.24197072451914334980_r, "phi(1): 512 epsilons, as ln Gamma(1/2)"},
+        {1, 3.841459_r, 0.029819_r, 5e-7_r, "the layout's density caption"},
     };
     for (const auto& c : cases)
         EXPECT_LE(Abs(ChiSquarePdf(c.df, c.x) - c.value), c.tol) << c.why;
     // The once-per-redraw denominator gives the very same bits.
-    for (Real df : {1.0L, 7.0L, 299.0L})
-        for (Real x : {0.3L, 55.0L, 922.5L})
+    for (Real df : {1.0_r, 7.0_r, 299.0_r})
+        for (Real x : {0.3_r, 55.0_r, 922.5_r})
             EXPECT_EQ(ChiSquarePdfWith(ChiSquarePdfPrepare(df), x), ChiSquarePdf(df, x));
     // Intermediates near 1e442 at df 299, x 922.5 stay inside the Real range.
-    EXPECT_GT(ChiSquarePdf(299, 922.5L), 0);
+    EXPECT_GT(ChiSquarePdf(299, 922.5_r), 0);
 }
 
 TEST(ChiSquare, ExactSumsAgainstClosedForms) {
-    for (Real x : {0.5L, 3.0L, 20.0L}) {
+    for (Real x : {0.5_r, 3.0_r, 20.0_r}) {
         // df 2: the Poisson sum is the single term e^(-x/2).
         EXPECT_TRUE(test::WithinEpsilons(ChiSquareUpperTail(2, x), RawExp(-x / 2), 2));
         EXPECT_EQ(ChiSquareUpperTail(1, x), 2 * NormalUpperTail(RawSqrt(x)));
@@ -46,7 +46,7 @@ TEST(ChiSquare, ExactSumsAgainstClosedForms) {
 TEST(ChiSquare, NinetyFifthPercentiles) {
     struct Case {
         Real df, x;
-    } cases[] = {{1, 3.841459L}, {2, 5.991465L}, {3, 7.814728L}, {10, 18.307038L}};
+    } cases[] = {{1, 3.841459_r}, {2, 5.991465_r}, {3, 7.814728_r}, {10, 18.307038_r}};
     for (const auto& c : cases) EXPECT_NEAR(double(ChiSquareCdf(c.df, c.x)), 0.95, 2e-8);
 }
 
@@ -65,11 +65,11 @@ TEST(ChiSquare, PathSelection) {
     EXPECT_EQ(ChiSquareCdf(1, 100), 1);
     // df 300 is an exact sum, 300.5 and 301 the incomplete gamma.
     EXPECT_EQ(ChiSquareUpperTail(300, 280), detail::ChiSquareUpperTailEven(300, 280));
-    EXPECT_EQ(ChiSquareCdf(300.5L, 280), ChiSquareCdfGamma(300.5L, 280, 1e-14L));
+    EXPECT_EQ(ChiSquareCdf(300.5_r, 280), ChiSquareCdfGamma(300.5_r, 280, 1e-14_r));
     EXPECT_NEAR(double(ChiSquareCdf(301, 301)), 0.51084, 1e-5);
-    EXPECT_NEAR(double(ChiSquareCdf(2.5L, 3)), 0.69415, 1e-5);
+    EXPECT_NEAR(double(ChiSquareCdf(2.5_r, 3)), 0.69415, 1e-5);
     // The two selectors use different tolerances off the exact path.
-    EXPECT_EQ(ChiSquareUpperTail(2.5L, 3), 1 - ChiSquareCdfGamma(2.5L, 3, 1e-12L));
+    EXPECT_EQ(ChiSquareUpperTail(2.5_r, 3), 1 - ChiSquareCdfGamma(2.5_r, 3, 1e-12_r));
 }
 
 TEST(ChiSquare, NegativeValueWritesItsLine) {
@@ -82,7 +82,7 @@ TEST(ChiSquare, NegativeValueWritesItsLine) {
     {
         test::StdoutCapture capture;
         TARVIK_EXPECT_FAULT(EInvalidOp, "Invalid floating point operation",
-                            ChiSquareUpperTail(3, -2.5L));
+                            ChiSquareUpperTail(3, -2.5_r));
         EXPECT_EQ(capture.Text(), "***-2.50000000000000E+0000\n");
     }
     test::StdoutClosed closed;
@@ -90,9 +90,9 @@ TEST(ChiSquare, NegativeValueWritesItsLine) {
 }
 
 TEST(ChiSquare, GammaPathFailures) {
-    TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", ChiSquareCdf(2.5L, 0));
+    TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", ChiSquareCdf(2.5_r, 0));
     // A whole df far below zero overflows the 32-bit count.
-    TARVIK_EXPECT_FAULT(ERangeError, "Range check error", ChiSquareCdf(-6e9L, 1));
+    TARVIK_EXPECT_FAULT(ERangeError, "Range check error", ChiSquareCdf(-6e9_r, 1));
 }
 
 }  // namespace

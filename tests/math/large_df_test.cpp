@@ -43,7 +43,7 @@ TEST(LargeDf, EveryShownTextMatchesTheReference) {
 // A value of 0 at a df beyond the exact sums: P(a, 0) is 0, where the
 // incomplete gamma's series would take the logarithm of 0.
 TEST(LargeDf, ZeroValue) {
-    for (Real df : {301.0L, 320.0L, 2001.0L, 65535.0L}) {
+    for (Real df : {301.0_r, 320.0_r, 2001.0_r, 65535.0_r}) {
         EXPECT_EQ(ChiSquareCdf(df, 0), 0) << double(df);
         EXPECT_EQ(ChiSquarePdf(df, 0), 0) << double(df);
     }

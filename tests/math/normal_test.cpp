@@ -11,25 +11,25 @@ namespace tarvik {
 namespace {
 
 // Phi at a few points, to 20 digits (independent tabulation).
-const Real kPhiMinus2 = 0.02275013194817920720L;
-const Real kPhi1 = 0.84134474606854293024L;
-const Real kUpper5 = 2.8665157187919391167e-7L;
+const Real kPhiMinus2 = 0.02275013194817920720_r;
+const Real kPhi1 = 0.84134474606854293024_r;
+const Real kUpper5 = 2.8665157187919391167e-7_r;
 
 TEST(Normal, ExactHalfAtZero) {
-    EXPECT_EQ(NormalCdf(0), 0.5L);
-    EXPECT_EQ(NormalCdfAccurate(0), 0.5L);
-    EXPECT_EQ(NormalUpperTail(0), 0.5L);
+    EXPECT_EQ(NormalCdf(0), 0.5_r);
+    EXPECT_EQ(NormalCdfAccurate(0), 0.5_r);
+    EXPECT_EQ(NormalUpperTail(0), 0.5_r);
     // The fast tail has no special case at 0: its polynomial is 7e-10 short.
     EXPECT_NEAR(double(NormalUpperTailFast(0)), 0.4999999995, 1e-9);
-    EXPECT_NE(NormalUpperTailFast(0), 0.5L);
+    EXPECT_NE(NormalUpperTailFast(0), 0.5_r);
 }
 
 TEST(Normal, AccurateVersusApproximations) {
     struct Case {
         Real x, phi, accurateTol, approxTol;
     } cases[] = {
-        {1, kPhi1, 1e-15L, 1e-7L},
-        {-2, kPhiMinus2, 1e-16L, 1e-7L},
+        {1, kPhi1, 1e-15_r, 1e-7_r},
+        {-2, kPhiMinus2, 1e-16_r, 1e-7_r},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(double(NormalCdfAccurate(c.x)), double(c.phi), double(c.accurateTol));
@@ -42,26 +42,26 @@ TEST(Normal, AccurateVersusApproximations) {
 
 TEST(Normal, BandEdgesOfTheAccurateSelector) {
     // t = Trunc(100 x) picks the method; each pair straddles an edge.
-    EXPECT_EQ(NormalCdfAccurate(-1.5L), detail::NormalCdfContinuedFraction(-1.5L));   // t -150
-    EXPECT_EQ(NormalCdfAccurate(-1.495L), detail::NormalCdfSeries(-1.495L));          // t -149
-    EXPECT_EQ(NormalCdfAccurate(3.005L), detail::NormalCdfSeries(3.005L));            // t 300
-    EXPECT_EQ(NormalCdfAccurate(3.01L), detail::NormalCdfContinuedFraction(3.01L));   // t 301
-    EXPECT_EQ(NormalCdfAccurate(10.005L), detail::NormalCdfContinuedFraction(10.005L));  // t 1000
-    EXPECT_EQ(NormalCdfAccurate(10.01L), 1);                                          // t 1001
-    EXPECT_EQ(NormalCdfAccurate(-10), 7.6e-24L);                                      // t -1000
-    EXPECT_EQ(NormalUpperTail(10), 7.6e-24L);
+    EXPECT_EQ(NormalCdfAccurate(-1.5_r), detail::NormalCdfContinuedFraction(-1.5_r));   // t -150
+    EXPECT_EQ(NormalCdfAccurate(-1.495_r), detail::NormalCdfSeries(-1.495_r));          // t -149
+    EXPECT_EQ(NormalCdfAccurate(3.005_r), detail::NormalCdfSeries(3.005_r));            // t 300
+    EXPECT_EQ(NormalCdfAccurate(3.01_r), detail::NormalCdfContinuedFraction(3.01_r));   // t 301
+    EXPECT_EQ(NormalCdfAccurate(10.005_r), detail::NormalCdfContinuedFraction(10.005_r));  // t 1000
+    EXPECT_EQ(NormalCdfAccurate(10.01_r), 1);                                          // t 1001
+    EXPECT_EQ(NormalCdfAccurate(-10), 7.6e-24_r);                                      // t -1000
+    EXPECT_EQ(NormalUpperTail(10), 7.6e-24_r);
     EXPECT_EQ(NormalUpperTail(2), NormalCdfAccurate(-2));
     // Both methods agree where they meet.
-    EXPECT_NEAR(double(detail::NormalCdfSeries(-1.5L)),
-                double(detail::NormalCdfContinuedFraction(-1.5L)), 1e-15);
+    EXPECT_NEAR(double(detail::NormalCdfSeries(-1.5_r)),
+                double(detail::NormalCdfContinuedFraction(-1.5_r)), 1e-15);
 }
 
 TEST(Normal, PrivateDepthsLiveInAByte) {
     // Outside the selector's bands the depth leaves 0..255.
     TARVIK_EXPECT_FAULT(ERangeError, "Range check error", detail::NormalCdfSeries(25));
     TARVIK_EXPECT_FAULT(ERangeError, "Range check error",
-                        detail::NormalCdfContinuedFraction(0.3L));
-    TARVIK_EXPECT_FAULT(EInvalidOp, "Invalid floating point operation", NormalCdfAccurate(1e17L));
+                        detail::NormalCdfContinuedFraction(0.3_r));
+    TARVIK_EXPECT_FAULT(EInvalidOp, "Invalid floating point operation", NormalCdfAccurate(1e17_r));
 }
 
 TEST(Normal, Quantile) {
@@ -70,17 +70,17 @@ TEST(Normal, Quantile) {
         const char* why;
     } cases[] = {
         {1, 8, 0, "above the constant: capped"},
-        {1.5L, 8, 0, "above 1: capped"},
-        {0.9999999999999999L, 8.222, 0.001, "the Real constant lets it through"},
-        {0.5L, -1.5e-8L, 1e-9L, "the approximation is not exactly 0 at the median"},
-        {0.025L, -1.95996L, 2e-5L, "lower tail"},
-        {0.975L, 1.95996L, 2e-5L, "upper tail"},
+        {1.5_r, 8, 0, "above 1: capped"},
+        {0.9999999999999999_r, 8.222, 0.001, "the Real constant lets it through"},
+        {0.5_r, -1.5e-8_r, 1e-9_r, "the approximation is not exactly 0 at the median"},
+        {0.025_r, -1.95996_r, 2e-5_r, "lower tail"},
+        {0.975_r, 1.95996_r, 2e-5_r, "upper tail"},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(double(NormalQuantile(c.p)), double(c.z), double(c.tol)) << c.why;
     TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", NormalQuantile(0));
     // A negative p is not refused: q = p and the result is -z.
-    EXPECT_NEAR(double(NormalQuantile(-0.025L)), -1.95996, 2e-5);
+    EXPECT_NEAR(double(NormalQuantile(-0.025_r)), -1.95996, 2e-5);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ inline bool ShowsNegativeZero(const std::string& s) { return s.rfind("-0", 0) ==
 
 // Empty when the numbers agree; else what disagrees.
 inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
-    const Real kHalfUnit = 0.0000005L;
-    const Real kSlack = 1e-9L;  // the reference's own rounding
+    const Real kHalfUnit = 0.0000005_r;
+    const Real kSlack = 1e-9_r;  // the reference's own rounding
     std::ostringstream why;
     Real v = 0, c = 0, u = 0, d = 0;
     const bool haveV = n.typing != 0 && TryTextToReal(n.value, v);
@@ -56,7 +56,7 @@ inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
         const Real f[] = {ChiSquarePdf(df, lo), ChiSquarePdf(df, v), ChiSquarePdf(df, hi)};
         const Real fLo = *std::min_element(f, f + 3), fHi = *std::max_element(f, f + 3);
         // A density beyond 1e18 is shown in the general format: 15 digits.
-        const Real digits = 1e-14L * fHi;
+        const Real digits = 1e-14_r * fHi;
         if (d < fLo - kHalfUnit - kSlack - digits || d > fHi + kHalfUnit + kSlack + digits)
             why << "density " << n.pdf << " is not the density at " << n.value << "; ";
     }
