@@ -162,6 +162,7 @@ TForm1::~TForm1() {
         e->OnKeyPress = nullptr;
         e->OnKeyUp = nullptr;
         e->OnExit = nullptr;
+        e->OnContextPopup = nullptr;
         e->disconnect(this);
     }
     dfAdvSpinEdit->OnChange = nullptr;
@@ -171,6 +172,8 @@ TForm1::~TForm1() {
     ValueCheckBox->disconnect(this);
     CdfCheckBox->disconnect(this);
     HelpBitBtn->disconnect(this);
+    PdfLabel->disconnect(this);
+    dfAdvSpinEdit->disconnect(this);
 }
 
 void TForm1::BindShortcuts() {
