@@ -1,7 +1,6 @@
 #include "calc/calculator.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "calc/input_filter.h"
@@ -14,11 +13,6 @@ namespace tarvik {
 
 namespace {
 
-const Real kLowestCdf = 0.000001_r;
-const Real kHighestCdf = 0.999999_r;
-// The value field may hold at most three times the largest df.
-constexpr int kValueCapFactor = 3;
-
 // Texts on the way to a probability ("0" before "0.05"): while typed, they
 // recompute nothing. Committed, they read as numbers and clamp.
 constexpr std::array<const char*, 6> kGuardTexts = {"", ".", ",", "0", "0.", "0,"};
@@ -27,50 +21,38 @@ bool IsGuardText(const std::string& text) {
     return std::find(kGuardTexts.begin(), kGuardTexts.end(), text) != kGuardTexts.end();
 }
 
-Real Read(const std::string& text) { return TextToReal(text); }
-std::string Fixed(Real v) { return FormatFixed(v); }
-
-// The three texts a probability typed into `edited` stands for: the cdf it
-// gives, clamped into [0.000001, 0.999999] (a probability typed beyond 0 or
-// 1 clamps too), and the cdf and upper-tail texts that go with it. An upper
-// tail is read through the cdf text written for it, rounded to six
-// decimals, so the value always follows the cdf that is shown.
-struct ProbabilityTexts {
-    Real cdf;
-    std::string cdfText, upperText;
-};
-
-ProbabilityTexts ForProbability(TField edited, const std::string& text) {
-    const Real typed = Read(text);
-    Real c = edited == TField::Cdf ? typed : Read(Fixed(1 - typed));
-    bool clamped = true;
-    std::string cdfText;
-    if (!(c >= kLowestCdf)) {
-        c = kLowestCdf;
-        cdfText = Fixed(c);
-    } else if (c > kHighestCdf) {
-        c = kHighestCdf;
-        cdfText = FormatGeneral(c);  // the upper clamp writes the general format
-    } else {
-        clamped = false;
-        cdfText = edited == TField::Cdf ? text : Fixed(c);
-    }
-    std::string upperText = edited == TField::UpperTail && !clamped ? text : Fixed(1 - c);
-    return {c, std::move(cdfText), std::move(upperText)};
+// A number text as the fields read it; one beyond the Real range reads as
+// the largest Real (and is clamped like any other large number).
+Real Read(const std::string& text) {
+    Real v = 0;
+    if (!TryTextToRealSaturated(text, v)) throw EConvertError(text);
+    return v;
 }
+
+// The canonical decimal texts of DecimalComplement, whatever the locale.
+Real ReadCanonical(const std::string& text) {
+    Real v = 0;
+    if (!TryTextToReal(text, v, FormatSettings{})) throw EConvertError(text);
+    return v;
+}
+
+std::string Fixed(Real v) { return FormatFixed(v); }
 
 }  // namespace
 
-TCalculator::TCalculator(std::int32_t maxDf) : maxDf_(maxDf), pdf_("0.029819") {
+TCalculator::TCalculator(const Limits& limits)
+    : limits_(limits),
+      lowestText_(FormatGeneral(limits.lowestProbability, FormatSettings{})),
+      pdf_("0.029819") {
+    highestText_ = DecimalComplement(lowestText_, FormatSettings{});
+    highestProbability_ = ReadCanonical(highestText_);
     text_.fill("0");
     basis_ = text_;
 }
 
-Real TCalculator::ValueCap() const { return kValueCapFactor * Real(maxDf_); }
-
 TResults TCalculator::Results() const {
-    const Real df = Real(df_);
-    return {df, exactValue_, exactCdf_, exactUpper_, ChiSquarePdf(df, exactValue_)};
+    return {Real(df_), number_[Index(TField::Value)], number_[Index(TField::Cdf)],
+            number_[Index(TField::UpperTail)], density_, densityUnbounded_};
 }
 
 void TCalculator::Report(std::optional<TField> source, const std::string& key, const std::string& message) {
@@ -108,30 +90,20 @@ TEffects TCalculator::Show() {
 
 TEffects TCalculator::WriteStartValues() {
     fx_ = {};
-    Write(TField::Value, FormatGeneral(3.841459_r));
-    Write(TField::Cdf, FormatGeneral(0.95_r));
-    Write(TField::UpperTail, FormatGeneral(0.05_r));
     return Run(std::nullopt, [this] {
         // The numbers behind the start texts, as if 0.95 had been typed
         // into the cdf: the value shown is its quantile to six decimals.
-        exactCdf_ = 0.95_r;
-        exactUpper_ = 1 - exactCdf_;
-        exactValue_ = ChiSquareQuantile(Real(df_), exactCdf_);
+        Write(TField::Cdf, FormatGeneral(0.95_r), 0.95_r);
+        Write(TField::UpperTail, FormatGeneral(0.05_r), 0.05_r);
+        const Real x = ChiSquareUpperQuantile(Real(df_), 0.05_r);
+        Write(TField::Value, FormatGeneral(3.841459_r), x);
         UpdatePdf();
         RedrawChart();
     });
 }
 
-TKeyVerdict TCalculator::KeyTyped(TField f, const std::u16string& text, int caret, char16_t ch,
-                                  TEffects& effects) {
-    try {
-        return NumericKeyAccepted(text, caret, ch) ? TKeyVerdict::Accept : TKeyVerdict::Refuse;
-    } catch (const Exception& e) {
-        fx_ = {};
-        Report(f, CopyWithKey(text, caret, ch), e.Message());
-        effects = std::exchange(fx_, {});
-        return TKeyVerdict::Fault;
-    }
+TKeyVerdict TCalculator::KeyTyped(const std::u16string& text, int caret, char16_t ch) {
+    return NumericKeyAccepted(text, caret, ch) ? TKeyVerdict::Accept : TKeyVerdict::Refuse;
 }
 
 TEffects TCalculator::TextEdited(TField f, const std::string& text) {
@@ -139,12 +111,16 @@ TEffects TCalculator::TextEdited(TField f, const std::string& text) {
     if (typing_ && *typing_ != f) CommitTyping();
     if (text_[Index(f)] != text) reported_[Index(f)].reset();
     text_[Index(f)] = text;
+    typed_[Index(f)] = true;
     typing_ = f;
     return Run(f, [this, f] { FieldChain(f); });
 }
 
+// Nothing the user made has changed: the fields agree already. Only a
+// typed text whose chain failed (its error shown once) is tried again.
 TEffects TCalculator::KeyReleased(TField f) {
     fx_ = {};
+    if (!typed_[Index(f)]) return {};
     return Run(f, [this, f] { FieldChain(f); });
 }
 
@@ -163,15 +139,15 @@ TEffects TCalculator::DfChanged(std::int64_t df) {
 
 // The typed field gets its clamped or capped form, and the others follow
 // it once more: a guard text ("0") recomputed nothing while it was typed.
-// A field left empty or unreadable goes back to the text the others agree
-// with; its error, if any, has been shown.
+// A field left empty or unreadable goes back to the text, and the number,
+// the others agree with; its error, if any, has been shown.
 void TCalculator::CommitTyping() {
     const TField f = *typing_;
     typing_.reset();
     const std::string& text = text_[Index(f)];
     Real unused = 0;
-    if (text.empty() || !TryTextToReal(text, unused)) {
-        Write(f, basis_[Index(f)]);
+    if (text.empty() || !TryTextToRealSaturated(text, unused)) {
+        Write(f, basis_[Index(f)], number_[Index(f)]);
         return;
     }
     Attempt(f, [this, f] { FieldChain(f); });
@@ -190,10 +166,11 @@ void TCalculator::ProbabilityChain(TField edited) {
     const std::string text = text_[Index(edited)];
     if (text.empty()) return;
     if (typing_ == edited && IsGuardText(text)) return;
-    const ProbabilityTexts p = ForProbability(edited, text);
-    Write(TField::Cdf, p.cdfText);
-    Write(TField::UpperTail, p.upperText);
-    ApplyProbability(p.cdf, edited, edited == TField::Cdf ? p.cdfText : p.upperText);
+    const Probabilities p = ProbabilitiesFromText(edited);
+    Write(TField::Cdf, p.cdfText, p.cdf);
+    Write(TField::UpperTail, p.upperText, p.upper);
+    ApplyProbabilities(p.cdf, p.upper);
+    if (typing_ == edited) basis_[Index(edited)] = edited == TField::Cdf ? p.cdfText : p.upperText;
     UpdatePdf();
     RedrawChart();
 }
@@ -205,93 +182,121 @@ void TCalculator::DfChain() {
     if (valueFrozen_) {
         UpdateFromValue();
     } else {
-        // A frozen cdf that reads 0 or 1 (a value far in a tail at the old
+        // A frozen cdf that shows 0 or 1 (a value far in a tail at the old
         // df) cannot give a value: the probabilities follow the value then,
         // instead of leaving fields that contradict each other.
-        const std::string text = text_[Index(TField::Cdf)];
-        const Real c = Read(text);
-        if (c > 0 && c < 1) {
-            const ProbabilityTexts p = ForProbability(TField::Cdf, text);
-            Write(TField::Cdf, p.cdfText);
-            Write(TField::UpperTail, p.upperText);
-            ApplyProbability(p.cdf, TField::Cdf, p.cdfText);
-        } else {
+        const Real shown = Read(text_[Index(TField::Cdf)]);
+        if (shown > 0 && shown < 1)
+            ApplyProbabilities(number_[Index(TField::Cdf)], number_[Index(TField::UpperTail)]);
+        else
             UpdateFromValue();
-        }
     }
     UpdatePdf();
     RedrawChart();
 }
 
 void TCalculator::UpdateFromValue() {
-    Real cdf = 0;
-    if (!text_[Index(TField::Value)].empty()) {
-        const std::string canonical = Canonical(TField::Value);
-        Write(TField::Value, canonical);
-        exactValue_ = Read(canonical);
-        const ChiSquareTailPair tails = ChiSquareTails(Real(df_), exactValue_);
-        cdf = tails.cdf;
-        exactCdf_ = cdf;
-        exactUpper_ = tails.upper;
-        if (typing_ == TField::Value) basis_[Index(TField::Value)] = canonical;
+    const std::size_t v = Index(TField::Value);
+    if (text_[v].empty()) {
+        Write(TField::Cdf, Fixed(0), 0);
+        Write(TField::UpperTail, Fixed(1), 1);
+        return;
     }
-    Write(TField::Cdf, Fixed(cdf));
-    Write(TField::UpperTail, Fixed(1 - cdf));
+    Real x = number_[v];
+    if (typed_[v]) {
+        const std::string canonical = Canonical(TField::Value);
+        x = Read(canonical);
+        Write(TField::Value, canonical, x);
+        if (typing_ == TField::Value) basis_[v] = canonical;
+    }
+    const ChiSquareTailPair tails = ChiSquareTails(Real(df_), x);
+    Write(TField::Cdf, Fixed(tails.cdf), tails.cdf);
+    Write(TField::UpperTail, Fixed(tails.upper), tails.upper);
 }
 
-// The value from a clamped cdf. The df must fit 16 bits here.
-void TCalculator::ApplyProbability(Real c, TField edited, const std::string& editedText) {
-    const std::uint16_t df = checked::ToUInt16(df_);
-    exactValue_ = ChiSquareQuantile(Real(df), c);
-    exactCdf_ = c;
-    exactUpper_ = 1 - c;  // c came from six decimals: nothing is lost
-    Write(TField::Value, Fixed(exactValue_));
-    if (typing_ == edited) basis_[Index(edited)] = editedText;
+// The value from both tails, each exact: solved on the smaller one, where
+// its decimal digits are many more than a Real near 1 could hold.
+void TCalculator::ApplyProbabilities(Real cdf, Real upper) {
+    const Real df = Real(checked::ToUInt16(df_));
+    const Real x = cdf <= upper ? ChiSquareQuantile(df, cdf) : ChiSquareUpperQuantile(df, upper);
+    Write(TField::Value, Fixed(x), x);
 }
 
 void TCalculator::UpdatePdf() {
-    Real density = 0;
-    if (!text_[Index(TField::Value)].empty()) density = ChiSquarePdf(Real(df_), Effective(TField::Value));
-    pdf_ = Fixed(density);
+    density_ = 0;
+    densityUnbounded_ = false;
+    if (!text_[Index(TField::Value)].empty()) {
+        const Real x = Effective(TField::Value);
+        densityUnbounded_ = ChiSquarePdfIsUnbounded(Real(df_), x);
+        if (!densityUnbounded_) density_ = ChiSquarePdf(Real(df_), x);
+    }
+    pdf_ = densityUnbounded_ ? kUnboundedDensityText : Fixed(density_);
     fx_.PdfCaption = pdf_;
 }
 
 void TCalculator::RedrawChart() {
-    const Real cdf = Effective(TField::Cdf);
-    const Real value = Effective(TField::Value);
-    fx_.Chart = ComputeDensityChart(Real(df_), cdf, value);
+    fx_.Chart = ComputeDensityChart(Real(df_), Effective(TField::Cdf), Effective(TField::Value));
 }
 
 // ------------------------------------------------------------ texts
+
+// The typed text read as a probability of its own tail, its complement
+// taken from the decimal text, both clamped into [lowest, 1 - lowest] (a
+// probability typed beyond 0 or 1 clamps too).
+TCalculator::Probabilities TCalculator::ProbabilitiesFromText(TField edited) const {
+    const std::string& text = text_[Index(edited)];
+    const Real typed = Read(text);
+    const std::string complement = DecimalComplement(text);
+    const Real other = complement.empty() ? 0 : ReadCanonical(complement);
+    const Real lowest = limits_.lowestProbability;
+    Real own = typed, rest = other;
+    std::string ownText = text;
+    if (!(typed >= lowest)) {
+        own = lowest, rest = highestProbability_;
+        ownText = Fixed(lowest);
+    } else if (!(other >= lowest)) {
+        own = highestProbability_, rest = lowest;
+        ownText = Fixed(highestProbability_);
+    }
+    const std::string restText = Fixed(rest);
+    if (edited == TField::Cdf) return {own, rest, ownText, restText};
+    return {rest, own, restText, ownText};
+}
 
 std::string TCalculator::Canonical(TField f) const {
     const std::string& text = text_[Index(f)];
     if (f == TField::Value) {
         const Real x = Read(text);
-        if (x > ValueCap()) return Fixed(ValueCap());
+        if (x > limits_.valueCap) return Fixed(limits_.valueCap);
         // A negative value can only be pasted; it is no chi-square value.
         // "-0" passes the key filter but is shown as 0 once committed.
         if (x < 0 || SignBit(x)) return Fixed(0);
         return text;
     }
-    const ProbabilityTexts p = ForProbability(f, text);
+    const Probabilities p = ProbabilitiesFromText(f);
     return f == TField::Cdf ? p.cdfText : p.upperText;
 }
 
-// The typed field counts with its clamped form; the others as they read
-// (a value beyond the cap written by the quantile at a typed df above 300
-// keeps its place on the chart until the df is corrected).
+// The typed field counts with its clamped form; the others with their exact
+// numbers (a value beyond the cap written by the quantile at a typed df
+// above 300 keeps its place on the chart until the df is corrected).
 Real TCalculator::Effective(TField f) const {
-    return Read(typing_ == f ? Canonical(f) : text_[Index(f)]);
+    if (typing_ != f) return number_[Index(f)];
+    if (f == TField::Value) return Read(Canonical(f));
+    const Probabilities p = ProbabilitiesFromText(f);
+    return f == TField::Cdf ? p.cdf : p.upper;
 }
 
-void TCalculator::Write(TField f, const std::string& text) {
+void TCalculator::Write(TField f, const std::string& text, Real number) {
+    const std::size_t i = Index(f);
+    number_[i] = number;
     if (typing_ == f) return;
-    auto& current = text_[Index(f)];
-    if (current != text) reported_[Index(f)].reset();
-    current = text;
-    basis_[Index(f)] = text;
-    fx_.Texts[Index(f)] = text;
+    typed_[i] = false;
+    basis_[i] = text;
+    if (text_[i] == text) return;
+    reported_[i].reset();
+    text_[i] = text;
+    fx_.Texts[i] = text;
 }
 
 }  // namespace tarvik

@@ -1,9 +1,10 @@
 #pragma once
 // The calculator behind the window, without widgets. It holds what the
 // window shows: the degrees of freedom, the texts of the three number
-// fields, the density caption, the freeze mode, and which field the user is
-// typing in. Events go in; each returns the effects to show: field texts,
-// the density caption, the chart, and at most one error message.
+// fields and the exact numbers behind them, the density caption, the freeze
+// mode, and which field the user is typing in. Events go in; each returns
+// the effects to show: field texts, the density caption, the chart, and at
+// most one error message.
 //
 // The rule it keeps: after every event the numbers shown agree with each
 // other to the six decimals shown (cdf = the chi-square cdf of the value at
@@ -12,12 +13,20 @@
 // rewrites it. Clamps and caps are applied to the number the other fields
 // are computed from, and written into the typed field when the user
 // commits it (the focus leaves it, or Enter).
+//
+// Each field stands for an exact number: the one typed (a probability's
+// complement taken from its decimal text, so that 1 - 0.999999 is exactly
+// 0.000001), or the one a chain computed, of which the field shows six
+// decimals. Chains compute from these numbers, never from the rounded
+// texts: a field that goes back to its last text goes back to its exact
+// number, and nothing moves.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "calc/density_chart.h"
+#include "calc/limits.h"
 #include "core/real.h"
 
 namespace tarvik {
@@ -26,34 +35,37 @@ enum class TField { Value = 0, Cdf = 1, UpperTail = 2 };
 inline constexpr int kFieldCount = 3;
 
 struct TEffects {
-    std::array<std::optional<std::string>, kFieldCount> Texts;  // fields to rewrite
+    std::array<std::optional<std::string>, kFieldCount> Texts;  // fields whose text changes
     std::optional<std::string> PdfCaption;
     std::optional<TDensityChart> Chart;
     std::optional<std::string> Error;  // the message, before the box's full stop rule
 };
 
-// The numbers behind the shown texts at full Real precision: the value and
-// cdf the last chain computed from (the typed or clamped ones, not their
-// six-decimal texts), and what follows from them.
+// The numbers behind the shown texts at full Real precision: the value, the
+// cdf and the upper tail the last chain computed from or gave (the typed or
+// clamped ones, not their six-decimal texts), and the density at the value.
+// At x = 0 the density of df 1 has no finite value: densityUnbounded.
 struct TResults {
     Real df, value, cdf, upper, density;
+    bool densityUnbounded = false;
 };
 
 // What a typed character does in a number field.
-enum class TKeyVerdict { Accept, Refuse, Fault };
+enum class TKeyVerdict { Accept, Refuse };
+
+// The density caption of the unbounded density (df 1 at x = 0).
+inline const char* const kUnboundedDensityText = "\u221E";
 
 class TCalculator {
 public:
-    // The layout's texts; maxDf is the spin edit's MaxValue (the value cap
-    // is three times it).
-    explicit TCalculator(std::int32_t maxDf = 300);
+    explicit TCalculator(const Limits& limits = WindowLimits());
 
     const std::string& Text(TField f) const { return text_[Index(f)]; }
     const std::string& PdfCaption() const { return pdf_; }
     std::int64_t Df() const { return df_; }
     bool ValueFrozen() const { return valueFrozen_; }
     std::optional<TField> Typing() const { return typing_; }
-    Real ValueCap() const;
+    const Limits& DomainLimits() const { return limits_; }
     TResults Results() const;
 
     // The window is first shown: the chart from the layout's texts.
@@ -61,9 +73,7 @@ public:
     // The start values, and a density and chart that agree with them.
     TEffects WriteStartValues();
     // A character typed at `caret` of `text` (UTF-16, as the field holds it).
-    // A Fault carries its error in `effects`.
-    TKeyVerdict KeyTyped(TField f, const std::u16string& text, int caret, char16_t ch,
-                         TEffects& effects);
+    static TKeyVerdict KeyTyped(const std::u16string& text, int caret, char16_t ch);
     // The user changed a field's text: a key, a paste, a cut, undo, a drop.
     TEffects TextEdited(TField f, const std::string& text);
     // A key whose press went to this field and changed nothing was released.
@@ -91,29 +101,42 @@ private:
     void ProbabilityChain(TField edited);
     void DfChain();
     void UpdateFromValue();
-    void ApplyProbability(Real c, TField edited, const std::string& editedText);
+    void ApplyProbabilities(Real cdf, Real upper);
     void UpdatePdf();
     void RedrawChart();
 
+    // What a typed probability field stands for: both tails, exact from the
+    // decimal text, clamped, and the texts to show for them.
+    struct Probabilities {
+        Real cdf, upper;
+        std::string cdfText, upperText;
+    };
+    Probabilities ProbabilitiesFromText(TField edited) const;
     // The text a field will hold once committed: the clamped or capped form
     // of what it holds now. Throws EConvertError for a text that does not read.
     std::string Canonical(TField f) const;
-    // The field's number as the other fields see it: read from Canonical().
+    // The field's number as the other fields see it: the typed field's from
+    // its clamped text, every other one its exact number.
     Real Effective(TField f) const;
-    // Writes a field, never the one being typed in.
-    void Write(TField f, const std::string& text);
+    // Sets the number a field stands for, and writes its text unless the
+    // user is typing in it; an effect only when the text changes.
+    void Write(TField f, const std::string& text, Real number);
     void CommitTyping();
 
-    std::int32_t maxDf_;
+    const Limits& limits_;
+    Real highestProbability_;
+    std::string lowestText_, highestText_;
     std::int64_t df_ = 1;
     std::array<std::string, kFieldCount> text_;
+    std::array<Real, kFieldCount> number_{};
+    // The text came from the user and has not been committed or rewritten.
+    std::array<bool, kFieldCount> typed_{};
     // For each field, the last text the other fields agree with: what a
     // field that is left empty or unreadable goes back to.
     std::array<std::string, kFieldCount> basis_;
     std::string pdf_;
-    // The upper tail is kept apart from 1 - cdf: a p-value of 1e-10 would
-    // keep only nine digits as a difference from 1.
-    Real exactValue_ = 0, exactCdf_ = 0, exactUpper_ = 1;
+    Real density_ = 0;
+    bool densityUnbounded_ = false;
     bool valueFrozen_ = false;
     std::optional<TField> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.

@@ -1,5 +1,7 @@
 #include "calc/density_chart.h"
 
+#include <algorithm>
+
 #include "core/checked_math.h"
 #include "math/distributions.h"
 
@@ -35,10 +37,13 @@ TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {
 
     // The tail starts on the curve exactly at the value, then follows the
     // curve's own points, so its top edge is the drawn curve.
-    chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(ChiSquarePdfWith(terms, value))});
+    // Near 0 the density of df 1 grows past any axis (4e499 at 1e-1000): its
+    // edge is drawn from the top of the plot, where the rest is clipped.
+    const Real atValue = std::min<Real>(ChiSquarePdfWith(terms, value), Real(chart.LeftAxisMaximum));
+    chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(atValue)});
     for (const TDensityPoint& p : chart.Curve)
         if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);
-    chart.TailProbability = checked::ToDouble(1 - ChiSquareCdf(df, value));
+    chart.TailProbability = ChiSquareUpperTail(df, value);
     return chart;
 }
 

@@ -20,7 +20,7 @@ struct TDensityChart {
     // The upper tail under the curve, right of the marker (the p-value
     // region): from (value, density at value) along the curve to its end.
     std::vector<TDensityPoint> Tail;
-    double TailProbability;  // P(X > value), the shaded area
+    Real TailProbability;  // P(X > value), the shaded area, to its last digit
 };
 
 inline constexpr int kDensitySamples = 200;

@@ -11,10 +11,11 @@ namespace tarvik {
 
 namespace {
 
-// Narrowing to a 32-bit float: beyond its range it overflows; below its
-// smallest numbers it quietly becomes 0 (so "-1e-50" is not below zero).
+// Narrowing to a 32-bit float: below its smallest numbers it quietly
+// becomes 0 (so "-1e-50" is not below zero). A number beyond its range (or
+// the Real's) is let in: the fields clamp it, however large.
 float NarrowToSingle(Real v) {
-    if (Abs(v) > Real(FLT_MAX)) throw EOverflow();
+    if (Abs(v) > Real(FLT_MAX)) return v < 0 ? -FLT_MAX : FLT_MAX;
     return static_cast<float>(v);
 }
 
@@ -42,7 +43,7 @@ bool NumericKeyAccepted(const std::u16string& text, int caret, char16_t ch) {
     if (ch < 32) return true;
     const std::string copy = CopyWithKey(text, caret, ch);
     Real value = 0;
-    if (!TryTextToReal(copy, value)) return copy == "+";
+    if (!TryTextToRealSaturated(copy, value)) return copy == "+";
     return !(NarrowToSingle(value) < 0);
 }
 

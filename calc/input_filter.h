@@ -8,8 +8,8 @@ namespace tarvik {
 
 // True to let the character in. Control characters (below the blank) always
 // pass. The caret is the start of the selection (UTF-16 index), and the
-// selected text stays in the tested copy. A number beyond the
-// single-precision range raises EOverflow ("Floating point overflow").
+// selected text stays in the tested copy. A number of any size is let in
+// ("1e39", "1e5000"): the fields clamp it.
 bool NumericKeyAccepted(const std::u16string& text, int caret, char16_t ch);
 
 // The copy the filter tests, as UTF-8 (for the error message that names it).

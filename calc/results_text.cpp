@@ -6,8 +6,11 @@
 namespace tarvik {
 
 std::string ResultsLine(const TResults& r, const TNumberText& number) {
+    // The density of df 1 at x = 0 has no finite value: "inf", as R and
+    // SciPy print it.
+    const std::string density = r.densityUnbounded ? "inf" : number(r.density);
     return "df=" + FixedDigits(r.df, 0) + "  x=" + number(r.value) + "  P(X<=x)=" + number(r.cdf) +
-           "  P(X>x)=" + number(r.upper) + "  f(x)=" + number(r.density);
+           "  P(X>x)=" + number(r.upper) + "  f(x)=" + density;
 }
 
 std::string ShortFixed(Real v) {

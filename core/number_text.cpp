@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 
 #include "core/decimal_digits.h"
 #include "core/errors.h"
@@ -130,40 +132,101 @@ std::string FormatFullPrecision(Real v, const FormatSettings& fs) {
     return WithSeparator(ShortestDigits(v), fs.DecimalSeparator);
 }
 
-bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& fs) {
+namespace {
+
+// A number text taken apart: sign, the digits before and after the
+// separator, and the exponent (saturated far beyond any Real).
+struct NumberParts {
+    bool negative = false;
+    std::string whole, fraction;
+    long long exponent = 0;
+};
+
+constexpr long long kExponentSaturation = 1000000000LL;
+
+// The grammar of the fields: blanks, optional sign, digits with an optional
+// decimal separator (at least one of the two), an optional exponent whose
+// digits may be missing ("1e" and "1e-" read as 1), blanks.
+std::optional<NumberParts> Split(const std::string& text, const FormatSettings& fs) {
+    NumberParts parts;
     std::size_t i = 0;
     const std::size_t n = text.size();
+    auto digit = [&](std::size_t k) { return k < n && std::isdigit(static_cast<unsigned char>(text[k])); };
     while (i < n && text[i] == ' ') ++i;
-    std::string c;  // canonical text, always with '.'
-    if (i < n && (text[i] == '+' || text[i] == '-')) c += text[i++];
-    bool anyDigit = false, separator = false;
-    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        c += text[i++];
-        anyDigit = true;
-    }
+    if (i < n && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    while (digit(i)) parts.whole += text[i++];
+    bool separator = false;
     if (i < n && text[i] == fs.DecimalSeparator) {
         separator = true;
         ++i;
-        c += '.';
-        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            c += text[i++];
-            anyDigit = true;
-        }
+        while (digit(i)) parts.fraction += text[i++];
     }
-    if (!anyDigit && !separator) return false;
-    if (!anyDigit) c += '0';  // a lone separator reads as 0
+    if (parts.whole.empty() && parts.fraction.empty() && !separator) return std::nullopt;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        std::string exp;
-        if (i < n && (text[i] == '+' || text[i] == '-')) exp += text[i++];
-        std::string expDigits;
-        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) expDigits += text[i++];
-        // "1e" and "1e-" read as 1: missing exponent digits mean 0.
-        if (!expDigits.empty()) c += "e" + exp + expDigits;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        while (digit(i)) {
+            parts.exponent = std::min(parts.exponent * 10 + (text[i++] - '0'), kExponentSaturation);
+        }
+        if (negativeExponent) parts.exponent = -parts.exponent;
     }
     while (i < n && text[i] == ' ') ++i;
-    if (i != n) return false;
-    return ParseCanonical(c, value);
+    if (i != n) return std::nullopt;
+    return parts;
+}
+
+// The canonical text ParseCanonical reads: "-12.5e-3".
+std::string Canonical(const NumberParts& parts) {
+    std::string c = parts.negative ? "-" : "";
+    c += parts.whole.empty() ? "0" : parts.whole;
+    if (!parts.fraction.empty()) c += "." + parts.fraction;
+    if (parts.exponent != 0) c += "e" + std::to_string(parts.exponent);
+    return c;
+}
+
+bool IsZero(const NumberParts& parts) {
+    return (parts.whole + parts.fraction).find_first_not_of('0') == std::string::npos;
+}
+
+}  // namespace
+
+bool TryTextToReal(const std::string& text, Real& value, const FormatSettings& fs) {
+    const std::optional<NumberParts> parts = Split(text, fs);
+    return parts && ParseCanonical(Canonical(*parts), value);
+}
+
+bool TryTextToRealSaturated(const std::string& text, Real& value, const FormatSettings& fs) {
+    const std::optional<NumberParts> parts = Split(text, fs);
+    if (!parts) return false;
+    if (ParseCanonical(Canonical(*parts), value)) return true;
+    // A number beyond the Real range: the largest Real, with its sign.
+    value = parts->negative ? -std::numeric_limits<Real>::max() : std::numeric_limits<Real>::max();
+    return !IsZero(*parts);
+}
+
+std::string DecimalComplement(const std::string& text, const FormatSettings& fs) {
+    const std::optional<NumberParts> parts = Split(text, fs);
+    if (!parts) return "";
+    if (IsZero(*parts)) return "1";
+    if (parts->negative) return "";
+    // value = 0.digits x 10^point, without leading or trailing zeros.
+    std::string digits = parts->whole + parts->fraction;
+    long long point = static_cast<long long>(parts->whole.size()) + parts->exponent;
+    const std::size_t lead = digits.find_first_not_of('0');
+    digits.erase(0, lead);
+    point -= static_cast<long long>(lead);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (point > 1 || (point == 1 && digits != "1")) return "";  // above 1
+    if (point == 1) return "0";
+    // Too many places to write out: no probability the program takes has them.
+    if (static_cast<long long>(digits.size()) - point > kLongestComplement) return "";
+    // 1 - 0.f1...fm = 0.(9-f1)...(9-f(m-1))(10-fm).
+    std::string places(static_cast<std::size_t>(-point), '0');
+    places += digits;
+    for (char& c : places) c = char('9' - (c - '0'));
+    places.back() = char(places.back() + 1);
+    return "0." + places;
 }
 
 Real TextToReal(const std::string& text, const FormatSettings& fs) {

@@ -35,6 +35,20 @@ std::string FormatFullPrecision(Real v, const FormatSettings& fs = CurrentFormat
 bool TryTextToReal(const std::string& text, Real& value,
                    const FormatSettings& fs = CurrentFormatSettings());
 
+// As TryTextToReal, but a number beyond the Real range ("1e4000") reads as
+// the largest Real with its sign, for callers that clamp it anyway.
+bool TryTextToRealSaturated(const std::string& text, Real& value,
+                            const FormatSettings& fs = CurrentFormatSettings());
+
+// The exact decimal text of 1 - v for the number v a text stands for:
+// "0.000001" for "0.999999", "0.0000000000000000000000001" for
+// "0.9999999999999999999999999" (no Real holds either complement exactly).
+// In the canonical form, with the point. Empty when the text does not read,
+// v lies outside [0, 1], or the complement would need more than
+// kLongestComplement places.
+inline constexpr long long kLongestComplement = 20000;
+std::string DecimalComplement(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
+
 // As TryTextToReal, but throws EConvertError with the text.
 Real TextToReal(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
 

@@ -10,8 +10,8 @@
 // defined, Real is a software type of the same format: Boost's
 // cpp_bin_float with 64 binary digits and exponents -16382 to 16383, whose
 // +, -, *, / and sqrt are correctly rounded (to nearest, ties to even), as
-// x87's are in 64-bit precision. Its exp, log, sin and cos may differ from
-// the x87 library's in the last unit.
+// x87's are in 64-bit precision. Its exp and log (mended below) and sin and
+// cos may differ from the x87 library's in the last unit.
 //
 // Everything that touches Real goes through this header: the functions
 // below replace the std:: calls, and a decimal constant is written as
@@ -57,8 +57,8 @@ inline const Real& operator""_r() {
 
 inline Real Abs(const Real& x) { return boost::multiprecision::abs(x); }
 inline Real Floor(const Real& x) { return boost::multiprecision::floor(x); }
-inline Real RawExp(const Real& x) { return boost::multiprecision::exp(x); }
-inline Real RawLog(const Real& x) { return boost::multiprecision::log(x); }
+inline Real Ldexp(const Real& x, int e) { return boost::multiprecision::ldexp(x, e); }
+inline Real Frexp(const Real& x, int* e) { return boost::multiprecision::frexp(x, e); }
 inline Real RawSqrt(const Real& x) { return boost::multiprecision::sqrt(x); }
 inline Real Sin(const Real& x) { return boost::multiprecision::sin(x); }
 inline Real Cos(const Real& x) { return boost::multiprecision::cos(x); }
@@ -82,6 +82,45 @@ template <typename Int>
 inline Int ToInteger(const Real& x) {
     return x.convert_to<Int>();
 }
+
+// Boost 1.74's exp and log of this type reduce their argument by ln 2 held
+// in working precision: exp loses up to 5750 epsilons near +-11000 (356 near
+// +-700), log up to 6. x87's expl and logl stay within one. Both are mended
+// the classic way (Cody and Waite): ln 2 in two parts, the high one with 32
+// bits so that n * high is exact for every exponent of the range, and
+// Boost's own function only on the reduced argument, where it is within
+// 1.2 (exp, |r| < 0.35) and 1.8 (log, [0.7, 1.42]) epsilons.
+namespace real_detail {
+inline const Real& Ln2High() {
+    static const Real v("0.69314718036912381649017333984375");  // exact: 32 bits
+    return v;
+}
+inline const Real& Ln2Low() {
+    static const Real v("1.90821492927058781614426568076e-10");
+    return v;
+}
+}  // namespace real_detail
+inline Real RawExp(const Real& x) {
+    static const Real kReduced("0.35"), kLog2E("1.44269504088896340735992468100189214");
+    if (!boost::multiprecision::isfinite(x) || Abs(x) < kReduced) return boost::multiprecision::exp(x);
+    const Real n = NearbyInt(x * kLog2E);
+    // Past the exponent range either way the result is 0 or overflows.
+    if (Abs(n) > 20000) return boost::multiprecision::exp(x);
+    const Real r = (x - n * real_detail::Ln2High()) - n * real_detail::Ln2Low();
+    return Ldexp(boost::multiprecision::exp(r), n.convert_to<int>());
+}
+inline Real RawLog(const Real& x) {
+    static const Real kRootHalf("0.707106781186547524400844362104849039");
+    if (!(x > 0) || !boost::multiprecision::isfinite(x)) return boost::multiprecision::log(x);
+    int e = 0;
+    Real m = Frexp(x, &e);  // [0.5, 1)
+    if (m < kRootHalf) {
+        m = Ldexp(m, 1);
+        --e;
+    }
+    if (e == 0) return boost::multiprecision::log(m);
+    return e * real_detail::Ln2High() + (e * real_detail::Ln2Low() + boost::multiprecision::log(m));
+}
 inline double ToNearestDouble(const Real& x) { return x.convert_to<double>(); }
 inline long double ToLongDouble(const Real& x) { return x.convert_to<long double>(); }
 
@@ -94,6 +133,8 @@ inline constexpr Real operator""_r(long double v) { return v; }
 
 inline Real Abs(Real x) { return std::fabs(x); }
 inline Real Floor(Real x) { return std::floor(x); }
+inline Real Ldexp(Real x, int e) { return std::ldexp(x, e); }
+inline Real Frexp(Real x, int* e) { return std::frexp(x, e); }
 inline Real RawExp(Real x) { return std::exp(x); }
 inline Real RawLog(Real x) { return std::log(x); }
 inline Real RawSqrt(Real x) { return std::sqrt(x); }

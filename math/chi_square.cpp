@@ -1,185 +1,180 @@
-// Chi-square density, cdf and upper tail. Whole df up to 300 use exact
-// finite sums; every other df goes through the incomplete gamma.
-#include <cmath>
+// Both tails of the chi-square distribution, each to its full relative
+// precision, and the density beside them. With a = df/2 and lambda = x/2
+// they are the regularised incomplete gamma ratios P(a, lambda) and
+// Q(a, lambda). The smaller of the two is always summed directly, never
+// taken as 1 minus the other (which leaves noise below 1e-19 and can go
+// negative); the larger is 1 minus it, which then loses nothing.
+//
+// Every sum starts from one Poisson weight w(b, lambda) (poisson_weight.cpp)
+// and runs over positive terms, so its error is a few epsilons whatever the
+// size of the result, down to the bottom of the Real range:
+// - x < df: P(a, lambda) = w(a, lambda) sum_n lambda^n / ((a+1)...(a+n)),
+//   the series whose terms fall from the first (Abramowitz and Stegun 6.5.29);
+// - x >= df, df a whole number: Q = sum of w(b, lambda) over b = a-1, a-2,
+//   ... down to 0 (even df) or 1/2 (odd df), from the largest term down
+//   (the Poisson sum of the even df, and the recurrence
+//   Q(b + 1) = Q(b) + w(b) for the odd ones), plus Q(1/2, lambda) = erfc of
+//   sqrt(lambda) for odd df, from Legendre's continued fraction;
+// - x >= df, any other df: Q = a w(a, lambda) times that continued fraction
+//   (A&S 6.5.31), evaluated by the modified Lentz method.
+#include <algorithm>
 
-#include "math/constants.h"
-#include "math/detail.h"
-#include "math/distributions.h"
 #include "core/checked_math.h"
 #include "core/diagnostics.h"
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "math/double_real.h"
 
 namespace tarvik {
 
 using namespace checked;
+using double_real::Subtract;
 
 namespace {
 
-using constants::kCountOffset;
-using constants::kExactSumLimit;
-using constants::kLn2;
-using constants::kSqrt2Pi13;
-using detail::kCubeRootShape;
+using detail::kSumTol;
 
-// A negative x is reported, then the computation goes on with it.
-void ReportNegative(Real x) {
-    if (x < 0) WriteDiagnosticLine("***" + FormatScientific23(x));
+// A negative x is reported, and then refused: no probability belongs to it.
+void RefuseNegative(Real x) {
+    if (x < 0) {
+        WriteDiagnosticLine("***" + FormatScientific23(x));
+        throw EInvalidOp();
+    }
 }
 
-bool UsesExactSums(Real df) { return df <= kExactSumLimit && detail::IsWhole(df); }
+void CheckDf(Real df) {
+    if (!(df > 0) || !IsFinite(df)) throw ERangeError();
+}
+
+bool IsHalfWhole(Real a) { return 2 * a == Floor(2 * a); }
+
+// P(a, lambda) / w(a, lambda) for lambda < a: the terms fall from the
+// first, and the rest after a term is below term * (a+n+1) / (a+n+1-lambda).
+Real LowerSeries(Real a, Real lambda) {
+    Real term = 1, sum = 1;
+    for (int n = 1;; ++n) {
+        if (n == detail::kSeriesPassLimit) throw ENoConvergence("ChiSquareCdf", detail::kSeriesPassLimit);
+        term = term * lambda / (a + n);
+        sum += term;
+        if (term * (a + n + 1) < kSumTol * sum * (a + n + 1 - lambda)) return sum;
+    }
+}
 
 }  // namespace
 
 namespace detail {
 
-bool IsWhole(Real df) { return Real(Round(df)) == df; }
-
-// Q = e^(-x/2) sum_{i=0..k} (x/2)^i / i!, k = df/2 - 1 (Poisson sum).
-// At df 300, x 900 the partial power reaches about 1e395 and 149! about
-// 1e260: both live only in the extended range.
-Real ChiSquareUpperTailEven(Real df, Real x) {
-    ReportNegative(x);
-    return PoissonTailSum(df, x);
-}
-
-Real PoissonTailSum(Real df, Real x) {
-    const std::int32_t k = ToInt32(Trunc(df / 2 + kCountOffset - 1));
-    const Real h = x / 2;
-    Real f = 1, p = 1, s = 1;
-    for (std::int32_t i = 1; i <= k; ++i) {
-        f = Mul(f, i);
-        p = Mul(p, h);
-        s = Fin(s + p / f);
+// Legendre's continued fraction 1/(lambda+1-a- 1(1-a)/(lambda+3-a- 2(2-a)/(...))),
+// so that Q(a, lambda) = a w(a, lambda) times it (A&S 6.5.31). Evaluated
+// bottom-up from a depth doubled until two depths agree: near lambda = a the
+// fraction needs hundreds of levels, and the forward (Lentz) evaluation
+// then loses up to 70 epsilons (a = 1/2, lambda = 1/2), the backward one
+// less than one.
+Real UpperGammaContinuedFraction(Real a, Real lambda) {
+    auto atDepth = [&](int depth) {
+        Real t = lambda + 2 * depth + 1 - a;
+        for (int n = depth; n >= 1; --n) t = (lambda + 2 * (n - 1) + 1 - a) - n * (n - a) / t;
+        return Div(1, t);
+    };
+    int depth = 24;
+    Real previous = atDepth(depth);
+    for (;;) {
+        if (depth > kSeriesPassLimit / 2) throw ENoConvergence("ChiSquareUpperTail", kSeriesPassLimit);
+        depth *= 2;
+        const Real current = atDepth(depth);
+        if (Abs(current - previous) <= kSumTol * Abs(current)) return current;
+        previous = current;
     }
-    return Exp(-h) * s;
-}
-
-std::int32_t WholeCount(Real v) { return ToInt32(Trunc(v + kCountOffset)); }
-bool IsOddDf(Real df) { return Trunc(df + kCountOffset) % 2 != 0; }
-
-Real OddPowerSum(Real root, std::int32_t k) {
-    // Power(root, m) is exp(m ln root); ln root is the same for every term,
-    // so it is taken once. The terms stay bit-identical to calling Power.
-    // Power(root, 297) reaches about 1e391 near df 299; the e^(-x/2) of
-    // OddTailDensityPart brings it back.
-    const Real lnRoot = Ln(root);
-    Real product = 1, sum = 0;
-    for (std::int32_t i = 1; i <= k; ++i) {
-        const std::int32_t m = SubInt32(MulInt32(2, i), 1);
-        product = Mul(product, m);
-        sum = Fin(sum + Exp(Mul(Real(m), lnRoot)) / product);
-    }
-    return sum;
-}
-
-Real OddTailDensityPart(Real x, Real sum) { return (Exp(-x / 2) * (2 * sum)) / kSqrt2Pi13; }
-
-// Q = 2 (1 - Phi(sqrt x)) + 2 phi(sqrt x) sum_{i=1..k} x^((2i-1)/2) / (1*3*...*(2i-1)).
-Real ChiSquareUpperTailOdd(Real df, Real x) {
-    ReportNegative(x);
-    const Real r = Sqrt(x);
-    const std::int32_t k = WholeCount((df - 1) / 2);
-    Real s = 0;
-    if (x > 0 && k >= 1) {
-        s = OddPowerSum(r, k);
-    } else {
-        // x = 0: every term is 0, but the running product is still formed.
-        Real d = 1;
-        for (std::int32_t i = 1; i <= k; ++i) d = Mul(d, SubInt32(MulInt32(2, i), 1));
-    }
-    return 2 * NormalUpperTail(r) + OddTailDensityPart(x, s);
 }
 
 }  // namespace detail
 
 namespace {
 
-// The numerator reaches about 1e442 at df 299, x 922.5; never narrow it.
-Real PdfNumerator(Real h, Real x) { return Mul(Power(x, h - 1), Exp(-x / 2)); }
+struct TailsAndDensity {
+    Real lower, upper, density;
+};
 
-// ln of the largest Real is about 11356.5. Below this bound neither
-// x^(h-1), 2^h Gamma(h) nor e^(-x/2) leaves the normal range, so the direct
-// product is exact to the last bits. Beyond it (a typed df above about 3400
-// before the spin edit corrects it, or a value past 22000) the direct
-// product overflows or underflows to a false 0.
-const Real kDirectLnLimit = 11000;
-
-bool DenominatorFits(Real h, Real lnGammaH) { return h * kLn2 + lnGammaH < kDirectLnLimit; }
-bool NumeratorFits(Real h, Real x) {
-    // Every value and df the window passes (x within 1e-4..1e4, df up to
-    // 300): |ln x| <= 9.3, so (h - 1) ln x stays far below the limit
-    // without taking a logarithm per chart point.
-    if (x >= 1e-4_r && x <= 1e4_r && Abs(h - 1) < 1000) return true;
-    return Abs(h - 1) * Abs(Ln(x)) < kDirectLnLimit && x / 2 < kDirectLnLimit;
+// Q(a, lambda) for lambda >= a with 2a whole: the weights from b = a - 1
+// down, each w(b - 1) = w(b) b / lambda, smaller than the one before.
+TailsAndDensity UpperBySums(Real a, Real lambda) {
+    const Real x = 2 * lambda;
+    if (a == 0.5_r) {
+        const Real w = detail::PoissonWeight(0.5_r, lambda);
+        const Real q = 0.5_r * w * detail::UpperGammaContinuedFraction(0.5_r, lambda);
+        return {1 - q, q, Div(w, x) / 2};
+    }
+    Real b = a - 1;
+    Real term = detail::PoissonWeight(b, lambda);
+    const Real density = term / 2;  // f(x) = w(a - 1, lambda) / 2
+    Real sum = term;
+    const Real last = Floor(a) == a ? 0 : 0.5_r;
+    while (b > last) {
+        term = term * b / lambda;
+        b -= 1;
+        sum += term;
+        // The rest is below term b / (lambda - b), a geometric bound.
+        if (term * b < kSumTol * sum * (lambda - b)) return {1 - sum, sum, density};
+    }
+    // Odd df: Q(1/2, lambda) = erfc(sqrt(lambda)) = w(1/2) / 2 times the fraction.
+    if (last > 0 && term > 0) sum += 0.5_r * term * detail::UpperGammaContinuedFraction(0.5_r, lambda);
+    return {1 - sum, sum, density};
 }
 
-// f(x) = exp((h-1) ln x - x/2 - h ln 2 - ln Gamma(h)). The terms reach 3e5 at
-// df 65535 and cancel to a few units: about 3e-14 relative, far inside the
-// six decimals shown.
-Real PdfInLogarithms(Real h, Real x, Real lnGammaH) { return Exp((h - 1) * Ln(x) - x / 2 - h * kLn2 - lnGammaH); }
+TailsAndDensity Evaluate(Real df, Real x) {
+    CheckDf(df);
+    RefuseNegative(x);
+    const Real a = df / 2;
+    if (x == 0) return {0, 1, 0};
+    const Real lambda = x / 2;
+    if (lambda < a) {
+        const Real w = detail::PoissonWeight(a, lambda);
+        const Real p = w * LowerSeries(a, lambda);
+        // f = w a / x: for a tiny x the weight can lie below the Real range
+        // while the density does not; a / x then goes into its exponent.
+        const Real f = w > 0 ? Div(w, x) * a
+                             : detail::PoissonWeight(a, lambda, Subtract(LogDoubleReal(a), LogDoubleReal(x)));
+        return {p, 1 - p, f};
+    }
+    if (IsHalfWhole(a)) return UpperBySums(a, lambda);
+    const Real w = detail::PoissonWeight(a, lambda);
+    const Real q = a * w * detail::UpperGammaContinuedFraction(a, lambda);
+    return {1 - q, q, Div(w, x) * a};
+}
+
+// Rounding can put a probability a hair outside [0, 1]; none is ever shown so.
+Real Probability(Real p) { return std::clamp<Real>(p, 0, 1); }
 
 }  // namespace
 
-ChiSquarePdfTerms ChiSquarePdfPrepare(Real df) {
-    ChiSquarePdfTerms terms{df, 0, 0, false};
-    if (!(df > 0)) return terms;
-    terms.lnGammaHalfDf = LnGamma(df / 2);
-    if (DenominatorFits(df / 2, terms.lnGammaHalfDf)) {
-        terms.direct = true;
-        terms.denominator = Mul(Power(2, df / 2), Exp(terms.lnGammaHalfDf));
-    }
-    return terms;
-}
-
-Real ChiSquarePdfWith(const ChiSquarePdfTerms& terms, Real x) {
-    const Real df = terms.df;
-    if (!(df > 0 && x > 0)) return 0;
-    const Real h = df / 2;
-    if (terms.direct && NumeratorFits(h, x)) return Div(PdfNumerator(h, x), terms.denominator);
-    return PdfInLogarithms(h, x, terms.lnGammaHalfDf);
-}
-
-Real ChiSquarePdf(Real df, Real x) {
-    if (!(df > 0 && x > 0)) return 0;
-    const Real h = df / 2;
-    const Real lnGammaH = LnGamma(h);
-    if (NumeratorFits(h, x) && DenominatorFits(h, lnGammaH)) {
-        const Real numerator = PdfNumerator(h, x);  // formed first, then the denominator
-        return Div(numerator, Mul(Power(2, h), Exp(lnGammaH)));
-    }
-    return PdfInLogarithms(h, x, lnGammaH);
-}
-
-Real ChiSquareCdfGamma(Real df, Real x, Real tol) {
-    // Above shape 1000 the incomplete gamma takes the Wilson-Hilferty cube
-    // root with a 7.5e-8 normal approximation: at df 3500 that is already
-    // 1e-6 off (0.010000 for 0.009999). Only a typed df the spin edit has
-    // not yet corrected gets here; the expansions are exact to the display.
-    // P(a, 0) = 0. A whole df above 300 comes from the window (a typed df
-    // not yet corrected, a value of 0): no ln 0 from the series there. Other
-    // df keep the incomplete gamma's behaviour.
-    if (x == 0 && df > 0 && detail::IsWhole(df)) return 0;
-    if (df / 2 > kCubeRootShape && x > 0) return detail::IncompleteGammaExpansion(x / 2, df / 2, tol);
-    int flag = 0;  // not read: a refusal already wrote its line
-    return IncompleteGamma(x / 2, df / 2, tol, flag);
-}
-
-Real ChiSquareUpperTail(Real df, Real x) {
-    if (UsesExactSums(df)) {
-        return detail::IsOddDf(df) ? detail::ChiSquareUpperTailOdd(df, x) : detail::ChiSquareUpperTailEven(df, x);
-    }
-    return 1 - ChiSquareCdfGamma(df, x, 1e-12_r);
+ChiSquareTailPair ChiSquareTails(Real df, Real x) {
+    const TailsAndDensity t = Evaluate(df, x);
+    return {Probability(t.lower), Probability(t.upper)};
 }
 
 Real ChiSquareCdf(Real df, Real x) { return ChiSquareTails(df, x).cdf; }
 
-ChiSquareTailPair ChiSquareTails(Real df, Real x) {
-    // On the exact path the cdf is 1 minus the upper tail, never the reverse.
-    if (UsesExactSums(df)) {
-        const Real upper = ChiSquareUpperTail(df, x);
-        return {1 - upper, upper};
+Real ChiSquareUpperTail(Real df, Real x) { return ChiSquareTails(df, x).upper; }
+
+bool ChiSquarePdfIsUnbounded(Real df, Real x) { return x == 0 && df > 0 && df < 2; }
+
+Real ChiSquarePdf(Real df, Real x) {
+    if (!(df > 0 && x >= 0)) return 0;
+    if (x == 0) {
+        // The limit at 0: 1/2 for df 2, 0 above; below 2 there is none.
+        if (ChiSquarePdfIsUnbounded(df, x)) throw EOverflow();
+        return df == 2 ? 0.5_r : 0;
     }
-    const Real cdf = ChiSquareCdfGamma(df, x, 1e-14_r);
-    return {cdf, 1 - cdf};
+    return Evaluate(df, x).density;
 }
+
+namespace detail {
+
+ChiSquareTailsWithDensity ChiSquareTailsAndDensity(Real df, Real x) {
+    const TailsAndDensity t = Evaluate(df, x);
+    return {Probability(t.lower), Probability(t.upper), t.density};
+}
+
+}  // namespace detail
 
 }  // namespace tarvik

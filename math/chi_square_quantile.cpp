@@ -1,13 +1,23 @@
-// Chi-square quantile: small-p series inversion for df 1 to 3, otherwise an
-// F-quantile start refined by the seven-term Taylor step of Best & Roberts
-// (1975, AS 91, "The percentage points of the chi-square distribution").
-#include <cmath>
+// Chi-square quantiles to the last digit. The quantile is solved on the
+// smaller tail (target at most 1/2), where that tail is known to its full
+// relative precision: Newton's method on g(u) = ln T(e^u) - ln t, with u the
+// logarithm of x, safeguarded by a bracket that every evaluation narrows.
+// In these coordinates the step needs only the tail and the density
+// (dg/du = -+ x f(x) / T(x)), both from one Poisson weight, and it behaves
+// alike from t = 1/2 down to t = 1e-300.
+//
+// The start: the small-p series inversion for df 1 to 3 (Best and Roberts'
+// percentage-point method, AS 91, steps 1-5), else Wilson and Hilferty's
+// cube root (1931), clipped into the bracket. The bracket comes from the
+// Chernoff bound T(x) <= exp(-rho(x) / 2), rho(x) = x - df - df ln(x / df),
+// on either side of df, which holds for every df and needs no evaluation.
+#include <algorithm>
 
-#include "math/constants.h"
+#include "core/checked_math.h"
+#include "core/errors.h"
+#include "core/diagnostics.h"
 #include "math/detail.h"
 #include "math/distributions.h"
-#include "core/checked_math.h"
-#include "core/diagnostics.h"
 
 namespace tarvik {
 
@@ -15,14 +25,131 @@ using namespace checked;
 
 namespace {
 
-const Real kRefineTol = 0.000001_r;
-// Above df 300 (a typed df the spin edit has not corrected yet) the value
-// reaches 66000 at df 65535: a 1e-6 step relative to x would leave the
-// fourth decimal wrong. 1e-13 relative is well inside the sixth decimal and
-// still above the incomplete gamma's own noise (about 1e-16 in x there).
-const Real kLargeDfRefineTol = 1e-13_r;
-const Real kLargeDf = constants::kExactSumLimit;
-const Real kHighP = 0.9999_r;
+enum class Tail { Lower, Upper };
+
+// A Newton step below this (in ln x) lies inside the tail's own noise.
+const Real kConverged = 1e-18_r;
+const Real kNoiseLevel = 1e-15_r;
+constexpr int kNewtonPassLimit = 200;
+
+Real Rho(Real df, Real x) { return x - df - df * Ln(x / df); }
+
+// The bracket's far end: Newton on the convex rho from the outside, so every
+// iterate keeps rho(x) >= 2L, where the Chernoff bound puts the tail below t.
+Real ChernoffBound(Real df, Real twiceL, Tail tail) {
+    Real x;
+    if (tail == Tail::Upper) {
+        x = df + twiceL;
+        while (Rho(df, x) < twiceL) x = Mul(x, 2);
+    } else {
+        x = df * Exp(-twiceL / df - 1);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const Real excess = Rho(df, x) - twiceL;
+        const Real slope = 1 - df / x;
+        if (!(excess > 0) || slope == 0) break;
+        const Real next = x - excess / slope;
+        if (!(next > 0)) break;
+        // Rounding must never leave the safe side.
+        if (Rho(df, next) < twiceL) break;
+        x = next;
+    }
+    return x;
+}
+
+Real WilsonHilferty(Real df, Real z) {
+    const Real d = 2 / (9 * df);
+    const Real base = 1 - d + z * Sqrt(d);
+    return base > 0 ? df * base * base * base : 0;
+}
+
+bool InSmallDfRegion(Real df, Real p) {
+    return (df == 1 && p < 0.15_r) || (df == 2 && p < 0.01_r) || (df == 3 && p < 0.0001_r);
+}
+
+struct Bracket {
+    Real lo, hi;
+};
+
+// Where the search starts and the bracket it starts in.
+Real Start(Real df, Real t, Tail tail, Bracket& b) {
+    const Real twiceL = -2 * Ln(t);
+    Real start;
+    if (tail == Tail::Lower) {
+        // The median lies below df, so P(df) > 1/2 >= t.
+        b = {ChernoffBound(df, twiceL, tail), df};
+        if (InSmallDfRegion(df, t)) return ChiSquareQuantileSmallDf(df, t);
+        start = WilsonHilferty(df, NormalQuantile(t));
+        if (!(start > b.lo)) {
+            // P(x) <= (x/2)^a / Gamma(a + 1): its root lies below the quantile.
+            const Real a = df / 2;
+            start = 2 * Exp((Ln(t) + LnGamma(a + 1)) / a);
+        }
+    } else {
+        // The median lies above df - 2/3 (and 0.455 for df 1): Q there > 1/2.
+        b = {std::max<Real>(df - 1, 0.4_r), ChernoffBound(df, twiceL, tail)};
+        start = WilsonHilferty(df, -NormalQuantile(t));
+    }
+    if (!(start > b.lo && start < b.hi)) start = Sqrt(b.lo * b.hi);
+    return start;
+}
+
+Real Solve(Real df, Real t, Tail tail) {
+    Bracket b{};
+    Real x = Start(df, t, tail, b);
+    const Real lnTarget = Ln(t);
+    Real previousStep = 0;
+    for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
+        const detail::ChiSquareTailsWithDensity at = detail::ChiSquareTailsAndDensity(df, x);
+        const Real tailAt = tail == Tail::Lower ? at.lower : at.upper;
+        Real next;
+        if (tailAt > 0) {
+            // ln(T / t), not ln T - ln t: near 1e-245 the two logarithms are
+            // 565 apiece, and their difference would keep 350 epsilons of noise.
+            const Real ratio = tailAt / t;
+            const Real g = ratio > 0 && IsFinite(ratio) ? Ln(ratio) : Ln(tailAt) - lnTarget;
+            // g rises with x on the lower tail and falls on the upper one.
+            const bool below = tail == Tail::Lower ? g < 0 : g > 0;
+            if (g == 0) return x;
+            (below ? b.lo : b.hi) = x;
+            // Halley's step: with s = x f / T, dg/du = +-s and d2g/du2 =
+            // s (a - x/2 -+ s) (lower, upper), from f'/f = (a - 1)/x - 1/2.
+            const Real s = x * at.density / tailAt;
+            const Real a = df / 2;
+            const Real slope = tail == Tail::Lower ? s : -s;
+            const Real curve = tail == Tail::Lower ? s * (a - x / 2 - s) : -s * (a - x / 2 + s);
+            Real step = slope != 0 ? -g / slope : 0;
+            const Real halley = 1 + step * curve / (2 * slope);
+            if (halley > 0.5_r && halley < 2) step /= halley;
+            if (Abs(step) < kConverged ||
+                (Abs(step) < kNoiseLevel && previousStep != 0 && Abs(step) > Abs(previousStep) / 2))
+                return x + x * step;
+            previousStep = step;
+            next = Abs(step) < 1e-3_r ? x + x * step * (1 + step / 2) : x * Exp(std::clamp<Real>(step, -50, 50));
+        } else {
+            // The tail underflowed: far out on its side, so the root is inward.
+            (tail == Tail::Lower ? b.lo : b.hi) = x;
+            next = 0;
+        }
+        if (!(next > b.lo && next < b.hi)) next = Sqrt(b.lo * b.hi);
+        if (b.hi - b.lo <= b.lo * 1e-19_r) return next;
+        x = next;
+    }
+    throw ENoConvergence("ChiSquareQuantile", kNewtonPassLimit);
+}
+
+void CheckDf(Real df) {
+    if (!(df > 0) || !IsFinite(df)) throw ERangeError();
+}
+
+// p in (0, 1) on the lower tail; 0 gives 0 and 1 has no finite quantile.
+Real QuantileOfLower(Real df, Real p) {
+    CheckDf(df);
+    if (!(p > 0)) return 0;
+    if (!(p < 1)) throw EOverflow();
+    // 1 - p is exact for p >= 1/2.
+    return p <= 0.5_r ? Solve(df, p, Tail::Lower) : Solve(df, 1 - p, Tail::Upper);
+}
 
 }  // namespace
 
@@ -54,61 +181,13 @@ Real ChiSquareQuantileSmallDf(Real df, Real p) {
     return x5;
 }
 
-Real ChiSquareQuantileRefine(Real df, Real p, Real x, Real tol) {
-    const Real a = df * 0.5_r;
-    const Real c = a - 1;
-    const Real g = LnGamma(a);
-    // The path is decided by df alone. The test is signed: df - round(df)
-    // is negative for any df just below a whole number (2.7 too), so every
-    // df up to 1e-10 above a whole number takes ChiSquareCdf; only df a
-    // little more above one (2.3) takes the series.
-    const bool notAboveWhole = df - Real(Round(df)) < 0.0000000001_r;
-    for (int pass = 0;; ++pass) {
-        if (pass == detail::kRefinePassLimit)
-            throw ENoConvergence("ChiSquareQuantile", detail::kRefinePassLimit);
-        const Real q = x;
-        const Real lower = notAboveWhole ? ChiSquareCdf(df, x) : IncompleteGammaSeries(x * 0.5_r, a, tol);
-        // (p - P) divided by the density at x; the constant is ln 2.
-        const Real t = (p - lower) * Exp(a * constants::kLn2Digits19 + g + x * 0.5_r - c * Ln(x));
-        const Real b = Div(t, x);
-        const Real A = t * 0.5_r - b * c;
-        // The method's truncated decimal constants, not exact 1/420, 1/2520, 1/5040.
-        const Real k1 = (210 + A * (140 + A * (105 + A * (84 + A * (70 + 60 * A))))) * 0.00238095238_r;
-        const Real k2 = (420 + A * (735 + A * (966 + A * (1141 + 1278 * A)))) * 0.0003968253968_r;
-        const Real k3 = (210 + A * (462 + A * (707 + 932 * A))) * 0.0003968253968_r;
-        const Real k4 = (252 + A * (672 + 1182 * A) + c * (294 + A * (889 + 1740 * A))) *
-                        0.000198412698_r;
-        const Real k5 = (84 + 264 * A + c * (175 + 606 * A)) * 0.0003968253968_r;
-        const Real k6 = (120 + c * (346 + 127 * c)) * 0.000198412698_r;
-        const Real h = k1 - b * (k2 - b * (k3 - b * (k4 - b * (k5 - b * k6))));
-        const Real xNew = Fin(x + t * (1 + 0.5_r * t * k1 - b * c * h));
-        // A step landing exactly on 0 divides by zero here, by design.
-        if (tol >= Abs(Div(q, xNew) - 1) || !(xNew >= 0)) return xNew > 0 ? xNew : q;
-        x = xNew;
-    }
-}
+Real ChiSquareQuantile(Real df, Real p) { return QuantileOfLower(df, p); }
 
-Real ChiSquareQuantile(Real df, Real p) {
-    if ((df == 1 && p < 0.15_r) || (df == 2 && p < 0.01_r) || (df == 3 && p < 0.0001_r))
-        return ChiSquareQuantileSmallDf(df, p);
-    if (df > kLargeDf) {
-        // The F start (Paulson's approximation with 3000 denominator df)
-        // drifts away with df: its Taylor refinement overflows from about
-        // df 1801 and settles on wrong roots above that (3708.9 for 3638.8
-        // at df 3500, p 0.95). Wilson-Hilferty is within a fraction of a per
-        // cent for every p the window passes once df is this large.
-        return ChiSquareQuantileRefine(df, p, ChiSquareQuantileWilsonHilferty(df, p), kLargeDfRefineTol);
-    }
-    if (df == kLargeDf && p >= kHighP) {
-        // Here the F start comes from Paulson's approximation, up to 1.7% off
-        // (406.5 against 399.756 at df 300, p 0.9999), and the Taylor step
-        // from it overflows or settles on a wrong root above p 0.99998. The
-        // Wilson-Hilferty start is within a fraction of a per cent there and
-        // the refinement converges from it in two passes.
-        return ChiSquareQuantileRefine(df, p, ChiSquareQuantileWilsonHilferty(df, p), kRefineTol);
-    }
-    const Real x = df * FQuantile(1 - p, df, constants::kFDenominatorDf);
-    return ChiSquareQuantileRefine(df, p, x, kRefineTol);
+Real ChiSquareUpperQuantile(Real df, Real q) {
+    CheckDf(df);
+    if (!(q < 1)) return 0;
+    if (!(q > 0)) throw EOverflow();
+    return q <= 0.5_r ? Solve(df, q, Tail::Upper) : Solve(df, 1 - q, Tail::Lower);
 }
 
 }  // namespace tarvik

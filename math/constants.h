@@ -4,12 +4,13 @@
 
 namespace tarvik::constants {
 
-// sqrt(2 pi) at full Real precision (NormalCdf and the accurate normal
-// steps) and as the 13-digit literal 2.506628274631 that NormalUpperTailFast
-// and the exact chi-square and F sums use. Their results differ in the last
-// bits: the two must not be merged.
-inline const Real kSqrt2Pi = 2.50662827463100050242_r;
+// sqrt(2 pi) correctly rounded to the Real (NormalCdf and the accurate
+// normal steps), and the 13-digit literal 2.506628274631 of the published
+// double-precision approximations (NormalUpperTailFast and the F limit
+// form, which only place the chart's range). The two must not be merged.
+inline const Real kSqrt2Pi = 2.50662827463100050241576528481_r;
 inline const Real kSqrt2Pi13 = 2.506628274631_r;
+inline const Real kTwoPi = 6.28318530717958647692528676656_r;
 
 // ln 2 correctly rounded, and the 19-digit literal of the quantile's Taylor
 // refinement (one unit lower in the last place; its results keep those bits).

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/real.h"
+#include "math/double_real.h"
 
 namespace tarvik::detail {
 
@@ -14,14 +15,30 @@ Real LnGammaStirling(Real z, Real shift, Real w);
 // a = 1000. Both converge in about sqrt(a) terms.
 Real IncompleteGammaExpansion(Real x, Real a, Real tol);
 
-Real ChiSquareUpperTailEven(Real df, Real x);
-// The even-df sum shared by the exact chi-square tail and the F limit form.
+// The F limit form's chi-square tails: the even-df Poisson sum, and for
+// odd df sum_{i=1..k} root^(2i-1) / (1*3*...*(2i-1)) and 2 phi(root) times it.
 Real PoissonTailSum(Real df, Real x);
-Real ChiSquareUpperTailOdd(Real df, Real x);
-// The odd-df sum shared by the exact chi-square tail and the F limit form:
-// sum_{i=1..k} root^(2i-1) / (1*3*...*(2i-1)), and 2 phi(root) times it.
 Real OddPowerSum(Real root, std::int32_t k);
 Real OddTailDensityPart(Real x, Real sum);
+
+// The error of Stirling's formula, ln Gamma(b+1) - (b+1/2) ln b + b - ln sqrt(2 pi), b > 0.
+Real StirlingError(Real b);
+// Loader's deviance b ln(b / lambda) + lambda - b >= 0 in double-Real precision.
+DoubleReal PoissonDeviance(Real b, Real lambda);
+// lambda^b e^-lambda / Gamma(b + 1) for b >= 0 and lambda >= 0, times
+// e^lnFactor, within a few epsilons; 0 below the smallest normal Real. The
+// factor enters the exponent, so a weight below the Real range can still
+// give a product inside it.
+Real PoissonWeight(Real b, Real lambda, const DoubleReal& lnFactor = {});
+// Legendre's continued fraction for the upper incomplete gamma:
+// Q(a, lambda) = a PoissonWeight(a, lambda) times it, for lambda >= a.
+Real UpperGammaContinuedFraction(Real a, Real lambda);
+
+// Both tails and the density from one Poisson weight.
+struct ChiSquareTailsWithDensity {
+    Real lower, upper, density;
+};
+ChiSquareTailsWithDensity ChiSquareTailsAndDensity(Real df, Real x);
 
 // Counts and parities of df: the whole part of v plus 0.1, in 32 bits.
 std::int32_t WholeCount(Real v);
@@ -59,8 +76,9 @@ struct RootResult {
 RootResult RegulaFalsiIllinois(const FQuantileObjective& objective, Real& xLo, Real& xHi, Real& fLo,
                                Real& fHi, Real xTol, Real fTol, Real fDiffTol);
 
-// True when df equals its nearest 64-bit integer exactly.
-bool IsWhole(Real df);
+// A sum or continued fraction of the chi-square tails stops once what it
+// leaves out falls below this part of it.
+inline const Real kSumTol = 2e-21_r;
 
 // Safety bounds of the iterative methods (far above what the window needs).
 inline constexpr int kSeriesPassLimit = 1000000;

@@ -22,25 +22,27 @@ Real IncompleteGammaSeries(Real x, Real a, Real tol);
 // exception, so a caller may ignore the flag and lose nothing but that 0.
 Real IncompleteGamma(Real x, Real a, Real tol, int& errorFlag);
 
-// Chi-square distribution; df first, then x.
+// Chi-square distribution; df first, then x. Both tails keep their full
+// relative precision (the smaller one is summed, never 1 minus the other)
+// down to the bottom of the Real range; a value below it is 0.
 Real ChiSquarePdf(Real df, Real x);
+// At x = 0 the density of df below 2 grows without bound: ChiSquarePdf then
+// raises the overflow error, and callers that show it ask here first.
+bool ChiSquarePdfIsUnbounded(Real df, Real x);
 Real ChiSquareCdf(Real df, Real x);
 Real ChiSquareUpperTail(Real df, Real x);
-Real ChiSquareCdfGamma(Real df, Real x, Real tol);
-
-// Both tails at once, each as accurate as its path allows: on the exact
-// sums the upper tail keeps its full relative precision (2.5e-10 at df 1,
-// x 40) and the cdf is 1 minus it, bit-identical to ChiSquareCdf; on the
-// incomplete gamma the upper tail is 1 minus the cdf.
 struct ChiSquareTailPair {
     Real cdf, upper;
 };
 ChiSquareTailPair ChiSquareTails(Real df, Real x);
 
-// Chi-square quantile: the x with ChiSquareCdf(df, x) = p.
+// Chi-square quantiles: the x with ChiSquareCdf(df, x) = p, and the x with
+// ChiSquareUpperTail(df, x) = q. Each is solved on the smaller tail, so a
+// caller that knows both tails exactly (from decimal texts) passes the one
+// it holds more precisely.
 Real ChiSquareQuantile(Real df, Real p);
+Real ChiSquareUpperQuantile(Real df, Real q);
 Real ChiSquareQuantileSmallDf(Real df, Real p);
-Real ChiSquareQuantileRefine(Real df, Real p, Real x, Real tol);
 
 // F distribution: x or target first, then numerator and denominator df.
 Real FUpperTail(Real x, Real d1, Real d2);
@@ -50,8 +52,7 @@ Real ChiSquareQuantileWilsonHilferty(Real df, Real q);
 
 // The density with its x-independent denominator 2^(df/2) * Gamma(df/2)
 // formed once, for callers that evaluate many densities of one df (the
-// chart). ChiSquarePdfWith(ChiSquarePdfPrepare(df), x) is bit-identical to
-// ChiSquarePdf(df, x).
+// chart): within about 1e-14 of ChiSquarePdf, at a fraction of its cost.
 struct ChiSquarePdfTerms {
     Real df;
     Real denominator;  // valid when direct

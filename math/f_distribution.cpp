@@ -16,14 +16,49 @@ namespace {
 
 const Real kPi = 3.1415926535897932385_r;
 const Real kTwoOverPi = 0.6366197723675813431_r;
+using constants::kCountOffset;
 using constants::kSqrt2Pi13;
-using detail::IsOddDf;
-using detail::WholeCount;
 const Real kLargeDf = constants::kExactSumLimit;
 
 }  // namespace
 
 namespace detail {
+
+// The Poisson sum e^(-x/2) sum_{i=0..k} (x/2)^i / i!, k = df/2 - 1: the
+// even-df chi-square tail of the limit form. At df 300, x 900 the partial
+// power reaches about 1e395 and 149! about 1e260: both live only in the
+// extended range.
+Real PoissonTailSum(Real df, Real x) {
+    const std::int32_t k = ToInt32(Trunc(df / 2 + kCountOffset - 1));
+    const Real h = x / 2;
+    Real f = 1, p = 1, s = 1;
+    for (std::int32_t i = 1; i <= k; ++i) {
+        f = Mul(f, i);
+        p = Mul(p, h);
+        s = Fin(s + p / f);
+    }
+    return Exp(-h) * s;
+}
+
+std::int32_t WholeCount(Real v) { return ToInt32(Trunc(v + kCountOffset)); }
+bool IsOddDf(Real df) { return Trunc(df + kCountOffset) % 2 != 0; }
+
+Real OddPowerSum(Real root, std::int32_t k) {
+    // Power(root, m) is exp(m ln root); ln root is the same for every term,
+    // so it is taken once. The terms stay bit-identical to calling Power.
+    // Power(root, 297) reaches about 1e391 near df 299; the e^(-x/2) of
+    // OddTailDensityPart brings it back.
+    const Real lnRoot = Ln(root);
+    Real product = 1, sum = 0;
+    for (std::int32_t i = 1; i <= k; ++i) {
+        const std::int32_t m = SubInt32(MulInt32(2, i), 1);
+        product = Mul(product, m);
+        sum = Fin(sum + Exp(Mul(Real(m), lnRoot)) / product);
+    }
+    return sum;
+}
+
+Real OddTailDensityPart(Real x, Real sum) { return (Exp(-x / 2) * (2 * sum)) / kSqrt2Pi13; }
 
 // d1 even: e^(d2/2) times a finite binomial-type sum.
 Real FUpperTailEvenNumerator(Real x, Real d1, Real d2) {
@@ -98,11 +133,12 @@ Real FUpperTailPaulson(Real x, Real d1, Real d2) {
     return NormalUpperTailFast(z);
 }
 
-// The same Poisson sum as the exact chi-square tail, without its report of
-// a negative value.
+// The even-df chi-square tail of the limit form: the Poisson sum.
 Real ChiSquareLimitTailEven(Real df, Real y) { return PoissonTailSum(df, y); }
 
-// The odd-df chi-square tail of the exact sums, with the fast normal tail.
+// The odd-df chi-square tail: 2 (1 - Phi(sqrt y)) + 2 phi(sqrt y) times the
+// odd power sum, with the fast normal tail (double precision, as the whole
+// limit form; it only places the chart's range and the quantile's start).
 Real ChiSquareLimitTailOdd(Real df, Real y) {
     const Real q = Sqrt(y);
     const std::int32_t n = WholeCount((df - 1) / 2);
@@ -123,8 +159,8 @@ Real FUpperTail(Real x, Real d1, Real d2) {
         if (d1 >= kLargeDf) return 1 - detail::ChiSquareLimitTail(d2, Div(d2, x));
         return detail::ChiSquareLimitTail(d1, Mul(d1, x));
     }
-    if (!IsOddDf(d1)) return detail::FUpperTailEvenNumerator(x, d1, d2);
-    if (!IsOddDf(d2)) return detail::FUpperTailEvenDenominator(x, d1, d2);
+    if (!detail::IsOddDf(d1)) return detail::FUpperTailEvenNumerator(x, d1, d2);
+    if (!detail::IsOddDf(d2)) return detail::FUpperTailEvenDenominator(x, d1, d2);
     return detail::FUpperTailBothOdd(x, d1, d2);
 }
 

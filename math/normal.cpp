@@ -1,8 +1,10 @@
 // Standard normal distribution: Phi, its upper tail and its inverse.
 #include <cmath>
+#include <limits>
 
 #include "math/constants.h"
 #include "math/detail.h"
+#include "math/double_real.h"
 #include "math/distributions.h"
 #include "core/checked_math.h"
 
@@ -25,13 +27,11 @@ constexpr double kQuantileP[5] = {-0.322232431088, -1.0, -0.342242088547, -0.020
 constexpr double kQuantileQ[5] = {0.099348462606, 0.588581570495, 0.531103462366,
                                   0.10353775285, 0.0038560700634};
 
-// The negative tail below the last band: a fixed tiny constant, not Phi(x).
-const Real kFarTail = 7.6e-24_r;
-
 // NormalCdfAccurate's bands, in hundredths of x (truncated toward zero):
 // the continued fraction in the lower tail down to -9.99, the series across
-// the middle up to 3.00, the continued fraction again up to 10.00, and the
-// constants beyond.
+// the middle up to 3.00, the continued fraction again up to 10.00. Beyond
+// them the lower tail is the accurate upper tail of -x (a fixed 7.6e-24
+// there would be wrong by a factor of 1e200 at x = -30) and Phi is 1.
 constexpr std::int64_t kLowestBand = -999;
 constexpr std::int64_t kSeriesFrom = -149;
 constexpr std::int64_t kSeriesTo = 300;
@@ -85,13 +85,19 @@ Real NormalCdfAccurate(Real x) {
     if (t >= kLowestBand && t < kSeriesFrom) return detail::NormalCdfContinuedFraction(x);
     if (t >= kSeriesFrom && t <= kSeriesTo) return detail::NormalCdfSeries(x);
     if (t > kSeriesTo && t <= kHighestBand) return detail::NormalCdfContinuedFraction(x);
-    return x >= 0 ? 1 : kFarTail;
+    return x >= 0 ? 1 : NormalUpperTail(-x);
 }
 
 Real NormalUpperTail(Real x) {
-    // Beyond 2 the tail is computed directly, never as a difference from 1.
-    if (x >= 2) return NormalCdfAccurate(-x);
-    return 1 - NormalCdfAccurate(x);
+    if (x < 2) return 1 - NormalCdfAccurate(x);
+    // Beyond 2 the tail directly, to the Real's precision at every x:
+    // 1 - Phi(x) = Q(1/2, x^2/2) / 2 = x phi(x) F(x^2/2) / 2, F being the
+    // upper incomplete gamma's continued fraction at shape 1/2, and phi(x)
+    // with x^2 in two parts, so that its exponential sees the exact square.
+    const DoubleReal square = double_real::TwoProduct(x, x);
+    const Real phi = RawExp(-square.hi / 2) * (1 - square.lo / 2) / kSqrt2Pi;
+    const Real tail = x * phi * detail::UpperGammaContinuedFraction(0.5_r, square.hi / 2) / 2;
+    return tail < std::numeric_limits<Real>::min() ? 0 : tail;
 }
 
 Real NormalUpperTailFast(Real x) {

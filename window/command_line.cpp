@@ -20,9 +20,7 @@ namespace {
 
 const char* const kOwnOptions[] = {"--df", "--value", "--cdf", "--upper", "--precision",
                                    "--export-chart", "--help", "-h", "--version", "-v"};
-constexpr int kMaxDf = 300;
 constexpr int kMaxPrecision = 21;  // past the Real's 19.3 digits nothing changes
-constexpr int kChartWidth = 275, kChartHeight = 240;
 
 bool Matches(const char* arg, const char* option) {
     const std::size_t n = std::strlen(option);
@@ -52,6 +50,15 @@ std::string Number(Real v, std::optional<int> precision) {
     return precision ? FormatSignificant(v, *precision) : FormatFixed(v);
 }
 
+// A probability the command line takes: from 1e-300 to 1 - 1e-300, judged
+// on the decimal text and its exact complement (1 - 1e-300 is 1 as a Real).
+bool InProbabilityRange(const std::string& text, const Limits& limits) {
+    Real p = 0, rest = 0;
+    const std::string complement = DecimalComplement(text);
+    return TryTextToReal(text, p) && !complement.empty() && TryTextToReal(complement, rest) &&
+           p >= limits.lowestProbability && rest >= limits.lowestProbability;
+}
+
 }  // namespace
 
 bool WantsCommandLine(int argc, char** argv) {
@@ -70,8 +77,8 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     parser.setApplicationDescription("Chi-square distribution: probabilities, density and critical values.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version({"v", "version"}, "Show the version.");
-    const QCommandLineOption df("df", "Degrees of freedom, 1 to 300.", "N");
-    const QCommandLineOption value("value", "The chi-square value x, 0 to 900.", "X");
+    const QCommandLineOption df("df", "Degrees of freedom, 1 to 65535.", "N");
+    const QCommandLineOption value("value", "The chi-square value x, 0 to 1e6.", "X");
     const QCommandLineOption cdf("cdf", "The cdf P(X<=x): gives the value.", "P");
     const QCommandLineOption upper("upper", "The upper tail P(X>x): gives the value.", "P");
     const QCommandLineOption precision("precision", "Significant digits instead of six decimals.", "N");
@@ -89,8 +96,9 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         }
         if (!parser.isSet(df)) throw BadInput{"--df is required"};
         const Real dfValue = ReadNumber(parser.value(df), "--df");
-        if (!(dfValue >= 1 && dfValue <= kMaxDf) || dfValue != Floor(dfValue))
-            throw BadInput{"--df must be a whole number from 1 to 300"};
+        const Limits& limits = CommandLineLimits();
+        if (!(dfValue >= limits.lowestDf && dfValue <= limits.highestDf) || dfValue != Floor(dfValue))
+            throw BadInput{"--df must be a whole number from 1 to 65535"};
         const int given = int(parser.isSet(value)) + int(parser.isSet(cdf)) + int(parser.isSet(upper));
         if (given != 1) throw BadInput{"give exactly one of --value, --cdf and --upper"};
         std::optional<int> digits;
@@ -113,16 +121,16 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         if (parser.isSet(value)) {
             text = parser.value(value);
             const Real x = ReadNumber(text, "--value");
-            if (!(x >= 0 && x <= 900)) throw BadInput{"--value must lie from 0 to 900"};
+            if (!(x >= 0 && x <= limits.valueCap)) throw BadInput{"--value must lie from 0 to 1e6"};
         } else {
             field = parser.isSet(cdf) ? TField::Cdf : TField::UpperTail;
             text = parser.value(parser.isSet(cdf) ? cdf : upper);
-            const Real p = ReadNumber(text, field == TField::Cdf ? "--cdf" : "--upper");
-            if (!(p >= 0.000001L && p <= 0.999999L))
+            ReadNumber(text, field == TField::Cdf ? "--cdf" : "--upper");
+            if (!InProbabilityRange(text.toStdString(), limits))
                 throw BadInput{std::string(field == TField::Cdf ? "--cdf" : "--upper") +
-                               " must lie from 0.000001 to 0.999999"};
+                               " must lie from 1e-300 to 1 - 1e-300"};
         }
-        TCalculator calc;
+        TCalculator calc(limits);
         std::optional<TDensityChart> chart;
         for (const TEffects& fx : {calc.DfChanged(std::int64_t(dfValue)), calc.TextEdited(field, text.toStdString()),
                                    calc.Commit(field)}) {

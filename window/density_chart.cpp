@@ -9,6 +9,14 @@
 
 namespace tarvik {
 
+// Six decimals, and six significant digits where those show nothing (a
+// p-value of 2.5e-10 reads 0.000000 otherwise).
+QString ProbabilityText(Real p) {
+    QString text = QString::fromStdString(FormatFixed(p));
+    if (p > 0 && p < 0.0001_r) text += " (" + QString::fromStdString(FormatScientific(p, 6)) + ")";
+    return text;
+}
+
 void ShowDensityChart(TChart& chart, const TDensityChart& d) {
     for (int i = 0; i < chart.SeriesCount(); ++i) chart.ClearSeries(i);
     auto fill = [&](int series, const std::vector<TDensityPoint>& points) {
@@ -19,7 +27,7 @@ void ShowDensityChart(TChart& chart, const TDensityChart& d) {
     fill(kMarkerSeries, {d.Marker});
     fill(kTailSeries, d.Tail);
     chart.LeftAxis().Maximum = d.LeftAxisMaximum;
-    const QString tail = QString::fromStdString(FormatFixed(d.TailProbability));
+    const QString tail = ProbabilityText(d.TailProbability);
     chart.setToolTip("Shaded: upper tail P(X > x) = " + tail);
     chart.setAccessibleDescription("Chi-square density, shaded upper tail P(X > x) = " + tail);
     chart.update();
@@ -32,7 +40,7 @@ void TForm1::ShowChart(const TDensityChart& chart) {
     auto fixed = [](Real v) { return QString::fromStdString(FormatFixed(v)); };
     Chart1->setAccessibleDescription(QString("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
                                          .arg(qlonglong(r.df))
-                                         .arg(fixed(r.value), fixed(r.cdf), fixed(chart.TailProbability)));
+                                         .arg(fixed(r.value), ProbabilityText(r.cdf), ProbabilityText(chart.TailProbability)));
 }
 
 }  // namespace tarvik

@@ -1,6 +1,10 @@
 #pragma once
 // The density chart's fixed look: gradient teal to aqua, clear back wall,
 // margins, the two axes, the yellow curve series and the red triangle marker.
+#include <QString>
+
+#include "core/real.h"
+
 namespace tarvik {
 
 class TChart;
@@ -16,5 +20,8 @@ inline constexpr int kTailSeries = 2;
 
 // Fills a chart configured so with the core's picture.
 void ShowDensityChart(TChart& chart, const TDensityChart& d);
+// A probability for the chart's tooltip and description: six decimals, and
+// six significant digits beside them where the decimals show nothing.
+QString ProbabilityText(Real p);
 
 }  // namespace tarvik

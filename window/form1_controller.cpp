@@ -58,12 +58,9 @@ void TForm1::NumberFieldKeyDown(TField field, int key) {
 
 void TForm1::NumberFieldKeyPress(TField field, QChar& key) {
     TEdit* edit = Edit(field);
-    TEffects fx;
-    switch (calc_.KeyTyped(field, edit->text().toStdU16String(), edit->SelStart(), key.unicode(), fx)) {
-        case TKeyVerdict::Accept: return;
-        case TKeyVerdict::Refuse: Beep(); break;
-        case TKeyVerdict::Fault: Apply(fx); break;
-    }
+    if (TCalculator::KeyTyped(edit->text().toStdU16String(), edit->SelStart(), key.unicode()) == TKeyVerdict::Accept)
+        return;
+    Beep();
     key = QChar('\r');  // a single-line field inserts nothing for it
 }
 

@@ -57,7 +57,8 @@ TEST_F(Calc, StartValues) {
     EXPECT_EQ(T(F::Cdf), "0.95");
     EXPECT_EQ(T(F::UpperTail), "0.05");
     EXPECT_EQ(calc.PdfCaption(), "0.029819");
-    EXPECT_DOUBLE_EQ(chart.Marker.X, 3.841459);
+    // The marker stands at the exact quantile of 0.95, shown as 3.841459.
+    EXPECT_NEAR(chart.Marker.X, 3.841459, 5e-7);
     EXPECT_TRUE(errors.empty());
     ExpectAgreement();
 }
@@ -120,6 +121,20 @@ TEST_F(Calc, AlphaValuesGiveTheTextbookQuantiles) {
     }
 }
 
+TEST_F(Calc, HugeNumbersClamp) {
+    // Beyond single precision and beyond the Real range alike.
+    for (const char* huge : {"1e39", "1e5000"}) {
+        Type(F::Value, huge);
+        Commit(F::Value);
+        EXPECT_EQ(T(F::Value), "900.000000") << huge;
+        Type(F::Cdf, huge);
+        Commit(F::Cdf);
+        EXPECT_EQ(T(F::Cdf), "0.999999") << huge;
+        ExpectAgreement();
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Calc, ValueCapAndNegativeValue) {
     Type(F::Value, "1e5");
     EXPECT_EQ(T(F::Value), "1e5");
@@ -130,7 +145,7 @@ TEST_F(Calc, ValueCapAndNegativeValue) {
     EXPECT_EQ(T(F::Value), "900.000000");
     for (const char* pasted : {"-3", "-0"}) {
         Keep(calc.TextEdited(F::Value, pasted));
-        EXPECT_EQ(calc.PdfCaption(), "0.000000");
+        EXPECT_EQ(calc.PdfCaption(), kUnboundedDensityText);  // df 1 at x = 0
         Commit(F::Value);
         EXPECT_EQ(T(F::Value), "0.000000") << pasted;
         ExpectAgreement();
@@ -171,14 +186,11 @@ TEST_F(Calc, AnErrorIsShownOncePerText) {
     Keep(calc.TextEdited(F::Value, "+5"));
     Keep(calc.TextEdited(F::Value, "+"));  // changed again: checked afresh
     EXPECT_EQ(errors.size(), 2u);
-    // The filter's overflow names the text it would make, once.
-    TEffects fx;
-    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"1e3", 3, u'9', fx), TKeyVerdict::Fault);
-    EXPECT_EQ(fx.Error, "Floating point overflow");
-    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"1e3", 3, u'9', fx = {}), TKeyVerdict::Fault);
-    EXPECT_FALSE(fx.Error);
-    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"0.9", 3, u'5', fx), TKeyVerdict::Accept);
-    EXPECT_EQ(calc.KeyTyped(F::Cdf, u"0.9", 3, u'x', fx), TKeyVerdict::Refuse);
+    // The filter lets numbers of any size in, and refuses what is none.
+    EXPECT_EQ(TCalculator::KeyTyped(u"1e3", 3, u'9'), TKeyVerdict::Accept);
+    EXPECT_EQ(TCalculator::KeyTyped(u"1e400", 5, u'0'), TKeyVerdict::Accept);
+    EXPECT_EQ(TCalculator::KeyTyped(u"0.9", 3, u'5'), TKeyVerdict::Accept);
+    EXPECT_EQ(TCalculator::KeyTyped(u"0.9", 3, u'x'), TKeyVerdict::Refuse);
 }
 
 // A frozen cdf that reads 0 or 1 cannot give a value: the probabilities
@@ -195,9 +207,10 @@ TEST_F(Calc, FrozenCdfAtZeroFollowsTheValue) {
     EXPECT_EQ(T(F::Cdf), "0.976231");
     EXPECT_EQ(T(F::UpperTail), "0.023769");
     ExpectAgreement();
-    Df(13);  // now the cdf can give a value again, and it moves
+    Df(13);  // now the cdf can give a value again, and it moves: from the
+             // exact cdf of 23.5 at df 12, not from its six decimals
     EXPECT_EQ(T(F::Cdf), "0.976231");
-    EXPECT_EQ(T(F::Value), Fixed(ChiSquareQuantile(13, 0.976231_r)));
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareUpperQuantile(13, ChiSquareUpperTail(12, 23.5_r))));
     ExpectAgreement();
 }
 
@@ -225,6 +238,91 @@ TEST_F(Calc, LargeDfBeforeTheCorrection) {
     }
     Df(65536);
     EXPECT_EQ(errors, std::vector<std::string>{"Range check error"});
+}
+
+// A probability typed with more decimals than the fields show is solved as
+// typed, on its own tail, with its complement exact from the decimal text.
+TEST_F(Calc, TypedProbabilitiesAreSolvedAsTyped) {
+    struct Case {
+        long long df;
+        F field;
+        const char* typed;
+        const char* value;
+        const char* why;
+    } cases[] = {
+        {1, F::UpperTail, "0.0000033", "21.633714", "seven decimals: not 1 - 0.999997"},
+        {10, F::UpperTail, "0.00714285714", "24.177531", "alpha 0.05/7, a Bonferroni level"},
+        {1, F::Cdf, "0.9999967", "21.633714", "the same from the cdf: 1 - p exact"},
+        {4, F::Cdf, "0.0000012345", "0.003144", "a small cdf on the lower tail: x near sqrt(8 p)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        Df(c.df);
+        Type(c.field, c.typed);
+        Commit(c.field);
+        EXPECT_EQ(T(c.field), c.typed);
+        EXPECT_EQ(T(F::Value), c.value);
+        ExpectAgreement();
+    }
+}
+
+TEST_F(Calc, ComplementsAreExact) {
+    struct Case {
+        F field;
+        const char* typed;
+        Real cdf, upper;
+    } cases[] = {
+        {F::Cdf, "0.999999", 0.999999_r, 0.000001_r},
+        {F::Cdf, "0.95", 0.95_r, 0.05_r},
+        {F::UpperTail, "0.000001", 0.999999_r, 0.000001_r},
+        {F::UpperTail, "0.0000033", 0.9999967_r, 0.0000033_r},
+    };
+    for (const auto& c : cases) {
+        Type(c.field, c.typed);
+        Commit(c.field);
+        const TResults r = calc.Results();
+        EXPECT_EQ(r.cdf, c.cdf) << c.typed;
+        EXPECT_EQ(r.upper, c.upper) << c.typed;
+        EXPECT_EQ(r.value, ChiSquareUpperQuantile(1, c.upper)) << c.typed;
+    }
+}
+
+// Nothing moves when nothing was changed: a field emptied and left goes
+// back to its text and its exact number, and a key that changed nothing
+// (Ctrl+A, Home, an arrow) recomputes nothing.
+TEST_F(Calc, GoingBackMovesNothing) {
+    Type(F::Value, "10");
+    Commit(F::Value);
+    const TResults before = calc.Results();
+    EXPECT_EQ(T(F::Cdf), "0.998435");
+    Type(F::Cdf, "");
+    Commit(F::Cdf);
+    EXPECT_EQ(T(F::Cdf), "0.998435");
+    EXPECT_EQ(T(F::Value), "10");
+    const TEffects released = calc.KeyReleased(F::Cdf);
+    EXPECT_FALSE(released.Texts[0] || released.Texts[1] || released.Texts[2] || released.Chart);
+    const TResults after = calc.Results();
+    EXPECT_EQ(after.value, before.value);
+    EXPECT_EQ(after.cdf, before.cdf);
+    EXPECT_EQ(after.upper, before.upper);
+}
+
+// A write that does not change a field's text is no effect: the window
+// then leaves that field's selection, caret and undo history alone.
+TEST_F(Calc, OnlyChangedTextsAreEffects) {
+    Type(F::UpperTail, "0.05");
+    const TEffects fx = calc.Commit(F::UpperTail);
+    EXPECT_FALSE(fx.Texts[std::size_t(F::UpperTail)]);
+    EXPECT_FALSE(fx.Texts[std::size_t(F::Cdf)]);  // 0.950000 already
+}
+
+// While a field is typed in, the numbers behind the copies and tooltips are
+// the typed ones.
+TEST_F(Calc, ResultsFollowTheTypedText) {
+    Type(F::Cdf, "0.25");
+    EXPECT_EQ(calc.Results().cdf, 0.25_r);
+    EXPECT_EQ(calc.Results().upper, 0.75_r);
+    EXPECT_EQ(calc.Results().value, ChiSquareQuantile(1, 0.25_r));
 }
 
 TEST_F(Calc, DensityInTheLocaleFormatFromTheStart) {

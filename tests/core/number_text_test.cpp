@@ -6,6 +6,9 @@
 
 #include "core/errors.h"
 
+#include <limits>
+#include <string>
+
 namespace tarvik {
 namespace {
 
@@ -92,6 +95,51 @@ TEST(NumberText, ConversionRefuses) {
 
 // Precision on demand: six significant digits where six decimals show
 // nothing, and the shortest text that reads back as the very same Real.
+TEST(NumberText, DecimalComplement) {
+    struct Case {
+        const char* text;
+        const char* complement;
+    } cases[] = {
+        {"0.999999", "0.000001"},
+        {"0.95", "0.05"},
+        {"  +0.050000 ", "0.95"},  // trailing zeros, blanks and sign read as the fields read them
+        {"0.0000033", "0.9999967"},
+        {"5e-1", "0.5"},
+        {"1e-30", "0.999999999999999999999999999999"},
+        {"0.9999999999999999999999999", "0.0000000000000000000000001"},
+        {"1", "0"},
+        {"1.000", "0"},
+        {"0", "1"},
+        {".", "1"},
+        {"-0", "1"},
+        {"1.5", ""},   // above 1
+        {"-0.1", ""},  // below 0
+        {"1e400000", ""},
+        {"0.5x", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecimalComplement(c.text, kPoint), c.complement) << c.text;
+    EXPECT_EQ(DecimalComplement("0,25", kComma), "0.75");
+    // 1 - 1e-300 has 300 nines: exact, though no Real tells it from 1.
+    const std::string nines = DecimalComplement("1e-300", kPoint);
+    EXPECT_EQ(nines, "0." + std::string(300, '9'));
+    // The complement of a complement is the number again.
+    EXPECT_EQ(DecimalComplement(DecimalComplement("0.123456789012345678901", kPoint), kPoint), "0.123456789012345678901");
+}
+
+TEST(NumberText, SaturatedReadingOfHugeNumbers) {
+    Real v = 0;
+    EXPECT_FALSE(TryTextToReal("1e5000", v, kPoint));
+    ASSERT_TRUE(TryTextToRealSaturated("1e5000", v, kPoint));
+    EXPECT_EQ(v, std::numeric_limits<Real>::max());
+    ASSERT_TRUE(TryTextToRealSaturated("-7e123456789012345678901234567890", v, kPoint));
+    EXPECT_EQ(v, -std::numeric_limits<Real>::max());
+    ASSERT_TRUE(TryTextToRealSaturated("1e-4000000", v, kPoint));  // below the range: 0
+    EXPECT_EQ(v, 0);
+    ASSERT_TRUE(TryTextToRealSaturated("0e99999", v, kPoint));
+    EXPECT_EQ(v, 0);
+    EXPECT_FALSE(TryTextToRealSaturated("1e5000x", v, kPoint));
+}
+
 TEST(NumberText, ScientificAndFullPrecision) {
     struct Case {
         Real v;

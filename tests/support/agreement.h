@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "calc/calculator.h"
 #include "core/number_text.h"
 #include "math/distributions.h"
 
@@ -36,7 +37,9 @@ inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
     if (n.typing != 0 && !haveV) why << "value '" << n.value << "' is no number; ";
     if (n.typing != 1 && !haveC) why << "cdf '" << n.cdf << "' is no number; ";
     if (n.typing != 2 && !haveU) why << "upper tail '" << n.upper << "' is no number; ";
-    if (!TryTextToReal(n.pdf, d)) why << "density '" << n.pdf << "' is no number; ";
+    // The density of df below 2 at x = 0 has no finite value, and says so.
+    const bool unbounded = n.pdf == kUnboundedDensityText;
+    if (!unbounded && !TryTextToReal(n.pdf, d)) why << "density '" << n.pdf << "' is no number; ";
     const std::string* fields[] = {&n.value, &n.cdf, &n.upper};
     for (int i = 0; i < 3; ++i)
         if (i != n.typing && ShowsNegativeZero(*fields[i])) why << "'" << *fields[i] << "' shows a negative zero; ";
@@ -53,12 +56,20 @@ inline std::optional<std::string> Disagreement(const ShownNumbers& n) {
             why << "cdf " << n.cdf << " is not the cdf of " << n.value << " at df " << n.df << "; ";
         if (haveU && !haveC && (1 - u < cLo - kHalfUnit - kSlack || 1 - u > cHi + kHalfUnit + kSlack))
             why << "upper tail " << n.upper << " does not go with " << n.value << "; ";
-        const Real f[] = {ChiSquarePdf(df, lo), ChiSquarePdf(df, v), ChiSquarePdf(df, hi)};
-        const Real fLo = *std::min_element(f, f + 3), fHi = *std::max_element(f, f + 3);
-        // A density beyond 1e18 is shown in the general format: 15 digits.
-        const Real digits = 1e-14_r * fHi;
-        if (d < fLo - kHalfUnit - kSlack - digits || d > fHi + kHalfUnit + kSlack + digits)
-            why << "density " << n.pdf << " is not the density at " << n.value << "; ";
+        if (unbounded) {
+            if (!ChiSquarePdfIsUnbounded(df, v)) why << "density shown unbounded at " << n.value << "; ";
+        } else if (ChiSquarePdfIsUnbounded(df, lo)) {
+            // Within half a unit of 0 the density of df 1 takes every value above f(hi).
+            if (d < ChiSquarePdf(df, hi) - kHalfUnit - kSlack)
+                why << "density " << n.pdf << " is not the density at " << n.value << "; ";
+        } else {
+            const Real f[] = {ChiSquarePdf(df, lo), ChiSquarePdf(df, v), ChiSquarePdf(df, hi)};
+            const Real fLo = *std::min_element(f, f + 3), fHi = *std::max_element(f, f + 3);
+            // A density beyond 1e18 is shown in the general format: 15 digits.
+            const Real digits = 1e-14_r * fHi;
+            if (d < fLo - kHalfUnit - kSlack - digits || d > fHi + kHalfUnit + kSlack + digits)
+                why << "density " << n.pdf << " is not the density at " << n.value << "; ";
+        }
     }
     if (why.str().empty()) return std::nullopt;
     return why.str();

@@ -108,11 +108,27 @@ TEST(CommandLine, ResultsAndExitCodes) {
          "df=10  x=18.3070381  P(X<=x)=0.95  P(X>x)=0.05  f(x)=0.0154806187\n", "nine significant digits"},
         {{"--df", "1", "--value", "40", "--precision", "3"}, 0,
          "df=1  x=40  P(X<=x)=1  P(X>x)=2.54e-10  f(x)=1.3e-10\n", "a p-value six decimals would hide"},
-        {{"--df", "0", "--value", "1"}, 2, "--df must be a whole number from 1 to 300", "df below 1"},
-        {{"--df", "301", "--value", "1"}, 2, "--df must be a whole number from 1 to 300", "df above 300"},
+        {{"--df", "1", "--upper", "5e-8"}, 0,
+         "df=1  x=29.716785  P(X<=x)=1.000000  P(X>x)=0.000000  f(x)=0.000000\n", "genome-wide significance"},
+        {{"--df", "1", "--upper", "0.000001", "--precision", "19"}, 0,
+         "df=1  x=23.92812697693482885  P(X<=x)=0.999999  P(X>x)=1e-06  f(x)=5.194323087631755455e-07\n",
+         "the tail as typed, its complement exact"},
+        {{"--df", "65535", "--value", "1e6", "--precision", "3"}, 0,
+         "df=65535  x=1e+06  P(X<=x)=1  P(X>x)=0  f(x)=0\n", "the widest df and value: below the Real range"},
+        {{"--df", "2", "--value", "0"}, 0,
+         "df=2  x=0.000000  P(X<=x)=0.000000  P(X>x)=1.000000  f(x)=0.500000\n", "the density's limit at 0"},
+        {{"--df", "1", "--value", "0"}, 0,
+         "df=1  x=0.000000  P(X<=x)=0.000000  P(X>x)=1.000000  f(x)=inf\n", "unbounded at 0"},
+        {{"--df", "0", "--value", "1"}, 2, "--df must be a whole number from 1 to 65535", "df below 1"},
+        {{"--df", "65536", "--value", "1"}, 2, "--df must be a whole number from 1 to 65535", "df above 65535"},
         {{"--df", "2.5", "--value", "1"}, 2, "--df must be a whole number", "df not whole"},
-        {{"--df", "4", "--cdf", "1"}, 2, "--cdf must lie from 0.000001 to 0.999999", "a probability of 1"},
-        {{"--df", "4", "--upper", "-0.1"}, 2, "--upper must lie from 0.000001 to 0.999999", "below 0"},
+        {{"--df", "4", "--value", "1000001"}, 2, "--value must lie from 0 to 1e6", "value above 1e6"},
+        {{"--df", "4", "--cdf", "1"}, 2, "--cdf must lie from 1e-300 to 1 - 1e-300", "a probability of 1"},
+        {{"--df", "4", "--cdf", "1e-301"}, 2, "--cdf must lie from 1e-300 to 1 - 1e-300", "below 1e-300"},
+        {{"--df", "4", "--upper", "0.99999999999999999999999999999999999999999999999999", "--precision", "5"}, 0,
+         "df=4  x=2.8284e-25  P(X<=x)=1e-50  P(X>x)=1  f(x)=7.0711e-26\n",
+         "an upper tail 1e-50 below 1, though it reads as 1: x = sqrt(8 p) there"},
+        {{"--df", "4", "--upper", "-0.1"}, 2, "--upper must lie from 1e-300 to 1 - 1e-300", "below 0"},
         {{"--df", "4", "--value", "x1"}, 2, "--value 'x1' is not a number", "not a number"},
         {{"--df", "4"}, 2, "give exactly one of --value, --cdf and --upper", "nothing to compute"},
         {{"--df", "4", "--value", "1", "--cdf", "0.5"}, 2, "give exactly one", "two inputs"},
@@ -145,7 +161,7 @@ TEST(CommandLine, ExportsTheChart) {
     EXPECT_EQ(svg.code, 0);
     EXPECT_TRUE(SvgHoldsTheCurve(dir.filePath("c.svg")));
     // Bad input writes no file; a file that cannot be written is exit 1.
-    EXPECT_EQ(CommandLine({"--df", "500", "--value", "1", "--export-chart", dir.filePath("bad.png")}).code, 2);
+    EXPECT_EQ(CommandLine({"--df", "70000", "--value", "1", "--export-chart", dir.filePath("bad.png")}).code, 2);
     EXPECT_FALSE(QFile::exists(dir.filePath("bad.png")));
     const CliRun failed = CommandLine({"--df", "3", "--value", "1", "--export-chart", dir.filePath("none/c.png")});
     EXPECT_EQ(failed.code, 1);
