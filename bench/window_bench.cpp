@@ -9,12 +9,12 @@
 #include <cstdlib>
 
 #include "platform/application.h"
-#include "window/form1.h"
-#include "window/help_form.h"
+#include "window/calculator_window.h"
+#include "window/help_window.h"
 
 namespace {
 
-tarvik::TForm1* gForm = nullptr;
+tarvik::CalculatorWindow* gForm = nullptr;
 
 const char* const kValues[] = {"0.5", "3.841459", "18.3", "120.25", "333.7", "850"};
 const char* const kCdfs[] = {"0.000001", "0.05", "0.5", "0.95", "0.9999", "0.999999"};
@@ -25,13 +25,13 @@ const int kDfs[] = {1, 2, 10, 57, 199, 300};
 // chain in the calculator core and shows its effects.
 // The slowest single edit is reported too: a key release must be handled
 // within one frame at 60 Hz (16.7 ms), whichever df and text it meets.
-void RunChain(benchmark::State& state, tarvik::TEdit* field, const char* const (&texts)[6]) {
+void RunChain(benchmark::State& state, tarvik::LineEdit* field, const char* const (&texts)[6]) {
     int i = 0;
     double slowest = 0;
     field->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
-        gForm->dfAdvSpinEdit->SetValue(kDfs[i % 6]);
+        gForm->dfSpinEdit->SetValue(kDfs[i % 6]);
         field->selectAll();
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
@@ -42,13 +42,13 @@ void RunChain(benchmark::State& state, tarvik::TEdit* field, const char* const (
     state.counters["slowest_us"] = slowest;
 }
 
-void BM_ValueChain(benchmark::State& state) { RunChain(state, gForm->X2ValueEdit, kValues); }
-void BM_CdfChain(benchmark::State& state) { RunChain(state, gForm->CdfEdit, kCdfs); }
+void BM_ValueChain(benchmark::State& state) { RunChain(state, gForm->valueEdit, kValues); }
+void BM_CdfChain(benchmark::State& state) { RunChain(state, gForm->cdfEdit, kCdfs); }
 
 void BM_ChartPaint(benchmark::State& state) {
-    QImage image(gForm->Chart1->size(), QImage::Format_RGB32);
+    QImage image(gForm->densityChart->size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        gForm->Chart1->render(&image);
+        gForm->densityChart->render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
 }
@@ -62,10 +62,10 @@ BENCHMARK(BM_ChartPaint)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     benchmark::Initialize(&argc, argv);
-    tarvik::TApplication app(argc, argv);
+    tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik");
-    tarvik::THelpForm help;
-    tarvik::TForm1 form(&help);
+    tarvik::HelpWindow help;
+    tarvik::CalculatorWindow form(&help);
     form.show();
     gForm = &form;
     benchmark::RunSpecifiedBenchmarks();

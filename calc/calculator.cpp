@@ -40,7 +40,7 @@ std::string Fixed(Real v) { return FormatFixed(v); }
 
 }  // namespace
 
-TCalculator::TCalculator(const Limits& limits)
+Calculator::Calculator(const Limits& limits)
     : limits_(limits),
       lowestText_(FormatGeneral(limits.lowestProbability, FormatSettings{})),
       pdf_("0.029819") {
@@ -50,12 +50,12 @@ TCalculator::TCalculator(const Limits& limits)
     basis_ = text_;
 }
 
-TResults TCalculator::Results() const {
-    return {Real(df_), number_[Index(TField::Value)], number_[Index(TField::Cdf)],
-            number_[Index(TField::UpperTail)], density_, densityUnbounded_};
+Results Calculator::CurrentResults() const {
+    return {Real(df_), number_[Index(Field::Value)], number_[Index(Field::Cdf)],
+            number_[Index(Field::UpperTail)], density_, densityUnbounded_};
 }
 
-void TCalculator::Report(std::optional<TField> source, const std::string& key, const std::string& message) {
+void Calculator::Report(std::optional<Field> source, const std::string& key, const std::string& message) {
     if (source) {
         auto& shown = reported_[Index(*source)];
         if (shown && *shown == key) return;  // already shown for this very text
@@ -65,7 +65,7 @@ void TCalculator::Report(std::optional<TField> source, const std::string& key, c
 }
 
 template <typename Chain>
-void TCalculator::Attempt(std::optional<TField> source, Chain chain) {
+void Calculator::Attempt(std::optional<Field> source, Chain chain) {
     try {
         chain();
     } catch (const Exception& e) {
@@ -74,39 +74,39 @@ void TCalculator::Attempt(std::optional<TField> source, Chain chain) {
 }
 
 template <typename Chain>
-TEffects TCalculator::Run(std::optional<TField> source, Chain chain) {
+Effects Calculator::Run(std::optional<Field> source, Chain chain) {
     Attempt(source, chain);
     return std::exchange(fx_, {});
 }
 
-void TCalculator::FieldChain(TField f) { f == TField::Value ? ValueChain() : ProbabilityChain(f); }
+void Calculator::FieldChain(Field f) { f == Field::Value ? ValueChain() : ProbabilityChain(f); }
 
 // ------------------------------------------------------------ events
 
-TEffects TCalculator::Show() {
+Effects Calculator::Show() {
     fx_ = {};
     return Run(std::nullopt, [this] { RedrawChart(); });
 }
 
-TEffects TCalculator::WriteStartValues() {
+Effects Calculator::WriteStartValues() {
     fx_ = {};
     return Run(std::nullopt, [this] {
         // The numbers behind the start texts, as if 0.95 had been typed
         // into the cdf: the value shown is its quantile to six decimals.
-        Write(TField::Cdf, FormatGeneral(0.95_r), 0.95_r);
-        Write(TField::UpperTail, FormatGeneral(0.05_r), 0.05_r);
+        Write(Field::Cdf, FormatGeneral(0.95_r), 0.95_r);
+        Write(Field::UpperTail, FormatGeneral(0.05_r), 0.05_r);
         const Real x = ChiSquareUpperQuantile(Real(df_), 0.05_r);
-        Write(TField::Value, FormatGeneral(3.841459_r), x);
+        Write(Field::Value, FormatGeneral(3.841459_r), x);
         UpdatePdf();
         RedrawChart();
     });
 }
 
-TKeyVerdict TCalculator::KeyTyped(const std::u16string& text, int caret, char16_t ch) {
-    return NumericKeyAccepted(text, caret, ch) ? TKeyVerdict::Accept : TKeyVerdict::Refuse;
+KeyVerdict Calculator::KeyTyped(const std::u16string& text, int caret, char16_t ch) {
+    return NumericKeyAccepted(text, caret, ch) ? KeyVerdict::Accept : KeyVerdict::Refuse;
 }
 
-TEffects TCalculator::TextEdited(TField f, const std::string& text) {
+Effects Calculator::TextEdited(Field f, const std::string& text) {
     fx_ = {};
     if (typing_ && *typing_ != f) CommitTyping();
     if (text_[Index(f)] != text) reported_[Index(f)].reset();
@@ -118,19 +118,19 @@ TEffects TCalculator::TextEdited(TField f, const std::string& text) {
 
 // Nothing the user made has changed: the fields agree already. Only a
 // typed text whose chain failed (its error shown once) is tried again.
-TEffects TCalculator::KeyReleased(TField f) {
+Effects Calculator::KeyReleased(Field f) {
     fx_ = {};
     if (!typed_[Index(f)]) return {};
     return Run(f, [this, f] { FieldChain(f); });
 }
 
-TEffects TCalculator::Commit(TField f) {
+Effects Calculator::Commit(Field f) {
     fx_ = {};
     if (typing_ == f) CommitTyping();
     return std::exchange(fx_, {});
 }
 
-TEffects TCalculator::DfChanged(std::int64_t df) {
+Effects Calculator::DfChanged(std::int64_t df) {
     fx_ = {};
     if (typing_) CommitTyping();
     df_ = df;
@@ -141,8 +141,8 @@ TEffects TCalculator::DfChanged(std::int64_t df) {
 // it once more: a guard text ("0") recomputed nothing while it was typed.
 // A field left empty or unreadable goes back to the text, and the number,
 // the others agree with; its error, if any, has been shown.
-void TCalculator::CommitTyping() {
-    const TField f = *typing_;
+void Calculator::CommitTyping() {
+    const Field f = *typing_;
     typing_.reset();
     const std::string& text = text_[Index(f)];
     Real unused = 0;
@@ -155,27 +155,27 @@ void TCalculator::CommitTyping() {
 
 // ------------------------------------------------------------ chains
 
-void TCalculator::ValueChain() {
-    if (text_[Index(TField::Value)].empty()) return;
+void Calculator::ValueChain() {
+    if (text_[Index(Field::Value)].empty()) return;
     UpdateFromValue();
     UpdatePdf();
     RedrawChart();
 }
 
-void TCalculator::ProbabilityChain(TField edited) {
+void Calculator::ProbabilityChain(Field edited) {
     const std::string text = text_[Index(edited)];
     if (text.empty()) return;
     if (typing_ == edited && IsGuardText(text)) return;
     const Probabilities p = ProbabilitiesFromText(edited);
-    Write(TField::Cdf, p.cdfText, p.cdf);
-    Write(TField::UpperTail, p.upperText, p.upper);
+    Write(Field::Cdf, p.cdfText, p.cdf);
+    Write(Field::UpperTail, p.upperText, p.upper);
     ApplyProbabilities(p.cdf, p.upper);
-    if (typing_ == edited) basis_[Index(edited)] = edited == TField::Cdf ? p.cdfText : p.upperText;
+    if (typing_ == edited) basis_[Index(edited)] = edited == Field::Cdf ? p.cdfText : p.upperText;
     UpdatePdf();
     RedrawChart();
 }
 
-void TCalculator::DfChain() {
+void Calculator::DfChain() {
     // Above 65535 the df is no 16-bit count: "Range check error", before
     // anything is written.
     checked::ToUInt16(df_);
@@ -185,9 +185,9 @@ void TCalculator::DfChain() {
         // A frozen cdf that shows 0 or 1 (a value far in a tail at the old
         // df) cannot give a value: the probabilities follow the value then,
         // instead of leaving fields that contradict each other.
-        const Real shown = Read(text_[Index(TField::Cdf)]);
+        const Real shown = Read(text_[Index(Field::Cdf)]);
         if (shown > 0 && shown < 1)
-            ApplyProbabilities(number_[Index(TField::Cdf)], number_[Index(TField::UpperTail)]);
+            ApplyProbabilities(number_[Index(Field::Cdf)], number_[Index(Field::UpperTail)]);
         else
             UpdateFromValue();
     }
@@ -195,38 +195,38 @@ void TCalculator::DfChain() {
     RedrawChart();
 }
 
-void TCalculator::UpdateFromValue() {
-    const std::size_t v = Index(TField::Value);
+void Calculator::UpdateFromValue() {
+    const std::size_t v = Index(Field::Value);
     if (text_[v].empty()) {
-        Write(TField::Cdf, Fixed(0), 0);
-        Write(TField::UpperTail, Fixed(1), 1);
+        Write(Field::Cdf, Fixed(0), 0);
+        Write(Field::UpperTail, Fixed(1), 1);
         return;
     }
     Real x = number_[v];
     if (typed_[v]) {
-        const std::string canonical = Canonical(TField::Value);
+        const std::string canonical = Canonical(Field::Value);
         x = Read(canonical);
-        Write(TField::Value, canonical, x);
-        if (typing_ == TField::Value) basis_[v] = canonical;
+        Write(Field::Value, canonical, x);
+        if (typing_ == Field::Value) basis_[v] = canonical;
     }
     const ChiSquareTailPair tails = ChiSquareTails(Real(df_), x);
-    Write(TField::Cdf, Fixed(tails.cdf), tails.cdf);
-    Write(TField::UpperTail, Fixed(tails.upper), tails.upper);
+    Write(Field::Cdf, Fixed(tails.cdf), tails.cdf);
+    Write(Field::UpperTail, Fixed(tails.upper), tails.upper);
 }
 
 // The value from both tails, each exact: solved on the smaller one, where
 // its decimal digits are many more than a Real near 1 could hold.
-void TCalculator::ApplyProbabilities(Real cdf, Real upper) {
+void Calculator::ApplyProbabilities(Real cdf, Real upper) {
     const Real df = Real(checked::ToUInt16(df_));
     const Real x = cdf <= upper ? ChiSquareQuantile(df, cdf) : ChiSquareUpperQuantile(df, upper);
-    Write(TField::Value, Fixed(x), x);
+    Write(Field::Value, Fixed(x), x);
 }
 
-void TCalculator::UpdatePdf() {
+void Calculator::UpdatePdf() {
     density_ = 0;
     densityUnbounded_ = false;
-    if (!text_[Index(TField::Value)].empty()) {
-        const Real x = Effective(TField::Value);
+    if (!text_[Index(Field::Value)].empty()) {
+        const Real x = Effective(Field::Value);
         densityUnbounded_ = ChiSquarePdfIsUnbounded(Real(df_), x);
         if (!densityUnbounded_) density_ = ChiSquarePdf(Real(df_), x);
     }
@@ -234,8 +234,8 @@ void TCalculator::UpdatePdf() {
     fx_.PdfCaption = pdf_;
 }
 
-void TCalculator::RedrawChart() {
-    fx_.Chart = ComputeDensityChart(Real(df_), Effective(TField::Cdf), Effective(TField::Value));
+void Calculator::RedrawChart() {
+    fx_.Chart = ComputeDensityPlot(Real(df_), Effective(Field::Cdf), Effective(Field::Value));
 }
 
 // ------------------------------------------------------------ texts
@@ -243,7 +243,7 @@ void TCalculator::RedrawChart() {
 // The typed text read as a probability of its own tail, its complement
 // taken from the decimal text, both clamped into [lowest, 1 - lowest] (a
 // probability typed beyond 0 or 1 clamps too).
-TCalculator::Probabilities TCalculator::ProbabilitiesFromText(TField edited) const {
+Calculator::Probabilities Calculator::ProbabilitiesFromText(Field edited) const {
     const std::string& text = text_[Index(edited)];
     const Real typed = Read(text);
     const std::string complement = DecimalComplement(text);
@@ -259,13 +259,13 @@ TCalculator::Probabilities TCalculator::ProbabilitiesFromText(TField edited) con
         ownText = Fixed(highestProbability_);
     }
     const std::string restText = Fixed(rest);
-    if (edited == TField::Cdf) return {own, rest, ownText, restText};
+    if (edited == Field::Cdf) return {own, rest, ownText, restText};
     return {rest, own, restText, ownText};
 }
 
-std::string TCalculator::Canonical(TField f) const {
+std::string Calculator::Canonical(Field f) const {
     const std::string& text = text_[Index(f)];
-    if (f == TField::Value) {
+    if (f == Field::Value) {
         const Real x = Read(text);
         if (x > limits_.valueCap) return Fixed(limits_.valueCap);
         // A negative value can only be pasted; it is no chi-square value.
@@ -274,20 +274,20 @@ std::string TCalculator::Canonical(TField f) const {
         return text;
     }
     const Probabilities p = ProbabilitiesFromText(f);
-    return f == TField::Cdf ? p.cdfText : p.upperText;
+    return f == Field::Cdf ? p.cdfText : p.upperText;
 }
 
 // The typed field counts with its clamped form; the others with their exact
 // numbers (a value beyond the cap written by the quantile at a typed df
 // above 300 keeps its place on the chart until the df is corrected).
-Real TCalculator::Effective(TField f) const {
+Real Calculator::Effective(Field f) const {
     if (typing_ != f) return number_[Index(f)];
-    if (f == TField::Value) return Read(Canonical(f));
+    if (f == Field::Value) return Read(Canonical(f));
     const Probabilities p = ProbabilitiesFromText(f);
-    return f == TField::Cdf ? p.cdf : p.upper;
+    return f == Field::Cdf ? p.cdf : p.upper;
 }
 
-void TCalculator::Write(TField f, const std::string& text, Real number) {
+void Calculator::Write(Field f, const std::string& text, Real number) {
     const std::size_t i = Index(f);
     number_[i] = number;
     if (typing_ == f) return;

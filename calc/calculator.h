@@ -25,19 +25,19 @@
 #include <optional>
 #include <string>
 
-#include "calc/density_chart.h"
+#include "calc/density_plot.h"
 #include "calc/limits.h"
 #include "core/real.h"
 
 namespace tarvik {
 
-enum class TField { Value = 0, Cdf = 1, UpperTail = 2 };
+enum class Field { Value = 0, Cdf = 1, UpperTail = 2 };
 inline constexpr int kFieldCount = 3;
 
-struct TEffects {
+struct Effects {
     std::array<std::optional<std::string>, kFieldCount> Texts;  // fields whose text changes
     std::optional<std::string> PdfCaption;
-    std::optional<TDensityChart> Chart;
+    std::optional<DensityPlot> Chart;
     std::optional<std::string> Error;  // the message, before the box's full stop rule
 };
 
@@ -45,60 +45,61 @@ struct TEffects {
 // cdf and the upper tail the last chain computed from or gave (the typed or
 // clamped ones, not their six-decimal texts), and the density at the value.
 // At x = 0 the density of df 1 has no finite value: densityUnbounded.
-struct TResults {
+struct Results {
     Real df, value, cdf, upper, density;
     bool densityUnbounded = false;
 };
 
 // What a typed character does in a number field.
-enum class TKeyVerdict { Accept, Refuse };
+enum class KeyVerdict { Accept, Refuse };
 
 // The density caption of the unbounded density (df 1 at x = 0).
 inline const char* const kUnboundedDensityText = "\u221E";
 
-class TCalculator {
+class Calculator {
 public:
-    explicit TCalculator(const Limits& limits = WindowLimits());
+    explicit Calculator(const Limits& limits = WindowLimits());
 
-    const std::string& Text(TField f) const { return text_[Index(f)]; }
+    const std::string& Text(Field f) const { return text_[Index(f)]; }
     const std::string& PdfCaption() const { return pdf_; }
     std::int64_t Df() const { return df_; }
     bool ValueFrozen() const { return valueFrozen_; }
-    std::optional<TField> Typing() const { return typing_; }
+    std::optional<Field> Typing() const { return typing_; }
     const Limits& DomainLimits() const { return limits_; }
-    TResults Results() const;
+    Results CurrentResults() const;
 
-    // The window is first shown: the chart from the layout's texts.
-    TEffects Show();
+    // The window is first shown: the chart from the fields' first texts
+    // (every field "0", df 1).
+    Effects Show();
     // The start values, and a density and chart that agree with them.
-    TEffects WriteStartValues();
+    Effects WriteStartValues();
     // A character typed at `caret` of `text` (UTF-16, as the field holds it).
-    static TKeyVerdict KeyTyped(const std::u16string& text, int caret, char16_t ch);
+    static KeyVerdict KeyTyped(const std::u16string& text, int caret, char16_t ch);
     // The user changed a field's text: a key, a paste, a cut, undo, a drop.
-    TEffects TextEdited(TField f, const std::string& text);
+    Effects TextEdited(Field f, const std::string& text);
     // A key whose press went to this field and changed nothing was released.
-    TEffects KeyReleased(TField f);
+    Effects KeyReleased(Field f);
     // The focus left the field, or Enter was pressed in it.
-    TEffects Commit(TField f);
+    Effects Commit(Field f);
     // The spin edit's Value changed (typed, arrows, keys, its correction).
-    TEffects DfChanged(std::int64_t df);
+    Effects DfChanged(std::int64_t df);
     void SetValueFrozen(bool on) { valueFrozen_ = on; }
 
 private:
-    static std::size_t Index(TField f) { return std::size_t(f); }
+    static std::size_t Index(Field f) { return std::size_t(f); }
 
     // Runs a chain; a fault ends it where it happened (what was written
     // stays) and becomes the event's error, unless the same text of `source`
     // already had its error shown.
     template <typename Chain>
-    void Attempt(std::optional<TField> source, Chain chain);
+    void Attempt(std::optional<Field> source, Chain chain);
     template <typename Chain>
-    TEffects Run(std::optional<TField> source, Chain chain);
-    void FieldChain(TField f);  // the chain of the field: value or probability
-    void Report(std::optional<TField> source, const std::string& key, const std::string& message);
+    Effects Run(std::optional<Field> source, Chain chain);
+    void FieldChain(Field f);  // the chain of the field: value or probability
+    void Report(std::optional<Field> source, const std::string& key, const std::string& message);
 
     void ValueChain();
-    void ProbabilityChain(TField edited);
+    void ProbabilityChain(Field edited);
     void DfChain();
     void UpdateFromValue();
     void ApplyProbabilities(Real cdf, Real upper);
@@ -111,16 +112,16 @@ private:
         Real cdf, upper;
         std::string cdfText, upperText;
     };
-    Probabilities ProbabilitiesFromText(TField edited) const;
+    Probabilities ProbabilitiesFromText(Field edited) const;
     // The text a field will hold once committed: the clamped or capped form
     // of what it holds now. Throws EConvertError for a text that does not read.
-    std::string Canonical(TField f) const;
+    std::string Canonical(Field f) const;
     // The field's number as the other fields see it: the typed field's from
     // its clamped text, every other one its exact number.
-    Real Effective(TField f) const;
+    Real Effective(Field f) const;
     // Sets the number a field stands for, and writes its text unless the
     // user is typing in it; an effect only when the text changes.
-    void Write(TField f, const std::string& text, Real number);
+    void Write(Field f, const std::string& text, Real number);
     void CommitTyping();
 
     const Limits& limits_;
@@ -138,10 +139,10 @@ private:
     Real density_ = 0;
     bool densityUnbounded_ = false;
     bool valueFrozen_ = false;
-    std::optional<TField> typing_;
+    std::optional<Field> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.
     std::array<std::optional<std::string>, kFieldCount> reported_;
-    TEffects fx_;
+    Effects fx_;
 };
 
 }  // namespace tarvik

@@ -5,7 +5,7 @@
 
 namespace tarvik {
 
-std::string ResultsLine(const TResults& r, const TNumberText& number) {
+std::string ResultsLine(const Results& r, const NumberFormatter& number) {
     // The density of df 1 at x = 0 has no finite value: "inf", as R and
     // SciPy print it.
     const std::string density = r.densityUnbounded ? "inf" : number(r.density);
@@ -22,7 +22,7 @@ std::string ShortFixed(Real v) {
     return s;
 }
 
-std::string ResultsClipboardText(const TResults& r) {
+std::string ResultsClipboardText(const Results& r) {
     const FormatSettings point{};
     return ResultsLine(r, ShortFixed) + "\n" +
            ResultsLine(r, [&](Real v) { return FormatFullPrecision(v, point); }) + "\n";

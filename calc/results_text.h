@@ -10,16 +10,16 @@
 
 namespace tarvik {
 
-using TNumberText = std::function<std::string(Real)>;
+using NumberFormatter = std::function<std::string(Real)>;
 
 // The line with each number written by `number`.
-std::string ResultsLine(const TResults& r, const TNumberText& number);
+std::string ResultsLine(const Results& r, const NumberFormatter& number);
 
 // Six decimals as the fields show them, without trailing zeros ("23.5").
 std::string ShortFixed(Real v);
 
 // What "Copy results" puts on the clipboard: the line with the shown six
 // decimals, then the same line at the full Real precision.
-std::string ResultsClipboardText(const TResults& r);
+std::string ResultsClipboardText(const Results& r);
 
 }  // namespace tarvik

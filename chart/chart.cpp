@@ -25,7 +25,7 @@ private:
     QFontMetrics fm_;
 };
 
-QPen PenOf(const TChartPen& p) {
+QPen PenOf(const ChartPen& p) {
     QPen pen(ToQColor(p.Color));
     pen.setWidth(p.Width);
     pen.setStyle(p.Dotted ? Qt::DotLine : Qt::SolidLine);
@@ -35,14 +35,14 @@ QPen PenOf(const TChartPen& p) {
 
 }  // namespace
 
-TChart::TChart(QWidget* parent) : TPanel(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+Chart::Chart(QWidget* parent) : Panel(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
-void TChart::ClearSeries(int index) {
+void Chart::ClearSeries(int index) {
     Series(index)->Clear();
     update();
 }
 
-void TChart::AddXY(int index, double x, double y, TColor color) {
+void Chart::AddXY(int index, double x, double y, ColorRef color) {
     // A point that is not finite has no place on an axis: refused here, so
     // the layout never sees one from the series.
     if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
@@ -50,23 +50,23 @@ void TChart::AddXY(int index, double x, double y, TColor color) {
     update();
 }
 
-QFont TChart::LabelsFont() const {
-    const TChartAxis& axis = model_.BottomAxis;
+QFont Chart::LabelsFont() const {
+    const ChartAxis& axis = model_.BottomAxis;
     // Points at 96 pixels per inch.
     return LayoutFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
 }
 
-ChartLayout TChart::Layout() const {
+ChartLayout Chart::Layout() const {
     return ComputeChartLayout(model_, width(), height(), FontTextMetrics(LabelsFont()));
 }
 
-void TChart::paintEvent(QPaintEvent*) {
+void Chart::paintEvent(QPaintEvent*) {
     GuardedDeferred([this] {
         const ChartLayout layout = Layout();
 
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        TCanvas canvas(painter);
+        Canvas canvas(painter);
         canvas.SetFont(LabelsFont());
 
         // Background.
@@ -81,7 +81,7 @@ void TChart::paintEvent(QPaintEvent*) {
         const QRect& plot = layout.plot;
         canvas.SetPenColor(model_.BackWall.Pen.Color);
         canvas.SetBrushColor(model_.BackWall.BrushColor);
-        canvas.SetBrushStyle(model_.BackWall.BrushClear ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
+        canvas.SetBrushStyle(model_.BackWall.BrushClear ? BrushStyle::Clear : BrushStyle::Solid);
         canvas.Rectangle(plot.left(), plot.top(), plot.right() + 1, plot.bottom() + 1);
 
         // Axes: grid, line, ticks, labels.
@@ -101,7 +101,7 @@ void TChart::paintEvent(QPaintEvent*) {
 
         // Areas first, beneath every line and pointer.
         for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
-            const auto* area = dynamic_cast<const TAreaSeries*>(Series(i));
+            const auto* area = dynamic_cast<const AreaSeries*>(Series(i));
             const QPolygon& polygon = layout.series[std::size_t(i)].area;
             if (!area || polygon.size() < 3) continue;
             QColor fill = ToQColor(area->SeriesColor);
@@ -115,11 +115,11 @@ void TChart::paintEvent(QPaintEvent*) {
         // Series over the axes, in order.
         for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
             const SeriesLayout& sl = layout.series[std::size_t(i)];
-            if (const auto* line = dynamic_cast<const TLineSeries*>(Series(i))) {
+            if (const auto* line = dynamic_cast<const LineSeries*>(Series(i))) {
                 // The whole edge first, then the whole line over it, so no
                 // segment's edge covers its neighbour's line.
                 if (line->OutlinePen.Visible && line->OutlinePen.Width > 0) {
-                    TChartPen edge = line->OutlinePen;
+                    ChartPen edge = line->OutlinePen;
                     edge.Width = line->LinePen.Width + 2 * line->OutlinePen.Width;
                     QPen pen = PenOf(edge);
                     pen.setJoinStyle(Qt::RoundJoin);  // no notches where segments meet
@@ -146,10 +146,10 @@ void TChart::paintEvent(QPaintEvent*) {
                     for (const QLine& seg : sl.segments) painter.drawLine(seg);
                 }
             }
-            if (const auto* points = dynamic_cast<const TPointSeries*>(Series(i))) {
+            if (const auto* points = dynamic_cast<const PointSeries*>(Series(i))) {
                 canvas.SetPenColor(points->Pointer.Pen.Color);
                 canvas.SetPenWidth(points->Pointer.Pen.Width);
-                canvas.SetBrushStyle(TBrushStyle::bsSolid);
+                canvas.SetBrushStyle(BrushStyle::Solid);
                 canvas.SetBrushColor(points->SeriesColor);
                 for (const auto& t : sl.triangles) canvas.Polygon({t[0], t[1], t[2]});
                 for (const QRect& r : sl.rectangles) canvas.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);

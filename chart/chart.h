@@ -1,5 +1,5 @@
 #pragma once
-// TChart: the chart panel. It owns the model (axes, series, gradient, back
+// Chart: the chart panel. It owns the model (axes, series, gradient, back
 // wall, margins), lays it out at every paint and draws exactly that layout.
 #include <QFont>
 #include <memory>
@@ -10,20 +10,20 @@
 
 namespace tarvik {
 
-class TChart : public TPanel {
+class Chart : public Panel {
 public:
-    explicit TChart(QWidget* parent = nullptr);
+    explicit Chart(QWidget* parent = nullptr);
 
     ChartModel& Model() { return model_; }
     const ChartModel& Model() const { return model_; }
-    TChartAxis& LeftAxis() { return model_.LeftAxis; }
-    TChartAxis& BottomAxis() { return model_.BottomAxis; }
-    TChartAxis& RightAxis() { return model_.RightAxis; }
-    TChartAxis& TopAxis() { return model_.TopAxis; }
+    ChartAxis& LeftAxis() { return model_.LeftAxis; }
+    ChartAxis& BottomAxis() { return model_.BottomAxis; }
+    ChartAxis& RightAxis() { return model_.RightAxis; }
+    ChartAxis& TopAxis() { return model_.TopAxis; }
 
     int SeriesCount() const { return int(model_.Series.size()); }
-    const TChartSeries* Series(int index) const { return model_.Series.at(std::size_t(index)).get(); }
-    TChartSeries* Series(int index) { return model_.Series.at(std::size_t(index)).get(); }
+    const ChartSeries* Series(int index) const { return model_.Series.at(std::size_t(index)).get(); }
+    ChartSeries* Series(int index) { return model_.Series.at(std::size_t(index)).get(); }
     template <typename S>
     S* AddSeries() {
         model_.Series.push_back(std::make_unique<S>());
@@ -33,7 +33,7 @@ public:
     // Clears a series and asks for a repaint.
     void ClearSeries(int index);
     // Appends a point and asks for a repaint.
-    void AddXY(int index, double x, double y, TColor color);
+    void AddXY(int index, double x, double y, ColorRef color);
 
     // The labels' font (the axes share one font).
     QFont LabelsFont() const;

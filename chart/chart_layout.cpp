@@ -18,13 +18,13 @@ constexpr int kIncrementSearchLimit = 4000;
 // Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
 
-QString LabelText(double v, const TChartAxis& axis, const FormatSettings& fs) {
+QString LabelText(double v, const ChartAxis& axis, const FormatSettings& fs) {
     return QString::fromStdString(FormatNumberPattern(v, axis.AxisValuesFormat, fs));
 }
 
 // Room between the label line and the plot: the axis line, the major ticks,
 // and at least the minor ticks.
-int TickRoom(const TChartAxis& axis) {
+int TickRoom(const ChartAxis& axis) {
     int room = (axis.Axis.Visible ? axis.Axis.Width : 0) + (axis.Ticks.Visible ? axis.TickLength : 0);
     if (axis.MinorTicks.Visible) room = std::max(room, axis.MinorTickLength);
     return room;
@@ -37,13 +37,13 @@ struct Range {
 // Ends in use: fixed or from the data of the active series with points;
 // automatic ends widened by the largest series margin, so that a marker at
 // the end of the data is never clipped.
-Range AxisRangeFor(const TChartAxis& axis, const ChartModel& model, int axisPixels) {
+Range AxisRangeFor(const ChartAxis& axis, const ChartModel& model, int axisPixels) {
     bool any = false;
     double lo = 0, hi = 0;
     int margin = 0;
     for (const auto& s : model.Series) {
         if (!s->Active || s->Count() == 0) continue;
-        for (const TChartPoint& p : s->Points()) {
+        for (const ChartPoint& p : s->Points()) {
             const double v = axis.Horizontal() ? p.X : p.Y;
             if (!any) lo = hi = v, any = true;
             lo = std::min(lo, v);
@@ -65,13 +65,13 @@ Range AxisRangeFor(const TChartAxis& axis, const ChartModel& model, int axisPixe
     return r;
 }
 
-void SetSpan(AxisLayout& a, const TChartAxis& axis, int edge, int extent) {
+void SetSpan(AxisLayout& a, const ChartAxis& axis, int edge, int extent) {
     a.startPixel = edge + int(RoundEven(extent * axis.StartPosition / 100.0));
     a.endPixel = edge + int(RoundEven(extent * axis.EndPosition / 100.0));
     a.axisPixels = a.endPixel - a.startPixel;
 }
 
-void PlaceLabels(AxisLayout& a, const TChartAxis& axis, const TextMetrics& m,
+void PlaceLabels(AxisLayout& a, const ChartAxis& axis, const TextMetrics& m,
                  const FormatSettings& fs) {
     const bool horizontal = axis.Horizontal();
     for (double v : ComputeLabelValues(a.axisMin, a.axisMax, a.increment, axis.RoundFirstLabel)) {
@@ -87,7 +87,7 @@ void PlaceLabels(AxisLayout& a, const TChartAxis& axis, const TextMetrics& m,
 }
 
 // Ticks and the axis line, outward from the plot edge.
-void PlaceTicks(AxisLayout& a, const TChartAxis& axis, const QRect& plot) {
+void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const QRect& plot) {
     const int w = axis.Axis.Visible ? axis.Axis.Width : 0;
     const std::vector<int>& majors = a.majorPixels;
     auto tick = [&](int p, int length) {
@@ -135,7 +135,7 @@ double NextStep(double s) {
     return 10 * p;
 }
 
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, TColor start, TColor end) {
+std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end) {
     const int h = rect.height();
     const int n = std::min(h, 256);
     std::vector<GradientBand> bands;
@@ -146,7 +146,7 @@ std::vector<GradientBand> ComputeGradientBands(const QRect& rect, TColor start, 
             const long long delta = n > 1 ? MulDiv(k, e - s, n - 1) : 0;
             return int((s + delta) & 0xFF);
         };
-        const TColor c = RGB(channel(RedOf(start), RedOf(end)), channel(GreenOf(start), GreenOf(end)),
+        const ColorRef c = RGB(channel(RedOf(start), RedOf(end)), channel(GreenOf(start), GreenOf(end)),
                              channel(BlueOf(start), BlueOf(end)));
         bands.push_back({int(bottom - MulDiv(k + 1, h, n)), int(bottom - MulDiv(k, h, n)), c});
     }
@@ -254,8 +254,8 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
     int top = int(MulDiv(model.MarginTop, height, 100)) + model.BorderWidth;
     int bottom = height - int(MulDiv(model.MarginBottom, height, 100)) - model.BorderWidth;
 
-    const TChartAxis& bAxis = model.BottomAxis;
-    const TChartAxis& lAxis = model.LeftAxis;
+    const ChartAxis& bAxis = model.BottomAxis;
+    const ChartAxis& lAxis = model.LeftAxis;
     AxisLayout& b = out.bottom;
     AxisLayout& l = out.left;
     b.visible = bAxis.Visible;
@@ -312,32 +312,32 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
     for (const auto& s : model.Series) {
         SeriesLayout sl;
         if (s->Active) {
-            auto pixel = [&](const TChartPoint& p) {
+            auto pixel = [&](const ChartPoint& p) {
                 return QPoint(ValueToPixel(p.X, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
                               ValueToPixel(p.Y, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false));
             };
-            if (dynamic_cast<const TLineSeries*>(s.get())) {
+            if (dynamic_cast<const LineSeries*>(s.get())) {
                 bool first = true;
                 QPoint last;
-                for (const TChartPoint& p : s->Points()) {
+                for (const ChartPoint& p : s->Points()) {
                     const QPoint q = pixel(p);
                     if (!first && q != last) sl.segments.emplace_back(last, q);
                     first = false;
                     last = q;
                 }
-            } else if (dynamic_cast<const TAreaSeries*>(s.get())) {
+            } else if (dynamic_cast<const AreaSeries*>(s.get())) {
                 if (s->Count() > 0) {
                     const int base = ValueToPixel(l.axisMin, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false);
                     sl.area << QPoint(pixel(s->Points().front()).x(), base);
-                    for (const TChartPoint& p : s->Points()) sl.area << pixel(p);
+                    for (const ChartPoint& p : s->Points()) sl.area << pixel(p);
                     sl.area << QPoint(pixel(s->Points().back()).x(), base);
                 }
-            } else if (const auto* ps = dynamic_cast<const TPointSeries*>(s.get())) {
+            } else if (const auto* ps = dynamic_cast<const PointSeries*>(s.get())) {
                 if (ps->Pointer.Visible) {
                     const int hs = ps->Pointer.HorizSize, vs = ps->Pointer.VertSize;
-                    for (const TChartPoint& p : s->Points()) {
+                    for (const ChartPoint& p : s->Points()) {
                         const QPoint q = pixel(p);
-                        if (ps->Pointer.Style == TPointerStyle::psTriangle)
+                        if (ps->Pointer.Style == PointerStyle::Triangle)
                             sl.triangles.push_back({QPoint(q.x() - hs, q.y() + vs),
                                                     QPoint(q.x() + hs, q.y() + vs), QPoint(q.x(), q.y() - vs)});
                         else

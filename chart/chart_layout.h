@@ -31,11 +31,11 @@ double NextStep(double s);
 
 struct GradientBand {
     int top, bottom;  // rows [top, bottom)
-    TColor color;
+    ColorRef color;
 };
 // Vertical gradient over `rect` (right/bottom exclusive), StartColor at the
 // bottom edge; at most 256 bands.
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, TColor start, TColor end);
+std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end);
 
 // The label increment for an axis with the given range, pixel extent, label
 // size and settings: the smallest 1-2-5 step whose labels do not overlap.
@@ -75,7 +75,7 @@ struct AxisLayout {
 
 struct SeriesLayout {
     std::vector<QLine> segments;                       // line series
-    std::vector<std::array<QPoint, 3>> triangles;      // psTriangle pointers
+    std::vector<std::array<QPoint, 3>> triangles;      // triangle pointers
     std::vector<QRect> rectangles;                     // other pointer styles
     QPolygon area;  // area series: the points, closed along the bottom of the plot
 };

@@ -10,19 +10,19 @@
 
 namespace tarvik {
 
-struct TChartPen {
-    TColor Color = clBlack;
+struct ChartPen {
+    ColorRef Color = kBlack;
     int Width = 1;
     bool Visible = true;
     bool Dotted = false;
 };
 
-enum class TAxisSide { Left, Top, Right, Bottom };
+enum class AxisSide { Left, Top, Right, Bottom };
 
-struct TChartAxis {
-    explicit TChartAxis(TAxisSide side) : Side(side) {}
-    TAxisSide Side;
-    bool Horizontal() const { return Side == TAxisSide::Top || Side == TAxisSide::Bottom; }
+struct ChartAxis {
+    explicit ChartAxis(AxisSide side) : Side(side) {}
+    AxisSide Side;
+    bool Horizontal() const { return Side == AxisSide::Top || Side == AxisSide::Bottom; }
 
     bool Automatic = true, AutomaticMinimum = true, AutomaticMaximum = true;
     double Minimum = 0, Maximum = 0;
@@ -35,11 +35,11 @@ struct TChartAxis {
     bool Labels = true, Visible = true;
     QString LabelsFontName = "Arial";
     int LabelsFontPoints = 8;
-    TColor LabelsFontColor = clBlack;
-    TChartPen Axis{clBlack, 2, true, false};
-    TChartPen Ticks{RGB(128, 128, 128), 1, true, false};
-    TChartPen MinorTicks{RGB(128, 128, 128), 1, true, false};
-    TChartPen Grid{RGB(128, 128, 128), 1, true, true};
+    ColorRef LabelsFontColor = kBlack;
+    ChartPen Axis{kBlack, 2, true, false};
+    ChartPen Ticks{RGB(128, 128, 128), 1, true, false};
+    ChartPen MinorTicks{RGB(128, 128, 128), 1, true, false};
+    ChartPen Grid{RGB(128, 128, 128), 1, true, true};
 
     bool MinimumAutomatic() const { return Automatic || AutomaticMinimum; }
     bool MaximumAutomatic() const { return Automatic || AutomaticMaximum; }
@@ -51,34 +51,34 @@ struct TChartAxis {
 
 };
 
-struct TChartPoint {
+struct ChartPoint {
     double X, Y;
-    TColor Color;
+    ColorRef Color;
 };
 
-enum class TPointerStyle { psRectangle, psCircle, psTriangle };
+enum class PointerStyle { Rectangle, Circle, Triangle };
 
-struct TSeriesPointer {
+struct SeriesPointer {
     bool Visible = true;
     bool InflateMargins = true;
     int HorizSize = 4, VertSize = 4;
-    TPointerStyle Style = TPointerStyle::psRectangle;
-    TChartPen Pen{clBlack, 1, true, false};
-    TColor BrushColor = clWhite;  // the series colour fills the pointer
+    PointerStyle Style = PointerStyle::Rectangle;
+    ChartPen Pen{kBlack, 1, true, false};
+    ColorRef BrushColor = kWhite;  // the series colour fills the pointer
 };
 
-class TChartSeries {
+class ChartSeries {
 public:
-    virtual ~TChartSeries() = default;
+    virtual ~ChartSeries() = default;
     QString Name, Title;
-    TColor SeriesColor = clRed;
+    ColorRef SeriesColor = kRed;
     bool Active = true;
 
-    const std::vector<TChartPoint>& Points() const { return points_; }
+    const std::vector<ChartPoint>& Points() const { return points_; }
     int Count() const { return int(points_.size()); }
     void Clear() { points_.clear(); }
     // Appends a point in the given colour (points are 64-bit floats).
-    void AddXY(double x, double y, TColor color) { points_.push_back({x, y, color}); }
+    void AddXY(double x, double y, ColorRef color) { points_.push_back({x, y, color}); }
 
     // Pixels of margin this series needs at each end of a horizontal or
     // vertical axis (the pointer's size plus one when it inflates margins).
@@ -86,29 +86,29 @@ public:
     virtual int VertMargin() const { return 0; }
 
 private:
-    std::vector<TChartPoint> points_;
+    std::vector<ChartPoint> points_;
 };
 
-class TLineSeries : public TChartSeries {
+class LineSeries : public ChartSeries {
 public:
-    TChartPen LinePen{clYellow, 2, true, false};
+    ChartPen LinePen{kYellow, 2, true, false};
     // An edge drawn under the line, OutlinePen.Width pixels on each side of
     // it: keeps a light line visible on a light background. Off by default.
-    TChartPen OutlinePen{clBlack, 0, false, false};
+    ChartPen OutlinePen{kBlack, 0, false, false};
 };
 
 // The area between a polyline through the points and the bottom of the
 // plot (the left axis minimum), filled in SeriesColor at the given
 // transparency. Areas are painted beneath every line and pointer, so a
 // shaded region never covers the curve or a marker.
-class TAreaSeries : public TChartSeries {
+class AreaSeries : public ChartSeries {
 public:
     int Transparency = 50;  // per cent: 0 opaque, 100 invisible
 };
 
-class TPointSeries : public TChartSeries {
+class PointSeries : public ChartSeries {
 public:
-    TSeriesPointer Pointer;
+    SeriesPointer Pointer;
     int HorizMargin() const override {
         return Pointer.Visible && Pointer.InflateMargins ? Pointer.HorizSize + 1 : 0;
     }
@@ -117,27 +117,27 @@ public:
     }
 };
 
-struct TChartGradient {
+struct ChartGradient {
     bool Visible = false;
     bool TopBottom = true;  // the only direction in use
-    TColor StartColor = clWhite, EndColor = clYellow;
+    ColorRef StartColor = kWhite, EndColor = kYellow;
 };
 
-struct TBackWall {
-    TChartPen Pen{clBlack, 1, true, false};
-    TColor BrushColor = clWhite;
+struct ChartBackWall {
+    ChartPen Pen{kBlack, 1, true, false};
+    ColorRef BrushColor = kWhite;
     bool BrushClear = false;
 };
 
 struct ChartModel {
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;
     int BorderWidth = 0;
-    TChartGradient Gradient;
-    TColor Color = clWhite;
-    TBackWall BackWall;
-    TChartAxis LeftAxis{TAxisSide::Left}, TopAxis{TAxisSide::Top}, RightAxis{TAxisSide::Right},
-        BottomAxis{TAxisSide::Bottom};
-    std::vector<std::unique_ptr<TChartSeries>> Series;
+    ChartGradient Gradient;
+    ColorRef Color = kWhite;
+    ChartBackWall BackWall;
+    ChartAxis LeftAxis{AxisSide::Left}, TopAxis{AxisSide::Top}, RightAxis{AxisSide::Right},
+        BottomAxis{AxisSide::Bottom};
+    std::vector<std::unique_ptr<ChartSeries>> Series;
 };
 
 }  // namespace tarvik

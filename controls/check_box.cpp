@@ -6,12 +6,12 @@
 
 namespace tarvik {
 
-void TCheckBox::mousePressEvent(QMouseEvent* e) {
+void CheckBox::mousePressEvent(QMouseEvent* e) {
     QCheckBox::mousePressEvent(e);
     e->accept();  // every button's release comes back here
 }
 
-void TCheckBox::mouseReleaseEvent(QMouseEvent* e) {
+void CheckBox::mouseReleaseEvent(QMouseEvent* e) {
     QCheckBox::mouseReleaseEvent(e);  // toggles for a left click inside
     const Qt::MouseButton button = e->button();
     Guarded([&] {

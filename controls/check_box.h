@@ -6,9 +6,9 @@
 
 namespace tarvik {
 
-class TCheckBox : public QCheckBox {
+class CheckBox : public QCheckBox {
 public:
-    explicit TCheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
+    explicit CheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
     std::function<void(QObject* sender, Qt::MouseButton button)> OnMouseUp;
 
 protected:

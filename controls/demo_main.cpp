@@ -2,30 +2,30 @@
 // the controls in both painting paths (TARVIK_CLASSIC_LOOK=1 for the classic).
 #include <QLabel>
 
-#include "controls/adv_spin.h"
-#include "controls/shader.h"
+#include "controls/spin_edit.h"
+#include "controls/gradient_panel.h"
 #include "platform/application.h"
 
 int main(int argc, char** argv) {
-    tarvik::TApplication app(argc, argv);
+    tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik controls");
-    tarvik::TShader shader;
-    shader.resize(260, 120);
-    shader.setWindowTitle(tarvik::VisualStylesActive() ? "styles path" : "classic path");
-    shader.SetFromColor(tarvik::clAqua);
-    shader.SetToColor(tarvik::clTeal);
-    shader.SetSteps(100);
+    tarvik::GradientPanel panel;
+    panel.resize(260, 120);
+    panel.setWindowTitle(tarvik::VisualStylesActive() ? "styles path" : "classic path");
+    panel.SetFromColor(tarvik::kAqua);
+    panel.SetToColor(tarvik::kTeal);
+    panel.SetSteps(100);
     QFont font("DejaVu Sans");
     font.setPixelSize(13);
-    shader.setFont(font);
-    tarvik::TAdvSpinEdit spin(&shader);
+    panel.setFont(font);
+    tarvik::SpinEdit spin(&panel);
     spin.setGeometry(100, 20, 45, 26);
     spin.SetMinValue(1);
     spin.SetMaxValue(300);
     spin.SetValue(1);
-    tarvik::TAdvSpinEdit wide(&shader);
+    tarvik::SpinEdit wide(&panel);
     wide.setGeometry(100, 64, 90, 26);
     wide.SetValue(42);
-    shader.show();
+    panel.show();
     return app.exec();
 }

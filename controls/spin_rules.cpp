@@ -75,35 +75,35 @@ bool SpinAcceptsChar(QChar ch, const FormatSettings& fs, bool editorEnabled) {
     return accepted;
 }
 
-int SpinMinEditHeight(int fontHeight, int systemFontHeight, TBorderStyle border,
+int SpinMinEditHeight(int fontHeight, int systemFontHeight, EditBorderStyle border,
                       int systemBorderHeight) {
     int h = fontHeight + std::min(systemFontHeight, fontHeight) / 4 + 2;
-    if (border == TBorderStyle::bsSingle) h += 4 * systemBorderHeight;
+    if (border == EditBorderStyle::Single) h += 4 * systemBorderHeight;
     return h;
 }
 
-QRect SpinButtonPlacement(int width, int height, int pairWidth, TBorderStyle border, bool ctl3d,
+QRect SpinButtonPlacement(int width, int height, int pairWidth, EditBorderStyle border, bool ctl3d,
                           bool newStyleControls) {
     if (ctl3d && newStyleControls) {
-        const int k = border == TBorderStyle::bsSingle ? 5 : 1;
+        const int k = border == EditBorderStyle::Single ? 5 : 1;
         return QRect(width - pairWidth - k, 0, pairWidth, height - k);
     }
     return QRect(width - pairWidth, 1, pairWidth, height - 3);
 }
 
-QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, TBorderStyle border,
+QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, EditBorderStyle border,
                    bool afterFontChange) {
     if (afterFontChange) return QRect(QPoint(0, 0), QPoint(clientWidth - pairWidth - 2 - 1, clientHeight - 1));
-    const int inset = border == TBorderStyle::bsNone ? 2 : 0;
+    const int inset = border == EditBorderStyle::None ? 2 : 0;
     const int right = clientWidth - pairWidth - 2 - inset;
     const int bottom = clientHeight + 1;
     // QRect's right and bottom are inclusive; a GDI RECT's are not.
     return QRect(QPoint(inset, inset), QPoint(right - 1, bottom - 1));
 }
 
-ArrowLayout ArrangeArrowRects(int width, int height, TSpinDirection direction) {
+ArrowLayout ArrangeArrowRects(int width, int height, SpinDirection direction) {
     ArrowLayout layout{};
-    if (direction == TSpinDirection::spVertical) {
+    if (direction == SpinDirection::Vertical) {
         layout.width = std::max(width, kVerticalPairWidth);
         const int u = height / 2;
         layout.up = QRect(0, 0, layout.width, u);

@@ -11,8 +11,8 @@
 
 namespace tarvik {
 
-enum class TSpinDirection { spVertical, spHorizontal };
-enum class TBorderStyle { bsNone, bsSingle };
+enum class SpinDirection { Vertical, Horizontal };
+enum class EditBorderStyle { None, Single };
 
 // Leading blanks; then a signed decimal, or "$", "x", "X", "0x", "0X" and up
 // to 32 bits of hexadecimal read as two's complement; nothing after the
@@ -31,18 +31,18 @@ std::int32_t ClampSpinValue(std::int64_t v, std::int32_t minValue, std::int32_t 
 bool SpinAcceptsChar(QChar ch, const FormatSettings& fs, bool editorEnabled);
 
 // h + min(hs, h) div 4 + 2, plus four border heights for a single border.
-int SpinMinEditHeight(int fontHeight, int systemFontHeight, TBorderStyle border,
+int SpinMinEditHeight(int fontHeight, int systemFontHeight, EditBorderStyle border,
                       int systemBorderHeight = 1);
 
 // Where the arrow pair sits in the edit's client area, for the control's
 // outer width and height.
-QRect SpinButtonPlacement(int width, int height, int pairWidth, TBorderStyle border, bool ctl3d,
+QRect SpinButtonPlacement(int width, int height, int pairWidth, EditBorderStyle border, bool ctl3d,
                           bool newStyleControls);
 
 // The text rectangle (right and bottom exclusive, as a GDI RECT).
 // `afterFontChange` selects the variant used after a font change or when the
 // look is applied afresh after loading.
-QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, TBorderStyle border,
+QRect SpinTextRect(int clientWidth, int clientHeight, int pairWidth, EditBorderStyle border,
                    bool afterFontChange);
 
 // The narrowest arrow pair: stacked (vertical) and side by side.
@@ -56,6 +56,6 @@ struct ArrowLayout {
     int width;       // the pair's adjusted width
     QRect up, down;  // the two arrows inside the pair
 };
-ArrowLayout ArrangeArrowRects(int width, int height, TSpinDirection direction);
+ArrowLayout ArrangeArrowRects(int width, int height, SpinDirection direction);
 
 }  // namespace tarvik

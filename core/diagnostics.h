@@ -1,7 +1,8 @@
 #pragma once
 // Diagnostic lines on the process's standard output. A line that cannot be
-// written (no descriptor 1, or a failed write) raises the Pascal-style I/O
-// error 105 ("file not open for output") instead, which ends the computation.
+// written (no descriptor 1, or a failed write) raises EInOutError(105),
+// "I/O error 105" (the file is not open for output), instead, which ends
+// the computation like any other fault.
 #include <functional>
 #include <string>
 
@@ -22,8 +23,9 @@ DiagnosticSink SetDiagnosticSink(DiagnosticSink sink);
 // The default sink.
 void WriteLineToStandardOutput(const std::string& text);
 
-// x in Pascal's Write scientific notation of width 23: sign or blank, one
-// digit, the point, 14 digits, "E", the exponent's sign and 4 digits.
+// x in scientific notation of width 23: sign or blank, one digit, the
+// point, 14 digits, "E", the exponent's sign and 4 digits
+// ("-1.00000000000000E+0000").
 std::string FormatScientific23(Real x);
 
 // x in fixed notation with `decimals` digits, right-aligned in `width`.

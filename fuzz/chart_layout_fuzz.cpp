@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (flags & 2) model.BottomAxis.SetMinMax(in.Take<double>(), in.Take<double>());
     model.LeftAxis.Increment = (flags & 4) ? in.Take<double>() : 0;
     const int width = in.Take<std::uint8_t>() * 4, height = in.Take<std::uint8_t>() * 4;
-    auto line = std::make_unique<tarvik::TLineSeries>();
-    auto marks = std::make_unique<tarvik::TPointSeries>();
+    auto line = std::make_unique<tarvik::LineSeries>();
+    auto marks = std::make_unique<tarvik::PointSeries>();
     marks->Pointer.Visible = true;
     marks->Pointer.InflateMargins = (flags & 8) != 0;
     for (int i = 0; i < 64 && in.Take<std::uint8_t>() != 0; ++i) {
         const double x = in.Take<double>(), y = in.Take<double>();
-        (i % 2 ? marks.get() : static_cast<tarvik::TChartSeries*>(line.get()))->AddXY(x, y, 0);
+        (i % 2 ? marks.get() : static_cast<tarvik::ChartSeries*>(line.get()))->AddXY(x, y, 0);
     }
     model.Series.push_back(std::move(line));
     model.Series.push_back(std::move(marks));

@@ -15,20 +15,20 @@ int gBeeps = 0;
 bool gVisualStyles = true;
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     const char* classic = std::getenv("TARVIK_CLASSIC_LOOK");
     gVisualStyles = !(classic && classic[0] == '1');
     LoadFormatSettingsFromLocale();
 }
 
-TApplication::~TApplication() = default;
+Application::~Application() = default;
 
-void TApplication::SetTitle(const QString& title) {
+void Application::SetTitle(const QString& title) {
     title_ = title;
     setApplicationDisplayName(title);
 }
 
-void TApplication::ShowException(const std::exception& e) {
+void Application::ShowException(const std::exception& e) {
     const QString text = MessageWithFullStop(QString::fromStdString(e.what()));
     if (MessageSink) {
         MessageSink(title_, text);
@@ -38,7 +38,7 @@ void TApplication::ShowException(const std::exception& e) {
     box.exec();
 }
 
-TApplication* Application() { return dynamic_cast<TApplication*>(QCoreApplication::instance()); }
+Application* CurrentApplication() { return dynamic_cast<Application*>(QCoreApplication::instance()); }
 
 QString MessageWithFullStop(const QString& message) {
     if (!message.isEmpty() && message.back() > QChar('.')) return message + '.';
@@ -52,7 +52,7 @@ void Beep() {
 int BeepCount() { return gBeeps; }
 
 void ReportException(const std::exception& e) {
-    if (TApplication* app = Application()) {
+    if (Application* app = CurrentApplication()) {
         app->ShowException(e);
         return;
     }
@@ -60,7 +60,7 @@ void ReportException(const std::exception& e) {
 }
 
 void ReportExceptionLater(const std::exception& e) {
-    TApplication* app = Application();
+    Application* app = CurrentApplication();
     if (!app) {
         ReportException(e);
         return;

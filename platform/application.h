@@ -10,10 +10,10 @@
 
 namespace tarvik {
 
-class TApplication : public QApplication {
+class Application : public QApplication {
 public:
-    TApplication(int& argc, char** argv);
-    ~TApplication() override;
+    Application(int& argc, char** argv);
+    ~Application() override;
 
     QString Title() const { return title_; }
     void SetTitle(const QString& title);
@@ -29,7 +29,7 @@ private:
 };
 
 // The running application object, or nullptr.
-TApplication* Application();
+Application* CurrentApplication();
 
 // The message as the box shows it: a full stop is appended when the last
 // character sorts after the full stop (a letter or a digit does).

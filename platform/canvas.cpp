@@ -4,7 +4,7 @@
 
 namespace tarvik {
 
-QPen TCanvas::MakePen() const {
+QPen Canvas::MakePen() const {
     QPen pen(ToQColor(penColor_));
     pen.setWidth(penWidth_);
     // A square cap makes a one-pixel line cover both of its end pixels, as
@@ -14,11 +14,11 @@ QPen TCanvas::MakePen() const {
     return pen;
 }
 
-void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;
     p_.save();
     p_.setRenderHint(QPainter::Antialiasing, false);
-    if (brushStyle_ == TBrushStyle::bsSolid)
+    if (brushStyle_ == BrushStyle::Solid)
         p_.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), ToQColor(brushColor_));
     // The one-pixel outline lies on the outermost rows and columns.
     p_.setPen(MakePen());
@@ -27,11 +27,11 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     p_.restore();
 }
 
-void TCanvas::FillRect(const QRect& r) {
-    if (brushStyle_ == TBrushStyle::bsSolid) p_.fillRect(r, ToQColor(brushColor_));
+void Canvas::FillRect(const QRect& r) {
+    if (brushStyle_ == BrushStyle::Solid) p_.fillRect(r, ToQColor(brushColor_));
 }
 
-void TCanvas::LineTo(int x, int y) {
+void Canvas::LineTo(int x, int y) {
     p_.save();
     p_.setPen(MakePen());
     p_.drawLine(penPos_, QPoint(x, y));
@@ -39,11 +39,11 @@ void TCanvas::LineTo(int x, int y) {
     penPos_ = QPoint(x, y);
 }
 
-void TCanvas::Polygon(const std::vector<QPoint>& points) {
+void Canvas::Polygon(const std::vector<QPoint>& points) {
     if (points.empty()) return;
     p_.save();
     p_.setRenderHint(QPainter::Antialiasing, false);
-    if (brushStyle_ == TBrushStyle::bsSolid) {
+    if (brushStyle_ == BrushStyle::Solid) {
         p_.setPen(Qt::NoPen);
         p_.setBrush(ToQColor(brushColor_));
         p_.drawPolygon(points.data(), int(points.size()));
@@ -56,7 +56,7 @@ void TCanvas::Polygon(const std::vector<QPoint>& points) {
     p_.restore();
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text) {
+void Canvas::TextOut(int x, int y, const QString& text) {
     p_.save();
     p_.setPen(ToQColor(fontColor_));
     const QFontMetrics fm(p_.font());
@@ -64,13 +64,13 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     p_.restore();
 }
 
-int TCanvas::TextWidth(const QString& text) const {
+int Canvas::TextWidth(const QString& text) const {
     return QFontMetrics(p_.font()).horizontalAdvance(text);
 }
 
-int TCanvas::TextHeight(const QString&) const { return QFontMetrics(p_.font()).height(); }
+int Canvas::TextHeight(const QString&) const { return QFontMetrics(p_.font()).height(); }
 
-QRect TCanvas::DrawButtonFrame(const QRect& r, bool pressed, bool flat) {
+QRect Canvas::DrawButtonFrame(const QRect& r, bool pressed, bool flat) {
     const QColor face(0xF0, 0xF0, 0xF0), light(Qt::white), shadow(0xA0, 0xA0, 0xA0),
         dark(0x69, 0x69, 0x69);
     p_.save();
@@ -93,7 +93,7 @@ QRect TCanvas::DrawButtonFrame(const QRect& r, bool pressed, bool flat) {
     return r.adjusted(2, 2, -2, -2);
 }
 
-void TCanvas::DrawTransparent(int x, int y, const QImage& image, TColor transparent) {
+void Canvas::DrawTransparent(int x, int y, const QImage& image, ColorRef transparent) {
     QImage img = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ToQColor(transparent).rgb();
     for (int row = 0; row < img.height(); ++row)

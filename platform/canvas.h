@@ -13,18 +13,18 @@
 
 namespace tarvik {
 
-enum class TBrushStyle { bsSolid, bsClear };
+enum class BrushStyle { Solid, Clear };
 
-class TCanvas {
+class Canvas {
 public:
-    explicit TCanvas(QPainter& painter) : p_(painter) {}
+    explicit Canvas(QPainter& painter) : p_(painter) {}
 
-    void SetPenColor(TColor c) { penColor_ = c; }
+    void SetPenColor(ColorRef c) { penColor_ = c; }
     void SetPenWidth(int w) { penWidth_ = w; }
-    void SetBrushColor(TColor c) { brushColor_ = c; }
-    void SetBrushStyle(TBrushStyle s) { brushStyle_ = s; }
+    void SetBrushColor(ColorRef c) { brushColor_ = c; }
+    void SetBrushStyle(BrushStyle s) { brushStyle_ = s; }
     void SetFont(const QFont& f) { p_.setFont(f); }
-    void SetFontColor(TColor c) { fontColor_ = c; }
+    void SetFontColor(ColorRef c) { fontColor_ = c; }
 
     void Rectangle(int left, int top, int right, int bottom);
     void FillRect(const QRect& r);  // brush only, no outline
@@ -38,18 +38,18 @@ public:
     // Raised push-button frame (sunken while pressed); returns the face.
     QRect DrawButtonFrame(const QRect& r, bool pressed, bool flat);
     // The image, with every pixel of `transparent` left out.
-    void DrawTransparent(int x, int y, const QImage& image, TColor transparent);
+    void DrawTransparent(int x, int y, const QImage& image, ColorRef transparent);
 
     QPainter& Painter() { return p_; }
 
 private:
     QPen MakePen() const;
     QPainter& p_;
-    TColor penColor_ = clBlack;
+    ColorRef penColor_ = kBlack;
     int penWidth_ = 1;
-    TColor brushColor_ = clWhite;
-    TBrushStyle brushStyle_ = TBrushStyle::bsSolid;
-    TColor fontColor_ = clBlack;
+    ColorRef brushColor_ = kWhite;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    ColorRef fontColor_ = kBlack;
     QPoint penPos_;
 };
 

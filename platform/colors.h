@@ -7,26 +7,26 @@
 
 namespace tarvik {
 
-using TColor = std::uint32_t;
+using ColorRef = std::uint32_t;
 
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clAqua = 0xFFFF00;
-inline constexpr TColor clTeal = 0x808000;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clOlive = 0x008080;
-inline constexpr TColor kSystemColorFlag = 0xFF000000;
+inline constexpr ColorRef kBlack = 0x000000;
+inline constexpr ColorRef kBlue = 0xFF0000;
+inline constexpr ColorRef kAqua = 0xFFFF00;
+inline constexpr ColorRef kTeal = 0x808000;
+inline constexpr ColorRef kYellow = 0x00FFFF;
+inline constexpr ColorRef kRed = 0x0000FF;
+inline constexpr ColorRef kWhite = 0xFFFFFF;
+inline constexpr ColorRef kOlive = 0x008080;
+inline constexpr ColorRef kSystemColorFlag = 0xFF000000;
 
-inline constexpr TColor RGB(int r, int g, int b) {
-    return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
+inline constexpr ColorRef RGB(int r, int g, int b) {
+    return ColorRef(r & 0xFF) | (ColorRef(g & 0xFF) << 8) | (ColorRef(b & 0xFF) << 16);
 }
-inline constexpr int RedOf(TColor c) { return int(c & 0xFF); }
-inline constexpr int GreenOf(TColor c) { return int((c >> 8) & 0xFF); }
-inline constexpr int BlueOf(TColor c) { return int((c >> 16) & 0xFF); }
+inline constexpr int RedOf(ColorRef c) { return int(c & 0xFF); }
+inline constexpr int GreenOf(ColorRef c) { return int((c >> 8) & 0xFF); }
+inline constexpr int BlueOf(ColorRef c) { return int((c >> 16) & 0xFF); }
 
 // The low three bytes only; a system-colour flag is ignored, not translated.
-inline QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QColor ToQColor(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 }  // namespace tarvik

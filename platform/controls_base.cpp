@@ -9,29 +9,29 @@
 
 namespace tarvik {
 
-TWinControl::TWinControl(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+FocusableWidget::FocusableWidget(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
 
-void TWinControl::SetTabStop(bool on) {
+void FocusableWidget::SetTabStop(bool on) {
     tabStop_ = on;
     setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-bool TWinControl::CanFocus() const { return isVisible() && isEnabled(); }
+bool FocusableWidget::CanFocus() const { return isVisible() && isEnabled(); }
 
-TPanel::TPanel(QWidget* parent) : TWinControl(parent) {
+Panel::Panel(QWidget* parent) : FocusableWidget(parent) {
     SetTabStop(false);
     setFocusPolicy(Qt::NoFocus);
 }
 
-TCustomMaskEdit::TCustomMaskEdit(QWidget* parent) : QLineEdit(parent) {}
+LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {}
 
-int TCustomMaskEdit::SelStart() const {
+int LineEdit::SelStart() const {
     return hasSelectedText() ? selectionStart() : cursorPosition();
 }
 
-int TCustomMaskEdit::SelLength() const { return int(selectedText().size()); }
+int LineEdit::SelLength() const { return int(selectedText().size()); }
 
-void TCustomMaskEdit::SetSelection(int start, int length) {
+void LineEdit::SetSelection(int start, int length) {
     const int n = int(text().size());
     start = std::clamp(start, 0, n);
     length = std::clamp(length, 0, n - start);
@@ -41,41 +41,41 @@ void TCustomMaskEdit::SetSelection(int start, int length) {
         setCursorPosition(start);
 }
 
-void TCustomMaskEdit::KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent*) {
+void LineEdit::KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent*) {
     if (OnKeyDown) OnKeyDown(this, key, shift);
 }
 
-void TCustomMaskEdit::KeyPress(QChar& key) {
+void LineEdit::KeyPress(QChar& key) {
     if (OnKeyPress) OnKeyPress(this, key);
 }
 
-void TCustomMaskEdit::KeyUp(int& key, Qt::KeyboardModifiers shift) {
+void LineEdit::KeyUp(int& key, Qt::KeyboardModifiers shift) {
     if (OnKeyUp) OnKeyUp(this, key, shift);
 }
 
-void TCustomMaskEdit::DoEnter(QFocusEvent*) {
+void LineEdit::DoEnter(QFocusEvent*) {
     if (OnEnter) OnEnter(this);
 }
 
-void TCustomMaskEdit::DoExit(QFocusEvent*) {
+void LineEdit::DoExit(QFocusEvent*) {
     if (OnExit) OnExit(this);
 }
 
-std::unique_ptr<QMenu> TCustomMaskEdit::ContextMenu() {
+std::unique_ptr<QMenu> LineEdit::ContextMenu() {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
     if (OnContextPopup) OnContextPopup(this, *menu);
     return menu;
 }
 
-void TCustomMaskEdit::contextMenuEvent(QContextMenuEvent* event) {
+void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     Guarded([&] { ContextMenu()->exec(event->globalPos()); });
 }
 
-void TCustomMaskEdit::keyPressEvent(QKeyEvent* event) {
+void LineEdit::keyPressEvent(QKeyEvent* event) {
     Guarded([&] { HandleKey(event); });
 }
 
-void TCustomMaskEdit::HandleKey(QKeyEvent* event) {
+void LineEdit::HandleKey(QKeyEvent* event) {
     int key = event->key();
     KeyDown(key, event->modifiers(), event);
     if (key == 0) return;  // cancelled by the key-down hook
@@ -123,7 +123,7 @@ void TCustomMaskEdit::HandleKey(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TCustomMaskEdit::keyReleaseEvent(QKeyEvent* event) {
+void LineEdit::keyReleaseEvent(QKeyEvent* event) {
     Guarded([&] {
         int key = event->key();
         KeyUp(key, event->modifiers());
@@ -131,42 +131,42 @@ void TCustomMaskEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
-void TCustomMaskEdit::focusInEvent(QFocusEvent* event) {
+void LineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     Guarded([&] { DoEnter(event); });
 }
 
-void TCustomMaskEdit::focusOutEvent(QFocusEvent* event) {
+void LineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     exitReason_ = event->reason();
     Guarded([&] { DoExit(event); });
 }
 
-TSpeedButton::TSpeedButton(QWidget* parent) : QAbstractButton(parent) {
+FlatButton::FlatButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TSpeedButton::Click() {
+void FlatButton::Click() {
     if (OnClick) OnClick(this);
 }
 
-void TSpeedButton::mousePressEvent(QMouseEvent* e) {
+void FlatButton::mousePressEvent(QMouseEvent* e) {
     Guarded([&] { MouseDown(e->button(), e->position().toPoint()); });
     e->accept();
 }
 
-void TSpeedButton::mouseMoveEvent(QMouseEvent* e) {
+void FlatButton::mouseMoveEvent(QMouseEvent* e) {
     // While held, the button shows pressed only with the pointer over it.
     if (held_) setDown(rect().contains(e->position().toPoint()));
     e->accept();
 }
 
-void TSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
+void FlatButton::mouseReleaseEvent(QMouseEvent* e) {
     Guarded([&] { MouseUp(e->button(), e->position().toPoint()); });
     e->accept();
 }
 
-void TSpeedButton::MouseDown(Qt::MouseButton button, const QPoint&) {
+void FlatButton::MouseDown(Qt::MouseButton button, const QPoint&) {
     if (OnMouseDown) OnMouseDown(this, button);
     if (button == Qt::LeftButton) {
         held_ = true;
@@ -174,7 +174,7 @@ void TSpeedButton::MouseDown(Qt::MouseButton button, const QPoint&) {
     }
 }
 
-void TSpeedButton::MouseUp(Qt::MouseButton button, const QPoint& pos) {
+void FlatButton::MouseUp(Qt::MouseButton button, const QPoint& pos) {
     if (button != Qt::LeftButton || !held_) return;
     held_ = false;
     const bool inside = isDown() && rect().contains(pos);

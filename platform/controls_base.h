@@ -13,9 +13,9 @@ class QMenu;
 
 namespace tarvik {
 
-class TWinControl : public QWidget {
+class FocusableWidget : public QWidget {
 public:
-    explicit TWinControl(QWidget* parent = nullptr);
+    explicit FocusableWidget(QWidget* parent = nullptr);
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool on);
     // Visible, enabled and able to hold the keyboard focus.
@@ -25,9 +25,9 @@ private:
     bool tabStop_ = true;
 };
 
-class TPanel : public TWinControl {
+class Panel : public FocusableWidget {
 public:
-    explicit TPanel(QWidget* parent = nullptr);
+    explicit Panel(QWidget* parent = nullptr);
     QString Caption() const { return caption_; }
     void SetCaption(const QString& c) { caption_ = c; }
 
@@ -38,9 +38,9 @@ private:
 // The edit pipeline: key-down hook, then for a character the
 // key-press hook (which may replace or drop it), then insertion; key-up last.
 // Characters are passed as QChar; the null character drops a key.
-class TCustomMaskEdit : public QLineEdit {
+class LineEdit : public QLineEdit {
 public:
-    explicit TCustomMaskEdit(QWidget* parent = nullptr);
+    explicit LineEdit(QWidget* parent = nullptr);
 
     std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)> OnKeyDown;
     std::function<void(QObject* sender, QChar& key)> OnKeyPress;
@@ -86,9 +86,9 @@ private:
 
 // A push button without a window of its own: down state and click handling
 // are ours (no Qt click signal), so clicks run inside our guard.
-class TSpeedButton : public QAbstractButton {
+class FlatButton : public QAbstractButton {
 public:
-    explicit TSpeedButton(QWidget* parent = nullptr);
+    explicit FlatButton(QWidget* parent = nullptr);
     std::function<void(QObject* sender)> OnClick;
     std::function<void(QObject* sender, Qt::MouseButton button)> OnMouseDown;
     // Runs OnClick; exceptions propagate to the caller.

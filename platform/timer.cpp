@@ -4,14 +4,14 @@
 
 namespace tarvik {
 
-TTimer::TTimer() {
+Timer::Timer() {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { GuardedDeferred([this] { Fire(); }); });
 }
 
-TTimer::~TTimer() = default;
+Timer::~Timer() = default;
 
-void TTimer::SetInterval(int ms) {
+void Timer::SetInterval(int ms) {
     if (interval_ == ms) return;
     interval_ = ms;
     // A new interval restarts the count (QTimer alone would keep the old
@@ -19,23 +19,23 @@ void TTimer::SetInterval(int ms) {
     Restart();
 }
 
-void TTimer::SetEnabled(bool on) {
+void Timer::SetEnabled(bool on) {
     if (enabled_ == on) return;
     enabled_ = on;
     Restart();
 }
 
-void TTimer::Restart() {
+void Timer::Restart() {
     simulatedElapsed_ = 0;
     timer_.stop();
     if (enabled_ && interval_ > 0) timer_.start(interval_);
 }
 
-void TTimer::Fire() {
+void Timer::Fire() {
     if (OnTimer) OnTimer();
 }
 
-void TTimer::Advance(int ms) {
+void Timer::Advance(int ms) {
     for (int t = 0; t < ms; ++t) {
         if (!enabled_ || interval_ <= 0) return;
         if (++simulatedElapsed_ >= interval_) {

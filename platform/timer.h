@@ -7,12 +7,12 @@
 
 namespace tarvik {
 
-class TTimer {
+class Timer {
 public:
-    TTimer();
-    ~TTimer();
-    TTimer(const TTimer&) = delete;
-    TTimer& operator=(const TTimer&) = delete;
+    Timer();
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
 
     int Interval() const { return interval_; }
     void SetInterval(int ms);

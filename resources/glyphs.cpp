@@ -41,8 +41,8 @@ QImage Build(bool upsideDown) {
 
 QImage LoadGlyph(const QString& name) {
     const QString upper = name.toUpper();
-    if (upper == "ADVSPINUP") return Build(false);
-    if (upper == "ADVSPINDOWN") return Build(true);
+    if (upper == "SPINUP") return Build(false);
+    if (upper == "SPINDOWN") return Build(true);
     return {};
 }
 

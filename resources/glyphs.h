@@ -1,5 +1,5 @@
 #pragma once
-// The arrow glyph bitmaps "ADVSPINUP" and "ADVSPINDOWN": 9 x 6 pixels in the
+// The arrow glyph bitmaps "SPINUP" and "SPINDOWN": 9 x 6 pixels in the
 // standard 16-colour palette, olive background (painted transparent), black
 // arrow. Names do not depend on case.
 #include <QImage>

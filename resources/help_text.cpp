@@ -6,9 +6,9 @@ QStringList HelpTextLines() {
     return {
         QString(59, ' ') + "Welcome to Tarvik by Osterby !",
         "",
-        "Tarvik by Osterby for Wintel (95+) computers calculates a couple of functions of the "
+        "Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the "
         "Chi-square (X2) distribution:",
-        "  * the cummulative distribution function (cdf, aka lower tail probability) and upper "
+        "  * the cumulative distribution function (cdf, aka lower tail probability) and upper "
         "tail probability",
         "  * the X2 value (inverse cdf)",
         "  * the probability density function",

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "calc/density_chart.h"
+#include "calc/density_plot.h"
+#include "calc/limits.h"
 #include "chart/chart.h"
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -20,10 +21,10 @@ int main(int argc, char** argv) {
         // The core's conversion: a point, whatever the C locale says.
         const tarvik::Real value = argc > 3 ? tarvik::TextToReal(argv[3]) : 7.779L;
         if (df < 1 || df > 65535 || value < 0) throw std::out_of_range("df or value out of range");
-        const tarvik::TDensityChart d =
-            tarvik::ComputeDensityChart(df, tarvik::ChiSquareCdf(df, value), value);
-        tarvik::TChart chart;
-        chart.resize(275, 240);
+        const tarvik::DensityPlot d =
+            tarvik::ComputeDensityPlot(df, tarvik::ChiSquareCdf(df, value), value);
+        tarvik::Chart chart;
+        chart.resize(tarvik::kChartWidth, tarvik::kChartHeight);
         tarvik::ConfigureDensityChart(chart);
         tarvik::ShowDensityChart(chart, d);
         QImage image(chart.size(), QImage::Format_RGB32);

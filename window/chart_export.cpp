@@ -17,7 +17,7 @@ constexpr int kTitleInset = 4;
 constexpr int kTitlePixels = 12, kSmallestTitlePixels = 7;
 
 // The title line in black on white, then the chart below it.
-void Draw(QPainter& painter, TChart& chart, const QString& title) {
+void Draw(QPainter& painter, Chart& chart, const QString& title) {
     painter.fillRect(QRect(0, 0, chart.width(), kTitleHeight), Qt::white);
     painter.setPen(Qt::black);
     // One line over the chart's width: the font shrinks until it fits.
@@ -38,7 +38,7 @@ void Draw(QPainter& painter, TChart& chart, const QString& title) {
 
 }  // namespace
 
-QImage RenderChart(TChart& chart, const QString& title, int scale) {
+QImage RenderChart(Chart& chart, const QString& title, int scale) {
     QImage image(chart.width() * scale, (chart.height() + kTitleHeight) * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -47,7 +47,7 @@ QImage RenderChart(TChart& chart, const QString& title, int scale) {
     return image;
 }
 
-void SaveChart(TChart& chart, const QString& path, const QString& title, int scale) {
+void SaveChart(Chart& chart, const QString& path, const QString& title, int scale) {
     // QSaveFile writes beside the target and renames on commit: a full disk
     // or a failed write leaves no partial file behind.
     QSaveFile file(path);

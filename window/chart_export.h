@@ -7,15 +7,15 @@
 
 namespace tarvik {
 
-class TChart;
+class Chart;
 
 // The chart under a title line, at `scale` times its size.
-QImage RenderChart(TChart& chart, const QString& title, int scale = 1);
+QImage RenderChart(Chart& chart, const QString& title, int scale = 1);
 
 // Writes the chart to `path`: SVG when the name ends in ".svg", else PNG at
 // `scale`. The file appears whole or not at all (written aside, then
 // renamed). Throws Exception with the system's reason when it cannot be
 // written.
-void SaveChart(TChart& chart, const QString& path, const QString& title, int scale = 1);
+void SaveChart(Chart& chart, const QString& path, const QString& title, int scale = 1);
 
 }  // namespace tarvik

@@ -116,31 +116,31 @@ int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         }
 
         // The same road as the window: the df, then the field, committed.
-        TField field = TField::Value;
+        Field field = Field::Value;
         QString text;
         if (parser.isSet(value)) {
             text = parser.value(value);
             const Real x = ReadNumber(text, "--value");
             if (!(x >= 0 && x <= limits.valueCap)) throw BadInput{"--value must lie from 0 to 1e6"};
         } else {
-            field = parser.isSet(cdf) ? TField::Cdf : TField::UpperTail;
+            field = parser.isSet(cdf) ? Field::Cdf : Field::UpperTail;
             text = parser.value(parser.isSet(cdf) ? cdf : upper);
-            ReadNumber(text, field == TField::Cdf ? "--cdf" : "--upper");
+            ReadNumber(text, field == Field::Cdf ? "--cdf" : "--upper");
             if (!InProbabilityRange(text.toStdString(), limits))
-                throw BadInput{std::string(field == TField::Cdf ? "--cdf" : "--upper") +
+                throw BadInput{std::string(field == Field::Cdf ? "--cdf" : "--upper") +
                                " must lie from 1e-300 to 1 - 1e-300"};
         }
-        TCalculator calc(limits);
-        std::optional<TDensityChart> chart;
-        for (const TEffects& fx : {calc.DfChanged(std::int64_t(dfValue)), calc.TextEdited(field, text.toStdString()),
+        Calculator calc(limits);
+        std::optional<DensityPlot> chart;
+        for (const Effects& fx : {calc.DfChanged(std::int64_t(dfValue)), calc.TextEdited(field, text.toStdString()),
                                    calc.Commit(field)}) {
             if (fx.Error) throw BadInput{*fx.Error};
             if (fx.Chart) chart = fx.Chart;
         }
-        const TResults r = calc.Results();
+        const Results r = calc.CurrentResults();
         out << ResultsLine(r, [&](Real v) { return Number(v, digits); }) << "\n";
         if (!file.isEmpty() && chart) {
-            TChart view;
+            Chart view;
             view.resize(kChartWidth, kChartHeight);
             ConfigureDensityChart(view);
             ShowDensityChart(view, *chart);

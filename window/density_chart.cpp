@@ -1,11 +1,11 @@
 // The density chart's refresh: the core's curve, marker and shaded tail
 // handed to the chart engine. The series are refilled only from a complete
 // computation, so a failed one leaves the previous picture.
-#include "calc/density_chart.h"
+#include "calc/density_plot.h"
 #include "chart/chart.h"
 #include "core/number_text.h"
 #include "window/density_chart_config.h"
-#include "window/form1.h"
+#include "window/calculator_window.h"
 
 namespace tarvik {
 
@@ -17,11 +17,11 @@ QString ProbabilityText(Real p) {
     return text;
 }
 
-void ShowDensityChart(TChart& chart, const TDensityChart& d) {
+void ShowDensityChart(Chart& chart, const DensityPlot& d) {
     for (int i = 0; i < chart.SeriesCount(); ++i) chart.ClearSeries(i);
-    auto fill = [&](int series, const std::vector<TDensityPoint>& points) {
-        const TColor color = chart.Series(series)->SeriesColor;
-        for (const TDensityPoint& p : points) chart.AddXY(series, p.X, p.Y, color);
+    auto fill = [&](int series, const std::vector<PlotPoint>& points) {
+        const ColorRef color = chart.Series(series)->SeriesColor;
+        for (const PlotPoint& p : points) chart.AddXY(series, p.X, p.Y, color);
     };
     fill(kCurveSeries, d.Curve);
     fill(kMarkerSeries, {d.Marker});
@@ -34,11 +34,11 @@ void ShowDensityChart(TChart& chart, const TDensityChart& d) {
 }
 
 // The chart's description states what it shows, for a screen reader.
-void TForm1::ShowChart(const TDensityChart& chart) {
-    ShowDensityChart(*Chart1, chart);
-    const TResults r = calc_.Results();
+void CalculatorWindow::ShowChart(const DensityPlot& chart) {
+    ShowDensityChart(*densityChart, chart);
+    const Results r = calc_.CurrentResults();
     auto fixed = [](Real v) { return QString::fromStdString(FormatFixed(v)); };
-    Chart1->setAccessibleDescription(QString("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
+    densityChart->setAccessibleDescription(QString("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
                                          .arg(qlonglong(r.df))
                                          .arg(fixed(r.value), ProbabilityText(r.cdf), ProbabilityText(chart.TailProbability)));
 }

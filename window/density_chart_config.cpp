@@ -4,19 +4,19 @@
 
 namespace tarvik {
 
-void ConfigureDensityChart(TChart& chart) {
+void ConfigureDensityChart(Chart& chart) {
     ChartModel& m = chart.Model();
     m.MarginLeft = 5;
     m.MarginTop = 5;
     m.MarginRight = 2;
     m.MarginBottom = 5;
     m.BorderWidth = 0;  // no outer bevel
-    m.Gradient = {true, true, clTeal, clAqua};
+    m.Gradient = {true, true, kTeal, kAqua};
     m.Color = RGB(0, 128, 192);  // set, but hidden behind the gradient
-    m.BackWall.BrushColor = clWhite;
+    m.BackWall.BrushColor = kWhite;
     m.BackWall.BrushClear = true;
 
-    TChartAxis& bottom = chart.BottomAxis();
+    ChartAxis& bottom = chart.BottomAxis();
     bottom.Automatic = false;
     bottom.AutomaticMinimum = false;
     bottom.AutomaticMaximum = true;
@@ -24,7 +24,7 @@ void ConfigureDensityChart(TChart& chart) {
     bottom.Grid.Visible = false;
     bottom.Ticks.Color = RGB(64, 64, 64);
 
-    TChartAxis& left = chart.LeftAxis();
+    ChartAxis& left = chart.LeftAxis();
     left.SetMinMax(0, 0.1);
     left.AxisValuesFormat = "#,###.00#";
     left.MinorTickCount = 1;
@@ -34,28 +34,28 @@ void ConfigureDensityChart(TChart& chart) {
     chart.RightAxis().Visible = false;
     chart.TopAxis().Visible = false;
 
-    auto* curve = chart.AddSeries<TLineSeries>();
+    auto* curve = chart.AddSeries<LineSeries>();
     curve->Name = "Series1";
     curve->Title = "PDF";
-    curve->SeriesColor = clYellow;
-    curve->LinePen = {clYellow, 2, true, false};
+    curve->SeriesColor = kYellow;
+    curve->LinePen = {kYellow, 2, true, false};
     // A one-pixel dark edge: yellow alone stands at 1.2:1 on the aqua top
     // of the panel, the edge at 15:1 there; on the teal bottom the yellow
     // carries the contrast.
-    curve->OutlinePen = {clBlack, 1, true, false};
+    curve->OutlinePen = {kBlack, 1, true, false};
 
-    auto* marker = chart.AddSeries<TPointSeries>();
+    auto* marker = chart.AddSeries<PointSeries>();
     marker->Name = "Series2";
     marker->Title = "X2value";
-    marker->SeriesColor = clRed;
+    marker->SeriesColor = kRed;
     marker->Pointer.Visible = true;
     marker->Pointer.InflateMargins = true;
-    marker->Pointer.Style = TPointerStyle::psTriangle;
+    marker->Pointer.Style = PointerStyle::Triangle;
 
     // Beneath the curve and the marker: navy at 65 per cent transparency
     // darkens the panel enough to read as a region, and leaves the yellow
     // curve and the red marker as they are.
-    auto* tail = chart.AddSeries<TAreaSeries>();
+    auto* tail = chart.AddSeries<AreaSeries>();
     tail->Name = "Series3";
     tail->Title = "Upper tail";
     tail->SeriesColor = RGB(0, 0, 128);

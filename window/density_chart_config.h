@@ -7,19 +7,19 @@
 
 namespace tarvik {
 
-class TChart;
-struct TDensityChart;
+class Chart;
+struct DensityPlot;
 
-// Configures a chart as the calculator's Chart1, with its empty series: the
+// Configures a chart as the calculator's densityChart, with its empty series: the
 // curve, the marker and the shaded upper tail.
-void ConfigureDensityChart(TChart& chart);
+void ConfigureDensityChart(Chart& chart);
 
 inline constexpr int kCurveSeries = 0;
 inline constexpr int kMarkerSeries = 1;
 inline constexpr int kTailSeries = 2;
 
 // Fills a chart configured so with the core's picture.
-void ShowDensityChart(TChart& chart, const TDensityChart& d);
+void ShowDensityChart(Chart& chart, const DensityPlot& d);
 // A probability for the chart's tooltip and description: six decimals, and
 // six significant digits beside them where the decimals show nothing.
 QString ProbabilityText(Real p);

@@ -79,9 +79,9 @@ std::string DisplayFailureMessage(const char* qpaPlatform, const char* display, 
            "' did not start.";
 }
 
-TStartupGuard::TStartupGuard() { previousHandler = qInstallMessageHandler(StartupHandler); }
+StartupGuard::StartupGuard() { previousHandler = qInstallMessageHandler(StartupHandler); }
 
-TStartupGuard::~TStartupGuard() {
+StartupGuard::~StartupGuard() {
     qInstallMessageHandler(previousHandler);
     std::vector<HeldMessage> messages;
     {

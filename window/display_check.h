@@ -19,12 +19,12 @@ std::optional<std::string> MissingDisplayMessage(const char* qpaPlatform, const 
 // in one line and ends the process with exit code 1. Qt's warnings that
 // come before it are held back and, when nothing failed, passed on at the
 // end.
-class TStartupGuard {
+class StartupGuard {
 public:
-    TStartupGuard();
-    ~TStartupGuard();
-    TStartupGuard(const TStartupGuard&) = delete;
-    TStartupGuard& operator=(const TStartupGuard&) = delete;
+    StartupGuard();
+    ~StartupGuard();
+    StartupGuard(const StartupGuard&) = delete;
+    StartupGuard& operator=(const StartupGuard&) = delete;
 };
 
 // The one line for a platform that failed to start.

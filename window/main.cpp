@@ -12,8 +12,8 @@
 #include "resources/icon.h"
 #include "window/command_line.h"
 #include "window/display_check.h"
-#include "window/form1.h"
-#include "window/help_form.h"
+#include "window/calculator_window.h"
+#include "window/help_window.h"
 
 namespace {
 
@@ -37,23 +37,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
     }
-    std::optional<tarvik::TStartupGuard> startup(std::in_place);
-    tarvik::TApplication app(argc, argv);
+    std::optional<tarvik::StartupGuard> startup(std::in_place);
+    tarvik::Application app(argc, argv);
     startup.reset();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());
-    tarvik::TForm1 form1;  // created first: the main window
-    tarvik::THelpForm helpForm;
-    form1.SetHelpForm(&helpForm);
+    tarvik::CalculatorWindow window;  // created first: the main window
+    tarvik::HelpWindow helpWindow;
+    window.SetHelpWindow(&helpWindow);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
-    form1.show();
-    form1.activateWindow();
+    window.show();
+    window.activateWindow();
     // Where no window manager activates the window, the start values are
     // written all the same once the loop runs.
     constexpr int kStartValuesFallbackMs = 200;
-    QTimer::singleShot(kStartValuesFallbackMs, &form1, [&form1] { tarvik::Guarded([&form1] { form1.FormActivate(); }); });
+    QTimer::singleShot(kStartValuesFallbackMs, &window, [&window] { tarvik::Guarded([&window] { window.WriteStartValuesOnce(); }); });
     // Closing the calculator ends the program, help window or not.
-    form1.setAttribute(Qt::WA_QuitOnClose, true);
-    helpForm.setAttribute(Qt::WA_QuitOnClose, false);
+    window.setAttribute(Qt::WA_QuitOnClose, true);
+    helpWindow.setAttribute(Qt::WA_QuitOnClose, false);
     return app.exec();
 }

@@ -16,7 +16,7 @@
 namespace tarvik {
 namespace {
 
-using F = TField;
+using F = Field;
 
 std::string Fixed(Real v) { return FormatFixed(v); }
 
@@ -27,7 +27,7 @@ protected:
         Keep(calc.Show());
         Keep(calc.WriteStartValues());
     }
-    void Keep(const TEffects& fx) {
+    void Keep(const Effects& fx) {
         if (fx.Error) errors.push_back(*fx.Error);
         if (fx.Chart) chart = *fx.Chart;
     }
@@ -47,9 +47,9 @@ protected:
         EXPECT_FALSE(why) << *why;
     }
 
-    TCalculator calc;
+    Calculator calc;
     std::vector<std::string> errors;
-    TDensityChart chart{};
+    DensityPlot chart{};
 };
 
 TEST_F(Calc, StartValues) {
@@ -66,8 +66,8 @@ TEST_F(Calc, StartValues) {
 TEST(CalcStart, FirstPictureFromTheLayoutTexts) {
     // Cdf "0" and value "0" with df 1: FQuantile's start value for target
     // 0, about 94.135, and the marker at 0.
-    TCalculator calc;
-    const TEffects fx = calc.Show();
+    Calculator calc;
+    const Effects fx = calc.Show();
     ASSERT_TRUE(fx.Chart);
     EXPECT_NEAR(fx.Chart->Curve.back().X, 94.135, 0.001);
     EXPECT_NEAR(fx.Chart->LeftAxisMaximum, 0.4825, 0.0001);
@@ -187,10 +187,10 @@ TEST_F(Calc, AnErrorIsShownOncePerText) {
     Keep(calc.TextEdited(F::Value, "+"));  // changed again: checked afresh
     EXPECT_EQ(errors.size(), 2u);
     // The filter lets numbers of any size in, and refuses what is none.
-    EXPECT_EQ(TCalculator::KeyTyped(u"1e3", 3, u'9'), TKeyVerdict::Accept);
-    EXPECT_EQ(TCalculator::KeyTyped(u"1e400", 5, u'0'), TKeyVerdict::Accept);
-    EXPECT_EQ(TCalculator::KeyTyped(u"0.9", 3, u'5'), TKeyVerdict::Accept);
-    EXPECT_EQ(TCalculator::KeyTyped(u"0.9", 3, u'x'), TKeyVerdict::Refuse);
+    EXPECT_EQ(Calculator::KeyTyped(u"1e3", 3, u'9'), KeyVerdict::Accept);
+    EXPECT_EQ(Calculator::KeyTyped(u"1e400", 5, u'0'), KeyVerdict::Accept);
+    EXPECT_EQ(Calculator::KeyTyped(u"0.9", 3, u'5'), KeyVerdict::Accept);
+    EXPECT_EQ(Calculator::KeyTyped(u"0.9", 3, u'x'), KeyVerdict::Refuse);
 }
 
 // A frozen cdf that reads 0 or 1 cannot give a value: the probabilities
@@ -280,7 +280,7 @@ TEST_F(Calc, ComplementsAreExact) {
     for (const auto& c : cases) {
         Type(c.field, c.typed);
         Commit(c.field);
-        const TResults r = calc.Results();
+        const Results r = calc.CurrentResults();
         EXPECT_EQ(r.cdf, c.cdf) << c.typed;
         EXPECT_EQ(r.upper, c.upper) << c.typed;
         EXPECT_EQ(r.value, ChiSquareUpperQuantile(1, c.upper)) << c.typed;
@@ -293,15 +293,15 @@ TEST_F(Calc, ComplementsAreExact) {
 TEST_F(Calc, GoingBackMovesNothing) {
     Type(F::Value, "10");
     Commit(F::Value);
-    const TResults before = calc.Results();
+    const Results before = calc.CurrentResults();
     EXPECT_EQ(T(F::Cdf), "0.998435");
     Type(F::Cdf, "");
     Commit(F::Cdf);
     EXPECT_EQ(T(F::Cdf), "0.998435");
     EXPECT_EQ(T(F::Value), "10");
-    const TEffects released = calc.KeyReleased(F::Cdf);
+    const Effects released = calc.KeyReleased(F::Cdf);
     EXPECT_FALSE(released.Texts[0] || released.Texts[1] || released.Texts[2] || released.Chart);
-    const TResults after = calc.Results();
+    const Results after = calc.CurrentResults();
     EXPECT_EQ(after.value, before.value);
     EXPECT_EQ(after.cdf, before.cdf);
     EXPECT_EQ(after.upper, before.upper);
@@ -311,7 +311,7 @@ TEST_F(Calc, GoingBackMovesNothing) {
 // then leaves that field's selection, caret and undo history alone.
 TEST_F(Calc, OnlyChangedTextsAreEffects) {
     Type(F::UpperTail, "0.05");
-    const TEffects fx = calc.Commit(F::UpperTail);
+    const Effects fx = calc.Commit(F::UpperTail);
     EXPECT_FALSE(fx.Texts[std::size_t(F::UpperTail)]);
     EXPECT_FALSE(fx.Texts[std::size_t(F::Cdf)]);  // 0.950000 already
 }
@@ -320,14 +320,14 @@ TEST_F(Calc, OnlyChangedTextsAreEffects) {
 // the typed ones.
 TEST_F(Calc, ResultsFollowTheTypedText) {
     Type(F::Cdf, "0.25");
-    EXPECT_EQ(calc.Results().cdf, 0.25_r);
-    EXPECT_EQ(calc.Results().upper, 0.75_r);
-    EXPECT_EQ(calc.Results().value, ChiSquareQuantile(1, 0.25_r));
+    EXPECT_EQ(calc.CurrentResults().cdf, 0.25_r);
+    EXPECT_EQ(calc.CurrentResults().upper, 0.75_r);
+    EXPECT_EQ(calc.CurrentResults().value, ChiSquareQuantile(1, 0.25_r));
 }
 
 TEST_F(Calc, DensityInTheLocaleFormatFromTheStart) {
     test::ScopedFormatSettings comma(test::kComma);
-    TCalculator c;
+    Calculator c;
     c.Show();
     c.WriteStartValues();
     EXPECT_EQ(c.Text(F::Value), "3,841459");

@@ -25,7 +25,7 @@ TEST(ResultsText, ShortFixedDropsTrailingZerosOnly) {
 // A comma desktop changes the fields, never the results line.
 TEST(ResultsText, TheLineAndItsFullPrecisionTwin) {
     test::ScopedFormatSettings comma(test::kComma);
-    const TResults r{12, 23.5_r, 0.97623095375_r, 0.02376904625_r, 0.0073620358_r};
+    const Results r{12, 23.5_r, 0.97623095375_r, 0.02376904625_r, 0.0073620358_r};
     const std::string text = ResultsClipboardText(r);
     std::istringstream lines(text);
     std::string shown, full;

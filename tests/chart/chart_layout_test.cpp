@@ -48,18 +48,18 @@ TEST(ChartLayout, NextStepSequence) {
 
 TEST(ChartLayout, GradientBands) {
     // 240 rows: 240 one-pixel bands, band 0 on the bottom edge in StartColor.
-    auto bands = ComputeGradientBands(QRect(0, 0, 275, 240), clTeal, clAqua);
+    auto bands = ComputeGradientBands(QRect(0, 0, 275, 240), kTeal, kAqua);
     ASSERT_EQ(bands.size(), 240u);
     EXPECT_EQ(bands[0].top, 239);
     EXPECT_EQ(bands[0].bottom, 240);
-    EXPECT_EQ(bands[0].color, clTeal);
+    EXPECT_EQ(bands[0].color, kTeal);
     EXPECT_EQ(bands[239].top, 0);
-    EXPECT_EQ(bands[239].color, clAqua);
+    EXPECT_EQ(bands[239].color, kAqua);
     for (const auto& b : bands) EXPECT_EQ(b.bottom - b.top, 1);
     // Green and blue climb 128 -> 255 by MulDiv(k, 127, 239).
     EXPECT_EQ(GreenOf(bands[120].color), 128 + 64);  // 120*127/239 = 63.77
     // 300 rows: 256 bands of one or two rows, covering every row once.
-    bands = ComputeGradientBands(QRect(0, 0, 100, 300), clTeal, clAqua);
+    bands = ComputeGradientBands(QRect(0, 0, 100, 300), kTeal, kAqua);
     ASSERT_EQ(bands.size(), 256u);
     int covered = 0;
     for (std::size_t k = 0; k < bands.size(); ++k) {
@@ -143,10 +143,10 @@ TEST(ChartLayout, SamePixelPointsDrawNoSegment) {
     ChartModel model;
     model.LeftAxis.SetMinMax(0, 1);
     model.BottomAxis.SetMinMax(0, 1);
-    auto line = std::make_unique<TLineSeries>();
-    line->AddXY(0.1, 0.5, clYellow);
-    line->AddXY(0.1000001, 0.5, clYellow);  // same pixel
-    line->AddXY(0.9, 0.5, clYellow);
+    auto line = std::make_unique<LineSeries>();
+    line->AddXY(0.1, 0.5, kYellow);
+    line->AddXY(0.1000001, 0.5, kYellow);  // same pixel
+    line->AddXY(0.9, 0.5, kYellow);
     model.Series.push_back(std::move(line));
     const ChartLayout layout = ComputeChartLayout(model, 300, 200, FixedMetrics(), kPoint);
     ASSERT_EQ(layout.series[0].segments.size(), 1u);
@@ -164,9 +164,9 @@ TEST(ChartLayout, TotalOverNonFiniteAndExtremeInput) {
             ChartModel model;
             model.LeftAxis.SetMinMax(lo, hi);
             model.BottomAxis.Automatic = true;
-            auto line = std::make_unique<TLineSeries>();
-            line->AddXY(lo, hi, clYellow);  // the model itself may hold anything
-            line->AddXY(hi, lo, clYellow);
+            auto line = std::make_unique<LineSeries>();
+            line->AddXY(lo, hi, kYellow);  // the model itself may hold anything
+            line->AddXY(hi, lo, kYellow);
             model.Series.push_back(std::move(line));
             const ChartLayout layout = ComputeChartLayout(model, 275, 240, FixedMetrics(), kPoint);
             EXPECT_LE(layout.left.labels.size(), 10000u) << lo << " " << hi;
@@ -178,10 +178,10 @@ TEST(ChartLayout, TotalOverNonFiniteAndExtremeInput) {
 }
 
 TEST(ChartLayout, NonFinitePointsAreRefusedAtTheChart) {
-    TChart chart;
-    chart.AddSeries<TLineSeries>();
-    EXPECT_THROW(chart.AddXY(0, std::nan(""), 1, clYellow), EInvalidOp);
-    EXPECT_THROW(chart.AddXY(0, 1, std::numeric_limits<double>::infinity(), clYellow), EInvalidOp);
+    Chart chart;
+    chart.AddSeries<LineSeries>();
+    EXPECT_THROW(chart.AddXY(0, std::nan(""), 1, kYellow), EInvalidOp);
+    EXPECT_THROW(chart.AddXY(0, 1, std::numeric_limits<double>::infinity(), kYellow), EInvalidOp);
     EXPECT_EQ(chart.Series(0)->Count(), 0);
 }
 

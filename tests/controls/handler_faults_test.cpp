@@ -7,7 +7,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "controls/adv_spin.h"
+#include "controls/spin_edit.h"
+#include "controls/spin_arrows.h"
 #include "controls/check_box.h"
 #include "core/errors.h"
 #include "tests/support/qt_env.h"
@@ -17,11 +18,11 @@ namespace {
 
 TEST(HandlerFaults, EachHandlerThrowsOnceAndIsReported) {
     QWidget window;
-    TAdvSpinEdit spin(&window);
+    SpinEdit spin(&window);
     spin.SetMinValue(1);
     spin.SetMaxValue(300);
     spin.SetValue(5);
-    TCheckBox box(&window);
+    CheckBox box(&window);
     box.setGeometry(100, 0, 15, 15);
     window.resize(200, 40);
     window.show();

@@ -63,25 +63,25 @@ TEST(SpinRules, AcceptsChar) {
 
 TEST(SpinRules, GeometryOfTheCalculatorsField) {
     // 45 x 26 with a single border and the 3-D look: client 41 x 22.
-    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, TBorderStyle::bsSingle, true, true), QRect(25, 0, 15, 21));
-    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, TBorderStyle::bsNone, true, true), QRect(29, 0, 15, 25));
-    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, TBorderStyle::bsSingle, false, true), QRect(30, 1, 15, 23));
-    const ArrowLayout arrows = ArrangeArrowRects(15, 21, TSpinDirection::spVertical);
+    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, EditBorderStyle::Single, true, true), QRect(25, 0, 15, 21));
+    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, EditBorderStyle::None, true, true), QRect(29, 0, 15, 25));
+    EXPECT_EQ(SpinButtonPlacement(45, 26, 15, EditBorderStyle::Single, false, true), QRect(30, 1, 15, 23));
+    const ArrowLayout arrows = ArrangeArrowRects(15, 21, SpinDirection::Vertical);
     EXPECT_EQ(arrows.width, 15);
     EXPECT_EQ(arrows.up, QRect(0, 0, 15, 10));
     EXPECT_EQ(arrows.down, QRect(0, 9, 15, 12));  // one pixel of overlap
-    const QRect text = SpinTextRect(41, 22, 15, TBorderStyle::bsSingle, false);
+    const QRect text = SpinTextRect(41, 22, 15, EditBorderStyle::Single, false);
     EXPECT_EQ(text, QRect(QPoint(0, 0), QPoint(23, 22)));  // (0, 0) - (24, 23), exclusive
-    EXPECT_EQ(SpinTextRect(41, 22, 15, TBorderStyle::bsNone, false), QRect(QPoint(2, 2), QPoint(21, 22)));
-    EXPECT_EQ(SpinTextRect(41, 22, 15, TBorderStyle::bsSingle, true), QRect(QPoint(0, 0), QPoint(23, 21)));
+    EXPECT_EQ(SpinTextRect(41, 22, 15, EditBorderStyle::None, false), QRect(QPoint(2, 2), QPoint(21, 22)));
+    EXPECT_EQ(SpinTextRect(41, 22, 15, EditBorderStyle::Single, true), QRect(QPoint(0, 0), QPoint(23, 21)));
     // Horizontal: at least 20 wide, down on the left, up on the right.
-    const ArrowLayout side = ArrangeArrowRects(15, 21, TSpinDirection::spHorizontal);
+    const ArrowLayout side = ArrangeArrowRects(15, 21, SpinDirection::Horizontal);
     EXPECT_EQ(side.width, 20);
     EXPECT_EQ(side.down, QRect(0, 0, 10, 21));
     EXPECT_EQ(side.up, QRect(11, 0, 10, 21));
     // 8-point font of height 16 with the system font 16: 16 + 4 + 2 + 4.
-    EXPECT_EQ(SpinMinEditHeight(16, 16, TBorderStyle::bsSingle), 26);
-    EXPECT_EQ(SpinMinEditHeight(20, 12, TBorderStyle::bsNone), 25);
+    EXPECT_EQ(SpinMinEditHeight(16, 16, EditBorderStyle::Single), 26);
+    EXPECT_EQ(SpinMinEditHeight(20, 12, EditBorderStyle::None), 25);
 }
 
 }  // namespace

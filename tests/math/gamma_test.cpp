@@ -26,8 +26,6 @@ TEST(Gamma, LnGamma) {
         {150, 600.00947055532742813_r, 16, "ln 149!"},
     };
     for (const auto& c : cases) EXPECT_TRUE(test::WithinEpsilons(LnGamma(c.x), c.value, c.epsilons)) << c.why;
-    // One shift step at exactly 10: Gamma(10) = Gamma(11)/10.
-    EXPECT_EQ(LnGamma(10), detail::LnGammaStirling(11, -RawLog(10.0_r), (1 / 11.0_r) * (1 / 11.0_r)));
     TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", LnGamma(0));
     TARVIK_EXPECT_FAULT(EZeroDivide, "Floating point division by zero", LnGamma(-3));
     TARVIK_EXPECT_FAULT(EInvalidOp, "Invalid floating point operation", LnGamma(-0.5_r));

@@ -68,7 +68,7 @@ TEST(Application, FaultsInPaintAndTimerAreReportedAfterTheEvent) {
     ASSERT_EQ(shown.size(), before + 1);
     EXPECT_EQ(shown.back().second, "Floating point overflow.");
 
-    TTimer timer;
+    Timer timer;
     timer.SetInterval(1);
     int ticks = 0;
     timer.OnTimer = [&] {

@@ -19,9 +19,9 @@ TEST(Canvas, RectangleCoversRightAndBottomExclusive) {
     QImage image = Blank(10, 10);
     {
         QPainter painter(&image);
-        TCanvas canvas(painter);
-        canvas.SetPenColor(clRed);
-        canvas.SetBrushColor(clBlue);
+        Canvas canvas(painter);
+        canvas.SetPenColor(kRed);
+        canvas.SetBrushColor(kBlue);
         canvas.Rectangle(2, 3, 7, 8);  // columns 2..6, rows 3..7
     }
     EXPECT_EQ(image.pixelColor(2, 3), QColor(255, 0, 0));   // outline corner
@@ -36,9 +36,9 @@ TEST(Canvas, ClearBrushLeavesTheInside) {
     QImage image = Blank(10, 10);
     {
         QPainter painter(&image);
-        TCanvas canvas(painter);
-        canvas.SetPenColor(clBlack);
-        canvas.SetBrushStyle(TBrushStyle::bsClear);
+        Canvas canvas(painter);
+        canvas.SetPenColor(kBlack);
+        canvas.SetBrushStyle(BrushStyle::Clear);
         canvas.Rectangle(0, 0, 10, 10);
     }
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 0));
@@ -53,15 +53,15 @@ TEST(Canvas, TransparentColourIsLeftOut) {
     QImage image = Blank(4, 4);
     {
         QPainter painter(&image);
-        TCanvas canvas(painter);
-        canvas.DrawTransparent(1, 1, glyph, clOlive);
+        Canvas canvas(painter);
+        canvas.DrawTransparent(1, 1, glyph, kOlive);
     }
     EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 255, 255));
     EXPECT_EQ(image.pixelColor(2, 1), QColor(0, 0, 0));
 }
 
 TEST(Timer, AdvanceFiresAtTheIntervalAndFollowsChanges) {
-    TTimer timer;
+    Timer timer;
     std::vector<int> at;
     int now = 0;
     timer.OnTimer = [&] {

@@ -17,7 +17,7 @@ std::vector<std::pair<QString, QString>>& ShownMessages() {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
-    tarvik::TApplication app(argc, argv);
+    tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik");
     app.MessageSink = [](const QString& caption, const QString& text) {
         tarvik::test::ShownMessages().emplace_back(caption, text);

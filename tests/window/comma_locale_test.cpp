@@ -44,29 +44,29 @@ TEST_F(CommaDesktop, CoreConversionsIgnoreTheCLocale) {
 }
 
 TEST_F(CommaDesktop, StartValuesDensityAndChart) {
-    EXPECT_EQ(form->X2ValueEdit->text(), "3,841459");
-    EXPECT_EQ(form->CdfEdit->text(), "0,95");
-    EXPECT_EQ(form->UpperTailEdit->text(), "0,05");
-    EXPECT_EQ(form->PdfLabel->text(), "0,029819");
+    EXPECT_EQ(form->valueEdit->text(), "3,841459");
+    EXPECT_EQ(form->cdfEdit->text(), "0,95");
+    EXPECT_EQ(form->upperTailEdit->text(), "0,05");
+    EXPECT_EQ(form->densityLabel->text(), "0,029819");
     // The range is that of a cdf of 0.95, not of a truncated 0.
     EXPECT_DOUBLE_EQ(Curve()->Points().back().X, double(FQuantile(0.0001L, 1, 3000)));
     EXPECT_NEAR(Marker()->Points()[0].X, 3.841459, 5e-7);  // the exact quantile of 0.95
 }
 
 TEST_F(CommaDesktop, TypingAndPasting) {
-    Retype(form->X2ValueEdit, "2,5");
-    EXPECT_EQ(form->CdfEdit->text(), "0,886154");
-    EXPECT_EQ(form->UpperTailEdit->text(), "0,113846");
-    EXPECT_EQ(form->PdfLabel->text().toStdString(), Comma(ChiSquarePdf(1, 2.5L)));
+    Retype(form->valueEdit, "2,5");
+    EXPECT_EQ(form->cdfEdit->text(), "0,886154");
+    EXPECT_EQ(form->upperTailEdit->text(), "0,113846");
+    EXPECT_EQ(form->densityLabel->text().toStdString(), Comma(ChiSquarePdf(1, 2.5L)));
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 2.5);
-    Retype(form->CdfEdit, "0,95");
-    EXPECT_EQ(form->UpperTailEdit->text(), "0,050000");
-    EXPECT_EQ(form->X2ValueEdit->text(), "3,841459");
-    Paste(form->UpperTailEdit, "0,01");
-    EXPECT_EQ(form->CdfEdit->text(), "0,990000");
-    EXPECT_EQ(form->X2ValueEdit->text(), "6,634897");
-    Retype(form->X2ValueEdit, "1.5");  // the point is refused
-    EXPECT_EQ(form->X2ValueEdit->text(), "15");
+    Retype(form->cdfEdit, "0,95");
+    EXPECT_EQ(form->upperTailEdit->text(), "0,050000");
+    EXPECT_EQ(form->valueEdit->text(), "3,841459");
+    Paste(form->upperTailEdit, "0,01");
+    EXPECT_EQ(form->cdfEdit->text(), "0,990000");
+    EXPECT_EQ(form->valueEdit->text(), "6,634897");
+    Retype(form->valueEdit, "1.5");  // the point is refused
+    EXPECT_EQ(form->valueEdit->text(), "15");
     EXPECT_EQ(NewBeeps(), 1);
     EXPECT_TRUE(NewMessages().empty());
 }
@@ -74,10 +74,10 @@ TEST_F(CommaDesktop, TypingAndPasting) {
 // The tooltip and "Copy full precision" speak the desktop's comma; the
 // results line keeps the point, as the command line does.
 TEST_F(CommaDesktop, PrecisionOnDemand) {
-    form->dfAdvSpinEdit->SetValue(12);
-    Retype(form->X2ValueEdit, "23,5");
-    EXPECT_TRUE(form->X2ValueEdit->toolTip().startsWith("2,35000e+01  (6 significant digits)\n23,5  (full precision)"))
-        << form->X2ValueEdit->toolTip().toStdString();
+    form->dfSpinEdit->SetValue(12);
+    Retype(form->valueEdit, "23,5");
+    EXPECT_TRUE(form->valueEdit->toolTip().startsWith("2,35000e+01  (6 significant digits)\n23,5  (full precision)"))
+        << form->valueEdit->toolTip().toStdString();
     form->CopyResults();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
         "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\ndf=12  x=23.5  P(X<=x)=0.97623"))

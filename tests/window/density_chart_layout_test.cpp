@@ -27,13 +27,13 @@ struct StartupChart {
         for (int i = 1; i <= 200; ++i) {
             const double x = i / 200.0 * xmax;
             const double y = std::exp(-0.5 * std::log(x) - x / 2) / std::sqrt(2 * M_PI);
-            chart.AddXY(0, x, y, clYellow);
+            chart.AddXY(0, x, y, kYellow);
             ymax = std::max(ymax, y);
         }
-        chart.AddXY(1, 0, 0.0001, clRed);
+        chart.AddXY(1, 0, 0.0001, kRed);
         chart.LeftAxis().Maximum = 1.05 * ymax;
     }
-    TChart chart;
+    Chart chart;
 };
 
 TEST(ChartLayout, StartupPictureWithExactMetrics) {

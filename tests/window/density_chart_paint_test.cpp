@@ -10,7 +10,7 @@
 namespace tarvik {
 namespace {
 
-QImage Paint(TChart& chart) {
+QImage Paint(Chart& chart) {
     QImage image(chart.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     chart.render(&image);
@@ -24,11 +24,11 @@ protected:
         ConfigureDensityChart(chart);
         chart.LeftAxis().Maximum = 1;
         // A straight curve from (10, 0.2) to (90, 0.6) and a marker at (50, 0.5).
-        chart.AddXY(0, 10, 0.2, clYellow);
-        chart.AddXY(0, 90, 0.6, clYellow);
-        chart.AddXY(1, 50, 0.5, clRed);
+        chart.AddXY(0, 10, 0.2, kYellow);
+        chart.AddXY(0, 90, 0.6, kYellow);
+        chart.AddXY(1, 50, 0.5, kRed);
     }
-    TChart chart;
+    Chart chart;
 };
 
 TEST_F(ChartPaint, BackgroundGradientBottomToTop) {

@@ -16,19 +16,19 @@ TEST_F(WindowTest, ChartAtTheStartValues) {
     // The first point is the highest; the left axis gets 5 per cent above it.
     const double first = Curve()->Points().front().Y;
     EXPECT_DOUBLE_EQ(first, double(ChiSquarePdf(1, xmax / 200)));
-    EXPECT_DOUBLE_EQ(form->Chart1->LeftAxis().Maximum, double(1.05L * ChiSquarePdf(1, xmax / 200)));
+    EXPECT_DOUBLE_EQ(form->densityChart->LeftAxis().Maximum, double(1.05L * ChiSquarePdf(1, xmax / 200)));
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].Y, 0.0001);
 }
 
 TEST_F(WindowTest, SmallCdfReachesFurther) {
-    Retype(form->CdfEdit, "0.00005");
+    Retype(form->cdfEdit, "0.00005");
     const Real df = 1;
     EXPECT_DOUBLE_EQ(Curve()->Points().back().X, double(df * FQuantile(0.00005L, df, 3000)));
     EXPECT_GT(Curve()->Points().back().X, double(FQuantile(0.0001L, 1, 3000)));
 }
 
 TEST_F(WindowTest, ValueBeyondTheRangeWidensIt) {
-    Retype(form->X2ValueEdit, "900");
+    Retype(form->valueEdit, "900");
     EXPECT_DOUBLE_EQ(Curve()->Points().back().X, 922.5);
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 900);
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].Y, 0.0001);
@@ -39,12 +39,12 @@ TEST_F(WindowTest, ValueBeyondTheRangeWidensIt) {
 TEST_F(WindowTest, ValueFrozenWithAnEmptiedValue) {
     // The emptied value is still being typed when an arrow changes df: the
     // df change commits it first, so it comes back and the chain has a value.
-    QTest::mouseClick(form->ValueCheckBox, Qt::LeftButton, {}, QPoint(7, 7));  // value frozen
-    Retype(form->X2ValueEdit, "5");
-    Retype(form->X2ValueEdit, "");
-    QTest::mouseClick(form->dfAdvSpinEdit->SpinButton()->UpArrow(), Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_EQ(form->X2ValueEdit->text(), "5");
-    EXPECT_EQ(form->CdfEdit->text(), Fixed(ChiSquareCdf(2, 5)));
+    QTest::mouseClick(form->keepValueBox, Qt::LeftButton, {}, QPoint(7, 7));  // value frozen
+    Retype(form->valueEdit, "5");
+    Retype(form->valueEdit, "");
+    QTest::mouseClick(form->dfSpinEdit->SpinButton()->UpArrow(), Qt::LeftButton, {}, QPoint(5, 4));
+    EXPECT_EQ(form->valueEdit->text(), "5");
+    EXPECT_EQ(form->cdfEdit->text(), Fixed(ChiSquareCdf(2, 5)));
     EXPECT_DOUBLE_EQ(Marker()->Points()[0].X, 5);
     EXPECT_TRUE(NewMessages().empty());
 }
@@ -52,9 +52,9 @@ TEST_F(WindowTest, ValueFrozenWithAnEmptiedValue) {
 // The filled polygon: up from the axis at the marker's x, along the
 // curve's pixels, down to the axis at the curve's end.
 TEST_F(WindowTest, ShadedTailGeometry) {
-    form->dfAdvSpinEdit->SetValue(4);
-    Retype(form->X2ValueEdit, "3");
-    const ChartLayout layout = form->Chart1->Layout();
+    form->dfSpinEdit->SetValue(4);
+    Retype(form->valueEdit, "3");
+    const ChartLayout layout = form->densityChart->Layout();
     const QPolygon& area = layout.series[2].area;
     const AxisLayout& b = layout.bottom;
     const AxisLayout& l = layout.left;
@@ -74,12 +74,12 @@ TEST_F(WindowTest, ShadedTailGeometry) {
                 break;
             }
     EXPECT_EQ(matched, area.size() - 3);
-    EXPECT_EQ(form->Chart1->toolTip(), "Shaded: upper tail P(X > x) = " + Fixed(1 - ChiSquareCdf(4, 3)));
+    EXPECT_EQ(form->densityChart->toolTip(), "Shaded: upper tail P(X > x) = " + Fixed(1 - ChiSquareCdf(4, 3)));
 }
 
 TEST_F(WindowTest, ChartPaintsInsideItsPanel) {
-    QImage image(form->Chart1->size(), QImage::Format_RGB32);
-    form->Chart1->render(&image);
+    QImage image(form->densityChart->size(), QImage::Format_RGB32);
+    form->densityChart->render(&image);
     // The marker's red somewhere on the bottom axis, the curve's yellow above.
     int red = 0, yellow = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -93,28 +93,28 @@ TEST_F(WindowTest, ChartPaintsInsideItsPanel) {
 
 TEST_F(WindowTest, HelpWindow) {
     EXPECT_FALSE(help->isVisible());
-    QTest::mouseClick(form->HelpBitBtn, Qt::LeftButton);
+    QTest::mouseClick(form->helpButton, Qt::LeftButton);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), " Zu  Tarvik");
-    const QStringList lines = help->HelpRichEdit->toPlainText().split('\n');
+    const QStringList lines = help->helpText->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 14);
     EXPECT_EQ(lines[0], QString(59, ' ') + "Welcome to Tarvik by Osterby !");
     EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[3], "  * the cummulative distribution function (cdf, aka lower tail probability) and upper tail probability");
+    EXPECT_EQ(lines[3], "  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability");
     EXPECT_EQ(lines[11], "If in doubt, just try it! ");
     EXPECT_EQ(lines[12], "");
-    EXPECT_TRUE(help->HelpRichEdit->isReadOnly());
+    EXPECT_TRUE(help->helpText->isReadOnly());
     // Typing changes nothing.
-    const QString before = help->HelpRichEdit->toPlainText();
-    help->HelpRichEdit->setFocus();
-    QTest::keyClicks(help->HelpRichEdit, "xyz");
-    QTest::keyClick(help->HelpRichEdit, Qt::Key_Backspace);
-    EXPECT_EQ(help->HelpRichEdit->toPlainText(), before);
+    const QString before = help->helpText->toPlainText();
+    help->helpText->setFocus();
+    QTest::keyClicks(help->helpText, "xyz");
+    QTest::keyClick(help->helpText, Qt::Key_Backspace);
+    EXPECT_EQ(help->helpText->toPlainText(), before);
     // A second click brings it to the front again; the calculator is untouched.
     form->activateWindow();
-    QTest::mouseClick(form->HelpBitBtn, Qt::LeftButton);
+    QTest::mouseClick(form->helpButton, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitForWindowActive(help.get()));
-    EXPECT_EQ(form->X2ValueEdit->text(), "3.841459");
+    EXPECT_EQ(form->valueEdit->text(), "3.841459");
 }
 
 }  // namespace

@@ -38,34 +38,33 @@ TEST_F(WindowTest, AccessibleNames) {
         QWidget* control;
         QString name;
     } cases[] = {
-        {form->dfAdvSpinEdit, "Degrees of freedom"},
-        {form->X2ValueEdit, "Chi-square value"},
-        {form->CdfEdit, "Cumulative distribution function"},
-        {form->UpperTailEdit, "Upper tail probability"},
-        {form->HelpBitBtn, "Help"},
-        {form->ValueCheckBox, "Keep the chi-square value when the degrees of freedom change"},
-        {form->CdfCheckBox, "Keep the cumulative probability when the degrees of freedom change"},
-        {form->dfAdvSpinEdit->SpinButton()->UpArrow(), "Increase"},
-        {form->dfAdvSpinEdit->SpinButton()->DownArrow(), "Decrease"},
-        {form->PdfLabel, "Probability density function: 0.029819"},
-        {form->Chart1, "Density chart"},
-        {help->HelpRichEdit, "Help text"},
+        {form->dfSpinEdit, "Degrees of freedom"},
+        {form->valueEdit, "Chi-square value"},
+        {form->cdfEdit, "Cumulative distribution function"},
+        {form->upperTailEdit, "Upper tail probability"},
+        {form->helpButton, "Help"},
+        {form->keepValueBox, "Keep the chi-square value when the degrees of freedom change"},
+        {form->keepCdfBox, "Keep the cumulative probability when the degrees of freedom change"},
+        {form->dfSpinEdit->SpinButton()->UpArrow(), "Increase"},
+        {form->dfSpinEdit->SpinButton()->DownArrow(), "Decrease"},
+        {form->densityLabel, "Probability density function: 0.029819"},
+        {form->densityChart, "Density chart"},
+        {help->helpText, "Help text"},
     };
     for (const auto& c : cases) EXPECT_EQ(Accessible(c.control, QAccessible::Name), c.name) << c.name.toStdString();
     // The captions on screen are the designed ones, untouched.
-    EXPECT_EQ(form->CdfCheckBox->text(), "CdfCheckBox");
-    EXPECT_EQ(form->Label3->text(), "Cumulative distribution function : ");
+    EXPECT_EQ(form->cdfCaption->text(), "Cumulative distribution function : ");
 }
 
 // The chart's description follows each redraw; the density's name its value.
 TEST_F(WindowTest, TheChartDescribesWhatItShows) {
-    EXPECT_EQ(Accessible(form->Chart1, QAccessible::Description).toStdString(),
+    EXPECT_EQ(Accessible(form->densityChart, QAccessible::Description).toStdString(),
               "Chi-square density for df 1 at x = 3.841459, P(X<=x) = 0.950000; shaded upper tail P(X > x) = 0.050000");
-    form->dfAdvSpinEdit->SetValue(12);
-    Retype(form->X2ValueEdit, "23.5");
-    EXPECT_EQ(Accessible(form->Chart1, QAccessible::Description).toStdString(),
+    form->dfSpinEdit->SetValue(12);
+    Retype(form->valueEdit, "23.5");
+    EXPECT_EQ(Accessible(form->densityChart, QAccessible::Description).toStdString(),
               "Chi-square density for df 12 at x = 23.500000, P(X<=x) = 0.976231; shaded upper tail P(X > x) = 0.023769");
-    EXPECT_EQ(Accessible(form->PdfLabel, QAccessible::Name).toStdString(), "Probability density function: 0.007362");
+    EXPECT_EQ(Accessible(form->densityLabel, QAccessible::Name).toStdString(), "Probability density function: 0.007362");
 }
 
 TEST_F(WindowTest, F1OpensTheHelpAndEscapeOrCtrlWClosesIt) {
@@ -74,11 +73,11 @@ TEST_F(WindowTest, F1OpensTheHelpAndEscapeOrCtrlWClosesIt) {
         // when the help closes; the offscreen platform needs telling.
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(form->X2ValueEdit, Qt::Key_F1);
+        QTest::keyClick(form->valueEdit, Qt::Key_F1);
         ASSERT_TRUE(help->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(help.get()));
-        help->HelpRichEdit->setFocus();
-        QTest::keyClick(help->HelpRichEdit, close.key(), close.keyboardModifiers());
+        help->helpText->setFocus();
+        QTest::keyClick(help->helpText, close.key(), close.keyboardModifiers());
         EXPECT_FALSE(help->isVisible()) << QKeySequence(close).toString().toStdString();
     }
     EXPECT_EQ(NewBeeps(), 0);
@@ -87,7 +86,7 @@ TEST_F(WindowTest, F1OpensTheHelpAndEscapeOrCtrlWClosesIt) {
 // Ctrl+A, C, X, V and Z work in the df field as in the other fields; only a
 // pasted text that is not a whole number is refused, with the beep.
 TEST_F(WindowTest, EditingKeysInTheDfField) {
-    TAdvSpinEdit* df = form->dfAdvSpinEdit;
+    SpinEdit* df = form->dfSpinEdit;
     df->setFocus();
     df->SetValue(12);
     QTest::keyClick(df, Qt::Key_A, Qt::ControlModifier);
@@ -125,7 +124,7 @@ TEST_F(WindowTest, EditingKeysInTheDfField) {
     df->selectAll();
     QGuiApplication::clipboard()->setText("10");
     QTest::keyClick(df, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->X2ValueEdit->text(), "18.307038");
+    EXPECT_EQ(form->valueEdit->text(), "18.307038");
     // Enter and letters are refused with the beep, as before.
     const int before = BeepCount();
     QTest::keyClick(df, Qt::Key_Return);
@@ -135,7 +134,7 @@ TEST_F(WindowTest, EditingKeysInTheDfField) {
 }
 
 TEST_F(WindowTest, TheWheelStepsTheDfField) {
-    TAdvSpinEdit* df = form->dfAdvSpinEdit;
+    SpinEdit* df = form->dfSpinEdit;
     df->SetValue(10);
     struct Case {
         int delta;
@@ -161,30 +160,30 @@ TEST_F(WindowTest, TheWheelStepsTheDfField) {
 TEST_F(WindowTest, EnlargingGrowsTheChartOnly) {
     EXPECT_EQ(form->minimumSize(), QSize(632, 253));
     std::vector<QRect> controls;
-    const std::vector<QWidget*> fixed = {form->dfAdvSpinEdit, form->X2ValueEdit, form->CdfEdit, form->UpperTailEdit,
-                                         form->HelpBitBtn,    form->ValueCheckBox, form->CdfCheckBox, form->PdfLabel};
+    const std::vector<QWidget*> fixed = {form->dfSpinEdit, form->valueEdit, form->cdfEdit, form->upperTailEdit,
+                                         form->helpButton,    form->keepValueBox, form->keepCdfBox, form->densityLabel};
     for (QWidget* w : fixed) controls.push_back(w->geometry());
-    EXPECT_EQ(form->Chart1->geometry(), QRect(335, 7, 275, 240));
+    EXPECT_EQ(form->densityChart->geometry(), QRect(335, 7, 275, 240));
     form->resize(932, 553);
     QApplication::processEvents();
-    EXPECT_EQ(form->Chart1->geometry(), QRect(335, 7, 575, 540));
-    EXPECT_EQ(form->Shader1->geometry(), form->rect());
+    EXPECT_EQ(form->densityChart->geometry(), QRect(335, 7, 575, 540));
+    EXPECT_EQ(form->background->geometry(), form->rect());
     for (std::size_t i = 0; i < fixed.size(); ++i) EXPECT_EQ(fixed[i]->geometry(), controls[i]) << i;
     form->resize(632, 253);
     QApplication::processEvents();
-    EXPECT_EQ(form->Chart1->geometry(), QRect(335, 7, 275, 240));
+    EXPECT_EQ(form->densityChart->geometry(), QRect(335, 7, 275, 240));
 }
 
 // df 1 at chi-square 40: the upper tail shows 0.000000; its tooltip gives
 // erfc(sqrt(20)) = 2.53963e-10, and the full Real that reads back exactly.
 TEST_F(WindowTest, PrecisionOnDemand) {
-    Retype(form->X2ValueEdit, "40");
-    EXPECT_EQ(form->UpperTailEdit->text(), "0.000000");
-    const TResults r = form->Calculator().Results();
+    Retype(form->valueEdit, "40");
+    EXPECT_EQ(form->upperTailEdit->text(), "0.000000");
+    const Results r = form->Core().CurrentResults();
     const Real reference = std::erfc(std::sqrt(20.0L));
     // Kept apart from 1 - cdf, the upper tail has its full relative precision.
     EXPECT_NEAR(double(r.upper / reference), 1.0, 1e-17);
-    const QStringList tip = form->UpperTailEdit->toolTip().split('\n');
+    const QStringList tip = form->upperTailEdit->toolTip().split('\n');
     ASSERT_EQ(tip.size(), 2);
     EXPECT_EQ(tip[0], QString::fromStdString(FormatScientific(reference, 6)) + "  (6 significant digits)");
     EXPECT_EQ(tip[0], "2.53963e-10  (6 significant digits)");
@@ -194,9 +193,9 @@ TEST_F(WindowTest, PrecisionOnDemand) {
 
     // Each field's menu copies its number at full precision.
     struct Case {
-        TEdit* field;
+        LineEdit* field;
         Real number;
-    } cases[] = {{form->X2ValueEdit, r.value}, {form->CdfEdit, r.cdf}, {form->UpperTailEdit, r.upper}};
+    } cases[] = {{form->valueEdit, r.value}, {form->cdfEdit, r.cdf}, {form->upperTailEdit, r.upper}};
     for (const auto& c : cases) {
         std::unique_ptr<QMenu> menu = c.field->ContextMenu();
         ASSERT_TRUE(Find(*menu, "Paste")) << "the standard entries stay";
@@ -213,25 +212,25 @@ TEST_F(WindowTest, PrecisionOnDemand) {
     Real copied = -1;
     ASSERT_TRUE(TryTextToReal(QGuiApplication::clipboard()->text().toStdString(), copied));
     EXPECT_EQ(copied, r.density);
-    EXPECT_TRUE(form->PdfLabel->toolTip().endsWith("(full precision)"));
+    EXPECT_TRUE(form->densityLabel->toolTip().endsWith("(full precision)"));
     // The fields keep their six decimals.
-    EXPECT_EQ(form->CdfEdit->text(), "1.000000");
+    EXPECT_EQ(form->cdfEdit->text(), "1.000000");
 }
 
 TEST_F(WindowTest, CopyResultsFromTheKeyboardAndTheMenu) {
-    form->dfAdvSpinEdit->SetValue(12);
-    Retype(form->X2ValueEdit, "23.5");
+    form->dfSpinEdit->SetValue(12);
+    Retype(form->valueEdit, "23.5");
     QGuiApplication::clipboard()->clear();
-    QTest::keyClick(form->X2ValueEdit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(form->valueEdit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0], "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362");
     EXPECT_EQ(lines[1].toStdString(),
-              ResultsLine(form->Calculator().Results(), [](Real v) { return FormatFullPrecision(v, FormatSettings{}); }));
-    EXPECT_EQ(form->X2ValueEdit->text(), "23.5") << "the shortcut typed nothing";
+              ResultsLine(form->Core().CurrentResults(), [](Real v) { return FormatFullPrecision(v, FormatSettings{}); }));
+    EXPECT_EQ(form->valueEdit->text(), "23.5") << "the shortcut typed nothing";
 
     QGuiApplication::clipboard()->clear();
-    std::unique_ptr<QMenu> menu = form->CdfEdit->ContextMenu();
+    std::unique_ptr<QMenu> menu = form->cdfEdit->ContextMenu();
     ASSERT_TRUE(Find(*menu, "Copy results"));
     Find(*menu, "Copy results")->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("df=12  x=23.5  P(X<=x)=0.976231"));

@@ -47,7 +47,7 @@ protected:
     // Returns the text an overflow from the key filter would be about.
     QString Send() {
         QWidget* target = QApplication::focusWidget();
-        if (!target) target = form->CdfEdit;
+        if (!target) target = form->cdfEdit;
         auto* edit = qobject_cast<QLineEdit*>(target);
         const int kind = Pick(100);
         if (kind < 45) {
@@ -72,26 +72,26 @@ protected:
             static const Qt::Key kCtrl[] = {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z};
             QTest::keyClick(target, kCtrl[Pick(int(std::size(kCtrl)))], Qt::ControlModifier);
         } else if (kind < 86) {
-            TEdit* fields[] = {form->X2ValueEdit, form->CdfEdit, form->UpperTailEdit};
+            LineEdit* fields[] = {form->valueEdit, form->cdfEdit, form->upperTailEdit};
             Paste(fields[Pick(3)], RandomText());
         } else if (kind < 90) {
-            QTest::mouseClick(Pick(2) ? form->ValueCheckBox : form->CdfCheckBox, Qt::LeftButton, {}, QPoint(7, 7));
+            QTest::mouseClick(Pick(2) ? form->keepValueBox : form->keepCdfBox, Qt::LeftButton, {}, QPoint(7, 7));
         } else if (kind < 93) {
-            QCheckBox* box = Pick(2) ? form->ValueCheckBox : form->CdfCheckBox;
+            QCheckBox* box = Pick(2) ? form->keepValueBox : form->keepCdfBox;
             box->setFocus();
             QTest::keyClick(box, Qt::Key_Space);
         } else if (kind < 98) {
-            auto* arrows = form->dfAdvSpinEdit->SpinButton();
+            auto* arrows = form->dfSpinEdit->SpinButton();
             QTest::mouseClick(Pick(2) ? arrows->UpArrow() : arrows->DownArrow(), Qt::LeftButton, {}, QPoint(5, 4));
         } else {
-            TEdit* fields[] = {form->X2ValueEdit, form->CdfEdit, form->UpperTailEdit};
+            LineEdit* fields[] = {form->valueEdit, form->cdfEdit, form->upperTailEdit};
             QTest::mouseClick(fields[Pick(3)], Qt::LeftButton, {}, QPoint(10, 10));
         }
         return {};
     }
 
-    std::string Text(TField f) const {
-        TEdit* fields[] = {form->X2ValueEdit, form->CdfEdit, form->UpperTailEdit};
+    std::string Text(Field f) const {
+        LineEdit* fields[] = {form->valueEdit, form->cdfEdit, form->upperTailEdit};
         return fields[int(f)]->text().toStdString();
     }
 };
@@ -120,22 +120,22 @@ TEST_F(RandomInput, TheWindowHoldsTheRule) {
         if (std::getenv("TARVIK_TRACE"))
             std::fprintf(stderr, "%lu focus %s typing %d texts [%s|%s|%s] df %s\n", i,
                          QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "-",
-                         form->Calculator().Typing() ? int(*form->Calculator().Typing()) : -1,
-                         form->X2ValueEdit->text().toUtf8().constData(), form->CdfEdit->text().toUtf8().constData(),
-                         form->UpperTailEdit->text().toUtf8().constData(),
-                         form->dfAdvSpinEdit->text().toUtf8().constData());
+                         form->Core().Typing() ? int(*form->Core().Typing()) : -1,
+                         form->valueEdit->text().toUtf8().constData(), form->cdfEdit->text().toUtf8().constData(),
+                         form->upperTailEdit->text().toUtf8().constData(),
+                         form->dfSpinEdit->text().toUtf8().constData());
         slowest = std::max(slowest, clock.elapsed());
         ASSERT_LT(clock.elapsed(), 1000);
 
         // The window shows what the core holds, and no computed field a
         // probability outside [0, 1] or a negative zero.
-        const TCalculator& calc = form->Calculator();
+        const Calculator& calc = form->Core();
         const int typing = calc.Typing() ? int(*calc.Typing()) : -1;
-        for (TField f : {TField::Value, TField::Cdf, TField::UpperTail})
+        for (Field f : {Field::Value, Field::Cdf, Field::UpperTail})
             ASSERT_EQ(Text(f), calc.Text(f)) << "field " << int(f);
-        ShownNumbers shown{form->dfAdvSpinEdit->Value(), Text(TField::Value), Text(TField::Cdf),
-                           Text(TField::UpperTail), form->PdfLabel->text().toStdString(), typing};
-        for (TField f : {TField::Cdf, TField::UpperTail}) {
+        ShownNumbers shown{form->dfSpinEdit->Value(), Text(Field::Value), Text(Field::Cdf),
+                           Text(Field::UpperTail), form->densityLabel->text().toStdString(), typing};
+        for (Field f : {Field::Cdf, Field::UpperTail}) {
             Real p = 0;
             if (int(f) != typing && TryTextToReal(Text(f), p)) {
                 ASSERT_TRUE(p >= 0 && p <= 1) << Text(f);
@@ -164,8 +164,8 @@ TEST_F(RandomInput, TheWindowHoldsTheRule) {
                 << "a second box for '" << bad.toStdString() << "': " << message.toStdString();
             lastBox[w] = key;
         }
-        for (QLineEdit* e : {static_cast<QLineEdit*>(form->X2ValueEdit), static_cast<QLineEdit*>(form->CdfEdit),
-                             static_cast<QLineEdit*>(form->UpperTailEdit), static_cast<QLineEdit*>(form->dfAdvSpinEdit)}) {
+        for (QLineEdit* e : {static_cast<QLineEdit*>(form->valueEdit), static_cast<QLineEdit*>(form->cdfEdit),
+                             static_cast<QLineEdit*>(form->upperTailEdit), static_cast<QLineEdit*>(form->dfSpinEdit)}) {
             if (lastText[e] != e->text()) lastBox.erase(e);
             lastText[e] = e->text();
         }
@@ -174,12 +174,12 @@ TEST_F(RandomInput, TheWindowHoldsTheRule) {
         // field this same event typed into, a paste elsewhere), unless a box
         // said why not.
         const bool leftAField = focusBefore != QApplication::focusWidget() &&
-                                (focusBefore == form->X2ValueEdit || focusBefore == form->CdfEdit ||
-                                 focusBefore == form->UpperTailEdit);
+                                (focusBefore == form->valueEdit || focusBefore == form->cdfEdit ||
+                                 focusBefore == form->upperTailEdit);
         boxes += ShownMessages().size() - boxesBefore;
         if (leftAField && !boxed) {
             ++agreementChecks;
-            TEdit* fields[] = {form->X2ValueEdit, form->CdfEdit, form->UpperTailEdit};
+            LineEdit* fields[] = {form->valueEdit, form->cdfEdit, form->upperTailEdit};
             ASSERT_NE(typing >= 0 ? fields[typing] : nullptr, focusBefore) << "the field left is still being typed";
             const auto why = Disagreement(shown);
             ASSERT_FALSE(why) << *why;

@@ -58,7 +58,7 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
     EXPECT_EQ(entries, (QStringList{"Save chart as\u2026", "Copy chart"}));
 
     QTemporaryDir dir;
-    const QSize chart = form->Chart1->size();
+    const QSize chart = form->densityChart->size();
     struct Case {
         const char* name;
         int scale;

@@ -95,9 +95,9 @@ TEST_F(ThemeContrast, CaptionsDensityAndCurveUnderEveryPalette) {
             QWidget* widget;
             double required;
         } elements[] = {
-            {"Degrees of freedom", form->Label1, 4.5}, {"Chi-square value", form->Label2, 4.5},
-            {"Cumulative distribution function", form->Label3, 4.5}, {"Upper tail probability", form->Label4, 4.5},
-            {"Probability density function", form->Label5, 4.5},     {"density value", form->PdfLabel, 4.5},
+            {"Degrees of freedom", form->dfCaption, 4.5}, {"Chi-square value", form->valueCaption, 4.5},
+            {"Cumulative distribution function", form->cdfCaption, 4.5}, {"Upper tail probability", form->upperTailCaption, 4.5},
+            {"Probability density function", form->densityCaption, 4.5},     {"density value", form->densityLabel, 4.5},
         };
         for (const auto& e : elements) {
             const double ratio = MeasuredRatio([&](bool hide) { e.widget->setVisible(!hide); });
@@ -106,12 +106,12 @@ TEST_F(ThemeContrast, CaptionsDensityAndCurveUnderEveryPalette) {
         }
         // The curve: every column it crosses must have a pixel of it at 3:1
         // or better against the panel there (the yellow or its dark edge).
-        const QImage with = form->Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        auto* curve = dynamic_cast<TLineSeries*>(form->Chart1->Series(0));
+        const QImage with = form->densityChart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        auto* curve = dynamic_cast<LineSeries*>(form->densityChart->Series(0));
         ASSERT_TRUE(curve);
-        const TChartPen line = curve->LinePen, outline = curve->OutlinePen;
+        const ChartPen line = curve->LinePen, outline = curve->OutlinePen;
         curve->LinePen.Visible = curve->OutlinePen.Visible = false;
-        const QImage without = form->Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage without = form->densityChart->grab().toImage().convertToFormat(QImage::Format_RGB32);
         curve->LinePen = line;
         curve->OutlinePen = outline;
         double worst = 1e9;
@@ -132,19 +132,19 @@ TEST_F(ThemeContrast, CaptionsDensityAndCurveUnderEveryPalette) {
 
         // The marker, the check mark, the help glyph and the focus ring:
         // the strongest pixel each adds, at 3:1 or better.
-        auto* marker = dynamic_cast<TPointSeries*>(form->Chart1->Series(1));
+        auto* marker = dynamic_cast<PointSeries*>(form->densityChart->Series(1));
         ASSERT_TRUE(marker);
         struct Graphic {
             const char* name;
             QWidget* widget;
             std::function<void(bool)> hide;
         } graphics[] = {
-            {"marker", form->Chart1, [&](bool h) { marker->Pointer.Visible = !h; }},
-            {"check mark", form->CdfCheckBox, [&](bool h) { form->CdfCheckBox->setChecked(!h); }},
-            {"help glyph", form->HelpBitBtn,
-             [&, icon = form->HelpBitBtn->icon()](bool h) { form->HelpBitBtn->setIcon(h ? QIcon() : icon); }},
-            {"focus ring", form->UpperTailEdit,
-             [&](bool h) { h ? form->X2ValueEdit->setFocus() : form->UpperTailEdit->setFocus(); }},
+            {"marker", form->densityChart, [&](bool h) { marker->Pointer.Visible = !h; }},
+            {"check mark", form->keepCdfBox, [&](bool h) { form->keepCdfBox->setChecked(!h); }},
+            {"help glyph", form->helpButton,
+             [&, icon = form->helpButton->icon()](bool h) { form->helpButton->setIcon(h ? QIcon() : icon); }},
+            {"focus ring", form->upperTailEdit,
+             [&](bool h) { h ? form->valueEdit->setFocus() : form->upperTailEdit->setFocus(); }},
         };
         for (const auto& g : graphics) {
             g.hide(false);

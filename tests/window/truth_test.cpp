@@ -13,37 +13,37 @@ namespace {
 class TruthTest : public WindowTest {
 protected:
     void ExpectAgreement() const {
-        const auto typing = form->Calculator().Typing();
-        ShownNumbers n{form->dfAdvSpinEdit->Value(),           form->X2ValueEdit->text().toStdString(),
-                       form->CdfEdit->text().toStdString(),     form->UpperTailEdit->text().toStdString(),
-                       form->PdfLabel->text().toStdString(),    typing ? int(*typing) : -1};
+        const auto typing = form->Core().Typing();
+        ShownNumbers n{form->dfSpinEdit->Value(),           form->valueEdit->text().toStdString(),
+                       form->cdfEdit->text().toStdString(),     form->upperTailEdit->text().toStdString(),
+                       form->densityLabel->text().toStdString(),    typing ? int(*typing) : -1};
         const auto why = Disagreement(n);
         EXPECT_FALSE(why) << *why;
     }
     void SetDf(const QString& digits) {
-        form->dfAdvSpinEdit->setFocus();
-        form->dfAdvSpinEdit->selectAll();
-        QTest::keyClicks(form->dfAdvSpinEdit, digits);
+        form->dfSpinEdit->setFocus();
+        form->dfSpinEdit->selectAll();
+        QTest::keyClicks(form->dfSpinEdit, digits);
     }
 };
 
 // Every way the mouse changes a field runs that field's chain once.
 TEST_F(TruthTest, MouseEditsRunTheChain) {
-    form->dfAdvSpinEdit->SetValue(12);
+    form->dfSpinEdit->SetValue(12);
     struct Case {
         const char* why;
-        std::function<void(TEdit*)> edit;
+        std::function<void(LineEdit*)> edit;
         const char* expectedValue;
     } cases[] = {
         {"paste from the context menu",
-         [](TEdit* e) {
+         [](LineEdit* e) {
              QGuiApplication::clipboard()->setText("23.5");
              e->selectAll();
              e->paste();  // what the menu's Paste action calls
          },
          "23.5"},
         {"drop of dragged text",
-         [](TEdit* e) {
+         [](LineEdit* e) {
              e->selectAll();
              e->del();  // an edit of its own
              QMimeData data;
@@ -54,16 +54,16 @@ TEST_F(TruthTest, MouseEditsRunTheChain) {
              QApplication::sendEvent(e, &drop);
          },
          "7.25"},
-        {"undo from the menu", [](TEdit* e) { e->undo(); }, ""},
+        {"undo from the menu", [](LineEdit* e) { e->undo(); }, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        form->X2ValueEdit->setFocus();
-        c.edit(form->X2ValueEdit);
+        form->valueEdit->setFocus();
+        c.edit(form->valueEdit);
         if (*c.expectedValue) {
-            EXPECT_EQ(form->X2ValueEdit->text(), c.expectedValue);
+            EXPECT_EQ(form->valueEdit->text(), c.expectedValue);
         }
-        EXPECT_EQ(form->X2ValueEdit->text().toStdString(), form->Calculator().Text(TField::Value));
+        EXPECT_EQ(form->valueEdit->text().toStdString(), form->Core().Text(Field::Value));
         ExpectAgreement();
     }
     EXPECT_TRUE(NewMessages().empty());
@@ -72,46 +72,46 @@ TEST_F(TruthTest, MouseEditsRunTheChain) {
 // The Return that closes an error box is released in the field: that
 // release, and keys that leave the bad text as it is, show no new box.
 TEST_F(TruthTest, AnErrorBoxDoesNotComeBack) {
-    Retype(form->X2ValueEdit, "+");
+    Retype(form->valueEdit, "+");
     ASSERT_EQ(NewMessages().size(), 1u);
-    QTest::sendKeyEvent(QTest::Release, form->X2ValueEdit, Qt::Key_Return, '\r', Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Release, form->X2ValueEdit, Qt::Key_Escape, 27, Qt::NoModifier);
-    QTest::keyClick(form->X2ValueEdit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form->X2ValueEdit, Qt::Key_Home);
-    QTest::keyClick(form->X2ValueEdit, Qt::Key_Right);
+    QTest::sendKeyEvent(QTest::Release, form->valueEdit, Qt::Key_Return, '\r', Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, form->valueEdit, Qt::Key_Escape, 27, Qt::NoModifier);
+    QTest::keyClick(form->valueEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form->valueEdit, Qt::Key_Home);
+    QTest::keyClick(form->valueEdit, Qt::Key_Right);
     EXPECT_EQ(NewMessages().size(), 1u);
-    QTest::keyClick(form->X2ValueEdit, '5');  // "+5": fine
-    QTest::keyClick(form->X2ValueEdit, Qt::Key_Backspace);  // "+" again: a new change, a new box
+    QTest::keyClick(form->valueEdit, '5');  // "+5": fine
+    QTest::keyClick(form->valueEdit, Qt::Key_Backspace);  // "+" again: a new change, a new box
     EXPECT_EQ(NewMessages().size(), 2u);
 }
 
 TEST_F(TruthTest, SpaceOnAFreezeBoxChangesTheMode) {
     struct Step {
-        TCheckBox* TForm1::*box;
+        CheckBox* CalculatorWindow::*box;
         bool valueFrozen;
-    } steps[] = {{&TForm1::ValueCheckBox, true}, {&TForm1::ValueCheckBox, false},
-                 {&TForm1::CdfCheckBox, true},   {&TForm1::CdfCheckBox, false}};
+    } steps[] = {{&CalculatorWindow::keepValueBox, true}, {&CalculatorWindow::keepValueBox, false},
+                 {&CalculatorWindow::keepCdfBox, true},   {&CalculatorWindow::keepCdfBox, false}};
     for (const auto& s : steps) {
         (form.get()->*s.box)->setFocus();
         QTest::keyClick(form.get()->*s.box, Qt::Key_Space);
-        EXPECT_EQ(form->ValueCheckBox->isChecked(), s.valueFrozen);
-        EXPECT_EQ(form->CdfCheckBox->isChecked(), !s.valueFrozen);
-        EXPECT_EQ(form->Calculator().ValueFrozen(), s.valueFrozen);
-        EXPECT_EQ(form->ValueCheckBox->toolTip(), s.valueFrozen ? "Stays constant when changing degrees of freedom"
+        EXPECT_EQ(form->keepValueBox->isChecked(), s.valueFrozen);
+        EXPECT_EQ(form->keepCdfBox->isChecked(), !s.valueFrozen);
+        EXPECT_EQ(form->Core().ValueFrozen(), s.valueFrozen);
+        EXPECT_EQ(form->keepValueBox->toolTip(), s.valueFrozen ? "Stays constant when changing degrees of freedom"
                                                                 : "Click to freeze when changing degrees of freedom");
     }
 }
 
 TEST_F(TruthTest, FrozenCdfAtZeroThenAnotherDf) {
-    QTest::mouseClick(form->ValueCheckBox, Qt::LeftButton, {}, QPoint(7, 7));
-    Retype(form->X2ValueEdit, "23.5");
+    QTest::mouseClick(form->keepValueBox, Qt::LeftButton, {}, QPoint(7, 7));
+    Retype(form->valueEdit, "23.5");
     SetDf("300");
-    EXPECT_EQ(form->CdfEdit->text(), "0.000000");
-    QTest::mouseClick(form->CdfCheckBox, Qt::LeftButton, {}, QPoint(7, 7));
-    form->dfAdvSpinEdit->SetValue(12);  // in one step, as Page Down or the arrows would
-    EXPECT_EQ(form->X2ValueEdit->text(), "23.5");
-    EXPECT_EQ(form->CdfEdit->text(), "0.976231");
-    EXPECT_EQ(form->UpperTailEdit->text(), "0.023769");
+    EXPECT_EQ(form->cdfEdit->text(), "0.000000");
+    QTest::mouseClick(form->keepCdfBox, Qt::LeftButton, {}, QPoint(7, 7));
+    form->dfSpinEdit->SetValue(12);  // in one step, as Page Down or the arrows would
+    EXPECT_EQ(form->valueEdit->text(), "23.5");
+    EXPECT_EQ(form->cdfEdit->text(), "0.976231");
+    EXPECT_EQ(form->upperTailEdit->text(), "0.023769");
     ExpectAgreement();
 }
 
@@ -119,13 +119,13 @@ TEST_F(TruthTest, FrozenCdfAtZeroThenAnotherDf) {
 TEST_F(TruthTest, DfTypedFarAboveTheMaximum) {
     SetDf("2000");
     EXPECT_TRUE(NewMessages().empty());
-    EXPECT_EQ(form->X2ValueEdit->text(), Fixed(ChiSquareQuantile(2000, 0.95L)));
+    EXPECT_EQ(form->valueEdit->text(), Fixed(ChiSquareQuantile(2000, 0.95L)));
     ExpectAgreement();
     SetDf("65535");
     EXPECT_TRUE(NewMessages().empty());
     ExpectAgreement();
-    form->CdfEdit->setFocus();  // the spin edit corrects itself
-    EXPECT_EQ(form->dfAdvSpinEdit->text(), "300");
+    form->cdfEdit->setFocus();  // the spin edit corrects itself
+    EXPECT_EQ(form->dfSpinEdit->text(), "300");
     ExpectAgreement();
 }
 

@@ -9,12 +9,13 @@
 #include <QTest>
 #include <memory>
 
+#include "controls/spin_arrows.h"
 #include "math/distributions.h"
 #include "platform/application.h"
 #include "core/number_text.h"
 #include "tests/support/qt_env.h"
-#include "window/form1.h"
-#include "window/help_form.h"
+#include "window/calculator_window.h"
+#include "window/help_window.h"
 
 namespace tarvik::test {
 
@@ -22,8 +23,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { Start(); }
     void Start() {
-        help = std::make_unique<THelpForm>();
-        form = std::make_unique<TForm1>(help.get());
+        help = std::make_unique<HelpWindow>();
+        form = std::make_unique<CalculatorWindow>(help.get());
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -31,8 +32,8 @@ protected:
         messages = ShownMessages().size();
         beeps = BeepCount();
         // Count the degrees-of-freedom chains, nested ones included.
-        auto chain = form->dfAdvSpinEdit->OnChange;
-        form->dfAdvSpinEdit->OnChange = [this, chain](QObject* s) {
+        auto chain = form->dfSpinEdit->OnChange;
+        form->dfSpinEdit->OnChange = [this, chain](QObject* s) {
             ++dfChains;
             chain(s);
         };
@@ -44,20 +45,20 @@ protected:
 
     // Empties a field as the user would (select all, Backspace), then
     // types into it key by key.
-    void Retype(TEdit* field, const QString& keys) {
+    void Retype(LineEdit* field, const QString& keys) {
         field->setFocus();
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, keys);
     }
     // Replaces a field's whole text through the clipboard (Ctrl+V).
-    void Paste(TEdit* field, const QString& text) {
+    void Paste(LineEdit* field, const QString& text) {
         field->setFocus();
         field->selectAll();
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
-    static void PressEnter(TEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+    static void PressEnter(LineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
     static QString Fixed(Real v) { return QString::fromStdString(FormatFixed(v)); }
     // Messages shown since the start of the test.
     std::vector<QString> NewMessages() const {
@@ -66,11 +67,11 @@ protected:
         return out;
     }
     int NewBeeps() const { return BeepCount() - beeps; }
-    TChartSeries* Curve() const { return form->Chart1->Series(0); }
-    TChartSeries* Marker() const { return form->Chart1->Series(1); }
+    ChartSeries* Curve() const { return form->densityChart->Series(0); }
+    ChartSeries* Marker() const { return form->densityChart->Series(1); }
 
-    std::unique_ptr<THelpForm> help;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<HelpWindow> help;
+    std::unique_ptr<CalculatorWindow> form;
     std::size_t messages = 0;
     int beeps = 0;
     int dfChains = 0;

@@ -4,7 +4,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "platform/application.h"
-#include "window/form1.h"
+#include "window/calculator_window.h"
 
 namespace tarvik {
 
@@ -18,16 +18,16 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 }  // namespace
 
-TEdit* TForm1::Edit(TField field) const {
+LineEdit* CalculatorWindow::Edit(Field field) const {
     switch (field) {
-        case TField::Value: return X2ValueEdit;
-        case TField::Cdf: return CdfEdit;
-        case TField::UpperTail: return UpperTailEdit;
+        case Field::Value: return valueEdit;
+        case Field::Cdf: return cdfEdit;
+        case Field::UpperTail: return upperTailEdit;
     }
     return nullptr;
 }
 
-void TForm1::BindNumberField(TEdit* edit, TField field) {
+void CalculatorWindow::BindNumberField(LineEdit* edit, Field field) {
     const auto i = std::size_t(field);
     edit->OnKeyDown = [this, field](QObject*, int& key, Qt::KeyboardModifiers) { NumberFieldKeyDown(field, key); };
     edit->OnKeyPress = [this, field](QObject*, QChar& key) { NumberFieldKeyPress(field, key); };
@@ -49,16 +49,16 @@ void TForm1::BindNumberField(TEdit* edit, TField field) {
     });
 }
 
-void TForm1::NumberFieldKeyDown(TField field, int key) {
+void CalculatorWindow::NumberFieldKeyDown(Field field, int key) {
     const auto i = std::size_t(field);
     pressed_[i] = true;
     pressEdited_[i] = false;
     if (IsEnter(key)) Apply(calc_.Commit(field));
 }
 
-void TForm1::NumberFieldKeyPress(TField field, QChar& key) {
-    TEdit* edit = Edit(field);
-    if (TCalculator::KeyTyped(edit->text().toStdU16String(), edit->SelStart(), key.unicode()) == TKeyVerdict::Accept)
+void CalculatorWindow::NumberFieldKeyPress(Field field, QChar& key) {
+    LineEdit* edit = Edit(field);
+    if (Calculator::KeyTyped(edit->text().toStdU16String(), edit->SelStart(), key.unicode()) == KeyVerdict::Accept)
         return;
     Beep();
     key = QChar('\r');  // a single-line field inserts nothing for it
@@ -68,7 +68,7 @@ void TForm1::NumberFieldKeyPress(TField field, QChar& key) {
 // changed nothing (Shift, an arrow, Home): a change has run it already, and
 // a release whose press went elsewhere (the Return that closed a message
 // box, the Tab that moved the focus here) is none of this field's business.
-void TForm1::NumberFieldKeyUp(TField field) {
+void CalculatorWindow::NumberFieldKeyUp(Field field) {
     const auto i = std::size_t(field);
     if (!pressed_[i]) return;
     pressed_[i] = false;
@@ -76,34 +76,34 @@ void TForm1::NumberFieldKeyUp(TField field) {
     Apply(calc_.KeyReleased(field));
 }
 
-void TForm1::dfAdvSpinEditKeyPress(QChar& key) {
+void CalculatorWindow::DfSpinEditKeyPress(QChar& key) {
     if (WholeNumberKeyAccepted(key.unicode())) return;
     key = QChar(0);
     Beep();
 }
 
-void TForm1::dfAdvSpinEditChange() {
+void CalculatorWindow::DfSpinEditChanged() {
     // Below the minimum: the write fires this handler again, nested, which
     // runs the whole chain with the minimum; then this run goes on.
-    if (dfAdvSpinEdit->Value() < dfAdvSpinEdit->MinValue()) dfAdvSpinEdit->SetValue(dfAdvSpinEdit->MinValue());
-    Apply(calc_.DfChanged(dfAdvSpinEdit->Value()));
+    if (dfSpinEdit->Value() < dfSpinEdit->MinValue()) dfSpinEdit->SetValue(dfSpinEdit->MinValue());
+    Apply(calc_.DfChanged(dfSpinEdit->Value()));
 }
 
 // Exactly one box is checked after any toggle; the hints follow the mode.
-void TForm1::SetFreezeMode(bool valueFrozen) {
+void CalculatorWindow::SetFreezeMode(bool valueFrozen) {
     calc_.SetValueFrozen(valueFrozen);
-    ValueCheckBox->setChecked(valueFrozen);
-    CdfCheckBox->setChecked(!valueFrozen);
-    ValueCheckBox->setToolTip(valueFrozen ? kStays : kClickToFreeze);
-    CdfCheckBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
+    keepValueBox->setChecked(valueFrozen);
+    keepCdfBox->setChecked(!valueFrozen);
+    keepValueBox->setToolTip(valueFrozen ? kStays : kClickToFreeze);
+    keepCdfBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
 }
 
-void TForm1::Apply(const TEffects& fx) {
+void CalculatorWindow::Apply(const Effects& fx) {
     for (int f = 0; f < kFieldCount; ++f)
-        if (fx.Texts[std::size_t(f)]) Edit(TField(f))->setText(QString::fromStdString(*fx.Texts[std::size_t(f)]));
+        if (fx.Texts[std::size_t(f)]) Edit(Field(f))->setText(QString::fromStdString(*fx.Texts[std::size_t(f)]));
     if (fx.PdfCaption) {
-        PdfLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
-        PdfLabel->setAccessibleName("Probability density function: " + PdfLabel->Caption());
+        densityLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
+        densityLabel->setAccessibleName("Probability density function: " + densityLabel->Caption());
     }
     if (fx.Chart) ShowChart(*fx.Chart);
     UpdatePrecisionTips();

@@ -10,40 +10,40 @@
 
 #include "calc/calculator.h"
 #include "chart/chart.h"
-#include "controls/adv_spin.h"
+#include "controls/spin_edit.h"
 #include "controls/check_box.h"
-#include "controls/label.h"
-#include "controls/shader.h"
+#include "controls/caption_label.h"
+#include "controls/gradient_panel.h"
 #include "platform/controls_base.h"
 
 namespace tarvik {
 
-class THelpForm;
+class HelpWindow;
 
-using TEdit = TCustomMaskEdit;
+using LineEdit = LineEdit;
 
-class TForm1 : public QWidget {
+class CalculatorWindow : public QWidget {
 public:
-    explicit TForm1(THelpForm* helpForm = nullptr, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit CalculatorWindow(HelpWindow* helpWindow = nullptr, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
 
-    // Controls, named as in the layout.
-    TShader* Shader1;
-    TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *PdfLabel;
-    TEdit *CdfEdit, *X2ValueEdit, *UpperTailEdit;
-    TAdvSpinEdit* dfAdvSpinEdit;
-    QPushButton* HelpBitBtn;
-    TCheckBox *ValueCheckBox, *CdfCheckBox;
-    TChart* Chart1;
+    // The controls, on the gradient background.
+    GradientPanel* background;
+    CaptionLabel *dfCaption, *valueCaption, *cdfCaption, *upperTailCaption, *densityCaption, *densityLabel;
+    LineEdit *cdfEdit, *valueEdit, *upperTailEdit;
+    SpinEdit* dfSpinEdit;
+    QPushButton* helpButton;
+    CheckBox *keepValueBox, *keepCdfBox;
+    Chart* densityChart;
 
-    void SetHelpForm(THelpForm* help) { helpForm_ = help; }
+    void SetHelpWindow(HelpWindow* help) { helpWindow_ = help; }
 
     // Start-up: the first activation writes the start values.
-    void FormActivate();
+    void WriteStartValuesOnce();
     bool StartValuesWritten() const { return startValuesWritten_; }
 
     // The state behind the fields, for tests and benchmarks.
-    const TCalculator& Calculator() const { return calc_; }
+    const Calculator& Core() const { return calc_; }
 
     // The chart for reports, as its context menu offers it.
     std::unique_ptr<QMenu> ChartMenu();
@@ -64,15 +64,15 @@ protected:
 
 private:
     void BuildLayout();
-    void BindNumberField(TEdit* edit, TField field);
-    void FormShow();
-    void HelpBitBtnClick();
+    void BindNumberField(LineEdit* edit, Field field);
+    void DrawFirstPicture();
+    void ShowHelp();
     void SaveChartAs();
-    void dfAdvSpinEditChange();
-    void dfAdvSpinEditKeyPress(QChar& key);
-    void NumberFieldKeyPress(TField field, QChar& key);
-    void NumberFieldKeyDown(TField field, int key);
-    void NumberFieldKeyUp(TField field);
+    void DfSpinEditChanged();
+    void DfSpinEditKeyPress(QChar& key);
+    void NumberFieldKeyPress(Field field, QChar& key);
+    void NumberFieldKeyDown(Field field, int key);
+    void NumberFieldKeyUp(Field field);
     void SetFreezeMode(bool valueFrozen);
     void BindShortcuts();
     void DescribeForAccessibility();
@@ -82,12 +82,12 @@ private:
     void UpdatePrecisionTips();
 
     // Shows what the core decided: texts, density, chart, then any error.
-    void Apply(const TEffects& fx);
-    void ShowChart(const TDensityChart& chart);
-    TEdit* Edit(TField field) const;
+    void Apply(const Effects& fx);
+    void ShowChart(const DensityPlot& chart);
+    LineEdit* Edit(Field field) const;
 
-    TCalculator calc_;
-    THelpForm* helpForm_;
+    Calculator calc_;
+    HelpWindow* helpWindow_;
     bool shown_ = false;
     bool startValuesWritten_ = false;
     // Per field: a key press reached it and has not been released yet, and

@@ -1,4 +1,4 @@
-#include "controls/shader_bands.h"
+#include "controls/gradient_bands.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@ namespace {
 long long Nearest(long double v) { return std::llrint(v); }
 }  // namespace
 
-std::vector<ShaderBand> ComputeShaderBands(int width, int height, TColor from, TColor to,
+std::vector<PanelBand> ComputePanelBands(int width, int height, ColorRef from, ColorRef to,
                                            std::uint16_t steps, bool direction) {
     if (steps == 0) steps = 1;
     const int fr = RedOf(from), fg = GreenOf(from), fb = BlueOf(from);
@@ -20,11 +20,11 @@ std::vector<ShaderBand> ComputeShaderBands(int width, int height, TColor from, T
     const double bandSize = double(direction ? width : height) / steps;
     const long long thickness = Nearest(bandSize) + 1;
 
-    std::vector<ShaderBand> bands;
+    std::vector<PanelBand> bands;
     bands.reserve(steps);
     for (int i = 0; i < steps; ++i) {
         const long double li = i;
-        const TColor color = RGB(int(fr + Nearest(li * stepR)), int(fg + Nearest(li * stepG)),
+        const ColorRef color = RGB(int(fr + Nearest(li * stepR)), int(fg + Nearest(li * stepG)),
                                  int(fb + Nearest(li * stepB)));
         const int pos = int(static_cast<std::uint16_t>(Nearest(li * bandSize)));
         if (direction)

@@ -5,10 +5,10 @@
 
 namespace tarvik {
 
-class THelpForm : public QWidget {
+class HelpWindow : public QWidget {
 public:
-    explicit THelpForm(QWidget* parent = nullptr);
-    QTextEdit* HelpRichEdit;
+    explicit HelpWindow(QWidget* parent = nullptr);
+    QTextEdit* helpText;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

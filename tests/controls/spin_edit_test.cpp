@@ -1,5 +1,6 @@
 // The spin edit and its arrows driven through real Qt events.
-#include "controls/adv_spin.h"
+#include "controls/spin_edit.h"
+#include "controls/spin_arrows.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ protected:
         QFont font("DejaVu Sans");
         font.setPixelSize(13);
         window->setFont(font);
-        spin = new TAdvSpinEdit(window.get());
+        spin = new SpinEdit(window.get());
         spin->BeginLoad();
         spin->SetMinValue(1);
         spin->SetMaxValue(300);
@@ -51,15 +52,15 @@ protected:
         spin->SetText(t);
         spin->OnChange = saved;
     }
-    TAdvTimerSpeedButton* Up() { return spin->SpinButton()->UpArrow(); }
-    TAdvTimerSpeedButton* Down() { return spin->SpinButton()->DownArrow(); }
-    void ClickArrow(TAdvTimerSpeedButton* arrow) {
+    SpinArrowButton* Up() { return spin->SpinButton()->UpArrow(); }
+    SpinArrowButton* Down() { return spin->SpinButton()->DownArrow(); }
+    void ClickArrow(SpinArrowButton* arrow) {
         QTest::mousePress(arrow, Qt::LeftButton, {}, QPoint(5, 4));
         QTest::mouseRelease(arrow, Qt::LeftButton, {}, QPoint(5, 4));
     }
 
     std::unique_ptr<QWidget> window;
-    TAdvSpinEdit* spin = nullptr;
+    SpinEdit* spin = nullptr;
     QLineEdit* other = nullptr;
     int changes = 0;
 };
@@ -79,7 +80,7 @@ TEST_F(SpinEditTest, LoadedStateAndLayout) {
 }
 
 TEST_F(SpinEditTest, LoadingPassesValuesThenLimits) {
-    TAdvSpinEdit edit;
+    SpinEdit edit;
     EXPECT_EQ(edit.text(), "0");
     EXPECT_EQ(edit.MinValue(), 0);
     EXPECT_EQ(edit.MaxValue(), 100);
@@ -93,7 +94,7 @@ TEST_F(SpinEditTest, LoadingPassesValuesThenLimits) {
     // The look applied after loading uses the font-change rectangle.
     const QRect client = edit.ClientRect();
     EXPECT_EQ(edit.EditRect(), SpinTextRect(client.width(), client.height(), 15,
-                                            TBorderStyle::bsSingle, true));
+                                            EditBorderStyle::Single, true));
 }
 
 TEST_F(SpinEditTest, StepsStopAtTheLimits) {
@@ -378,7 +379,7 @@ TEST_F(SpinEditTest, RealTimeHoldRepeats) {
 
 TEST_F(SpinEditTest, KeyboardOnThePair) {
     SetTextQuietly("10");
-    TAdvSpinButton* pair = spin->SpinButton();
+    SpinArrows* pair = spin->SpinButton();
     pair->setFocus();
     EXPECT_TRUE(pair->FocusedArrow()->ShowFocus);
     QTest::keyClick(pair, Qt::Key_Space);
@@ -393,13 +394,13 @@ TEST_F(SpinEditTest, KeyboardOnThePair) {
 }
 
 TEST_F(SpinEditTest, HorizontalPair) {
-    spin->SetDirection(TSpinDirection::spHorizontal);
-    TAdvSpinButton* pair = spin->SpinButton();
+    spin->SetDirection(SpinDirection::Horizontal);
+    SpinArrows* pair = spin->SpinButton();
     EXPECT_EQ(pair->width(), 20);
     EXPECT_EQ(Down()->x(), 0);
     EXPECT_GT(Up()->x(), Down()->x());
-    EXPECT_EQ(Down()->ArrowDirection, TArrowDirection::adLeft);
-    EXPECT_EQ(Up()->ArrowDirection, TArrowDirection::adRight);
+    EXPECT_EQ(Down()->Direction, ArrowDirection::Left);
+    EXPECT_EQ(Up()->Direction, ArrowDirection::Right);
 }
 
 QImage Paint(QWidget* w) {
@@ -432,12 +433,12 @@ TEST_F(SpinEditTest, ClassicPaintShowsTheGlyph) {
 TEST_F(SpinEditTest, StylePaintHasThreeLooks) {
     SetVisualStylesActive(true);
     const QImage normal = Paint(Up());
-    EXPECT_EQ(Up()->Look(), TArrowLook::Normal);
+    EXPECT_EQ(Up()->Look(), ArrowLook::Normal);
     QEnterEvent enter(QPointF(5, 4), QPointF(5, 4), QPointF(5, 4));
     QCoreApplication::sendEvent(Up(), &enter);
-    EXPECT_EQ(Up()->Look(), TArrowLook::Hot);
+    EXPECT_EQ(Up()->Look(), ArrowLook::Hot);
     QTest::mousePress(Up(), Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_EQ(Up()->Look(), TArrowLook::Pressed);
+    EXPECT_EQ(Up()->Look(), ArrowLook::Pressed);
     const QImage pressed = Paint(Up());
     QTest::mouseRelease(Up(), Qt::LeftButton, {}, QPoint(5, 4));
     EXPECT_NE(normal, pressed);

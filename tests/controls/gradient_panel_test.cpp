@@ -2,24 +2,24 @@
 
 #include <QImage>
 
-#include "controls/shader.h"
-#include "controls/shader_bands.h"
+#include "controls/gradient_panel.h"
+#include "controls/gradient_bands.h"
 
 namespace tarvik {
 namespace {
 
-int Cyan(TColor c) { return GreenOf(c); }
+int Cyan(ColorRef c) { return GreenOf(c); }
 
-TEST(ShaderBands, CalculatorPanelWorkedExample) {
+TEST(PanelBands, CalculatorPanelWorkedExample) {
     // 632 x 253, aqua to teal in 100 steps, bands stacked downwards.
-    const auto bands = ComputeShaderBands(632, 253, clAqua, clTeal, 100, false);
+    const auto bands = ComputePanelBands(632, 253, kAqua, kTeal, 100, false);
     ASSERT_EQ(bands.size(), 100u);
     struct Row {
         int band, greenBlue, first, last;
     } rows[] = {{0, 255, 0, 3},     {1, 254, 3, 6},     {2, 252, 5, 8},  {3, 251, 8, 11},
                 {50, 191, 126, 129}, {98, 131, 248, 251}, {99, 129, 250, 253}};
     for (const auto& r : rows) {
-        const ShaderBand& b = bands[std::size_t(r.band)];
+        const PanelBand& b = bands[std::size_t(r.band)];
         EXPECT_EQ(Cyan(b.color), r.greenBlue) << r.band;
         EXPECT_EQ(BlueOf(b.color), r.greenBlue) << r.band;
         EXPECT_EQ(RedOf(b.color), 0) << r.band;
@@ -30,43 +30,43 @@ TEST(ShaderBands, CalculatorPanelWorkedExample) {
     }
 }
 
-TEST(ShaderBands, SpecialSettings) {
+TEST(PanelBands, SpecialSettings) {
     // Steps 0 paints as one band of FromColor over the whole panel.
-    auto one = ComputeShaderBands(40, 30, clBlue, clBlack, 0, false);
+    auto one = ComputePanelBands(40, 30, kBlue, kBlack, 0, false);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0].color, clBlue);
+    EXPECT_EQ(one[0].color, kBlue);
     EXPECT_EQ(one[0].bottom, 31);
     // Equal colours give a uniform panel.
-    for (const auto& b : ComputeShaderBands(40, 30, clRed, clRed, 7, false)) EXPECT_EQ(b.color, clRed);
+    for (const auto& b : ComputePanelBands(40, 30, kRed, kRed, 7, false)) EXPECT_EQ(b.color, kRed);
     // The system-colour flag byte is ignored, not translated.
-    const auto flagged = ComputeShaderBands(40, 30, clAqua | kSystemColorFlag, clTeal, 10, false);
-    EXPECT_EQ(flagged[0].color, clAqua);
+    const auto flagged = ComputePanelBands(40, 30, kAqua | kSystemColorFlag, kTeal, 10, false);
+    EXPECT_EQ(flagged[0].color, kAqua);
     // Side by side: 632 / 100 = 6.32 spacing, 7 wide, colour changing rightwards.
-    const auto cols = ComputeShaderBands(632, 253, clAqua, clTeal, 100, true);
+    const auto cols = ComputePanelBands(632, 253, kAqua, kTeal, 100, true);
     EXPECT_EQ(cols[1].left, 6);
     EXPECT_EQ(cols[1].right - cols[1].left, 7);
     EXPECT_EQ(cols[1].top, 0);
     EXPECT_EQ(cols[1].bottom, 253);
     // More steps than pixels: bands of a pixel or two, still covering all rows.
-    const auto dense = ComputeShaderBands(10, 50, clWhite, clBlack, 200, false);
+    const auto dense = ComputePanelBands(10, 50, kWhite, kBlack, 200, false);
     EXPECT_GE(dense.back().bottom, 50);
 }
 
-QImage Render(TShader& shader) {
-    QImage image(shader.size(), QImage::Format_RGB32);
+QImage Render(GradientPanel& panel) {
+    QImage image(panel.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
-    shader.render(&image);
+    panel.render(&image);
     return image;
 }
 
-TEST(Shader, PaintsExactlyTheBands) {
-    TShader shader;
-    shader.SetCaption("Shader1");
-    shader.resize(632, 253);
-    shader.SetFromColor(clAqua);
-    shader.SetToColor(clTeal);
-    shader.SetSteps(100);
-    const QImage image = Render(shader);
+TEST(GradientPanel, PaintsExactlyTheBands) {
+    GradientPanel panel;
+    panel.SetCaption("a caption, never painted");
+    panel.resize(632, 253);
+    panel.SetFromColor(kAqua);
+    panel.SetToColor(kTeal);
+    panel.SetSteps(100);
+    const QImage image = Render(panel);
     for (int row : {0, 1, 2}) EXPECT_EQ(image.pixelColor(300, row), QColor(0, 255, 255)) << row;
     EXPECT_EQ(image.pixelColor(300, 3), QColor(0, 254, 254));  // band 1 paints over band 0's last row
     for (int row : {126, 127, 128}) EXPECT_EQ(image.pixelColor(10, row), QColor(0, 191, 191)) << row;
@@ -79,16 +79,16 @@ TEST(Shader, PaintsExactlyTheBands) {
         }
 }
 
-TEST(Shader, StepsZeroBecomesOneAtPaint) {
-    TShader shader;
-    shader.resize(50, 40);
-    EXPECT_EQ(shader.Steps(), 20);        // construction defaults
-    EXPECT_EQ(shader.FromColor(), clBlue);
-    EXPECT_EQ(shader.ToColor(), clBlack);
-    EXPECT_FALSE(shader.Direction());
-    shader.SetSteps(0);
-    const QImage image = Render(shader);
-    EXPECT_EQ(shader.Steps(), 1);
+TEST(GradientPanel, StepsZeroBecomesOneAtPaint) {
+    GradientPanel panel;
+    panel.resize(50, 40);
+    EXPECT_EQ(panel.Steps(), 20);        // construction defaults
+    EXPECT_EQ(panel.FromColor(), kBlue);
+    EXPECT_EQ(panel.ToColor(), kBlack);
+    EXPECT_FALSE(panel.Direction());
+    panel.SetSteps(0);
+    const QImage image = Render(panel);
+    EXPECT_EQ(panel.Steps(), 1);
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(49, 39), QColor(0, 0, 255));
 }

@@ -1,16 +1,16 @@
-#include "controls/label.h"
+#include "controls/caption_label.h"
 
 #include <algorithm>
 
 namespace tarvik {
 
-TLabel::TLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent)
+CaptionLabel::CaptionLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent)
     : QLabel(parent), design_(designRect), growLeft_(growLeft) {
     setAutoFillBackground(false);  // transparent: its own colour is never painted
     SetCaption(caption);
 }
 
-void TLabel::SetCaption(const QString& caption) {
+void CaptionLabel::SetCaption(const QString& caption) {
     setText(caption);
     const int w = std::max(design_.width(), fontMetrics().horizontalAdvance(caption) + 2);
     const int left = growLeft_ ? design_.right() + 1 - w : design_.left();

@@ -7,9 +7,9 @@
 
 namespace tarvik {
 
-class TLabel : public QLabel {
+class CaptionLabel : public QLabel {
 public:
-    TLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent);
+    CaptionLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent);
     void SetCaption(const QString& caption);
     QString Caption() const { return text(); }
 

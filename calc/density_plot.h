@@ -9,17 +9,17 @@
 
 namespace tarvik {
 
-struct TDensityPoint {
+struct PlotPoint {
     double X, Y;
 };
 
-struct TDensityChart {
-    std::vector<TDensityPoint> Curve;  // kDensitySamples points, ascending x
-    TDensityPoint Marker;
+struct DensityPlot {
+    std::vector<PlotPoint> Curve;  // kDensitySamples points, ascending x
+    PlotPoint Marker;
     double LeftAxisMaximum;
     // The upper tail under the curve, right of the marker (the p-value
     // region): from (value, density at value) along the curve to its end.
-    std::vector<TDensityPoint> Tail;
+    std::vector<PlotPoint> Tail;
     Real TailProbability;  // P(X > value), the shaded area, to its last digit
 };
 
@@ -34,6 +34,6 @@ inline const Real kRangeDenominatorDf = constants::kFDenominatorDf;
 // per cent above the highest density, and the upper tail's region and
 // probability. Faults (a negative cdf reaching the F quantile's search) are
 // exceptions.
-TDensityChart ComputeDensityChart(Real df, Real cdf, Real value);
+DensityPlot ComputeDensityPlot(Real df, Real cdf, Real value);
 
 }  // namespace tarvik

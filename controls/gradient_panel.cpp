@@ -1,42 +1,42 @@
-#include "controls/shader.h"
+#include "controls/gradient_panel.h"
 
 #include <QPainter>
 
-#include "controls/shader_bands.h"
+#include "controls/gradient_bands.h"
 #include "platform/application.h"
 #include "platform/canvas.h"
 
 namespace tarvik {
 
-TShader::TShader(QWidget* parent) : TPanel(parent) {
+GradientPanel::GradientPanel(QWidget* parent) : Panel(parent) {
     // Every pixel is painted by the bands; nothing of the parent shows.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TShader::SetFromColor(TColor c) {
+void GradientPanel::SetFromColor(ColorRef c) {
     fromColor_ = c;
     update();
 }
-void TShader::SetToColor(TColor c) {
+void GradientPanel::SetToColor(ColorRef c) {
     toColor_ = c;
     update();
 }
-void TShader::SetSteps(std::uint16_t s) {
+void GradientPanel::SetSteps(std::uint16_t s) {
     steps_ = s;
     update();
 }
-void TShader::SetDirection(bool d) {
+void GradientPanel::SetDirection(bool d) {
     direction_ = d;
     update();
 }
 
-void TShader::paintEvent(QPaintEvent*) {
+void GradientPanel::paintEvent(QPaintEvent*) {
     GuardedDeferred([this] {
         if (steps_ == 0) steps_ = 1;  // kept afterwards
         QPainter painter(this);
-        TCanvas canvas(painter);
-        for (const ShaderBand& band :
-             ComputeShaderBands(width(), height(), fromColor_, toColor_, steps_, direction_)) {
+        Canvas canvas(painter);
+        for (const PanelBand& band :
+             ComputePanelBands(width(), height(), fromColor_, toColor_, steps_, direction_)) {
             canvas.SetPenColor(band.color);
             canvas.SetBrushColor(band.color);
             canvas.Rectangle(band.left, band.top, band.right, band.bottom);

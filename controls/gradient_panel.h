@@ -1,5 +1,5 @@
 #pragma once
-// TShader: a panel painted with a gradient of flat bands, nothing else (no
+// GradientPanel: a panel painted with a gradient of flat bands, nothing else (no
 // caption, no bevel). Setters store the value and ask for a repaint.
 #include <cstdint>
 
@@ -8,14 +8,14 @@
 
 namespace tarvik {
 
-class TShader : public TPanel {
+class GradientPanel : public Panel {
 public:
-    explicit TShader(QWidget* parent = nullptr);
+    explicit GradientPanel(QWidget* parent = nullptr);
 
-    TColor FromColor() const { return fromColor_; }
-    void SetFromColor(TColor c);
-    TColor ToColor() const { return toColor_; }
-    void SetToColor(TColor c);
+    ColorRef FromColor() const { return fromColor_; }
+    void SetFromColor(ColorRef c);
+    ColorRef ToColor() const { return toColor_; }
+    void SetToColor(ColorRef c);
     std::uint16_t Steps() const { return steps_; }
     void SetSteps(std::uint16_t s);
     bool Direction() const { return direction_; }
@@ -25,8 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TColor fromColor_ = clBlue;
-    TColor toColor_ = clBlack;
+    ColorRef fromColor_ = kBlue;
+    ColorRef toColor_ = kBlack;
     std::uint16_t steps_ = 20;
     bool direction_ = false;
 };

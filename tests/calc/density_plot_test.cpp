@@ -1,7 +1,7 @@
 // The density chart's content against Boost.Math as an independent
 // reference: the range end is the F(df, 3000) quantile at the range tail,
 // the curve the chi-square density, the axis 5 per cent above its peak.
-#include "calc/density_chart.h"
+#include "calc/density_plot.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(DensityChart, AgainstTheReference) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        const TDensityChart chart = ComputeDensityChart(c.df, c.cdf, c.value);
+        const DensityPlot chart = ComputeDensityPlot(c.df, c.cdf, c.value);
         const boost::math::fisher_f_distribution<double> f(c.df, double(kRangeDenominatorDf));
         const double xmax = c.df * boost::math::quantile(boost::math::complement(f, c.rangeTail));
         ASSERT_EQ(chart.Curve.size(), std::size_t(kDensitySamples));
@@ -37,7 +37,7 @@ TEST(DensityChart, AgainstTheReference) {
         const boost::math::chi_squared_distribution<double> chi(c.df);
         double peak = 0;
         for (std::size_t i = 0; i < chart.Curve.size(); ++i) {
-            const TDensityPoint p = chart.Curve[i];
+            const PlotPoint p = chart.Curve[i];
             EXPECT_DOUBLE_EQ(p.X, chart.Curve.back().X * double(i + 1) / kDensitySamples);
             const double ref = boost::math::pdf(chi, p.X);
             EXPECT_NEAR(p.Y, ref, 1e-12 * std::max(ref, 1e-300)) << "x " << p.X;
@@ -53,7 +53,7 @@ TEST(DensityChart, AgainstTheReference) {
 // points to its end; its area is P(X > value).
 TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
     for (Real value : {0.0_r, 3.0_r, 23.5_r, 900.0_r}) {
-        const TDensityChart chart = ComputeDensityChart(12, 0.95_r, value);
+        const DensityPlot chart = ComputeDensityPlot(12, 0.95_r, value);
         ASSERT_FALSE(chart.Tail.empty());
         EXPECT_EQ(chart.Tail.front().X, double(value));
         const boost::math::chi_squared_distribution<double> chi(12);
@@ -70,7 +70,7 @@ TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
 }
 
 TEST(DensityChart, ValueBeyondTheRangeWidensIt) {
-    const TDensityChart chart = ComputeDensityChart(1, 1, 900);
+    const DensityPlot chart = ComputeDensityPlot(1, 1, 900);
     EXPECT_DOUBLE_EQ(chart.Curve.back().X, 922.5);
     EXPECT_DOUBLE_EQ(chart.Marker.X, 900);
 }

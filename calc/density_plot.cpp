@@ -1,4 +1,4 @@
-#include "calc/density_chart.h"
+#include "calc/density_plot.h"
 
 #include <algorithm>
 
@@ -13,12 +13,12 @@ const Real kWidening = 1.025_r;
 const Real kHeadroom = 1.05_r;
 }  // namespace
 
-TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {
+DensityPlot ComputeDensityPlot(Real df, Real cdf, Real value) {
     const Real tail = cdf <= kRangeTail ? cdf : kRangeTail;
     Real xmax = df * FQuantile(tail, df, kRangeDenominatorDf);
     if (value > xmax) xmax = kWidening * value;
 
-    TDensityChart chart;
+    DensityPlot chart;
     chart.Curve.reserve(kDensitySamples);
     Real ymax = 0;
     // The density's denominator 2^(df/2) Gamma(df/2) is the same for all
@@ -41,7 +41,7 @@ TDensityChart ComputeDensityChart(Real df, Real cdf, Real value) {
     // edge is drawn from the top of the plot, where the rest is clipped.
     const Real atValue = std::min<Real>(ChiSquarePdfWith(terms, value), Real(chart.LeftAxisMaximum));
     chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(atValue)});
-    for (const TDensityPoint& p : chart.Curve)
+    for (const PlotPoint& p : chart.Curve)
         if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);
     chart.TailProbability = ChiSquareUpperTail(df, value);
     return chart;

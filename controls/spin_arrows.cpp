@@ -1,0 +1,137 @@
+#include "controls/spin_arrows.h"
+
+#include <QKeyEvent>
+
+#include "controls/spin_edit.h"
+#include "platform/application.h"
+#include "resources/glyphs.h"
+
+namespace tarvik {
+
+SpinArrows::SpinArrows(QWidget* parent) : FocusableWidget(parent) {
+    SetTabStop(false);
+    // The pair never takes the focus by a click: a press on an arrow leaves
+    // the focus where it is or hands it to the edit (ArrowMouseDown).
+    setFocusPolicy(Qt::NoFocus);
+    up_ = new SpinArrowButton(this);
+    down_ = new SpinArrowButton(this);
+    for (SpinArrowButton* arrow : {up_, down_}) {
+        arrow->AllowRepeat = true;
+        arrow->OnClick = [this](QObject* s) { ArrowClick(s); };
+        arrow->OnMouseDown = [this](QObject* s, Qt::MouseButton b) { ArrowMouseDown(s, b); };
+        arrow->show();
+    }
+    up_->Glyph = LoadGlyph("SpinUp");
+    down_->Glyph = LoadGlyph("SpinDown");
+    up_->Direction = ArrowDirection::Up;
+    down_->Direction = ArrowDirection::Down;
+    // What a screen reader announces: the glyphs carry no text.
+    up_->setAccessibleName("Increase");
+    down_->setAccessibleName("Decrease");
+    focused_ = up_;
+    SetBounds(0, 0, kVerticalPairWidth, kPairStartHeight);
+}
+
+void SpinArrows::SetFocusedArrow(SpinArrowButton* arrow) {
+    if (focused_ == arrow) return;
+    const bool had = focused_->ShowFocus;
+    focused_->ShowFocus = false;
+    focused_->update();
+    focused_ = arrow;
+    focused_->ShowFocus = had;
+    focused_->update();
+}
+
+int SpinArrows::ArrangeArrows(int width, int height) {
+    const ArrowLayout layout = ArrangeArrowRects(width, height, direction_);
+    up_->setGeometry(layout.up);
+    down_->setGeometry(layout.down);
+    return layout.width;
+}
+
+void SpinArrows::SetBounds(int left, int top, int width, int height) {
+    arranging_ = true;
+    const int w = ArrangeArrows(width, height);
+    setGeometry(left, top, w, height);
+    arranging_ = false;
+}
+
+void SpinArrows::resizeEvent(QResizeEvent* e) {
+    FocusableWidget::resizeEvent(e);
+    if (arranging_) return;
+    const int w = ArrangeArrows(width(), height());
+    if (w != width()) SetBounds(x(), y(), w, height());
+}
+
+void SpinArrows::SetDirection(SpinDirection d) {
+    if (d == direction_) return;
+    direction_ = d;
+    if (d == SpinDirection::Vertical) {
+        up_->Direction = ArrowDirection::Up;
+        down_->Direction = ArrowDirection::Down;
+        SetBounds(x(), y(), kVerticalPairWidth, height());
+    } else {
+        up_->Direction = ArrowDirection::Right;
+        down_->Direction = ArrowDirection::Left;
+        SetBounds(x(), y(), kHorizontalPairWidth, height());
+    }
+    update();
+}
+
+void SpinArrows::ArrowClick(QObject* sender) {
+    if (sender == up_) {
+        if (OnUpClick) OnUpClick(this);
+    } else if (OnDownClick) {
+        OnDownClick(this);
+    }
+}
+
+void SpinArrows::ArrowMouseDown(QObject* sender, Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    if (TabStop() && CanFocus()) SetFocusedArrow(static_cast<SpinArrowButton*>(sender));
+    QWidget* target = focusControl_;
+    const bool targetTakesFocus = target && (target->focusPolicy() & Qt::TabFocus) &&
+                                  target->isVisible() && target->isEnabled();
+    if (targetTakesFocus && !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
+    else if (!targetTakesFocus && TabStop() && !hasFocus() && CanFocus())
+        setFocus(Qt::OtherFocusReason);
+    // Qt hands the focus to the edit before the press arrives here,
+    // as if the edit itself had been clicked; the edit learns otherwise now.
+    if (auto* edit = dynamic_cast<SpinEdit*>(target)) edit->PressOnArrows();
+}
+
+void SpinArrows::keyPressEvent(QKeyEvent* e) {
+    Guarded([&] {
+        switch (e->key()) {
+            case Qt::Key_Space:
+                focused_->Click();
+                break;
+            case Qt::Key_Up:
+                SetFocusedArrow(up_);
+                up_->Click();
+                break;
+            case Qt::Key_Down:
+                SetFocusedArrow(down_);
+                down_->Click();
+                break;
+            default:
+                return;
+        }
+    });
+    e->accept();
+}
+
+void SpinArrows::focusInEvent(QFocusEvent* e) {
+    focused_->ShowFocus = true;
+    focused_->update();
+    FocusableWidget::focusInEvent(e);
+}
+
+void SpinArrows::focusOutEvent(QFocusEvent* e) {
+    focused_->ShowFocus = false;
+    focused_->update();
+    FocusableWidget::focusOutEvent(e);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,53 @@
+#pragma once
+// The spin edit's arrow pair: two arrow buttons stacked (or side by side),
+// placed inside the edit's right edge, raising OnUpClick and OnDownClick.
+#include <QPointer>
+#include <functional>
+
+#include "controls/spin_arrow_button.h"
+#include "controls/spin_rules.h"
+#include "platform/controls_base.h"
+
+namespace tarvik {
+
+class SpinArrows : public FocusableWidget {
+public:
+    explicit SpinArrows(QWidget* parent = nullptr);
+
+    SpinArrowButton* UpArrow() const { return up_; }
+    SpinArrowButton* DownArrow() const { return down_; }
+    SpinArrowButton* FocusedArrow() const { return focused_; }
+    void SetFocusedArrow(SpinArrowButton* arrow);
+
+    QWidget* FocusControl() const { return focusControl_; }
+    void SetFocusControl(QWidget* control) { focusControl_ = control; }
+
+    SpinDirection Direction() const { return direction_; }
+    void SetDirection(SpinDirection d);
+
+    std::function<void(QObject* sender)> OnUpClick;
+    std::function<void(QObject* sender)> OnDownClick;
+
+    // Places the arrows for a proposed size; returns the adjusted width.
+    int ArrangeArrows(int width, int height);
+    // Sets the bounds through the layout (the width may be widened).
+    void SetBounds(int left, int top, int width, int height);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void ArrowClick(QObject* sender);
+    void ArrowMouseDown(QObject* sender, Qt::MouseButton button);
+    SpinArrowButton* up_;
+    SpinArrowButton* down_;
+    SpinArrowButton* focused_;
+    QPointer<QWidget> focusControl_;
+    SpinDirection direction_ = SpinDirection::Vertical;
+    bool arranging_ = false;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,240 @@
+// The calculator window's layout and start-up.
+#include "window/calculator_window.h"
+
+#include <QShortcut>
+#include <QValidator>
+
+#include "calc/input_filter.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+#include "platform/screen_fit.h"
+#include "resources/icon.h"
+#include "window/density_chart_config.h"
+#include "window/help_window.h"
+
+namespace tarvik {
+
+namespace {
+
+// The design size is the smallest: the controls keep their places and a
+// larger window gives the room to the chart.
+constexpr QSize kDesignSize(632, 253);
+constexpr QRect kDesignChart(335, 7, kChartWidth, kChartHeight);
+
+// Whatever reaches the degrees-of-freedom field by a paste, a drop or the
+// middle button must stay a whole number; a refusal beeps, like a typed
+// letter (QLineEdit reports it as inputRejected).
+class WholeNumberValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return IsWholeNumberText(input.toStdU16String()) ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(HelpWindow* helpWindow, QWidget* parent) : QWidget(parent), helpWindow_(helpWindow) {
+    setWindowTitle(" Zu  Tarvik");
+    setWindowIcon(ProgramIcon());
+    setFont(LayoutFont("MS Sans Serif", 11));
+    move(189, 184);
+    resize(kDesignSize);
+    setMinimumSize(kDesignSize);
+    BuildLayout();
+    BindShortcuts();
+    DescribeForAccessibility();
+    PlaceOnScreen(*this);
+}
+
+void CalculatorWindow::BuildLayout() {
+    background = new GradientPanel(this);
+    background->SetFromColor(kAqua);
+    background->SetToColor(kTeal);
+    background->SetSteps(100);
+    background->SetDirection(false);
+    background->setFont(LayoutFont("MS Sans Serif", 13));
+    // The panel's colours are fixed (aqua to teal), so the text drawn on it
+    // takes the design's black, never the desktop palette's window text: a
+    // dark theme's near-white would stand at 1.2:1 on the aqua. Fields,
+    // buttons and boxes paint their own backgrounds and keep the palette.
+    QPalette panelText = background->palette();
+    panelText.setColor(QPalette::WindowText, Qt::black);
+    background->setPalette(panelText);
+    background->setGeometry(rect());
+
+    auto label = [this](int x, int y, int w, int h, const QString& caption, bool growLeft) {
+        return new CaptionLabel(caption, QRect(x, y, w, h), growLeft, background);
+    };
+    dfCaption = label(76, 24, 135, 16, "  Degrees of freedom : ", true);
+    valueCaption = label(95, 74, 116, 16, "  Chi-square value : ", true);
+    cdfCaption = label(21, 124, 190, 16, "Cumulative distribution function : ", true);
+    upperTailCaption = label(78, 155, 133, 16, "Upper tail probability : ", true);
+    densityCaption = label(44, 204, 167, 16, "Probability density function : ", true);
+    densityLabel = label(218, 205, 52, 16, "0.029819", false);
+
+    auto edit = [this](int x, int y) {
+        auto* e = new LineEdit(background);
+        e->setGeometry(x, y, 80, 24);
+        e->setText("0");
+        return e;
+    };
+    cdfEdit = edit(215, 120);
+    valueEdit = edit(215, 70);
+
+    dfSpinEdit = new SpinEdit(background);
+    dfSpinEdit->BeginLoad();
+    dfSpinEdit->setGeometry(215, 20, 45, 26);
+    dfSpinEdit->SetMinValue(WindowLimits().lowestDf);
+    dfSpinEdit->SetMaxValue(WindowLimits().highestDf);
+    dfSpinEdit->SetValue(1);
+    dfSpinEdit->SetSpinType(SpinValueType::Integer);
+    dfSpinEdit->SetPrecision(0);
+    dfSpinEdit->SetDirection(SpinDirection::Vertical);
+    dfSpinEdit->SetIncrementPage(10);
+    dfSpinEdit->SetReturnIsTab(false);
+    dfSpinEdit->SetAutoFocus(false);
+    dfSpinEdit->EndLoad();
+
+    helpButton = new QPushButton(" ", background);
+    helpButton->setGeometry(285, 20, 50, 25);
+    helpButton->setIcon(HelpGlyph());
+
+    keepValueBox = new CheckBox(background);
+    keepValueBox->setGeometry(305, 74, 15, 15);
+    keepValueBox->setChecked(false);
+    keepCdfBox = new CheckBox(background);
+    keepCdfBox->setGeometry(305, 134, 15, 15);
+    SetFreezeMode(false);  // the cdf frozen at start
+
+    densityChart = new Chart(background);
+    densityChart->setGeometry(kDesignChart);
+    ConfigureDensityChart(*densityChart);
+    densityChart->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(densityChart, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        Guarded([&] { ChartMenu()->exec(densityChart->mapToGlobal(pos)); });
+    });
+
+    upperTailEdit = edit(215, 150);
+
+    // Tab order: cdf, value, df, help, the two boxes, chart, upper tail.
+    QWidget::setTabOrder(cdfEdit, valueEdit);
+    QWidget::setTabOrder(valueEdit, dfSpinEdit);
+    QWidget::setTabOrder(dfSpinEdit, helpButton);
+    QWidget::setTabOrder(helpButton, keepValueBox);
+    QWidget::setTabOrder(keepValueBox, keepCdfBox);
+    QWidget::setTabOrder(keepCdfBox, upperTailEdit);
+    cdfEdit->setFocus();
+
+    // Handlers, bound after the layout's values are in.
+    BindNumberField(valueEdit, Field::Value);
+    BindNumberField(cdfEdit, Field::Cdf);
+    BindNumberField(upperTailEdit, Field::UpperTail);
+    dfSpinEdit->OnChange = [this](QObject*) { DfSpinEditChanged(); };
+    dfSpinEdit->OnKeyPress = [this](QObject*, QChar& k) { DfSpinEditKeyPress(k); };
+    dfSpinEdit->setValidator(new WholeNumberValidator(dfSpinEdit));
+    QObject::connect(dfSpinEdit, &QLineEdit::inputRejected, this, [] { Guarded([] { Beep(); }); });
+    // A toggle from the keyboard (Space) or the mouse changes the mode the
+    // same way; the mouse-up handlers re-assert it for any other button.
+    keepValueBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(keepValueBox->isChecked()); };
+    keepCdfBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(!keepCdfBox->isChecked()); };
+    QObject::connect(keepValueBox, &QCheckBox::clicked, this,
+                     [this](bool on) { Guarded([&] { SetFreezeMode(on); }); });
+    QObject::connect(keepCdfBox, &QCheckBox::clicked, this,
+                     [this](bool on) { Guarded([&] { SetFreezeMode(!on); }); });
+    QObject::connect(helpButton, &QPushButton::clicked, this, [this] { Guarded([this] { ShowHelp(); }); });
+}
+
+// No handler of ours may run on a half-destroyed window: destroying the
+// visible window hides it, and the focus leaving the spin edit would run
+// its correction and the whole chain on members already gone.
+CalculatorWindow::~CalculatorWindow() {
+    for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit}) {
+        e->OnKeyDown = nullptr;
+        e->OnKeyPress = nullptr;
+        e->OnKeyUp = nullptr;
+        e->OnExit = nullptr;
+        e->OnContextPopup = nullptr;
+        e->disconnect(this);
+    }
+    dfSpinEdit->OnChange = nullptr;
+    dfSpinEdit->OnKeyPress = nullptr;
+    keepValueBox->OnMouseUp = nullptr;
+    keepCdfBox->OnMouseUp = nullptr;
+    keepValueBox->disconnect(this);
+    keepCdfBox->disconnect(this);
+    helpButton->disconnect(this);
+    densityLabel->disconnect(this);
+    dfSpinEdit->disconnect(this);
+}
+
+void CalculatorWindow::BindShortcuts() {
+    auto bind = [this](const QKeySequence& keys, void (CalculatorWindow::*action)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        QObject::connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded([&] { (this->*action)(); }); });
+    };
+    bind(QKeySequence(Qt::Key_F1), &CalculatorWindow::ShowHelp);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &CalculatorWindow::CopyResults);
+    for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
+        e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
+    densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(densityLabel, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        Guarded([&] { DensityMenu()->exec(densityLabel->mapToGlobal(pos)); });
+    });
+}
+
+// What a screen reader announces for each control: the caption a sighted
+// user reads beside it. The captions themselves stay as designed.
+void CalculatorWindow::DescribeForAccessibility() {
+    dfSpinEdit->setAccessibleName("Degrees of freedom");
+    valueEdit->setAccessibleName("Chi-square value");
+    cdfEdit->setAccessibleName("Cumulative distribution function");
+    upperTailEdit->setAccessibleName("Upper tail probability");
+    helpButton->setAccessibleName("Help");
+    helpButton->setToolTip("Help (F1)");
+    keepValueBox->setAccessibleName("Keep the chi-square value when the degrees of freedom change");
+    keepCdfBox->setAccessibleName("Keep the cumulative probability when the degrees of freedom change");
+    densityChart->setAccessibleName("Density chart");
+}
+
+void CalculatorWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    background->setGeometry(rect());  // the panel follows the client area
+    const QSize extra = (size() - kDesignSize).expandedTo(QSize(0, 0));
+    densityChart->setGeometry(QRect(kDesignChart.topLeft(), kDesignChart.size() + extra));
+}
+
+void CalculatorWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (shown_) return;
+    shown_ = true;
+    Guarded([this] { DrawFirstPicture(); });
+}
+
+void CalculatorWindow::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Guarded([this] { WriteStartValuesOnce(); });
+}
+
+void CalculatorWindow::DrawFirstPicture() {
+    helpButton->setText("");
+    Apply(calc_.Show());  // from the fields' first texts: cdf 0, value 0, df 1
+}
+
+void CalculatorWindow::WriteStartValuesOnce() {
+    // Only the first activation writes the start values: coming back from
+    // the help window must not wipe what the user typed.
+    if (startValuesWritten_) return;
+    startValuesWritten_ = true;
+    Apply(calc_.WriteStartValues());
+}
+
+void CalculatorWindow::ShowHelp() {
+    if (!helpWindow_) return;
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+}  // namespace tarvik
