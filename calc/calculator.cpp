@@ -130,9 +130,10 @@ Effects Calculator::Commit(Field f) {
     return std::exchange(fx_, {});
 }
 
+// The field being typed in stays as the user made it: the chain reads its
+// clamped number, and it is committed when the user leaves it.
 Effects Calculator::DfChanged(std::int64_t df) {
     fx_ = {};
-    if (typing_) CommitTyping();
     df_ = df;
     return Run(std::nullopt, [this] { DfChain(); });
 }
@@ -157,7 +158,7 @@ void Calculator::CommitTyping() {
 
 void Calculator::ValueChain() {
     if (text_[Index(Field::Value)].empty()) return;
-    UpdateFromValue();
+    UpdateFromValue(false);
     UpdatePdf();
     RedrawChart();
 }
@@ -180,30 +181,29 @@ void Calculator::DfChain() {
     // anything is written.
     checked::ToUInt16(df_);
     if (valueFrozen_) {
-        UpdateFromValue();
+        UpdateFromValue(true);
     } else {
         // A frozen cdf that shows 0 or 1 (a value far in a tail at the old
         // df) cannot give a value: the probabilities follow the value then,
         // instead of leaving fields that contradict each other.
-        const Real shown = Read(text_[Index(Field::Cdf)]);
-        if (shown > 0 && shown < 1)
-            ApplyProbabilities(number_[Index(Field::Cdf)], number_[Index(Field::UpperTail)]);
+        const Real cdf = number_[Index(Field::Cdf)];
+        const std::string shown = Fixed(cdf);
+        if (shown != Fixed(0) && shown != Fixed(1))
+            ApplyProbabilities(cdf, number_[Index(Field::UpperTail)]);
         else
-            UpdateFromValue();
+            UpdateFromValue(true);
     }
     UpdatePdf();
     RedrawChart();
 }
 
-void Calculator::UpdateFromValue() {
+void Calculator::UpdateFromValue(bool fromDf) {
     const std::size_t v = Index(Field::Value);
-    if (text_[v].empty()) {
-        Write(Field::Cdf, Fixed(0), 0);
-        Write(Field::UpperTail, Fixed(1), 1);
-        return;
-    }
     Real x = number_[v];
-    if (typed_[v]) {
+    Real readable = 0;
+    // Typed into, the field speaks for itself; a text that does not read
+    // (yet) is the value chain's error, and leaves a df change at its number.
+    if (typed_[v] && (!fromDf || TryTextToRealSaturated(text_[v], readable))) {
         const std::string canonical = Canonical(Field::Value);
         x = Read(canonical);
         Write(Field::Value, canonical, x);
@@ -277,11 +277,12 @@ std::string Calculator::Canonical(Field f) const {
     return f == Field::Cdf ? p.cdfText : p.upperText;
 }
 
-// The typed field counts with its clamped form; the others with their exact
-// numbers (a value beyond the cap written by the quantile at a typed df
+// The typed field counts with its clamped form (its last number while it
+// does not read); the others with their exact numbers (a value beyond the cap written by the quantile at a typed df
 // above 300 keeps its place on the chart until the df is corrected).
 Real Calculator::Effective(Field f) const {
-    if (typing_ != f) return number_[Index(f)];
+    Real readable = 0;
+    if (typing_ != f || !TryTextToRealSaturated(text_[Index(f)], readable)) return number_[Index(f)];
     if (f == Field::Value) return Read(Canonical(f));
     const Probabilities p = ProbabilitiesFromText(f);
     return f == Field::Cdf ? p.cdf : p.upper;

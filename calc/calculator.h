@@ -101,7 +101,7 @@ private:
     void ValueChain();
     void ProbabilityChain(Field edited);
     void DfChain();
-    void UpdateFromValue();
+    void UpdateFromValue(bool fromDf);
     void ApplyProbabilities(Real cdf, Real upper);
     void UpdatePdf();
     void RedrawChart();

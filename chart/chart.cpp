@@ -8,6 +8,7 @@
 #include "core/errors.h"
 
 #include "platform/application.h"
+#include "platform/focus_frame.h"
 #include "platform/fonts.h"
 #include "platform/canvas.h"
 
@@ -157,6 +158,7 @@ void Chart::paintEvent(QPaintEvent*) {
             }
         }
     });
+    if (hasFocus()) GuardedDeferred([this] { DrawFocusFrame(*this); });
 }
 
 }  // namespace tarvik

@@ -2,12 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/focus_frame.h"
+
 namespace tarvik {
 
 CaptionLabel::CaptionLabel(const QString& caption, const QRect& designRect, bool growLeft, QWidget* parent)
     : QLabel(parent), design_(designRect), growLeft_(growLeft) {
     setAutoFillBackground(false);  // transparent: its own colour is never painted
     SetCaption(caption);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) DrawFocusFrame(*this);
 }
 
 void CaptionLabel::SetCaption(const QString& caption) {

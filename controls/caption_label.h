@@ -13,6 +13,10 @@ public:
     void SetCaption(const QString& caption);
     QString Caption() const { return text(); }
 
+protected:
+    // A label that takes the keyboard shows it, as every control does.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QRect design_;
     bool growLeft_;

@@ -1,11 +1,13 @@
 #include "controls/spin_edit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "controls/spin_arrows.h"
+#include "controls/spin_edit_accessible.h"
 #include "platform/application.h"
 
 namespace tarvik {
@@ -16,6 +18,7 @@ constexpr int kClientInset = 2;
 }  // namespace
 
 SpinEdit::SpinEdit(QWidget* parent) : LineEdit(parent) {
+    InstallSpinEditAccessibility();
     spinButton_ = new SpinArrows(this);
     spinButton_->SetBounds(0, 0, kVerticalPairWidth, kPairInEditHeight);
     spinButton_->show();
@@ -36,6 +39,7 @@ SpinEdit::SpinEdit(QWidget* parent) : LineEdit(parent) {
 void SpinEdit::TextChanged() {
     if (text() == lastText_) return;
     lastText_ = text();
+    AnnounceValue();
     if (OnChange) OnChange(this);
 }
 
@@ -46,7 +50,15 @@ void SpinEdit::SetText(const QString& t) {
         setText(t);
     }
     lastText_ = t;
+    AnnounceValue();
     if (OnChange) OnChange(this);
+}
+
+// A screen reader hears the new value, whatever changed it.
+void SpinEdit::AnnounceValue() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 std::int32_t SpinEdit::Value() const {
@@ -188,7 +200,7 @@ void SpinEdit::DoExit(QFocusEvent* event) {
 }
 
 void SpinEdit::DoPaste() {
-    if (editorEnabled_ && !isReadOnly()) paste();
+    if (editorEnabled_) PasteFrom(QClipboard::Clipboard);
 }
 
 void SpinEdit::DoCut() {

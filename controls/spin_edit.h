@@ -91,6 +91,7 @@ protected:
 private:
     void Step(std::int32_t delta, bool checkReadOnly);
     void TextChanged();
+    void AnnounceValue();
     void PlaceSpinButton();
     void ApplyEditRect(const QRect& r);
 

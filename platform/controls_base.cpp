@@ -1,5 +1,7 @@
 #include "platform/controls_base.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -61,8 +63,47 @@ void LineEdit::DoExit(QFocusEvent*) {
     if (OnExit) OnExit(this);
 }
 
+void LineEdit::PasteFrom(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString text = QGuiApplication::clipboard()->text(mode).trimmed();
+    if (text.isEmpty() && !hasSelectedText()) return;
+    insert(text);
+}
+
+void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        Guarded([&] { PasteFrom(QClipboard::Selection); });
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// The standard editing menu, built here rather than by
+// createStandardContextMenu(): its Paste calls QLineEdit::paste() directly,
+// which neither trims nor runs our hooks.
 std::unique_ptr<QMenu> LineEdit::ContextMenu() {
-    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    auto menu = std::make_unique<QMenu>(this);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    auto add = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto action) {
+        QAction* a = menu->addAction(text + '\t' + QKeySequence(key).toString(QKeySequence::NativeText));
+        a->setEnabled(enabled);
+        QObject::connect(a, &QAction::triggered, this, [this, action] { Guarded([&] { action(); }); });
+    };
+    add("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), [this] { undo(); });
+    add("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), [this] { redo(); });
+    menu->addSeparator();
+    add("Cu&t", QKeySequence::Cut, editable && selected, [this] { DoCut(); });
+    add("&Copy", QKeySequence::Copy, selected, [this] { copy(); });
+    add("&Paste", QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(),
+        [this] { DoPaste(); });
+    QAction* remove = menu->addAction("Delete");
+    remove->setEnabled(editable && selected);
+    QObject::connect(remove, &QAction::triggered, this, [this] { Guarded([this] { del(); }); });
+    menu->addSeparator();
+    add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
+        [this] { selectAll(); });
     if (OnContextPopup) OnContextPopup(this, *menu);
     return menu;
 }
@@ -86,6 +127,17 @@ void LineEdit::HandleKey(QKeyEvent* event) {
     if ((event->modifiers() & Qt::ControlModifier) && text.size() == 1) {
         const char16_t u = text[0].toLower().unicode();
         if (u >= 'a' && u <= 'z') text = QString(QChar(u - 'a' + 1));
+    }
+    // Ctrl+Y redoes everywhere, as on Windows and in most Linux programs;
+    // Qt's own Redo here is Ctrl+Shift+Z only.
+    if (key == Qt::Key_Y && event->modifiers() == Qt::ControlModifier && !event->matches(QKeySequence::Redo)) {
+        if (text.size() == 1) {
+            QChar ch = text[0];
+            KeyPress(ch);
+            if (ch.isNull()) return;
+        }
+        if (!isReadOnly()) redo();
+        return;
     }
     // Paste and cut go through our hooks so that controls may refuse them;
     // their control characters pass the key-press hook first, as typed ones do.
@@ -144,6 +196,10 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
 
 FlatButton::FlatButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
+    // Mouse clicks never reach QAbstractButton (the handlers below are
+    // ours), so `clicked` only comes from click(): the program or an
+    // assistive technology pressing the button.
+    QObject::connect(this, &QAbstractButton::clicked, this, [this] { Guarded([this] { Click(); }); });
 }
 
 void FlatButton::Click() {

@@ -4,6 +4,7 @@
 // Qt entry point of ours (events, signals) runs inside Guarded(): no
 // exception ever unwinds through a Qt frame.
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
@@ -70,14 +71,19 @@ protected:
     virtual void DoEnter(QFocusEvent* event);
     virtual void DoExit(QFocusEvent* event);
     // Paste and cut as the keyboard asks for them; the default does them.
-    virtual void DoPaste() { paste(); }
+    virtual void DoPaste() { PasteFrom(QClipboard::Clipboard); }
     virtual void DoCut() { cut(); }
+    // Every paste (keys, menu, middle button) goes here: the clipboard's
+    // text without the blanks and line ends around it, as a spreadsheet
+    // cell copies " 23.5\n". Replaces the selection, like Qt's own paste.
+    void PasteFrom(QClipboard::Mode mode);
 
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void HandleKey(QKeyEvent* event);
@@ -85,7 +91,9 @@ private:
 };
 
 // A push button without a window of its own: down state and click handling
-// are ours (no Qt click signal), so clicks run inside our guard.
+// are ours, so clicks run inside our guard. A click made by the program or
+// an assistive technology (QAbstractButton::click, the accessible Press
+// action) runs the same OnClick.
 class FlatButton : public QAbstractButton {
 public:
     explicit FlatButton(QWidget* parent = nullptr);

@@ -1,6 +1,8 @@
 // The calculator window's layout and start-up.
 #include "window/calculator_window.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QShortcut>
 #include <QValidator>
 
@@ -117,13 +119,20 @@ void CalculatorWindow::BuildLayout() {
 
     upperTailEdit = edit(215, 150);
 
-    // Tab order: cdf, value, df, help, the two boxes, chart, upper tail.
+    // The density and the chart take the keyboard too, so that their menus
+    // (copy, save) open with the Menu key or Shift+F10.
+    densityLabel->setFocusPolicy(Qt::StrongFocus);
+    densityChart->setFocusPolicy(Qt::StrongFocus);
+
+    // Tab order: cdf, value, df, help, the two boxes, density, chart, upper tail.
     QWidget::setTabOrder(cdfEdit, valueEdit);
     QWidget::setTabOrder(valueEdit, dfSpinEdit);
     QWidget::setTabOrder(dfSpinEdit, helpButton);
     QWidget::setTabOrder(helpButton, keepValueBox);
     QWidget::setTabOrder(keepValueBox, keepCdfBox);
-    QWidget::setTabOrder(keepCdfBox, upperTailEdit);
+    QWidget::setTabOrder(keepCdfBox, densityLabel);
+    QWidget::setTabOrder(densityLabel, densityChart);
+    QWidget::setTabOrder(densityChart, upperTailEdit);
     cdfEdit->setFocus();
 
     // Handlers, bound after the layout's values are in.
@@ -134,13 +143,15 @@ void CalculatorWindow::BuildLayout() {
     dfSpinEdit->OnKeyPress = [this](QObject*, QChar& k) { DfSpinEditKeyPress(k); };
     dfSpinEdit->setValidator(new WholeNumberValidator(dfSpinEdit));
     QObject::connect(dfSpinEdit, &QLineEdit::inputRejected, this, [] { Guarded([] { Beep(); }); });
-    // A toggle from the keyboard (Space) or the mouse changes the mode the
-    // same way; the mouse-up handlers re-assert it for any other button.
+    // Every toggle changes the mode the same way: the mouse, Space, and a
+    // screen reader's Toggle action. The mouse-up handlers re-assert the
+    // mode for a release of any other button. (SetFreezeMode's own writes
+    // toggle the other box, which asks for the same mode again: no change.)
     keepValueBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(keepValueBox->isChecked()); };
     keepCdfBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(!keepCdfBox->isChecked()); };
-    QObject::connect(keepValueBox, &QCheckBox::clicked, this,
+    QObject::connect(keepValueBox, &QCheckBox::toggled, this,
                      [this](bool on) { Guarded([&] { SetFreezeMode(on); }); });
-    QObject::connect(keepCdfBox, &QCheckBox::clicked, this,
+    QObject::connect(keepCdfBox, &QCheckBox::toggled, this,
                      [this](bool on) { Guarded([&] { SetFreezeMode(!on); }); });
     QObject::connect(helpButton, &QPushButton::clicked, this, [this] { Guarded([this] { ShowHelp(); }); });
 }
@@ -175,6 +186,7 @@ void CalculatorWindow::BindShortcuts() {
     };
     bind(QKeySequence(Qt::Key_F1), &CalculatorWindow::ShowHelp);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &CalculatorWindow::CopyResults);
+    bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &CalculatorWindow::OpenContextMenuFromKeyboard);
     for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
         e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
     densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -195,6 +207,21 @@ void CalculatorWindow::DescribeForAccessibility() {
     keepValueBox->setAccessibleName("Keep the chi-square value when the degrees of freedom change");
     keepCdfBox->setAccessibleName("Keep the cumulative probability when the degrees of freedom change");
     densityChart->setAccessibleName("Density chart");
+    // Each caption labels its field, for the relations a screen reader reads.
+    dfCaption->setBuddy(dfSpinEdit);
+    valueCaption->setBuddy(valueEdit);
+    cdfCaption->setBuddy(cdfEdit);
+    upperTailCaption->setBuddy(upperTailEdit);
+    densityCaption->setBuddy(densityLabel);
+}
+
+// Shift+F10 opens the focused control's menu, as the Menu key does.
+void CalculatorWindow::OpenContextMenuFromKeyboard() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return;
+    const QPoint centre = focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+    QApplication::sendEvent(focus, &event);
 }
 
 void CalculatorWindow::resizeEvent(QResizeEvent* e) {

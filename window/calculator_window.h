@@ -75,6 +75,7 @@ private:
     void NumberFieldKeyUp(Field field);
     void SetFreezeMode(bool valueFrozen);
     void BindShortcuts();
+    void OpenContextMenuFromKeyboard();
     void DescribeForAccessibility();
     // The number behind a field or the density label at full precision.
     Real FullNumber(const QWidget* shown) const;
@@ -94,6 +95,9 @@ private:
     // whether that press changed the text (its chain has run already).
     std::array<bool, kFieldCount> pressed_{};
     std::array<bool, kFieldCount> pressEdited_{};
+    // The window is writing the core's texts into the fields: their change
+    // is no edit of the user's.
+    bool applying_ = false;
 };
 
 }  // namespace tarvik

@@ -39,10 +39,13 @@ void CalculatorWindow::BindNumberField(LineEdit* edit, Field field) {
         const Qt::FocusReason why = edit->ExitReason();
         if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) Apply(calc_.Commit(field));
     };
-    // Every change the user makes, whatever made it: a key, a paste from
-    // the menu or the middle button, a drop, undo and redo.
-    QObject::connect(edit, &QLineEdit::textEdited, this, [this, field, i](const QString& text) {
+    // Every change made to the text but ours, whatever made it: a key, a
+    // paste from the menu or the middle button, a drop, undo and redo, and a
+    // screen reader's text interface (which sets the text without the
+    // textEdited of a user's edit).
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this, field, i](const QString& text) {
         Guarded([&] {
+            if (applying_ || text.toStdString() == calc_.Text(field)) return;
             if (pressed_[i]) pressEdited_[i] = true;
             Apply(calc_.TextEdited(field, text.toStdString()));
         });
@@ -98,9 +101,16 @@ void CalculatorWindow::SetFreezeMode(bool valueFrozen) {
     keepCdfBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
 }
 
+// A field whose text does not change is not written: setText would reset
+// the selection, the caret and the undo history of the field the user is in.
 void CalculatorWindow::Apply(const Effects& fx) {
-    for (int f = 0; f < kFieldCount; ++f)
-        if (fx.Texts[std::size_t(f)]) Edit(Field(f))->setText(QString::fromStdString(*fx.Texts[std::size_t(f)]));
+    applying_ = true;
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto& text = fx.Texts[std::size_t(f)];
+        LineEdit* edit = Edit(Field(f));
+        if (text && edit->text().toStdString() != *text) edit->setText(QString::fromStdString(*text));
+    }
+    applying_ = false;
     if (fx.PdfCaption) {
         densityLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
         densityLabel->setAccessibleName("Probability density function: " + densityLabel->Caption());

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -13,14 +14,8 @@ namespace tarvik {
 
 namespace {
 
-bool Named(const char* s) { return s && *s; }
-
 // "xcb:option=1" names the platform xcb.
-std::string PlatformName(const char* qpaPlatform) {
-    if (!Named(qpaPlatform)) return "";
-    const std::string p(qpaPlatform);
-    return p.substr(0, p.find(':'));
-}
+std::string PlatformName(const std::string& qpaPlatform) { return qpaPlatform.substr(0, qpaPlatform.find(':')); }
 
 // QMessageLogContext cannot be copied; its strings are literals of the
 // Qt library and outlive us.
@@ -39,8 +34,7 @@ std::mutex heldMutex;
 
 void StartupHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const std::string line = DisplayFailureMessage(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                                       std::getenv("WAYLAND_DISPLAY"));
+        const std::string line = DisplayFailureMessage(CurrentDisplayEnvironment());
         std::fprintf(stderr, "%s\n", line.c_str());
         std::fflush(stderr);
         std::_Exit(1);
@@ -51,32 +45,79 @@ void StartupHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 
 }  // namespace
 
-std::optional<std::string> MissingDisplayMessage(const char* qpaPlatform, const char* display,
-                                                 const char* waylandDisplay) {
+DisplayEnvironment CurrentDisplayEnvironment() {
+    auto get = [](const char* name) {
+        const char* v = std::getenv(name);
+        return std::string(v ? v : "");
+    };
+    return {get("QT_QPA_PLATFORM"), get("DISPLAY"), get("WAYLAND_DISPLAY"), get("WAYLAND_SOCKET"),
+            get("XDG_RUNTIME_DIR")};
+}
+
+namespace {
+
+// The socket a Wayland client connects to, as libwayland-client finds it:
+// WAYLAND_DISPLAY as a path when absolute, else that name (wayland-0 when
+// unset) in XDG_RUNTIME_DIR; empty when there is no runtime directory.
+std::string WaylandSocketPath(const DisplayEnvironment& env) {
+    const std::string name = env.waylandDisplay.empty() ? "wayland-0" : env.waylandDisplay;
+    if (name[0] == '/') return name;
+    if (env.runtimeDir.empty()) return "";
+    return env.runtimeDir + "/" + name;
+}
+
+std::string WaylandName(const DisplayEnvironment& env) {
+    return env.waylandDisplay.empty() ? "wayland-0" : env.waylandDisplay;
+}
+
+bool UsesXdgRuntime(const DisplayEnvironment& env) {
+    return env.waylandSocket.empty() && (env.waylandDisplay.empty() || env.waylandDisplay[0] != '/');
+}
+
+}  // namespace
+
+bool WaylandReachable(const DisplayEnvironment& env, const std::function<bool(const std::string&)>& exists) {
+    if (!env.waylandSocket.empty()) return true;
+    const std::string path = WaylandSocketPath(env);
+    return !path.empty() && exists(path);
+}
+
+std::optional<std::string> MissingDisplayMessage(const DisplayEnvironment& env,
+                                                 const std::function<bool(const std::string&)>& exists) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    const std::string platform = PlatformName(qpaPlatform);
-    if (platform == "xcb" && !Named(display))
-        return "Tarvik needs a graphical display: none found (DISPLAY is not set).";
-    if (platform == "wayland" && !Named(waylandDisplay))
-        return "Tarvik needs a graphical display: none found (WAYLAND_DISPLAY is not set).";
-    if (platform.empty() && !Named(display) && !Named(waylandDisplay))
-        return "Tarvik needs a graphical display: none found (DISPLAY is not set).";
+    const std::string platform = PlatformName(env.qpaPlatform);
+    const std::string prefix = "Tarvik needs a graphical display: ";
+    if (platform == "xcb" && env.display.empty()) return prefix + "none found (DISPLAY is not set).";
+    if (platform == "wayland" && !WaylandReachable(env, exists)) {
+        if (UsesXdgRuntime(env) && env.runtimeDir.empty())
+            return prefix + "XDG_RUNTIME_DIR is not set, so no Wayland display can be found.";
+        return prefix + "no Wayland display '" + WaylandName(env) + "' is running.";
+    }
+    if (platform.empty() && env.display.empty() && !WaylandReachable(env, exists))
+        return prefix + "none found (neither DISPLAY nor WAYLAND_DISPLAY is set).";
 #else
-    (void)qpaPlatform;
-    (void)display;
-    (void)waylandDisplay;
+    (void)env;
+    (void)exists;
 #endif
     return std::nullopt;
 }
 
-std::string DisplayFailureMessage(const char* qpaPlatform, const char* display, const char* waylandDisplay) {
-    const std::string platform = PlatformName(qpaPlatform);
-    if ((platform.empty() || platform == "xcb") && Named(display))
-        return std::string("Tarvik cannot open the display '") + display + "'.";
-    if ((platform.empty() || platform == "wayland") && Named(waylandDisplay))
-        return std::string("Tarvik cannot open the Wayland display '") + waylandDisplay + "'.";
-    return "Tarvik cannot start its window: the graphical platform '" + (platform.empty() ? "default" : platform) +
-           "' did not start.";
+std::optional<std::string> MissingDisplayMessage() {
+    return MissingDisplayMessage(CurrentDisplayEnvironment(), [](const std::string& path) {
+        return std::filesystem::exists(std::filesystem::path(path));
+    });
+}
+
+std::string DisplayFailureMessage(const DisplayEnvironment& env) {
+    const std::string platform = PlatformName(env.qpaPlatform);
+    if ((platform.empty() || platform == "xcb") && !env.display.empty())
+        return "Tarvik cannot open the display '" + env.display + "'.";
+    if (platform.empty() || platform == "wayland") {
+        if (UsesXdgRuntime(env) && env.runtimeDir.empty())
+            return "Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.";
+        return "Tarvik cannot open the Wayland display '" + WaylandName(env) + "'.";
+    }
+    return "Tarvik cannot start its window: the graphical platform '" + platform + "' did not start.";
 }
 
 StartupGuard::StartupGuard() { previousHandler = qInstallMessageHandler(StartupHandler); }

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
 
 #include "platform/application.h"
+#include "platform/process_signals.h"
 #include "resources/icon.h"
 #include "window/command_line.h"
 #include "window/display_check.h"
@@ -21,7 +21,8 @@ namespace {
 // application; a chart file is drawn on the offscreen platform.
 int RunWithoutWindow(int argc, char** argv) {
     const bool exporting = tarvik::WantsChartExport(argc, argv);
-    if (exporting) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (exporting) qputenv("QT_QPA_PLATFORM", "offscreen");
+    tarvik::SilenceRuntimeDirectoryWarning();
     std::unique_ptr<QCoreApplication> app =
         exporting ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("tarvik");
@@ -32,14 +33,15 @@ int RunWithoutWindow(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (tarvik::WantsCommandLine(argc, argv)) return RunWithoutWindow(argc, argv);
-    if (const auto missing = tarvik::MissingDisplayMessage(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                                           std::getenv("WAYLAND_DISPLAY"))) {
+    if (const auto missing = tarvik::MissingDisplayMessage()) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
     }
+    tarvik::SilenceRuntimeDirectoryWarning();
     std::optional<tarvik::StartupGuard> startup(std::in_place);
     tarvik::Application app(argc, argv);
     startup.reset();
+    tarvik::QuitOnTerminationRequest();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());
     tarvik::CalculatorWindow window;  // created first: the main window

@@ -214,12 +214,22 @@ TEST_F(Calc, FrozenCdfAtZeroFollowsTheValue) {
     ExpectAgreement();
 }
 
-TEST_F(Calc, ADfChangeCommitsTheTypedField) {
+// A df change leaves the field being typed in as the user made it: the
+// others follow its clamped number, and leaving it commits it.
+TEST_F(Calc, ADfChangeLeavesTheTypedTextAlone) {
     Type(F::UpperTail, "0.0");  // clamps to 0.000001 while typed
     Df(2);
-    EXPECT_EQ(T(F::UpperTail), "0.000001");
-    EXPECT_FALSE(calc.Typing());
+    EXPECT_EQ(T(F::UpperTail), "0.0");
+    EXPECT_EQ(calc.Typing(), F::UpperTail);
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareUpperQuantile(2, 0.000001_r)));
     ExpectAgreement();
+    Type(F::Value, "+");  // unreadable: the df chain goes on from the last number
+    errors.clear();
+    Df(3);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(T(F::Value), "+");
+    Commit(F::Value);
+    EXPECT_EQ(T(F::Value), Fixed(ChiSquareUpperQuantile(2, 0.000001_r)));
 }
 
 // A df typed above 300 is used until the spin edit corrects it: right

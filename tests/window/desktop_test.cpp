@@ -107,7 +107,8 @@ TEST_F(WindowTest, EditingKeysInTheDfField) {
         {"25", "25", false, "a whole number replaces the selection"},
         {"abc", "12", true, "letters"},
         {"2.5", "12", true, "not whole"},
-        {" 7", "12", true, "a blank"},
+        {" 7\n", "7", false, "blanks and a line end around it, as a spreadsheet cell: trimmed"},
+        {"7 1", "12", true, "a blank inside"},
         {"-3", "12", true, "a sign"},
     };
     for (const auto& c : cases) {

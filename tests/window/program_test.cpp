@@ -9,6 +9,11 @@
 
 #include "window/display_check.h"
 
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace tarvik {
 namespace {
 
@@ -30,7 +35,7 @@ Outcome Start(const QStringList& args, const QStringList& set, const QStringList
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-const QStringList kNoDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+const QStringList kNoDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"};
 
 TEST(Program, VersionAndHelpNeedNoDisplay) {
     const Outcome version = Start({"--version"}, {}, kNoDisplay);
@@ -49,7 +54,8 @@ TEST(Program, AMissingOrUnreachableDisplayIsOneLineAndExitOne) {
         QString line;
         const char* why;
     } cases[] = {
-        {{}, "Tarvik needs a graphical display: none found (DISPLAY is not set).\n", "nothing named"},
+        {{}, "Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+         "nothing named"},
         {{"DISPLAY=:987"}, "Tarvik cannot open the display ':987'.\n", "named, nothing there"},
         {{"QT_QPA_PLATFORM=nosuchplatform"},
          "Tarvik cannot start its window: the graphical platform 'nosuchplatform' did not start.\n",
@@ -64,27 +70,56 @@ TEST(Program, AMissingOrUnreachableDisplayIsOneLineAndExitOne) {
     }
 }
 
-// The early check applies only where X11 or Wayland is the windowing system.
+DisplayEnvironment Env(std::string platform = "", std::string display = "", std::string wayland = "",
+                       std::string socket = "", std::string runtime = "") {
+    return {platform, display, wayland, socket, runtime};
+}
+
+// The early check refuses only what Qt's own platform plugins cannot open.
 TEST(Program, WhichSettingsMissADisplay) {
+    const std::string runtime = "/run/user/1000";
+    auto socketsAt = [](std::vector<std::string> paths) {
+        return [paths](const std::string& p) { return std::find(paths.begin(), paths.end(), p) != paths.end(); };
+    };
+    const auto none = socketsAt({});
+    const auto defaultSocket = socketsAt({runtime + "/wayland-0"});
     struct Case {
-        const char* platform;
-        const char* display;
-        const char* wayland;
-        bool missing;
+        DisplayEnvironment env;
+        std::function<bool(const std::string&)> sockets;
+        const char* message;  // nullptr: the window may be tried
         const char* why;
     } cases[] = {
-        {nullptr, nullptr, nullptr, true, "nothing named"},
-        {"", "", "", true, "empty counts as unset"},
-        {nullptr, ":0", nullptr, false, "X11"},
-        {nullptr, nullptr, "wayland-0", false, "Wayland"},
-        {"xcb", nullptr, "wayland-0", true, "xcb chosen, no X display"},
-        {"wayland", ":0", nullptr, true, "Wayland chosen, no Wayland display"},
-        {"xcb:nograb", ":0", nullptr, false, "options after the platform name"},
-        {"offscreen", nullptr, nullptr, false, "another platform: nothing to check"},
-        {"vnc", nullptr, nullptr, false, "another platform"},
+        {Env(), none, "none found (neither DISPLAY nor WAYLAND_DISPLAY is set)", "nothing named"},
+        {Env("", ":0"), none, nullptr, "X11"},
+        {Env("", "", "wayland-1", "", runtime), socketsAt({runtime + "/wayland-1"}), nullptr, "Wayland by name"},
+        {Env("", "", "", "", runtime), defaultSocket, nullptr, "Wayland's default socket, no name given"},
+        {Env("wayland", "", "", "", runtime), defaultSocket, nullptr, "Wayland chosen, its default socket"},
+        {Env("wayland", "", "", "7"), none, nullptr, "a socket handed over in WAYLAND_SOCKET"},
+        {Env("wayland", "", "/tmp/w-0"), socketsAt({"/tmp/w-0"}), nullptr, "an absolute socket path"},
+        {Env("wayland"), none, "XDG_RUNTIME_DIR is not set", "no runtime directory: reported as that"},
+        {Env("wayland", ":0", "", "", runtime), none, "no Wayland display 'wayland-0' is running", "nothing there"},
+        {Env("xcb", "", "wayland-0", "", runtime), defaultSocket, "none found (DISPLAY is not set)",
+         "xcb chosen, no X display"},
+        {Env("xcb:nograb", ":0"), none, nullptr, "options after the platform name"},
+        {Env("offscreen"), none, nullptr, "another platform: nothing to check"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(MissingDisplayMessage(c.platform, c.display, c.wayland).has_value(), c.missing) << c.why;
+    for (const auto& c : cases) {
+        const auto message = MissingDisplayMessage(c.env, c.sockets);
+        if (!c.message) {
+            EXPECT_FALSE(message) << c.why << ": " << *message;
+        } else {
+            ASSERT_TRUE(message) << c.why;
+            EXPECT_NE(message->find(c.message), std::string::npos) << c.why << ": " << *message;
+        }
+    }
+}
+
+TEST(Program, TheFailureLineNamesWhatCouldNotBeOpened) {
+    EXPECT_EQ(DisplayFailureMessage(Env("", ":987")), "Tarvik cannot open the display ':987'.");
+    EXPECT_EQ(DisplayFailureMessage(Env("wayland", "", "wayland-9", "", "/run/user/1")),
+              "Tarvik cannot open the Wayland display 'wayland-9'.");
+    EXPECT_EQ(DisplayFailureMessage(Env("wayland")), "Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.");
+    EXPECT_EQ(DisplayFailureMessage(Env("vnc")), "Tarvik cannot start its window: the graphical platform 'vnc' did not start.");
 }
 
 }  // namespace

@@ -1,0 +1,576 @@
+"""The scenarios of the real-input suite, by group. Each group starts the
+program afresh: df 1, value 3.841459, cdf 0.95, upper tail 0.05."""
+import os
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+from program import CDF, CHART, DENSITY_PREFIX, DF, KEEP_CDF, KEEP_VALUE, UPPER, VALUE
+from session import Clipboard, Input, wait_for
+from suite import Failure, scenario
+
+GERMAN = {"LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8"}
+
+
+def freeze(c, which):
+    """Sets the freeze mode with a click on the box it needs, if any."""
+    box = KEEP_VALUE if which == "value" else KEEP_CDF
+    if not c.p.checked(box):
+        c.p.click(box)
+        c.becomes(f"{which} frozen", lambda: c.p.checked(box), True)
+
+
+def start_over(c, df=1):
+    """Back to the start values at `df`, the cdf frozen."""
+    freeze(c, "cdf")
+    set_df(c, df)
+    c.replace_field(CDF, "0.95")
+    Input.keys("Tab")
+    c.field_becomes(VALUE, c.reference(df, "cdf", "0.95")["value"])
+
+
+def set_df(c, df):
+    c.p.focus_field(DF)
+    Input.keys("ctrl+a")
+    Input.type(str(df))
+    Input.keys("Tab")
+    c.becomes("df", c.p.df, df)
+
+
+# ---------------------------------------------------------------- selecting and replacing
+
+@scenario("selecting and replacing")
+def ctrl_a_then_a_digit_replaces_the_value(c):
+    c.replace_field(VALUE, "2")
+    c.field_becomes(VALUE, "2")
+    c.fields_agree_with(1, "value", "2")
+
+
+@scenario("selecting and replacing")
+def ctrl_a_the_first_time_in_the_cdf_and_upper_tail(c):
+    c.replace_field(CDF, "0.9")
+    c.field_becomes(CDF, "0.9")
+    c.fields_agree_with(1, "cdf", "0.9")
+    c.replace_field(UPPER, "0.2")
+    c.field_becomes(UPPER, "0.2")
+    c.fields_agree_with(1, "upper", "0.2")
+
+
+@scenario("selecting and replacing")
+def end_then_shift_home(c):
+    c.p.focus_field(VALUE)
+    Input.keys("End", "shift+Home")
+    Input.type("5")
+    c.field_becomes(VALUE, "5")
+    c.fields_agree_with(1, "value", "5")
+
+
+@scenario("selecting and replacing")
+def shift_arrows_select_the_last_digits(c):
+    c.replace_field(CDF, "0.95")
+    c.p.focus_field(CDF)
+    Input.keys("End", "shift+Left", "shift+Left")
+    c.becomes("the selection", lambda: c.p.selection(CDF), (2, 4))
+    Input.type("99")
+    c.field_becomes(CDF, "0.99")
+    c.fields_agree_with(1, "cdf", "0.99")
+
+
+@scenario("selecting and replacing")
+def double_click_selects_the_number(c):
+    c.replace_field(VALUE, "23")
+    Input.keys("Tab")
+    c.p.click(VALUE, repeat=2)
+    c.becomes("the selection", lambda: c.p.selection(VALUE), (0, 2))
+    Input.type("7")
+    c.field_becomes(VALUE, "7")
+    c.fields_agree_with(1, "value", "7")
+
+
+@scenario("selecting and replacing")
+def mouse_drag_across_the_text(c):
+    c.replace_field(VALUE, "123")
+    Input.keys("Tab")
+    x, y, w, h = c.p.extents(VALUE)
+    Input.drag(x + 3, y + h // 2, x + w - 3)
+    c.becomes("the selection", lambda: c.p.selection(VALUE), (0, 3))
+    Input.type("9")
+    c.field_becomes(VALUE, "9")
+
+
+@scenario("selecting and replacing")
+def tab_in_selects_everything(c):
+    c.replace_field(VALUE, "4")
+    Input.keys("shift+Tab")  # back to the cdf field, which selects it whole
+    c.becomes("focus", lambda: c.p.focused(CDF), True)
+    c.becomes("the selection", lambda: c.p.selection(CDF), (0, len(c.p.text(CDF))))
+    Input.type("0.5")
+    c.field_becomes(CDF, "0.5")
+    c.fields_agree_with(1, "cdf", "0.5")
+
+
+@scenario("selecting and replacing")
+def triple_click_selects_the_line(c):
+    c.p.click(UPPER, repeat=3)
+    c.becomes("the selection", lambda: c.p.selection(UPPER), (0, len(c.p.text(UPPER))))
+    Input.type("0.01")
+    c.field_becomes(UPPER, "0.01")
+    c.fields_agree_with(1, "upper", "0.01")
+
+
+# ---------------------------------------------------------------- deleting and undoing
+
+@scenario("deleting and undoing")
+def backspace_over_a_selection_then_leaving_moves_nothing(c):
+    c.replace_field(VALUE, "10")
+    Input.keys("Tab")
+    c.fields_agree_with(1, "value", "10")
+    cdf = c.p.text(CDF)
+    c.p.focus_field(CDF)
+    Input.keys("ctrl+a", "BackSpace")
+    c.field_becomes(CDF, "")
+    Input.keys("Tab")
+    c.field_becomes(CDF, cdf)  # back to its text, and the value stays 10
+    c.field_becomes(VALUE, "10")
+
+
+@scenario("deleting and undoing")
+def delete_over_part_of_the_text(c):
+    c.replace_field(VALUE, "12.75")
+    c.p.focus_field(VALUE)
+    Input.keys("End", "shift+Left", "shift+Left", "Delete")
+    c.field_becomes(VALUE, "12.")
+    c.fields_agree_with(1, "value", "12")
+
+
+@scenario("deleting and undoing")
+def undo_and_redo(c):
+    c.replace_field(VALUE, "3")
+    Input.keys("Tab")
+    c.replace_field(VALUE, "6")
+    Input.type("5")
+    c.field_becomes(VALUE, "65")
+    # As in every line edit, the typing since the selection is one step.
+    Input.keys("ctrl+z")
+    c.field_becomes(VALUE, "3")
+    c.fields_agree_with(1, "value", "3")
+    Input.keys("ctrl+y")
+    c.field_becomes(VALUE, "65")
+    c.fields_agree_with(1, "value", "65")
+
+
+# ---------------------------------------------------------------- the clipboard
+
+@scenario("the clipboard")
+def copy_from_one_field_paste_into_another(c):
+    c.p.focus_field(CDF)
+    Input.keys("ctrl+a", "ctrl+c")
+    c.becomes("clipboard", lambda: Clipboard.get(), "0.95")
+    c.p.focus_field(UPPER)
+    Input.keys("ctrl+a", "ctrl+v")
+    c.field_becomes(UPPER, "0.95")
+    c.fields_agree_with(1, "upper", "0.95")
+
+
+@scenario("the clipboard")
+def cut_and_paste_back(c):
+    c.replace_field(VALUE, "8.5")
+    Input.keys("ctrl+a", "ctrl+x")
+    c.field_becomes(VALUE, "")
+    c.becomes("clipboard", lambda: Clipboard.get(), "8.5")
+    Input.keys("ctrl+v")
+    c.field_becomes(VALUE, "8.5")
+    c.fields_agree_with(1, "value", "8.5")
+
+
+@scenario("the clipboard")
+def triple_click_copy_paste_keeps_the_text(c):
+    c.replace_field(VALUE, "10")
+    Input.keys("Tab")
+    cdf = c.p.text(CDF)
+    c.p.click(CDF, repeat=3)
+    Input.keys("ctrl+c")
+    c.becomes("the selection after Ctrl+C", lambda: c.p.selection(CDF), (0, len(cdf)))
+    Input.keys("ctrl+v")
+    time.sleep(0.2)
+    c.field_becomes(CDF, cdf)
+    c.field_becomes(VALUE, "10")
+
+
+@scenario("the clipboard")
+def middle_button_pastes_the_selection(c):
+    c.replace_field(VALUE, "")
+    Input.keys("BackSpace")
+    c.field_becomes(VALUE, "")
+    # Selected elsewhere (after the field's own selection went away).
+    Clipboard.set("3.5", "primary")
+    x, y = c.p.centre(VALUE)
+    Input.click(x, y, button=2)
+    c.field_becomes(VALUE, "3.5")
+    c.fields_agree_with(1, "value", "3.5")
+
+
+@scenario("the clipboard")
+def context_menu_paste_of_a_spreadsheet_cell(c):
+    set_df(c, 12)
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+a")
+    Clipboard.set(" 23.5\n")
+    c.p.click(VALUE, button=3)
+    time.sleep(0.4)
+    Input.keys("p")  # the menu's &Paste
+    c.field_becomes(VALUE, "23.5")
+    c.fields_agree_with(12, "value", "23.5")
+
+
+@scenario("the clipboard")
+def copy_results_line(c):
+    set_df(c, 12)
+    c.replace_field(VALUE, "23.5")
+    Input.keys("Tab", "ctrl+shift+c")
+    line = wait_for(lambda: Clipboard.get().startswith("df=12"), 3) and Clipboard.get().split("\n")[0]
+    c.equal("results line", line, "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362")
+
+
+# ---------------------------------------------------------------- typing digit by digit
+
+@scenario("typing")
+def value_digit_by_digit(c):
+    set_df(c, 12)
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+a", "BackSpace")
+    for i, ch in enumerate("23.5"):
+        Input.type(ch)
+        c.field_becomes(VALUE, "23.5"[:i + 1])
+    c.fields_agree_with(12, "value", "23.5")
+
+
+@scenario("typing")
+def cdf_digit_by_digit(c):
+    set_df(c, 7)
+    c.replace_field(CDF, "0.99")
+    c.field_becomes(CDF, "0.99")
+    c.fields_agree_with(7, "cdf", "0.99")
+
+
+@scenario("typing")
+def upper_tail_digit_by_digit(c):
+    set_df(c, 10)
+    c.replace_field(UPPER, "0.05")
+    c.field_becomes(UPPER, "0.05")
+    c.fields_agree_with(10, "upper", "0.05")
+    c.field_becomes(VALUE, "18.307038")
+
+
+@scenario("typing")
+def an_upper_tail_with_seven_decimals(c):
+    set_df(c, 1)
+    c.replace_field(UPPER, "0.0000033")
+    c.field_becomes(VALUE, c.reference(1, "upper", "0.0000033")["value"])
+
+
+@scenario("typing")
+def a_letter_is_refused(c):
+    c.replace_field(VALUE, "4")
+    Input.type("x")
+    time.sleep(0.2)
+    c.field_becomes(VALUE, "4")
+
+
+# ---------------------------------------------------------------- the freeze boxes
+
+@scenario("the freeze boxes")
+def clicking_the_value_box(c):
+    c.p.click(KEEP_VALUE)
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), True)
+    c.becomes("cdf box", lambda: c.p.checked(KEEP_CDF), False)
+    c.replace_field(VALUE, "4")
+    Input.keys("Tab")
+    set_df(c, 5)
+    c.field_becomes(VALUE, "4")  # the value stays, the cdf follows it
+    c.fields_agree_with(5, "value", "4")
+
+
+@scenario("the freeze boxes")
+def space_on_the_cdf_box(c):
+    freeze(c, "value")
+    c.p.click(KEEP_VALUE)  # the cdf frozen again, and the focus on the box
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), False)
+    Input.keys("space")  # the value frozen by the keyboard
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), True)
+    c.becomes("cdf box", lambda: c.p.checked(KEEP_CDF), False)
+    Input.keys("Tab")  # to the cdf box
+    c.becomes("focus", lambda: c.p.focused(KEEP_CDF), True)
+    Input.keys("space")
+    c.becomes("cdf box", lambda: c.p.checked(KEEP_CDF), True)
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), False)
+    c.replace_field(CDF, "0.95")
+    Input.keys("Tab")
+    set_df(c, 10)
+    c.fields_agree_with(10, "frozen cdf", "0.95")
+
+
+# ---------------------------------------------------------------- the degrees of freedom
+
+@scenario("degrees of freedom")
+def arrows_clicked(c):
+    for _ in range(3):
+        c.p.click("Increase")
+    c.becomes("df", c.p.df, 4)
+    c.fields_agree_with(4, "frozen cdf", "0.95")
+    c.p.click("Decrease")
+    c.becomes("df", c.p.df, 3)
+
+
+@scenario("degrees of freedom")
+def arrow_held_repeats(c):
+    start = c.p.df()
+    x, y = c.p.centre("Increase")
+    Input.hold(x, y, 1.2)
+    time.sleep(0.1)
+    steps = c.p.df() - start
+    # 400 ms to the first repeat, then one every 100 ms: about 9 steps.
+    if not 5 <= steps <= 14:
+        raise Failure(f"held for 1.2 s the arrow stepped {steps} times")
+    c.fields_agree_with(c.p.df(), "frozen cdf", "0.95")
+
+
+@scenario("degrees of freedom")
+def wheel_and_keys(c):
+    set_df(c, 20)
+    x, y = c.p.centre(DF)
+    Input.move(x, y)
+    Input.click(x, y, button=4)
+    c.becomes("df after a notch up", c.p.df, 21)
+    Input.click(x, y, button=5, repeat=2)
+    c.becomes("df after two notches down", c.p.df, 19)
+    c.p.focus_field(DF)
+    Input.keys("Up")
+    c.becomes("df after Up", c.p.df, 20)
+    Input.keys("Prior")
+    c.becomes("df after Page Up", c.p.df, 30)
+    Input.keys("Next", "Down")
+    c.becomes("df after Page Down and Down", c.p.df, 19)
+    c.fields_agree_with(19, "frozen cdf", "0.95")
+
+
+@scenario("degrees of freedom")
+def typed_df(c):
+    set_df(c, 12)
+    c.fields_agree_with(12, "frozen cdf", "0.95")
+
+
+# ---------------------------------------------------------------- keys of the windows
+
+@scenario("help and boxes")
+def f1_then_escape(c):
+    Input.keys("F1")
+    help_window = wait_for(lambda: c.p.find_anywhere(lambda a: a.name == "Help text"), 3)
+    if not help_window:
+        raise Failure("F1 showed no help")
+    Input.keys("Escape")
+    c.becomes("help closed", lambda: c.p.find_anywhere(
+        lambda a: a.name == "Help text" and a.getState().contains(pyatspi.STATE_SHOWING)) is None, True)
+
+
+@scenario("help and boxes")
+def f1_then_ctrl_w(c):
+    Input.keys("F1")
+    wait_for(lambda: c.p.find_anywhere(lambda a: a.name == "Help text"), 3)
+    time.sleep(0.3)
+    Input.keys("ctrl+w")
+    c.becomes("help closed", lambda: c.p.find_anywhere(
+        lambda a: a.name == "Help text" and a.getState().contains(pyatspi.STATE_SHOWING)) is None, True)
+
+
+def error_box(c):
+    return wait_for(lambda: c.p.find_anywhere(
+        lambda a: a.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG) and
+        a.getState().contains(pyatspi.STATE_SHOWING)), 3)
+
+
+def raise_error(c):
+    c.replace_field(VALUE, "")
+    Input.keys("BackSpace")
+    Input.type("+")
+    if not error_box(c):
+        raise Failure("'+' brought no error box")
+
+
+def box_gone(c):
+    c.becomes("the box closed", lambda: c.p.find_anywhere(
+        lambda a: a.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG) and
+        a.getState().contains(pyatspi.STATE_SHOWING)) is None, True)
+
+
+@scenario("help and boxes")
+def error_box_closed_with_return(c):
+    raise_error(c)
+    Input.keys("Return")
+    box_gone(c)
+    Input.type("5")  # the window is usable again, in the same field
+    c.field_becomes(VALUE, "+5")
+    c.fields_agree_with(1, "value", "5")
+
+
+@scenario("help and boxes")
+def error_box_closed_with_escape(c):
+    raise_error(c)
+    Input.keys("Escape")
+    box_gone(c)
+    Input.keys("BackSpace")  # the "+" is still there, and the field usable
+    Input.type("2")
+    c.field_becomes(VALUE, "2")
+    c.fields_agree_with(1, "value", "2")
+
+
+@scenario("help and boxes")
+def error_box_closed_with_the_mouse(c):
+    raise_error(c)
+    ok = wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and
+                                           a.name.replace("&", "") == "OK"), 3)
+    if not ok:
+        raise Failure("the box has no OK button")
+    e = ok.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 2)
+    box_gone(c)
+
+
+# ---------------------------------------------------------------- the comma locale
+
+@scenario("a German desktop", env=GERMAN)
+def start_values_with_the_comma(c):
+    c.field_becomes(CDF, "0,95")
+    c.field_becomes(VALUE, "3,841459")
+
+
+@scenario("a German desktop", env=GERMAN)
+def typing_with_the_comma(c):
+    set_df(c, 1)
+    c.replace_field(UPPER, "0,01")
+    c.field_becomes(UPPER, "0,01")
+    c.fields_agree_with(1, "upper", "0.01")
+
+
+@scenario("a German desktop", env=GERMAN)
+def the_point_is_refused(c):
+    c.replace_field(VALUE, "2")
+    Input.type(".5")
+    time.sleep(0.2)
+    c.field_becomes(VALUE, "25")  # the point refused, the 5 typed
+
+
+# ---------------------------------------------------------------- saving the chart
+
+@scenario("saving the chart")
+def save_chart_through_its_dialog(c):
+    folder = tempfile.mkdtemp(prefix="tarvik-save-")
+    path = os.path.join(folder, "chart.png")
+    c.p.click(CHART, button=3)
+    time.sleep(0.4)
+    Input.keys("Down", "Return")  # the menu's first entry
+    dialog = wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
+                                               a.name.startswith("Save chart as")), 5)
+    if not dialog:
+        raise Failure("no save dialog")
+    time.sleep(0.5)
+    Input.keys("ctrl+a")
+    Input.type(path)
+    Input.keys("Return")
+    if not wait_for(lambda: os.path.exists(path), 5):
+        raise Failure("the chart was not saved")
+    with open(path, "rb") as f:
+        c.equal("PNG signature", f.read(8), b"\x89PNG\r\n\x1a\n")
+
+
+# ---------------------------------------------------------------- a screen reader's gestures
+
+@scenario("a screen reader")
+def toggle_action_on_a_freeze_box(c):
+    c.p.do_action(KEEP_VALUE, "Toggle")
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), True)
+    c.becomes("cdf box", lambda: c.p.checked(KEEP_CDF), False)
+    c.p.do_action(KEEP_CDF, "Toggle")
+    c.becomes("cdf box", lambda: c.p.checked(KEEP_CDF), True)
+    c.becomes("value box", lambda: c.p.checked(KEEP_VALUE), False)
+
+
+@scenario("a screen reader")
+def press_action_on_the_arrows(c):
+    c.p.do_action("Increase", "Press")
+    c.becomes("df", c.p.df, 2)
+    c.fields_agree_with(2, "frozen cdf", "0.95")
+    c.p.do_action("Decrease", "Press")
+    c.becomes("df", c.p.df, 1)
+
+
+@scenario("a screen reader")
+def df_is_a_spin_button_with_its_range(c):
+    spin = c.p.find(DF)
+    c.equal("role", spin.getRole(), pyatspi.ROLE_SPIN_BUTTON)
+    value = spin.queryValue()
+    c.equal("range", (value.minimumValue, value.maximumValue), (1.0, 300.0))
+    value.currentValue = 7.0
+    c.becomes("df set through the value", c.p.df, 7)
+    c.fields_agree_with(7, "frozen cdf", "0.95")
+
+
+@scenario("a screen reader")
+def setting_a_text_runs_its_chain(c):
+    c.p.find(UPPER).queryEditableText().setTextContents("0.01")
+    c.field_becomes(UPPER, "0.01")
+    c.fields_agree_with(c.p.df(), "upper", "0.01")
+
+
+@scenario("a screen reader")
+def captions_label_their_fields(c):
+    for caption, field in (("  Chi-square value : ", VALUE), ("Upper tail probability : ", UPPER),
+                           ("  Degrees of freedom : ", DF)):
+        relations = c.p.find(field).getRelationSet()
+        labels = [r.getTarget(i).name for r in relations if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for i in range(r.getNTargets())]
+        c.equal(f"{field} labelled by", labels, [caption])
+
+
+@scenario("a screen reader")
+def keyboard_reaches_the_density_and_the_chart_menu(c):
+    c.p.click(KEEP_CDF)  # focus on the last box; then the density, then the chart
+    Input.keys("Tab")
+    c.becomes("density focused", lambda: c.p.focused(DENSITY_PREFIX + "*"), True)
+    Input.keys("Tab")
+    c.becomes("chart focused", lambda: c.p.focused(CHART), True)
+    Clipboard.set("nothing yet")
+    Input.keys("shift+F10")
+    time.sleep(0.4)
+    Input.keys("Down", "Down", "Return")  # Copy chart
+    targets = wait_for(lambda: "image/png" in Clipboard.get_targets(), 3)
+    if not targets:
+        raise Failure("Shift+F10 and Copy chart put no picture on the clipboard")
+
+
+@scenario("a screen reader")
+def changes_are_announced(c):
+    events = []
+    listener = lambda e: events.append((e.type, e.source.name))  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, "object:text-changed", "object:property-change:accessible-name",
+                                           "object:property-change:accessible-value")
+    try:
+        c.replace_field(UPPER, "0.1")
+        deadline = time.monotonic() + 3
+        context = GLib.MainContext.default()
+        while time.monotonic() < deadline and not any(name == VALUE for _, name in events):
+            while context.iteration(False):
+                pass
+            time.sleep(0.05)
+    finally:
+        pyatspi.Registry.deregisterEventListener(listener, "object:text-changed",
+                                                 "object:property-change:accessible-name",
+                                                 "object:property-change:accessible-value")
+    announced = {name for _, name in events}
+    for wanted in (VALUE, CDF):
+        if wanted not in announced:
+            raise Failure(f"no event for {wanted!r}; events came from {sorted(announced)}")
+    if not any(n.startswith(DENSITY_PREFIX) for n in announced):
+        raise Failure(f"the density's change was not announced: {sorted(announced)}")
