@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "calc/computations.h"
 #include "calc/input_filter.h"
 #include "core/checked_math.h"
 #include "core/errors.h"
@@ -36,9 +37,9 @@ Real ReadCanonical(const std::string& text) {
     return v;
 }
 
-std::string Fixed(Real v) { return FormatFixed(v); }
-
 }  // namespace
+
+std::string Calculator::Format(Real v) const { return FormatNumber(v, numberFormat_); }
 
 Calculator::Calculator(const Limits& limits)
     : limits_(limits),
@@ -48,6 +49,21 @@ Calculator::Calculator(const Limits& limits)
     highestProbability_ = ReadCanonical(highestText_);
     text_.fill("0");
     basis_ = text_;
+}
+
+Effects Calculator::SetNumberFormat(const NumberFormat& format) {
+    fx_ = {};
+    // A field whose text is the old form of its number shows the new one;
+    // a text the user typed stays as it was.
+    std::array<bool, kFieldCount> computed{};
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        computed[i] = typing_ != Field(i) && text_[i] == FormatNumber(number_[i], numberFormat_);
+    numberFormat_ = format;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        if (computed[i]) Write(Field(i), Format(number_[i]), number_[i]);
+    pdf_ = densityUnbounded_ ? kUnboundedDensityText : Format(density_);
+    fx_.PdfCaption = pdf_;
+    return std::exchange(fx_, {});
 }
 
 Results Calculator::CurrentResults() const {
@@ -187,8 +203,8 @@ void Calculator::DfChain() {
         // df) cannot give a value: the probabilities follow the value then,
         // instead of leaving fields that contradict each other.
         const Real cdf = number_[Index(Field::Cdf)];
-        const std::string shown = Fixed(cdf);
-        if (shown != Fixed(0) && shown != Fixed(1))
+        const std::string shown = Format(cdf);
+        if (shown != Format(0) && shown != Format(1))
             ApplyProbabilities(cdf, number_[Index(Field::UpperTail)]);
         else
             UpdateFromValue(true);
@@ -210,32 +226,28 @@ void Calculator::UpdateFromValue(bool fromDf) {
         if (typing_ == Field::Value) basis_[v] = canonical;
     }
     const ChiSquareTailPair tails = ChiSquareTails(Real(df_), x);
-    Write(Field::Cdf, Fixed(tails.cdf), tails.cdf);
-    Write(Field::UpperTail, Fixed(tails.upper), tails.upper);
+    Write(Field::Cdf, Format(tails.cdf), tails.cdf);
+    Write(Field::UpperTail, Format(tails.upper), tails.upper);
 }
 
 // The value from both tails, each exact: solved on the smaller one, where
 // its decimal digits are many more than a Real near 1 could hold.
 void Calculator::ApplyProbabilities(Real cdf, Real upper) {
     const Real df = Real(checked::ToUInt16(df_));
-    const Real x = cdf <= upper ? ChiSquareQuantile(df, cdf) : ChiSquareUpperQuantile(df, upper);
-    Write(Field::Value, Fixed(x), x);
+    const Real x = QuantileOfTails(df, {cdf, upper});
+    Write(Field::Value, Format(x), x);
 }
 
 void Calculator::UpdatePdf() {
     density_ = 0;
     densityUnbounded_ = false;
-    if (!text_[Index(Field::Value)].empty()) {
-        const Real x = Effective(Field::Value);
-        densityUnbounded_ = ChiSquarePdfIsUnbounded(Real(df_), x);
-        if (!densityUnbounded_) density_ = ChiSquarePdf(Real(df_), x);
-    }
-    pdf_ = densityUnbounded_ ? kUnboundedDensityText : Fixed(density_);
+    if (!text_[Index(Field::Value)].empty()) DensityAt(Real(df_), Effective(Field::Value), density_, densityUnbounded_);
+    pdf_ = densityUnbounded_ ? kUnboundedDensityText : Format(density_);
     fx_.PdfCaption = pdf_;
 }
 
 void Calculator::RedrawChart() {
-    fx_.Chart = ComputeDensityPlot(Real(df_), Effective(Field::Cdf), Effective(Field::Value));
+    fx_.Chart = ComputeDensityPlot(Real(df_), Effective(Field::Value));
 }
 
 // ------------------------------------------------------------ texts
@@ -246,19 +258,24 @@ void Calculator::RedrawChart() {
 Calculator::Probabilities Calculator::ProbabilitiesFromText(Field edited) const {
     const std::string& text = text_[Index(edited)];
     const Real typed = Read(text);
-    const std::string complement = DecimalComplement(text);
-    const Real other = complement.empty() ? 0 : ReadCanonical(complement);
     const Real lowest = limits_.lowestProbability;
-    Real own = typed, rest = other;
+    const bool unit = typed >= 0 && typed <= 1;
+    // Outside [0, 1] the text has no complement to take; the clamps below
+    // decide on the number alone.
+    const ExactTails exact = unit                     ? TailsOfText(text, edited)
+                             : edited == Field::Cdf ? ExactTails{typed, 1 - typed}
+                                                    : ExactTails{1 - typed, typed};
+    Real own = edited == Field::Cdf ? exact.cdf : exact.upper;
+    Real rest = edited == Field::Cdf ? exact.upper : exact.cdf;
     std::string ownText = text;
-    if (!(typed >= lowest)) {
+    if (!(own >= lowest)) {
         own = lowest, rest = highestProbability_;
-        ownText = Fixed(lowest);
-    } else if (!(other >= lowest)) {
+        ownText = Format(lowest);
+    } else if (!(rest >= lowest)) {
         own = highestProbability_, rest = lowest;
-        ownText = Fixed(highestProbability_);
+        ownText = Format(highestProbability_);
     }
-    const std::string restText = Fixed(rest);
+    const std::string restText = Format(rest);
     if (edited == Field::Cdf) return {own, rest, ownText, restText};
     return {rest, own, restText, ownText};
 }
@@ -267,10 +284,10 @@ std::string Calculator::Canonical(Field f) const {
     const std::string& text = text_[Index(f)];
     if (f == Field::Value) {
         const Real x = Read(text);
-        if (x > limits_.valueCap) return Fixed(limits_.valueCap);
+        if (x > limits_.valueCap) return Format(limits_.valueCap);
         // A negative value can only be pasted; it is no chi-square value.
         // "-0" passes the key filter but is shown as 0 once committed.
-        if (x < 0 || SignBit(x)) return Fixed(0);
+        if (x < 0 || SignBit(x)) return Format(0);
         return text;
     }
     const Probabilities p = ProbabilitiesFromText(f);

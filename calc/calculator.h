@@ -27,6 +27,7 @@
 
 #include "calc/density_plot.h"
 #include "calc/limits.h"
+#include "core/number_text.h"
 #include "core/real.h"
 
 namespace tarvik {
@@ -84,6 +85,10 @@ public:
     // The spin edit's Value changed (typed, arrows, keys, its correction).
     Effects DfChanged(std::int64_t df);
     void SetValueFrozen(bool on) { valueFrozen_ = on; }
+    // How computed numbers are shown (six decimals at first); the fields
+    // that show computed numbers take the new form at once.
+    Effects SetNumberFormat(const NumberFormat& format);
+    const NumberFormat& CurrentNumberFormat() const { return numberFormat_; }
 
 private:
     static std::size_t Index(Field f) { return std::size_t(f); }
@@ -123,6 +128,7 @@ private:
     // user is typing in it; an effect only when the text changes.
     void Write(Field f, const std::string& text, Real number);
     void CommitTyping();
+    std::string Format(Real v) const;
 
     const Limits& limits_;
     Real highestProbability_;
@@ -139,6 +145,7 @@ private:
     Real density_ = 0;
     bool densityUnbounded_ = false;
     bool valueFrozen_ = false;
+    NumberFormat numberFormat_;
     std::optional<Field> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.
     std::array<std::optional<std::string>, kFieldCount> reported_;

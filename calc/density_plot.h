@@ -14,7 +14,7 @@ struct PlotPoint {
 };
 
 struct DensityPlot {
-    std::vector<PlotPoint> Curve;  // kDensitySamples points, ascending x
+    std::vector<PlotPoint> Curve;  // ascending x; the last kDensitySamples evenly spaced
     PlotPoint Marker;
     double LeftAxisMaximum;
     // The upper tail under the curve, right of the marker (the p-value
@@ -28,12 +28,14 @@ inline constexpr double kMarkerHeight = 0.0001;
 // The chart's range comes from an F quantile with this denominator df.
 inline const Real kRangeDenominatorDf = constants::kFDenominatorDf;
 
-// The curve at i/200 of the range for i = 1..200, the range ending where
-// the upper tail is min(cdf, 0.0001) (widened to 1.025 x the value when the
-// value lies beyond it), the marker at (value, 0.0001), and the left axis 5
-// per cent above the highest density, and the upper tail's region and
-// probability. Faults (a negative cdf reaching the F quantile's search) are
-// exceptions.
-DensityPlot ComputeDensityPlot(Real df, Real cdf, Real value);
+// The curve over a range fitted to the df: from 0 to where the upper tail
+// is 0.0001 (widened to 1.025 x the value when the value lies beyond it),
+// at i/200 of the range for i = 1..200 and, toward 0, at halving steps
+// below the first of them, so that the bend at 0 is smooth at any size.
+// The curve starts where the density does: at (0, 0) above df 2, at
+// (0, 1/2) for df 2; below df 2 it comes down from above the plot, whose
+// top (5 per cent above the highest density of the range) clips it. The
+// marker at (value, 0.0001); the upper tail's region and probability.
+DensityPlot ComputeDensityPlot(Real df, Real value);
 
 }  // namespace tarvik

@@ -1,31 +1,39 @@
 #include "calc/results_text.h"
 
+#include "calc/text_table.h"
 #include "core/decimal_digits.h"
-#include "core/number_text.h"
 
 namespace tarvik {
 
-std::string ResultsLine(const Results& r, const NumberFormatter& number) {
+const std::vector<std::string>& ResultsHeader() {
+    static const std::vector<std::string> header{"df", "x", "P(X<=x)", "P(X>x)", "f(x)"};
+    return header;
+}
+
+std::vector<std::string> ResultsCells(const Results& r, const NumberFormatter& number) {
     // The density of df 1 at x = 0 has no finite value: "inf", as R and
     // SciPy print it.
-    const std::string density = r.densityUnbounded ? "inf" : number(r.density);
-    return "df=" + FixedDigits(r.df, 0) + "  x=" + number(r.value) + "  P(X<=x)=" + number(r.cdf) +
-           "  P(X>x)=" + number(r.upper) + "  f(x)=" + density;
+    return {FixedDigits(r.df, 0), number(r.value), number(r.cdf), number(r.upper),
+            r.densityUnbounded ? "inf" : number(r.density)};
 }
 
-std::string ShortFixed(Real v) {
-    std::string s = FormatFixed(v, 6, FormatSettings{});
-    const auto point = s.find('.');
-    if (point == std::string::npos) return s;
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-    return s;
+std::vector<std::string> ResultsCells(const Results& r, const NumberFormat& format, const FormatSettings& fs) {
+    return ResultsCells(r, [&](Real v) { return FormatNumber(v, format, fs); });
 }
 
-std::string ResultsClipboardText(const Results& r) {
-    const FormatSettings point{};
-    return ResultsLine(r, ShortFixed) + "\n" +
-           ResultsLine(r, [&](Real v) { return FormatFullPrecision(v, point); }) + "\n";
+std::string ResultsLine(const Results& r, const NumberFormatter& number) {
+    std::string line = RenderTable({TextTable::Kind::Records, "", ResultsHeader(), {ResultsCells(r, number)}}, TableForm::Text);
+    line.pop_back();  // the record's line break
+    return line;
+}
+
+std::string ResultsLine(const Results& r, const NumberFormat& format) {
+    return ResultsLine(r, [&](Real v) { return FormatNumber(v, format, FormatSettings{}); });
+}
+
+std::string ResultsClipboardText(const Results& r, const NumberFormat& format) {
+    return ResultsLine(r, format) + "\n" +
+           ResultsLine(r, [](Real v) { return FormatFullPrecision(v, FormatSettings{}); }) + "\n";
 }
 
 }  // namespace tarvik

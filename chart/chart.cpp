@@ -57,108 +57,132 @@ QFont Chart::LabelsFont() const {
     return LayoutFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
 }
 
-ChartLayout Chart::Layout() const {
-    return ComputeChartLayout(model_, width(), height(), FontTextMetrics(LabelsFont()));
+ChartLayout Chart::Layout() const { return Layout(width(), height()); }
+
+ChartLayout Chart::Layout(int width, int height) const {
+    return ComputeChartLayout(model_, width, height, FontTextMetrics(LabelsFont()));
 }
 
 void Chart::paintEvent(QPaintEvent*) {
     GuardedDeferred([this] {
-        const ChartLayout layout = Layout();
-
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        Canvas canvas(painter);
-        canvas.SetFont(LabelsFont());
+        Paint(painter, size(), true);
+    });
+    if (hasFocus()) GuardedDeferred([this] { DrawFocusFrame(*this); });
+}
 
-        // Background.
-        if (layout.background.empty()) {
-            painter.fillRect(rect(), ToQColor(model_.Color));
-        } else {
-            for (const GradientBand& band : layout.background)
-                painter.fillRect(QRect(0, band.top, width(), band.bottom - band.top), ToQColor(band.color));
-        }
+// The screen draws on its pixel grid, as it always has: every position
+// rounded, lines and polygons without antialiasing. A picture at a higher
+// pixel ratio draws the same layout unrounded and smooth.
+void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid) const {
+    const ChartLayout exact = Layout(size.width(), size.height());
+    const ChartLayout layout = pixelGrid ? ToPixelGrid(exact) : exact;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    Canvas canvas(painter);
+    canvas.SetFont(LabelsFont());
 
-        // Back wall: a frame over the plot rectangle, both ends inclusive.
-        const QRect& plot = layout.plot;
-        canvas.SetPenColor(model_.BackWall.Pen.Color);
-        canvas.SetBrushColor(model_.BackWall.BrushColor);
-        canvas.SetBrushStyle(model_.BackWall.BrushClear ? BrushStyle::Clear : BrushStyle::Solid);
-        canvas.Rectangle(plot.left(), plot.top(), plot.right() + 1, plot.bottom() + 1);
+    // Background.
+    if (layout.background.empty()) {
+        painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(model_.Color));
+    } else {
+        for (const GradientBand& band : layout.background)
+            painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), ToQColor(band.color));
+    }
 
-        // Axes: grid, line, ticks, labels.
-        for (auto [axis, a] : {std::pair{&model_.LeftAxis, &layout.left}, std::pair{&model_.BottomAxis, &layout.bottom}}) {
-            if (!a->visible) continue;
-            painter.setPen(PenOf(axis->Grid));
-            for (const QLine& g : a->grid) painter.drawLine(g);
-            if (axis->Axis.Visible) painter.fillRect(a->lineRect, ToQColor(axis->Axis.Color));
-            painter.setPen(PenOf(axis->Ticks));
-            for (const QLine& t : a->majorTicks) painter.drawLine(t);
-            painter.setPen(PenOf(axis->MinorTicks));
-            for (const QLine& t : a->minorTicks) painter.drawLine(t);
-            canvas.SetFontColor(axis->LabelsFontColor);
-            for (const AxisLabel& label : a->labels)
-                canvas.TextOut(label.textTopLeft.x(), label.textTopLeft.y(), label.text);
-        }
+    // Back wall: a frame over the plot rectangle, both ends inclusive.
+    const QRect& plot = layout.plot;
+    canvas.SetPenColor(model_.BackWall.Pen.Color);
+    canvas.SetBrushColor(model_.BackWall.BrushColor);
+    canvas.SetBrushStyle(model_.BackWall.BrushClear ? BrushStyle::Clear : BrushStyle::Solid);
+    canvas.Rectangle(plot.left(), plot.top(), plot.right() + 1, plot.bottom() + 1);
 
-        // Areas first, beneath every line and pointer.
-        for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
-            const auto* area = dynamic_cast<const AreaSeries*>(Series(i));
-            const QPolygon& polygon = layout.series[std::size_t(i)].area;
-            if (!area || polygon.size() < 3) continue;
-            QColor fill = ToQColor(area->SeriesColor);
-            fill.setAlphaF(1.0 - std::clamp(area->Transparency, 0, 100) / 100.0);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(fill);
-            painter.drawPolygon(polygon);
-            painter.setBrush(Qt::NoBrush);
-        }
+    // Axes: grid, line, ticks, labels.
+    for (auto [axis, a] : {std::pair{&model_.LeftAxis, &layout.left}, std::pair{&model_.BottomAxis, &layout.bottom}}) {
+        if (!a->visible) continue;
+        painter.setPen(PenOf(axis->Grid));
+        for (const QLineF& g : a->grid) painter.drawLine(g);
+        if (axis->Axis.Visible) painter.fillRect(a->lineRect, ToQColor(axis->Axis.Color));
+        painter.setPen(PenOf(axis->Ticks));
+        for (const QLineF& t : a->majorTicks) painter.drawLine(t);
+        painter.setPen(PenOf(axis->MinorTicks));
+        for (const QLineF& t : a->minorTicks) painter.drawLine(t);
+        painter.setPen(ToQColor(axis->LabelsFontColor));
+        const double ascent = pixelGrid ? QFontMetrics(painter.font()).ascent() : QFontMetricsF(painter.font()).ascent();
+        for (const AxisLabel& label : a->labels) painter.drawText(label.textTopLeft + QPointF(0, ascent), label.text);
+    }
 
-        // Series over the axes, in order.
-        for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
-            const SeriesLayout& sl = layout.series[std::size_t(i)];
-            if (const auto* line = dynamic_cast<const LineSeries*>(Series(i))) {
-                // The whole edge first, then the whole line over it, so no
-                // segment's edge covers its neighbour's line.
-                if (line->OutlinePen.Visible && line->OutlinePen.Width > 0) {
-                    ChartPen edge = line->OutlinePen;
-                    edge.Width = line->LinePen.Width + 2 * line->OutlinePen.Width;
-                    QPen pen = PenOf(edge);
-                    pen.setJoinStyle(Qt::RoundJoin);  // no notches where segments meet
+    // The series stay inside the plot: a density that grows without bound
+    // near 0 leaves it at the top.
+    painter.setClipRect(QRectF(plot.left(), plot.top(), plot.width() + 1, plot.height() + 1));
+    painter.setRenderHint(QPainter::Antialiasing, !pixelGrid);
+
+    // Areas first, beneath every line and pointer.
+    for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
+        const auto* area = dynamic_cast<const AreaSeries*>(Series(i));
+        const QPolygonF& polygon = layout.series[std::size_t(i)].area;
+        if (!area || polygon.size() < 3) continue;
+        QColor fill = ToQColor(area->SeriesColor);
+        fill.setAlphaF(1.0 - std::clamp(area->Transparency, 0, 100) / 100.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPolygon(polygon);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    // Series over the axes, in order.
+    for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
+        const SeriesLayout& sl = layout.series[std::size_t(i)];
+        if (const auto* line = dynamic_cast<const LineSeries*>(Series(i))) {
+            if (sl.line.size() < 2) continue;
+            // The whole edge first, then the whole line over it, so no
+            // segment's edge covers its neighbour's line; one polyline with
+            // real joins, at a fraction of the cost of wide lines one by one.
+            if (line->OutlinePen.Visible && line->OutlinePen.Width > 0) {
+                ChartPen edge = line->OutlinePen;
+                edge.Width = line->LinePen.Width + 2 * line->OutlinePen.Width;
+                QPen pen = PenOf(edge);
+                pen.setJoinStyle(Qt::RoundJoin);  // no notches where segments meet
+                painter.setPen(pen);
+                painter.drawPolyline(sl.line);
+            }
+            if (line->LinePen.Visible) {
+                QPen pen = PenOf(line->LinePen);
+                painter.setPen(pen);
+                if (pixelGrid) {
+                    for (int k = 1; k < sl.line.size(); ++k) painter.drawLine(sl.line[k - 1], sl.line[k]);
+                } else {
+                    pen.setJoinStyle(Qt::RoundJoin);
                     painter.setPen(pen);
-                    // Consecutive segments as one polyline: one stroke with
-                    // real joins, and a fraction of the cost of wide lines
-                    // drawn one by one.
-                    QPolygon run;
-                    auto flush = [&] {
-                        if (run.size() > 1) painter.drawPolyline(run);
-                        run.clear();
-                    };
-                    for (const QLine& seg : sl.segments) {
-                        if (run.isEmpty() || run.back() != seg.p1()) {
-                            flush();
-                            run << seg.p1();
-                        }
-                        run << seg.p2();
-                    }
-                    flush();
-                }
-                if (line->LinePen.Visible) {
-                    painter.setPen(PenOf(line->LinePen));
-                    for (const QLine& seg : sl.segments) painter.drawLine(seg);
+                    painter.drawPolyline(sl.line);
                 }
             }
-            if (const auto* points = dynamic_cast<const PointSeries*>(Series(i))) {
+        }
+        if (const auto* points = dynamic_cast<const PointSeries*>(Series(i))) {
+            if (pixelGrid) {
                 canvas.SetPenColor(points->Pointer.Pen.Color);
                 canvas.SetPenWidth(points->Pointer.Pen.Width);
                 canvas.SetBrushStyle(BrushStyle::Solid);
                 canvas.SetBrushColor(points->SeriesColor);
-                for (const auto& t : sl.triangles) canvas.Polygon({t[0], t[1], t[2]});
-                for (const QRect& r : sl.rectangles) canvas.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+                for (const auto& t : sl.triangles) canvas.Polygon({t[0].toPoint(), t[1].toPoint(), t[2].toPoint()});
+                for (const QRectF& r : sl.rectangles) {
+                    const QRect q = r.toRect();
+                    canvas.Rectangle(q.left(), q.top(), q.right() + 1, q.bottom() + 1);
+                }
                 canvas.SetPenWidth(1);
+            } else {
+                QPen pen(ToQColor(points->Pointer.Pen.Color));
+                pen.setWidthF(points->Pointer.Pen.Width);
+                pen.setJoinStyle(Qt::MiterJoin);
+                painter.setPen(pen);
+                painter.setBrush(ToQColor(points->SeriesColor));
+                for (const auto& t : sl.triangles) painter.drawPolygon(t.data(), 3);
+                for (const QRectF& r : sl.rectangles) painter.drawRect(r);
+                painter.setBrush(Qt::NoBrush);
             }
         }
-    });
-    if (hasFocus()) GuardedDeferred([this] { DrawFocusFrame(*this); });
+    }
+    painter.restore();
 }
 
 }  // namespace tarvik

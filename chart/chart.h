@@ -2,6 +2,8 @@
 // Chart: the chart panel. It owns the model (axes, series, gradient, back
 // wall, margins), lays it out at every paint and draws exactly that layout.
 #include <QFont>
+#include <QPainter>
+#include <QSize>
 #include <memory>
 
 #include "chart/chart_layout.h"
@@ -38,8 +40,15 @@ public:
     // The labels' font (the axes share one font).
     QFont LabelsFont() const;
 
-    // Lays out for the current size with the labels' real font metrics.
+    // Lays out for the current size (or another) with the labels' real font
+    // metrics.
     ChartLayout Layout() const;
+    ChartLayout Layout(int width, int height) const;
+
+    // Paints the chart at `size` (logical pixels): on the pixel grid as the
+    // screen shows it, or unrounded for a vector file or a higher pixel
+    // ratio.
+    void Paint(QPainter& painter, const QSize& size, bool pixelGrid) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

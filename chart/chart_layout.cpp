@@ -18,8 +18,8 @@ constexpr int kIncrementSearchLimit = 4000;
 // Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
 
-QString LabelText(double v, const ChartAxis& axis, const FormatSettings& fs) {
-    return QString::fromStdString(FormatNumberPattern(v, axis.AxisValuesFormat, fs));
+QString LabelText(double v, const std::string& pattern, const FormatSettings& fs) {
+    return QString::fromStdString(FormatNumberPattern(v, pattern, fs));
 }
 
 // Room between the label line and the plot: the axis line, the major ticks,
@@ -74,39 +74,40 @@ void SetSpan(AxisLayout& a, const ChartAxis& axis, int edge, int extent) {
 void PlaceLabels(AxisLayout& a, const ChartAxis& axis, const TextMetrics& m,
                  const FormatSettings& fs) {
     const bool horizontal = axis.Horizontal();
+    const std::string pattern = PatternForIncrement(axis.AxisValuesFormat, a.increment);
     for (double v : ComputeLabelValues(a.axisMin, a.axisMax, a.increment, axis.RoundFirstLabel)) {
-        const int p = ValueToPixel(v, a.axisMin, a.axisRange, a.startPixel, a.endPixel, horizontal);
+        const double p = ValueToPosition(v, a.axisMin, a.axisRange, a.startPixel, a.endPixel, horizontal);
         if (!(axis.LabelsOnAxis || (a.startPixel < p && p < a.endPixel))) continue;
-        AxisLabel label{v, LabelText(v, axis, fs), p, {}};
+        AxisLabel label{v, LabelText(v, pattern, fs), p, {}};
         const int w = m.TextWidth(label.text);
-        label.textTopLeft = horizontal ? QPoint(p - w / 2, a.labelsLine)
-                                       : QPoint(a.labelsLine - w, p - m.FontHeight() / 2);
+        label.textTopLeft = horizontal ? QPointF(p - w / 2, a.labelsLine)
+                                       : QPointF(a.labelsLine - w, p - m.FontHeight() / 2);
         if (axis.Labels) a.labels.push_back(label);
-        a.majorPixels.push_back(p);
+        a.majorPositions.push_back(p);
     }
 }
 
 // Ticks and the axis line, outward from the plot edge.
 void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const QRect& plot) {
     const int w = axis.Axis.Visible ? axis.Axis.Width : 0;
-    const std::vector<int>& majors = a.majorPixels;
-    auto tick = [&](int p, int length) {
-        if (axis.Horizontal()) return QLine(p, plot.bottom() + w, p, plot.bottom() + w + length - 1);
-        return QLine(plot.left() - w, p, plot.left() - w - length + 1, p);
+    const std::vector<double>& majors = a.majorPositions;
+    auto tick = [&](double p, int length) {
+        if (axis.Horizontal()) return QLineF(p, plot.bottom() + w, p, plot.bottom() + w + length - 1);
+        return QLineF(plot.left() - w, p, plot.left() - w - length + 1, p);
     };
     if (axis.Horizontal())
-        a.lineRect = QRect(a.startPixel, plot.bottom(), a.axisPixels + 1, w);
+        a.lineRect = QRectF(a.startPixel, plot.bottom(), a.axisPixels + 1, w);
     else
-        a.lineRect = QRect(plot.left() - w + 1, a.startPixel, w, a.axisPixels + 1);
+        a.lineRect = QRectF(plot.left() - w + 1, a.startPixel, w, a.axisPixels + 1);
     if (axis.Ticks.Visible && axis.TickLength > 0)
-        for (int p : majors) a.majorTicks.push_back(tick(p, axis.TickLength));
+        for (double p : majors) a.majorTicks.push_back(tick(p, axis.TickLength));
     if (axis.MinorTicks.Visible && axis.MinorTickLength > 0)
-        for (int p : ComputeMinorTicks(majors, axis.MinorTickCount, a.startPixel, a.endPixel))
+        for (double p : ComputeMinorTicks(majors, axis.MinorTickCount, a.startPixel, a.endPixel))
             a.minorTicks.push_back(tick(p, axis.MinorTickLength));
     if (axis.Grid.Visible)
-        for (int p : majors)
-            a.grid.push_back(axis.Horizontal() ? QLine(p, plot.top(), p, plot.bottom())
-                                               : QLine(plot.left(), p, plot.right(), p));
+        for (double p : majors)
+            a.grid.push_back(axis.Horizontal() ? QLineF(p, plot.top(), p, plot.bottom())
+                                               : QLineF(plot.left(), p, plot.right(), p));
 }
 
 }  // namespace
@@ -134,6 +135,29 @@ double NextStep(double s) {
     if (m < 5 * (1 - kSlack)) return 5 * p;
     return 10 * p;
 }
+
+namespace {
+
+// The step before s in the 1-2-5 sequence.
+double PreviousStep(double s) {
+    const double p = std::pow(10.0, std::floor(std::log10(s) + 1e-9));
+    const double m = s / p;
+    if (m > 4) return 2 * p;
+    if (m > 1.5) return p;
+    return 5 * p / 10;
+}
+
+// The rule above counts label intervals by rounding: on a short axis with
+// wide labels it can leave a lone label, which gives no scale at all. The
+// step before is taken then, if its labels still do not touch.
+double WithTwoLabels(double inc, double axisRange, int axisPixels, int labelSize) {
+    if (!(inc > 0) || !std::isfinite(axisRange) || axisRange <= 0 || std::floor(axisRange / inc) >= 1) return inc;
+    const double previous = PreviousStep(inc);
+    const double spacing = axisPixels * previous / axisRange;
+    return std::floor(axisRange / previous) >= 1 && spacing >= 1.5 * labelSize ? previous : inc;
+}
+
+}  // namespace
 
 std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end) {
     const int h = rect.height();
@@ -211,34 +235,61 @@ std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double in
     return values;
 }
 
-int ValueToPixel(double v, double axisMin, double axisRange, int startPixel, int endPixel,
-                 bool horizontal) {
+double ValueToPosition(double v, double axisMin, double axisRange, int startPixel, int endPixel,
+                       bool horizontal) {
     const int centre = (startPixel + endPixel) / 2;
     if (axisRange == 0) return centre;
     const double offset = (v - axisMin) * (endPixel - startPixel) / axisRange;
     if (!(std::fabs(offset) <= kMaxInt)) return centre;
-    const long long r = RoundEven(offset);
-    return horizontal ? int(startPixel + r) : int(endPixel - r);
+    return horizontal ? startPixel + offset : endPixel - offset;
 }
 
-std::vector<int> ComputeMinorTicks(const std::vector<int>& majors, int minorCount, int startPixel,
-                                   int endPixel) {
-    std::vector<int> out;
+int ValueToPixel(double v, double axisMin, double axisRange, int startPixel, int endPixel,
+                 bool horizontal) {
+    return int(RoundEven(ValueToPosition(v, axisMin, axisRange, startPixel, endPixel, horizontal)));
+}
+
+std::vector<double> ComputeMinorTicks(const std::vector<double>& majors, int minorCount, int startPixel,
+                                      int endPixel) {
+    std::vector<double> out;
     if (minorCount <= 0) return out;
-    auto add = [&](long long p) {
-        if (startPixel < p && p < endPixel) out.push_back(int(p));
+    auto add = [&](double p) {
+        if (startPixel < p && p < endPixel) out.push_back(p);
     };
     for (std::size_t i = 1; i < majors.size(); ++i)
         for (int j = 1; j <= minorCount; ++j)
-            add(majors[i] - RoundEven(double(j) * (majors[i] - majors[i - 1]) / (minorCount + 1)));
+            add(majors[i] - double(j) * (majors[i] - majors[i - 1]) / (minorCount + 1));
     if (majors.size() >= 2) {
         for (int j = 1; j <= minorCount; ++j) {
-            const long long d = RoundEven(double(j) * (majors[1] - majors[0]) / (minorCount + 1));
+            const double d = double(j) * (majors[1] - majors[0]) / (minorCount + 1);
             add(majors.front() - d);
             add(majors.back() + d);
         }
     }
     return out;
+}
+
+int DecimalsForIncrement(double inc) {
+    if (!(inc > 0) || !std::isfinite(inc)) return 0;
+    // The fewest decimals that write the step itself exactly (to 1e-6 of it).
+    for (int d = 0; d < 15; ++d) {
+        const double scaled = inc * std::pow(10.0, d);
+        if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * scaled) return d;
+    }
+    return 15;
+}
+
+std::string PatternForIncrement(const std::string& pattern, double inc) {
+    const int needed = DecimalsForIncrement(inc);
+    const std::size_t point = pattern.find('.');
+    const int has = point == std::string::npos ? 0 : int(pattern.size() - point - 1);
+    if (has >= needed) return pattern;
+    std::string wider = point == std::string::npos ? pattern + "." : pattern;
+    // Required zeros: neighbouring labels then always differ in a digit shown.
+    const std::size_t first = wider.find('.') + 1;
+    for (std::size_t i = first; i < wider.size(); ++i) wider[i] = '0';
+    wider.append(std::size_t(needed - has), '0');
+    return wider;
 }
 
 ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
@@ -274,13 +325,15 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         l.axisMax = r.max;
         l.axisRange = r.max - r.min;
         SetSpan(l, lAxis, top, bottom - top);
-        l.increment = ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
-                                            lAxis.Increment, lAxis.LabelsSeparation);
+        l.increment = WithTwoLabels(ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
+                                                          lAxis.Increment, lAxis.LabelsSeparation),
+                                    l.axisRange, l.axisPixels, m.FontHeight());
         if (l.visible) {
             if (lAxis.Labels) {
                 const double inc = l.increment;
-                const int w = std::max(m.TextWidth(LabelText(std::trunc(l.axisMin / inc) * inc, lAxis, fs)),
-                                       m.TextWidth(LabelText(std::trunc(l.axisMax / inc) * inc, lAxis, fs)));
+                const std::string pattern = PatternForIncrement(lAxis.AxisValuesFormat, inc);
+                const int w = std::max(m.TextWidth(LabelText(std::trunc(l.axisMin / inc) * inc, pattern, fs)),
+                                       m.TextWidth(LabelText(std::trunc(l.axisMax / inc) * inc, pattern, fs)));
                 left += w + m.TextWidth(" ");
             }
             l.labelsLine = left;
@@ -296,10 +349,21 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         b.axisMax = r.max;
         b.axisRange = r.max - r.min;
         SetSpan(b, bAxis, left, right - left);
-        const int labelSize = std::max(m.TextWidth(LabelText(b.axisMin, bAxis, fs)),
-                                       m.TextWidth(LabelText(b.axisMax, bAxis, fs)));
-        b.increment = ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize, bAxis.Increment,
-                                            bAxis.LabelsSeparation);
+        // The labels' width depends on the step's decimals and the step on
+        // the width: further passes settle it.
+        // The first pass measures the ends as they are ("406.509"); later
+        // ones the labels the step gives ("400").
+        std::string pattern = bAxis.AxisValuesFormat;
+        for (int pass = 0; pass < 3; ++pass) {
+            const double step = pass == 0 ? 0 : b.increment;
+            const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
+            const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), pattern, fs)),
+                                           m.TextWidth(LabelText(label(b.axisMax), pattern, fs)));
+            b.increment = WithTwoLabels(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize, bAxis.Increment,
+                                                              bAxis.LabelsSeparation),
+                                        b.axisRange, b.axisPixels, labelSize);
+            pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment);
+        }
     }
 
     for (auto [axis, layout] : {std::pair{&lAxis, &l}, std::pair{&bAxis, &b}}) {
@@ -312,41 +376,64 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
     for (const auto& s : model.Series) {
         SeriesLayout sl;
         if (s->Active) {
-            auto pixel = [&](const ChartPoint& p) {
-                return QPoint(ValueToPixel(p.X, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
-                              ValueToPixel(p.Y, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false));
+            auto position = [&](const ChartPoint& p) {
+                return QPointF(ValueToPosition(p.X, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
+                               ValueToPosition(p.Y, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false));
             };
             if (dynamic_cast<const LineSeries*>(s.get())) {
-                bool first = true;
-                QPoint last;
-                for (const ChartPoint& p : s->Points()) {
-                    const QPoint q = pixel(p);
-                    if (!first && q != last) sl.segments.emplace_back(last, q);
-                    first = false;
-                    last = q;
-                }
+                for (const ChartPoint& p : s->Points()) sl.line << position(p);
             } else if (dynamic_cast<const AreaSeries*>(s.get())) {
                 if (s->Count() > 0) {
-                    const int base = ValueToPixel(l.axisMin, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false);
-                    sl.area << QPoint(pixel(s->Points().front()).x(), base);
-                    for (const ChartPoint& p : s->Points()) sl.area << pixel(p);
-                    sl.area << QPoint(pixel(s->Points().back()).x(), base);
+                    const double base =
+                        ValueToPosition(l.axisMin, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false);
+                    sl.area << QPointF(position(s->Points().front()).x(), base);
+                    for (const ChartPoint& p : s->Points()) sl.area << position(p);
+                    sl.area << QPointF(position(s->Points().back()).x(), base);
                 }
             } else if (const auto* ps = dynamic_cast<const PointSeries*>(s.get())) {
                 if (ps->Pointer.Visible) {
                     const int hs = ps->Pointer.HorizSize, vs = ps->Pointer.VertSize;
                     for (const ChartPoint& p : s->Points()) {
-                        const QPoint q = pixel(p);
+                        const QPointF q = position(p);
                         if (ps->Pointer.Style == PointerStyle::Triangle)
-                            sl.triangles.push_back({QPoint(q.x() - hs, q.y() + vs),
-                                                    QPoint(q.x() + hs, q.y() + vs), QPoint(q.x(), q.y() - vs)});
+                            sl.triangles.push_back({QPointF(q.x() - hs, q.y() + vs), QPointF(q.x() + hs, q.y() + vs),
+                                                    QPointF(q.x(), q.y() - vs)});
                         else
-                            sl.rectangles.push_back(QRect(QPoint(q.x() - hs, q.y() - vs), QPoint(q.x() + hs, q.y() + vs)));
+                            sl.rectangles.push_back(QRectF(QPointF(q.x() - hs, q.y() - vs), QPointF(q.x() + hs, q.y() + vs)));
                     }
                 }
             }
         }
         out.series.push_back(std::move(sl));
+    }
+    return out;
+}
+
+QPointF OnPixelGrid(const QPointF& p) { return QPointF(double(RoundEven(p.x())), double(RoundEven(p.y()))); }
+
+ChartLayout ToPixelGrid(const ChartLayout& layout) {
+    ChartLayout out = layout;
+    auto line = [](const QLineF& l) { return QLineF(OnPixelGrid(l.p1()), OnPixelGrid(l.p2())); };
+    for (AxisLayout* a : {&out.left, &out.bottom}) {
+        for (AxisLabel& label : a->labels) {
+            label.position = double(RoundEven(label.position));
+            label.textTopLeft = OnPixelGrid(label.textTopLeft);
+        }
+        for (double& p : a->majorPositions) p = double(RoundEven(p));
+        for (auto* lines : {&a->majorTicks, &a->minorTicks, &a->grid})
+            for (QLineF& l : *lines) l = line(l);
+    }
+    for (SeriesLayout& s : out.series) {
+        QPolygonF grid;
+        for (const QPointF& p : s.line) {
+            const QPointF q = OnPixelGrid(p);
+            if (grid.isEmpty() || grid.back() != q) grid << q;
+        }
+        s.line = grid;
+        for (QPointF& p : s.area) p = OnPixelGrid(p);
+        for (auto& t : s.triangles)
+            for (QPointF& p : t) p = OnPixelGrid(p);
+        for (QRectF& r : s.rectangles) r = QRectF(OnPixelGrid(r.topLeft()), OnPixelGrid(r.bottomRight()));
     }
     return out;
 }

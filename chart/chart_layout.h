@@ -1,12 +1,17 @@
 #pragma once
 // The chart's geometry as a pure computation: background bands, plot
-// rectangle, axis ranges and pixels, label increments, values and texts,
-// ticks, the curve's segments and the markers' triangles. Text sizes come
-// from an interface so tests can give exact metrics.
-#include <QLine>
-#include <QPoint>
-#include <QPolygon>
+// rectangle, axis ranges and positions, label increments, values and texts,
+// ticks, the curve and the markers' triangles. Text sizes come from an
+// interface so tests can give exact metrics.
+//
+// Positions are kept unrounded (in logical pixels): a vector file or a
+// picture at twice the resolution draws them as they are; the screen rounds
+// them to its pixel grid (ToPixelGrid) and draws what it always drew.
+#include <QLineF>
+#include <QPointF>
+#include <QPolygonF>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <array>
 #include <vector>
@@ -46,20 +51,30 @@ double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, do
 std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double inc,
                                        bool roundFirstLabel);
 
-// Value to pixel; the centre of the axis when the range is 0 or the offset
-// does not fit 32 bits.
+// Value to position along an axis, unrounded; the centre of the axis when
+// the range is 0 or the offset does not fit 32 bits.
+double ValueToPosition(double v, double axisMin, double axisRange, int startPixel, int endPixel,
+                       bool horizontal);
+// The same on the pixel grid (ties to even), as the screen draws it.
 int ValueToPixel(double v, double axisMin, double axisRange, int startPixel, int endPixel,
                  bool horizontal);
 
-// Minor tick pixels for major ticks in drawing order (largest value first).
-std::vector<int> ComputeMinorTicks(const std::vector<int>& majors, int minorCount, int startPixel,
-                                   int endPixel);
+// Minor tick positions for major ticks in drawing order (largest value first).
+std::vector<double> ComputeMinorTicks(const std::vector<double>& majors, int minorCount, int startPixel,
+                                      int endPixel);
+
+// The decimals a label needs so that it differs from its neighbours `inc`
+// away: the pattern's own, or more where the step is finer ("#,###.00#" at
+// a step of 0.0005 needs four).
+int DecimalsForIncrement(double inc);
+// The pattern widened, if need be, to that many required decimals.
+std::string PatternForIncrement(const std::string& pattern, double inc);
 
 struct AxisLabel {
     double value;
     QString text;
-    int pixel;
-    QPoint textTopLeft;
+    double position;
+    QPointF textTopLeft;
 };
 
 struct AxisLayout {
@@ -68,16 +83,16 @@ struct AxisLayout {
     int startPixel = 0, endPixel = 0, axisPixels = 0;
     int labelsLine = 0;       // where the label room ends toward the plot
     std::vector<AxisLabel> labels;
-    std::vector<int> majorPixels;  // one per label, in drawing order
-    std::vector<QLine> majorTicks, minorTicks, grid;
-    QRect lineRect;           // the axis line, as filled by its pen
+    std::vector<double> majorPositions;  // one per label, in drawing order
+    std::vector<QLineF> majorTicks, minorTicks, grid;
+    QRectF lineRect;          // the axis line, as filled by its pen
 };
 
 struct SeriesLayout {
-    std::vector<QLine> segments;                       // line series
-    std::vector<std::array<QPoint, 3>> triangles;      // triangle pointers
-    std::vector<QRect> rectangles;                     // other pointer styles
-    QPolygon area;  // area series: the points, closed along the bottom of the plot
+    QPolygonF line;                                    // line series: the polyline
+    std::vector<std::array<QPointF, 3>> triangles;     // triangle pointers
+    std::vector<QRectF> rectangles;                    // other pointer styles
+    QPolygonF area;  // area series: the points, closed along the bottom of the plot
 };
 
 struct ChartLayout {
@@ -91,5 +106,9 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
                                const TextMetrics& metrics,
                                const FormatSettings& fs = CurrentFormatSettings());
 
+// The layout on the pixel grid: every position rounded (ties to even) as the
+// screen draws it, and repeated points of a polyline dropped.
+ChartLayout ToPixelGrid(const ChartLayout& layout);
+QPointF OnPixelGrid(const QPointF& p);
 
 }  // namespace tarvik

@@ -122,6 +122,33 @@ std::string FormatSignificant(Real v, int digits) {
     return GeneralDigits(v, digits);
 }
 
+const char* NumberStyleName(NumberStyle style) {
+    switch (style) {
+        case NumberStyle::Significant: return "significant";
+        case NumberStyle::Scientific: return "scientific";
+        case NumberStyle::Decimals: break;
+    }
+    return "decimals";
+}
+
+bool NumberStyleOfName(const std::string& name, NumberStyle& style) {
+    for (NumberStyle s : {NumberStyle::Decimals, NumberStyle::Significant, NumberStyle::Scientific})
+        if (name == NumberStyleName(s)) {
+            style = s;
+            return true;
+        }
+    return false;
+}
+
+std::string FormatNumber(Real v, const NumberFormat& format, const FormatSettings& fs) {
+    switch (format.style) {
+        case NumberStyle::Significant: return WithSeparator(FormatSignificant(v, format.digits), fs.DecimalSeparator);
+        case NumberStyle::Scientific: return FormatScientific(v, format.digits, fs);
+        case NumberStyle::Decimals: break;
+    }
+    return FormatFixed(v, format.digits, fs);
+}
+
 std::string FormatScientific(Real v, int significant, const FormatSettings& fs) {
     if (v == 0) v = 0;  // never "-0.00000e+00"
     return WithSeparator(ScientificDigits(v, significant - 1), fs.DecimalSeparator);

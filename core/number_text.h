@@ -29,6 +29,20 @@ std::string FormatScientific(Real v, int significant, const FormatSettings& fs =
 // `v`, with the locale's decimal separator.
 std::string FormatFullPrecision(Real v, const FormatSettings& fs = CurrentFormatSettings());
 
+// How computed numbers are shown: six decimals (the fields' classic form),
+// significant digits (the shorter of fixed and scientific, as %g), or
+// scientific. `digits` is the decimals of the first, the significant digits
+// of the others. One choice for the window and the command line alike.
+enum class NumberStyle { Decimals, Significant, Scientific };
+struct NumberFormat {
+    NumberStyle style = NumberStyle::Decimals;
+    int digits = 6;
+};
+// The names the command line takes and the settings keep.
+const char* NumberStyleName(NumberStyle style);
+bool NumberStyleOfName(const std::string& name, NumberStyle& style);
+std::string FormatNumber(Real v, const NumberFormat& format, const FormatSettings& fs = CurrentFormatSettings());
+
 // Reads blanks, optional sign, digits with an optional decimal separator (at
 // least one of the two), an optional exponent whose digits may be missing,
 // blanks. Returns false on any other text or a value beyond the Real range.

@@ -1,16 +1,30 @@
 # Installation into the usual places (GNUInstallDirs) and the Debian package.
 include(GNUInstallDirs)
 
-install(TARGETS tarvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Everything in one component: cpack then installs that component into its
+# staging tree and records it in install_manifest_tarvik.txt, leaving the
+# install_manifest.txt of a `cmake --install` (which `uninstall` reads) as
+# it was.
+install(TARGETS tarvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tarvik)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.tarvik.Tarvik.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT tarvik)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.tarvik.Tarvik.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(DIRECTORY ${TARVIK_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT tarvik)
+install(DIRECTORY ${TARVIK_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT tarvik)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tarvik)  # named after the package, as Debian's are
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tarvik COMPONENT tarvik)  # named after the package, as Debian's are
+
+# A source install comes out again: `cmake --build build --target uninstall`
+# removes exactly the files the last `cmake --install` recorded.
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DMANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+          -P ${PROJECT_SOURCE_DIR}/packaging/uninstall.cmake
+  COMMENT "Removing the installed files")
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL tarvik)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_PACKAGE_NAME tarvik)
 set(CPACK_PACKAGE_VENDOR "The Tarvik developers")
 set(CPACK_PACKAGE_CONTACT "The Tarvik developers <developers@tarvik.org>")

@@ -23,6 +23,9 @@ public:
     // modal loop; the sink receives caption and text.
     void ShowException(const std::exception& e);
     std::function<void(const QString& caption, const QString& text)> MessageSink;
+    // Tests answer the window's yes-or-no questions here (the question's
+    // subject in, the answer out) instead of a modal box.
+    std::function<bool(const QString& subject)> QuestionSink;
 
 private:
     QString title_;

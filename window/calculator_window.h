@@ -15,6 +15,7 @@
 #include "controls/caption_label.h"
 #include "controls/gradient_panel.h"
 #include "platform/controls_base.h"
+#include "window/chart_export.h"
 
 namespace tarvik {
 
@@ -48,7 +49,9 @@ public:
     // The chart for reports, as its context menu offers it.
     std::unique_ptr<QMenu> ChartMenu();
     QString ChartTitle() const;
-    void SaveChartTo(const QString& path, int scale);  // reports a failure
+    // Writes the chart; a failure is reported, and a read-only file is
+    // replaced only after the user agrees.
+    void SaveChartTo(const QString& path, ChartFormat format, int scale);
     void CopyChart();
 
     // Precision on demand: the numbers behind the six shown decimals.
@@ -68,6 +71,7 @@ private:
     void DrawFirstPicture();
     void ShowHelp();
     void SaveChartAs();
+    bool ConfirmReplacingReadOnly(const QString& path);
     void DfSpinEditChanged();
     void DfSpinEditKeyPress(QChar& key);
     void NumberFieldKeyPress(Field field, QChar& key);

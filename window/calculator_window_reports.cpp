@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include "calc/results_text.h"
 #include "core/number_text.h"
@@ -26,17 +27,55 @@ QString CalculatorWindow::ChartTitle() const {
         .arg(dfSpinEdit->text(), valueEdit->text(), cdfEdit->text(), upperTailEdit->text());
 }
 
+// The type chosen in the dialog decides the file's format, and its
+// extension is added to a name typed without one (the dialog then asks
+// before replacing a file of that name).
 void CalculatorWindow::SaveChartAs() {
-    const QString png = "PNG image (*.png)", png2 = "PNG image, twice the size (*.png)", svg = "SVG drawing (*.svg)";
-    QString filter = png;
-    const QString path = QFileDialog::getSaveFileName(this, "Save chart as", "chi-square.png",
-                                                      png + ";;" + png2 + ";;" + svg, &filter);
-    if (path.isEmpty()) return;
-    SaveChartTo(path, filter == png2 ? 2 : 1);
+    struct Choice {
+        QString filter, suffix;
+        ChartFormat format;
+        int scale;
+    };
+    const Choice choices[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1},
+                              {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2},
+                              {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1}};
+    QFileDialog dialog(this, "Save chart as");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const Choice& c : choices) filters << c.filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix("png");
+    dialog.selectFile("chi-square.png");
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        for (const Choice& c : choices)
+            if (c.filter == filter) dialog.setDefaultSuffix(c.suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString path = dialog.selectedFiles().front();
+    const Choice* chosen = &choices[0];
+    for (const Choice& c : choices)
+        if (c.filter == dialog.selectedNameFilter()) chosen = &c;
+    // A name that ends in another type's extension keeps it, and gets the
+    // chosen one after it: the file is what the user chose.
+    if (!path.endsWith("." + chosen->suffix, Qt::CaseInsensitive)) path += "." + chosen->suffix;
+    SaveChartTo(path, chosen->format, chosen->scale);
 }
 
-void CalculatorWindow::SaveChartTo(const QString& path, int scale) {
-    Guarded([&] { SaveChart(*densityChart, path, ChartTitle(), scale); });
+void CalculatorWindow::SaveChartTo(const QString& path, ChartFormat format, int scale) {
+    Guarded([&] {
+        bool readOnly = false;
+        TargetProblem(path, readOnly);
+        ReadOnlyTarget policy = ReadOnlyTarget::Refuse;
+        if (readOnly && ConfirmReplacingReadOnly(path)) policy = ReadOnlyTarget::Replace;
+        if (readOnly && policy == ReadOnlyTarget::Refuse) return;
+        SaveChart(*densityChart, path, format, ChartTitle(), densityChart->size(), scale, policy);
+    });
+}
+
+bool CalculatorWindow::ConfirmReplacingReadOnly(const QString& path) {
+    if (Application* app = CurrentApplication(); app && app->QuestionSink) return app->QuestionSink(path);
+    return QMessageBox::question(this, "Tarvik", "'" + path + "' is read-only. Replace it?",
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 Real CalculatorWindow::FullNumber(const QWidget* shown) const {
@@ -81,6 +120,8 @@ void CalculatorWindow::UpdatePrecisionTips() {
     }
 }
 
-void CalculatorWindow::CopyChart() { QGuiApplication::clipboard()->setImage(RenderChart(*densityChart, ChartTitle())); }
+void CalculatorWindow::CopyChart() {
+    QGuiApplication::clipboard()->setImage(RenderChart(*densityChart, ChartTitle(), densityChart->size()));
+}
 
 }  // namespace tarvik

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         const tarvik::Real value = argc > 3 ? tarvik::TextToReal(argv[3]) : 7.779L;
         if (df < 1 || df > 65535 || value < 0) throw std::out_of_range("df or value out of range");
         const tarvik::DensityPlot d =
-            tarvik::ComputeDensityPlot(df, tarvik::ChiSquareCdf(df, value), value);
+            tarvik::ComputeDensityPlot(df, value);
         tarvik::Chart chart;
         chart.resize(tarvik::kChartWidth, tarvik::kChartHeight);
         tarvik::ConfigureDensityChart(chart);

@@ -1,21 +1,32 @@
 #pragma once
-// The density chart for reports: written to a PNG (at the screen size or a
-// multiple of it) or an SVG file, with a title line above the chart, or
-// rendered for the clipboard.
+// The density chart for reports: a title line above the chart, written to a
+// PNG (at a pixel ratio: text, lines and the curve drawn at that
+// resolution) or an SVG drawing (every position fractional, text as text),
+// or rendered for the clipboard.
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+#include "window/safe_file.h"
 
 namespace tarvik {
 
 class Chart;
 
-// The chart under a title line, at `scale` times its size.
-QImage RenderChart(Chart& chart, const QString& title, int scale = 1);
+enum class ChartFormat { Png, Svg };
 
-// Writes the chart to `path`: SVG when the name ends in ".svg", else PNG at
-// `scale`. The file appears whole or not at all (written aside, then
-// renamed). Throws Exception with the system's reason when it cannot be
-// written.
-void SaveChart(Chart& chart, const QString& path, const QString& title, int scale = 1);
+// The format a file name asks for, by its extension (.png, .svg, any case).
+bool ChartFormatOfName(const QString& path, ChartFormat& format);
+
+// The chart at `size` (logical pixels) under its title, at `scale` pixels
+// per logical pixel.
+QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale = 1);
+// The same as an SVG document.
+QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size);
+
+// Writes the chart to `path` in `format`, whole or not at all (safe_file.h).
+// Throws Exception with the reason when it cannot.
+void SaveChart(const Chart& chart, const QString& path, ChartFormat format, const QString& title,
+               const QSize& size, int scale, ReadOnlyTarget readOnly);
 
 }  // namespace tarvik

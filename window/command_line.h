@@ -1,20 +1,18 @@
 #pragma once
-// The command line: results and the chart without the window, computed by
-// the same calculator core and drawn by the same chart engine.
-//   tarvik --df 12 --value 23.5 [--precision N] [--export-chart FILE]
-//   tarvik --df 10 --cdf 0.95 | --upper 0.05
-#include <QStringList>
+// The command line: results, tables and the chart without the window,
+// computed by the same core and drawn by the same chart engine. The options
+// are in calc/command_request.h and in `tarvik --help`.
+#include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace tarvik {
 
-// Whether the arguments ask for the command line rather than the window.
-bool WantsCommandLine(int argc, char** argv);
-// Whether they ask for a chart file (which needs a Qt application).
-bool WantsChartExport(int argc, char** argv);
-
-// Runs it: 0 on success, 2 on bad input (one line on `err`, nothing
-// written), 1 when the chart file cannot be written.
-int RunCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// Runs it with `arguments` (the program's name left out) as the bytes the
+// program was given: 0 on success (nothing on `err`), 2 on bad input (one
+// line on `err`, nothing on `out`, no file written), 1 when a file or
+// standard output cannot be written.
+int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace tarvik

@@ -4,6 +4,10 @@
 
 namespace tarvik {
 
+namespace {
+constexpr int kLabelRoom = 100;  // per cent of a label's height or width
+}  // namespace
+
 void ConfigureDensityChart(Chart& chart) {
     ChartModel& m = chart.Model();
     m.MarginLeft = 5;
@@ -23,6 +27,9 @@ void ConfigureDensityChart(Chart& chart) {
     bottom.Minimum = 0;
     bottom.Grid.Visible = false;
     bottom.Ticks.Color = RGB(64, 64, 64);
+    // Labels keep a label's own size of free space between them: the step
+    // follows the room, from the window's minimum to a 4K screen.
+    bottom.LabelsSeparation = kLabelRoom;
 
     ChartAxis& left = chart.LeftAxis();
     left.SetMinMax(0, 0.1);
@@ -30,12 +37,13 @@ void ConfigureDensityChart(Chart& chart) {
     left.MinorTickCount = 1;
     left.Grid.Visible = false;
     left.Ticks.Color = RGB(64, 64, 64);
+    left.LabelsSeparation = kLabelRoom;
 
     chart.RightAxis().Visible = false;
     chart.TopAxis().Visible = false;
 
     auto* curve = chart.AddSeries<LineSeries>();
-    curve->Name = "Series1";
+    curve->Name = "curve";
     curve->Title = "PDF";
     curve->SeriesColor = kYellow;
     curve->LinePen = {kYellow, 2, true, false};
@@ -45,8 +53,8 @@ void ConfigureDensityChart(Chart& chart) {
     curve->OutlinePen = {kBlack, 1, true, false};
 
     auto* marker = chart.AddSeries<PointSeries>();
-    marker->Name = "Series2";
-    marker->Title = "X2value";
+    marker->Name = "marker";
+    marker->Title = "Value";
     marker->SeriesColor = kRed;
     marker->Pointer.Visible = true;
     marker->Pointer.InflateMargins = true;
@@ -56,7 +64,7 @@ void ConfigureDensityChart(Chart& chart) {
     // darkens the panel enough to read as a region, and leaves the yellow
     // curve and the red marker as they are.
     auto* tail = chart.AddSeries<AreaSeries>();
-    tail->Name = "Series3";
+    tail->Name = "tail";
     tail->Title = "Upper tail";
     tail->SeriesColor = RGB(0, 0, 128);
     tail->Transparency = 65;

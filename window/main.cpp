@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
-#include <memory>
 #include <optional>
 
 #include "platform/application.h"
@@ -15,24 +14,10 @@
 #include "window/calculator_window.h"
 #include "window/help_window.h"
 
-namespace {
-
-// The command line needs no display: plain results run on a core
-// application; a chart file is drawn on the offscreen platform.
-int RunWithoutWindow(int argc, char** argv) {
-    const bool exporting = tarvik::WantsChartExport(argc, argv);
-    if (exporting) qputenv("QT_QPA_PLATFORM", "offscreen");
-    tarvik::SilenceRuntimeDirectoryWarning();
-    std::unique_ptr<QCoreApplication> app =
-        exporting ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setApplicationName("tarvik");
-    QCoreApplication::setApplicationVersion(TARVIK_VERSION);
-    return tarvik::RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
-}
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (tarvik::WantsCommandLine(argc, argv)) return RunWithoutWindow(argc, argv);
+    // Any argument asks for the command line: a misspelled option is an
+    // error there, not a window opened in its stead.
+    if (argc > 1) return tarvik::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
     if (const auto missing = tarvik::MissingDisplayMessage()) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;

@@ -64,13 +64,13 @@ TEST_F(Calc, StartValues) {
 }
 
 TEST(CalcStart, FirstPictureFromTheLayoutTexts) {
-    // Cdf "0" and value "0" with df 1: FQuantile's start value for target
-    // 0, about 94.135, and the marker at 0.
+    // Cdf "0" and value "0" with df 1: the range is the df's own (where the
+    // upper tail is 0.0001, about 15.14), not stretched by the zero value,
+    // and the marker at 0.
     Calculator calc;
     const Effects fx = calc.Show();
     ASSERT_TRUE(fx.Chart);
-    EXPECT_NEAR(fx.Chart->Curve.back().X, 94.135, 0.001);
-    EXPECT_NEAR(fx.Chart->LeftAxisMaximum, 0.4825, 0.0001);
+    EXPECT_NEAR(fx.Chart->Curve.back().X, 15.137, 0.001);
     EXPECT_EQ(fx.Chart->Marker.X, 0);
 }
 

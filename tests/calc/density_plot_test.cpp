@@ -15,33 +15,39 @@ namespace {
 TEST(DensityChart, AgainstTheReference) {
     struct Case {
         int df;
-        Real cdf, value;
-        double rangeTail;  // the upper tail the range ends at
+        Real value;
         const char* why;
     } cases[] = {
-        {1, 0.95_r, 3.841459_r, 1e-4, "the start values"},
-        {10, 0.5_r, 9.341818_r, 1e-4, "a cdf above 0.0001 uses 0.0001"},
-        {4, 0.00005_r, 0.0626_r, 5e-5, "a smaller cdf reaches further"},
-        {299, 0.95_r, 340.0_r, 1e-4, "odd df near the top"},
-        {3500, 0.95_r, 3638.75_r, 1e-4, "a typed df above 300"},
+        {1, 3.841459_r, "the start values"},
+        {10, 9.341818_r, "the median"},
+        {4, 0.0626_r, "a value deep in the lower tail: the range stays the df's own"},
+        {299, 340.0_r, "odd df near the top"},
+        {3500, 3638.75_r, "a typed df above 300"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        const DensityPlot chart = ComputeDensityPlot(c.df, c.cdf, c.value);
+        const DensityPlot chart = ComputeDensityPlot(c.df, c.value);
         const boost::math::fisher_f_distribution<double> f(c.df, double(kRangeDenominatorDf));
-        const double xmax = c.df * boost::math::quantile(boost::math::complement(f, c.rangeTail));
-        ASSERT_EQ(chart.Curve.size(), std::size_t(kDensitySamples));
+        const double xmax = c.df * boost::math::quantile(boost::math::complement(f, 1e-4));
+        ASSERT_GT(chart.Curve.size(), std::size_t(kDensitySamples));
         // The range search runs on approximations of the F tail (Paulson's
         // for large df): within 2 per cent, plenty for the picture's range.
         EXPECT_NEAR(chart.Curve.back().X, xmax, 0.02 * xmax);
         const boost::math::chi_squared_distribution<double> chi(c.df);
         double peak = 0;
+        const std::size_t firstEven = chart.Curve.size() - kDensitySamples;
         for (std::size_t i = 0; i < chart.Curve.size(); ++i) {
             const PlotPoint p = chart.Curve[i];
-            EXPECT_DOUBLE_EQ(p.X, chart.Curve.back().X * double(i + 1) / kDensitySamples);
+            if (i >= firstEven) {
+                EXPECT_DOUBLE_EQ(p.X, chart.Curve.back().X * double(i - firstEven + 1) / kDensitySamples);
+            }
+            if (i > 0) {
+                EXPECT_GT(p.X, chart.Curve[i - 1].X);
+            }
+            if (p.X == 0) continue;
             const double ref = boost::math::pdf(chi, p.X);
             EXPECT_NEAR(p.Y, ref, 1e-12 * std::max(ref, 1e-300)) << "x " << p.X;
-            peak = std::max(peak, ref);
+            if (i >= firstEven) peak = std::max(peak, ref);
         }
         EXPECT_NEAR(chart.LeftAxisMaximum, 1.05 * peak, 1e-12 * peak);
         EXPECT_DOUBLE_EQ(chart.Marker.X, double(c.value));
@@ -49,11 +55,42 @@ TEST(DensityChart, AgainstTheReference) {
     }
 }
 
+// The curve starts where the density does: at the origin above df 2, at
+// one half for df 2, and from above the plot below df 2, whatever the size
+// the chart is drawn at (the step toward 0 halves down to a tiny fraction
+// of the first even sample).
+TEST(DensityChart, TheCurveStartsWhereTheDensityDoes) {
+    struct Case {
+        int df;
+        double startY;  // negative: above the plot
+        const char* why;
+    } cases[] = {
+        {4, 0, "rises from the origin"},
+        {3, 0, "rises from the origin, steeply"},
+        {2, 0.5, "the density's limit at 0"},
+        {1, -1, "unbounded: comes down from above the plot"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const DensityPlot chart = ComputeDensityPlot(c.df, 3);
+        const PlotPoint first = chart.Curve.front();
+        const double firstEven = chart.Curve[chart.Curve.size() - kDensitySamples].X;
+        if (c.startY >= 0) {
+            EXPECT_EQ(first.X, 0);
+            EXPECT_EQ(first.Y, c.startY);
+            EXPECT_LT(chart.Curve[1].X, firstEven / 60000);
+        } else {
+            EXPECT_GT(first.X, 0);
+            EXPECT_GT(first.Y, 2 * chart.LeftAxisMaximum);
+        }
+    }
+}
+
 // The shaded tail runs from the curve at the value along the curve's own
 // points to its end; its area is P(X > value).
 TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
     for (Real value : {0.0_r, 3.0_r, 23.5_r, 900.0_r}) {
-        const DensityPlot chart = ComputeDensityPlot(12, 0.95_r, value);
+        const DensityPlot chart = ComputeDensityPlot(12, value);
         ASSERT_FALSE(chart.Tail.empty());
         EXPECT_EQ(chart.Tail.front().X, double(value));
         const boost::math::chi_squared_distribution<double> chi(12);
@@ -70,7 +107,7 @@ TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
 }
 
 TEST(DensityChart, ValueBeyondTheRangeWidensIt) {
-    const DensityPlot chart = ComputeDensityPlot(1, 1, 900);
+    const DensityPlot chart = ComputeDensityPlot(1, 900);
     EXPECT_DOUBLE_EQ(chart.Curve.back().X, 922.5);
     EXPECT_DOUBLE_EQ(chart.Marker.X, 900);
 }

@@ -10,16 +10,20 @@
 namespace tarvik {
 namespace {
 
-TEST(ResultsText, ShortFixedDropsTrailingZerosOnly) {
+// The copied line is the command line's, in the style the window shows.
+TEST(ResultsText, OneLineForTheWindowAndTheCommandLine) {
+    const Results r{1, 40, 1 - 2.539629e-10_r, 2.539629e-10_r, 1.3e-10_r};
     struct Case {
-        Real v;
-        const char* text;
+        NumberFormat format;
+        const char* line;
     } cases[] = {
-        {23.5_r, "23.5"},       {0.9762310_r, "0.976231"}, {18.3070380_r, "18.307038"}, {3.0_r, "3"},
-        {0.0000004_r, "0"},     {0.0_r, "0"},              {900.0_r, "900"},            {0.95_r, "0.95"},
-        {2.5e-10_r, "0"},       {0.00000149_r, "0.000001"},
+        {{NumberStyle::Decimals, 6}, "df=1  x=40.000000  P(X<=x)=1.000000  P(X>x)=0.000000  f(x)=0.000000"},
+        {{NumberStyle::Significant, 6}, "df=1  x=40  P(X<=x)=1  P(X>x)=2.53963e-10  f(x)=1.3e-10"},
+        {{NumberStyle::Scientific, 3}, "df=1  x=4.00e+01  P(X<=x)=1.00e+00  P(X>x)=2.54e-10  f(x)=1.30e-10"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ShortFixed(c.v), c.text) << double(c.v);
+    for (const auto& c : cases) EXPECT_EQ(ResultsLine(r, c.format), c.line);
+    const Results unbounded{1, 0, 0, 1, 0, true};
+    EXPECT_EQ(ResultsLine(unbounded, NumberFormat{}), "df=1  x=0.000000  P(X<=x)=0.000000  P(X>x)=1.000000  f(x)=inf");
 }
 
 // A comma desktop changes the fields, never the results line.
@@ -31,7 +35,7 @@ TEST(ResultsText, TheLineAndItsFullPrecisionTwin) {
     std::string shown, full;
     ASSERT_TRUE(std::getline(lines, shown));
     ASSERT_TRUE(std::getline(lines, full));
-    EXPECT_EQ(shown, "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362");
+    EXPECT_EQ(shown, "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362");
     // Each full-precision number reads back as exactly the Real it came from.
     const Real expected[] = {r.value, r.cdf, r.upper, r.density};
     const char* keys[] = {"  x=", "  P(X<=x)=", "  P(X>x)=", "  f(x)="};

@@ -133,9 +133,14 @@ TEST(ChartLayout, ValueToPixelAndMinorTicks) {
     EXPECT_EQ(ValueToPixel(5, 5, 0, 10, 210, true), 110);      // range 0: centre
     EXPECT_EQ(ValueToPixel(1e300, 0, 1, 10, 210, true), 110);  // beyond 32 bits: centre
     // Major ticks 20, 60, 100 (drawing order) with one minor between.
-    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 200), (std::vector<int>{40, 80, 120}));
+    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 200), (std::vector<double>{40, 80, 120}));
     // Beyond the ends only strictly inside the axis.
-    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 110), (std::vector<int>{40, 80}));
+    EXPECT_EQ(ComputeMinorTicks({20, 60, 100}, 1, 0, 110), (std::vector<double>{40, 80}));
+    // Unrounded positions for vector files and high-resolution pictures;
+    // the screen's grid rounds ties to even.
+    EXPECT_DOUBLE_EQ(ValueToPosition(1, 0, 8, 0, 100, true), 12.5);
+    EXPECT_EQ(ValueToPixel(1, 0, 8, 0, 100, true), 12);
+    EXPECT_EQ(ValueToPixel(3, 0, 8, 0, 100, true), 38);  // 37.5
     EXPECT_TRUE(ComputeMinorTicks({50}, 3, 0, 100).empty());
 }
 
@@ -149,7 +154,45 @@ TEST(ChartLayout, SamePixelPointsDrawNoSegment) {
     line->AddXY(0.9, 0.5, kYellow);
     model.Series.push_back(std::move(line));
     const ChartLayout layout = ComputeChartLayout(model, 300, 200, FixedMetrics(), kPoint);
-    ASSERT_EQ(layout.series[0].segments.size(), 1u);
+    EXPECT_EQ(layout.series[0].line.size(), 3);  // a vector file keeps all three
+    const ChartLayout screen = ToPixelGrid(layout);
+    ASSERT_EQ(screen.series[0].line.size(), 2);
+    EXPECT_EQ(screen.series[0].line[0], OnPixelGrid(layout.series[0].line[0]));
+}
+
+// A label shows as many decimals as its step needs: the pattern's own
+// "#,###.00#" gives two or three, a finer step more, and neighbours never
+// read alike.
+TEST(ChartLayout, LabelDecimalsFollowTheStep) {
+    struct Case {
+        double increment;
+        int decimals;
+        const char* pattern;
+    } cases[] = {
+        {1, 0, "#,###.00#"},        {0.5, 1, "#,###.00#"},      {0.05, 2, "#,###.00#"},
+        {0.005, 3, "#,###.00#"},    {0.0005, 4, "#,###.0000"},  {2e-7, 7, "#,###.0000000"},
+        {0.002, 3, "#,###.00#"},    {20, 0, "#,###.00#"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecimalsForIncrement(c.increment), c.decimals) << c.increment;
+        EXPECT_EQ(PatternForIncrement("#,###.00#", c.increment), c.pattern) << c.increment;
+    }
+}
+
+// Whatever the df and the value, the labels of each axis differ from each
+// other and are spaced by the axis' increment.
+TEST(ChartLayout, LabelsOfTinyRangesStayDistinct) {
+    for (const double top : {0.4825, 0.0031, 0.00042, 3e-6}) {
+        ChartModel model;
+        model.LeftAxis.SetMinMax(0, top);
+        model.LeftAxis.AxisValuesFormat = "#,###.00#";
+        model.LeftAxis.LabelsSeparation = 100;
+        model.BottomAxis.SetMinMax(0, 10);
+        const ChartLayout layout = ComputeChartLayout(model, 275, 240, FixedMetrics(), kPoint);
+        ASSERT_GE(layout.left.labels.size(), 2u) << top;
+        for (std::size_t i = 1; i < layout.left.labels.size(); ++i)
+            EXPECT_NE(layout.left.labels[i].text, layout.left.labels[i - 1].text) << top;
+    }
 }
 
 // The layout is total: any axis ends and any points, finite or not, give a

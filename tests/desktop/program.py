@@ -32,6 +32,7 @@ def walk(acc):
 
 class Program:
     def __init__(self, path, env_extra=None):
+        self.path = path
         env = dict(os.environ)
         env.update({"QT_QPA_PLATFORM": "xcb", "QT_ACCESSIBILITY": "1", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
         env.update(env_extra or {})

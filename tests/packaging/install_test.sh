@@ -48,7 +48,21 @@ for f in "${expected[@]}"; do
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6svg6 libc6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libc6 libstdc++6; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib (dpkg-shlibdeps)"
 done
+# The package leaves a source install's record alone, and that install
+# comes out again whole.
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cp "$build/install_manifest.txt" "$work/manifest.before"
+cpack --config "$build/CPackConfig.cmake" -B "$work/deb2" >/dev/null
+cmp -s "$build/install_manifest.txt" "$work/manifest.before" || fail "cpack overwrote install_manifest.txt"
+[ "$(grep -c "" "$work/manifest.before")" -eq "${#expected[@]}" ] ||
+  fail "the manifest lists $(grep -c "" "$work/manifest.before") files, not ${#expected[@]}"
+cmake --build "$build" --target uninstall >/dev/null
+left=$(find "$prefix" -type f | wc -l)
+[ "$left" -eq 0 ] || fail "uninstall left $left files: $(find "$prefix" -type f | head -3)"
+[ ! -e "$build/install_manifest.txt" ] || fail "uninstall kept the manifest"
+echo "source install and uninstall: ${#expected[@]} files in, none left"
 echo "install and package: all checks passed"

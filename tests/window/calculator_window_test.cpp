@@ -26,7 +26,7 @@ TEST_F(WindowTest, StartState) {
     // quantile of 0.95, shown as 3.841459.
     ASSERT_EQ(Marker()->Count(), 1);
     EXPECT_NEAR(Marker()->Points()[0].X, 3.841459, 5e-7);
-    EXPECT_EQ(Curve()->Count(), 200);
+    EXPECT_GT(Curve()->Count(), 200);  // 200 even samples and the steps toward 0
     EXPECT_TRUE(NewMessages().empty());
 }
 

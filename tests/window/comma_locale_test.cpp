@@ -80,7 +80,7 @@ TEST_F(CommaDesktop, PrecisionOnDemand) {
         << form->valueEdit->toolTip().toStdString();
     form->CopyResults();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
-        "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\ndf=12  x=23.5  P(X<=x)=0.97623"))
+        "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\ndf=12  x=23.5  P(X<=x)=0.97623"))
         << QGuiApplication::clipboard()->text().toStdString();
 }
 

@@ -8,6 +8,7 @@
 #include "chart/chart_layout.h"
 #include "tests/support/fixed_metrics.h"
 #include "tests/support/format_settings_cases.h"
+#include "calc/density_plot.h"
 #include "window/density_chart_config.h"
 
 namespace tarvik {
@@ -46,13 +47,14 @@ TEST(ChartLayout, StartupPictureWithExactMetrics) {
     // Left labels ".45" are 3 characters: 21 + one blank 7, then 6 of ticks.
     EXPECT_EQ(layout.left.labelsLine, 14 + 28);
     EXPECT_EQ(layout.plot.left(), 14 + 28 + 6);
-    // Left axis: 0 to 0.4825 over 197 pixels climbs to 0.05.
+    // Left axis: 0 to 0.4825 over 197 pixels, each label 13 high with as
+    // much free space again: steps of 0.1.
     EXPECT_NEAR(layout.left.axisMax, 0.4825, 1e-4);
-    EXPECT_NEAR(layout.left.increment, 0.05, 1e-15);
-    ASSERT_EQ(layout.left.labels.size(), 10u);
-    EXPECT_EQ(layout.left.labels.front().text, ".45");
+    EXPECT_NEAR(layout.left.increment, 0.1, 1e-15);
+    ASSERT_EQ(layout.left.labels.size(), 5u);
+    EXPECT_EQ(layout.left.labels.front().text, ".40");
     EXPECT_EQ(layout.left.labels.back().text, ".00");
-    EXPECT_EQ(layout.left.labels.back().pixel, layout.plot.bottom());
+    EXPECT_EQ(layout.left.labels.back().position, layout.plot.bottom());
     // Bottom axis: the maximum widened by the marker's 5 pixels, so the last
     // curve point lands 5 pixels inside the right end.
     const AxisLayout& b = layout.bottom;
@@ -63,19 +65,50 @@ TEST(ChartLayout, StartupPictureWithExactMetrics) {
     EXPECT_EQ(b.labels.back().text, "0");
     EXPECT_EQ(b.labels.front().text, QString::number(int(b.labels.front().value)));
     // Ticks lie outside the plot: below the bottom edge, left of the left edge.
-    for (const QLine& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
-    for (const QLine& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
-    EXPECT_EQ(layout.left.minorTicks.size(), 10u);  // nine between, one above .45
-    // The curve: 200 points, segments only between distinct pixels.
-    EXPECT_LE(layout.series[0].segments.size(), 199u);
-    for (const QLine& seg : layout.series[0].segments) EXPECT_NE(seg.p1(), seg.p2());
+    for (const QLineF& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
+    for (const QLineF& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
+    EXPECT_EQ(layout.left.minorTicks.size(), 5u);  // four between, one above .40
+    // The curve: 200 points; on the screen's grid no two neighbours alike.
+    EXPECT_EQ(layout.series[0].line.size(), 200);
+    const QPolygonF onGrid = ToPixelGrid(layout).series[0].line;
+    for (int i = 1; i < onGrid.size(); ++i) EXPECT_NE(onGrid[i], onGrid[i - 1]);
     // The marker: apex up, 9 wide and 9 high around (x, y).
     ASSERT_EQ(layout.series[1].triangles.size(), 1u);
     const auto& t = layout.series[1].triangles[0];
-    const QPoint centre(b.startPixel, layout.left.endPixel - 0);
-    EXPECT_EQ(t[2], QPoint(centre.x(), t[0].y() - 8));
+    const QPointF centre(b.startPixel, layout.left.endPixel - 0);
+    EXPECT_EQ(t[2], QPointF(centre.x(), t[0].y() - 8));
     EXPECT_EQ(t[1].x() - t[0].x(), 8);
     EXPECT_EQ(t[0].x(), centre.x() - 4);
+}
+
+// Labels by the room they have, at every size from the window's minimum to
+// a 4K screen and at dfs whose densities span six orders of magnitude:
+// each label differs from its neighbours, and neighbours keep free space
+// of about a label's own size (at least 70 per cent of it: the step count
+// rounds to whole labels) between them.
+TEST(ChartLayout, LabelsByTheRoomTheyHave) {
+    const QSize sizes[] = {{180, 150}, {275, 240}, {640, 480}, {1280, 900}, {1900, 1000}, {3840, 2100}};
+    for (const int df : {1, 2, 4, 12, 300, 65535})
+        for (const QSize size : sizes) {
+            SCOPED_TRACE("df " + std::to_string(df) + " at " + std::to_string(size.width()) + "x" +
+                         std::to_string(size.height()));
+            Chart chart;
+            ConfigureDensityChart(chart);
+            ShowDensityChart(chart, ComputeDensityPlot(df, df));
+            const ChartLayout layout = ComputeChartLayout(chart.Model(), size.width(), size.height(), FixedMetrics(), kPoint);
+            for (const AxisLayout* axis : {&layout.left, &layout.bottom}) {
+                const bool vertical = axis == &layout.left;
+                ASSERT_GE(axis->labels.size(), 2u) << (vertical ? "left" : "bottom") << " step " << axis->increment;
+                for (std::size_t i = 1; i < axis->labels.size(); ++i) {
+                    const AxisLabel& a = axis->labels[i - 1];
+                    const AxisLabel& b = axis->labels[i];
+                    EXPECT_NE(a.text, b.text) << a.text.toStdString();
+                    const double size = vertical ? 13 : 7.0 * std::max(a.text.size(), b.text.size());
+                    const double free = std::abs(a.position - b.position) - size;
+                    EXPECT_GE(free, 0.7 * size) << a.text.toStdString() << " " << b.text.toStdString();
+                }
+            }
+        }
 }
 
 }  // namespace

@@ -54,11 +54,11 @@ TEST_F(ChartPaint, BackWallFrameAndClearInside) {
 }
 
 TEST_F(ChartPaint, TriangleMarkerCorners) {
-    const ChartLayout layout = chart.Layout();
+    const ChartLayout layout = ToPixelGrid(chart.Layout());
     const QImage image = Paint(chart);
     ASSERT_EQ(layout.series[1].triangles.size(), 1u);
     const auto& t = layout.series[1].triangles[0];
-    const QPoint apex = t[2], baseLeft = t[0], baseRight = t[1];
+    const QPoint apex = t[2].toPoint(), baseLeft = t[0].toPoint(), baseRight = t[1].toPoint();
     // The outline (pointer pen, black) runs through the three corners.
     EXPECT_EQ(image.pixelColor(apex), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(baseLeft), QColor(0, 0, 0));
@@ -69,9 +69,9 @@ TEST_F(ChartPaint, TriangleMarkerCorners) {
 }
 
 TEST_F(ChartPaint, LineSegmentBetweenTwoKnownPoints) {
-    const ChartLayout layout = chart.Layout();
-    ASSERT_EQ(layout.series[0].segments.size(), 1u);
-    const QLine seg = layout.series[0].segments[0];
+    const ChartLayout layout = ToPixelGrid(chart.Layout());
+    ASSERT_EQ(layout.series[0].line.size(), 2);
+    const QLine seg(layout.series[0].line[0].toPoint(), layout.series[0].line[1].toPoint());
     const AxisLayout& b = layout.bottom;
     const AxisLayout& l = layout.left;
     EXPECT_EQ(seg.p1(), QPoint(ValueToPixel(10, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
@@ -94,7 +94,7 @@ TEST_F(ChartPaint, TheLayoutGivesTheAxesWorkingValues) {
     EXPECT_EQ(chart.SeriesCount(), 3);
     EXPECT_EQ(chart.Series(2)->Title, "Upper tail");
     EXPECT_EQ(chart.Series(0)->Title, "PDF");
-    EXPECT_EQ(chart.Series(1)->Title, "X2value");
+    EXPECT_EQ(chart.Series(1)->Title, "Value");
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ TEST_F(WindowTest, CopyResultsFromTheKeyboardAndTheMenu) {
     QTest::keyClick(form->valueEdit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0], "df=12  x=23.5  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362");
+    EXPECT_EQ(lines[0], "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362");
     EXPECT_EQ(lines[1].toStdString(),
               ResultsLine(form->Core().CurrentResults(), [](Real v) { return FormatFullPrecision(v, FormatSettings{}); }));
     EXPECT_EQ(form->valueEdit->text(), "23.5") << "the shortcut typed nothing";
@@ -234,7 +234,7 @@ TEST_F(WindowTest, CopyResultsFromTheKeyboardAndTheMenu) {
     std::unique_ptr<QMenu> menu = form->cdfEdit->ContextMenu();
     ASSERT_TRUE(Find(*menu, "Copy results"));
     Find(*menu, "Copy results")->trigger();
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("df=12  x=23.5  P(X<=x)=0.976231"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("df=12  x=23.500000  P(X<=x)=0.976231"));
     EXPECT_EQ(NewBeeps(), 0);
     EXPECT_TRUE(NewMessages().empty());
 }

@@ -1,54 +1,52 @@
-// The chart for reports: saved as PNG (1x, 2x) and SVG, copied, a failed
-// write reported with no file left; and the command line's results, chart
-// files and exit codes.
+// The chart for reports: saved as PNG (1x, 2x) and SVG, copied; a failed
+// write reported with no file left, a read-only file replaced only when the
+// user says so.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QSet>
 #include <QXmlStreamReader>
 
 #include <sstream>
 #include <vector>
 
-#include "window/command_line.h"
+#include "window/chart_export.h"
 #include "tests/window/window_fixture.h"
 
 namespace tarvik::test {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
+// What a vector drawing of the chart holds: the curve's points (the yellow
+// polyline), whether any coordinate anywhere is fractional, and the texts.
+struct SvgContent {
+    bool wellFormed = false;
+    int curvePoints = 0;
+    bool fractional = false;
+    QStringList texts;
 };
-CliRun CommandLine(QStringList args) {
-    args.prepend("tarvik");
-    std::ostringstream out, err;
-    const FormatSettings saved = CurrentFormatSettings();
-    const int code = RunCommandLine(args, out, err);
-    CurrentFormatSettings() = saved;
-    return {code, out.str(), err.str()};
-}
 
-// The curve: well over a hundred line elements stroked in its yellow (Qt
-// writes the stroke on an enclosing group).
-bool SvgHoldsTheCurve(const QString& path) {
+SvgContent ReadSvg(const QString& path) {
+    SvgContent svg;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return svg;
     QXmlStreamReader xml(&file);
-    std::vector<bool> yellow{false};
-    int segments = 0;
+    const QRegularExpression number(R"(-?\d+(\.\d+)?)");
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement()) {
-            const QString stroke = xml.attributes().value("stroke").toString().toLower();
-            const bool inYellow = stroke == "#ffff00" || (stroke.isEmpty() && yellow.back());
-            yellow.push_back(inYellow);
-            const auto name = xml.name();
-            if (inYellow && (name == u"polyline" || name == u"path" || name == u"line")) ++segments;
-        } else if (xml.isEndElement()) {
-            yellow.pop_back();
+        if (!xml.isStartElement()) continue;
+        const auto attributes = xml.attributes();
+        for (const char* geometric : {"points", "x", "y", "x1", "y1", "x2", "y2"}) {
+            const QString value = attributes.value(geometric).toString();
+            for (auto m = number.globalMatch(value); m.hasNext();)
+                if (m.next().captured(0).contains('.')) svg.fractional = true;
         }
+        if (xml.name() == u"polyline" && attributes.value("stroke") == u"#ffff00")
+            svg.curvePoints = int(attributes.value("points").toString().split(' ', Qt::SkipEmptyParts).size());
+        if (xml.name() == u"text") svg.texts << xml.readElementText();
     }
-    return !xml.hasError() && segments > 100;
+    svg.wellFormed = !xml.hasError();
+    return svg;
 }
 
 TEST_F(WindowTest, ChartMenuSavesAndCopies) {
@@ -66,12 +64,20 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
     } cases[] = {{"chart.png", 1, QSize(chart.width(), chart.height() + 20)},
                  {"chart2x.png", 2, QSize(2 * chart.width(), 2 * (chart.height() + 20))}};
     for (const auto& c : cases) {
-        form->SaveChartTo(dir.filePath(c.name), c.scale);
+        form->SaveChartTo(dir.filePath(c.name), ChartFormat::Png, c.scale);
         const QImage image(dir.filePath(c.name));
         EXPECT_EQ(image.size(), c.size) << c.name;
     }
-    form->SaveChartTo(dir.filePath("chart.svg"), 1);
-    EXPECT_TRUE(SvgHoldsTheCurve(dir.filePath("chart.svg")));
+    form->SaveChartTo(dir.filePath("chart.svg"), ChartFormat::Svg, 1);
+    const SvgContent svg = ReadSvg(dir.filePath("chart.svg"));
+    EXPECT_TRUE(svg.wellFormed);
+    EXPECT_GT(svg.curvePoints, 200);
+    EXPECT_TRUE(svg.fractional) << "a vector drawing in whole pixels";
+    // The title and the labels, as text; no two labels alike.
+    ASSERT_GE(svg.texts.size(), 5);
+    EXPECT_TRUE(svg.texts.front().startsWith("df 1   x = 3.841459"));
+    const QStringList labels = svg.texts.mid(1);
+    EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size()) << labels.join(' ').toStdString();
     EXPECT_TRUE(NewMessages().empty());
 
     form->CopyChart();
@@ -79,93 +85,34 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
     EXPECT_EQ(form->ChartTitle(), "df 1   x = 3.841459   P(X<=x) = 0.95   P(X>x) = 0.05");
 }
 
+// Twice the resolution is drawn at twice the resolution: text, lines and
+// the curve, not the small picture's pixels doubled.
+TEST_F(WindowTest, TheSharpPictureIsNotThePixelsDoubled) {
+    const QSize size = form->densityChart->size();
+    const QImage once = RenderChart(*form->densityChart, form->ChartTitle(), size, 1);
+    const QImage twice = RenderChart(*form->densityChart, form->ChartTitle(), size, 2);
+    ASSERT_EQ(twice.size(), 2 * once.size());
+    EXPECT_EQ(twice.devicePixelRatio(), 2);
+    const QImage doubled = once.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    int differ = 0;
+    for (int y = 0; y < twice.height(); ++y)
+        for (int x = 0; x < twice.width(); ++x) differ += twice.pixel(x, y) != doubled.pixel(x, y);
+    // Text edges, the curve and the tick marks: thousands of pixels.
+    EXPECT_GT(differ, 2000);
+}
+
 TEST_F(WindowTest, AFailedSaveIsReportedAndLeavesNoFile) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("no/such/folder/chart.png");
-    form->SaveChartTo(missing, 1);
+    form->SaveChartTo(missing, ChartFormat::Png, 1);
     ASSERT_EQ(NewMessages().size(), 1u);
     EXPECT_TRUE(NewMessages()[0].startsWith("Cannot save the chart to '" + missing + "': ")) << NewMessages()[0].toStdString();
     EXPECT_FALSE(QFile::exists(missing));
     // A name that is a folder: nothing is written beside it either.
     QDir(dir.path()).mkdir("taken.png");
-    form->SaveChartTo(dir.filePath("taken.png"), 1);
+    form->SaveChartTo(dir.filePath("taken.png"), ChartFormat::Png, 1);
     EXPECT_EQ(NewMessages().size(), 2u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
-}
-
-TEST(CommandLine, ResultsAndExitCodes) {
-    struct Case {
-        QStringList args;
-        int code;
-        const char* out;  // the whole standard output, or a part of the error
-        const char* why;
-    } cases[] = {
-        {{"--df", "12", "--value", "23.5"}, 0,
-         "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\n", "the p-value of 23.5 at df 12"},
-        {{"--df", "10", "--upper", "0.05"}, 0,
-         "df=10  x=18.307038  P(X<=x)=0.950000  P(X>x)=0.050000  f(x)=0.015481\n", "a critical value"},
-        {{"--df", "10", "--cdf", "0.95", "--precision", "9"}, 0,
-         "df=10  x=18.3070381  P(X<=x)=0.95  P(X>x)=0.05  f(x)=0.0154806187\n", "nine significant digits"},
-        {{"--df", "1", "--value", "40", "--precision", "3"}, 0,
-         "df=1  x=40  P(X<=x)=1  P(X>x)=2.54e-10  f(x)=1.3e-10\n", "a p-value six decimals would hide"},
-        {{"--df", "1", "--upper", "5e-8"}, 0,
-         "df=1  x=29.716785  P(X<=x)=1.000000  P(X>x)=0.000000  f(x)=0.000000\n", "genome-wide significance"},
-        {{"--df", "1", "--upper", "0.000001", "--precision", "19"}, 0,
-         "df=1  x=23.92812697693482885  P(X<=x)=0.999999  P(X>x)=1e-06  f(x)=5.194323087631755455e-07\n",
-         "the tail as typed, its complement exact"},
-        {{"--df", "65535", "--value", "1e6", "--precision", "3"}, 0,
-         "df=65535  x=1e+06  P(X<=x)=1  P(X>x)=0  f(x)=0\n", "the widest df and value: below the Real range"},
-        {{"--df", "2", "--value", "0"}, 0,
-         "df=2  x=0.000000  P(X<=x)=0.000000  P(X>x)=1.000000  f(x)=0.500000\n", "the density's limit at 0"},
-        {{"--df", "1", "--value", "0"}, 0,
-         "df=1  x=0.000000  P(X<=x)=0.000000  P(X>x)=1.000000  f(x)=inf\n", "unbounded at 0"},
-        {{"--df", "0", "--value", "1"}, 2, "--df must be a whole number from 1 to 65535", "df below 1"},
-        {{"--df", "65536", "--value", "1"}, 2, "--df must be a whole number from 1 to 65535", "df above 65535"},
-        {{"--df", "2.5", "--value", "1"}, 2, "--df must be a whole number", "df not whole"},
-        {{"--df", "4", "--value", "1000001"}, 2, "--value must lie from 0 to 1e6", "value above 1e6"},
-        {{"--df", "4", "--cdf", "1"}, 2, "--cdf must lie from 1e-300 to 1 - 1e-300", "a probability of 1"},
-        {{"--df", "4", "--cdf", "1e-301"}, 2, "--cdf must lie from 1e-300 to 1 - 1e-300", "below 1e-300"},
-        {{"--df", "4", "--upper", "0.99999999999999999999999999999999999999999999999999", "--precision", "5"}, 0,
-         "df=4  x=2.8284e-25  P(X<=x)=1e-50  P(X>x)=1  f(x)=7.0711e-26\n",
-         "an upper tail 1e-50 below 1, though it reads as 1: x = sqrt(8 p) there"},
-        {{"--df", "4", "--upper", "-0.1"}, 2, "--upper must lie from 1e-300 to 1 - 1e-300", "below 0"},
-        {{"--df", "4", "--value", "x1"}, 2, "--value 'x1' is not a number", "not a number"},
-        {{"--df", "4"}, 2, "give exactly one of --value, --cdf and --upper", "nothing to compute"},
-        {{"--df", "4", "--value", "1", "--cdf", "0.5"}, 2, "give exactly one", "two inputs"},
-        {{"--df", "4", "--value", "1", "--export-chart", "c.jpg"}, 2, ".png or .svg", "an unknown format"},
-        {{"--df", "4", "--value", "1", "--bogus"}, 2, "bogus", "an unknown option"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const CliRun r = CommandLine(c.args);
-        EXPECT_EQ(r.code, c.code);
-        if (c.code == 0) {
-            EXPECT_EQ(r.out, c.out);
-            EXPECT_EQ(r.err, "");
-        } else {
-            EXPECT_EQ(r.out, "");  // nothing written
-            EXPECT_NE(r.err.find(c.out), std::string::npos) << r.err;
-            EXPECT_EQ(r.err.rfind("tarvik: ", 0), 0u);
-            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
-        }
-    }
-    EXPECT_NE(CommandLine({"--help"}).out.find("--export-chart"), std::string::npos);
-}
-
-TEST(CommandLine, ExportsTheChart) {
-    QTemporaryDir dir;
-    const CliRun png = CommandLine({"--df", "12", "--value", "23.5", "--export-chart", dir.filePath("c.png")});
-    EXPECT_EQ(png.code, 0);
-    EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(275, 260));
-    const CliRun svg = CommandLine({"--df", "12", "--value", "23.5", "--export-chart", dir.filePath("c.svg")});
-    EXPECT_EQ(svg.code, 0);
-    EXPECT_TRUE(SvgHoldsTheCurve(dir.filePath("c.svg")));
-    // Bad input writes no file; a file that cannot be written is exit 1.
-    EXPECT_EQ(CommandLine({"--df", "70000", "--value", "1", "--export-chart", dir.filePath("bad.png")}).code, 2);
-    EXPECT_FALSE(QFile::exists(dir.filePath("bad.png")));
-    const CliRun failed = CommandLine({"--df", "3", "--value", "1", "--export-chart", dir.filePath("none/c.png")});
-    EXPECT_EQ(failed.code, 1);
-    EXPECT_NE(failed.err.find("Cannot save the chart"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,141 @@
+#include "calc/answers.h"
+
+#include "calc/command_line_error.h"
+#include "calc/results_text.h"
+#include "math/distributions.h"
+
+namespace tarvik {
+
+namespace {
+
+// A limit as people write it: "1e6", "1e-300", "900".
+std::string Limit(Real v) {
+    std::string s = FormatFullPrecision(v, FormatSettings{});
+    const auto e = s.find('e');
+    if (e == std::string::npos) return s;
+    std::string exponent = s.substr(e + 1);
+    const bool negative = exponent[0] == '-';
+    exponent.erase(0, exponent.find_first_not_of("+-0"));
+    return s.substr(0, e + 1) + (negative ? "-" : "") + exponent;
+}
+
+[[noreturn]] void NotANumber(const std::string& where, const std::string& text) {
+    throw CommandLineError{where + " " + Quoted(text) + " is not a number"};
+}
+[[noreturn]] void OutOfRange(const std::string& where, const std::string& text, const std::string& rule) {
+    throw CommandLineError{where + " " + Quoted(text) + " is out of range: " + rule};
+}
+
+Real ReadNumber(const std::string& text, const std::string& where, const FormatSettings& fs) {
+    Real v = 0;
+    if (!TryTextToRealSaturated(text, v, fs)) NotANumber(where, text);
+    return v;
+}
+
+// The probability's text as a header: its shortest form ("0.1" for "0.10").
+std::string Heading(const GivenNumber& p, const FormatSettings& fs) { return FormatFullPrecision(p.value, fs); }
+
+}  // namespace
+
+std::int32_t ReadDf(const std::string& text, const std::string& where, const Limits& limits, const FormatSettings& fs) {
+    const Real df = ReadNumber(text, where, fs);
+    if (!(df >= limits.lowestDf && df <= limits.highestDf) || df != Floor(df))
+        OutOfRange(where, text, "whole numbers from " + std::to_string(limits.lowestDf) + " to " +
+                                    std::to_string(limits.highestDf));
+    return std::int32_t(df);
+}
+
+GivenNumber ReadGiven(Field field, const std::string& text, const std::string& where, const Limits& limits,
+                      const FormatSettings& fs) {
+    GivenNumber given{text, ReadNumber(text, where, fs), {0, 0}};
+    if (field == Field::Value) {
+        if (!(given.value >= 0 && given.value <= limits.valueCap))
+            OutOfRange(where, text, "from 0 to " + Limit(limits.valueCap));
+        return given;
+    }
+    const std::string rule = "from " + Limit(limits.lowestProbability) + " to 1 - " + Limit(limits.lowestProbability);
+    // The range is judged on the text and its exact complement: 1 - 1e-300
+    // reads as 1 in any Real, yet is inside it.
+    if (!(given.value >= 0 && given.value <= 1)) OutOfRange(where, text, rule);
+    given.tails = TailsOfText(text, field, fs);
+    const Real own = field == Field::Cdf ? given.tails.cdf : given.tails.upper;
+    const Real other = field == Field::Cdf ? given.tails.upper : given.tails.cdf;
+    if (!(own >= limits.lowestProbability && other >= limits.lowestProbability)) OutOfRange(where, text, rule);
+    return given;
+}
+
+TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, const std::vector<GivenNumber>& numbers,
+                       const NumberFormat& format, const FormatSettings& fs) {
+    TextTable table{TextTable::Kind::Records, "", ResultsHeader(), {}};
+    table.rows.reserve(dfs.size() * numbers.size());
+    for (const std::int32_t df : dfs)
+        for (const GivenNumber& n : numbers) {
+            const Results r = given == Field::Value ? ResultsAtValue(df, n.value) : ResultsAtTails(df, n.tails);
+            table.rows.push_back(ResultsCells(r, format, fs));
+        }
+    return table;
+}
+
+CriticalPair CriticalValues(Real df, CriticalKind kind, const ExactTails& p) {
+    if (kind != CriticalKind::TwoSided) {
+        const Real x = QuantileOfTails(df, p);
+        return {x, x};
+    }
+    // alpha/2 from each tail: halving is exact, and each quantile is solved
+    // on its own small tail.
+    const Real half = p.cdf / 2;
+    return {ChiSquareQuantile(df, half), ChiSquareUpperQuantile(df, half)};
+}
+
+TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind kind,
+                              const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
+                              const FormatSettings& fs) {
+    static const char* const kTitles[] = {
+        "Lower-tail critical values: x with P(X<=x) = p",
+        "Upper-tail critical values: x with P(X>x) = p",
+        "Two-sided critical values: P(X<=lower) = P(X>upper) = alpha/2",
+    };
+    TextTable table{TextTable::Kind::Grid, kTitles[int(kind)], {"df"}, {}};
+    for (const GivenNumber& p : probabilities) {
+        if (kind == CriticalKind::TwoSided) {
+            table.header.push_back(Heading(p, fs) + " lower");
+            table.header.push_back(Heading(p, fs) + " upper");
+        } else {
+            table.header.push_back(Heading(p, fs));
+        }
+    }
+    table.rows.reserve(dfs.size());
+    for (const std::int32_t df : dfs) {
+        std::vector<std::string> row{std::to_string(df)};
+        for (const GivenNumber& p : probabilities) {
+            const CriticalPair x = CriticalValues(df, kind, p.tails);
+            row.push_back(FormatNumber(x.lower, format, fs));
+            if (kind == CriticalKind::TwoSided) row.push_back(FormatNumber(x.upper, format, fs));
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& alphas,
+                        const NumberFormat& format, const FormatSettings& fs) {
+    TextTable table{TextTable::Kind::Records, "", {"df", "alpha", "lower", "upper"}, {}};
+    for (const std::int32_t df : dfs)
+        for (const GivenNumber& a : alphas) {
+            const CriticalPair x = CriticalValues(df, CriticalKind::TwoSided, a.tails);
+            table.rows.push_back(
+                {std::to_string(df), Heading(a, fs), FormatNumber(x.lower, format, fs), FormatNumber(x.upper, format, fs)});
+        }
+    return table;
+}
+
+TextTable BetweenTable(const std::vector<std::int32_t>& dfs, const GivenNumber& a, const GivenNumber& b,
+                       const NumberFormat& format, const FormatSettings& fs) {
+    TextTable table{TextTable::Kind::Records, "", {"df", "a", "b", "P(a<X<=b)"}, {}};
+    for (const std::int32_t df : dfs)
+        table.rows.push_back({std::to_string(df), FormatNumber(a.value, format, fs), FormatNumber(b.value, format, fs),
+                              FormatNumber(ProbabilityBetween(df, a.value, b.value), format, fs)});
+    return table;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,291 @@
+#include "calc/command_request.h"
+
+#include <map>
+#include <optional>
+
+#include "calc/command_line_error.h"
+#include "calc/number_lists.h"
+
+namespace tarvik {
+
+namespace {
+
+struct OptionSpec {
+    const char* name;
+    int values;  // arguments it takes
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--df", 1},      {"--value", 1},  {"--cdf", 1},          {"--upper", 1}, {"--two-sided", 1},
+    {"--between", 2}, {"--table", 0},  {"--precision", 1},    {"--numbers", 1}, {"--format", 1},
+    {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
+    {"--version", 0},
+};
+
+constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
+constexpr int kSmallestChart = 120, kLargestChart = 4000, kLargestScale = 4;
+
+const OptionSpec* FindOption(const std::string& name) {
+    for (const OptionSpec& o : kOptions)
+        if (name == o.name) return &o;
+    return nullptr;
+}
+
+using RawOptions = std::map<std::string, std::vector<std::string>>;
+
+RawOptions Collect(const std::vector<std::string>& arguments) {
+    RawOptions raw;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        if (name == "-h") name = "--help";
+        if (name == "-v") name = "--version";
+        std::optional<std::string> attached;
+        if (name.rfind("--", 0) == 0) {
+            if (const auto eq = name.find('='); eq != std::string::npos) {
+                attached = name.substr(eq + 1);
+                name.erase(eq);
+            }
+        } else {
+            throw CommandLineError{(name.size() > 1 && name[0] == '-' ? "unknown option " : "unexpected argument ") +
+                                   Quoted(name)};
+        }
+        const OptionSpec* spec = FindOption(name);
+        if (!spec) throw CommandLineError{"unknown option " + Quoted(name)};
+        if (raw.count(name)) throw CommandLineError{name + " is given twice"};
+        std::vector<std::string>& values = raw[name];
+        if (attached) {
+            if (spec->values != 1)
+                throw CommandLineError{name + (spec->values == 0 ? " takes no value" : " takes its values apart: " +
+                                                                                           name + " A B")};
+            values.push_back(*attached);
+            continue;
+        }
+        for (int k = 0; k < spec->values; ++k) {
+            if (++i >= arguments.size())
+                throw CommandLineError{name + (spec->values == 1 ? " needs a value" : " needs two values")};
+            values.push_back(arguments[i]);
+        }
+    }
+    return raw;
+}
+
+std::string Where(const std::string& option, std::size_t index, std::size_t count) {
+    return count == 1 ? option : option + " item " + std::to_string(index + 1);
+}
+
+int ReadWhole(const std::string& text, const std::string& option, int lowest, int highest) {
+    const Limits whole{lowest, highest, 0, 0};
+    return ReadDf(text, option, whole);
+}
+
+std::vector<GivenNumber> ReadGivenList(Field field, const std::string& option, const std::string& list) {
+    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
+    std::vector<GivenNumber> numbers;
+    numbers.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        numbers.push_back(ReadGiven(field, texts[i], Where(option, i, texts.size()), CommandLineLimits()));
+    return numbers;
+}
+
+bool EndsWithAnyCase(const std::string& s, const std::string& suffix) {
+    if (s.size() < suffix.size()) return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        const char c = s[s.size() - suffix.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != suffix[i]) return false;
+    }
+    return true;
+}
+
+void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
+    const auto has = [&](const char* o) { return raw.count(o) > 0; };
+    if (!has("--export-chart")) {
+        for (const char* o : {"--size", "--scale"})
+            if (has(o)) throw CommandLineError{std::string(o) + " needs --export-chart"};
+        return;
+    }
+    r.chartFile = raw["--export-chart"][0];
+    if (!EndsWithAnyCase(r.chartFile, ".png") && !EndsWithAnyCase(r.chartFile, ".svg"))
+        throw CommandLineError{"--export-chart " + Quoted(r.chartFile) + " needs a name ending in .png or .svg"};
+    if (r.action != CommandAction::Results)
+        throw CommandLineError{"--export-chart draws one result of --value, --cdf or --upper"};
+    if (has("--size")) {
+        const std::string& size = raw["--size"][0];
+        const auto x = size.find_first_of("xX");
+        if (x == std::string::npos)
+            throw CommandLineError{"--size " + Quoted(size) + " is not WIDTHxHEIGHT, as in 550x480"};
+        const std::string rule = std::to_string(kSmallestChart) + " to " + std::to_string(kLargestChart);
+        r.chartWidth = ReadWhole(size.substr(0, x), "--size width", kSmallestChart, kLargestChart);
+        r.chartHeight = ReadWhole(size.substr(x + 1), "--size height", kSmallestChart, kLargestChart);
+    }
+    if (has("--scale")) r.chartScale = ReadWhole(raw["--scale"][0], "--scale", 1, kLargestScale);
+}
+
+}  // namespace
+
+CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
+    RawOptions raw = Collect(arguments);
+    const auto has = [&](const char* o) { return raw.count(o) > 0; };
+    CommandRequest r;
+    if (has("--help") || arguments.empty()) return r;
+    if (has("--version")) {
+        r.action = CommandAction::Version;
+        return r;
+    }
+
+    int questions = 0;
+    for (const char* o : {"--value", "--cdf", "--upper", "--two-sided", "--between"}) questions += has(o);
+    if (questions != 1) throw CommandLineError{"give one of --value, --cdf, --upper, --two-sided and --between"};
+    if (!has("--df")) throw CommandLineError{"--df is required"};
+
+    const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults);
+    for (std::size_t i = 0; i < dfTexts.size(); ++i)
+        r.dfs.push_back(ReadDf(dfTexts[i], Where("--df", i, dfTexts.size()), CommandLineLimits()));
+
+    if (has("--between")) {
+        r.action = CommandAction::Between;
+        const auto& ab = raw["--between"];
+        r.from = ReadGiven(Field::Value, ab[0], "--between A", CommandLineLimits());
+        r.to = ReadGiven(Field::Value, ab[1], "--between B", CommandLineLimits());
+        if (r.to.value < r.from.value) throw CommandLineError{"--between needs A <= B"};
+    } else {
+        static const std::pair<const char*, Field> kGiven[] = {
+            {"--value", Field::Value}, {"--cdf", Field::Cdf}, {"--upper", Field::UpperTail}, {"--two-sided", Field::Cdf}};
+        for (const auto& [option, field] : kGiven) {
+            if (!has(option)) continue;
+            r.givenOption = option;
+            r.given = field;
+        }
+        r.action = r.givenOption == "--two-sided" ? CommandAction::TwoSided : CommandAction::Results;
+        const std::string& list = raw[r.givenOption][0];
+        r.givenOnInput = list == "-";
+        if (!r.givenOnInput) r.numbers = ReadGivenList(r.given, r.givenOption, list);
+    }
+
+    if (has("--table")) {
+        if (r.action == CommandAction::Between || r.given == Field::Value)
+            throw CommandLineError{"--table takes --cdf, --upper or --two-sided"};
+        r.kind = r.action == CommandAction::TwoSided ? CriticalKind::TwoSided
+                 : r.given == Field::Cdf           ? CriticalKind::Lower
+                                                   : CriticalKind::Upper;
+        r.action = CommandAction::Table;
+    }
+
+    // --precision alone keeps its first meaning, significant digits;
+    // with --numbers it counts the digits of the style chosen.
+    if (has("--numbers")) {
+        const std::string& style = raw["--numbers"][0];
+        if (!NumberStyleOfName(style, r.format.style))
+            throw CommandLineError{"--numbers " + Quoted(style) + " is not decimals, significant or scientific"};
+    } else if (has("--precision")) {
+        r.format.style = NumberStyle::Significant;
+    }
+    if (has("--precision")) r.format.digits = ReadWhole(raw["--precision"][0], "--precision", 1, kMostDigits);
+    if (has("--format")) {
+        const std::string& form = raw["--format"][0];
+        if (!TableFormOfName(form, r.form))
+            throw CommandLineError{"--format " + Quoted(form) + " is not text, csv, tsv or markdown"};
+    }
+    if (has("--output")) {
+        r.outputFile = raw["--output"][0];
+        if (r.outputFile.empty()) throw CommandLineError{"--output needs a file name"};
+    }
+    ReadChartOptions(raw, r);
+    if (!r.givenOnInput) CheckCounts(r);
+    return r;
+}
+
+void ReadGivenLines(CommandRequest& request, const std::string& input) {
+    std::size_t start = 0, line = 0;
+    while (start < input.size()) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string::npos) end = input.size();
+        ++line;
+        std::string text = input.substr(start, end - start);
+        start = end + 1;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const auto first = text.find_first_not_of(" \t");
+        if (first == std::string::npos) continue;
+        text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        if (request.numbers.size() >= kMostResults)
+            throw CommandLineError{"standard input gives more than " + std::to_string(kMostResults) + " numbers"};
+        request.numbers.push_back(
+            ReadGiven(request.given, text, "standard input line " + std::to_string(line), CommandLineLimits()));
+    }
+    if (request.numbers.empty()) throw CommandLineError{"standard input gives no number for " + request.givenOption};
+}
+
+void CheckCounts(const CommandRequest& r) {
+    const std::size_t per = r.action == CommandAction::Between ? 1 : r.numbers.size();
+    if (per != 0 && r.dfs.size() > kMostResults / per)
+        throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+    if (!r.chartFile.empty() && (r.dfs.size() != 1 || r.numbers.size() != 1))
+        throw CommandLineError{"--export-chart draws one result: give one df and one number"};
+}
+
+std::string AnswerText(const CommandRequest& r) {
+    switch (r.action) {
+        case CommandAction::Results: return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
+        case CommandAction::Table:
+            return RenderTable(CriticalValuesTable(r.dfs, r.kind, r.numbers, r.format), r.form);
+        case CommandAction::TwoSided: return RenderTable(TwoSidedTable(r.dfs, r.numbers, r.format), r.form);
+        case CommandAction::Between: return RenderTable(BetweenTable(r.dfs, r.from, r.to, r.format), r.form);
+        case CommandAction::Help:
+        case CommandAction::Version: break;
+    }
+    return {};
+}
+
+const std::string& CommandLineHelp() {
+    static const std::string help =
+        R"(Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X<=x), P(X>x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X<=x) = P
+  --upper P        the value x with P(X>x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A < X <= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+Probabilities lie from 1e-300 to 1 - 1e-300.
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits)
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+)";
+    return help;
+}
+
+}  // namespace tarvik

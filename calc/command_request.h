@@ -1,0 +1,56 @@
+#pragma once
+// The command line read strictly, before anything is computed: every option
+// known, none twice, no stray argument, every number read and checked with
+// an error naming its item. What it asks for is then answered by answers.h
+// and printed by the window layer's runner.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/answers.h"
+
+namespace tarvik {
+
+enum class CommandAction { Help, Version, Results, Table, TwoSided, Between };
+
+struct CommandRequest {
+    CommandAction action = CommandAction::Help;
+    std::vector<std::int32_t> dfs;
+    // The numbers given by --value, --cdf, --upper or --two-sided, and
+    // the field they are read for (alphas as Field::Cdf).
+    Field given = Field::Value;
+    std::string givenOption;
+    bool givenOnInput = false;  // "-": one number per line of standard input
+    std::vector<GivenNumber> numbers;
+    CriticalKind kind = CriticalKind::Upper;  // of a table
+    GivenNumber from, to;                     // of --between
+    NumberFormat format;
+    TableForm form = TableForm::Text;
+    std::string outputFile;  // the bytes given, empty for standard output
+    std::string chartFile;   // empty for no chart
+    int chartWidth = 0, chartHeight = 0;  // 0: the chart's own size
+    int chartScale = 1;
+};
+
+// The most numbers in one list or on standard input, and the most results
+// in one run: everything is computed before the first line is printed.
+inline constexpr std::size_t kMostResults = 1000000;
+
+// Reads the arguments (without the program's name). Throws CommandLineError.
+CommandRequest ReadCommandLine(const std::vector<std::string>& arguments);
+
+// Reads the numbers on standard input into `request` ("standard input line
+// N" in messages; blank lines skipped). Throws CommandLineError.
+void ReadGivenLines(CommandRequest& request, const std::string& input);
+
+// Checks what needs the numbers from standard input: the count of results,
+// and a chart's single result. Throws CommandLineError.
+void CheckCounts(const CommandRequest& request);
+
+// The whole answer as text in the chosen form.
+std::string AnswerText(const CommandRequest& request);
+
+// The text of --help.
+const std::string& CommandLineHelp();
+
+}  // namespace tarvik

@@ -1,0 +1,20 @@
+#pragma once
+// Lists and ranges of numbers as the command line takes them:
+//   "0.1,0.05,0.01"     items separated by commas
+//   "1..100"            a range with step 1
+//   "0..10:0.5"         a range with its step
+// and any mix ("1..5,10,20..100:10"). A range's items are made as exact
+// decimal texts: 0.1 + 2 x 0.1 is "0.3", not a Real's sum, so a probability
+// keeps its exact decimal complement and a value reads as typed.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+// The items of `list`, in order. `option` names the list in messages.
+// Throws CommandLineError on an empty item, a malformed range, a range that
+// runs backwards or whose step is not positive, or more than `maxItems`.
+std::vector<std::string> ExpandList(const std::string& list, const std::string& option, std::size_t maxItems);
+
+}  // namespace tarvik

@@ -1,0 +1,27 @@
+#pragma once
+// The chart as SVG elements: every position as the layout computed it
+// (fractional, so the drawing stays smooth at any zoom), the labels as text,
+// the series clipped to the plot. Written from the same layout the screen
+// paints, never traced from pixels.
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include "chart/chart_layout.h"
+#include "chart/chart_model.h"
+
+namespace tarvik {
+
+// The elements, with (0, 0) at the chart's top left; `labelsFont` is the
+// font the layout measured the labels with.
+QString ChartSvgElements(const ChartModel& model, const ChartLayout& layout, const QFont& labelsFont,
+                         const QSize& size);
+
+// A number for an SVG attribute: at most three decimals, no trailing zeros.
+QString SvgNumber(double v);
+// Text made safe inside an SVG element or attribute.
+QString SvgEscaped(const QString& text);
+// "#rrggbb".
+QString SvgColor(ColorRef c);
+
+}  // namespace tarvik

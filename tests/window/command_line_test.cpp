@@ -1,0 +1,179 @@
+// The command line as a script runs it: exit codes, nothing printed on a
+// refusal, standard input, the output file and the chart file written whole
+// or not at all, file names taken as bytes.
+#include "window/command_line.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <sstream>
+
+namespace tarvik {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun Tarvik(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int code = RunCommandLine(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A stream whose every write fails, as standard output on a full disk.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CommandLine, ExitCodesAndStreams) {
+    const CliRun ok = Tarvik({"--df", "12", "--value", "23.5"});
+    EXPECT_EQ(ok.code, 0);
+    EXPECT_EQ(ok.out, "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\n");
+    EXPECT_EQ(ok.err, "");  // nothing on standard error on success
+
+    // A bad line 9,000 of a batch: one line naming it, nothing printed.
+    std::string input;
+    for (int i = 1; i <= 10000; ++i) input += i == 9000 ? "0,5\n" : std::to_string(i % 50) + ".5\n";
+    const CliRun bad = Tarvik({"--df", "3", "--value", "-"}, input);
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "tarvik: standard input line 9000 '0,5' is not a number\n");
+    input.replace(input.find("0,5"), 3, "0.5");
+    const CliRun batch = Tarvik({"--df", "3", "--value", "-"}, input);
+    EXPECT_EQ(batch.code, 0);
+    EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 10000);
+
+    const CliRun help = Tarvik({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("--two-sided"), std::string::npos);
+    EXPECT_EQ(Tarvik({"--version"}).out, std::string("tarvik ") + TARVIK_VERSION + "\n");
+
+    const CliRun unknown = Tarvik({"--dff", "12"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_EQ(unknown.err, "tarvik: unknown option '--dff'\n");
+
+    FailingBuffer full;
+    std::ostream fullOut(&full);
+    std::istringstream none;
+    std::ostringstream err;
+    EXPECT_EQ(RunCommandLine({"--df", "1", "--value", "1"}, none, fullOut, err), 1);
+    EXPECT_EQ(err.str(), "tarvik: cannot write the results to standard output\n");
+}
+
+TEST(CommandLine, OutputFileWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString table = dir.filePath("table.csv");
+    const CliRun written =
+        Tarvik({"--df", "1..3", "--upper", "0.05", "--table", "--format", "csv", "--output", Bytes(table)});
+    EXPECT_EQ(written.code, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(Contents(table), "df,0.05\n1,3.841459\n2,5.991465\n3,7.814728\n");
+
+    // A bad batch writes no file at all.
+    const QString never = dir.filePath("never.csv");
+    EXPECT_EQ(Tarvik({"--df", "1,x", "--value", "1", "--output", Bytes(never)}).code, 2);
+    EXPECT_FALSE(QFile::exists(never));
+
+    struct Case {
+        QString path;
+        const char* reason;
+        const char* why;
+    } cases[] = {
+        {dir.filePath("no/such/folder/t.csv"), "", "a missing folder"},
+        {dir.path(), "it is a folder", "a folder's name"},
+        {"/dev/null", "it is not a regular file", "a device is never replaced"},
+    };
+    for (const auto& c : cases) {
+        const CliRun failed = Tarvik({"--df", "1", "--value", "1", "--output", Bytes(c.path)});
+        EXPECT_EQ(failed.code, 1) << c.why;
+        EXPECT_EQ(failed.out, "") << c.why;
+        EXPECT_EQ(failed.err.rfind("tarvik: Cannot save the results to '" + c.path.toStdString() + "': ", 0), 0u)
+            << failed.err;
+        EXPECT_NE(failed.err.find(c.reason), std::string::npos) << failed.err;
+    }
+
+    // A read-only file is refused, and keeps its bytes and its mode.
+    const QString readOnly = dir.filePath("kept.csv");
+    QFile f(readOnly);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("mine\n");
+    f.close();
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    // Refused by its mode, for root too (who may write anything).
+    const CliRun refused = Tarvik({"--df", "1", "--value", "1", "--output", Bytes(readOnly)});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("the file is read-only"), std::string::npos) << refused.err;
+    EXPECT_EQ(Contents(readOnly), "mine\n");
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(readOnly).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+}
+
+TEST(CommandLine, ChartFiles) {
+    QTemporaryDir dir;
+    struct Case {
+        std::vector<std::string> extra;
+        QSize size;  // of the picture: the chart and its title line
+        const char* why;
+    } cases[] = {
+        {{}, QSize(275, 260), "today's size by default"},
+        {{"--size", "550x480"}, QSize(550, 500), "a larger chart"},
+        {{"--size", "550x480", "--scale", "2"}, QSize(1100, 1000), "at twice the resolution"},
+    };
+    for (const auto& c : cases) {
+        const QString png = dir.filePath("c.png");
+        std::vector<std::string> args{"--df", "12", "--value", "23.5", "--export-chart", Bytes(png)};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun r = Tarvik(args);
+        EXPECT_EQ(r.code, 0) << c.why << r.err;
+        EXPECT_EQ(r.err, "") << c.why;
+        EXPECT_EQ(QImage(png).size(), c.size) << c.why;
+    }
+    const QString svg = dir.filePath("c.svg");
+    EXPECT_EQ(Tarvik({"--df", "12", "--value", "23.5", "--export-chart", Bytes(svg)}).code, 0);
+    EXPECT_TRUE(Contents(svg).startsWith("<?xml"));
+    EXPECT_TRUE(Contents(svg).trimmed().endsWith("</svg>"));
+
+    // Bad input writes no file; a file that cannot be written is exit 1.
+    EXPECT_EQ(Tarvik({"--df", "70000", "--value", "1", "--export-chart", Bytes(dir.filePath("bad.png"))}).code, 2);
+    EXPECT_FALSE(QFile::exists(dir.filePath("bad.png")));
+    const CliRun failed = Tarvik({"--df", "3", "--value", "1", "--export-chart", Bytes(dir.filePath("none/c.png"))});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_EQ(failed.out, "");  // the results are not printed either
+    EXPECT_NE(failed.err.find("Cannot save the chart"), std::string::npos);
+}
+
+// A name is written under exactly the name given: one that is not UTF-8
+// (which Qt would write under another name) is refused, and nothing written.
+TEST(CommandLine, FileNamesAreNeverAltered) {
+    QTemporaryDir dir;
+    const std::string unicode = Bytes(dir.path()) + "/caf\xc3\xa9 \xe2\x80\x94 chart.svg";
+    EXPECT_EQ(Tarvik({"--df", "4", "--value", "1", "--export-chart", unicode}).code, 0);
+    struct stat st {};
+    EXPECT_EQ(stat(unicode.c_str(), &st), 0);
+    const std::string latin1 = Bytes(dir.path()) + "/caf\xe9-\xff.svg";
+    const CliRun r = Tarvik({"--df", "4", "--value", "1", "--export-chart", latin1});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("is not valid UTF-8"), std::string::npos) << r.err;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+}  // namespace
+}  // namespace tarvik
