@@ -13,7 +13,7 @@ seconds="${2:-30}"
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++-14 \
       -DTARVIK_BUILD_FUZZ=ON -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-targets=(number_text_fuzz format_fuzz key_filter_fuzz spin_rules_fuzz chart_layout_fuzz)
+targets=(number_text_fuzz format_fuzz key_filter_fuzz spin_rules_fuzz chart_layout_fuzz command_line_fuzz)
 [ "$target" = all ] || targets=("$target")
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -1,0 +1,38 @@
+// The command line over any arguments: it never crashes, every refusal is
+// one short line, and what it takes it answers with one line per result.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "calc/command_line_error.h"
+#include "calc/command_request.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tarvik::fuzz::Input in(data, size);
+    std::vector<std::string> args;
+    const std::string rest = in.Rest();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= rest.size(); ++i)
+        if (i == rest.size() || rest[i] == '\0') {
+            args.push_back(rest.substr(start, i - start));
+            start = i + 1;
+        }
+    try {
+        tarvik::CommandRequest r = tarvik::ReadCommandLine(args);
+        if (r.givenOnInput) tarvik::ReadGivenLines(r, "1\n0.5\n");
+        tarvik::CheckCounts(r);
+        // Bounded work per input: small batches are answered in full.
+        const std::size_t per = r.action == tarvik::CommandAction::Between ? 1 : r.numbers.size();
+        if (r.dfs.size() * per > 64) return 0;
+        const std::string text = tarvik::AnswerText(r);
+        if (r.action == tarvik::CommandAction::Results && r.form == tarvik::TableForm::Text) {
+            std::size_t lines = 0;
+            for (char c : text) lines += c == '\n';
+            if (lines != r.dfs.size() * r.numbers.size()) std::abort();
+        }
+    } catch (const tarvik::CommandLineError& e) {
+        if (e.message.empty() || e.message.find('\n') != std::string::npos || e.message.size() > 200) std::abort();
+    }
+    return 0;
+}
