@@ -87,6 +87,32 @@ CriticalPair CriticalValues(Real df, CriticalKind kind, const ExactTails& p) {
     return {ChiSquareQuantile(df, half), ChiSquareUpperQuantile(df, half)};
 }
 
+std::vector<std::string> CriticalValuesHeader(CriticalKind kind, const std::vector<GivenNumber>& probabilities,
+                                              const FormatSettings& fs) {
+    std::vector<std::string> header{"df"};
+    for (const GivenNumber& p : probabilities) {
+        if (kind == CriticalKind::TwoSided) {
+            header.push_back(Heading(p, fs) + " lower");
+            header.push_back(Heading(p, fs) + " upper");
+        } else {
+            header.push_back(Heading(p, fs));
+        }
+    }
+    return header;
+}
+
+std::vector<std::string> CriticalValuesRow(std::int32_t df, CriticalKind kind,
+                                           const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
+                                           const FormatSettings& fs) {
+    std::vector<std::string> row{std::to_string(df)};
+    for (const GivenNumber& p : probabilities) {
+        const CriticalPair x = CriticalValues(df, kind, p.tails);
+        row.push_back(FormatNumber(x.lower, format, fs));
+        if (kind == CriticalKind::TwoSided) row.push_back(FormatNumber(x.upper, format, fs));
+    }
+    return row;
+}
+
 TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind kind,
                               const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
                               const FormatSettings& fs) {
@@ -95,26 +121,28 @@ TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind
         "Upper-tail critical values: x with P(X>x) = p",
         "Two-sided critical values: P(X<=lower) = P(X>upper) = alpha/2",
     };
-    TextTable table{TextTable::Kind::Grid, kTitles[int(kind)], {"df"}, {}};
-    for (const GivenNumber& p : probabilities) {
-        if (kind == CriticalKind::TwoSided) {
-            table.header.push_back(Heading(p, fs) + " lower");
-            table.header.push_back(Heading(p, fs) + " upper");
-        } else {
-            table.header.push_back(Heading(p, fs));
-        }
-    }
+    TextTable table{TextTable::Kind::Grid, kTitles[int(kind)], CriticalValuesHeader(kind, probabilities, fs), {}};
     table.rows.reserve(dfs.size());
-    for (const std::int32_t df : dfs) {
-        std::vector<std::string> row{std::to_string(df)};
-        for (const GivenNumber& p : probabilities) {
-            const CriticalPair x = CriticalValues(df, kind, p.tails);
-            row.push_back(FormatNumber(x.lower, format, fs));
-            if (kind == CriticalKind::TwoSided) row.push_back(FormatNumber(x.upper, format, fs));
-        }
-        table.rows.push_back(std::move(row));
-    }
+    for (const std::int32_t df : dfs) table.rows.push_back(CriticalValuesRow(df, kind, probabilities, format, fs));
     return table;
+}
+
+std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs) {
+    std::string separators = " \t;";
+    if (fs.DecimalSeparator != ',') separators += ',';
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start < list.size();) {
+        const std::size_t from = list.find_first_not_of(separators, start);
+        if (from == std::string::npos) break;
+        const std::size_t to = std::min(list.find_first_of(separators, from), list.size());
+        items.push_back(list.substr(from, to - from));
+        start = to;
+    }
+    if (items.empty()) throw CommandLineError{"give at least one probability"};
+    std::vector<GivenNumber> numbers;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        numbers.push_back(ReadGiven(field, items[i], "probability " + std::to_string(i + 1), CommandLineLimits(), fs));
+    return numbers;
 }
 
 TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& alphas,

@@ -49,6 +49,19 @@ TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind
                               const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
                               const FormatSettings& fs = FormatSettings{});
 
+// The same table a row at a time, for a view that computes the rows it shows.
+std::vector<std::string> CriticalValuesHeader(CriticalKind kind, const std::vector<GivenNumber>& probabilities,
+                                              const FormatSettings& fs = FormatSettings{});
+std::vector<std::string> CriticalValuesRow(std::int32_t df, CriticalKind kind,
+                                           const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
+                                           const FormatSettings& fs = FormatSettings{});
+
+// A list of probabilities as a person types it in a window: items apart by
+// blanks or semicolons (or commas, where the decimal separator is the
+// point), in the desktop's number format. Throws CommandLineError naming the
+// item ("probability 3 '0,5x' is not a number"), or for an empty list.
+std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs);
+
 // The two-sided critical values as results lines: df, alpha, lower, upper.
 TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& alphas,
                         const NumberFormat& format, const FormatSettings& fs = FormatSettings{});

@@ -109,10 +109,13 @@ Effects Calculator::WriteStartValues() {
     return Run(std::nullopt, [this] {
         // The numbers behind the start texts, as if 0.95 had been typed
         // into the cdf: the value shown is its quantile to six decimals.
-        Write(Field::Cdf, FormatGeneral(0.95_r), 0.95_r);
-        Write(Field::UpperTail, FormatGeneral(0.05_r), 0.05_r);
+        // In another style than six decimals the start shows in it.
+        const bool classic = numberFormat_.style == NumberStyle::Decimals && numberFormat_.digits == 6;
+        const auto shown = [&](Real v, Real classicText) { return classic ? FormatGeneral(classicText) : Format(v); };
         const Real x = ChiSquareUpperQuantile(Real(df_), 0.05_r);
-        Write(Field::Value, FormatGeneral(3.841459_r), x);
+        Write(Field::Cdf, shown(0.95_r, 0.95_r), 0.95_r);
+        Write(Field::UpperTail, shown(0.05_r, 0.05_r), 0.05_r);
+        Write(Field::Value, shown(x, 3.841459_r), x);
         UpdatePdf();
         RedrawChart();
     });

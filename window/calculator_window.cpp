@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QWindow>
 #include <QValidator>
 
 #include "calc/input_filter.h"
@@ -13,6 +16,7 @@
 #include "resources/icon.h"
 #include "window/density_chart_config.h"
 #include "window/help_window.h"
+#include "window/settings.h"
 
 namespace tarvik {
 
@@ -22,6 +26,8 @@ namespace {
 // larger window gives the room to the chart.
 constexpr QSize kDesignSize(632, 253);
 constexpr QRect kDesignChart(335, 7, kChartWidth, kChartHeight);
+// The room around the chart: 22 pixels right of it, 6 below.
+constexpr QSize kChartBorder(kDesignSize.width() - kDesignChart.right() - 1, kDesignSize.height() - kDesignChart.bottom() - 1);
 
 // Whatever reaches the degrees-of-freedom field by a paste, a drop or the
 // middle button must stay a whole number; a refusal beeps, like a typed
@@ -42,10 +48,24 @@ CalculatorWindow::CalculatorWindow(HelpWindow* helpWindow, QWidget* parent) : QW
     setFont(LayoutFont("MS Sans Serif", 11));
     move(189, 184);
     resize(kDesignSize);
-    setMinimumSize(kDesignSize);
+    calc_.SetNumberFormat(SavedNumberFormat());  // the fields are written later, in this form
     BuildLayout();
     BindShortcuts();
     DescribeForAccessibility();
+    FitMinimumSizeToScreen();
+}
+
+// The design size is the minimum where the screen has room for it. On a
+// smaller screen (1280 pixels at scale 3 are 426 logical ones) the minimum
+// follows the screen and the chart gives up its width and height first:
+// the fields keep their places, and nothing leaves the screen.
+void CalculatorWindow::FitMinimumSizeToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect inner = geometry(), outer = frameGeometry();
+    QSize frame(outer.width() - inner.width(), outer.height() - inner.height());
+    if (frame.isNull()) frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);  // not mapped yet
+    setMinimumSize(kDesignSize.boundedTo(screen->availableGeometry().size() - frame));
     PlaceOnScreen(*this);
 }
 
@@ -187,6 +207,7 @@ void CalculatorWindow::BindShortcuts() {
     bind(QKeySequence(Qt::Key_F1), &CalculatorWindow::ShowHelp);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &CalculatorWindow::CopyResults);
     bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &CalculatorWindow::OpenContextMenuFromKeyboard);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_T), &CalculatorWindow::ShowCriticalValues);
     for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
         e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
     densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -227,14 +248,24 @@ void CalculatorWindow::OpenContextMenuFromKeyboard() {
 void CalculatorWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     background->setGeometry(rect());  // the panel follows the client area
-    const QSize extra = (size() - kDesignSize).expandedTo(QSize(0, 0));
-    densityChart->setGeometry(QRect(kDesignChart.topLeft(), kDesignChart.size() + extra));
+    // The chart takes what the fields leave: more in a larger window, less
+    // where the screen is smaller than the design.
+    const QSize chart = (size() - QSize(kDesignChart.left(), kDesignChart.top()) - kChartBorder).expandedTo(QSize(0, 0));
+    densityChart->setGeometry(QRect(kDesignChart.topLeft(), chart));
 }
 
 void CalculatorWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (shown_) return;
     shown_ = true;
+    // Moved to another screen, or this one changed its size or scale.
+    if (QWindow* window = windowHandle()) {
+        const auto refit = [this] { Guarded([this] { FitMinimumSizeToScreen(); }); };
+        QObject::connect(window, &QWindow::screenChanged, this, refit);
+        if (QScreen* screen = window->screen())
+            QObject::connect(screen, &QScreen::availableGeometryChanged, this, refit);
+    }
+    Guarded([this] { FitMinimumSizeToScreen(); });
     Guarded([this] { DrawFirstPicture(); });
 }
 

@@ -19,6 +19,7 @@
 
 namespace tarvik {
 
+class CriticalValuesWindow;
 class HelpWindow;
 
 using LineEdit = LineEdit;
@@ -60,6 +61,14 @@ public:
     void CopyResults();
     std::unique_ptr<QMenu> DensityMenu();
 
+    // How numbers are shown (the fields' and the density's "Show numbers
+    // as"), remembered between runs.
+    void SetNumberStyle(NumberStyle style);
+
+    // The critical-values table (Ctrl+T), beside this window.
+    void ShowCriticalValues();
+    CriticalValuesWindow* CriticalValues() const { return criticalValues_; }
+
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -67,6 +76,7 @@ protected:
 
 private:
     void BuildLayout();
+    void FitMinimumSizeToScreen();
     void BindNumberField(LineEdit* edit, Field field);
     void DrawFirstPicture();
     void ShowHelp();
@@ -84,6 +94,7 @@ private:
     // The number behind a field or the density label at full precision.
     Real FullNumber(const QWidget* shown) const;
     void AddCopyActions(QMenu& menu, const QWidget* shown);
+    void AddNumberStyleMenu(QMenu& menu);
     void UpdatePrecisionTips();
 
     // Shows what the core decided: texts, density, chart, then any error.
@@ -93,6 +104,7 @@ private:
 
     Calculator calc_;
     HelpWindow* helpWindow_;
+    CriticalValuesWindow* criticalValues_ = nullptr;
     bool shown_ = false;
     bool startValuesWritten_ = false;
     // Per field: a key press reached it and has not been released yet, and

@@ -1,5 +1,6 @@
 // The window's reports: the chart saved or copied from its menu, the
 // numbers behind the six shown decimals in tooltips and copies.
+#include <QActionGroup>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -10,6 +11,8 @@
 #include "platform/application.h"
 #include "window/calculator_window.h"
 #include "window/chart_export.h"
+#include "window/critical_values_window.h"
+#include "window/settings.h"
 
 namespace tarvik {
 
@@ -19,6 +22,10 @@ std::unique_ptr<QMenu> CalculatorWindow::ChartMenu() {
                      [this] { Guarded([this] { SaveChartAs(); }); });
     QObject::connect(menu->addAction("Copy chart"), &QAction::triggered, this,
                      [this] { Guarded([this] { CopyChart(); }); });
+    menu->addSeparator();
+    QAction* table = menu->addAction("Critical values\u2026");
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QObject::connect(table, &QAction::triggered, this, [this] { Guarded([this] { ShowCriticalValues(); }); });
     return menu;
 }
 
@@ -96,6 +103,54 @@ void CalculatorWindow::AddCopyActions(QMenu& menu, const QWidget* shown) {
     QAction* results = menu.addAction("Copy results");
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QObject::connect(results, &QAction::triggered, this, [this] { Guarded([this] { CopyResults(); }); });
+    menu.addSeparator();
+    AddNumberStyleMenu(menu);
+    QAction* table = menu.addAction("Critical values\u2026");
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QObject::connect(table, &QAction::triggered, this, [this] { Guarded([this] { ShowCriticalValues(); }); });
+}
+
+// The three styles under the command line's names, each with the upper
+// tail as it would show: the choice is seen before it is made.
+void CalculatorWindow::AddNumberStyleMenu(QMenu& menu) {
+    QMenu* styles = menu.addMenu("Show &numbers as");
+    auto* group = new QActionGroup(styles);
+    const struct {
+        NumberStyle style;
+        const char* title;
+    } choices[] = {{NumberStyle::Decimals, "&Decimals"},
+                   {NumberStyle::Significant, "&Significant digits"},
+                   {NumberStyle::Scientific, "S&cientific"}};
+    const Real example = calc_.CurrentResults().upper;
+    for (const auto& c : choices) {
+        const QString shown = QString::fromStdString(FormatNumber(example, {c.style, 6}));
+        QAction* action = styles->addAction(QString("%1\t%2").arg(c.title, shown));
+        action->setCheckable(true);
+        action->setChecked(calc_.CurrentNumberFormat().style == c.style);
+        group->addAction(action);
+        const NumberStyle style = c.style;
+        QObject::connect(action, &QAction::triggered, this, [this, style] { Guarded([&] { SetNumberStyle(style); }); });
+    }
+}
+
+void CalculatorWindow::SetNumberStyle(NumberStyle style) {
+    const NumberFormat format{style, 6};
+    Apply(calc_.SetNumberFormat(format));
+    UpdatePrecisionTips();
+    SaveNumberFormat(format);
+    if (criticalValues_) criticalValues_->SetNumberFormat(format);
+}
+
+void CalculatorWindow::ShowCriticalValues() {
+    if (!criticalValues_) {
+        criticalValues_ = new CriticalValuesWindow(this);
+        criticalValues_->SetNumberFormat(calc_.CurrentNumberFormat());
+        criticalValues_->ShowBeside(*this);
+        return;
+    }
+    criticalValues_->show();
+    criticalValues_->raise();
+    criticalValues_->activateWindow();
 }
 
 std::unique_ptr<QMenu> CalculatorWindow::DensityMenu() {
@@ -107,7 +162,8 @@ std::unique_ptr<QMenu> CalculatorWindow::DensityMenu() {
 }
 
 void CalculatorWindow::CopyResults() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsClipboardText(calc_.CurrentResults())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(ResultsClipboardText(calc_.CurrentResults(), calc_.CurrentNumberFormat())));
 }
 
 // The tooltip of each shown number: six significant digits in scientific

@@ -5,6 +5,7 @@ them; their texts, states, values and places on the screen are read from
 the accessibility bus, never from the program's own code.
 """
 import os
+import tempfile
 import subprocess
 import time
 
@@ -34,6 +35,10 @@ class Program:
     def __init__(self, path, env_extra=None):
         self.path = path
         env = dict(os.environ)
+        # Its settings in a scratch place: each run starts from the defaults,
+        # and the user's own are never touched.
+        self._config = tempfile.TemporaryDirectory(prefix="tarvik-config-")
+        env["XDG_CONFIG_HOME"] = self._config.name
         env.update({"QT_QPA_PLATFORM": "xcb", "QT_ACCESSIBILITY": "1", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
         env.update(env_extra or {})
         self.process = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -59,6 +64,10 @@ class Program:
         return None
 
     def close(self):
+        self._close_process()
+        self._config.cleanup()
+
+    def _close_process(self):
         if self.process.poll() is None:
             self.process.terminate()
             try:

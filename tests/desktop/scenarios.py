@@ -580,3 +580,49 @@ def changes_are_announced(c):
             raise Failure(f"no event for {wanted!r}; events came from {sorted(announced)}")
     if not any(n.startswith(DENSITY_PREFIX) for n in announced):
         raise Failure(f"the density's change was not announced: {sorted(announced)}")
+
+
+# ---------------------------------------------------------------- numbers and tables
+
+@scenario("numbers and tables")
+def show_numbers_as_scientific_from_the_keyboard(c):
+    set_df(c, 1)
+    c.replace_field(VALUE, "40")
+    Input.keys("Return")
+    c.field_becomes(UPPER, "0.000000")
+    c.p.focus_field(UPPER)
+    Input.keys("shift+F10")
+    time.sleep(0.4)
+    Input.keys("n")  # Show &numbers as
+    time.sleep(0.3)
+    Input.keys("c")  # S&cientific
+    c.field_becomes(UPPER, "2.53963e-10")  # the p-value in the field itself
+    c.field_becomes(CDF, "1.00000e+00")
+    c.field_becomes(VALUE, "40")  # what was typed stays as typed
+    c.p.focus_field(UPPER)
+    Input.keys("shift+F10")
+    time.sleep(0.4)
+    Input.keys("n")
+    time.sleep(0.3)
+    Input.keys("d")  # back to &Decimals
+    c.field_becomes(UPPER, "0.000000")
+
+
+def table_window(c):
+    return c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == "Critical values")
+
+
+@scenario("numbers and tables")
+def ctrl_t_opens_the_critical_values_and_escape_closes_them(c):
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+t")
+    table = wait_for(lambda: table_window(c), 5)
+    if not table:
+        raise Failure("Ctrl+T opened no table named 'Critical values'")
+    cells = table.queryTable()
+    c.equal("rows", cells.nRows, 30)
+    # df 10 at 0.05, read as a screen reader reads the cell.
+    c.becomes("df 10 at 0.05", lambda: cells.getAccessibleAt(9, 1).name, c.reference(10, "upper", "0.05")["value"])
+    Input.keys("Escape")
+    c.becomes("closed", lambda: table_window(c) is None or
+              not table_window(c).getState().contains(pyatspi.STATE_SHOWING), True)

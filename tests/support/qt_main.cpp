@@ -2,6 +2,7 @@
 // offscreen platform, message boxes captured instead of shown modally.
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "platform/application.h"
@@ -17,6 +18,8 @@ std::vector<std::pair<QString, QString>>& ShownMessages() {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    // Settings go to a scratch place, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik");
     app.MessageSink = [](const QString& caption, const QString& text) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QTest>
 #include <memory>
 
@@ -23,6 +24,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { Start(); }
     void Start() {
+        QSettings("tarvik", "tarvik").clear();  // each test from the defaults
         help = std::make_unique<HelpWindow>();
         form = std::make_unique<CalculatorWindow>(help.get());
         form->show();

@@ -1,0 +1,50 @@
+#include "window/critical_values_model.h"
+
+namespace tarvik {
+
+void CriticalValuesModel::SetSpec(const CriticalTableSpec& spec) {
+    beginResetModel();
+    spec_ = spec;
+    header_ = CriticalValuesHeader(spec.kind, spec.probabilities, CurrentFormatSettings());
+    rows_.assign(std::size_t(std::max(0, spec.dfTo - spec.dfFrom + 1)), std::nullopt);
+    endResetModel();
+}
+
+int CriticalValuesModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+// The df is the vertical header; the columns are the critical values.
+int CriticalValuesModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || header_.empty() ? 0 : int(header_.size()) - 1;
+}
+
+const std::vector<std::string>& CriticalValuesModel::Row(int row) const {
+    auto& cached = rows_[std::size_t(row)];
+    if (!cached)
+        cached = CriticalValuesRow(spec_.dfFrom + row, spec_.kind, spec_.probabilities, spec_.format,
+                                   CurrentFormatSettings());
+    return *cached;
+}
+
+QVariant CriticalValuesModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    return QString::fromStdString(Row(index.row())[std::size_t(index.column()) + 1]);
+}
+
+QVariant CriticalValuesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Vertical) return QString::number(spec_.dfFrom + section);
+    if (section + 1 < int(header_.size())) return QString::fromStdString(header_[std::size_t(section) + 1]);
+    return {};
+}
+
+TextTable CriticalValuesModel::Table(const FormatSettings& fs) const {
+    std::vector<std::int32_t> dfs;
+    for (std::int32_t df = spec_.dfFrom; df <= spec_.dfTo; ++df) dfs.push_back(df);
+    return CriticalValuesTable(dfs, spec_.kind, spec_.probabilities, spec_.format, fs);
+}
+
+}  // namespace tarvik

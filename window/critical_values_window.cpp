@@ -1,0 +1,226 @@
+#include "window/critical_values_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "calc/command_line_error.h"
+#include "core/errors.h"
+#include "platform/application.h"
+#include "platform/screen_fit.h"
+#include "window/safe_file.h"
+
+namespace tarvik {
+
+namespace {
+constexpr QSize kStartSize(560, 440);  // fits beside the calculator on 1366x768
+constexpr int kGap = 8;
+constexpr QSize kSmallest(240, 200);
+const char* const kStartProbabilities = "0.10 0.05 0.025 0.01 0.005";
+
+// "probability 3 'x' is not a number" as a sentence.
+QString Sentence(const std::string& message) {
+    QString s = QString::fromStdString(message);
+    if (!s.isEmpty()) s[0] = s[0].toUpper();
+    return s + ".";
+}
+}  // namespace
+
+CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle("Critical values - Tarvik");
+    const Limits& limits = CommandLineLimits();
+
+    dfFromBox = new QSpinBox;
+    dfToBox = new QSpinBox;
+    for (QSpinBox* box : {dfFromBox, dfToBox}) box->setRange(limits.lowestDf, limits.highestDf);
+    dfFromBox->setValue(1);
+    dfToBox->setValue(30);
+    probabilitiesEdit = new QLineEdit;
+    // The start list in the desktop's own number format.
+    QString start = kStartProbabilities;
+    probabilitiesEdit->setText(start.replace('.', QChar(CurrentFormatSettings().DecimalSeparator)));
+    upperTailButton = new QRadioButton("&Upper tail P(X>x)");
+    lowerTailButton = new QRadioButton("&Lower tail P(X<=x)");
+    upperTailButton->setChecked(true);
+    twoSidedBox = new QCheckBox("T&wo-sided: each tail p/2");
+    problemLabel = new QLabel;
+    problemLabel->setStyleSheet("color: #a00000");
+    problemLabel->setWordWrap(true);
+    table = new QTableView;
+    table->setModel(&model_);
+    table->setAlternatingRowColors(true);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    copyButton = new QPushButton("&Copy");
+    saveButton = new QPushButton("&Save as\u2026");
+
+    auto* dfRow = new QHBoxLayout;
+    auto* fromLabel = new QLabel("Degrees of freedom &from");
+    auto* toLabel = new QLabel("&to");
+    fromLabel->setBuddy(dfFromBox);
+    toLabel->setBuddy(dfToBox);
+    dfRow->addWidget(fromLabel);
+    dfRow->addWidget(dfFromBox);
+    dfRow->addWidget(toLabel);
+    dfRow->addWidget(dfToBox);
+    dfRow->addStretch();
+    auto* probabilitiesLabel = new QLabel("&Probabilities");
+    probabilitiesLabel->setBuddy(probabilitiesEdit);
+    auto* probabilitiesRow = new QHBoxLayout;
+    probabilitiesRow->addWidget(probabilitiesLabel);
+    probabilitiesRow->addWidget(probabilitiesEdit, 1);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(upperTailButton);
+    kindRow->addWidget(lowerTailButton);
+    kindRow->addWidget(twoSidedBox);
+    kindRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copyButton);
+    buttons->addWidget(saveButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(dfRow);
+    layout->addLayout(probabilitiesRow);
+    layout->addLayout(kindRow);
+    layout->addWidget(problemLabel);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttons);
+    // On a very small screen (1280 pixels at scale 3) the window may be made
+    // smaller than its controls' ease: it must still fit whole.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(kSmallest);
+
+    // What a screen reader says for each control.
+    dfFromBox->setAccessibleName("Degrees of freedom from");
+    dfToBox->setAccessibleName("Degrees of freedom to");
+    probabilitiesEdit->setAccessibleName("Probabilities");
+    probabilitiesEdit->setAccessibleDescription("Tail probabilities, one per column, apart by blanks or semicolons");
+    table->setAccessibleName("Critical values");
+    table->setAccessibleDescription("One row per degrees of freedom, one column per probability");
+    problemLabel->setAccessibleName("Problem");
+    copyButton->setAccessibleDescription("Copies the table as tab-separated cells");
+    saveButton->setAccessibleDescription("Saves the table as a CSV file");
+    setTabOrder(dfFromBox, dfToBox);
+    setTabOrder(dfToBox, probabilitiesEdit);
+    setTabOrder(probabilitiesEdit, upperTailButton);
+    setTabOrder(upperTailButton, lowerTailButton);
+    setTabOrder(lowerTailButton, twoSidedBox);
+    setTabOrder(twoSidedBox, table);
+    setTabOrder(table, copyButton);
+    setTabOrder(copyButton, saveButton);
+
+    const auto refresh = [this] { Guarded([this] { Refresh(); }); };
+    QObject::connect(dfFromBox, &QSpinBox::valueChanged, this, refresh);
+    QObject::connect(dfToBox, &QSpinBox::valueChanged, this, refresh);
+    QObject::connect(probabilitiesEdit, &QLineEdit::textChanged, this, refresh);
+    QObject::connect(upperTailButton, &QRadioButton::toggled, this, refresh);
+    QObject::connect(twoSidedBox, &QCheckBox::toggled, this, refresh);
+    QObject::connect(copyButton, &QPushButton::clicked, this, [this] { Guarded([this] { Copy(); }); });
+    QObject::connect(saveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveAs(); }); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+                     [this] { Guarded([this] { SaveAs(); }); });
+
+    resize(kStartSize);
+    Refresh();
+}
+
+void CriticalValuesWindow::SetNumberFormat(const NumberFormat& format) {
+    format_ = format;
+    Refresh();
+}
+
+// Every change of a setting recomputes the table. A list that does not read
+// leaves the last table in place and says what is wrong with it.
+void CriticalValuesWindow::Refresh() {
+    const bool twoSided = twoSidedBox->isChecked();
+    upperTailButton->setEnabled(!twoSided);
+    lowerTailButton->setEnabled(!twoSided);
+    CriticalTableSpec spec;
+    spec.dfFrom = dfFromBox->value();
+    spec.dfTo = dfToBox->value();
+    spec.kind = twoSided ? CriticalKind::TwoSided
+                : upperTailButton->isChecked() ? CriticalKind::Upper
+                                               : CriticalKind::Lower;
+    spec.format = format_;
+    const Field field = spec.kind == CriticalKind::Upper ? Field::UpperTail : Field::Cdf;
+    try {
+        spec.probabilities = ReadProbabilityList(probabilitiesEdit->text().toStdString(), field, CurrentFormatSettings());
+    } catch (const CommandLineError& bad) {
+        problemLabel->setText(Sentence(bad.message));
+        problemLabel->show();
+        return;
+    }
+    if (spec.dfTo < spec.dfFrom) {
+        problemLabel->setText("The degrees of freedom run backwards: 'from' is above 'to'.");
+        problemLabel->show();
+        return;
+    }
+    problemLabel->clear();
+    problemLabel->hide();
+    model_.SetSpec(spec);
+}
+
+void CriticalValuesWindow::Copy() {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(RenderTable(model_.Table(CurrentFormatSettings()), TableForm::Tsv)));
+}
+
+void CriticalValuesWindow::SaveTo(const QString& path) {
+    // CSV separates with commas: its numbers keep the point, whatever the
+    // desktop's separator.
+    const QByteArray csv = QByteArray::fromStdString(RenderTable(model_.Table(FormatSettings{}), TableForm::Csv));
+    WriteFileWhole(path, "the table", ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
+}
+
+void CriticalValuesWindow::SaveAs() {
+    QFileDialog dialog(this, "Save table as");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("CSV table (*.csv)");
+    dialog.setDefaultSuffix("csv");
+    dialog.selectFile("critical-values.csv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SaveTo(dialog.selectedFiles().front());
+}
+
+// Beside the calculator, on the side with more room, narrowed to that room
+// down to a usable width (1366 pixels leave 529 right of the calculator at
+// its designed place); where neither side has it, over the calculator.
+// Always whole on the screen.
+void CriticalValuesWindow::ShowBeside(const QWidget& beside) {
+    constexpr int kNarrowest = 420;
+    const QRect frame = beside.frameGeometry();
+    const QScreen* screen = beside.screen();
+    const QRect available = screen ? screen->availableGeometry() : frame;
+    const QMargins border(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                          frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    const int right = available.right() - frame.right() - kGap, left = frame.left() - available.left() - kGap;
+    const int room = std::max(right, left) - border.left() - border.right();
+    QPoint at = frame.topLeft();
+    if (room >= kNarrowest) {
+        resize(std::min(kStartSize.width(), room), height());
+        const int outer = width() + border.left() + border.right();
+        at.setX(right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - outer);
+    }
+    move(at);
+    show();
+    PlaceOnScreen(*this);
+    raise();
+    activateWindow();
+}
+
+}  // namespace tarvik
