@@ -19,6 +19,15 @@ QStringList HelpTextLines() {
         "  * freezing the cdf and upper tail probability to change the X2 value",
         "If in doubt, just try it! ",
         "",
+        "More, from the right-click menus of the fields, the density and the chart:",
+        "  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a "
+        "tiny p-value can be read in its field",
+        "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them",
+        "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
+        "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV",
+        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing",
+        "From a terminal, tarvik --help shows the command line: lists, tables and batches.",
+        "",
         // The about block.
         "About",
         "",
@@ -27,9 +36,11 @@ QStringList HelpTextLines() {
         "but please verify any result that an important decision rests on.",
         "",
         "With thanks to the authors of the published methods inside: the exact finite sums for the "
-        "chi-square and F tails, the Wilson-Hilferty and Paulson cube-root approximations, the "
-        "Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point "
-        "method of Best and Roberts (AS 91), and the Illinois variant of false position.",
+        "chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued "
+        "fraction of the incomplete gamma function, Dekker's double-length arithmetic, Halley's "
+        "method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal "
+        "quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and "
+        "Roberts (AS 91), and the Illinois variant of false position.",
         "",
         "Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.",
     };

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/application.h"
+#include "platform/console.h"
 #include "platform/process_signals.h"
 #include "resources/icon.h"
 #include "window/command_line.h"
@@ -17,7 +18,10 @@
 int main(int argc, char** argv) {
     // Any argument asks for the command line: a misspelled option is an
     // error there, not a window opened in its stead.
-    if (argc > 1) return tarvik::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
+    if (argc > 1) {
+        tarvik::UseParentConsole();
+        return tarvik::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
+    }
     if (const auto missing = tarvik::MissingDisplayMessage()) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;

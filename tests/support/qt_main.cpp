@@ -16,7 +16,7 @@ std::vector<std::pair<QString, QString>>& ShownMessages() {
 }  // namespace tarvik::test
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     // Settings go to a scratch place, never the user's.
     QStandardPaths::setTestModeEnabled(true);

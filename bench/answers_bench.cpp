@@ -1,0 +1,38 @@
+// The command line's work inside one process: the textbook table (df 1 to
+// 100 by five upper tails, 500 quantiles, formatted) and a batch of 10,000
+// values read from standard input, per result. Process start-up and R side
+// by side: scripts/bench-command-line.sh.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calc/command_request.h"
+
+namespace {
+
+void TextbookTable(benchmark::State& state) {
+    const tarvik::CommandRequest request =
+        tarvik::ReadCommandLine({"--df", "1..100", "--upper", "0.10,0.05,0.025,0.01,0.005", "--table"});
+    for (auto _ : state) benchmark::DoNotOptimize(tarvik::AnswerText(request));
+    state.counters["us/cell"] = benchmark::Counter(500.0, benchmark::Counter::kIsIterationInvariantRate |
+                                                              benchmark::Counter::kInvert);
+}
+BENCHMARK(TextbookTable)->Unit(benchmark::kMillisecond);
+
+// Values spread over the df's range, as a simulation's statistics are.
+void StandardInputBatch(benchmark::State& state) {
+    std::string input;
+    for (int i = 0; i < 10000; ++i) input += std::to_string(0.5 + (i % 997) * 0.041) + "\n";
+    for (auto _ : state) {
+        tarvik::CommandRequest request = tarvik::ReadCommandLine({"--df", "12", "--value", "-"});
+        tarvik::ReadGivenLines(request, input);
+        benchmark::DoNotOptimize(tarvik::AnswerText(request));
+    }
+    state.counters["us/result"] = benchmark::Counter(10000.0, benchmark::Counter::kIsIterationInvariantRate |
+                                                                  benchmark::Counter::kInvert);
+}
+BENCHMARK(StandardInputBatch)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
