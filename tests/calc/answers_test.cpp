@@ -20,7 +20,7 @@ using test::ReferenceQuantile;
 // Our quantiles measure within 4 epsilons of the reference (the accuracy
 // sweep); 16 leaves room for the tails of other dfs without hiding a lost
 // digit (one decimal digit is about 2^3.3 = 10 epsilons).
-constexpr Real kQuantileEpsilons = 16;
+const Real kQuantileEpsilons = 16;
 
 std::string SixDecimals(const Ref& x) { return x.str(6, std::ios_base::fixed); }
 

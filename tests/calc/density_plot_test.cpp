@@ -102,7 +102,7 @@ TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
             EXPECT_EQ(chart.Tail[i].X, chart.Curve[firstAfter + i - 1].X);
             EXPECT_EQ(chart.Tail[i].Y, chart.Curve[firstAfter + i - 1].Y);
         }
-        EXPECT_NEAR(chart.TailProbability, boost::math::cdf(boost::math::complement(chi, double(value))), 1e-15);
+        EXPECT_NEAR(double(chart.TailProbability), boost::math::cdf(boost::math::complement(chi, double(value))), 1e-15);
     }
 }
 
