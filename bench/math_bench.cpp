@@ -47,6 +47,22 @@ void BM_ChiSquareCdf(benchmark::State& s) {
 void BM_Boost_Cdf(benchmark::State& s) {
     ForEachCase(s, [](Real df, Real p) { return boost::math::cdf(BoostChi(L(df)), L(df * (0.5L + p))); });
 }
+// The upper tail far out too (x up to 3 df), where 1 - cdf would cancel.
+void BM_ChiSquareUpperTail(benchmark::State& s) {
+    ForEachCase(s, [](Real df, Real p) { return tarvik::ChiSquareUpperTail(df, df * (0.5L + 2 * p)); });
+}
+void BM_Boost_UpperTail(benchmark::State& s) {
+    ForEachCase(s, [](Real df, Real p) {
+        return boost::math::cdf(boost::math::complement(BoostChi(L(df)), L(df * (0.5L + 2 * p))));
+    });
+}
+// The quantile of an upper tail, as a critical value is asked for.
+void BM_ChiSquareUpperQuantile(benchmark::State& s) {
+    ForEachCase(s, [](Real df, Real p) { return tarvik::ChiSquareUpperQuantile(df, p); });
+}
+void BM_Boost_UpperQuantile(benchmark::State& s) {
+    ForEachCase(s, [](Real df, Real p) { return boost::math::quantile(boost::math::complement(BoostChi(L(df)), L(p))); });
+}
 void BM_ChiSquarePdf(benchmark::State& s) {
     ForEachCase(s, [](Real df, Real p) { return tarvik::ChiSquarePdf(df, df * (0.5L + p)); });
 }
@@ -87,6 +103,10 @@ void BM_Boost_KeystrokeChain(benchmark::State& s) { ForEachCase(s, ChainBoost); 
 
 BENCHMARK(BM_ChiSquareCdf);
 BENCHMARK(BM_Boost_Cdf);
+BENCHMARK(BM_ChiSquareUpperTail);
+BENCHMARK(BM_Boost_UpperTail);
+BENCHMARK(BM_ChiSquareUpperQuantile);
+BENCHMARK(BM_Boost_UpperQuantile);
 BENCHMARK(BM_ChiSquarePdf);
 BENCHMARK(BM_Boost_Pdf);
 BENCHMARK(BM_ChiSquareQuantile);
@@ -106,6 +126,8 @@ public:
     void PrintRatios() const {
         const std::pair<const char*, const char*> pairs[] = {
             {"BM_ChiSquareCdf", "BM_Boost_Cdf"},
+            {"BM_ChiSquareUpperTail", "BM_Boost_UpperTail"},
+            {"BM_ChiSquareUpperQuantile", "BM_Boost_UpperQuantile"},
             {"BM_ChiSquarePdf", "BM_Boost_Pdf"},
             {"BM_ChiSquareQuantile", "BM_Boost_Quantile"},
             {"BM_FQuantile", "BM_Boost_RangeQuantile"},

@@ -10,12 +10,12 @@ namespace tarvik {
 
 namespace {
 
-struct OptionSpec {
+struct OptionShape {
     const char* name;
     int values;  // arguments it takes
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionShape kOptions[] = {
     {"--df", 1},      {"--value", 1},  {"--cdf", 1},          {"--upper", 1}, {"--two-sided", 1},
     {"--between", 2}, {"--table", 0},  {"--precision", 1},    {"--numbers", 1}, {"--format", 1},
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
@@ -25,8 +25,8 @@ constexpr OptionSpec kOptions[] = {
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
 constexpr int kSmallestChart = 120, kLargestChart = 4000, kLargestScale = 4;
 
-const OptionSpec* FindOption(const std::string& name) {
-    for (const OptionSpec& o : kOptions)
+const OptionShape* FindOption(const std::string& name) {
+    for (const OptionShape& o : kOptions)
         if (name == o.name) return &o;
     return nullptr;
 }
@@ -49,20 +49,20 @@ RawOptions Collect(const std::vector<std::string>& arguments) {
             throw CommandLineError{(name.size() > 1 && name[0] == '-' ? "unknown option " : "unexpected argument ") +
                                    Quoted(name)};
         }
-        const OptionSpec* spec = FindOption(name);
-        if (!spec) throw CommandLineError{"unknown option " + Quoted(name)};
+        const OptionShape* shape = FindOption(name);
+        if (!shape) throw CommandLineError{"unknown option " + Quoted(name)};
         if (raw.count(name)) throw CommandLineError{name + " is given twice"};
         std::vector<std::string>& values = raw[name];
         if (attached) {
-            if (spec->values != 1)
-                throw CommandLineError{name + (spec->values == 0 ? " takes no value" : " takes its values apart: " +
+            if (shape->values != 1)
+                throw CommandLineError{name + (shape->values == 0 ? " takes no value" : " takes its values apart: " +
                                                                                            name + " A B")};
             values.push_back(*attached);
             continue;
         }
-        for (int k = 0; k < spec->values; ++k) {
+        for (int k = 0; k < shape->values; ++k) {
             if (++i >= arguments.size())
-                throw CommandLineError{name + (spec->values == 1 ? " needs a value" : " needs two values")};
+                throw CommandLineError{name + (shape->values == 1 ? " needs a value" : " needs two values")};
             values.push_back(arguments[i]);
         }
     }

@@ -246,11 +246,19 @@ std::string DecimalComplement(const std::string& text, const FormatSettings& fs)
     digits.erase(digits.find_last_not_of('0') + 1);
     if (point > 1 || (point == 1 && digits != "1")) return "";  // above 1
     if (point == 1) return "0";
-    // Too many places to write out: no probability the program takes has them.
-    if (static_cast<long long>(digits.size()) - point > kLongestComplement) return "";
-    // 1 - 0.f1...fm = 0.(9-f1)...(9-f(m-1))(10-fm).
+    // Places beyond kLongestComplement weigh less than the smallest Real:
+    // dropped, so that "0.9E-799999" reads as the tiny number it is (1 - v
+    // is 1 then) rather than as no number at all.
+    if (-point >= kLongestComplement) return "1";
     std::string places(static_cast<std::size_t>(-point), '0');
     places += digits;
+    if (places.size() > static_cast<std::size_t>(kLongestComplement)) {
+        places.resize(static_cast<std::size_t>(kLongestComplement));
+        const std::size_t last = places.find_last_not_of('0');
+        if (last == std::string::npos) return "1";
+        places.erase(last + 1);
+    }
+    // 1 - 0.f1...fm = 0.(9-f1)...(9-f(m-1))(10-fm).
     for (char& c : places) c = char('9' - (c - '0'));
     places.back() = char(places.back() + 1);
     return "0." + places;

@@ -57,9 +57,10 @@ bool TryTextToRealSaturated(const std::string& text, Real& value,
 // The exact decimal text of 1 - v for the number v a text stands for:
 // "0.000001" for "0.999999", "0.0000000000000000000000001" for
 // "0.9999999999999999999999999" (no Real holds either complement exactly).
-// In the canonical form, with the point. Empty when the text does not read,
-// v lies outside [0, 1], or the complement would need more than
-// kLongestComplement places.
+// In the canonical form, with the point. Empty when the text does not read
+// or v lies outside [0, 1]. Places of v beyond kLongestComplement are
+// dropped first: they lie below the smallest Real (about 3.6e-4951), so the
+// complement still reads as the Real nearest to 1 - v.
 inline constexpr long long kLongestComplement = 20000;
 std::string DecimalComplement(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
 

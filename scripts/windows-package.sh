@@ -60,19 +60,31 @@ wine=$(command -v wine64 || command -v wine)
 wineboot -i >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
 
-# The tests, beside the DLLs they load.
+# The tests, beside the DLLs they load. The German desktop's run takes
+# wine's locale from LANG, as Windows takes the user's; the random input
+# is shorter than on Linux (each event costs more under wine).
 export WINEPATH="$(winpath "$qt/bin");$(winpath "$gcc_dir");$(winpath /usr/x86_64-w64-mingw32/lib)"
 export QT_PLUGIN_PATH="$(winpath "$qt/plugins")" QT_QPA_PLATFORM=offscreen
-for t in core_tests math_tests calc_tests math_accuracy_tests chart_tests controls_tests platform_qt_tests window_tests; do
-  log="$out/$t.log"
-  "$wine" "$build/tests/$t.exe" --gtest_brief=1 >"$log" 2>&1 || true
+total_ran=0 total_ok=0 total_skipped=0
+run_tests() {  # run_tests NAME [ENV...]
+  local t=$1; shift
+  local log="$out/$t.log"
+  env "$@" "$wine" "$build/tests/$t.exe" --gtest_brief=1 >"$log" 2>&1 || true
+  local ran ok skipped
   ran=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$log" | grep -Eo '[0-9]+' | head -1 || true)
   ok=$(grep -Eo '^\[  PASSED  \] [0-9]+' "$log" | grep -Eo '[0-9]+' || true)
   skipped=$(grep -Eo '^\[  SKIPPED \] [0-9]+' "$log" | grep -Eo '[0-9]+' || true)
+  total_ran=$((total_ran + ${ran:-0})) total_ok=$((total_ok + ${ok:-0})) total_skipped=$((total_skipped + ${skipped:-0}))
   check "$t under wine: ${ok:-0} of ${ran:-0} passed, ${skipped:-0} skipped" \
     test "${ran:-0}" -gt 0 -a $((${ok:-0} + ${skipped:-0})) -eq "${ran:-0}"
   grep -E '^\[  FAILED  \]' "$log" | head -5 || true
+}
+for t in core_tests math_tests calc_tests math_accuracy_tests chart_tests controls_tests platform_qt_tests window_tests; do
+  run_tests "$t"
 done
+run_tests comma_locale_tests LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+run_tests random_input_tests TARVIK_EVENTS=20000
+echo "wine: $total_ok passed, $total_skipped skipped, $((total_ran - total_ok - total_skipped)) failed"
 unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
 
 # The portable zip: the folder as installed.
@@ -84,8 +96,8 @@ check "portable zip: $(du -h "$zip_file" | cut -f1)" test -s "$zip_file"
 # The command line of the unpacked program.
 unpacked="$out/unpacked"
 rm -rf "$unpacked" && mkdir -p "$unpacked" && (cd "$unpacked" && unzip -q "$zip_file")
-line=$("$wine" "$unpacked/tarvik-$version/tarvik.exe" --df 10 --upper 0.05 2>/dev/null | tr -d '\r')
-check "command line: $line" test "$line" = "df=10  x=18.307038  P(X<=x)=0.950000  P(X>x)=0.050000  f(x)=0.015481"
+line=$("$wine" "$unpacked/tarvik-$version/tarvik.exe" --df 12 --value 23.5 2>/dev/null | tr -d '\r')
+check "command line: $line" test "$line" = "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362"
 "$wine" "$unpacked/tarvik-$version/tarvik.exe" --dff 1 >/dev/null 2>&1 && code=0 || code=$?
 check "a bad option: exit code $code" test "$code" -eq 2
 
@@ -131,14 +143,17 @@ setup="$out/tarvik-$version-setup.exe"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" -DLICENSE="$root/LICENSE" -DFILELIST="$list" \
   packaging/windows/tarvik.nsi >"$out/nsis.log" 2>&1 || { tail -20 "$out/nsis.log"; exit 1; }
 check "installer: $(du -h "$setup" | cut -f1)" test -s "$setup"
-target_unix="$WINEPREFIX/drive_c/Tarvik"
+# Silent, into Program Files (the installer's own choice).
+target_unix="$WINEPREFIX/drive_c/Program Files/Tarvik"
 rm -rf "$target_unix"
-"$wine" "$setup" /S '/D=C:\Tarvik' >/dev/null 2>&1 || true
+"$wine" "$setup" /S >/dev/null 2>&1 || true
 for _ in $(seq 30); do [ -f "$target_unix/uninstall.exe" ] && break; sleep 1; done
-check "installed silently" test -f "$target_unix/tarvik.exe"
+check "installed silently into Program Files" test -f "$target_unix/tarvik.exe"
 installed=$("$wine" "$target_unix/tarvik.exe" --version 2>/dev/null | tr -d '\r' || true)
 check "the installed program: $installed" test "$installed" = "tarvik $version"
 check "a Start menu entry" test -n "$(find "$WINEPREFIX/drive_c" -iname 'Tarvik.lnk' | head -1)"
+check "listed among the installed programs" \
+  bash -c "'$wine' reg query 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvik' /v DisplayName 2>/dev/null | grep -q Tarvik"
 "$wine" "$target_unix/uninstall.exe" /S >/dev/null 2>&1 || true
 for _ in $(seq 30); do [ ! -e "$target_unix" ] && break; sleep 1; done
 left=$( (find "$target_unix" -type f 2>/dev/null || true) | wc -l)

@@ -2,11 +2,11 @@
 
 namespace tarvik {
 
-void CriticalValuesModel::SetSpec(const CriticalTableSpec& spec) {
+void CriticalValuesModel::SetSettings(const CriticalTableSettings& settings) {
     beginResetModel();
-    spec_ = spec;
-    header_ = CriticalValuesHeader(spec.kind, spec.probabilities, CurrentFormatSettings());
-    rows_.assign(std::size_t(std::max(0, spec.dfTo - spec.dfFrom + 1)), std::nullopt);
+    settings_ = settings;
+    header_ = CriticalValuesHeader(settings.kind, settings.probabilities, CurrentFormatSettings());
+    rows_.assign(std::size_t(std::max(0, settings.dfTo - settings.dfFrom + 1)), std::nullopt);
     endResetModel();
 }
 
@@ -22,7 +22,7 @@ int CriticalValuesModel::columnCount(const QModelIndex& parent) const {
 const std::vector<std::string>& CriticalValuesModel::Row(int row) const {
     auto& cached = rows_[std::size_t(row)];
     if (!cached)
-        cached = CriticalValuesRow(spec_.dfFrom + row, spec_.kind, spec_.probabilities, spec_.format,
+        cached = CriticalValuesRow(settings_.dfFrom + row, settings_.kind, settings_.probabilities, settings_.format,
                                    CurrentFormatSettings());
     return *cached;
 }
@@ -36,15 +36,15 @@ QVariant CriticalValuesModel::data(const QModelIndex& index, int role) const {
 
 QVariant CriticalValuesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Vertical) return QString::number(spec_.dfFrom + section);
+    if (orientation == Qt::Vertical) return QString::number(settings_.dfFrom + section);
     if (section + 1 < int(header_.size())) return QString::fromStdString(header_[std::size_t(section) + 1]);
     return {};
 }
 
 TextTable CriticalValuesModel::Table(const FormatSettings& fs) const {
     std::vector<std::int32_t> dfs;
-    for (std::int32_t df = spec_.dfFrom; df <= spec_.dfTo; ++df) dfs.push_back(df);
-    return CriticalValuesTable(dfs, spec_.kind, spec_.probabilities, spec_.format, fs);
+    for (std::int32_t df = settings_.dfFrom; df <= settings_.dfTo; ++df) dfs.push_back(df);
+    return CriticalValuesTable(dfs, settings_.kind, settings_.probabilities, settings_.format, fs);
 }
 
 }  // namespace tarvik

@@ -10,7 +10,7 @@
 
 namespace tarvik {
 
-struct CriticalTableSpec {
+struct CriticalTableSettings {
     std::int32_t dfFrom = 1, dfTo = 30;
     CriticalKind kind = CriticalKind::Upper;
     std::vector<GivenNumber> probabilities;
@@ -21,8 +21,8 @@ class CriticalValuesModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void SetSpec(const CriticalTableSpec& spec);
-    const CriticalTableSpec& Spec() const { return spec_; }
+    void SetSettings(const CriticalTableSettings& settings);
+    const CriticalTableSettings& Settings() const { return settings_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,7 +36,7 @@ public:
 private:
     const std::vector<std::string>& Row(int row) const;
 
-    CriticalTableSpec spec_;
+    CriticalTableSettings settings_;
     std::vector<std::string> header_;
     mutable std::vector<std::optional<std::vector<std::string>>> rows_;
 };

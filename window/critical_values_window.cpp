@@ -150,29 +150,29 @@ void CriticalValuesWindow::Refresh() {
     const bool twoSided = twoSidedBox->isChecked();
     upperTailButton->setEnabled(!twoSided);
     lowerTailButton->setEnabled(!twoSided);
-    CriticalTableSpec spec;
-    spec.dfFrom = dfFromBox->value();
-    spec.dfTo = dfToBox->value();
-    spec.kind = twoSided ? CriticalKind::TwoSided
+    CriticalTableSettings settings;
+    settings.dfFrom = dfFromBox->value();
+    settings.dfTo = dfToBox->value();
+    settings.kind = twoSided ? CriticalKind::TwoSided
                 : upperTailButton->isChecked() ? CriticalKind::Upper
                                                : CriticalKind::Lower;
-    spec.format = format_;
-    const Field field = spec.kind == CriticalKind::Upper ? Field::UpperTail : Field::Cdf;
+    settings.format = format_;
+    const Field field = settings.kind == CriticalKind::Upper ? Field::UpperTail : Field::Cdf;
     try {
-        spec.probabilities = ReadProbabilityList(probabilitiesEdit->text().toStdString(), field, CurrentFormatSettings());
+        settings.probabilities = ReadProbabilityList(probabilitiesEdit->text().toStdString(), field, CurrentFormatSettings());
     } catch (const CommandLineError& bad) {
         problemLabel->setText(Sentence(bad.message));
         problemLabel->show();
         return;
     }
-    if (spec.dfTo < spec.dfFrom) {
+    if (settings.dfTo < settings.dfFrom) {
         problemLabel->setText("The degrees of freedom run backwards: 'from' is above 'to'.");
         problemLabel->show();
         return;
     }
     problemLabel->clear();
     problemLabel->hide();
-    model_.SetSpec(spec);
+    model_.SetSettings(settings);
 }
 
 void CriticalValuesWindow::Copy() {

@@ -92,6 +92,8 @@ TEST_F(Calc, ClampsNeverRewriteTheTextBeingTyped) {
         {F::UpperTail, 3, "1.5", 0.000001_r, "0.999999", "a tail above 1: no negative cdf"},
         {F::Cdf, 3, "7", 0.999999_r, "0.999999", "a cdf above 1"},
         {F::UpperTail, 3, "0.0000004", 0.999999_r, "0.000001", "the cdf text 1.000000 clamps"},
+        {F::UpperTail, 300, "0.9E-799999", 0.999999_r, "0.000001", "below every Real: clamps as 0 does"},
+        {F::Cdf, 12, "1e-30000", 0.000001_r, "0.000001", "a cdf below every Real"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

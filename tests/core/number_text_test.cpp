@@ -115,6 +115,8 @@ TEST(NumberText, DecimalComplement) {
         {"1.5", ""},   // above 1
         {"-0.1", ""},  // below 0
         {"1e400000", ""},
+        {"0.9E-799999", "1"},  // below every Real: 1 - v is 1 to any precision a Real has
+        {"1e-20001", "1"},
         {"0.5x", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(DecimalComplement(c.text, kPoint), c.complement) << c.text;
@@ -122,6 +124,9 @@ TEST(NumberText, DecimalComplement) {
     // 1 - 1e-300 has 300 nines: exact, though no Real tells it from 1.
     const std::string nines = DecimalComplement("1e-300", kPoint);
     EXPECT_EQ(nines, "0." + std::string(300, '9'));
+    // Digits beyond 20000 places are dropped, those before kept.
+    const std::string longText = "0.5" + std::string(19998, '0') + "12";
+    EXPECT_EQ(DecimalComplement(longText, kPoint), "0.4" + std::string(19998, '9') + "9");
     // The complement of a complement is the number again.
     EXPECT_EQ(DecimalComplement(DecimalComplement("0.123456789012345678901", kPoint), kPoint), "0.123456789012345678901");
 }

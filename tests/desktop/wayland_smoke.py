@@ -104,7 +104,8 @@ def main():
             code = tarvik.wait(10)
         except subprocess.TimeoutExpired:
             code = None
-        check("it closes when the session asks", code == 0, f"exit {code}")
+        why = f"exit {code}" if code == 0 else f"exit {code}: {tarvik.stderr.read()[-600:]}"
+        check("it closes when the session asks", code == 0, why)
         try:
             os.kill(int(pid), signal.SIGTERM)
         except OSError:
