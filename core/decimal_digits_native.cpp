@@ -1,5 +1,6 @@
 // Decimal digits of the hardware extended type: the C++ library's
-// to_chars and from_chars, which never look at the C locale.
+// to_chars and from_chars, which do not look at the C locale (but for
+// MinGW's writing: see PointRadix).
 #include "core/decimal_digits_backend.h"
 
 #ifndef TARVIK_PORTABLE_REAL
@@ -15,18 +16,36 @@ namespace {
 constexpr int kBufferSize = 160;
 
 std::string Overflowed(const Real& v) { return IsNaN(v) ? "NAN" : (v < 0 ? "-INF" : "INF"); }
+
+// MinGW's C++ library (GCC 12) writes long double through the C library's
+// printf, in the C library's locale: after setlocale(LC_ALL, "German"),
+// to_chars(2.5L, fixed, 6) gives "2,500000". The digits are right; the
+// radix, whatever its bytes, is whatever stands between the integer
+// digits and the fraction, and is put back to the point.
+std::string PointRadix(const char* first, const char* last) {
+    std::string text(first, last);
+#ifdef __MINGW32__
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t radix = text[0] == '-' ? 1 : 0;
+    while (radix < text.size() && isDigit(text[radix])) ++radix;
+    std::size_t fraction = radix;
+    while (fraction < text.size() && !isDigit(text[fraction]) && text[fraction] != 'e') ++fraction;
+    if (fraction > radix) text.replace(radix, fraction - radix, ".");
+#endif
+    return text;
+}
 }  // namespace
 
 std::string Format(const Real& v, std::chars_format format, int precision) {
     char buf[kBufferSize];
     const auto r = std::to_chars(buf, buf + kBufferSize, v, format, precision);
-    return r.ec == std::errc() ? std::string(buf, r.ptr) : Overflowed(v);
+    return r.ec == std::errc() ? PointRadix(buf, r.ptr) : Overflowed(v);
 }
 
 std::string Shortest(const Real& v) {
     char buf[kBufferSize];
     const auto r = std::to_chars(buf, buf + kBufferSize, v);
-    return r.ec == std::errc() ? std::string(buf, r.ptr) : Overflowed(v);
+    return r.ec == std::errc() ? PointRadix(buf, r.ptr) : Overflowed(v);
 }
 
 ReadResult Read(const char* first, const char* last, Real& value) {
