@@ -278,6 +278,15 @@ def an_upper_tail_with_seven_decimals(c):
 
 
 @scenario("typing")
+def a_tail_below_every_real_clamps_when_left(c):
+    set_df(c, 300)
+    c.replace_field(UPPER, "0.9E-799999")
+    Input.keys("Tab")
+    c.field_becomes(UPPER, "0.000001")
+    c.fields_agree_with(300, "upper", "0.000001")
+
+
+@scenario("typing")
 def a_letter_is_refused(c):
     c.replace_field(VALUE, "4")
     Input.type("x")
