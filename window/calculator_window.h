@@ -22,8 +22,6 @@ namespace tarvik {
 class CriticalValuesWindow;
 class HelpWindow;
 
-using LineEdit = LineEdit;
-
 class CalculatorWindow : public QWidget {
 public:
     explicit CalculatorWindow(HelpWindow* helpWindow = nullptr, QWidget* parent = nullptr);
