@@ -15,5 +15,6 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 # The random-input test is slower under the sanitizers: a shorter run.
 export TARVIK_EVENTS="${TARVIK_EVENTS:-100000}"
+export TARVIK_SEED="${TARVIK_SEED:-$(($(bash scripts/seed.sh 0) + 2))}"
 cd build-sanitize
 ctest --output-on-failure -j"$(nproc)" --timeout 900

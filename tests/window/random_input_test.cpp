@@ -51,6 +51,16 @@ struct Shadow {
         edit.setText(field.text());
         SyncSelection(field);
     }
+    // The caret and selection after a mouse gesture. A line edit closes its
+    // undo step whenever its caret moves, and Select All (a triple click)
+    // closes it even when the caret ends where it was; a gesture that did
+    // either is mirrored by a caret move of the shadow's own, else a later
+    // Ctrl+Z would undo further in one of the two.
+    void SyncGesture(const QLineEdit& field, bool closedUndoStep) {
+        if (closedUndoStep && !edit.text().isEmpty())
+            edit.setCursorPosition(edit.cursorPosition() == 0 ? int(edit.text().size()) : 0);
+        SyncSelection(field);
+    }
     // The caret and selection, the caret at whichever end it is.
     void SyncSelection(const QLineEdit& field) {
         if (!field.hasSelectedText()) {
@@ -100,6 +110,7 @@ protected:
     }
     bool rewroteFocused = false;
     LineEdit* mouseOn = nullptr;  // the field the last mouse gesture was in
+    bool mouseClosedUndoStep = false;  // and whether it ended that field's undo step
 
     QWidget* eventFocus = nullptr;  // the focus when the current event began
     std::array<LineEdit*, 3> Fields() const { return {form->valueEdit, form->cdfEdit, form->upperTailEdit}; }
@@ -191,6 +202,13 @@ protected:
             std::fprintf(stderr, "mouse %d at %d..%d in %s\n", gesture, a.x(), b.x(),
                          field->accessibleName().toUtf8().constData());
         focusReason = Qt::MouseFocusReason;
+        mouseClosedUndoStep = false;
+        const QMetaObject::Connection caretWatch = QObject::connect(
+            field, &QLineEdit::cursorPositionChanged, field, [this] { mouseClosedUndoStep = true; });
+        const QMetaObject::Connection selectAllWatch =
+            QObject::connect(field, &QLineEdit::selectionChanged, field, [this, field] {
+                if (!field->text().isEmpty() && field->selectedText() == field->text()) mouseClosedUndoStep = true;
+            });
         if (gesture == 0) {
             QTest::mouseClick(field, Qt::LeftButton, {}, a);
         } else if (gesture == 1) {
@@ -201,6 +219,8 @@ protected:
             SendMouse(field, QEvent::MouseMove, b, Qt::LeftButton);
             SendMouse(field, QEvent::MouseButtonRelease, b, Qt::NoButton);
         }
+        QObject::disconnect(caretWatch);
+        QObject::disconnect(selectAllWatch);
         mouseOn = field;
     }
 
@@ -299,7 +319,7 @@ TEST_F(RandomInput, TheWindowHoldsTheRules) {
         ASSERT_FALSE(std::exchange(rewroteFocused, false)) << "the program rewrote the field the user is in";
         if (mouseOn) {
             ASSERT_EQ(mouseOn->text(), shadows[mouseOn]->edit.text()) << "a mouse gesture changed the text";
-            shadows[mouseOn]->SyncSelection(*mouseOn);
+            shadows[mouseOn]->SyncGesture(*mouseOn, mouseClosedUndoStep);
         }
         if (LineEdit* focused = FocusedField()) {
             ++fidelityChecks;
