@@ -2,7 +2,9 @@
 // offscreen platform, message boxes captured instead of shown modally.
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "platform/application.h"
@@ -18,8 +20,15 @@ std::vector<std::pair<QString, QString>>& ShownMessages() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    // Settings go to a scratch place, never the user's.
+    // Settings go to a scratch place, never the user's, and one of this
+    // process's own: ctest runs the tests of a binary as parallel processes,
+    // and a shared place (test mode's ~/.qttest) let one test's remembered
+    // number style leak into another's window. Windows keeps native settings
+    // in the registry, where the path does not apply; its runs are serial.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    if (!settings.isValid()) return 1;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik");
     app.MessageSink = [](const QString& caption, const QString& text) {
