@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/application.h"
@@ -22,12 +23,15 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Settings go to a scratch place, never the user's, and one of this
     // process's own: ctest runs the tests of a binary as parallel processes,
-    // and a shared place (test mode's ~/.qttest) let one test's remembered
-    // number style leak into another's window. Windows keeps native settings
+    // and in a shared place (test mode's ~/.qttest) one test's remembered
+    // number style would show in another's window. Windows keeps native settings
     // in the registry, where the path does not apply; its runs are serial.
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settings;
-    if (!settings.isValid()) return 1;
+    if (!settings.isValid()) {
+        std::fprintf(stderr, "no scratch folder for the settings: %s\n", qPrintable(settings.errorString()));
+        return 1;
+    }
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     tarvik::Application app(argc, argv);
     app.SetTitle("Tarvik");
