@@ -44,6 +44,16 @@ Real ChiSquareQuantile(Real df, Real p);
 Real ChiSquareUpperQuantile(Real df, Real q);
 Real ChiSquareQuantileSmallDf(Real df, Real p);
 
+// The noncentral chi-square: df, then the noncentrality lambda >= 0, then
+// x or the probability. lambda = 0 is the central distribution, bit for bit.
+// Both tails keep their full relative precision, each summed on its own
+// (never 1 minus the other), and the quantiles are solved on the smaller.
+Real NoncentralChiSquareCdf(Real df, Real ncp, Real x);
+Real NoncentralChiSquareUpperTail(Real df, Real ncp, Real x);
+Real NoncentralChiSquarePdf(Real df, Real ncp, Real x);
+Real NoncentralChiSquareQuantile(Real df, Real ncp, Real p);
+Real NoncentralChiSquareUpperQuantile(Real df, Real ncp, Real q);
+
 // F distribution: x or target first, then numerator and denominator df.
 Real FUpperTail(Real x, Real d1, Real d2);
 Real FQuantile(Real target, Real d1, Real d2);

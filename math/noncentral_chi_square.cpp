@@ -1,0 +1,434 @@
+// The noncentral chi-square distribution with k degrees of freedom and
+// noncentrality lambda, as the Poisson mixture of central ones (Johnson,
+// Kotz and Balakrishnan, Continuous Univariate Distributions 2, 29.2):
+//   P(X <= x) = sum_j p_j P(a + j, h),   P(X > x) = sum_j p_j Q(a + j, h),
+//   f(x)      = sum_j p_j f_{k+2j}(x),
+// with a = k/2, h = x/2, mu = lambda/2 and the Poisson weights
+// p_j = e^-mu mu^j / j!. Every term is positive, so each tail is summed on
+// its own to a few epsilons whatever its size; neither is 1 minus the other.
+//
+// The terms t_j are log-concave in j (the Poisson weights are, and so are
+// P(a + j, h) and Q(a + j, h) as functions of j: the tails of a Poisson
+// count), so they rise to one largest term and fall on both sides of it,
+// each ratio t_{j+1}/t_j no larger than the one before. The sum starts at
+// that term (found by bisection on the sign of ratio - 1), runs outward,
+// and stops once the geometric bound on what is left is below 2e-21 of the
+// sum. This is Ding's scheme (Applied Statistics AS 275, 1992) made exact
+// in its stopping rule and stable in every direction:
+// - the central tails move by P(b + 1) = P(b) - w(b), Q(b + 1) = Q(b) + w(b)
+//   with the gamma weight w(b) = h^b e^-h / Gamma(b + 1); each is only ever
+//   run in its adding direction (P down in j, Q up). On the other side of
+//   the largest term the sum starts at its far end, bounded in advance by
+//   P(b + 1)/P(b) <= h/b <= Q(b + 1)/Q(b), and walks back in;
+// - the weights move by ratios, re-anchored every 32 steps on the
+//   saddle-point weight (poisson_weight.cpp), so rounding cannot creep
+//   along the thousands of terms a noncentrality of 1e5 needs;
+// - the sums are compensated (Neumaier), so their error does not grow with
+//   the number of terms.
+// The quantiles are Newton's method on the logarithm of the smaller tail,
+// safeguarded by a bracket that every evaluation narrows, started from
+// Patnaik's scaled central chi-square (1949).
+#include <algorithm>
+
+#include "core/checked_math.h"
+#include "core/errors.h"
+#include "math/detail.h"
+#include "math/distributions.h"
+#include "math/double_real.h"
+
+namespace tarvik {
+
+using namespace checked;
+
+namespace {
+
+using detail::kSumTol;
+
+constexpr int kAnchorEvery = 32;
+// Far above the ~10 sqrt(mu) terms on each side that any lambda up to 1e6 needs.
+constexpr long kTermLimit = 50000000;
+
+// Neumaier's compensated sum: the rounding of each addition is kept apart.
+class CompensatedSum {
+public:
+    void Add(Real v) {
+        const DoubleReal s = double_real::TwoSum(sum_, v);
+        sum_ = s.hi;
+        carry_ += s.lo;
+    }
+    Real Value() const { return sum_ + carry_; }
+
+private:
+    Real sum_ = 0, carry_ = 0;
+};
+
+struct Mixture {
+    Real k, x, a, h, mu;
+};
+
+Mixture MixtureOf(Real df, Real ncp, Real x) { return {df, x, df / 2, x / 2, ncp / 2}; }
+
+Real MixingWeight(Real j, Real mu) { return detail::PoissonWeight(j, mu); }
+Real GammaWeight(Real b, Real h) { return detail::PoissonWeight(b, h); }
+
+detail::ChiSquareTailsWithDensity Central(const Mixture& m, Real j) {
+    return detail::ChiSquareTailsAndDensity(m.k + 2 * j, m.x);
+}
+
+void CountTerm(long& n) {
+    if (++n > kTermLimit) throw ENoConvergence("NoncentralChiSquare", kTermLimit);
+}
+
+// The sum falls outward from its largest term with ratios that never grow:
+// after a term t reached with ratio rho < 1, the rest is below t rho / (1 - rho).
+bool RestIsNegligible(Real t, Real previous, const CompensatedSum& sum) {
+    if (!(t > 0)) return true;
+    const Real rho = t / previous;
+    return rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho);
+}
+
+// The smallest j >= 0 with mu h < (j + 1)(a + j): there the density's terms,
+// whose ratio t_{j+1}/t_j is exactly mu h / ((j + 1)(a + j)), stop rising.
+Real DensityMode(const Mixture& m) {
+    const Real c = m.mu * m.h;
+    const Real root = (Sqrt((m.a - 1) * (m.a - 1) + 4 * c) - (m.a + 1)) / 2;
+    Real j = std::max<Real>(0, Floor(root));
+    while (j > 0 && c < j * (m.a + j - 1)) j -= 1;
+    while (!(c < (j + 1) * (m.a + j))) j += 1;
+    return j;
+}
+
+// The first j whose term is above the next one, between lo (known to rise)
+// and hi (known to fall).
+template <typename Falls>
+Real FirstFalling(Real lo, Real hi, const Falls& falls) {
+    while (hi - lo > 1) {
+        const Real mid = Floor((lo + hi) / 2);
+        (falls(mid) ? hi : lo) = mid;
+    }
+    return hi;
+}
+
+// The largest term of the lower tail. Its ratio is below mu / (j + 1) (P
+// falls with j) and below the density's (P(b + 1) <= h/b P(b)), so the
+// largest term lies at or below both modes.
+Real LowerTailMode(const Mixture& m) {
+    const auto falls = [&](Real j) {
+        const Real p = Central(m, j).lower;
+        if (!(p > 0)) return true;
+        return m.mu * (p - GammaWeight(m.a + j, m.h)) < (j + 1) * p;
+    };
+    const Real hi = std::min(Floor(m.mu), DensityMode(m));
+    if (hi == 0 || falls(0)) return 0;
+    return FirstFalling(0, hi, falls);
+}
+
+// The largest term of the upper tail: at or above both modes, by the same
+// bounds the other way round; its far end is found by doubling.
+Real UpperTailMode(const Mixture& m) {
+    const auto falls = [&](Real j) {
+        const Real q = Central(m, j).upper;
+        if (!(q > 0)) return false;  // Q rises from below the Real range
+        return m.mu * (q + GammaWeight(m.a + j, m.h)) < (j + 1) * q;
+    };
+    Real lo = std::max<Real>({0, Floor(m.mu) - 1, DensityMode(m) - 1});
+    if (lo == 0 && falls(0)) return 0;
+    Real step = std::max<Real>(1, Floor(Sqrt(lo)));
+    Real hi = lo + step;
+    long n = 0;
+    while (!falls(hi)) {
+        CountTerm(n);
+        lo = hi;
+        step *= 2;
+        hi = lo + step;
+    }
+    return FirstFalling(lo, hi, falls);
+}
+
+// A weight moved by its ratio, and anchored on its exact value every so often.
+struct Walk {
+    long steps = 0;
+    bool Anchor() { return steps++ % kAnchorEvery == 0; }
+};
+
+Real LowerTail(const Mixture& m) {
+    const Real jM = LowerTailMode(m);
+    const auto at = Central(m, jM);
+    const Real tM = MixingWeight(jM, m.mu) * at.lower;
+    if (!(tM > 0)) return 0;
+    CompensatedSum sum;
+    sum.Add(tM);
+    long n = 0;
+    // Inward of the largest term: P(a + j) = P(a + j + 1) + w(a + j), all adding.
+    {
+        Real P = at.lower, p = 0, w = 0, previous = tM;
+        Walk walk;
+        for (Real j = jM - 1; j >= 0; j -= 1) {
+            CountTerm(n);
+            if (walk.Anchor()) {
+                w = GammaWeight(m.a + j, m.h);
+                p = MixingWeight(j, m.mu);
+            } else {
+                w = w * (m.a + j + 1) / m.h;
+                p = p * (j + 1) / m.mu;
+            }
+            P += w;
+            const Real t = p * P;
+            sum.Add(t);
+            if (RestIsNegligible(t, previous, sum)) break;
+            previous = t;
+        }
+    }
+    // Outward: the last term that counts, from ratios bounded by
+    // mu / (j + 1) min(1, h / (a + j)); then P from there back in, adding.
+    Real jTop = jM, bound = tM;
+    for (;;) {
+        CountTerm(n);
+        const Real rho = m.mu / (jTop + 1) * std::min<Real>(1, m.h / (m.a + jTop));
+        if (rho < 1 && bound * rho <= kSumTol * sum.Value() * (1 - rho)) break;
+        bound *= rho;
+        jTop += 1;
+        if (!(bound > 0)) break;
+    }
+    if (jTop > jM) {
+        CompensatedSum outward;
+        Real P = Central(m, jTop).lower, p = MixingWeight(jTop, m.mu), w = 0;
+        outward.Add(p * P);
+        Walk walk;
+        for (Real j = jTop - 1; j > jM; j -= 1) {
+            CountTerm(n);
+            const bool anchor = walk.Anchor();
+            w = anchor ? GammaWeight(m.a + j, m.h) : w * (m.a + j + 1) / m.h;
+            p = anchor ? MixingWeight(j, m.mu) : p * (j + 1) / m.mu;
+            P += w;
+            outward.Add(p * P);
+        }
+        sum.Add(outward.Value());
+    }
+    return sum.Value();
+}
+
+Real UpperTail(const Mixture& m) {
+    const Real jM = UpperTailMode(m);
+    const auto at = Central(m, jM);
+    const Real tM = MixingWeight(jM, m.mu) * at.upper;
+    if (!(tM > 0)) return 0;
+    CompensatedSum sum;
+    sum.Add(tM);
+    long n = 0;
+    // Outward: Q(a + j) = Q(a + j - 1) + w(a + j - 1), all adding.
+    {
+        Real Q = at.upper, p = 0, w = 0, previous = tM;
+        Walk walk;
+        for (Real j = jM + 1;; j += 1) {
+            CountTerm(n);
+            if (walk.Anchor()) {
+                w = GammaWeight(m.a + j - 1, m.h);
+                p = MixingWeight(j, m.mu);
+            } else {
+                w = w * m.h / (m.a + j - 1);
+                p = p * m.mu / j;
+            }
+            Q += w;
+            const Real t = p * Q;
+            sum.Add(t);
+            if (RestIsNegligible(t, previous, sum)) break;
+            previous = t;
+        }
+    }
+    // Inward: the first term that counts, from t_{j-1}/t_j <= j/mu
+    // min(1, (a + j - 1)/h); then Q from there up, adding.
+    Real jBottom = jM, bound = tM;
+    while (jBottom > 0) {
+        CountTerm(n);
+        const Real rho = jBottom / m.mu * std::min<Real>(1, (m.a + jBottom - 1) / m.h);
+        if (rho < 1 && bound * rho <= kSumTol * sum.Value() * (1 - rho)) break;
+        bound *= rho;
+        jBottom -= 1;
+        if (!(bound > 0)) break;
+    }
+    if (jBottom < jM) {
+        CompensatedSum inward;
+        Real Q = Central(m, jBottom).upper, p = MixingWeight(jBottom, m.mu), w = 0;
+        inward.Add(p * Q);
+        Walk walk;
+        for (Real j = jBottom + 1; j < jM; j += 1) {
+            CountTerm(n);
+            const bool anchor = walk.Anchor();
+            w = anchor ? GammaWeight(m.a + j - 1, m.h) : w * m.h / (m.a + j - 1);
+            p = anchor ? MixingWeight(j, m.mu) : p * m.mu / j;
+            Q += w;
+            inward.Add(p * Q);
+        }
+        sum.Add(inward.Value());
+    }
+    return sum.Value();
+}
+
+// p_j f_{k+2j}(x) = p_j w(a + j, h) (a + j) / x, the factor (a + j) / x
+// taken into the weight's exponent: for a tiny x the weight alone can lie
+// below the Real range while the density does not.
+Real DensityTerm(const Mixture& m, Real j) {
+    const Real b = m.a + j;
+    return MixingWeight(j, m.mu) *
+           detail::PoissonWeight(b, m.h, double_real::Subtract(LogDoubleReal(b), LogDoubleReal(m.x)));
+}
+
+Real Density(const Mixture& m) {
+    const Real jM = DensityMode(m);
+    const Real tM = DensityTerm(m, jM);
+    if (!(tM > 0)) return 0;
+    const Real c = m.mu * m.h;
+    CompensatedSum sum;
+    sum.Add(tM);
+    long n = 0;
+    // The ratios are exact here, so each side stops on its own next ratio.
+    {
+        Real t = tM;
+        Walk walk;
+        walk.Anchor();
+        for (Real j = jM + 1;; j += 1) {
+            CountTerm(n);
+            t = walk.Anchor() ? DensityTerm(m, j) : t * c / (j * (m.a + j - 1));
+            sum.Add(t);
+            const Real rho = c / ((j + 1) * (m.a + j));
+            if (!(t > 0) || (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho))) break;
+        }
+    }
+    {
+        Real t = tM;
+        Walk walk;
+        walk.Anchor();
+        for (Real j = jM - 1; j >= 0; j -= 1) {
+            CountTerm(n);
+            t = walk.Anchor() ? DensityTerm(m, j) : t * ((j + 1) * (m.a + j)) / c;
+            sum.Add(t);
+            const Real rho = j * (m.a + j - 1) / c;
+            if (!(t > 0) || (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho))) break;
+        }
+    }
+    return sum.Value();
+}
+
+void CheckArguments(Real df, Real ncp, Real x) {
+    if (!(df > 0) || !IsFinite(df) || !(ncp >= 0) || !IsFinite(ncp)) throw ERangeError();
+    if (!(x >= 0) || !IsFinite(x)) throw EInvalidOp();
+}
+
+Real Probability(Real p) { return std::clamp<Real>(p, 0, 1); }
+
+enum class Tail { Lower, Upper };
+
+struct TailAndDensity {
+    Real tail, density;
+};
+
+TailAndDensity At(Real df, Real ncp, Real x, Tail tail) {
+    const Mixture m = MixtureOf(df, ncp, x);
+    return {Probability(tail == Tail::Lower ? LowerTail(m) : UpperTail(m)), Density(m)};
+}
+
+// Patnaik's approximation: X is about c times a central chi-square with nu
+// degrees of freedom, matching the mean and the variance.
+Real PatnaikStart(Real df, Real ncp, Real t, Tail tail) {
+    const Real c = (df + 2 * ncp) / (df + ncp);
+    const Real nu = (df + ncp) * (df + ncp) / (df + 2 * ncp);
+    return c * (tail == Tail::Lower ? ChiSquareQuantile(nu, t) : ChiSquareUpperQuantile(nu, t));
+}
+
+constexpr int kNewtonPassLimit = 400;
+const Real kConverged = 1e-19_r;
+
+// The x with T(x) = t on the given tail, t at most 1/2. Newton in u = ln x
+// on g(u) = ln(T / t): dg/du = -+ x f / T. The bracket (lo, hi) holds the
+// root; a step that leaves it, or a tail that has left the Real range,
+// falls back to bisection in ln x (or to halving and doubling while one
+// end is still open).
+Real Solve(Real df, Real ncp, Real t, Tail tail) {
+    Real lo = 0, hi = 0;  // hi == 0: no upper end yet
+    Real x = PatnaikStart(df, ncp, t, tail);
+    if (!(x > 0)) x = df + ncp;
+    Real previousStep = 0;
+    for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
+        const TailAndDensity at = At(df, ncp, x, tail);
+        Real next = 0;
+        bool newton = false;
+        if (at.tail > 0) {
+            const Real ratio = at.tail / t;
+            const Real g = ratio > 0 && IsFinite(ratio) ? Ln(ratio) : Ln(at.tail) - Ln(t);
+            if (g == 0) return x;
+            const bool rootAbove = tail == Tail::Lower ? g < 0 : g > 0;
+            (rootAbove ? lo : hi) = x;
+            const Real s = x * at.density / at.tail;
+            const Real slope = tail == Tail::Lower ? s : -s;
+            if (slope != 0) {
+                const Real step = -g / slope;
+                if (Abs(step) < kConverged) return x + x * step;
+                // Rounding noise: steps that stop shrinking below 1e-15.
+                if (Abs(step) < 1e-15_r && previousStep != 0 && Abs(step) > Abs(previousStep) / 2)
+                    return x + x * step;
+                previousStep = step;
+                next = Abs(step) < 1e-3_r ? x + x * step * (1 + step / 2) : x * Exp(std::clamp<Real>(step, -5, 5));
+                newton = true;
+            }
+        } else {
+            // Below the Real range: far out on the tail's own side.
+            (tail == Tail::Lower ? lo : hi) = x;
+        }
+        const bool inside = next > lo && (hi == 0 || next < hi);
+        if (!newton || !inside) {
+            if (hi == 0) next = x * 4;
+            else if (lo == 0) next = x / 4;
+            else next = Sqrt(lo * hi);
+        }
+        if (hi > 0 && hi - lo <= lo * 1e-19_r) return next;
+        x = next;
+    }
+    throw ENoConvergence("NoncentralChiSquareQuantile", kNewtonPassLimit);
+}
+
+}  // namespace
+
+Real NoncentralChiSquareCdf(Real df, Real ncp, Real x) {
+    CheckArguments(df, ncp, x);
+    if (ncp == 0) return ChiSquareCdf(df, x);
+    if (x == 0) return 0;
+    return Probability(LowerTail(MixtureOf(df, ncp, x)));
+}
+
+Real NoncentralChiSquareUpperTail(Real df, Real ncp, Real x) {
+    CheckArguments(df, ncp, x);
+    if (ncp == 0) return ChiSquareUpperTail(df, x);
+    if (x == 0) return 1;
+    return Probability(UpperTail(MixtureOf(df, ncp, x)));
+}
+
+Real NoncentralChiSquarePdf(Real df, Real ncp, Real x) {
+    CheckArguments(df, ncp, x);
+    if (ncp == 0) return ChiSquarePdf(df, x);
+    if (x == 0) {
+        // Only the first term reaches 0: e^-mu times the central limit.
+        if (ChiSquarePdfIsUnbounded(df, x)) throw EOverflow();
+        return df == 2 ? Exp(-ncp / 2) / 2 : 0;
+    }
+    return Density(MixtureOf(df, ncp, x));
+}
+
+Real NoncentralChiSquareQuantile(Real df, Real ncp, Real p) {
+    CheckArguments(df, ncp, 0);
+    if (ncp == 0) return ChiSquareQuantile(df, p);
+    if (!(p > 0)) return 0;
+    if (!(p < 1)) throw EOverflow();
+    // 1 - p is exact for p >= 1/2.
+    return p <= 0.5_r ? Solve(df, ncp, p, Tail::Lower) : Solve(df, ncp, 1 - p, Tail::Upper);
+}
+
+Real NoncentralChiSquareUpperQuantile(Real df, Real ncp, Real q) {
+    CheckArguments(df, ncp, 0);
+    if (ncp == 0) return ChiSquareUpperQuantile(df, q);
+    if (!(q < 1)) return 0;
+    if (!(q > 0)) throw EOverflow();
+    return q <= 0.5_r ? Solve(df, ncp, q, Tail::Upper) : Solve(df, ncp, 1 - q, Tail::Lower);
+}
+
+}  // namespace tarvik
