@@ -76,6 +76,31 @@ TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, const 
     return table;
 }
 
+TextTable NoncentralResultsTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& ncps, Field given,
+                                 const std::vector<GivenNumber>& numbers, const NumberFormat& format,
+                                 const FormatSettings& fs) {
+    TextTable table{TextTable::Kind::Records, "", {"df", "ncp", "x", "P(X<=x)", "P(X>x)", "f(x)"}, {}};
+    const auto number = [&](Real v) { return FormatNumber(v, format, fs); };
+    for (const std::int32_t df : dfs)
+        for (const GivenNumber& ncp : ncps)
+            for (const GivenNumber& n : numbers) {
+                const Real lambda = ncp.value;
+                Real x = n.value, cdf = n.tails.cdf, upper = n.tails.upper;
+                if (given == Field::Value) {
+                    cdf = NoncentralChiSquareCdf(df, lambda, x);
+                    upper = NoncentralChiSquareUpperTail(df, lambda, x);
+                } else {
+                    // Solved on the smaller tail, which the text gives exactly.
+                    x = cdf <= upper ? NoncentralChiSquareQuantile(df, lambda, cdf)
+                                     : NoncentralChiSquareUpperQuantile(df, lambda, upper);
+                }
+                const bool unbounded = ChiSquarePdfIsUnbounded(df, x);
+                table.rows.push_back({std::to_string(df), Heading(ncp, fs), number(x), number(cdf), number(upper),
+                                      unbounded ? "inf" : number(NoncentralChiSquarePdf(df, lambda, x))});
+            }
+    return table;
+}
+
 CriticalPair CriticalValues(Real df, CriticalKind kind, const ExactTails& p) {
     if (kind != CriticalKind::TwoSided) {
         const Real x = QuantileOfTails(df, p);

@@ -19,7 +19,16 @@ constexpr OptionShape kOptions[] = {
     {"--df", 1},      {"--value", 1},  {"--cdf", 1},          {"--upper", 1}, {"--two-sided", 1},
     {"--between", 2}, {"--table", 0},  {"--precision", 1},    {"--numbers", 1}, {"--format", 1},
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
-    {"--version", 0},
+    {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
+    {"--n", 1},
+};
+
+// The power options, in the order of the solved line.
+constexpr std::pair<const char*, PowerField> kPowerOptions[] = {
+    {"--effect", PowerField::EffectSize},
+    {"--alpha", PowerField::Alpha},
+    {"--power", PowerField::Power},
+    {"--n", PowerField::SampleSize},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -120,6 +129,99 @@ void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
     if (has("--scale")) r.chartScale = ReadWhole(raw["--scale"][0], "--scale", 1, kLargestScale);
 }
 
+// The numbers of one power option, each checked for its own range; the
+// ranges between them (power above alpha) are the solver's.
+std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& option, const std::string& list) {
+    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
+    std::vector<GivenNumber> numbers;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string where = Where(option, i, texts.size());
+        if (field == PowerField::Alpha || field == PowerField::Power) {
+            numbers.push_back(ReadGiven(Field::Cdf, texts[i], where, CommandLineLimits()));
+            continue;
+        }
+        Real v = 0;
+        if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
+            throw CommandLineError{where + " " + Quoted(texts[i]) + " is not a number"};
+        const bool ok = field == PowerField::EffectSize
+                            ? v > 0 && v <= 1000
+                            : v >= 1 && v <= kLargestSampleSize && v == Floor(v);
+        if (!ok)
+            throw CommandLineError{where + " " + Quoted(texts[i]) + " is out of range: " +
+                                   (field == PowerField::EffectSize ? "above 0, up to 1000"
+                                                                    : "whole numbers from 1 to 1000000000")};
+        numbers.push_back({texts[i], v, {0, 0}});
+    }
+    return numbers;
+}
+
+std::vector<GivenNumber>& PowerList(CommandRequest& r, PowerField field) {
+    switch (field) {
+        case PowerField::EffectSize: return r.effects;
+        case PowerField::Alpha: return r.alphas;
+        case PowerField::Power: return r.powers;
+        default: return r.sampleSizes;
+    }
+}
+
+void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
+    int given = 0;
+    for (const auto& [option, field] : kPowerOptions) {
+        if (!raw.count(option)) {
+            r.unknown = field;
+            continue;
+        }
+        ++given;
+        PowerList(r, field) = ReadPowerList(field, option, raw[option][0]);
+    }
+    if (given != 3) throw CommandLineError{"give three of --effect, --alpha, --power and --n: the fourth is solved"};
+    for (const char* o : {"--table", "--export-chart"})
+        if (raw.count(o)) throw CommandLineError{std::string(o) + " does not take --effect, --alpha, --power and --n"};
+}
+
+// One power question per combination of df and the three lists given.
+std::vector<PowerQuestion> PowerQuestions(const CommandRequest& r) {
+    std::vector<PowerQuestion> questions;
+    const GivenNumber none{};
+    const auto each = [&](const std::vector<GivenNumber>& list) {
+        return list.empty() ? std::vector<GivenNumber>{none} : list;
+    };
+    for (const std::int32_t df : r.dfs)
+        for (const GivenNumber& w : each(r.effects))
+            for (const GivenNumber& alpha : each(r.alphas))
+                for (const GivenNumber& power : each(r.powers))
+                    for (const GivenNumber& n : each(r.sampleSizes))
+                        questions.push_back({r.unknown, Real(df), w.value, alpha.value, power.value, n.value});
+    return questions;
+}
+
+const char* OptionOf(PowerField field) {
+    for (const auto& [option, f] : kPowerOptions)
+        if (f == field) return option;
+    return "--df";
+}
+
+std::string PowerTableText(const CommandRequest& r) {
+    TextTable table{TextTable::Kind::Records, "", PowerHeader(), {}};
+    for (const PowerQuestion& q : PowerQuestions(r)) {
+        try {
+            table.rows.push_back(PowerCells(SolvePower(q), r.format, FormatSettings{}));
+        } catch (const PowerInputError& bad) {
+            // The number at fault as the user wrote it.
+            const Real value = bad.field == PowerField::EffectSize ? q.w
+                               : bad.field == PowerField::Alpha    ? q.alpha
+                               : bad.field == PowerField::Power    ? q.power
+                               : bad.field == PowerField::SampleSize ? q.n
+                                                                     : q.df;
+            if (bad.field == r.unknown)
+                throw CommandLineError{std::string(OptionOf(bad.field)) + ": " + bad.message};
+            throw CommandLineError{std::string(OptionOf(bad.field)) + " " +
+                                   Quoted(FormatFullPrecision(value, FormatSettings{})) + " " + bad.message};
+        }
+    }
+    return RenderTable(table, r.form);
+}
+
 }  // namespace
 
 CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
@@ -134,14 +236,32 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
 
     int questions = 0;
     for (const char* o : {"--value", "--cdf", "--upper", "--two-sided", "--between"}) questions += has(o);
-    if (questions != 1) throw CommandLineError{"give one of --value, --cdf, --upper, --two-sided and --between"};
+    bool power = false;
+    for (const auto& option : kPowerOptions) power = power || has(option.first);
+    if (power && (questions > 0 || has("--ncp")))
+        throw CommandLineError{"--effect, --alpha, --power and --n take none of --value, --cdf, --upper, "
+                               "--two-sided, --between and --ncp"};
+    if (!power && questions != 1)
+        throw CommandLineError{"give one of --value, --cdf, --upper, --two-sided and --between, "
+                               "or three of --effect, --alpha, --power and --n"};
     if (!has("--df")) throw CommandLineError{"--df is required"};
 
     const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults);
     for (std::size_t i = 0; i < dfTexts.size(); ++i)
         r.dfs.push_back(ReadDf(dfTexts[i], Where("--df", i, dfTexts.size()), CommandLineLimits()));
 
-    if (has("--between")) {
+    if (power) {
+        r.action = CommandAction::Power;
+        ReadPowerOptions(raw, r);
+    } else if (has("--ncp")) {
+        if (has("--two-sided") || has("--between") || has("--table"))
+            throw CommandLineError{"--ncp takes --value, --cdf or --upper"};
+        if (has("--export-chart")) throw CommandLineError{"--export-chart does not take --ncp"};
+        r.ncps = ReadGivenList(Field::Value, "--ncp", raw["--ncp"][0]);
+    }
+
+    if (power) {
+    } else if (has("--between")) {
         r.action = CommandAction::Between;
         const auto& ab = raw["--between"];
         r.from = ReadGiven(Field::Value, ab[0], "--between A", CommandLineLimits());
@@ -215,7 +335,21 @@ void ReadGivenLines(CommandRequest& request, const std::string& input) {
 }
 
 void CheckCounts(const CommandRequest& r) {
-    const std::size_t per = r.action == CommandAction::Between ? 1 : r.numbers.size();
+    std::size_t per = r.action == CommandAction::Between ? 1 : r.numbers.size();
+    if (r.action == CommandAction::Power) {
+        per = 1;
+        for (const auto* list : {&r.effects, &r.alphas, &r.powers, &r.sampleSizes})
+            if (!list->empty()) {
+                if (per > kMostResults / list->size())
+                    throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+                per *= list->size();
+            }
+    }
+    if (!r.ncps.empty()) {
+        if (per > kMostResults / r.ncps.size())
+            throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+        per *= r.ncps.size();
+    }
     if (per != 0 && r.dfs.size() > kMostResults / per)
         throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
     if (!r.chartFile.empty() && (r.dfs.size() != 1 || r.numbers.size() != 1))
@@ -224,7 +358,11 @@ void CheckCounts(const CommandRequest& r) {
 
 std::string AnswerText(const CommandRequest& r) {
     switch (r.action) {
-        case CommandAction::Results: return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
+        case CommandAction::Results:
+            if (!r.ncps.empty())
+                return RenderTable(NoncentralResultsTable(r.dfs, r.ncps, r.given, r.numbers, r.format), r.form);
+            return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
+        case CommandAction::Power: return PowerTableText(r);
         case CommandAction::Table:
             return RenderTable(CriticalValuesTable(r.dfs, r.kind, r.numbers, r.format), r.form);
         case CommandAction::TwoSided: return RenderTable(TwoSidedTable(r.dfs, r.numbers, r.format), r.form);
@@ -248,7 +386,16 @@ One of these, with --df:
   --two-sided A    both critical values, each cutting A/2
   --between A B    P(A < X <= B)
   --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
 Probabilities lie from 1e-300 to 1 - 1e-300.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -281,6 +428,9 @@ Examples:
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
   tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "calc/answers.h"
+#include "calc/power_analysis.h"
 
 namespace tarvik {
 
-enum class CommandAction { Help, Version, Results, Table, TwoSided, Between };
+enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power };
 
 struct CommandRequest {
     CommandAction action = CommandAction::Help;
@@ -24,6 +25,11 @@ struct CommandRequest {
     std::vector<GivenNumber> numbers;
     CriticalKind kind = CriticalKind::Upper;  // of a table
     GivenNumber from, to;                     // of --between
+    std::vector<GivenNumber> ncps;            // --ncp: noncentral results
+    // Power: the quantity solved and the lists of the three given
+    // (the unknown's list stays empty).
+    PowerField unknown = PowerField::SampleSize;
+    std::vector<GivenNumber> effects, alphas, powers, sampleSizes;
     NumberFormat format;
     TableForm form = TableForm::Text;
     std::string outputFile;  // the bytes given, empty for standard output
