@@ -32,7 +32,7 @@ std::map<std::string, std::string> Fields(const std::string& line) {
     std::istringstream in(line);
     std::string pair;
     while (in >> pair) {
-        const auto eq = pair.find('=');
+        const auto eq = pair.rfind('=');
         fields[pair.substr(0, eq)] = pair.substr(eq + 1);
     }
     return fields;
