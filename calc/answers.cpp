@@ -152,8 +152,8 @@ TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind
     return table;
 }
 
-std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs) {
-    std::string separators = " \t;";
+std::vector<std::string> ListItems(const std::string& list, const FormatSettings& fs) {
+    std::string separators = " \t\r\n;";
     if (fs.DecimalSeparator != ',') separators += ',';
     std::vector<std::string> items;
     for (std::size_t start = 0; start < list.size();) {
@@ -163,6 +163,11 @@ std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field fiel
         items.push_back(list.substr(from, to - from));
         start = to;
     }
+    return items;
+}
+
+std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs) {
+    const std::vector<std::string> items = ListItems(list, fs);
     if (items.empty()) throw CommandLineError{"give at least one probability"};
     std::vector<GivenNumber> numbers;
     for (std::size_t i = 0; i < items.size(); ++i)

@@ -56,6 +56,11 @@ std::vector<std::string> CriticalValuesRow(std::int32_t df, CriticalKind kind,
                                            const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
                                            const FormatSettings& fs = FormatSettings{});
 
+// The items of a list as a person types it in a window: apart by blanks,
+// line breaks or semicolons (or commas, where the decimal separator is the
+// point).
+std::vector<std::string> ListItems(const std::string& list, const FormatSettings& fs);
+
 // A list of probabilities as a person types it in a window: items apart by
 // blanks or semicolons (or commas, where the decimal separator is the
 // point), in the desktop's number format. Throws CommandLineError naming the

@@ -1,5 +1,6 @@
 #include "calc/power_analysis.h"
 
+#include "calc/answers.h"
 #include "calc/limits.h"
 #include "core/decimal_digits.h"
 #include "math/chi_square_power.h"
@@ -30,7 +31,80 @@ void Check(const PowerQuestion& q) {
         Refuse(PowerField::EffectSize, "gives a noncentrality N w\u00B2 above 1000000");
 }
 
+// The numbers of a list, each non-negative, scaled to add up to 1.
+std::vector<Real> Proportions(const std::string& list, const std::string& name, const FormatSettings& fs) {
+    std::vector<Real> values;
+    const std::vector<std::string> items = ListItems(list, fs);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Real v = 0;
+        const std::string item = name + " " + std::to_string(i + 1) + " '" + items[i] + "'";
+        if (!TryTextToReal(items[i], v, fs)) Refuse(PowerField::EffectSize, item + " is not a number");
+        if (!(v >= 0)) Refuse(PowerField::EffectSize, item + " is negative");
+        values.push_back(v);
+    }
+    Real total = 0;
+    for (const Real v : values) total += v;
+    if (!(total > 0)) Refuse(PowerField::EffectSize, "the " + name + "s add up to 0");
+    for (Real& v : values) v /= total;
+    return values;
+}
+
 }  // namespace
+
+EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
+                                          const FormatSettings& fs) {
+    const std::vector<Real> h1 = Proportions(alternative, "H1 proportion", fs);
+    if (h1.size() < 2) Refuse(PowerField::EffectSize, "give at least two H1 proportions");
+    std::vector<Real> h0(h1.size(), Real(1) / Real(h1.size()));
+    if (!ListItems(expected, fs).empty()) {
+        h0 = Proportions(expected, "H0 proportion", fs);
+        if (h0.size() != h1.size())
+            Refuse(PowerField::EffectSize, "H0 has " + std::to_string(h0.size()) + " proportions, H1 " +
+                                               std::to_string(h1.size()));
+        for (std::size_t i = 0; i < h0.size(); ++i)
+            if (!(h0[i] > 0)) Refuse(PowerField::EffectSize, "H0 proportion " + std::to_string(i + 1) + " is 0");
+    }
+    return {EffectSizeOfProportions(h0, h1), int(h1.size()) - 1};
+}
+
+EffectFromProportions IndependenceEffect(const std::string& cells, const FormatSettings& fs) {
+    std::vector<std::vector<Real>> table;
+    std::size_t start = 0;
+    while (start <= cells.size()) {
+        const std::size_t end = std::min(cells.find('\n', start), cells.size());
+        const std::string line = cells.substr(start, end - start);
+        start = end + 1;
+        if (ListItems(line, fs).empty()) continue;
+        const std::string name = "row " + std::to_string(table.size() + 1) + " cell";
+        std::vector<Real> row;
+        for (const std::string& item : ListItems(line, fs)) {
+            Real v = 0;
+            const std::string at = name + " " + std::to_string(row.size() + 1) + " '" + item + "'";
+            if (!TryTextToReal(item, v, fs)) Refuse(PowerField::EffectSize, at + " is not a number");
+            if (!(v >= 0)) Refuse(PowerField::EffectSize, at + " is negative");
+            row.push_back(v);
+        }
+        if (!table.empty() && row.size() != table.front().size())
+            Refuse(PowerField::EffectSize, "row " + std::to_string(table.size() + 1) + " has " +
+                                               std::to_string(row.size()) + " cells, row 1 has " +
+                                               std::to_string(table.front().size()));
+        table.push_back(row);
+    }
+    if (table.size() < 2 || table.front().size() < 2)
+        Refuse(PowerField::EffectSize, "give a table of at least 2 rows and 2 columns, one row per line");
+    // A row or column without probability has no expected cells: no test.
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        Real sum = 0;
+        for (const Real v : table[i]) sum += v;
+        if (!(sum > 0)) Refuse(PowerField::EffectSize, "row " + std::to_string(i + 1) + " adds up to 0");
+    }
+    for (std::size_t j = 0; j < table.front().size(); ++j) {
+        Real sum = 0;
+        for (const auto& row : table) sum += row[j];
+        if (!(sum > 0)) Refuse(PowerField::EffectSize, "column " + std::to_string(j + 1) + " adds up to 0");
+    }
+    return {EffectSizeOfTable(table), int((table.size() - 1) * (table.front().size() - 1))};
+}
 
 const char* PowerFieldName(PowerField field) {
     switch (field) {

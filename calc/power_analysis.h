@@ -46,6 +46,21 @@ const char* PowerFieldName(PowerField field);
 // power actually reached at that N.
 PowerAnswer SolvePower(const PowerQuestion& question);
 
+// Effect size w from proportions typed in a window, with its df. Goodness
+// of fit: the H1 proportions of k >= 2 categories against H0's (equal when
+// `expected` is blank), df k - 1. Independence: a table of H1 cell
+// probabilities, one row per line, df (r - 1)(c - 1). Counts or per cents
+// do as well: each list is scaled to add up to 1. Throws PowerInputError
+// (field EffectSize) with the item at fault ("H1 proportion 3 'x' is not a
+// number").
+struct EffectFromProportions {
+    Real w;
+    int df;
+};
+EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
+                                          const FormatSettings& fs);
+EffectFromProportions IndependenceEffect(const std::string& cells, const FormatSettings& fs);
+
 // The answer as a results line's cells: df, w, alpha, power, N, lambda, critical.
 const std::vector<std::string>& PowerHeader();
 std::vector<std::string> PowerCells(const PowerAnswer& a, const NumberFormat& format, const FormatSettings& fs);

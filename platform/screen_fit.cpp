@@ -36,4 +36,28 @@ void PlaceOnScreen(QWidget& window) {
     if (fitted != window.geometry()) window.setGeometry(fitted);
 }
 
+void ShowBesideWindow(QWidget& window, const QWidget& beside, int width) {
+    constexpr int kNarrowest = 420, kGap = 8;
+    const QRect frame = beside.frameGeometry();
+    const QScreen* screen = beside.screen();
+    const QRect available = screen ? screen->availableGeometry() : frame;
+    const QMargins border(window.geometry().left() - window.frameGeometry().left(),
+                          window.geometry().top() - window.frameGeometry().top(),
+                          window.frameGeometry().right() - window.geometry().right(),
+                          window.frameGeometry().bottom() - window.geometry().bottom());
+    const int right = available.right() - frame.right() - kGap, left = frame.left() - available.left() - kGap;
+    const int room = std::max(right, left) - border.left() - border.right();
+    QPoint at = frame.topLeft();
+    if (room >= kNarrowest) {
+        window.resize(std::min(width, room), window.height());
+        const int outer = window.width() + border.left() + border.right();
+        at.setX(right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - outer);
+    }
+    window.move(at);
+    window.show();
+    PlaceOnScreen(window);
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace tarvik

@@ -21,4 +21,11 @@ QRect FitOnScreen(const QRect& client, const QMargins& frame, const QRect& avail
 // border stand in for it.
 void PlaceOnScreen(QWidget& window);
 
+// Shows `window` beside `beside` (the calculator), on the side with more
+// room, narrowed to that room down to a usable width (1366 pixels leave 529
+// right of the calculator at its designed place), at most `width` wide;
+// where neither side has the room, over it. Always whole on the screen,
+// raised and active.
+void ShowBesideWindow(QWidget& window, const QWidget& beside, int width);
+
 }  // namespace tarvik

@@ -20,6 +20,7 @@
 namespace tarvik {
 
 class CriticalValuesWindow;
+class PowerWindow;
 class HelpWindow;
 
 class CalculatorWindow : public QWidget {
@@ -66,6 +67,9 @@ public:
     // The critical-values table (Ctrl+T), beside this window.
     void ShowCriticalValues();
     CriticalValuesWindow* CriticalValues() const { return criticalValues_; }
+    // Power and sample size (Ctrl+Shift+P), beside this window.
+    void ShowPower();
+    PowerWindow* Power() const { return power_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -79,7 +83,6 @@ private:
     void DrawFirstPicture();
     void ShowHelp();
     void SaveChartAs();
-    bool ConfirmReplacingReadOnly(const QString& path);
     void DfSpinEditChanged();
     void DfSpinEditKeyPress(QChar& key);
     void NumberFieldKeyPress(Field field, QChar& key);
@@ -93,6 +96,7 @@ private:
     Real FullNumber(const QWidget* shown) const;
     void AddCopyActions(QMenu& menu, const QWidget* shown);
     void AddNumberStyleMenu(QMenu& menu);
+    void AddWindowActions(QMenu& menu);
     void UpdatePrecisionTips();
 
     // Shows what the core decided: texts, density, chart, then any error.
@@ -103,6 +107,7 @@ private:
     Calculator calc_;
     HelpWindow* helpWindow_;
     CriticalValuesWindow* criticalValues_ = nullptr;
+    PowerWindow* power_ = nullptr;
     bool shown_ = false;
     bool startValuesWritten_ = false;
     // Per field: a key press reached it and has not been released yet, and

@@ -2,16 +2,16 @@
 // numbers behind the six shown decimals in tooltips and copies.
 #include <QActionGroup>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 
 #include "calc/results_text.h"
 #include "core/number_text.h"
 #include "platform/application.h"
 #include "window/calculator_window.h"
 #include "window/chart_export.h"
+#include "window/chart_file_dialog.h"
 #include "window/critical_values_window.h"
+#include "window/power_window.h"
 #include "window/settings.h"
 
 namespace tarvik {
@@ -23,9 +23,7 @@ std::unique_ptr<QMenu> CalculatorWindow::ChartMenu() {
     QObject::connect(menu->addAction("Copy chart"), &QAction::triggered, this,
                      [this] { Guarded([this] { CopyChart(); }); });
     menu->addSeparator();
-    QAction* table = menu->addAction("Critical values\u2026");
-    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    QObject::connect(table, &QAction::triggered, this, [this] { Guarded([this] { ShowCriticalValues(); }); });
+    AddWindowActions(*menu);
     return menu;
 }
 
@@ -34,55 +32,13 @@ QString CalculatorWindow::ChartTitle() const {
         .arg(dfSpinEdit->text(), valueEdit->text(), cdfEdit->text(), upperTailEdit->text());
 }
 
-// The type chosen in the dialog decides the file's format, and its
-// extension is added to a name typed without one (the dialog then asks
-// before replacing a file of that name).
 void CalculatorWindow::SaveChartAs() {
-    struct Choice {
-        QString filter, suffix;
-        ChartFormat format;
-        int scale;
-    };
-    const Choice choices[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1},
-                              {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2},
-                              {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1}};
-    QFileDialog dialog(this, "Save chart as");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    QStringList filters;
-    for (const Choice& c : choices) filters << c.filter;
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix("png");
-    dialog.selectFile("chi-square.png");
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        for (const Choice& c : choices)
-            if (c.filter == filter) dialog.setDefaultSuffix(c.suffix);
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    QString path = dialog.selectedFiles().front();
-    const Choice* chosen = &choices[0];
-    for (const Choice& c : choices)
-        if (c.filter == dialog.selectedNameFilter()) chosen = &c;
-    // A name that ends in another type's extension keeps it, and gets the
-    // chosen one after it: the file is what the user chose.
-    if (!path.endsWith("." + chosen->suffix, Qt::CaseInsensitive)) path += "." + chosen->suffix;
-    SaveChartTo(path, chosen->format, chosen->scale);
+    ChartFileChoice choice;
+    if (AskChartFile(this, "chi-square.png", choice)) SaveChartTo(choice.path, choice.format, choice.scale);
 }
 
 void CalculatorWindow::SaveChartTo(const QString& path, ChartFormat format, int scale) {
-    Guarded([&] {
-        bool readOnly = false;
-        TargetProblem(path, readOnly);
-        ReadOnlyTarget policy = ReadOnlyTarget::Refuse;
-        if (readOnly && ConfirmReplacingReadOnly(path)) policy = ReadOnlyTarget::Replace;
-        if (readOnly && policy == ReadOnlyTarget::Refuse) return;
-        SaveChart(*densityChart, path, format, ChartTitle(), densityChart->size(), scale, policy);
-    });
-}
-
-bool CalculatorWindow::ConfirmReplacingReadOnly(const QString& path) {
-    if (Application* app = CurrentApplication(); app && app->QuestionSink) return app->QuestionSink(path);
-    return QMessageBox::question(this, "Tarvik", "'" + path + "' is read-only. Replace it?",
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    Guarded([&] { SaveChartAsked(this, *densityChart, {path, format, scale}, ChartTitle()); });
 }
 
 Real CalculatorWindow::FullNumber(const QWidget* shown) const {
@@ -105,9 +61,17 @@ void CalculatorWindow::AddCopyActions(QMenu& menu, const QWidget* shown) {
     QObject::connect(results, &QAction::triggered, this, [this] { Guarded([this] { CopyResults(); }); });
     menu.addSeparator();
     AddNumberStyleMenu(menu);
+    AddWindowActions(menu);
+}
+
+// The windows beside the calculator, each with its shortcut.
+void CalculatorWindow::AddWindowActions(QMenu& menu) {
     QAction* table = menu.addAction("Critical values\u2026");
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QObject::connect(table, &QAction::triggered, this, [this] { Guarded([this] { ShowCriticalValues(); }); });
+    QAction* power = menu.addAction("Power and sample size\u2026");
+    power->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QObject::connect(power, &QAction::triggered, this, [this] { Guarded([this] { ShowPower(); }); });
 }
 
 // The three styles under the command line's names, each with the upper
@@ -139,6 +103,19 @@ void CalculatorWindow::SetNumberStyle(NumberStyle style) {
     UpdatePrecisionTips();
     SaveNumberFormat(format);
     if (criticalValues_) criticalValues_->SetNumberFormat(format);
+    if (power_) power_->SetNumberFormat(format);
+}
+
+void CalculatorWindow::ShowPower() {
+    if (!power_) {
+        power_ = new PowerWindow(this);
+        power_->SetNumberFormat(calc_.CurrentNumberFormat());
+        power_->ShowBeside(*this);
+        return;
+    }
+    power_->show();
+    power_->raise();
+    power_->activateWindow();
 }
 
 void CalculatorWindow::ShowCriticalValues() {

@@ -27,7 +27,6 @@ namespace tarvik {
 
 namespace {
 constexpr QSize kStartSize(560, 440);  // fits beside the calculator on 1366x768
-constexpr int kGap = 8;
 constexpr QSize kSmallest(240, 200);
 const char* const kStartProbabilities = "0.10 0.05 0.025 0.01 0.005";
 
@@ -197,30 +196,6 @@ void CriticalValuesWindow::SaveAs() {
     SaveTo(dialog.selectedFiles().front());
 }
 
-// Beside the calculator, on the side with more room, narrowed to that room
-// down to a usable width (1366 pixels leave 529 right of the calculator at
-// its designed place); where neither side has it, over the calculator.
-// Always whole on the screen.
-void CriticalValuesWindow::ShowBeside(const QWidget& beside) {
-    constexpr int kNarrowest = 420;
-    const QRect frame = beside.frameGeometry();
-    const QScreen* screen = beside.screen();
-    const QRect available = screen ? screen->availableGeometry() : frame;
-    const QMargins border(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                          frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-    const int right = available.right() - frame.right() - kGap, left = frame.left() - available.left() - kGap;
-    const int room = std::max(right, left) - border.left() - border.right();
-    QPoint at = frame.topLeft();
-    if (room >= kNarrowest) {
-        resize(std::min(kStartSize.width(), room), height());
-        const int outer = width() + border.left() + border.right();
-        at.setX(right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - outer);
-    }
-    move(at);
-    show();
-    PlaceOnScreen(*this);
-    raise();
-    activateWindow();
-}
+void CriticalValuesWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
 
 }  // namespace tarvik

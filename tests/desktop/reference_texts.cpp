@@ -1,7 +1,11 @@
 // The six-decimal texts a correct window shows, from Boost.Math in 50-digit
 // floating point alone, for the real-input suite to compare the fields with:
 //   reference_texts DF value|cdf|upper NUMBER
-// prints the value, cdf, upper tail and density texts on one line.
+// prints the value, cdf, upper tail and density texts on one line;
+//   reference_texts power DF W ALPHA POWER
+// prints the smallest N whose power reaches POWER, and that power (Boost's
+// non_central_chi_squared at 50 digits, N found by bisection on it).
+#include <boost/math/distributions/non_central_chi_squared.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
@@ -30,9 +34,30 @@ Ref Quantile(const Ref& a, const Ref& t, bool upper) {
     return 2 * h;
 }
 
+int SampleSize(char** argv) {
+    const Ref df(argv[2]), w(argv[3]), alpha(argv[4]), target(argv[5]);
+    const Ref c = Quantile(df / 2, alpha, true);
+    const auto power = [&](long long n) {
+        const boost::math::non_central_chi_squared_distribution<Ref> h1{df, Ref(n) * w * w};
+        return Ref(cdf(complement(h1, c)));
+    };
+    long long lo = 0, hi = 1;  // power(lo) < target <= power(hi)
+    while (power(hi) < target) {
+        lo = hi;
+        hi *= 2;
+    }
+    while (hi - lo > 1) {
+        const long long mid = (lo + hi) / 2;
+        (power(mid) < target ? lo : hi) = mid;
+    }
+    std::cout << hi << ' ' << Six(power(hi)) << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 6 && std::string(argv[1]) == "power") return SampleSize(argv);
     if (argc != 4) {
         std::cerr << "usage: reference_texts DF value|cdf|upper NUMBER\n";
         return 2;

@@ -635,3 +635,131 @@ def ctrl_t_opens_the_critical_values_and_escape_closes_them(c):
     Input.keys("Escape")
     c.becomes("closed", lambda: table_window(c) is None or
               not table_window(c).getState().contains(pyatspi.STATE_SHOWING), True)
+
+
+# ---------------------------------------------------------------- power and sample size
+
+POWER_TITLE = "Power and sample size - Tarvik"
+
+
+def power_window(c):
+    for w in c.p.windows():
+        try:
+            if w is not None and w.name == POWER_TITLE and w.getState().contains(pyatspi.STATE_SHOWING):
+                return w
+        except Exception:  # noqa: BLE001 - a window closing under us
+            continue
+    return None
+
+
+def in_power_window(c, predicate):
+    from program import walk
+    window = power_window(c)
+    if window is None:
+        raise Failure("the power window is not open")
+    for acc in walk(window):
+        try:
+            if predicate(acc):
+                return acc
+        except Exception:  # noqa: BLE001
+            continue
+    return None
+
+
+def power_control(c, name, role):
+    acc = in_power_window(c, lambda a: a.name == name and a.getRole() == role)
+    if acc is None:
+        raise Failure(f"the power window has no {name!r}")
+    return acc
+
+
+def power_text(c, name):
+    return power_control(c, name, pyatspi.ROLE_TEXT).queryText().getText(0, -1)
+
+
+def power_label(c, start):
+    """The text of the label that starts so, as a screen reader reads it, or ''."""
+    acc = in_power_window(c, lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith(start)
+                          and a.getState().contains(pyatspi.STATE_SHOWING))
+    return acc.name if acc else ""
+
+
+def power_replace(c, name, text, role=pyatspi.ROLE_TEXT):
+    """Click into a field of the power window, Ctrl+A, type."""
+    e = power_control(c, name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width - 6, e.y + e.height // 2)
+    time.sleep(0.1)
+    Input.keys("ctrl+a")
+    Input.type(text)
+
+
+def open_power_window(c):
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+shift+p")
+    if not wait_for(lambda: power_window(c), 5):
+        raise Failure("Ctrl+Shift+P opened no window titled " + repr(POWER_TITLE))
+
+
+def reference_sample_size(c, df, w, alpha, power):
+    out = subprocess.run([c.reference_path, "power", str(df), w, alpha, power], capture_output=True, text=True,
+                         check=True).stdout.split()
+    n, reached = out[0], out[1]
+    return n, reached.replace(".", ",") if c.comma else reached
+
+
+def typed(c, number):
+    return number.replace(".", ",") if c.comma else number
+
+
+def solve_sample_size_by_typing(c):
+    open_power_window(c)
+    power_replace(c, DF, "2", pyatspi.ROLE_SPIN_BUTTON)
+    Input.keys("Tab")
+    power_replace(c, "Effect size w", typed(c, "0.3"))
+    power_replace(c, "Significance level alpha", typed(c, "0.05"))
+    power_replace(c, "Power", typed(c, "0.8"))
+    n, reached = reference_sample_size(c, 2, "0.3", "0.05", "0.8")
+    c.becomes("N", lambda: power_text(c, "Total sample size N"), n)
+    results = power_label(c, "\u03bb = N w\u00b2")
+    if f"power reached at N = {n}: {reached}" not in results:
+        raise Failure(f"the results line says {results!r}, want the power {reached} reached at N = {n}")
+
+
+@scenario("power and sample size")
+def ctrl_shift_p_then_typing_w_alpha_and_power_solves_n(c):
+    solve_sample_size_by_typing(c)
+
+
+@scenario("power and sample size")
+def a_power_below_alpha_is_named_and_mends(c):
+    n, _ = reference_sample_size(c, 2, "0.3", "0.05", "0.8")
+    power_replace(c, "Power", "0.01")
+    c.becomes("problem", lambda: power_label(c, "Power must"), "Power must be above alpha.")
+    c.equal("N keeps its last answer", power_text(c, "Total sample size N"), n)
+    if not power_label(c, "Still for the last good numbers"):
+        raise Failure("the results line does not say it is for the last good numbers")
+    power_replace(c, "Power", "0.9")
+    n9, _ = reference_sample_size(c, 2, "0.3", "0.05", "0.9")
+    c.becomes("N at power 0.9", lambda: power_text(c, "Total sample size N"), n9)
+    c.becomes("problem gone", lambda: power_label(c, "Power must"), "")
+
+
+@scenario("power and sample size")
+def solving_for_the_power_from_the_keyboard(c):
+    n, reached = reference_sample_size(c, 2, "0.3", "0.05", "0.8")
+    # A combo box is read by its current choice (its caption is its label).
+    solve = power_control(c, "Sample size N", pyatspi.ROLE_COMBO_BOX)
+    e = solve.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 2)  # opens the list
+    time.sleep(0.4)
+    Input.keys("Down", "Return")  # Sample size N -> Power
+    power_replace(c, "Total sample size N", n)
+    c.becomes("the power at the reference's N", lambda: power_text(c, "Power"), reached)
+    Input.keys("Escape")
+    c.becomes("closed", lambda: power_window(c) is None, True)
+
+
+@scenario("a German desktop", env=GERMAN)
+def power_and_sample_size_with_the_comma(c):
+    solve_sample_size_by_typing(c)
+    Input.keys("Escape")

@@ -1,0 +1,92 @@
+#include "window/chart_file_dialog.h"
+
+#include <algorithm>
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+
+#include "chart/chart.h"
+#include "platform/application.h"
+
+namespace tarvik {
+
+namespace {
+
+struct Filter {
+    const char* text;
+    const char* suffix;
+    ChartFormat format;
+    int scale;
+};
+const Filter kFilters[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1},
+                           {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2},
+                           {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1}};
+constexpr const char* kFolderKey = "saveFolder";
+
+}  // namespace
+
+ChartFileChoice ChartFileOf(const QString& typed, int filter) {
+    const Filter& chosen = kFilters[std::clamp(filter, 0, 2)];
+    ChartFileChoice choice{typed, chosen.format, chosen.scale};
+    ChartFormat named = chosen.format;
+    // "chart1.svg" under the PNG filter is an SVG drawing named chart1.svg,
+    // not a PNG named chart1.svg.png.
+    if (ChartFormatOfName(typed, named)) {
+        choice.format = named;
+        if (named != chosen.format) choice.scale = 1;
+        return choice;
+    }
+    choice.path += QString(".") + chosen.suffix;
+    return choice;
+}
+
+void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& choice, const QString& title) {
+    bool readOnly = false;
+    TargetProblem(choice.path, readOnly);
+    ReadOnlyTarget policy = ReadOnlyTarget::Refuse;
+    if (readOnly) {
+        const Application* app = CurrentApplication();
+        const bool replace = app && app->QuestionSink
+                                 ? app->QuestionSink(choice.path)
+                                 : QMessageBox::question(parent, "Tarvik", "'" + choice.path + "' is read-only. Replace it?",
+                                                         QMessageBox::Yes | QMessageBox::No,
+                                                         QMessageBox::No) == QMessageBox::Yes;
+        if (!replace) return;
+        policy = ReadOnlyTarget::Replace;
+    }
+    SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy);
+}
+
+QString LastSaveFolder() { return QSettings("tarvik", "tarvik").value(kFolderKey).toString(); }
+
+void RememberSaveFolder(const QString& fileOrFolder) {
+    const QFileInfo info(fileOrFolder);
+    QSettings("tarvik", "tarvik").setValue(kFolderKey, info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+}
+
+bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice& choice) {
+    QFileDialog dialog(parent, "Save chart as");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const Filter& f : kFilters) filters << f.text;
+    dialog.setNameFilters(filters);
+    const QString folder = LastSaveFolder();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
+    dialog.selectFile(suggestedName);
+    // A name typed without any extension gets the filter's from the dialog,
+    // which then asks before replacing a file of that name.
+    dialog.setDefaultSuffix(kFilters[0].suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
+        for (const Filter& f : kFilters)
+            if (text == f.text) dialog.setDefaultSuffix(f.suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const int filter = int(filters.indexOf(dialog.selectedNameFilter()));
+    choice = ChartFileOf(dialog.selectedFiles().front(), filter);
+    RememberSaveFolder(choice.path);
+    return true;
+}
+
+}  // namespace tarvik

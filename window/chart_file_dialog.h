@@ -1,0 +1,38 @@
+#pragma once
+// The dialog that asks where to save a chart, shared by every window that
+// draws one. A name typed with a known extension (.png, .svg) decides the
+// format whatever filter is chosen; a name without one takes the filter's.
+// The dialog opens in the folder it was last closed in (kept in the
+// settings).
+#include <QString>
+
+#include "window/chart_export.h"
+
+class QWidget;
+
+namespace tarvik {
+
+struct ChartFileChoice {
+    QString path;
+    ChartFormat format = ChartFormat::Png;
+    int scale = 1;
+};
+
+// False when the user cancels.
+bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice& choice);
+
+// The format and file name the dialog ends with: pure, for tests. `filter`
+// is the index of the chosen filter (0 PNG, 1 PNG at twice the
+// resolution, 2 SVG).
+ChartFileChoice ChartFileOf(const QString& typed, int filter);
+
+// Writes the chart at its own size to the choice's file. A read-only file
+// is replaced only when the user says so (a question box, or the test's
+// answer through the application object). Throws Exception on failure.
+void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& choice, const QString& title);
+
+// The last folder a save dialog was closed in, or empty.
+QString LastSaveFolder();
+void RememberSaveFolder(const QString& fileOrFolder);
+
+}  // namespace tarvik

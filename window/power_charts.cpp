@@ -1,0 +1,87 @@
+#include "window/power_charts.h"
+
+#include "chart/chart.h"
+
+namespace tarvik {
+
+namespace {
+enum HypothesesSeries { kAlphaRegion, kBetaRegion, kCentral, kNoncentral, kCriticalLine };
+enum CurveSeries { kCurve, kChosen };
+constexpr int kLabelRoom = 100;
+
+void ConfigurePlain(Chart& chart) {
+    ChartModel& m = chart.Model();
+    m.MarginLeft = 5;
+    m.MarginTop = 6;
+    m.MarginRight = 4;
+    m.MarginBottom = 5;
+    m.Gradient.Visible = false;
+    m.Color = kWhite;
+    m.BackWall.BrushColor = kWhite;
+    m.BackWall.BrushClear = false;
+    for (ChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
+        axis->Grid.Visible = false;
+        axis->Ticks.Color = RGB(64, 64, 64);
+        axis->LabelsSeparation = kLabelRoom;
+        axis->MinorTickCount = 1;
+    }
+    chart.RightAxis().Visible = false;
+    chart.TopAxis().Visible = false;
+}
+
+template <typename S>
+S* Add(Chart& chart, const char* name, ColorRef color) {
+    auto* s = chart.AddSeries<S>();
+    s->Name = s->Title = name;
+    s->SeriesColor = color;
+    return s;
+}
+
+void Fill(Chart& chart, int series, const std::vector<PlotPoint>& points) {
+    chart.ClearSeries(series);
+    const ColorRef color = chart.Series(series)->SeriesColor;
+    for (const PlotPoint& p : points) chart.AddXY(series, p.X, p.Y, color);
+}
+}  // namespace
+
+void ConfigureHypothesesChart(Chart& chart) {
+    ConfigurePlain(chart);
+    chart.LeftAxis().AxisValuesFormat = "#,##0.00#";
+    Add<AreaSeries>(chart, "alpha", kAlphaRegionColor)->Transparency = 45;
+    Add<AreaSeries>(chart, "beta", kBetaRegionColor)->Transparency = 45;
+    Add<LineSeries>(chart, "H0", kCentralColor)->LinePen = {kCentralColor, 2, true, false};
+    Add<LineSeries>(chart, "H1", kNoncentralColor)->LinePen = {kNoncentralColor, 2, true, true};
+    Add<LineSeries>(chart, "critical", kBlack)->LinePen = {kBlack, 1, true, false};
+}
+
+void ShowHypotheses(Chart& chart, const HypothesesPlot& plot) {
+    Fill(chart, kAlphaRegion, plot.alphaRegion);
+    Fill(chart, kBetaRegion, plot.betaRegion);
+    Fill(chart, kCentral, plot.central);
+    Fill(chart, kNoncentral, plot.noncentral);
+    Fill(chart, kCriticalLine, plot.criticalLine);
+    chart.BottomAxis().SetMinMax(0, plot.xMaximum);
+    chart.LeftAxis().SetMinMax(0, plot.yMaximum);
+    chart.update();
+}
+
+void ConfigurePowerCurveChart(Chart& chart) {
+    ConfigurePlain(chart);
+    chart.LeftAxis().AxisValuesFormat = "0.0#";
+    chart.LeftAxis().Increment = 0.1;  // tenths at least: a power reads in per cents
+    Add<LineSeries>(chart, "power", kCentralColor)->LinePen = {kCentralColor, 2, true, false};
+    auto* chosen = Add<PointSeries>(chart, "chosen", kRed);
+    chosen->Pointer.Visible = true;
+    chosen->Pointer.Style = PointerStyle::Circle;
+    chosen->Pointer.InflateMargins = true;
+}
+
+void ShowPowerCurve(Chart& chart, const PowerCurve& curve) {
+    Fill(chart, kCurve, curve.points);
+    Fill(chart, kChosen, {curve.chosen});
+    chart.BottomAxis().SetMinMax(0, curve.xMaximum);
+    chart.LeftAxis().SetMinMax(0, 1);
+    chart.update();
+}
+
+}  // namespace tarvik

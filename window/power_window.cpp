@@ -1,0 +1,411 @@
+#include "window/power_window.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "calc/answers.h"
+#include "calc/limits.h"
+#include "calc/text_table.h"
+#include "chart/chart.h"
+#include "core/number_text.h"
+#include "platform/application.h"
+#include "platform/screen_fit.h"
+#include "window/chart_file_dialog.h"
+#include "window/power_charts.h"
+
+namespace tarvik {
+
+namespace {
+constexpr QSize kStartSize(640, 720);
+constexpr QSize kSmallest(320, 360);
+constexpr QSize kChartSize(300, 220);
+
+// The solve choices in the order of the combo box.
+constexpr PowerField kSolvable[] = {PowerField::SampleSize, PowerField::Power, PowerField::EffectSize,
+                                    PowerField::Alpha};
+
+QString Capitalized(const std::string& s) {
+    QString q = QString::fromStdString(s);
+    if (!q.isEmpty()) q[0] = q[0].toUpper();
+    return q;
+}
+
+// A start value in the desktop's number format.
+QString Local(const char* text) {
+    return QString(text).replace('.', QChar(CurrentFormatSettings().DecimalSeparator));
+}
+
+QString Swatch(ColorRef color, const QString& what) {
+    return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(ToQColor(color).name(), what);
+}
+}  // namespace
+
+PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle("Power and sample size - Tarvik");
+
+    solveBox = new QComboBox;
+    solveBox->addItems({"Sample size N", "Power", "Effect size w", "Significance level \u03B1"});
+    dfBox = new QSpinBox;
+    dfBox->setRange(1, CommandLineLimits().highestDf);
+    dfBox->setValue(1);
+    effectEdit = new QLineEdit(Local("0.3"));
+    alphaEdit = new QLineEdit(Local("0.05"));
+    powerEdit = new QLineEdit(Local("0.8"));
+    sampleSizeEdit = new QLineEdit("100");
+    auto* effectHint = new QLabel("Cohen: 0.1 small, 0.3 medium, 0.5 large");
+    effectHint->setEnabled(false);
+    resultsLabel = new QLabel;
+    resultsLabel->setWordWrap(true);
+    resultsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    problemLabel = new QLabel;
+    problemLabel->setStyleSheet("color: #a00000");
+    problemLabel->setWordWrap(true);
+    problemLabel->hide();
+
+    auto* form = new QFormLayout;
+    auto* solveLabel = new QLabel("&Solve for");
+    solveLabel->setBuddy(solveBox);
+    form->addRow(solveLabel, solveBox);
+    form->addRow("&Degrees of freedom", dfBox);
+    auto* effectRow = new QHBoxLayout;
+    effectRow->addWidget(effectEdit, 1);
+    effectRow->addWidget(effectHint);
+    auto* effectLabel = new QLabel("Effect size &w");
+    effectLabel->setBuddy(effectEdit);
+    form->addRow(effectLabel, effectRow);
+    form->addRow("Significance level &\u03B1", alphaEdit);
+    form->addRow("&Power 1 \u2212 \u03B2", powerEdit);
+    form->addRow("Total sample size &N", sampleSizeEdit);
+
+    // w from proportions.
+    // Folded away until asked for: the charts keep the room.
+    auto* proportions = new QGroupBox("Effect size from p&roportions");
+    proportions->setCheckable(true);
+    proportions->setChecked(false);
+    auto* proportionsBody = new QWidget;
+    goodnessButton = new QRadioButton("&Goodness of fit");
+    independenceButton = new QRadioButton("&Independence (table)");
+    goodnessButton->setChecked(true);
+    expectedEdit = new QLineEdit;
+    expectedEdit->setPlaceholderText("equal");
+    alternativeEdit = new QLineEdit;
+    alternativeEdit->setPlaceholderText(Local("0.1 0.2 0.3 0.4"));
+    cellsEdit = new QPlainTextEdit;
+    cellsEdit->setPlaceholderText(Local("0.3 0.2\n0.1 0.4"));
+    cellsEdit->setTabChangesFocus(true);
+    cellsEdit->setFixedHeight(cellsEdit->fontMetrics().lineSpacing() * 4 + 10);
+    proportionsLabel = new QLabel;
+    proportionsLabel->setWordWrap(true);
+    useProportionsButton = new QPushButton("&Use this w");
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(goodnessButton);
+    kindRow->addWidget(independenceButton);
+    kindRow->addStretch();
+    auto* proportionsForm = new QFormLayout;
+    proportionsForm->addRow("H0 proportions", expectedEdit);
+    proportionsForm->addRow("H1 proportions", alternativeEdit);
+    proportionsForm->addRow("H1 cell probabilities", cellsEdit);
+    auto* useRow = new QHBoxLayout;
+    useRow->addWidget(proportionsLabel, 1);
+    useRow->addWidget(useProportionsButton);
+    auto* proportionsLayout = new QVBoxLayout(proportionsBody);
+    proportionsLayout->setContentsMargins(0, 0, 0, 0);
+    proportionsLayout->addLayout(kindRow);
+    proportionsLayout->addLayout(proportionsForm);
+    proportionsLayout->addLayout(useRow);
+    (new QVBoxLayout(proportions))->addWidget(proportionsBody);
+    proportionsBody->hide();
+    QObject::connect(proportions, &QGroupBox::toggled, proportionsBody, &QWidget::setVisible);
+
+    // The pictures.
+    hypothesesChart = new Chart;
+    curveChart = new Chart;
+    ConfigureHypothesesChart(*hypothesesChart);
+    ConfigurePowerCurveChart(*curveChart);
+    for (Chart* chart : {hypothesesChart, curveChart}) {
+        chart->setMinimumSize(160, 140);
+        chart->resize(kChartSize);
+        chart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+    curveAxisBox = new QComboBox;
+    curveAxisBox->addItems({"Power against N", "Power against w"});
+    auto* legend = new QLabel(Swatch(kCentralColor, "H0 (solid)") + "&nbsp;&nbsp; " +
+                              Swatch(kNoncentralColor, "H1 (dotted)") + "&nbsp;&nbsp; " +
+                              Swatch(kAlphaRegionColor, "\u03B1") + "&nbsp;&nbsp; " + Swatch(kBetaRegionColor, "\u03B2"));
+    legend->setToolTip("\u03B1 under H0 right of the critical value, \u03B2 under H1 left of it");
+    legend->setWordWrap(true);
+    auto* charts = new QHBoxLayout;
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(hypothesesChart, 1);
+    leftColumn->addWidget(legend);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(curveChart, 1);
+    rightColumn->addWidget(curveAxisBox);
+    charts->addLayout(leftColumn, 1);
+    charts->addLayout(rightColumn, 1);
+
+    copyResultsButton = new QPushButton("&Copy results");
+    chartsButton = new QPushButton("C&harts");
+    auto* chartsMenu = new QMenu(chartsButton);
+    chartsButton->setMenu(chartsMenu);
+    const auto addChartActions = [this](QMenu& menu, Chart* chart, const QString& what, const QString& name) {
+        QObject::connect(menu.addAction("Save " + what + " as\u2026"), &QAction::triggered, this,
+                         [this, chart, name] { Guarded([&] { SaveChart(*chart, name); }); });
+        QObject::connect(menu.addAction("Copy " + what), &QAction::triggered, this,
+                         [this, chart] { Guarded([&] { CopyChart(*chart); }); });
+    };
+    addChartActions(*chartsMenu, hypothesesChart, "hypotheses chart", "hypotheses.png");
+    addChartActions(*chartsMenu, curveChart, "power curve", "power-curve.png");
+    for (const auto& [chart, what, name] : {std::tuple{hypothesesChart, "hypotheses chart", "hypotheses.png"},
+                                            std::tuple{curveChart, "power curve", "power-curve.png"}}) {
+        QObject::connect(chart, &QWidget::customContextMenuRequested, this,
+                         [this, chart = chart, what = QString(what), name = QString(name), addChartActions](QPoint at) {
+                             Guarded([&] {
+                                 QMenu menu(this);
+                                 addChartActions(menu, chart, what, name);
+                                 menu.exec(chart->mapToGlobal(at));
+                             });
+                         });
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copyResultsButton);
+    buttons->addWidget(chartsButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(problemLabel);
+    layout->addWidget(resultsLabel);
+    layout->addWidget(proportions);
+    layout->addLayout(charts, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(kSmallest);
+
+    // What a screen reader says.
+    solveBox->setAccessibleName("Solve for");
+    dfBox->setAccessibleName("Degrees of freedom");
+    effectEdit->setAccessibleName("Effect size w");
+    effectEdit->setAccessibleDescription("Cohen's w: 0.1 small, 0.3 medium, 0.5 large");
+    alphaEdit->setAccessibleName("Significance level alpha");
+    powerEdit->setAccessibleName("Power");
+    sampleSizeEdit->setAccessibleName("Total sample size N");
+    // The labels' own texts are what a screen reader reads: they carry no
+    // name of their own, which would hide their text.
+    expectedEdit->setAccessibleName("H0 proportions");
+    alternativeEdit->setAccessibleName("H1 proportions");
+    cellsEdit->setAccessibleName("H1 cell probabilities");
+    cellsEdit->setAccessibleDescription("One row of the table per line");
+    hypothesesChart->setAccessibleName("Hypotheses chart");
+    curveChart->setAccessibleName("Power curve");
+    curveAxisBox->setAccessibleName("Power curve against");
+    copyResultsButton->setAccessibleDescription("Copies the results as a line of text");
+
+    const auto refresh = [this] { Guarded([this] { Refresh(); }); };
+    QObject::connect(solveBox, &QComboBox::currentIndexChanged, this, refresh);
+    QObject::connect(dfBox, &QSpinBox::valueChanged, this, refresh);
+    for (QLineEdit* edit : {effectEdit, alphaEdit, powerEdit, sampleSizeEdit})
+        QObject::connect(edit, &QLineEdit::textEdited, this, refresh);
+    QObject::connect(curveAxisBox, &QComboBox::currentIndexChanged, this, refresh);
+    const auto proportionsChanged = [this] { Guarded([this] { RefreshProportions(); }); };
+    QObject::connect(goodnessButton, &QRadioButton::toggled, this, proportionsChanged);
+    QObject::connect(expectedEdit, &QLineEdit::textChanged, this, proportionsChanged);
+    QObject::connect(alternativeEdit, &QLineEdit::textChanged, this, proportionsChanged);
+    QObject::connect(cellsEdit, &QPlainTextEdit::textChanged, this, proportionsChanged);
+    QObject::connect(useProportionsButton, &QPushButton::clicked, this, [this] { Guarded([this] { UseProportions(); }); });
+    QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
+                     [this] { Guarded([this] { CopyResults(); }); });
+
+    resize(kStartSize);
+    RefreshProportions();
+    Refresh();
+}
+
+PowerField PowerWindow::Solved() const { return kSolvable[std::clamp(solveBox->currentIndex(), 0, 3)]; }
+
+void PowerWindow::SetSolved(PowerField field) {
+    for (int i = 0; i < 4; ++i)
+        if (kSolvable[i] == field) solveBox->setCurrentIndex(i);
+}
+
+QLineEdit* PowerWindow::EditOf(PowerField field) const {
+    switch (field) {
+        case PowerField::EffectSize: return effectEdit;
+        case PowerField::Alpha: return alphaEdit;
+        case PowerField::Power: return powerEdit;
+        case PowerField::SampleSize: return sampleSizeEdit;
+        case PowerField::Df: break;
+    }
+    return nullptr;
+}
+
+QString PowerWindow::Number(Real v) const { return QString::fromStdString(FormatNumber(v, format_)); }
+
+void PowerWindow::SetNumberFormat(const NumberFormat& format) {
+    format_ = format;
+    Refresh();
+}
+
+void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
+
+// A bad field is marked, named in the problem line and described to a
+// screen reader; the solved field and the pictures keep the last answer,
+// which the results line says belongs to earlier numbers.
+void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
+    const QString text = Capitalized(PowerFieldName(field)) + " " + QString::fromStdString(message) + ".";
+    problemLabel->setText(text);
+    problemLabel->show();
+    if (QLineEdit* edit = EditOf(field)) {
+        edit->setStyleSheet("QLineEdit { border: 2px solid #a00000; }");
+        edit->setAccessibleDescription(text);
+    }
+    copyResultsButton->setEnabled(false);
+    if (!lastResults_.isEmpty()) resultsLabel->setText("Still for the last good numbers: " + lastResults_);
+    answer_.reset();
+}
+
+void PowerWindow::Refresh() {
+    const PowerField solved = Solved();
+    PowerQuestion q;
+    q.unknown = solved;
+    q.df = dfBox->value();
+    for (const PowerField f : kSolvable) {
+        QLineEdit* edit = EditOf(f);
+        edit->setReadOnly(f == solved);
+        edit->setStyleSheet(f == solved ? "QLineEdit { background: palette(window); }" : "");
+        edit->setAccessibleDescription(f == solved ? "Solved" : "");
+    }
+    effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? "Solved" : "Cohen's w: 0.1 small, 0.3 medium, 0.5 large");
+    const std::pair<PowerField, Real*> given[] = {{PowerField::EffectSize, &q.w},
+                                                  {PowerField::Alpha, &q.alpha},
+                                                  {PowerField::Power, &q.power},
+                                                  {PowerField::SampleSize, &q.n}};
+    for (const auto& [field, value] : given) {
+        if (field == solved) continue;
+        if (!TryTextToReal(EditOf(field)->text().toStdString(), *value)) {
+            ShowProblem(field, "is not a number");
+            return;
+        }
+    }
+    PowerAnswer a{};
+    try {
+        a = SolvePower(q);
+    } catch (const PowerInputError& bad) {
+        ShowProblem(bad.field, bad.message);
+        return;
+    }
+    answer_ = a;
+    problemLabel->hide();
+    copyResultsButton->setEnabled(true);
+    const Real solvedValue = solved == PowerField::SampleSize ? a.n
+                             : solved == PowerField::Power    ? a.power
+                             : solved == PowerField::EffectSize ? a.w
+                                                                : a.alpha;
+    EditOf(solved)->setText(solved == PowerField::SampleSize ? QString::number(qlonglong(ToLongDouble(a.n)))
+                                                             : Number(solvedValue));
+    QString results = QString("\u03BB = N w\u00B2 = %1    critical value \u03C7\u00B2 = %2").arg(Number(a.lambda), Number(a.critical));
+    if (solved == PowerField::SampleSize)
+        results += QString("    power reached at N = %1: %2").arg(qlonglong(ToLongDouble(a.n))).arg(Number(a.power));
+    lastResults_ = results;
+    resultsLabel->setText(results);
+
+    ShowHypotheses(*hypothesesChart, ComputeHypothesesPlot(a.df, a.lambda, a.critical));
+    const PowerCurveAxis axis = curveAxisBox->currentIndex() == 1 ? PowerCurveAxis::EffectSize : PowerCurveAxis::SampleSize;
+    ShowPowerCurve(*curveChart, ComputePowerCurve(a, axis));
+    hypothesesChart->setAccessibleDescription(
+        QString("Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; "
+                "alpha %3 shaded under H0, beta %4 under H1")
+            .arg(Number(a.lambda), Number(a.critical), Number(a.alpha), Number(1 - a.power)));
+    curveChart->setAccessibleDescription(QString("Power against %1; the chosen point has power %2")
+                                             .arg(axis == PowerCurveAxis::SampleSize ? "N" : "w", Number(a.power)));
+}
+
+void PowerWindow::RefreshProportions() {
+    const bool goodness = goodnessButton->isChecked();
+    expectedEdit->setEnabled(goodness);
+    alternativeEdit->setEnabled(goodness);
+    cellsEdit->setEnabled(!goodness);
+    proportions_.reset();
+    useProportionsButton->setEnabled(false);
+    const std::string typed = goodness ? alternativeEdit->text().toStdString() : cellsEdit->toPlainText().toStdString();
+    if (ListItems(typed, CurrentFormatSettings()).empty()) {
+        proportionsLabel->setText(goodness ? "Type the H1 proportions of the categories." : "Type the H1 table, one row per line.");
+        return;
+    }
+    try {
+        const EffectFromProportions e =
+            goodness ? GoodnessOfFitEffect(expectedEdit->text().toStdString(), typed, CurrentFormatSettings())
+                     : IndependenceEffect(typed, CurrentFormatSettings());
+        proportions_ = std::pair<Real, int>{e.w, e.df};
+        proportionsLabel->setText(QString("w = %1 with df %2").arg(Number(e.w)).arg(e.df));
+        useProportionsButton->setEnabled(e.w > 0);
+    } catch (const PowerInputError& bad) {
+        proportionsLabel->setText(Capitalized(bad.message) + ".");
+    }
+}
+
+// The proportions' w and df go into the fields; w is no longer solved.
+void PowerWindow::UseProportions() {
+    if (!proportions_) return;
+    if (Solved() == PowerField::EffectSize) SetSolved(PowerField::SampleSize);
+    effectEdit->setText(QString::fromStdString(FormatFullPrecision(proportions_->first)));
+    dfBox->setValue(proportions_->second);
+    Refresh();
+}
+
+QString PowerWindow::ResultsText() const {
+    if (!answer_) return {};
+    const auto line = [&](const NumberFormat& format) {
+        return RenderTable({TextTable::Kind::Records, "", PowerHeader(), {PowerCells(*answer_, format, FormatSettings{})}},
+                           TableForm::Text);
+    };
+    // The second line at the Real's full precision, as the calculator copies.
+    return QString::fromStdString(line(format_) + line({NumberStyle::Significant, 19}));
+}
+
+void PowerWindow::CopyResults() {
+    if (answer_) QGuiApplication::clipboard()->setText(ResultsText());
+}
+
+QString PowerWindow::ChartTitle(const Chart& chart) const {
+    if (!answer_) return {};
+    const PowerAnswer& a = *answer_;
+    return QString("%1df %2   w = %3   \u03B1 = %4   N = %5   power = %6")
+        .arg(&chart == hypothesesChart ? "H0 and H1: " : "Power curve: ")
+        .arg(qlonglong(ToLongDouble(a.df)))
+        .arg(Number(a.w), Number(a.alpha))
+        .arg(qlonglong(ToLongDouble(a.n)))
+        .arg(Number(a.power));
+}
+
+void PowerWindow::SaveChart(const Chart& chart, const QString& name) {
+    ChartFileChoice choice;
+    if (AskChartFile(this, name, choice)) SaveChartAsked(this, chart, choice, ChartTitle(chart));
+}
+
+void PowerWindow::SaveChartTo(const Chart& chart, const QString& path, int format, int scale) {
+    SaveChartAsked(this, chart, {path, format == 1 ? ChartFormat::Svg : ChartFormat::Png, scale}, ChartTitle(chart));
+}
+
+void PowerWindow::CopyChart(const Chart& chart) {
+    QGuiApplication::clipboard()->setImage(RenderChart(chart, ChartTitle(chart), chart.size()));
+}
+
+}  // namespace tarvik

@@ -1,0 +1,76 @@
+#pragma once
+// The power window: plan a study. Degrees of freedom, Cohen's effect size
+// w, alpha, power and N; three are given and the chosen fourth is solved,
+// live as the fields change. Below, the picture of both hypotheses and the
+// power curve, each saved or copied like the calculator's chart; w can
+// also come from proportions under H0 and H1 (goodness of fit) or from a
+// table of cell probabilities (independence).
+#include <QWidget>
+#include <optional>
+
+#include "calc/power_analysis.h"
+#include "calc/power_plot.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace tarvik {
+
+class Chart;
+
+class PowerWindow : public QWidget {
+public:
+    explicit PowerWindow(QWidget* parent = nullptr);
+
+    QComboBox* solveBox;  // what is solved: N, power, w or alpha
+    QSpinBox* dfBox;
+    QLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
+    QLabel *resultsLabel, *problemLabel;
+    // w from proportions
+    QRadioButton *goodnessButton, *independenceButton;
+    QLineEdit *expectedEdit, *alternativeEdit;
+    QPlainTextEdit* cellsEdit;
+    QLabel* proportionsLabel;
+    QPushButton* useProportionsButton;
+    // the pictures
+    Chart *hypothesesChart, *curveChart;
+    QComboBox* curveAxisBox;
+    QPushButton *copyResultsButton, *chartsButton;
+
+    void SetNumberFormat(const NumberFormat& format);
+    void ShowBeside(const QWidget& beside);
+
+    // The last answer, or none while an input is bad.
+    const std::optional<PowerAnswer>& Answer() const { return answer_; }
+    PowerField Solved() const;
+    void SetSolved(PowerField field);
+
+    // What Copy results puts on the clipboard: the command line's line and
+    // the same at full precision.
+    QString ResultsText() const;
+    void CopyResults();
+    void SaveChartTo(const Chart& chart, const QString& path, int format, int scale);
+
+private:
+    void Refresh();
+    void RefreshProportions();
+    void UseProportions();
+    void ShowProblem(PowerField field, const std::string& message);
+    QLineEdit* EditOf(PowerField field) const;
+    QString Number(Real v) const;
+    void SaveChart(const Chart& chart, const QString& name);
+    void CopyChart(const Chart& chart);
+    QString ChartTitle(const Chart& chart) const;
+
+    std::optional<PowerAnswer> answer_;
+    QString lastResults_;
+    std::optional<std::pair<Real, int>> proportions_;  // w and its df
+    NumberFormat format_;
+};
+
+}  // namespace tarvik
