@@ -5,12 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/non_central_chi_squared.hpp>
 
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "calc/power_plot.h"
 #include "math/distributions.h"
 
 namespace {
@@ -101,6 +103,69 @@ long double ChainBoost(Real df, Real p) {
 void BM_KeystrokeChain(benchmark::State& s) { ForEachCase(s, ChainTarvik); }
 void BM_Boost_KeystrokeChain(benchmark::State& s) { ForEachCase(s, ChainBoost); }
 
+// The noncentral distribution on the same inputs as Boost's long double:
+// df 1 to 300, lambda from 0.5 to 1e4, x below, at and above the mean.
+using BoostNc = boost::math::non_central_chi_squared_distribution<long double>;
+const Real kNcps[] = {0.5L, 9.72L, 100, 1e4L};
+template <typename F>
+void ForEachNoncentral(benchmark::State& state, F f) {
+    std::int64_t calls = 0;
+    for (auto _ : state) {
+        for (int df : {1, 2, 5, 30, 300})
+            for (Real ncp : kNcps)
+                for (Real at : {0.5L, 1.0L, 1.5L}) {
+                    benchmark::DoNotOptimize(f(Real(df), ncp, at * (df + ncp)));
+                    ++calls;
+                }
+    }
+    state.SetItemsProcessed(calls);
+    state.counters["ns/call"] = benchmark::Counter(double(calls), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+void BM_NoncentralUpperTail(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) { return tarvik::NoncentralChiSquareUpperTail(df, ncp, x); });
+}
+void BM_Boost_NoncentralUpperTail(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) {
+        return boost::math::cdf(boost::math::complement(BoostNc(L(df), L(ncp)), L(x)));
+    });
+}
+void BM_NoncentralCdf(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) { return tarvik::NoncentralChiSquareCdf(df, ncp, x); });
+}
+void BM_Boost_NoncentralCdf(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) { return boost::math::cdf(BoostNc(L(df), L(ncp)), L(x)); });
+}
+void BM_NoncentralPdf(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) { return tarvik::NoncentralChiSquarePdf(df, ncp, x); });
+}
+void BM_Boost_NoncentralPdf(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) { return boost::math::pdf(BoostNc(L(df), L(ncp)), L(x)); });
+}
+// The three x of each case stand for three upper tails here: the median,
+// 0.05 and 1e-6, as critical values are asked.
+void BM_NoncentralUpperQuantile(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) {
+        return tarvik::NoncentralChiSquareUpperQuantile(df, ncp, x < df + ncp ? 0.5L : x > df + ncp ? 1e-6L : 0.05L);
+    });
+}
+void BM_Boost_NoncentralUpperQuantile(benchmark::State& s) {
+    ForEachNoncentral(s, [](Real df, Real ncp, Real x) {
+        return boost::math::quantile(boost::math::complement(BoostNc(L(df), L(ncp)), x < df + ncp ? 0.5L : x > df + ncp ? 1e-6L : 0.05L));
+    });
+}
+
+// One redraw of the power window: both densities at 200 points and the
+// power curve at 100, for the worked example and for a large study.
+void PowerRedraw(benchmark::State& state, Real df, Real w, Real n) {
+    const tarvik::PowerAnswer a = tarvik::SolvePower({tarvik::PowerField::Power, df, w, 0.05L, 0, n});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tarvik::ComputeHypothesesPlot(a.df, a.lambda, a.critical));
+        benchmark::DoNotOptimize(tarvik::ComputePowerCurve(a, tarvik::PowerCurveAxis::SampleSize));
+    }
+}
+void BM_PowerRedraw_Example(benchmark::State& s) { PowerRedraw(s, 2, 0.3L, 108); }
+void BM_PowerRedraw_Large(benchmark::State& s) { PowerRedraw(s, 24, 0.1L, 20000); }
+
 BENCHMARK(BM_ChiSquareCdf);
 BENCHMARK(BM_Boost_Cdf);
 BENCHMARK(BM_ChiSquareUpperTail);
@@ -115,12 +180,23 @@ BENCHMARK(BM_FQuantile);
 BENCHMARK(BM_Boost_RangeQuantile);
 BENCHMARK(BM_KeystrokeChain);
 BENCHMARK(BM_Boost_KeystrokeChain);
+BENCHMARK(BM_NoncentralUpperTail);
+BENCHMARK(BM_Boost_NoncentralUpperTail);
+BENCHMARK(BM_NoncentralCdf);
+BENCHMARK(BM_Boost_NoncentralCdf);
+BENCHMARK(BM_NoncentralPdf);
+BENCHMARK(BM_Boost_NoncentralPdf);
+BENCHMARK(BM_NoncentralUpperQuantile);
+BENCHMARK(BM_Boost_NoncentralUpperQuantile);
+BENCHMARK(BM_PowerRedraw_Example)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PowerRedraw_Large)->Unit(benchmark::kMillisecond);
 
 // Console output plus, at the end, each of ours against its Boost twin.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) perCall_[r.benchmark_name()] = r.counters.at("ns/call").value;
+        for (const Run& r : runs)
+            if (r.counters.count("ns/call")) perCall_[r.benchmark_name()] = r.counters.at("ns/call").value;
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintRatios() const {
@@ -132,12 +208,16 @@ public:
             {"BM_ChiSquareQuantile", "BM_Boost_Quantile"},
             {"BM_FQuantile", "BM_Boost_RangeQuantile"},
             {"BM_KeystrokeChain", "BM_Boost_KeystrokeChain"},
+            {"BM_NoncentralUpperTail", "BM_Boost_NoncentralUpperTail"},
+            {"BM_NoncentralCdf", "BM_Boost_NoncentralCdf"},
+            {"BM_NoncentralPdf", "BM_Boost_NoncentralPdf"},
+            {"BM_NoncentralUpperQuantile", "BM_Boost_NoncentralUpperQuantile"},
         };
         std::printf("\n%-22s %12s %12s %8s\n", "ours vs Boost.Math", "ours ns", "Boost ns", "ratio");
         for (const auto& [ours, boost] : pairs) {
             const auto a = perCall_.find(ours), b = perCall_.find(boost);
             if (a == perCall_.end() || b == perCall_.end()) continue;
-            std::printf("%-22s %12.0f %12.0f %8.2f\n", ours + 3, a->second * 1e9, b->second * 1e9,
+            std::printf("%-26s %12.0f %12.0f %8.2f\n", ours + 3, a->second * 1e9, b->second * 1e9,
                         a->second / b->second);
         }
     }

@@ -62,6 +62,11 @@ private:
     Real sum_ = 0, carry_ = 0;
 };
 
+// A walk's ratios are divided afresh at each step, never multiplied by a
+// reciprocal formed once: that reciprocal's rounding would repeat in every
+// step and add up to 16 units over the 32 steps between two anchors (1 - 8e-19
+// for a cdf of 1 - 2e-39), where fresh roundings mostly cancel. Where two
+// ratios move together, one division serves both.
 struct Mixture {
     Real k, x, a, h, mu;
 };
@@ -81,10 +86,10 @@ void CountTerm(long& n) {
 
 // The sum falls outward from its largest term with ratios that never grow:
 // after a term t reached with ratio rho < 1, the rest is below t rho / (1 - rho).
+// (rho = t / previous, multiplied out.)
 bool RestIsNegligible(Real t, Real previous, const CompensatedSum& sum) {
     if (!(t > 0)) return true;
-    const Real rho = t / previous;
-    return rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho);
+    return t < previous && t * t <= kSumTol * sum.Value() * (previous - t);
 }
 
 // The smallest j >= 0 with mu h < (j + 1)(a + j): there the density's terms,
@@ -151,10 +156,32 @@ struct Walk {
     bool Anchor() { return steps++ % kAnchorEvery == 0; }
 };
 
+// Where a tail's sum starts: any j on the far side of its largest term
+// will do (the walk inward rises to the largest term before the stopping
+// rule can apply, and the bound outward holds from any term), so the bound
+// on the largest term's place is taken as it is. Only where its term lies
+// below the Real range is the largest term searched for.
+struct Start {
+    Real j;
+    detail::ChiSquareTailsWithDensity at;
+    Real term;
+};
+
+template <typename Mode>
+Start StartAt(const Mixture& m, Real bound, bool lower, const Mode& mode) {
+    Start s{bound, Central(m, bound), 0};
+    s.term = MixingWeight(s.j, m.mu) * (lower ? s.at.lower : s.at.upper);
+    if (s.term > 0) return s;
+    s.j = mode(m);
+    s.at = Central(m, s.j);
+    s.term = MixingWeight(s.j, m.mu) * (lower ? s.at.lower : s.at.upper);
+    return s;
+}
+
 Real LowerTail(const Mixture& m) {
-    const Real jM = LowerTailMode(m);
-    const auto at = Central(m, jM);
-    const Real tM = MixingWeight(jM, m.mu) * at.lower;
+    const Start start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
+    const Real jM = start.j, tM = start.term;
+    const auto& at = start.at;
     if (!(tM > 0)) return 0;
     CompensatedSum sum;
     sum.Add(tM);
@@ -209,9 +236,9 @@ Real LowerTail(const Mixture& m) {
 }
 
 Real UpperTail(const Mixture& m) {
-    const Real jM = UpperTailMode(m);
-    const auto at = Central(m, jM);
-    const Real tM = MixingWeight(jM, m.mu) * at.upper;
+    const Start start = StartAt(m, std::max(Floor(m.mu), DensityMode(m)), false, UpperTailMode);
+    const Real jM = start.j, tM = start.term;
+    const auto& at = start.at;
     if (!(tM > 0)) return 0;
     CompensatedSum sum;
     sum.Add(tM);
@@ -226,8 +253,9 @@ Real UpperTail(const Mixture& m) {
                 w = GammaWeight(m.a + j - 1, m.h);
                 p = MixingWeight(j, m.mu);
             } else {
-                w = w * m.h / (m.a + j - 1);
-                p = p * m.mu / j;
+                const Real q = 1 / ((m.a + j - 1) * j);  // one division for both ratios
+                w = w * m.h * j * q;
+                p = p * m.mu * (m.a + j - 1) * q;
             }
             Q += w;
             const Real t = p * Q;
@@ -255,8 +283,14 @@ Real UpperTail(const Mixture& m) {
         for (Real j = jBottom + 1; j < jM; j += 1) {
             CountTerm(n);
             const bool anchor = walk.Anchor();
-            w = anchor ? GammaWeight(m.a + j - 1, m.h) : w * m.h / (m.a + j - 1);
-            p = anchor ? MixingWeight(j, m.mu) : p * m.mu / j;
+            if (anchor) {
+                w = GammaWeight(m.a + j - 1, m.h);
+                p = MixingWeight(j, m.mu);
+            } else {
+                const Real q = 1 / ((m.a + j - 1) * j);
+                w = w * m.h * j * q;
+                p = p * m.mu * (m.a + j - 1) * q;
+            }
             Q += w;
             inward.Add(p * Q);
         }
@@ -265,15 +299,19 @@ Real UpperTail(const Mixture& m) {
     return sum.Value();
 }
 
-// p_j f_{k+2j}(x) = p_j w(a + j, h) (a + j) / x, the factor (a + j) / x
-// taken into the weight's exponent: for a tiny x the weight alone can lie
-// below the Real range while the density does not.
+// p_j f_{k+2j}(x) = p_j w(a + j, h) (a + j) / x. For a tiny x the weight
+// alone can lie below the Real range while the density does not: the
+// factor (a + j) / x then goes into the weight's exponent.
 Real DensityTerm(const Mixture& m, Real j) {
     const Real b = m.a + j;
+    const Real w = detail::PoissonWeight(b, m.h);
+    if (w > 0) return MixingWeight(j, m.mu) * (w * b / m.x);
     return MixingWeight(j, m.mu) *
            detail::PoissonWeight(b, m.h, double_real::Subtract(LogDoubleReal(b), LogDoubleReal(m.x)));
 }
 
+// The density's ratios t_{j+1}/t_j = mu h / ((j + 1)(a + j)) are exact, so
+// each side stops on its own next ratio, and that ratio is the next step.
 Real Density(const Mixture& m) {
     const Real jM = DensityMode(m);
     const Real tM = DensityTerm(m, jM);
@@ -282,30 +320,27 @@ Real Density(const Mixture& m) {
     CompensatedSum sum;
     sum.Add(tM);
     long n = 0;
-    // The ratios are exact here, so each side stops on its own next ratio.
-    {
-        Real t = tM;
-        Walk walk;
-        walk.Anchor();
-        for (Real j = jM + 1;; j += 1) {
-            CountTerm(n);
-            t = walk.Anchor() ? DensityTerm(m, j) : t * c / (j * (m.a + j - 1));
-            sum.Add(t);
-            const Real rho = c / ((j + 1) * (m.a + j));
-            if (!(t > 0) || (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho))) break;
-        }
+    Real t = tM;
+    Walk up;
+    up.Anchor();
+    for (Real j = jM;; j += 1) {
+        CountTerm(n);
+        const Real rho = c / ((j + 1) * (m.a + j));
+        if (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho)) break;
+        t = up.Anchor() ? DensityTerm(m, j + 1) : t * rho;
+        if (!(t > 0)) break;
+        sum.Add(t);
     }
-    {
-        Real t = tM;
-        Walk walk;
-        walk.Anchor();
-        for (Real j = jM - 1; j >= 0; j -= 1) {
-            CountTerm(n);
-            t = walk.Anchor() ? DensityTerm(m, j) : t * ((j + 1) * (m.a + j)) / c;
-            sum.Add(t);
-            const Real rho = j * (m.a + j - 1) / c;
-            if (!(t > 0) || (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho))) break;
-        }
+    t = tM;
+    Walk down;
+    down.Anchor();
+    for (Real j = jM; j > 0; j -= 1) {
+        CountTerm(n);
+        const Real rho = j * (m.a + j - 1) / c;
+        if (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho)) break;
+        t = down.Anchor() ? DensityTerm(m, j - 1) : t * rho;
+        if (!(t > 0)) break;
+        sum.Add(t);
     }
     return sum.Value();
 }

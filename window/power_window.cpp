@@ -92,7 +92,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // w from proportions.
     // Folded away until asked for: the charts keep the room.
-    auto* proportions = new QGroupBox("Effect size from p&roportions");
+    auto* proportions = proportionsBox = new QGroupBox("Effect size from p&roportions");
     proportions->setCheckable(true);
     proportions->setChecked(false);
     auto* proportionsBody = new QWidget;
@@ -269,7 +269,9 @@ void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, be
 // screen reader; the solved field and the pictures keep the last answer,
 // which the results line says belongs to earlier numbers.
 void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
-    const QString text = Capitalized(PowerFieldName(field)) + " " + QString::fromStdString(message) + ".";
+    // The solved field's refusal is a sentence of its own ("No N up to ...").
+    const QString text = field == Solved() ? Capitalized(message) + "."
+                                           : Capitalized(PowerFieldName(field)) + " " + QString::fromStdString(message) + ".";
     problemLabel->setText(text);
     problemLabel->show();
     if (QLineEdit* edit = EditOf(field)) {

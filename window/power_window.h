@@ -12,6 +12,7 @@
 #include "calc/power_plot.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -31,7 +32,8 @@ public:
     QSpinBox* dfBox;
     QLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
     QLabel *resultsLabel, *problemLabel;
-    // w from proportions
+    // w from proportions, in a box folded away until checked
+    QGroupBox* proportionsBox;
     QRadioButton *goodnessButton, *independenceButton;
     QLineEdit *expectedEdit, *alternativeEdit;
     QPlainTextEdit* cellsEdit;
