@@ -53,7 +53,8 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
     const auto menu = form->ChartMenu();
     QStringList entries;
     for (QAction* a : menu->actions()) entries << a->text();
-    EXPECT_EQ(entries, (QStringList{"Save chart as\u2026", "Copy chart", "", "Critical values\u2026"}));
+    EXPECT_EQ(entries, (QStringList{"Save chart as\u2026", "Copy chart", "", "Critical values\u2026",
+                                    "Power and sample size\u2026"}));
 
     QTemporaryDir dir;
     const QSize chart = form->densityChart->size();
