@@ -1,5 +1,7 @@
 #include "calc/answers.h"
 
+#include <limits>
+
 #include "calc/command_line_error.h"
 #include "calc/results_text.h"
 #include "math/distributions.h"
@@ -51,12 +53,17 @@ GivenNumber ReadGiven(Field field, const std::string& text, const std::string& w
     if (field == Field::Value) {
         if (!(given.value >= 0 && given.value <= limits.valueCap))
             OutOfRange(where, text, "from 0 to " + Limit(limits.valueCap));
+        // Below the smallest normal Real a number keeps too few digits, or
+        // none: it is refused rather than read as 0 (or as a denormal).
+        if (given.value < std::numeric_limits<Real>::min() && !TextIsZero(text, fs))
+            OutOfRange(where, text, "from 0 to " + Limit(limits.valueCap) + ", and 0 or at least 3.36e-4932");
         return given;
     }
     const std::string rule = "from " + Limit(limits.lowestProbability) + " to 1 - " + Limit(limits.lowestProbability);
     // The range is judged on the text and its exact complement: 1 - 1e-300
     // reads as 1 in any Real, yet is inside it.
-    if (!(given.value >= 0 && given.value <= 1)) OutOfRange(where, text, rule);
+    // A text just above 1 can read as the Real 1: its exact complement says.
+    if (!(given.value >= 0 && given.value <= 1) || DecimalComplement(text, fs).empty()) OutOfRange(where, text, rule);
     given.tails = TailsOfText(text, field, fs);
     const Real own = field == Field::Cdf ? given.tails.cdf : given.tails.upper;
     const Real other = field == Field::Cdf ? given.tails.upper : given.tails.cdf;

@@ -388,7 +388,8 @@ One of these, with --df:
   --df N           degrees of freedom, whole, 1 to 65535
   --ncp L          with --value, --cdf or --upper: the noncentral
                    chi-square with noncentrality L (0 to 1e6)
-Probabilities lie from 1e-300 to 1 - 1e-300.
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
 
 Power and sample size of a chi-square test, with --df: three of these,
 and the fourth is solved (for a solved N, power= is the power reached):
@@ -408,7 +409,11 @@ Lists and standard input:
 Output:
   --numbers STYLE  decimals (default), significant or scientific
   --precision N    digits of that style, 1 to 21 (six by default; alone it
-                   means N significant digits)
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
   --format FORM    text (default), csv, tsv or markdown
   --output FILE    write to FILE, whole or not at all, not standard output
   --export-chart FILE  the density chart of one result, as FILE.png or

@@ -37,13 +37,6 @@ Results ResultsAtTails(Real df, const ExactTails& tails) {
     return r;
 }
 
-Real ProbabilityBetween(Real df, Real a, Real b) {
-    const ChiSquareTailPair at = ChiSquareTails(df, a), bt = ChiSquareTails(df, b);
-    // Both below the median: the lower tails; both above: the upper ones;
-    // astride it, what lies outside is small on both sides.
-    if (bt.cdf <= 0.5_r) return bt.cdf - at.cdf;
-    if (at.upper <= 0.5_r) return at.upper - bt.upper;
-    return (1 - at.cdf) - bt.upper;
-}
+Real ProbabilityBetween(Real df, Real a, Real b) { return ChiSquareProbabilityBetween(df, a, b); }
 
 }  // namespace tarvik

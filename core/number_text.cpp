@@ -39,54 +39,17 @@ bool IsNegativeZeroText(const std::string& s) {
 
 }  // namespace
 
-std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
-    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
-    if (v != 0) {
-        const int exponent = DecimalExponent(v, kFixedSignificant);
-        // Too many digits before the point: the text falls back to the
-        // general scientific text.
-        if (exponent >= kFixedSignificant) return FormatGeneral(v, fs);
-        // Only 18 significant digits carry: the digits past them are zeros.
-        // Built from the decimal digits, since a Real cannot hold the
-        // rounded decimal exactly.
-        if (exponent + 1 + decimals > kFixedSignificant) {
-            const std::string sci = ScientificDigits(Abs(v), kFixedSignificant - 1);
-            std::string digits;
-            for (std::size_t i = 0; i < sci.size() && sci[i] != 'e'; ++i)
-                if (std::isdigit(static_cast<unsigned char>(sci[i]))) digits += sci[i];
-            const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
-            std::string frac = digits.substr(intDigits);
-            frac.resize(static_cast<std::size_t>(decimals), '0');
-            std::string s = v < 0 ? "-" : "";
-            s.append(digits, 0, intDigits);
-            if (decimals > 0) {
-                s += fs.DecimalSeparator;
-                s += frac;
-            }
-            return s;
-        }
-    }
-    std::string s = FixedDigits(v, decimals);
-    // 1 - cdf can be -2e-16: a probability is never shown as "-0.000000".
-    if (IsNegativeZeroText(s)) s.erase(0, 1);
-    return WithSeparator(s, fs.DecimalSeparator);
-}
+namespace {
 
-std::string FormatGeneral(Real v, const FormatSettings& fs) {
-    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
-    if (v == 0) return "0";
-    const std::string s = ScientificDigits(v, kGeneralSignificant - 1);
-    const auto ePos = s.find('e');
-    const int exp10 = ExponentOf(s);
-    std::string digits;
-    for (std::size_t i = 0; i < ePos; ++i)
-        if (std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i];
+// The general form of a decimal significand (no leading or trailing zeros
+// needed) and its exponent: positional from 1e-5 to below 1e15, else
+// "d.dddE-x" (no '+', no leading zeros in the exponent).
+std::string GeneralForm(bool negative, std::string digits, int exp10, const FormatSettings& fs) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     // Built by appending: GCC 12 warns falsely (-Wrestrict) on chains of
     // string concatenation here.
     std::string out;
-    if (v < 0) out += '-';
-    // Positional unless the exponent is too large or the value below 1e-5.
+    if (negative) out += '-';
     if (exp10 >= kGeneralSignificant || exp10 < -5) {
         out += digits[0];
         if (digits.size() > 1) {
@@ -115,6 +78,54 @@ std::string FormatGeneral(Real v, const FormatSettings& fs) {
         out.append(digits, intDigits, std::string::npos);
     }
     return out;
+}
+
+// The significand's digits and the exponent of a scientific text.
+std::string SignificandOf(const std::string& scientific) {
+    std::string digits;
+    for (std::size_t i = 0; i < scientific.size() && scientific[i] != 'e'; ++i)
+        if (std::isdigit(static_cast<unsigned char>(scientific[i]))) digits += scientific[i];
+    return digits;
+}
+
+// The fewest significant digits of |v| that read back as exactly |v|, as
+// a scientific text.
+std::string ShortestScientific(Real v) {
+    std::string text;
+    for (int digits = 1; digits <= 21; ++digits) {
+        text = ScientificDigits(Abs(v), digits - 1);
+        Real back = 0;
+        if (ParseCanonical(text, back) && back == Abs(v)) break;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
+    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    // From 1e18 up the text is the general form, with every digit the Real
+    // holds: its shortest text that reads back as exactly v (up to 20
+    // significant digits), never 15 of them.
+    if (v != 0 && DecimalExponent(v, kFixedSignificant) >= kFixedSignificant) {
+        const std::string shortest = ShortestScientific(v);
+        return GeneralForm(v < 0, SignificandOf(shortest), ExponentOf(shortest), fs);
+    }
+    // Below it, the digits of the Real's exact binary value, correctly
+    // rounded at the last decimal asked for: past the 19th or 20th
+    // significant digit they are those of the value the Real holds exactly,
+    // not of the decimal it was read from (the help says so).
+    std::string s = FixedDigits(v, decimals);
+    // 1 - cdf can be -2e-16: a probability is never shown as "-0.000000".
+    if (IsNegativeZeroText(s)) s.erase(0, 1);
+    return WithSeparator(s, fs.DecimalSeparator);
+}
+
+std::string FormatGeneral(Real v, const FormatSettings& fs) {
+    if (!IsFinite(v)) return IsNaN(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    if (v == 0) return "0";
+    const std::string s = ScientificDigits(v, kGeneralSignificant - 1);
+    return GeneralForm(v < 0, SignificandOf(s), ExponentOf(s), fs);
 }
 
 std::string FormatSignificant(Real v, int digits) {
@@ -262,6 +273,11 @@ std::string DecimalComplement(const std::string& text, const FormatSettings& fs)
     for (char& c : places) c = char('9' - (c - '0'));
     places.back() = char(places.back() + 1);
     return "0." + places;
+}
+
+bool TextIsZero(const std::string& text, const FormatSettings& fs) {
+    const std::optional<NumberParts> parts = Split(text, fs);
+    return parts && IsZero(*parts);
 }
 
 Real TextToReal(const std::string& text, const FormatSettings& fs) {

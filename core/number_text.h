@@ -64,6 +64,10 @@ bool TryTextToRealSaturated(const std::string& text, Real& value,
 inline constexpr long long kLongestComplement = 20000;
 std::string DecimalComplement(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
 
+// Whether a text that reads as a number stands for 0 itself (not for a
+// number below the smallest Real, which reads as 0 too).
+bool TextIsZero(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
+
 // As TryTextToReal, but throws EConvertError with the text.
 Real TextToReal(const std::string& text, const FormatSettings& fs = CurrentFormatSettings());
 

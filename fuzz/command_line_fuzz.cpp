@@ -23,13 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (r.givenOnInput) tarvik::ReadGivenLines(r, "1\n0.5\n");
         tarvik::CheckCounts(r);
         // Bounded work per input: small batches are answered in full.
-        const std::size_t per = r.action == tarvik::CommandAction::Between ? 1 : r.numbers.size();
+        std::size_t per = r.action == tarvik::CommandAction::Between ? 1 : r.numbers.size();
+        if (!r.ncps.empty()) per *= r.ncps.size();
+        if (r.action == tarvik::CommandAction::Power) {
+            per = 1;
+            for (const auto* list : {&r.effects, &r.alphas, &r.powers, &r.sampleSizes})
+                if (!list->empty()) per *= list->size();
+        }
         if (r.dfs.size() * per > 64) return 0;
         const std::string text = tarvik::AnswerText(r);
-        if (r.action == tarvik::CommandAction::Results && r.form == tarvik::TableForm::Text) {
-            std::size_t lines = 0;
-            for (char c : text) lines += c == '\n';
-            if (lines != r.dfs.size() * r.numbers.size()) std::abort();
+        const bool lines = r.action == tarvik::CommandAction::Results || r.action == tarvik::CommandAction::Power;
+        if (lines && r.form == tarvik::TableForm::Text) {
+            std::size_t count = 0;
+            for (char c : text) count += c == '\n';
+            if (count != r.dfs.size() * per) std::abort();
         }
     } catch (const tarvik::CommandLineError& e) {
         if (e.message.empty() || e.message.find('\n') != std::string::npos || e.message.size() > 200) std::abort();

@@ -44,6 +44,10 @@ Real ChiSquareQuantile(Real df, Real p);
 Real ChiSquareUpperQuantile(Real df, Real q);
 Real ChiSquareQuantileSmallDf(Real df, Real p);
 
+// P(a < X <= b) for 0 <= a <= b, to its full relative precision however
+// narrow the interval.
+Real ChiSquareProbabilityBetween(Real df, Real a, Real b);
+
 // The noncentral chi-square: df, then the noncentrality lambda >= 0, then
 // x or the probability. lambda = 0 is the central distribution, bit for bit.
 // Both tails keep their full relative precision, each summed on its own

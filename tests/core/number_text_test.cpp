@@ -30,8 +30,12 @@ TEST(NumberText, FixedFormat) {
         {-2.2e-16_r, "0.000000", "0,000000"},     // 1 - cdf at tiny x: never "-0.000000"
         {-0.0000004_r, "0.000000", "0,000000"},
         {3.8414588206941_r, "3.841459", "3,841459"},
-        // 18 significant digits at most: digits past them are rounded away first.
-        {123456789012345.678901_r, "123456789012345.679000", "123456789012345,679000"},
+        // Every digit from the Real itself, none past the 18th zeroed: the
+        // Real nearest this text is 123456789012345.6789016...
+        {123456789012345.678901_r, "123456789012345.678902", "123456789012345,678902"},
+        // From 1e18 up: the general form with every digit the Real holds.
+        {3.9894228040143267794e149_r, "3.9894228040143267794E149", "3,9894228040143267794E149"},
+        {1e20_r, "1E20", "1E20"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatFixed(c.v, 6, kPoint), c.point);
