@@ -43,7 +43,7 @@ std::vector<Real> Proportions(const std::string& list, const std::string& name, 
         values.push_back(v);
     }
     Real total = 0;
-    for (const Real v : values) total += v;
+    for (const Real& v : values) total += v;
     if (!(total > 0)) Refuse(PowerField::EffectSize, "the " + name + "s add up to 0");
     for (Real& v : values) v /= total;
     return values;
@@ -95,7 +95,7 @@ EffectFromProportions IndependenceEffect(const std::string& cells, const FormatS
     // A row or column without probability has no expected cells: no test.
     for (std::size_t i = 0; i < table.size(); ++i) {
         Real sum = 0;
-        for (const Real v : table[i]) sum += v;
+        for (const Real& v : table[i]) sum += v;
         if (!(sum > 0)) Refuse(PowerField::EffectSize, "row " + std::to_string(i + 1) + " adds up to 0");
     }
     for (std::size_t j = 0; j < table.front().size(); ++j) {

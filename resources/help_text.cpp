@@ -25,7 +25,14 @@ QStringList HelpTextLines() {
         "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them",
         "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
         "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV",
-        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing",
+        "  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, "
+        "alpha, the power and the total sample size N, with the degrees of freedom; the fourth is "
+        "solved as you type (for N: the smallest N that reaches the power, and the power it "
+        "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
+        "of cell probabilities (independence). Two charts show the central density under H0 and "
+        "the noncentral one under H1 with alpha and beta shaded, and the power against N or w",
+        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing; a name typed "
+        "with .png or .svg decides the format",
         "From a terminal, tarvik --help shows the command line: lists, tables and batches.",
         "",
         // The about block.
@@ -37,7 +44,8 @@ QStringList HelpTextLines() {
         "",
         "With thanks to the authors of the published methods inside: the exact finite sums for the "
         "chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued "
-        "fraction of the incomplete gamma function, Dekker's double-length arithmetic, Halley's "
+        "fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's "
+        "noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's "
         "method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal "
         "quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and "
         "Roberts (AS 91), and the Illinois variant of false position.",

@@ -22,6 +22,7 @@
 #include "platform/application.h"
 #include "platform/screen_fit.h"
 #include "window/safe_file.h"
+#include "window/window_texts.h"
 
 namespace tarvik {
 
@@ -30,12 +31,6 @@ constexpr QSize kStartSize(560, 440);  // fits beside the calculator on 1366x768
 constexpr QSize kSmallest(240, 200);
 const char* const kStartProbabilities = "0.10 0.05 0.025 0.01 0.005";
 
-// "probability 3 'x' is not a number" as a sentence.
-QString Sentence(const std::string& message) {
-    QString s = QString::fromStdString(message);
-    if (!s.isEmpty()) s[0] = s[0].toUpper();
-    return s + ".";
-}
 }  // namespace
 
 CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -49,8 +44,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     dfToBox->setValue(30);
     probabilitiesEdit = new QLineEdit;
     // The start list in the desktop's own number format.
-    QString start = kStartProbabilities;
-    probabilitiesEdit->setText(start.replace('.', QChar(CurrentFormatSettings().DecimalSeparator)));
+    probabilitiesEdit->setText(InDesktopNumbers(kStartProbabilities));
     upperTailButton = new QRadioButton("&Upper tail P(X>x)");
     lowerTailButton = new QRadioButton("&Lower tail P(X<=x)");
     upperTailButton->setChecked(true);
@@ -160,7 +154,7 @@ void CriticalValuesWindow::Refresh() {
     try {
         settings.probabilities = ReadProbabilityList(probabilitiesEdit->text().toStdString(), field, CurrentFormatSettings());
     } catch (const CommandLineError& bad) {
-        problemLabel->setText(Sentence(bad.message));
+        problemLabel->setText(AsSentence(bad.message));
         problemLabel->show();
         return;
     }

@@ -3,15 +3,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -25,6 +22,8 @@
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
 #include "window/power_charts.h"
+#include "window/proportions_box.h"
+#include "window/window_texts.h"
 
 namespace tarvik {
 
@@ -36,17 +35,6 @@ constexpr QSize kChartSize(300, 220);
 // The solve choices in the order of the combo box.
 constexpr PowerField kSolvable[] = {PowerField::SampleSize, PowerField::Power, PowerField::EffectSize,
                                     PowerField::Alpha};
-
-QString Capitalized(const std::string& s) {
-    QString q = QString::fromStdString(s);
-    if (!q.isEmpty()) q[0] = q[0].toUpper();
-    return q;
-}
-
-// A start value in the desktop's number format.
-QString Local(const char* text) {
-    return QString(text).replace('.', QChar(CurrentFormatSettings().DecimalSeparator));
-}
 
 QString Swatch(ColorRef color, const QString& what) {
     return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(ToQColor(color).name(), what);
@@ -61,9 +49,9 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     dfBox = new QSpinBox;
     dfBox->setRange(1, CommandLineLimits().highestDf);
     dfBox->setValue(1);
-    effectEdit = new QLineEdit(Local("0.3"));
-    alphaEdit = new QLineEdit(Local("0.05"));
-    powerEdit = new QLineEdit(Local("0.8"));
+    effectEdit = new QLineEdit(InDesktopNumbers("0.3"));
+    alphaEdit = new QLineEdit(InDesktopNumbers("0.05"));
+    powerEdit = new QLineEdit(InDesktopNumbers("0.8"));
     sampleSizeEdit = new QLineEdit("100");
     auto* effectHint = new QLabel("Cohen: 0.1 small, 0.3 medium, 0.5 large");
     effectHint->setEnabled(false);
@@ -90,46 +78,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     form->addRow("&Power 1 \u2212 \u03B2", powerEdit);
     form->addRow("Total sample size &N", sampleSizeEdit);
 
-    // w from proportions.
-    // Folded away until asked for: the charts keep the room.
-    auto* proportions = proportionsBox = new QGroupBox("Effect size from p&roportions");
-    proportions->setCheckable(true);
-    proportions->setChecked(false);
-    auto* proportionsBody = new QWidget;
-    goodnessButton = new QRadioButton("&Goodness of fit");
-    independenceButton = new QRadioButton("&Independence (table)");
-    goodnessButton->setChecked(true);
-    expectedEdit = new QLineEdit;
-    expectedEdit->setPlaceholderText("equal");
-    alternativeEdit = new QLineEdit;
-    alternativeEdit->setPlaceholderText(Local("0.1 0.2 0.3 0.4"));
-    cellsEdit = new QPlainTextEdit;
-    cellsEdit->setPlaceholderText(Local("0.3 0.2\n0.1 0.4"));
-    cellsEdit->setTabChangesFocus(true);
-    cellsEdit->setFixedHeight(cellsEdit->fontMetrics().lineSpacing() * 4 + 10);
-    proportionsLabel = new QLabel;
-    proportionsLabel->setWordWrap(true);
-    useProportionsButton = new QPushButton("&Use this w");
-    auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(goodnessButton);
-    kindRow->addWidget(independenceButton);
-    kindRow->addStretch();
-    auto* proportionsForm = new QFormLayout;
-    proportionsForm->addRow("H0 proportions", expectedEdit);
-    proportionsForm->addRow("H1 proportions", alternativeEdit);
-    proportionsForm->addRow("H1 cell probabilities", cellsEdit);
-    auto* useRow = new QHBoxLayout;
-    useRow->addWidget(proportionsLabel, 1);
-    useRow->addWidget(useProportionsButton);
-    auto* proportionsLayout = new QVBoxLayout(proportionsBody);
-    proportionsLayout->setContentsMargins(0, 0, 0, 0);
-    proportionsLayout->addLayout(kindRow);
-    proportionsLayout->addLayout(proportionsForm);
-    proportionsLayout->addLayout(useRow);
-    (new QVBoxLayout(proportions))->addWidget(proportionsBody);
-    proportionsBody->hide();
-    QObject::connect(proportions, &QGroupBox::toggled, proportionsBody, &QWidget::setVisible);
-
+    proportionsBox = new ProportionsBox;
     // The pictures.
     hypothesesChart = new Chart;
     curveChart = new Chart;
@@ -190,7 +139,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(form);
     layout->addWidget(problemLabel);
     layout->addWidget(resultsLabel);
-    layout->addWidget(proportions);
+    layout->addWidget(proportionsBox);
     layout->addLayout(charts, 1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
@@ -206,10 +155,6 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     sampleSizeEdit->setAccessibleName("Total sample size N");
     // The labels' own texts are what a screen reader reads: they carry no
     // name of their own, which would hide their text.
-    expectedEdit->setAccessibleName("H0 proportions");
-    alternativeEdit->setAccessibleName("H1 proportions");
-    cellsEdit->setAccessibleName("H1 cell probabilities");
-    cellsEdit->setAccessibleDescription("One row of the table per line");
     hypothesesChart->setAccessibleName("Hypotheses chart");
     curveChart->setAccessibleName("Power curve");
     curveAxisBox->setAccessibleName("Power curve against");
@@ -221,12 +166,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (QLineEdit* edit : {effectEdit, alphaEdit, powerEdit, sampleSizeEdit})
         QObject::connect(edit, &QLineEdit::textEdited, this, refresh);
     QObject::connect(curveAxisBox, &QComboBox::currentIndexChanged, this, refresh);
-    const auto proportionsChanged = [this] { Guarded([this] { RefreshProportions(); }); };
-    QObject::connect(goodnessButton, &QRadioButton::toggled, this, proportionsChanged);
-    QObject::connect(expectedEdit, &QLineEdit::textChanged, this, proportionsChanged);
-    QObject::connect(alternativeEdit, &QLineEdit::textChanged, this, proportionsChanged);
-    QObject::connect(cellsEdit, &QPlainTextEdit::textChanged, this, proportionsChanged);
-    QObject::connect(useProportionsButton, &QPushButton::clicked, this, [this] { Guarded([this] { UseProportions(); }); });
+    QObject::connect(proportionsBox->useButton, &QPushButton::clicked, this, [this] { Guarded([this] { UseProportions(); }); });
     QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
         QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
@@ -234,7 +174,6 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                      [this] { Guarded([this] { CopyResults(); }); });
 
     resize(kStartSize);
-    RefreshProportions();
     Refresh();
 }
 
@@ -260,6 +199,7 @@ QString PowerWindow::Number(Real v) const { return QString::fromStdString(Format
 
 void PowerWindow::SetNumberFormat(const NumberFormat& format) {
     format_ = format;
+    proportionsBox->SetNumberFormat(format);
     Refresh();
 }
 
@@ -270,8 +210,7 @@ void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, be
 // which the results line says belongs to earlier numbers.
 void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
     // The solved field's refusal is a sentence of its own ("No N up to ...").
-    const QString text = field == Solved() ? Capitalized(message) + "."
-                                           : Capitalized(PowerFieldName(field)) + " " + QString::fromStdString(message) + ".";
+    const QString text = AsSentence(field == Solved() ? message : PowerFieldName(field) + (" " + message));
     problemLabel->setText(text);
     problemLabel->show();
     if (QLineEdit* edit = EditOf(field)) {
@@ -339,36 +278,13 @@ void PowerWindow::Refresh() {
                                              .arg(axis == PowerCurveAxis::SampleSize ? "N" : "w", Number(a.power)));
 }
 
-void PowerWindow::RefreshProportions() {
-    const bool goodness = goodnessButton->isChecked();
-    expectedEdit->setEnabled(goodness);
-    alternativeEdit->setEnabled(goodness);
-    cellsEdit->setEnabled(!goodness);
-    proportions_.reset();
-    useProportionsButton->setEnabled(false);
-    const std::string typed = goodness ? alternativeEdit->text().toStdString() : cellsEdit->toPlainText().toStdString();
-    if (ListItems(typed, CurrentFormatSettings()).empty()) {
-        proportionsLabel->setText(goodness ? "Type the H1 proportions of the categories." : "Type the H1 table, one row per line.");
-        return;
-    }
-    try {
-        const EffectFromProportions e =
-            goodness ? GoodnessOfFitEffect(expectedEdit->text().toStdString(), typed, CurrentFormatSettings())
-                     : IndependenceEffect(typed, CurrentFormatSettings());
-        proportions_ = std::pair<Real, int>{e.w, e.df};
-        proportionsLabel->setText(QString("w = %1 with df %2").arg(Number(e.w)).arg(e.df));
-        useProportionsButton->setEnabled(e.w > 0);
-    } catch (const PowerInputError& bad) {
-        proportionsLabel->setText(Capitalized(bad.message) + ".");
-    }
-}
-
 // The proportions' w and df go into the fields; w is no longer solved.
 void PowerWindow::UseProportions() {
-    if (!proportions_) return;
+    const std::optional<EffectFromProportions> e = proportionsBox->Effect();
+    if (!e) return;
     if (Solved() == PowerField::EffectSize) SetSolved(PowerField::SampleSize);
-    effectEdit->setText(QString::fromStdString(FormatFullPrecision(proportions_->first)));
-    dfBox->setValue(proportions_->second);
+    effectEdit->setText(QString::fromStdString(FormatFullPrecision(e->w)));
+    dfBox->setValue(e->df);
     Refresh();
 }
 

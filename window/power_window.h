@@ -12,17 +12,15 @@
 #include "calc/power_plot.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 
 namespace tarvik {
 
 class Chart;
+class ProportionsBox;
 
 class PowerWindow : public QWidget {
 public:
@@ -32,13 +30,7 @@ public:
     QSpinBox* dfBox;
     QLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
     QLabel *resultsLabel, *problemLabel;
-    // w from proportions, in a box folded away until checked
-    QGroupBox* proportionsBox;
-    QRadioButton *goodnessButton, *independenceButton;
-    QLineEdit *expectedEdit, *alternativeEdit;
-    QPlainTextEdit* cellsEdit;
-    QLabel* proportionsLabel;
-    QPushButton* useProportionsButton;
+    ProportionsBox* proportionsBox;  // w from proportions
     // the pictures
     Chart *hypothesesChart, *curveChart;
     QComboBox* curveAxisBox;
@@ -60,7 +52,6 @@ public:
 
 private:
     void Refresh();
-    void RefreshProportions();
     void UseProportions();
     void ShowProblem(PowerField field, const std::string& message);
     QLineEdit* EditOf(PowerField field) const;
@@ -71,7 +62,6 @@ private:
 
     std::optional<PowerAnswer> answer_;
     QString lastResults_;
-    std::optional<std::pair<Real, int>> proportions_;  // w and its df
     NumberFormat format_;
 };
 

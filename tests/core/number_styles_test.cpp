@@ -76,7 +76,7 @@ TEST(NumberStyles, EveryStyleAtEveryPrecisionIsTheRealsOwnValueRounded) {
         999999.99999999999999_r,
         0.00000049999999999999999_r,
     };
-    for (const Real v : values) {
+    for (const Real& v : values) {
         const Ref exact(v);
         for (int digits = 1; digits <= 21; ++digits) {
             SCOPED_TRACE(exact.str(25, std::ios::scientific) + " at " + std::to_string(digits));

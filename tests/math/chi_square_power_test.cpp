@@ -73,8 +73,8 @@ TEST(ChiSquarePower, PowerAgreesWithTheReference) {
 
 // Each solved quantity gives back the power it was solved for.
 TEST(ChiSquarePower, SolvedQuantitiesRoundTrip) {
-    for (const Real df : {1.0_r, 4.0_r, 30.0_r})
-        for (const Real power : {0.5_r, 0.8_r, 0.99_r}) {
+    for (const Real& df : {1.0_r, 4.0_r, 30.0_r})
+        for (const Real& power : {0.5_r, 0.8_r, 0.99_r}) {
             SCOPED_TRACE("df " + std::to_string(double(df)) + " power " + std::to_string(double(power)));
             const Real w = ChiSquareTestEffectSize(df, 0.05_r, power, 200);
             EXPECT_NEAR(double(ChiSquareTestPower(df, w, 0.05_r, 200)), double(power), 1e-17);

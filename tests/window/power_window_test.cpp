@@ -18,6 +18,7 @@
 #include "tests/window/window_fixture.h"
 #include "window/chart_file_dialog.h"
 #include "window/power_window.h"
+#include "window/proportions_box.h"
 
 namespace tarvik::test {
 namespace {
@@ -124,17 +125,17 @@ TEST_F(PowerWindowTest, EffectSizeFromProportions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        (c.table ? w->independenceButton : w->goodnessButton)->setChecked(true);
-        w->expectedEdit->setText(c.expected);
+        (c.table ? w->proportionsBox->independenceButton : w->proportionsBox->goodnessButton)->setChecked(true);
+        w->proportionsBox->expectedEdit->setText(c.expected);
         if (c.table) {
-            w->cellsEdit->setPlainText(c.alternative);
+            w->proportionsBox->cellsEdit->setPlainText(c.alternative);
         } else {
-            w->alternativeEdit->setText(c.alternative);
+            w->proportionsBox->alternativeEdit->setText(c.alternative);
         }
-        EXPECT_EQ(w->proportionsLabel->text().toStdString(), c.label);
-        EXPECT_EQ(w->useProportionsButton->isEnabled(), c.df > 0);
+        EXPECT_EQ(w->proportionsBox->resultLabel->text().toStdString(), c.label);
+        EXPECT_EQ(w->proportionsBox->useButton->isEnabled(), c.df > 0);
         if (c.df > 0) {
-            w->useProportionsButton->click();
+            w->proportionsBox->useButton->click();
             EXPECT_EQ(w->dfBox->value(), c.df);
             EXPECT_TRUE(w->Answer());
             EXPECT_EQ(FormatFixed(w->Answer()->w), std::string(c.label).substr(4, 8));

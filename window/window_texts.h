@@ -1,0 +1,24 @@
+#pragma once
+// Texts the windows build alike: a number written in the program (a start
+// value, an example) in the desktop's own number format, and a message of
+// the core's as a sentence.
+#include <QString>
+#include <string>
+
+#include "core/format_settings.h"
+
+namespace tarvik {
+
+// "0.05" as "0,05" on a desktop whose decimal separator is the comma.
+inline QString InDesktopNumbers(const char* text) {
+    return QString(text).replace('.', QChar(CurrentFormatSettings().DecimalSeparator));
+}
+
+// "probability 3 'x' is not a number" as "Probability 3 'x' is not a number."
+inline QString AsSentence(const std::string& message) {
+    QString s = QString::fromStdString(message);
+    if (!s.isEmpty()) s[0] = s[0].toUpper();
+    return s + ".";
+}
+
+}  // namespace tarvik
