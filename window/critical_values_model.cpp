@@ -2,10 +2,33 @@
 
 namespace tarvik {
 
+// Each column headed by its probability as it was typed ("0.10", not the
+// shortest "0.1"), with the tail it cuts: "upper 0.10", "lower 0.10", and
+// "two-sided 0.05: lower" and ": upper" for the pair. The typed decimal
+// separator is the desktop's; a CSV file's is the point.
+std::vector<std::string> CriticalValuesModel::Header(const FormatSettings& fs) const {
+    std::vector<std::string> header{"df"};
+    const char typed = CurrentFormatSettings().DecimalSeparator;
+    for (const GivenNumber& p : settings_.probabilities) {
+        std::string text = p.text;
+        for (char& c : text)
+            if (c == typed) c = fs.DecimalSeparator;
+        switch (settings_.kind) {
+            case CriticalKind::Upper: header.push_back("upper " + text); break;
+            case CriticalKind::Lower: header.push_back("lower " + text); break;
+            case CriticalKind::TwoSided:
+                header.push_back("two-sided " + text + ": lower");
+                header.push_back("two-sided " + text + ": upper");
+                break;
+        }
+    }
+    return header;
+}
+
 void CriticalValuesModel::SetSettings(const CriticalTableSettings& settings) {
     beginResetModel();
     settings_ = settings;
-    header_ = CriticalValuesHeader(settings.kind, settings.probabilities, CurrentFormatSettings());
+    header_ = Header(CurrentFormatSettings());
     rows_.assign(std::size_t(std::max(0, settings.dfTo - settings.dfFrom + 1)), std::nullopt);
     endResetModel();
 }
@@ -44,7 +67,9 @@ QVariant CriticalValuesModel::headerData(int section, Qt::Orientation orientatio
 TextTable CriticalValuesModel::Table(const FormatSettings& fs) const {
     std::vector<std::int32_t> dfs;
     for (std::int32_t df = settings_.dfFrom; df <= settings_.dfTo; ++df) dfs.push_back(df);
-    return CriticalValuesTable(dfs, settings_.kind, settings_.probabilities, settings_.format, fs);
+    TextTable table = CriticalValuesTable(dfs, settings_.kind, settings_.probabilities, settings_.format, fs);
+    table.header = Header(fs);
+    return table;
 }
 
 }  // namespace tarvik

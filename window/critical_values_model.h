@@ -35,6 +35,7 @@ public:
 
 private:
     const std::vector<std::string>& Row(int row) const;
+    std::vector<std::string> Header(const FormatSettings& fs) const;
 
     CriticalTableSettings settings_;
     std::vector<std::string> header_;

@@ -21,6 +21,7 @@
 #include "core/errors.h"
 #include "platform/application.h"
 #include "platform/screen_fit.h"
+#include "window/chart_file_dialog.h"
 #include "window/safe_file.h"
 #include "window/window_texts.h"
 
@@ -154,21 +155,31 @@ void CriticalValuesWindow::Refresh() {
     try {
         settings.probabilities = ReadProbabilityList(probabilitiesEdit->text().toStdString(), field, CurrentFormatSettings());
     } catch (const CommandLineError& bad) {
-        problemLabel->setText(AsSentence(bad.message));
-        problemLabel->show();
+        ShowProblem(AsSentence(bad.message));
         return;
     }
     if (settings.dfTo < settings.dfFrom) {
-        problemLabel->setText("The degrees of freedom run backwards: 'from' is above 'to'.");
-        problemLabel->show();
+        ShowProblem("The degrees of freedom run backwards: 'from' is above 'to'.");
         return;
     }
     problemLabel->clear();
     problemLabel->hide();
+    copyButton->setEnabled(true);
+    saveButton->setEnabled(true);
     model_.SetSettings(settings);
 }
 
+// The table below belongs to the last good settings: it is neither copied
+// nor saved while the problem line shows, so nothing stale leaves the window.
+void CriticalValuesWindow::ShowProblem(const QString& text) {
+    problemLabel->setText(text);
+    problemLabel->show();
+    copyButton->setEnabled(false);
+    saveButton->setEnabled(false);
+}
+
 void CriticalValuesWindow::Copy() {
+    if (!copyButton->isEnabled()) return;
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(RenderTable(model_.Table(CurrentFormatSettings()), TableForm::Tsv)));
 }
@@ -181,12 +192,15 @@ void CriticalValuesWindow::SaveTo(const QString& path) {
 }
 
 void CriticalValuesWindow::SaveAs() {
+    if (!saveButton->isEnabled()) return;  // Ctrl+S while the input is bad
     QFileDialog dialog(this, "Save table as");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter("CSV table (*.csv)");
     dialog.setDefaultSuffix("csv");
+    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
     dialog.selectFile("critical-values.csv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    RememberSaveFolder(dialog.selectedFiles().front());
     SaveTo(dialog.selectedFiles().front());
 }
 

@@ -39,6 +39,7 @@ public:
 
 private:
     void Refresh();
+    void ShowProblem(const QString& text);
     void SaveAs();
 
     CriticalValuesModel model_;

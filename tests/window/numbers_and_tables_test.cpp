@@ -98,7 +98,9 @@ TEST_F(WindowTest, CriticalValuesOpenBesideAndFollowTheSettings) {
     const QAbstractItemModel* model = table->table->model();
     ASSERT_EQ(model->rowCount(), 30);
     ASSERT_EQ(model->columnCount(), 5);
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "0.05");
+    // Each column headed by its tail and its probability as typed.
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "upper 0.10");
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "upper 0.05");
     EXPECT_EQ(model->headerData(9, Qt::Vertical).toString(), "10");
     EXPECT_EQ(model->index(9, 1).data().toString(), "18.307038");
 
@@ -107,29 +109,40 @@ TEST_F(WindowTest, CriticalValuesOpenBesideAndFollowTheSettings) {
         int rows, columns;
         int row, column;
         const char* cell;
+        const char* header;  // of the cell's column
         const char* why;
     } steps[] = {
-        {[&] { table->dfToBox->setValue(100); }, 100, 5, 99, 4, "140.169489", "more rows"},
-        {[&] { table->lowerTailButton->setChecked(true); }, 100, 5, 0, 1, "0.003932", "lower tails"},
-        {[&] { table->twoSidedBox->setChecked(true); }, 100, 10, 9, 2, "3.246973", "two-sided: lower of 0.05"},
-        {[&] { table->probabilitiesEdit->setText("0.05"); }, 100, 2, 9, 1, "20.483177", "two-sided: upper of 0.05"},
-        {[&] { table->dfFromBox->setValue(10); }, 91, 2, 0, 0, "3.246973", "from df 10"},
+        {[&] { table->dfToBox->setValue(100); }, 100, 5, 99, 4, "140.169489", "upper 0.005", "more rows"},
+        {[&] { table->lowerTailButton->setChecked(true); }, 100, 5, 0, 1, "0.003932", "lower 0.05", "lower tails"},
+        {[&] { table->twoSidedBox->setChecked(true); }, 100, 10, 9, 2, "3.246973", "two-sided 0.05: lower",
+         "two-sided: lower of 0.05"},
+        {[&] { table->probabilitiesEdit->setText("0.05"); }, 100, 2, 9, 1, "20.483177", "two-sided 0.05: upper",
+         "two-sided: upper of 0.05"},
+        {[&] { table->dfFromBox->setValue(10); }, 91, 2, 0, 0, "3.246973", "two-sided 0.05: lower", "from df 10"},
     };
     for (const auto& s : steps) {
         s.change();
         EXPECT_EQ(model->rowCount(), s.rows) << s.why;
         EXPECT_EQ(model->columnCount(), s.columns) << s.why;
         EXPECT_EQ(model->index(s.row, s.column).data().toString(), s.cell) << s.why;
+        EXPECT_EQ(model->headerData(s.column, Qt::Horizontal).toString(), s.header) << s.why;
         EXPECT_TRUE(table->problemLabel->isHidden()) << s.why;
     }
 
-    // A list that does not read says why, and keeps the last table.
+    // A list that does not read says why, keeps the last table, and lets
+    // none of it out: Copy and Save are off until the list reads again.
+    QGuiApplication::clipboard()->setText("before");
     table->probabilitiesEdit->setText("0.05 x");
     EXPECT_FALSE(table->problemLabel->isHidden());
     EXPECT_EQ(table->problemLabel->text(), "Probability 2 'x' is not a number.");
     EXPECT_EQ(model->rowCount(), 91);
+    EXPECT_FALSE(table->copyButton->isEnabled());
+    EXPECT_FALSE(table->saveButton->isEnabled());
+    table->Copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     table->probabilitiesEdit->setText("0.05");
     EXPECT_TRUE(table->problemLabel->isHidden());
+    EXPECT_TRUE(table->copyButton->isEnabled());
     EXPECT_TRUE(NewMessages().empty());
 }
 
@@ -140,14 +153,15 @@ TEST_F(WindowTest, CriticalValuesCopiedAndSaved) {
     table->probabilitiesEdit->setText("0.1 0.05");
     // Tab-separated cells, the header first.
     table->copyButton->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "df\t0.1\t0.05\n1\t2.705543\t3.841459\n2\t4.605170\t5.991465\n"
-                                                    "3\t6.251389\t7.814728\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "df\tupper 0.1\tupper 0.05\n1\t2.705543\t3.841459\n2\t4.605170\t5.991465\n"
+              "3\t6.251389\t7.814728\n");
     QTemporaryDir dir;
     const QString path = dir.filePath("table.csv");
     table->SaveTo(path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "df,0.1,0.05\n1,2.705543,3.841459\n2,4.605170,5.991465\n3,6.251389,7.814728\n");
+    EXPECT_EQ(file.readAll(), "df,upper 0.1,upper 0.05\n1,2.705543,3.841459\n2,4.605170,5.991465\n3,6.251389,7.814728\n");
     // A failed save is reported, in one message.
     Guarded([&] { table->SaveTo(dir.filePath("none/table.csv")); });
     ASSERT_EQ(NewMessages().size(), 1u);
