@@ -1,6 +1,7 @@
 #include "calc/calculator.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "calc/computations.h"
@@ -35,6 +36,11 @@ Real ReadCanonical(const std::string& text) {
     Real v = 0;
     if (!TryTextToReal(text, v, FormatSettings{})) throw EConvertError(text);
     return v;
+}
+
+// A value that read as 0, or as a denormal, from a text that is not 0.
+bool IsBelowEveryReal(Real x, const std::string& text) {
+    return x >= 0 && !SignBit(x) && x < std::numeric_limits<Real>::min() && !TextIsZero(text);
 }
 
 }  // namespace
@@ -165,8 +171,8 @@ void Calculator::CommitTyping() {
     const Field f = *typing_;
     typing_.reset();
     const std::string& text = text_[Index(f)];
-    Real unused = 0;
-    if (text.empty() || !TryTextToRealSaturated(text, unused)) {
+    Real read = 0;
+    if (text.empty() || !TryTextToRealSaturated(text, read) || (f == Field::Value && IsBelowEveryReal(read, text))) {
         Write(f, basis_[Index(f)], number_[Index(f)]);
         return;
     }
@@ -287,6 +293,7 @@ std::string Calculator::Canonical(Field f) const {
     const std::string& text = text_[Index(f)];
     if (f == Field::Value) {
         const Real x = Read(text);
+        if (IsBelowEveryReal(x, text)) throw EBelowSmallestReal(text);
         if (x > limits_.valueCap) return Format(limits_.valueCap);
         // A negative value can only be pasted; it is no chi-square value.
         // "-0" passes the key filter but is shown as 0 once committed.

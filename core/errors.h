@@ -71,6 +71,14 @@ public:
         : Exception("'" + text + "' is not a valid floating point value") {}
 };
 
+// A number typed below the smallest full-precision Real: it would read as
+// 0 (or keep only a few of its digits), so it is refused instead.
+class EBelowSmallestReal : public Exception {
+public:
+    explicit EBelowSmallestReal(const std::string& text)
+        : Exception("'" + text + "' lies below the smallest number the calculator holds, 3.36e-4932") {}
+};
+
 class EAssertionFailed : public Exception {
 public:
     EAssertionFailed() : Exception("Assertion failure") {}

@@ -180,6 +180,25 @@ TEST_F(Calc, AFieldLeftEmptyOrUnreadableComesBack) {
     ExpectAgreement();
 }
 
+// A value typed below the smallest normal Real would read as 0: it is
+// refused with its reason, once, and the others keep their numbers; 0
+// written with a huge exponent is still 0.
+TEST_F(Calc, AValueBelowEveryRealIsRefusedNotReadAsZero) {
+    Type(F::Value, "2");
+    const std::string cdf = T(F::Cdf);
+    Keep(calc.TextEdited(F::Value, "1e-4940"));
+    Keep(calc.KeyReleased(F::Value));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "'1e-4940' lies below the smallest number the calculator holds, 3.36e-4932");
+    EXPECT_EQ(T(F::Cdf), cdf);
+    Commit(F::Value);
+    EXPECT_EQ(T(F::Value), "2");  // back to the number the others agree with
+    Type(F::Value, "0e-9999");
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(T(F::Cdf), Fixed(0));
+    ExpectAgreement();
+}
+
 // An error about a field's text is shown once for that text.
 TEST_F(Calc, AnErrorIsShownOncePerText) {
     Keep(calc.TextEdited(F::Value, "+"));
