@@ -102,7 +102,7 @@ TextTable NoncentralResultsTable(const std::vector<std::int32_t>& dfs, const std
                                      : NoncentralChiSquareUpperQuantile(df, lambda, upper);
                 }
                 const bool unbounded = ChiSquarePdfIsUnbounded(df, x);
-                table.rows.push_back({std::to_string(df), Heading(ncp, fs), number(x), number(cdf), number(upper),
+                table.rows.push_back({std::to_string(df), ncp.text, number(x), number(cdf), number(upper),
                                       unbounded ? "inf" : number(NoncentralChiSquarePdf(df, lambda, x))});
             }
     return table;

@@ -75,8 +75,8 @@ TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<
 TextTable BetweenTable(const std::vector<std::int32_t>& dfs, const GivenNumber& a, const GivenNumber& b,
                        const NumberFormat& format, const FormatSettings& fs = FormatSettings{});
 
-// The noncentral results lines: df, ncp, x, both tails and the density,
-// one per df, noncentrality and number given.
+// The noncentral results lines: df, ncp (as given), x, both tails and the
+// density, one per df, noncentrality and number given.
 TextTable NoncentralResultsTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& ncps, Field given,
                                  const std::vector<GivenNumber>& numbers, const NumberFormat& format,
                                  const FormatSettings& fs = FormatSettings{});
