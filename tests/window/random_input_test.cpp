@@ -32,6 +32,7 @@ unsigned long EnvOr(const char* name, unsigned long fallback) {
 
 bool KnownMessage(const QString& m) {
     return (m.startsWith('\'') && m.endsWith("' is not a valid floating point value.")) ||
+           (m.startsWith('\'') && m.endsWith("' lies below the smallest number the calculator holds, 3.36e-4932.")) ||
            m == "Range check error.";
 }
 
