@@ -20,7 +20,7 @@ constexpr OptionShape kOptions[] = {
     {"--between", 2}, {"--table", 0},  {"--precision", 1},    {"--numbers", 1}, {"--format", 1},
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
-    {"--n", 1},
+    {"--n", 1},       {"--background", 1},
 };
 
 // The power options, in the order of the solved line.
@@ -108,7 +108,7 @@ bool EndsWithAnyCase(const std::string& s, const std::string& suffix) {
 void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
     const auto has = [&](const char* o) { return raw.count(o) > 0; };
     if (!has("--export-chart")) {
-        for (const char* o : {"--size", "--scale"})
+        for (const char* o : {"--size", "--scale", "--background"})
             if (has(o)) throw CommandLineError{std::string(o) + " needs --export-chart"};
         return;
     }
@@ -127,6 +127,12 @@ void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
         r.chartHeight = ReadWhole(size.substr(x + 1), "--size height", kSmallestChart, kLargestChart);
     }
     if (has("--scale")) r.chartScale = ReadWhole(raw["--scale"][0], "--scale", 1, kLargestScale);
+    if (has("--background")) {
+        const std::string& background = raw["--background"][0];
+        if (background != "white" && background != "gradient")
+            throw CommandLineError{"--background " + Quoted(background) + " is not gradient or white"};
+        r.whiteBackground = background == "white";
+    }
 }
 
 // The numbers of one power option, each checked for its own range; the
@@ -420,6 +426,9 @@ Output:
                    FILE.svg
   --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
   --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window's, default) or white, for print
+  A chart's text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window's chart does on the screen.
 
   -h, --help       this help
   -v, --version    the version

@@ -36,6 +36,7 @@ struct CommandRequest {
     std::string chartFile;   // empty for no chart
     int chartWidth = 0, chartHeight = 0;  // 0: the chart's own size
     int chartScale = 1;
+    bool whiteBackground = false;  // --background white
 };
 
 // The most numbers in one list or on standard input, and the most results

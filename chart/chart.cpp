@@ -51,16 +51,18 @@ void Chart::AddXY(int index, double x, double y, ColorRef color) {
     update();
 }
 
-QFont Chart::LabelsFont() const {
+QFont Chart::LabelsFont(double textScale) const {
     const ChartAxis& axis = model_.BottomAxis;
     // Points at 96 pixels per inch.
-    return LayoutFont(axis.LabelsFontName, axis.LabelsFontPoints * 96 / 72);
+    return LayoutFont(axis.LabelsFontName, int(std::lround(axis.LabelsFontPoints * 96 / 72 * textScale)));
 }
 
 ChartLayout Chart::Layout() const { return Layout(width(), height()); }
 
-ChartLayout Chart::Layout(int width, int height) const {
-    return ComputeChartLayout(model_, width, height, FontTextMetrics(LabelsFont()));
+ChartLayout Chart::Layout(int width, int height, const ChartLook& look) const {
+    ChartLayout layout = ComputeChartLayout(model_, width, height, FontTextMetrics(LabelsFont(look.textScale)));
+    if (look.whiteBackground) layout.background.clear();
+    return layout;
 }
 
 void Chart::paintEvent(QPaintEvent*) {
@@ -74,17 +76,17 @@ void Chart::paintEvent(QPaintEvent*) {
 // The screen draws on its pixel grid, as it always has: every position
 // rounded, lines and polygons without antialiasing. A picture at a higher
 // pixel ratio draws the same layout unrounded and smooth.
-void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid) const {
-    const ChartLayout exact = Layout(size.width(), size.height());
+void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const ChartLook& look) const {
+    const ChartLayout exact = Layout(size.width(), size.height(), look);
     const ChartLayout layout = pixelGrid ? ToPixelGrid(exact) : exact;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     Canvas canvas(painter);
-    canvas.SetFont(LabelsFont());
+    canvas.SetFont(LabelsFont(look.textScale));
 
     // Background.
     if (layout.background.empty()) {
-        painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(model_.Color));
+        painter.fillRect(QRect(QPoint(0, 0), size), look.whiteBackground ? QColor(Qt::white) : ToQColor(model_.Color));
     } else {
         for (const GradientBand& band : layout.background)
             painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), ToQColor(band.color));

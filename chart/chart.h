@@ -12,6 +12,14 @@
 
 namespace tarvik {
 
+// How a picture of the chart is drawn beyond its model: its text grown for
+// a large saved picture (the labels' points times textScale), and a plain
+// white background for print in place of the gradient.
+struct ChartLook {
+    double textScale = 1;
+    bool whiteBackground = false;
+};
+
 class Chart : public Panel {
 public:
     explicit Chart(QWidget* parent = nullptr);
@@ -37,18 +45,18 @@ public:
     // Appends a point and asks for a repaint.
     void AddXY(int index, double x, double y, ColorRef color);
 
-    // The labels' font (the axes share one font).
-    QFont LabelsFont() const;
+    // The labels' font (the axes share one font), grown by textScale.
+    QFont LabelsFont(double textScale = 1) const;
 
     // Lays out for the current size (or another) with the labels' real font
     // metrics.
     ChartLayout Layout() const;
-    ChartLayout Layout(int width, int height) const;
+    ChartLayout Layout(int width, int height, const ChartLook& look = {}) const;
 
     // Paints the chart at `size` (logical pixels): on the pixel grid as the
     // screen shows it, or unrounded for a vector file or a higher pixel
     // ratio.
-    void Paint(QPainter& painter, const QSize& size, bool pixelGrid) const;
+    void Paint(QPainter& painter, const QSize& size, bool pixelGrid, const ChartLook& look = {}) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

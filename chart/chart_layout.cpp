@@ -14,6 +14,7 @@ constexpr double kTinyIncrement = 1e-12;
 constexpr double kLabelLimit = 10000;
 constexpr double kMaxInt = 2147483647.0;
 constexpr int kIncrementSearchLimit = 4000;
+constexpr double kFewestLabels = 4, kMostLabels = 10;
 
 // Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
@@ -147,14 +148,27 @@ double PreviousStep(double s) {
     return 5 * p / 10;
 }
 
-// The rule above counts label intervals by rounding: on a short axis with
-// wide labels it can leave a lone label, which gives no scale at all. The
-// step before is taken then, if its labels still do not touch.
-double WithTwoLabels(double inc, double axisRange, int axisPixels, int labelSize) {
-    if (!(inc > 0) || !std::isfinite(axisRange) || axisRange <= 0 || std::floor(axisRange / inc) >= 1) return inc;
-    const double previous = PreviousStep(inc);
-    const double spacing = axisPixels * previous / axisRange;
-    return std::floor(axisRange / previous) >= 1 && spacing >= 1.5 * labelSize ? previous : inc;
+// The labels a step shows: its multiples in [lo, hi].
+double LabelCount(double inc, double lo, double hi) {
+    constexpr double kSlack = 1e-9;
+    return std::floor(hi / inc + kSlack) - std::ceil(lo / inc - kSlack) + 1;
+}
+
+// 4 to 10 labels on every axis, as matplotlib's, ggplot2's and gnuplot's
+// axes give: the rule above only keeps labels apart, and leaves 40 of them
+// on a large picture and 2 on a tall density at df 1. A coarser 1-2-5 step
+// while more than 10 would show; a finer one while fewer than 4 do and the
+// finer labels still keep a quarter of a label's size free between them.
+double WithinLabelBounds(double inc, double lo, double hi, int axisPixels, int labelSize) {
+    const double range = hi - lo;
+    if (!(inc > 0) || !std::isfinite(range) || range <= 0) return inc;
+    for (int pass = 0; pass < 64 && LabelCount(inc, lo, hi) > kMostLabels; ++pass) inc = NextStep(inc);
+    for (int pass = 0; pass < 64 && LabelCount(inc, lo, hi) < kFewestLabels; ++pass) {
+        const double finer = PreviousStep(inc);
+        if (axisPixels * finer / range < 1.25 * labelSize) break;
+        inc = finer;
+    }
+    return inc;
 }
 
 }  // namespace
@@ -325,9 +339,9 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         l.axisMax = r.max;
         l.axisRange = r.max - r.min;
         SetSpan(l, lAxis, top, bottom - top);
-        l.increment = WithTwoLabels(ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
-                                                          lAxis.Increment, lAxis.LabelsSeparation),
-                                    l.axisRange, l.axisPixels, m.FontHeight());
+        l.increment = WithinLabelBounds(ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
+                                                              lAxis.Increment, lAxis.LabelsSeparation),
+                                        l.axisMin, l.axisMax, l.axisPixels, m.FontHeight());
         if (l.visible) {
             if (lAxis.Labels) {
                 const double inc = l.increment;
@@ -359,9 +373,9 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
             const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
             const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), pattern, fs)),
                                            m.TextWidth(LabelText(label(b.axisMax), pattern, fs)));
-            b.increment = WithTwoLabels(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize, bAxis.Increment,
-                                                              bAxis.LabelsSeparation),
-                                        b.axisRange, b.axisPixels, labelSize);
+            b.increment = WithinLabelBounds(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize, bAxis.Increment,
+                                                                  bAxis.LabelsSeparation),
+                                            b.axisMin, b.axisMax, b.axisPixels, labelSize);
             pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment);
         }
     }

@@ -46,11 +46,11 @@ QString Rect(const QRectF& r, const QString& attributes) {
 }  // namespace
 
 QString ChartSvgElements(const ChartModel& model, const ChartLayout& layout, const QFont& labelsFont,
-                         const QSize& size) {
+                         const QSize& size, bool whiteBackground) {
     QString svg;
     // Background.
     if (layout.background.empty()) {
-        svg += Rect(QRectF(QPointF(0, 0), QSizeF(size)), "fill=\"" + SvgColor(model.Color) + "\"");
+        svg += Rect(QRectF(QPointF(0, 0), QSizeF(size)), "fill=\"" + SvgColor(whiteBackground ? kWhite : model.Color) + "\"");
     } else {
         for (const GradientBand& band : layout.background)
             svg += Rect(QRectF(0, band.top, size.width(), band.bottom - band.top), "fill=\"" + SvgColor(band.color) + "\"");

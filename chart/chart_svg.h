@@ -14,8 +14,10 @@ namespace tarvik {
 
 // The elements, with (0, 0) at the chart's top left; `labelsFont` is the
 // font the layout measured the labels with.
+// A layout without background bands is filled in the model's colour, or in
+// white where `whiteBackground` asks for a plain one.
 QString ChartSvgElements(const ChartModel& model, const ChartLayout& layout, const QFont& labelsFont,
-                         const QSize& size);
+                         const QSize& size, bool whiteBackground = false);
 
 // A number for an SVG attribute: at most three decimals, no trailing zeros.
 QString SvgNumber(double v);

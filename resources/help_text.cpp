@@ -31,8 +31,8 @@ QStringList HelpTextLines() {
         "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
         "of cell probabilities (independence). Two charts show the central density under H0 and "
         "the noncentral one under H1 with alpha and beta shaded, and the power against N or w",
-        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing; a name typed "
-        "with .png or .svg decides the format",
+        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
+        "gradient or on white for print; a name typed with .png or .svg decides the format",
         "From a terminal, tarvik --help shows the command line: lists, tables and batches.",
         "",
         // The about block.

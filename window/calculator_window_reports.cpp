@@ -34,11 +34,12 @@ QString CalculatorWindow::ChartTitle() const {
 
 void CalculatorWindow::SaveChartAs() {
     ChartFileChoice choice;
-    if (AskChartFile(this, "chi-square.png", choice)) SaveChartTo(choice.path, choice.format, choice.scale);
+    if (AskChartFile(this, "chi-square.png", choice))
+        Guarded([&] { SaveChartAsked(this, *densityChart, choice, ChartTitle()); });
 }
 
 void CalculatorWindow::SaveChartTo(const QString& path, ChartFormat format, int scale) {
-    Guarded([&] { SaveChartAsked(this, *densityChart, {path, format, scale}, ChartTitle()); });
+    Guarded([&] { SaveChartAsked(this, *densityChart, {path, format, scale, false}, ChartTitle()); });
 }
 
 Real CalculatorWindow::FullNumber(const QWidget* shown) const {

@@ -1,6 +1,7 @@
 #include "window/chart_file_dialog.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,17 +20,21 @@ struct Filter {
     const char* suffix;
     ChartFormat format;
     int scale;
+    bool white;
 };
-const Filter kFilters[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1},
-                           {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2},
-                           {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1}};
+const Filter kFilters[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1, false},
+                           {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2, false},
+                           {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1, false},
+                           {"PNG image on white, for print (*.png)", "png", ChartFormat::Png, 2, true},
+                           {"SVG drawing on white, for print (*.svg)", "svg", ChartFormat::Svg, 1, true}};
+constexpr int kFilterCount = int(std::size(kFilters));
 constexpr const char* kFolderKey = "saveFolder";
 
 }  // namespace
 
 ChartFileChoice ChartFileOf(const QString& typed, int filter) {
-    const Filter& chosen = kFilters[std::clamp(filter, 0, 2)];
-    ChartFileChoice choice{typed, chosen.format, chosen.scale};
+    const Filter& chosen = kFilters[std::clamp(filter, 0, kFilterCount - 1)];
+    ChartFileChoice choice{typed, chosen.format, chosen.scale, chosen.white};
     ChartFormat named = chosen.format;
     // "chart1.svg" under the PNG filter is an SVG drawing named chart1.svg,
     // not a PNG named chart1.svg.png.
@@ -56,7 +61,7 @@ void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& 
         if (!replace) return;
         policy = ReadOnlyTarget::Replace;
     }
-    SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy);
+    SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy, choice.whiteBackground);
 }
 
 QString LastSaveFolder() { return QSettings("tarvik", "tarvik").value(kFolderKey).toString(); }

@@ -16,6 +16,7 @@ struct ChartFileChoice {
     QString path;
     ChartFormat format = ChartFormat::Png;
     int scale = 1;
+    bool whiteBackground = false;
 };
 
 // False when the user cancels.
@@ -23,7 +24,7 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
 
 // The format and file name the dialog ends with: pure, for tests. `filter`
 // is the index of the chosen filter (0 PNG, 1 PNG at twice the
-// resolution, 2 SVG).
+// resolution, 2 SVG, 3 PNG on white, 4 SVG on white).
 ChartFileChoice ChartFileOf(const QString& typed, int filter);
 
 // Writes the chart at its own size to the choice's file. A read-only file

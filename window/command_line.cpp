@@ -63,7 +63,7 @@ void ExportChart(const CommandRequest& request) {
     ChartFormat format = ChartFormat::Png;
     const QString path = FileName(request.chartFile, "--export-chart");
     ChartFormatOfName(path, format);
-    SaveChart(view, path, format, title, size, request.chartScale, ReadOnlyTarget::Refuse);
+    SaveChart(view, path, format, title, size, request.chartScale, ReadOnlyTarget::Refuse, request.whiteBackground);
 }
 
 }  // namespace

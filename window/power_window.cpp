@@ -319,7 +319,7 @@ void PowerWindow::SaveChart(const Chart& chart, const QString& name) {
 }
 
 void PowerWindow::SaveChartTo(const Chart& chart, const QString& path, int format, int scale) {
-    SaveChartAsked(this, chart, {path, format == 1 ? ChartFormat::Svg : ChartFormat::Png, scale}, ChartTitle(chart));
+    SaveChartAsked(this, chart, {path, format == 1 ? ChartFormat::Svg : ChartFormat::Png, scale, false}, ChartTitle(chart));
 }
 
 void PowerWindow::CopyChart(const Chart& chart) {

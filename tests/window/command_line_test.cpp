@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -133,8 +135,9 @@ TEST(CommandLine, ChartFiles) {
         const char* why;
     } cases[] = {
         {{}, QSize(275, 260), "today's size by default"},
-        {{"--size", "550x480"}, QSize(550, 500), "a larger chart"},
-        {{"--size", "550x480", "--scale", "2"}, QSize(1100, 1000), "at twice the resolution"},
+        {{"--size", "550x480"}, QSize(550, 520), "a larger chart: its title line grows with it, twice as high"},
+        {{"--size", "550x480", "--scale", "2"}, QSize(1100, 1040), "at twice the resolution"},
+        {{"--size", "550x480", "--background", "white"}, QSize(550, 520), "on white"},
     };
     for (const auto& c : cases) {
         const QString png = dir.filePath("c.png");
@@ -145,10 +148,33 @@ TEST(CommandLine, ChartFiles) {
         EXPECT_EQ(r.err, "") << c.why;
         EXPECT_EQ(QImage(png).size(), c.size) << c.why;
     }
+    // On white: the corner that the gradient makes teal.
+    EXPECT_EQ(QImage(dir.filePath("c.png")).pixelColor(2, 60), QColor(Qt::white));
+    EXPECT_EQ(Tarvik({"--df", "12", "--value", "1", "--background", "white"}).code, 2);  // only with a chart
+    EXPECT_EQ(Tarvik({"--df", "12", "--value", "1", "--export-chart", Bytes(dir.filePath("b.png")), "--background",
+                      "blue"}).code, 2);
     const QString svg = dir.filePath("c.svg");
     EXPECT_EQ(Tarvik({"--df", "12", "--value", "23.5", "--export-chart", Bytes(svg)}).code, 0);
     EXPECT_TRUE(Contents(svg).startsWith("<?xml"));
     EXPECT_TRUE(Contents(svg).trimmed().endsWith("</svg>"));
+
+    // A chart for a paper: at 1600 x 1000 its labels are few and large. The
+    // window's 8 points (10 pixels) grow by min(1600/275, 1000/240) to 42.
+    const QString big = dir.filePath("big.svg");
+    ASSERT_EQ(Tarvik({"--df", "12", "--value", "23.5", "--export-chart", Bytes(big), "--size", "1600x1000"}).code, 0);
+    const QString text = Contents(big);
+    const QRegularExpression label("<text [^>]*font-size=\"([0-9.]+)\"[^>]*>([^<]*)</text>");
+    QStringList labels;
+    for (auto m = label.globalMatch(text); m.hasNext();) {
+        const auto found = m.next();
+        if (found.captured(2).startsWith("df ")) continue;  // the title
+        EXPECT_EQ(found.captured(1), "42") << found.captured(2).toStdString();
+        labels << found.captured(2);
+    }
+    // Two axes of 4 to 10 distinct labels each (59 of them, 10 pixels high, before).
+    EXPECT_GE(labels.size(), 8);
+    EXPECT_LE(labels.size(), 20);
+    EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size()) << labels.join(' ').toStdString();
 
     // Bad input writes no file; a file that cannot be written is exit 1.
     EXPECT_EQ(Tarvik({"--df", "70000", "--value", "1", "--export-chart", Bytes(dir.filePath("bad.png"))}).code, 2);

@@ -179,12 +179,15 @@ TEST(ChartFileDialog, ATypedExtensionDecidesTheFormat) {
         {"/tmp/chart1.png", 1, "/tmp/chart1.png", ChartFormat::Png, 2},
         {"/tmp/chart1", 2, "/tmp/chart1.svg", ChartFormat::Svg, 1},
         {"/tmp/chart.v2", 0, "/tmp/chart.v2.png", ChartFormat::Png, 1},
+        {"/tmp/print", 3, "/tmp/print.png", ChartFormat::Png, 2},
+        {"/tmp/print.svg", 3, "/tmp/print.svg", ChartFormat::Svg, 1},
     };
     for (const Case& c : cases) {
         const ChartFileChoice got = ChartFileOf(c.typed, c.filter);
         EXPECT_EQ(got.path.toStdString(), c.path);
         EXPECT_EQ(got.format, c.format) << c.typed;
         EXPECT_EQ(got.scale, c.scale) << c.typed;
+        EXPECT_EQ(got.whiteBackground, c.filter >= 3) << c.typed;
     }
     RememberSaveFolder("/tmp/some-file.png");
     EXPECT_EQ(LastSaveFolder().toStdString(), "/tmp");
