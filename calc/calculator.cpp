@@ -69,6 +69,7 @@ Effects Calculator::SetNumberFormat(const NumberFormat& format) {
         if (computed[i]) Write(Field(i), Format(number_[i]), number_[i]);
     pdf_ = densityUnbounded_ ? kUnboundedDensityText : Format(density_);
     fx_.PdfCaption = pdf_;
+    UpdateNotes();
     return std::exchange(fx_, {});
 }
 
@@ -98,7 +99,47 @@ void Calculator::Attempt(std::optional<Field> source, Chain chain) {
 template <typename Chain>
 Effects Calculator::Run(std::optional<Field> source, Chain chain) {
     Attempt(source, chain);
+    UpdateNotes();
     return std::exchange(fx_, {});
+}
+
+// A field says what its typed text is read as whenever that is not the text
+// itself, while the user is still typing: a clamp at once, not only when the
+// field is left, and a text that is no number with the number the results
+// still belong to. Committed texts are their own canonical form.
+std::string Calculator::NoteFor(Field f) const {
+    const std::size_t i = Index(f);
+    const std::string& text = text_[i];
+    if (typing_ != f || !typed_[i] || text.empty()) return {};
+    Real read = 0;
+    if (!TryTextToRealSaturated(text, read)) {
+        if (IsGuardText(text)) return {};
+        return "Not a number: the results are still those of " + basis_[i] + ".";
+    }
+    if (f == Field::Value && IsBelowEveryReal(read, text))
+        return "Below the smallest number the calculator holds: the results are still those of " + basis_[i] + ".";
+    if (IsGuardText(text)) return {};
+    const std::string canonical = Canonical(f);
+    if (canonical == text) return {};
+    if (f == Field::Value)
+        return "Read as " + canonical + ": the window takes values from 0 to " + FormatGeneral(limits_.valueCap) + ".";
+    return "Read as " + canonical + ": the window takes probabilities from " + Format(limits_.lowestProbability) +
+           " to " + Format(highestProbability_) + "; the command line takes them down to 1e-300.";
+}
+
+void Calculator::UpdateNotes() {
+    for (int f = 0; f < kFieldCount; ++f) {
+        std::string note;
+        try {
+            note = NoteFor(Field(f));
+        } catch (const Exception&) {
+            note.clear();  // the chain has reported what does not read
+        }
+        if (note != notes_[std::size_t(f)]) {
+            notes_[std::size_t(f)] = note;
+            fx_.Notes[std::size_t(f)] = note;
+        }
+    }
 }
 
 void Calculator::FieldChain(Field f) { f == Field::Value ? ValueChain() : ProbabilityChain(f); }
@@ -131,6 +172,14 @@ KeyVerdict Calculator::KeyTyped(const std::u16string& text, int caret, char16_t 
     return NumericKeyAccepted(text, caret, ch) ? KeyVerdict::Accept : KeyVerdict::Refuse;
 }
 
+char16_t Calculator::KeyInserted(const std::u16string& text, int caret, char16_t ch) {
+    const char decimal = CurrentFormatSettings().DecimalSeparator;
+    if (ch == u'.' && decimal == ',' && text.find(u',') == std::u16string::npos &&
+        KeyTyped(text, caret, u',') == KeyVerdict::Accept)
+        return u',';
+    return KeyTyped(text, caret, ch) == KeyVerdict::Accept ? ch : 0;
+}
+
 Effects Calculator::TextEdited(Field f, const std::string& text) {
     fx_ = {};
     if (typing_ && *typing_ != f) CommitTyping();
@@ -152,6 +201,7 @@ Effects Calculator::KeyReleased(Field f) {
 Effects Calculator::Commit(Field f) {
     fx_ = {};
     if (typing_ == f) CommitTyping();
+    UpdateNotes();
     return std::exchange(fx_, {});
 }
 

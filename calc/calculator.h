@@ -37,6 +37,10 @@ inline constexpr int kFieldCount = 3;
 
 struct Effects {
     std::array<std::optional<std::string>, kFieldCount> Texts;  // fields whose text changes
+    // Fields whose note changes (empty: the note goes): what the field's
+    // text is read as, while it is being typed, where that is not the text
+    // itself (a clamp, a text that is no number).
+    std::array<std::optional<std::string>, kFieldCount> Notes;
     std::optional<std::string> PdfCaption;
     std::optional<DensityPlot> Chart;
     std::optional<std::string> Error;  // the message, before the box's full stop rule
@@ -76,6 +80,14 @@ public:
     Effects WriteStartValues();
     // A character typed at `caret` of `text` (UTF-16, as the field holds it).
     static KeyVerdict KeyTyped(const std::u16string& text, int caret, char16_t ch);
+    // The character a key inserts, or 0 for a refused one. On a desktop
+    // whose decimal separator is the comma, a point typed into a number that
+    // has no comma yet is taken as the comma (as the keypad's key gives it):
+    // "11.07" is 11,07, never 1107 with the point refused.
+    static char16_t KeyInserted(const std::u16string& text, int caret, char16_t ch);
+    // The field's note: empty, or what its typed text is read as where that
+    // is not the text itself.
+    const std::string& Note(Field f) const { return notes_[Index(f)]; }
     // The user changed a field's text: a key, a paste, a cut, undo, a drop.
     Effects TextEdited(Field f, const std::string& text);
     // A key whose press went to this field and changed nothing was released.
@@ -129,6 +141,8 @@ private:
     void Write(Field f, const std::string& text, Real number);
     void CommitTyping();
     std::string Format(Real v) const;
+    std::string NoteFor(Field f) const;
+    void UpdateNotes();
 
     const Limits& limits_;
     Real highestProbability_;
@@ -149,6 +163,7 @@ private:
     std::optional<Field> typing_;
     // Per field, the text whose error was shown; cleared when the text changes.
     std::array<std::optional<std::string>, kFieldCount> reported_;
+    std::array<std::string, kFieldCount> notes_;
     Effects fx_;
 };
 

@@ -102,6 +102,7 @@ private:
     // Shows what the core decided: texts, density, chart, then any error.
     void Apply(const Effects& fx);
     void ShowChart(const DensityPlot& chart);
+    void ShowNote(LineEdit* edit, const QString& note);
     LineEdit* Edit(Field field) const;
 
     Calculator calc_;

@@ -61,8 +61,11 @@ void CalculatorWindow::NumberFieldKeyDown(Field field, int key) {
 
 void CalculatorWindow::NumberFieldKeyPress(Field field, QChar& key) {
     LineEdit* edit = Edit(field);
-    if (Calculator::KeyTyped(edit->text().toStdU16String(), edit->SelStart(), key.unicode()) == KeyVerdict::Accept)
+    const char16_t inserted = Calculator::KeyInserted(edit->text().toStdU16String(), edit->SelStart(), key.unicode());
+    if (inserted != 0) {
+        key = QChar(inserted);
         return;
+    }
     Beep();
     key = QChar('\r');  // a single-line field inserts nothing for it
 }
@@ -111,6 +114,8 @@ void CalculatorWindow::Apply(const Effects& fx) {
         if (text && edit->text().toStdString() != *text) edit->setText(QString::fromStdString(*text));
     }
     applying_ = false;
+    for (int f = 0; f < kFieldCount; ++f)
+        if (fx.Notes[std::size_t(f)]) ShowNote(Edit(Field(f)), QString::fromStdString(*fx.Notes[std::size_t(f)]));
     if (fx.PdfCaption) {
         densityLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
         densityLabel->setAccessibleName("Probability density function: " + densityLabel->Caption());
@@ -118,6 +123,14 @@ void CalculatorWindow::Apply(const Effects& fx) {
     if (fx.Chart) ShowChart(*fx.Chart);
     UpdatePrecisionTips();
     if (fx.Error) ReportException(Exception(*fx.Error));
+}
+
+// A field whose text is read as something else is marked, and says so in
+// its tooltip and to a screen reader; the mark goes with the note.
+void CalculatorWindow::ShowNote(LineEdit* edit, const QString& note) {
+    edit->setStyleSheet(note.isEmpty() ? QString() : "QLineEdit { border: 2px solid #b00000; }");
+    edit->setAccessibleDescription(note);
+    edit->setProperty("note", note);
 }
 
 }  // namespace tarvik

@@ -149,8 +149,10 @@ void CalculatorWindow::CopyResults() {
 void CalculatorWindow::UpdatePrecisionTips() {
     for (QWidget* shown : std::initializer_list<QWidget*>{valueEdit, cdfEdit, upperTailEdit, densityLabel}) {
         const Real v = FullNumber(shown);
-        shown->setToolTip(QString::fromStdString(FormatScientific(v, 6)) + "  (6 significant digits)\n" +
-                          QString::fromStdString(FormatFullPrecision(v)) + "  (full precision)");
+        const QString note = shown->property("note").toString();
+        shown->setToolTip((note.isEmpty() ? QString() : note + "\n") + QString::fromStdString(FormatScientific(v, 6)) +
+                          "  (6 significant digits)\n" + QString::fromStdString(FormatFullPrecision(v)) +
+                          "  (full precision)");
     }
 }
 

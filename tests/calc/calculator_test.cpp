@@ -199,6 +199,54 @@ TEST_F(Calc, AValueBelowEveryRealIsRefusedNotReadAsZero) {
     ExpectAgreement();
 }
 
+// What a typed text is read as shows while it is typed, where it is not the
+// text itself, and goes once the field is left.
+TEST_F(Calc, NotesSayWhatATypedTextIsReadAs) {
+    const struct Case {
+        F field;
+        const char* text;
+        const char* note;  // its start; "" for none
+    } cases[] = {
+        {F::Value, "2", ""},
+        {F::Value, "1107", "Read as 900.000000: the window takes values from 0 to 900."},
+        {F::UpperTail, "5e-8", "Read as 0.000001: the window takes probabilities from 0.000001 to 0.999999; "
+                               "the command line takes them down to 1e-300."},
+        {F::Cdf, "1.5", "Read as 0.999999"},
+        {F::Value, "abc", "Not a number: the results are still those of "},
+        {F::Value, "1e-4940", "Below the smallest number the calculator holds"},
+        {F::Cdf, "0", ""},  // a guard on the way to 0.05: nothing read yet
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Type(c.field, c.text);
+        EXPECT_EQ(calc.Note(c.field).rfind(c.note, 0), 0u) << calc.Note(c.field);
+        if (!*c.note) {
+            EXPECT_EQ(calc.Note(c.field), "");
+        }
+        const Effects left = calc.Commit(c.field);
+        Keep(left);
+        EXPECT_EQ(calc.Note(c.field), "");
+        if (*c.note) {
+            ASSERT_TRUE(left.Notes[std::size_t(c.field)]);  // the note's going is an effect
+            EXPECT_EQ(*left.Notes[std::size_t(c.field)], "");
+        }
+    }
+}
+
+// A point typed on a comma desktop is the decimal comma while the number has
+// none; elsewhere, or a second one, goes through the filter as typed.
+TEST(KeyInserted, APointOnACommaDesktop) {
+    {
+        test::ScopedFormatSettings comma(FormatSettings{',', '.', '.', ':'});
+        EXPECT_EQ(Calculator::KeyInserted(u"11", 2, u'.'), u',');
+        EXPECT_EQ(Calculator::KeyInserted(u"11,0", 4, u'.'), 0);  // no second separator
+        EXPECT_EQ(Calculator::KeyInserted(u"1e5", 3, u'.'), 0);   // no decimal in an exponent
+        EXPECT_EQ(Calculator::KeyInserted(u"11", 2, u'7'), u'7');
+    }
+    EXPECT_EQ(Calculator::KeyInserted(u"11", 2, u'.'), u'.');  // the point desktop's own
+    EXPECT_EQ(Calculator::KeyInserted(u"11", 2, u','), 0);
+}
+
 // An error about a field's text is shown once for that text.
 TEST_F(Calc, AnErrorIsShownOncePerText) {
     Keep(calc.TextEdited(F::Value, "+"));

@@ -470,11 +470,39 @@ def typing_with_the_comma(c):
 
 
 @scenario("a German desktop", env=GERMAN)
-def the_point_is_refused(c):
-    c.replace_field(VALUE, "2")
-    Input.type(".5")
+def a_typed_point_is_the_decimal_comma(c):
+    # 11.07 typed on a comma desktop is 11,07: the point is never dropped to
+    # make 1107, which the window would clamp to 900.
+    set_df(c, 5)
+    c.replace_field(VALUE, "11.07")
+    c.field_becomes(VALUE, "11,07")
+    c.fields_agree_with(5, "value", "11.07")
+    Input.type(".")  # a second point has no reading: refused
     time.sleep(0.2)
-    c.field_becomes(VALUE, "25")  # the point refused, the 5 typed
+    c.field_becomes(VALUE, "11,07")
+
+
+def note_of(c, name):
+    return c.p.find(name).description
+
+
+@scenario("a German desktop", env=GERMAN)
+def a_pasted_point_number_is_marked_not_read(c):
+    # Pasted, "11.07" is no number of this desktop: the box says so once,
+    # the field says the results are still those of the last good number,
+    # and leaving it brings that number back.
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+a")
+    Clipboard.set("11.07")
+    Input.keys("ctrl+v")
+    time.sleep(0.4)
+    Input.keys("Return")  # the box's OK
+    c.becomes("the note", lambda: note_of(c, VALUE).startswith("Not a number: the results are still those of"), True)
+    c.field_becomes(VALUE, "11.07")
+    Input.keys("Tab")
+    c.field_becomes(VALUE, "11,07")
+    # Without a note a field's description is its tooltip: the precision tip.
+    c.becomes("the note goes", lambda: note_of(c, VALUE).startswith("Not a number"), False)
 
 
 # ---------------------------------------------------------------- saving the chart
@@ -498,6 +526,53 @@ def save_chart_through_its_dialog(c):
         raise Failure("the chart was not saved")
     with open(path, "rb") as f:
         c.equal("PNG signature", f.read(8), b"\x89PNG\r\n\x1a\n")
+
+
+@scenario("saving the chart")
+def a_typed_svg_name_saves_an_svg_under_the_png_filter(c):
+    # The dialog opens on the PNG filter; "chart1.svg" typed there is an SVG
+    # drawing named chart1.svg, not a PNG named chart1.svg.png. The dialog
+    # then opens in that folder the next time.
+    folder = tempfile.mkdtemp(prefix="tarvik-save-")
+    path = os.path.join(folder, "chart1.svg")
+    c.p.click(CHART, button=3)
+    time.sleep(0.4)
+    Input.keys("Down", "Return")
+    if not wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
+                                              a.name.startswith("Save chart as")), 5):
+        raise Failure("no save dialog")
+    time.sleep(0.5)
+    Input.keys("ctrl+a")
+    Input.type(path)
+    Input.keys("Return")
+    if not wait_for(lambda: os.path.exists(path), 5):
+        raise Failure("chart1.svg was not saved: " + ", ".join(os.listdir(folder)))
+    with open(path, "rb") as f:
+        c.equal("an SVG drawing", f.read(5), b"<?xml")
+    c.equal("no chart1.svg.png", os.path.exists(path + ".png"), False)
+    c.p.click(CHART, button=3)
+    time.sleep(0.4)
+    Input.keys("Down", "Return")
+    dialog = wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
+                                                a.name.startswith("Save chart as")), 5)
+    if not dialog:
+        raise Failure("no save dialog the second time")
+    time.sleep(0.5)
+    from program import walk
+    # The folder stands in the dialog's "Look in" box, which is read by its name.
+    shown = [a.name for a in walk(dialog) if a.getRole() == pyatspi.ROLE_COMBO_BOX]
+    shown += [a.queryText().getText(0, -1) for a in walk(dialog) if a.getRole() == pyatspi.ROLE_TEXT and _has_text(a)]
+    Input.keys("Escape")
+    if not any(folder in t for t in shown):
+        raise Failure(f"the dialog did not open in {folder}: {shown}")
+
+
+def _has_text(acc):
+    try:
+        acc.queryText()
+        return True
+    except NotImplementedError:
+        return False
 
 
 # ---------------------------------------------------------------- a screen reader's gestures
@@ -619,6 +694,26 @@ def show_numbers_as_scientific_from_the_keyboard(c):
 
 def table_window(c):
     return c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == "Critical values")
+
+
+@scenario("numbers and tables")
+def a_bad_list_leaves_no_stale_table_to_copy(c):
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+t")
+    table = wait_for(lambda: table_window(c), 5)
+    if not table:
+        raise Failure("Ctrl+T opened no table")
+    header = table.queryTable().getColumnDescription(0) or table.queryTable().getColumnHeader(0).name
+    c.equal("the first column's header", header, "upper 0.10")
+    edit = c.p.find_anywhere(lambda a: a.name == "Probabilities" and a.getRole() == pyatspi.ROLE_TEXT)
+    e = edit.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width - 4, e.y + e.height // 2)
+    Input.type(" x")
+    copy = c.p.find_anywhere(lambda a: a.name == "Copy" and a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+    c.becomes("Copy while the list is bad", lambda: copy.getState().contains(pyatspi.STATE_SENSITIVE), False)
+    Input.keys("BackSpace", "BackSpace")
+    c.becomes("Copy once it reads again", lambda: copy.getState().contains(pyatspi.STATE_SENSITIVE), True)
+    Input.keys("Escape")
 
 
 @scenario("numbers and tables")
@@ -763,3 +858,35 @@ def solving_for_the_power_from_the_keyboard(c):
 def power_and_sample_size_with_the_comma(c):
     solve_sample_size_by_typing(c)
     Input.keys("Escape")
+
+
+# ---------------------------------------------------------------- no silent answers
+
+@scenario("no silent answers")
+def a_clamp_shows_while_typing(c):
+    # 5e-8 lies below the window's probabilities: the field says at once what
+    # it is read as, before it is left, and screen readers hear it.
+    set_df(c, 1)
+    c.replace_field(UPPER, "5e-8")
+    c.becomes("the clamp's note", lambda: c.p.find(UPPER).description.startswith("Read as 0.000001"), True)
+    c.field_becomes(UPPER, "5e-8")
+    Input.keys("Tab")
+    c.field_becomes(UPPER, "0.000001")
+    c.becomes("the note goes", lambda: c.p.find(UPPER).description.startswith("Read as"), False)
+
+
+@scenario("no silent answers")
+def every_bad_paste_is_marked_the_same_way(c):
+    for name, text in ((VALUE, "abc"), (UPPER, "foo")):
+        before = c.p.texts()
+        c.p.focus_field(name)
+        Input.keys("ctrl+a")
+        Clipboard.set(text)
+        Input.keys("ctrl+v")
+        time.sleep(0.4)
+        Input.keys("Return")  # the box's OK, for each bad text
+        c.becomes(f"{name}'s note", lambda: c.p.find(name).description.startswith("Not a number"), True)
+        c.field_becomes(name, text)
+        Input.keys("Tab")
+        c.field_becomes(name, before[name])
+        c.becomes("the note goes", lambda: c.p.find(name).description.startswith("Not a number"), False)

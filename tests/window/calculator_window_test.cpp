@@ -164,8 +164,13 @@ TEST_F(WindowTest, CommaLocale) {
     EXPECT_EQ(form->cdfEdit->text(), "0,95");
     EXPECT_EQ(form->upperTailEdit->text(), "0,05");
     EXPECT_EQ(form->densityLabel->text(), "0,029819");  // the density in the locale's format from the start
+    // A point typed where the number has no comma yet is its decimal comma:
+    // "0.5" is 0,5, never 05; a second one is refused with a beep.
     Retype(form->valueEdit, "0.5");
-    EXPECT_EQ(form->valueEdit->text(), "05");  // the point is refused
+    EXPECT_EQ(form->valueEdit->text(), "0,5");
+    EXPECT_EQ(NewBeeps(), 0);
+    QTest::keyClicks(form->valueEdit, ".");
+    EXPECT_EQ(form->valueEdit->text(), "0,5");
     EXPECT_EQ(NewBeeps(), 1);
     Retype(form->cdfEdit, "0,5");
     EXPECT_EQ(form->upperTailEdit->text(), "0,500000");
