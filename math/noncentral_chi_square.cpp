@@ -153,6 +153,43 @@ struct Walk {
     bool Anchor() { return steps++ % kAnchorEvery == 0; }
 };
 
+// The gamma weight w(a + j) and the Poisson weight p_j as a walk down in j
+// moves them: w(b - 1) = w(b) b / h, p_{j-1} = p_j j / mu.
+struct WalkDown {
+    explicit WalkDown(const Mixture& mixture) : m(mixture) {}
+    const Mixture& m;
+    Walk walk;
+    Real w = 0, p = 0;
+    void To(Real j) {
+        if (walk.Anchor()) {
+            w = GammaWeight(m.a + j, m.h);
+            p = MixingWeight(j, m.mu);
+        } else {
+            w = w * (m.a + j + 1) / m.h;
+            p = p * (j + 1) / m.mu;
+        }
+    }
+};
+
+// w(a + j - 1) and p_j as a walk up in j moves them: w(b) = w(b - 1) h / b,
+// p_j = p_{j-1} mu / j, both from one division.
+struct WalkUp {
+    explicit WalkUp(const Mixture& mixture) : m(mixture) {}
+    const Mixture& m;
+    Walk walk;
+    Real w = 0, p = 0;
+    void To(Real j) {
+        if (walk.Anchor()) {
+            w = GammaWeight(m.a + j - 1, m.h);
+            p = MixingWeight(j, m.mu);
+        } else {
+            const Real q = 1 / ((m.a + j - 1) * j);
+            w = w * m.h * j * q;
+            p = p * m.mu * (m.a + j - 1) * q;
+        }
+    }
+};
+
 // Where a tail's sum starts: any j on the far side of its largest term
 // will do (the walk inward rises to the largest term before the stopping
 // rule can apply, and the bound outward holds from any term), so the bound
@@ -185,19 +222,13 @@ Real LowerTail(const Mixture& m) {
     long n = 0;
     // Inward of the largest term: P(a + j) = P(a + j + 1) + w(a + j), all adding.
     {
-        Real P = at.lower, p = 0, w = 0, previous = tM;
-        Walk walk;
+        Real P = at.lower, previous = tM;
+        WalkDown weights(m);
         for (Real j = jM - 1; j >= 0; j -= 1) {
             CountTerm(n);
-            if (walk.Anchor()) {
-                w = GammaWeight(m.a + j, m.h);
-                p = MixingWeight(j, m.mu);
-            } else {
-                w = w * (m.a + j + 1) / m.h;
-                p = p * (j + 1) / m.mu;
-            }
-            P += w;
-            const Real t = p * P;
+            weights.To(j);
+            P += weights.w;
+            const Real t = weights.p * P;
             sum.Add(t);
             if (RestIsNegligible(t, previous, sum)) break;
             previous = t;
@@ -216,16 +247,14 @@ Real LowerTail(const Mixture& m) {
     }
     if (jTop > jM) {
         CompensatedSum outward;
-        Real P = Central(m, jTop).lower, p = MixingWeight(jTop, m.mu), w = 0;
-        outward.Add(p * P);
-        Walk walk;
+        Real P = Central(m, jTop).lower;
+        outward.Add(MixingWeight(jTop, m.mu) * P);
+        WalkDown weights(m);
         for (Real j = jTop - 1; j > jM; j -= 1) {
             CountTerm(n);
-            const bool anchor = walk.Anchor();
-            w = anchor ? GammaWeight(m.a + j, m.h) : w * (m.a + j + 1) / m.h;
-            p = anchor ? MixingWeight(j, m.mu) : p * (j + 1) / m.mu;
-            P += w;
-            outward.Add(p * P);
+            weights.To(j);
+            P += weights.w;
+            outward.Add(weights.p * P);
         }
         sum.Add(outward.Value());
     }
@@ -242,20 +271,13 @@ Real UpperTail(const Mixture& m) {
     long n = 0;
     // Outward: Q(a + j) = Q(a + j - 1) + w(a + j - 1), all adding.
     {
-        Real Q = at.upper, p = 0, w = 0, previous = tM;
-        Walk walk;
+        Real Q = at.upper, previous = tM;
+        WalkUp weights(m);
         for (Real j = jM + 1;; j += 1) {
             CountTerm(n);
-            if (walk.Anchor()) {
-                w = GammaWeight(m.a + j - 1, m.h);
-                p = MixingWeight(j, m.mu);
-            } else {
-                const Real q = 1 / ((m.a + j - 1) * j);  // one division for both ratios
-                w = w * m.h * j * q;
-                p = p * m.mu * (m.a + j - 1) * q;
-            }
-            Q += w;
-            const Real t = p * Q;
+            weights.To(j);
+            Q += weights.w;
+            const Real t = weights.p * Q;
             sum.Add(t);
             if (RestIsNegligible(t, previous, sum)) break;
             previous = t;
@@ -274,22 +296,14 @@ Real UpperTail(const Mixture& m) {
     }
     if (jBottom < jM) {
         CompensatedSum inward;
-        Real Q = Central(m, jBottom).upper, p = MixingWeight(jBottom, m.mu), w = 0;
-        inward.Add(p * Q);
-        Walk walk;
+        Real Q = Central(m, jBottom).upper;
+        inward.Add(MixingWeight(jBottom, m.mu) * Q);
+        WalkUp weights(m);
         for (Real j = jBottom + 1; j < jM; j += 1) {
             CountTerm(n);
-            const bool anchor = walk.Anchor();
-            if (anchor) {
-                w = GammaWeight(m.a + j - 1, m.h);
-                p = MixingWeight(j, m.mu);
-            } else {
-                const Real q = 1 / ((m.a + j - 1) * j);
-                w = w * m.h * j * q;
-                p = p * m.mu * (m.a + j - 1) * q;
-            }
-            Q += w;
-            inward.Add(p * Q);
+            weights.To(j);
+            Q += weights.w;
+            inward.Add(weights.p * Q);
         }
         sum.Add(inward.Value());
     }

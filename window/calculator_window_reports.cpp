@@ -107,29 +107,26 @@ void CalculatorWindow::SetNumberStyle(NumberStyle style) {
     if (power_) power_->SetNumberFormat(format);
 }
 
-void CalculatorWindow::ShowPower() {
-    if (!power_) {
-        power_ = new PowerWindow(this);
-        power_->SetNumberFormat(calc_.CurrentNumberFormat());
-        power_->ShowBeside(*this);
+namespace {
+// A window beside the calculator: made on first use, with the calculator's
+// number style, and placed beside it; later only brought back to the front.
+template <typename W>
+void ShowBesideCalculator(W*& window, CalculatorWindow* calculator, const NumberFormat& format) {
+    if (!window) {
+        window = new W(calculator);
+        window->SetNumberFormat(format);
+        window->ShowBeside(*calculator);
         return;
     }
-    power_->show();
-    power_->raise();
-    power_->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
+}  // namespace
 
-void CalculatorWindow::ShowCriticalValues() {
-    if (!criticalValues_) {
-        criticalValues_ = new CriticalValuesWindow(this);
-        criticalValues_->SetNumberFormat(calc_.CurrentNumberFormat());
-        criticalValues_->ShowBeside(*this);
-        return;
-    }
-    criticalValues_->show();
-    criticalValues_->raise();
-    criticalValues_->activateWindow();
-}
+void CalculatorWindow::ShowPower() { ShowBesideCalculator(power_, this, calc_.CurrentNumberFormat()); }
+
+void CalculatorWindow::ShowCriticalValues() { ShowBesideCalculator(criticalValues_, this, calc_.CurrentNumberFormat()); }
 
 std::unique_ptr<QMenu> CalculatorWindow::DensityMenu() {
     auto menu = std::make_unique<QMenu>(this);

@@ -507,18 +507,24 @@ def a_pasted_point_number_is_marked_not_read(c):
 
 # ---------------------------------------------------------------- saving the chart
 
-@scenario("saving the chart")
-def save_chart_through_its_dialog(c):
-    folder = tempfile.mkdtemp(prefix="tarvik-save-")
-    path = os.path.join(folder, "chart.png")
+def open_save_dialog(c):
+    """The chart's menu, its first entry: Save chart as."""
     c.p.click(CHART, button=3)
     time.sleep(0.4)
-    Input.keys("Down", "Return")  # the menu's first entry
+    Input.keys("Down", "Return")
     dialog = wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
                                                a.name.startswith("Save chart as")), 5)
     if not dialog:
         raise Failure("no save dialog")
     time.sleep(0.5)
+    return dialog
+
+
+@scenario("saving the chart")
+def save_chart_through_its_dialog(c):
+    folder = tempfile.mkdtemp(prefix="tarvik-save-")
+    path = os.path.join(folder, "chart.png")
+    open_save_dialog(c)
     Input.keys("ctrl+a")
     Input.type(path)
     Input.keys("Return")
@@ -535,13 +541,7 @@ def a_typed_svg_name_saves_an_svg_under_the_png_filter(c):
     # then opens in that folder the next time.
     folder = tempfile.mkdtemp(prefix="tarvik-save-")
     path = os.path.join(folder, "chart1.svg")
-    c.p.click(CHART, button=3)
-    time.sleep(0.4)
-    Input.keys("Down", "Return")
-    if not wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
-                                              a.name.startswith("Save chart as")), 5):
-        raise Failure("no save dialog")
-    time.sleep(0.5)
+    open_save_dialog(c)
     Input.keys("ctrl+a")
     Input.type(path)
     Input.keys("Return")
@@ -550,14 +550,7 @@ def a_typed_svg_name_saves_an_svg_under_the_png_filter(c):
     with open(path, "rb") as f:
         c.equal("an SVG drawing", f.read(5), b"<?xml")
     c.equal("no chart1.svg.png", os.path.exists(path + ".png"), False)
-    c.p.click(CHART, button=3)
-    time.sleep(0.4)
-    Input.keys("Down", "Return")
-    dialog = wait_for(lambda: c.p.find_anywhere(lambda a: a.getRole() == pyatspi.ROLE_DIALOG and
-                                                a.name.startswith("Save chart as")), 5)
-    if not dialog:
-        raise Failure("no save dialog the second time")
-    time.sleep(0.5)
+    dialog = open_save_dialog(c)
     from program import walk
     # The folder stands in the dialog's "Look in" box, which is read by its name.
     shown = [a.name for a in walk(dialog) if a.getRole() == pyatspi.ROLE_COMBO_BOX]

@@ -72,9 +72,9 @@ TEST_F(CommaDesktop, TypingAndPasting) {
     Paste(form->upperTailEdit, "0,01");
     EXPECT_EQ(form->cdfEdit->text(), "0,990000");
     EXPECT_EQ(form->valueEdit->text(), "6,634897");
-    Retype(form->valueEdit, "1.5");  // the point is refused
-    EXPECT_EQ(form->valueEdit->text(), "15");
-    EXPECT_EQ(NewBeeps(), 1);
+    Retype(form->valueEdit, "1.5");  // the point typed is the decimal comma, never dropped
+    EXPECT_EQ(form->valueEdit->text(), "1,5");
+    EXPECT_EQ(NewBeeps(), 0);
     EXPECT_TRUE(NewMessages().empty());
 }
 
