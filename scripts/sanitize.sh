@@ -13,6 +13,11 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+# Qt's Wayland window-decoration plugin keeps an allocation that LeakSanitizer
+# reports after the plugin is unloaded, from an unknown module that no
+# suppression can name: the Wayland start runs here without decorations
+# (the suite outside the sanitizers starts it with them).
+export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 # The random-input test is slower under the sanitizers: a shorter run.
 export TARVIK_EVENTS="${TARVIK_EVENTS:-100000}"
 export TARVIK_SEED="${TARVIK_SEED:-$(($(bash scripts/seed.sh 0) + 2))}"
