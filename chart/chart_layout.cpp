@@ -342,6 +342,17 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         l.increment = WithinLabelBounds(ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
                                                               lAxis.Increment, lAxis.LabelsSeparation),
                                         l.axisMin, l.axisMax, l.axisPixels, m.FontHeight());
+        // Where even the finest step that keeps the labels apart leaves
+        // fewer than four (df 1 on 150 pixels: 0, .5 and 1 up to 1.47), the
+        // top is raised to the next label when that costs at most a tenth of
+        // the height (1.5): the curve keeps its shape, the axis a fourth label.
+        if (LabelCount(l.increment, l.axisMin, l.axisMax) < kFewestLabels && l.increment > 0) {
+            const double top = std::ceil(l.axisMax / l.increment - 1e-9) * l.increment;
+            if (LabelCount(l.increment, l.axisMin, top) >= kFewestLabels && top - l.axisMax <= 0.1 * l.axisRange) {
+                l.axisMax = top;
+                l.axisRange = l.axisMax - l.axisMin;
+            }
+        }
         if (l.visible) {
             if (lAxis.Labels) {
                 const double inc = l.increment;
