@@ -212,6 +212,24 @@ Start StartAt(const Mixture& m, Real bound, bool lower, const Mode& mode) {
     return s;
 }
 
+// How far out a sum's far side still counts, before its terms are known:
+// from the term t at j, one step in `direction` at a time, while the rest
+// bounded by the ratios ratioBound(j) (of the next term to the one at j,
+// never growing outward) is not negligible. A walk down stops at j = 0.
+template <typename RatioBound>
+Real LastTermThatCounts(Real j, int direction, Real t, const CompensatedSum& sum, long& n,
+                        const RatioBound& ratioBound) {
+    while (direction > 0 || j > 0) {
+        CountTerm(n);
+        const Real rho = ratioBound(j);
+        if (rho < 1 && t * rho <= kSumTol * sum.Value() * (1 - rho)) break;
+        t *= rho;
+        j += direction;
+        if (!(t > 0)) break;
+    }
+    return j;
+}
+
 Real LowerTail(const Mixture& m) {
     const Start start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
     const Real jM = start.j, tM = start.term;
@@ -236,15 +254,9 @@ Real LowerTail(const Mixture& m) {
     }
     // Outward: the last term that counts, from ratios bounded by
     // mu / (j + 1) min(1, h / (a + j)); then P from there back in, adding.
-    Real jTop = jM, bound = tM;
-    for (;;) {
-        CountTerm(n);
-        const Real rho = m.mu / (jTop + 1) * std::min<Real>(1, m.h / (m.a + jTop));
-        if (rho < 1 && bound * rho <= kSumTol * sum.Value() * (1 - rho)) break;
-        bound *= rho;
-        jTop += 1;
-        if (!(bound > 0)) break;
-    }
+    const Real jTop = LastTermThatCounts(jM, 1, tM, sum, n, [&](Real j) {
+        return m.mu / (j + 1) * std::min<Real>(1, m.h / (m.a + j));
+    });
     if (jTop > jM) {
         CompensatedSum outward;
         Real P = Central(m, jTop).lower;
@@ -285,15 +297,9 @@ Real UpperTail(const Mixture& m) {
     }
     // Inward: the first term that counts, from t_{j-1}/t_j <= j/mu
     // min(1, (a + j - 1)/h); then Q from there up, adding.
-    Real jBottom = jM, bound = tM;
-    while (jBottom > 0) {
-        CountTerm(n);
-        const Real rho = jBottom / m.mu * std::min<Real>(1, (m.a + jBottom - 1) / m.h);
-        if (rho < 1 && bound * rho <= kSumTol * sum.Value() * (1 - rho)) break;
-        bound *= rho;
-        jBottom -= 1;
-        if (!(bound > 0)) break;
-    }
+    const Real jBottom = LastTermThatCounts(jM, -1, tM, sum, n, [&](Real j) {
+        return j / m.mu * std::min<Real>(1, (m.a + j - 1) / m.h);
+    });
     if (jBottom < jM) {
         CompensatedSum inward;
         Real Q = Central(m, jBottom).upper;
