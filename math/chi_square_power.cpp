@@ -42,7 +42,12 @@ Real ChiSquareTestNoncentrality(Real df, Real alpha, Real power) {
         if (g == 0) return lambda;
         (g < 0 ? lo : hi) = lambda;
         const Real slope = NoncentralChiSquarePdf(df + 2, lambda, c);
+        // Far below the target the slope is tiny beside the gap (a power of
+        // 1e-28 with a slope of 5e-28 at alpha 5e-50): Newton would leap to a
+        // lambda of 1e27. Until a lambda above the root is known, a step
+        // goes at most to the double.
         Real next = slope > 0 ? lambda - g / slope : 0;
+        if (hi == 0) next = std::min(next, lambda * 2);
         if (!(next > lo && (hi == 0 || next < hi))) next = hi == 0 ? lambda * 2 : (lo + hi) / 2;
         if (Abs(next - lambda) <= 1e-19_r * lambda || (hi > 0 && hi - lo <= 1e-19_r * hi)) return next;
         lambda = next;

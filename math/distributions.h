@@ -52,6 +52,11 @@ Real ChiSquareProbabilityBetween(Real df, Real a, Real b);
 // x or the probability. lambda = 0 is the central distribution, bit for bit.
 // Both tails keep their full relative precision, each summed on its own
 // (never 1 minus the other), and the quantiles are solved on the smaller.
+//
+// lambda is taken up to 1e9 (a range error above): the sums walk some
+// 10 sqrt(lambda) terms, 70 ms at 1e9, and past about 1e19 the term index
+// could no longer step by one.
+inline const Real kLargestNoncentralityInMath = 1e9_r;
 Real NoncentralChiSquareCdf(Real df, Real ncp, Real x);
 Real NoncentralChiSquareUpperTail(Real df, Real ncp, Real x);
 Real NoncentralChiSquarePdf(Real df, Real ncp, Real x);

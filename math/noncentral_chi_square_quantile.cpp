@@ -16,7 +16,7 @@ using namespace checked;
 namespace {
 
 void CheckArguments(Real df, Real ncp) {
-    if (!(df > 0) || !IsFinite(df) || !(ncp >= 0) || !IsFinite(ncp)) throw ERangeError();
+    if (!(df > 0) || !IsFinite(df) || !(ncp >= 0) || !(ncp <= kLargestNoncentralityInMath)) throw ERangeError();
 }
 
 enum class Tail { Lower, Upper };

@@ -43,6 +43,11 @@ TEST(ChiSquarePower, SampleSizeIsTheSmallestNThatReachesThePower) {
         {6, 0.1_r, 0.01_r, 0.95_r, 0, "small effect, a 4 x 3 table at 1 %: checked on the reference only"},
         {3, 0.5_r, 0.05_r, 0.01_r + 0.05_r, 1, "a power just above alpha: one observation is enough"},
         {1, 0.01_r, 5e-8_r, 0.9_r, 0, "genome-wide alpha with a tiny effect"},
+        // Far below the target the power's slope is tiny beside the gap: an
+        // unguarded Newton step leapt to lambda 1e27 and never came back.
+        {32, 0.3_r, 5e-50_r, 0.8_r, 0, "alpha 5e-50 at df 32 (once: no convergence)"},
+        {32, 0.3_r, 5e-67_r, 0.8_r, 0, "alpha 5e-67 at df 32 (once: a hang, found by fuzzing)"},
+        {1, 0.5_r, 1e-300_r, 0.999_r, 0, "the smallest alpha the command line takes"},
     };
     for (const SampleSizeCase& c : cases) {
         SCOPED_TRACE(c.why);

@@ -104,6 +104,33 @@ TEST(NoncentralChiSquare, AtZero) {
     EXPECT_THROW(NoncentralChiSquareCdf(3, 1, -1), EInvalidOp);
 }
 
+// Far out, the answer is known without the sum: the upper tail lies below
+// every Real from x = 4(k + lambda) + 46400 on (a Chernoff bound). Just
+// inside that line the sum itself must already give 0, or the bound is
+// wrong; beyond it no sum runs at all, so an x of 1e30 (whose largest term
+// sits where j + 1 == j) answers at once. Above lambda 1e9 the sums would
+// walk too far: a range error.
+TEST(NoncentralChiSquare, FarOutAndOutOfRange) {
+    struct Case {
+        Real df, ncp;
+    };
+    for (const Case& c : std::vector<Case>{{1, 1}, {10, 1e3_r}, {65535, 1e6_r}, {0.5_r, 1e9_r}}) {
+        SCOPED_TRACE("df " + std::to_string(double(c.df)) + " ncp " + std::to_string(double(c.ncp)));
+        const Real edge = 4 * (c.df + c.ncp) + 46400;
+        EXPECT_EQ(NoncentralChiSquareUpperTail(c.df, c.ncp, edge - 1), 0);
+        EXPECT_EQ(NoncentralChiSquarePdf(c.df, c.ncp, edge - 1), 0);
+        // The cdf is a sum of its own, near 1 it may end an ulp or two short.
+        EXPECT_LE(EpsilonsFrom(NoncentralChiSquareCdf(c.df, c.ncp, edge - 1), Ref(1)), 2);
+        for (const Real& x : {edge, 1e30_r, 1e4000_r}) {
+            EXPECT_EQ(NoncentralChiSquareUpperTail(c.df, c.ncp, x), 0);
+            EXPECT_EQ(NoncentralChiSquareCdf(c.df, c.ncp, x), 1);
+            EXPECT_EQ(NoncentralChiSquarePdf(c.df, c.ncp, x), 0);
+        }
+    }
+    EXPECT_THROW(NoncentralChiSquareUpperTail(1, 1.0000001e9_r, 1e9_r), ERangeError);
+    EXPECT_THROW(NoncentralChiSquareUpperQuantile(1, 1e27_r, 0.5_r), ERangeError);
+}
+
 // Both tails strictly monotone where a library's stop on a plateau: df 20,
 // lambda 499.515 for x from 1076 on, and the cdf of df 2, lambda 1000.
 TEST(NoncentralChiSquare, TailsAreMonotoneWithNoPlateau) {
