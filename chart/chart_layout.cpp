@@ -23,6 +23,15 @@ QString LabelText(double v, const std::string& pattern, const FormatSettings& fs
     return QString::fromStdString(FormatNumberPattern(v, pattern, fs));
 }
 
+// A label in the axis's unit: in thousands it carries the SI prefix ("20k"),
+// except 0, which is 0 in any unit. The pattern is the one for the step in
+// that unit.
+QString LabelText(double v, double unit, const std::string& pattern, const FormatSettings& fs) {
+    if (unit == 1) return LabelText(v, pattern, fs);
+    const QString text = LabelText(v / unit, pattern, fs);
+    return v == 0 ? text : text + QStringLiteral("k");
+}
+
 // Room between the label line and the plot: the axis line, the major ticks,
 // and at least the minor ticks.
 int TickRoom(const ChartAxis& axis) {
@@ -75,11 +84,11 @@ void SetSpan(AxisLayout& a, const ChartAxis& axis, int edge, int extent) {
 void PlaceLabels(AxisLayout& a, const ChartAxis& axis, const TextMetrics& m,
                  const FormatSettings& fs) {
     const bool horizontal = axis.Horizontal();
-    const std::string pattern = PatternForIncrement(axis.AxisValuesFormat, a.increment);
+    const std::string pattern = PatternForIncrement(axis.AxisValuesFormat, a.increment / a.labelUnit);
     for (double v : ComputeLabelValues(a.axisMin, a.axisMax, a.increment, axis.RoundFirstLabel)) {
         const double p = ValueToPosition(v, a.axisMin, a.axisRange, a.startPixel, a.endPixel, horizontal);
         if (!(axis.LabelsOnAxis || (a.startPixel < p && p < a.endPixel))) continue;
-        AxisLabel label{v, LabelText(v, pattern, fs), p, {}};
+        AxisLabel label{v, LabelText(v, a.labelUnit, pattern, fs), p, {}};
         const int w = m.TextWidth(label.text);
         label.textTopLeft = horizontal ? QPointF(p - w / 2, a.labelsLine)
                                        : QPointF(a.labelsLine - w, p - m.FontHeight() / 2);
@@ -378,16 +387,30 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         // the width: further passes settle it.
         // The first pass measures the ends as they are ("406.509"); later
         // ones the labels the step gives ("400").
-        std::string pattern = bAxis.AxisValuesFormat;
-        for (int pass = 0; pass < 3; ++pass) {
-            const double step = pass == 0 ? 0 : b.increment;
-            const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
-            const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), pattern, fs)),
-                                           m.TextWidth(LabelText(label(b.axisMax), pattern, fs)));
-            b.increment = WithinLabelBounds(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize, bAxis.Increment,
-                                                                  bAxis.LabelsSeparation),
-                                            b.axisMin, b.axisMax, b.axisPixels, labelSize);
-            pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment);
+        const auto settle = [&](double unit) {
+            b.labelUnit = unit;
+            std::string pattern = bAxis.AxisValuesFormat;
+            for (int pass = 0; pass < 3; ++pass) {
+                const double step = pass == 0 ? 0 : b.increment;
+                const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
+                const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), unit, pattern, fs)),
+                                               m.TextWidth(LabelText(label(b.axisMax), unit, pattern, fs)));
+                b.increment = WithinLabelBounds(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize,
+                                                                      bAxis.Increment, bAxis.LabelsSeparation),
+                                                b.axisMin, b.axisMax, b.axisPixels, labelSize);
+                pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment / unit);
+            }
+        };
+        settle(1);
+        // A wide number on a narrow axis ("60,000" on 130 pixels: two
+        // labels): in thousands, where the steps are whole thousands.
+        if (LabelCount(b.increment, b.axisMin, b.axisMax) < kFewestLabels && b.increment >= 1000) {
+            const double whole = b.increment;
+            settle(1000);
+            if (b.increment < 1000) {
+                b.increment = whole;
+                b.labelUnit = 1;
+            }
         }
     }
 

@@ -80,6 +80,9 @@ struct AxisLabel {
 struct AxisLayout {
     bool visible = false;
     double axisMin = 0, axisMax = 0, axisRange = 0, increment = 0;
+    // 1, or 1000 where labels in thousands ("60k") leave room for four that
+    // "60,000" would not.
+    double labelUnit = 1;
     int startPixel = 0, endPixel = 0, axisPixels = 0;
     int labelsLine = 0;       // where the label room ends toward the plot
     std::vector<AxisLabel> labels;
