@@ -5,6 +5,7 @@
 
 #include "calc/command_line_error.h"
 #include "calc/number_lists.h"
+#include "calc/table_test.h"
 
 namespace tarvik {
 
@@ -20,7 +21,7 @@ constexpr OptionShape kOptions[] = {
     {"--between", 2}, {"--table", 0},  {"--precision", 1},    {"--numbers", 1}, {"--format", 1},
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
-    {"--n", 1},       {"--background", 1},
+    {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
 };
 
 // The power options, in the order of the solved line.
@@ -228,6 +229,56 @@ std::string PowerTableText(const CommandRequest& r) {
     return RenderTable(table, r.form);
 }
 
+// The number style and the text form: every kind of answer takes them.
+void ReadOutputOptions(RawOptions& raw, CommandRequest& r) {
+    const auto has = [&](const char* o) { return raw.count(o) > 0; };
+    // --precision alone keeps its first meaning, significant digits;
+    // with --numbers it counts the digits of the style chosen.
+    if (has("--numbers")) {
+        const std::string& style = raw["--numbers"][0];
+        if (!NumberStyleOfName(style, r.format.style))
+            throw CommandLineError{"--numbers " + Quoted(style) + " is not decimals, significant or scientific"};
+    } else if (has("--precision")) {
+        r.format.style = NumberStyle::Significant;
+    }
+    if (has("--precision")) r.format.digits = ReadWhole(raw["--precision"][0], "--precision", 1, kMostDigits);
+    if (has("--format")) {
+        const std::string& form = raw["--format"][0];
+        if (!TableFormOfName(form, r.form))
+            throw CommandLineError{"--format " + Quoted(form) + " is not text, csv, tsv or markdown"};
+    }
+    if (has("--output")) {
+        r.outputFile = raw["--output"][0];
+        if (r.outputFile.empty()) throw CommandLineError{"--output needs a file name"};
+    }
+}
+
+// A table of counts: only the output options go with it.
+void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
+    if (!raw.count("--counts")) throw CommandLineError{"--expected needs --counts"};
+    for (const auto& [option, values] : raw)
+        if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
+            option != "--format" && option != "--output")
+            throw CommandLineError{"--counts takes --expected, --numbers, --precision, --format and --output, not " +
+                                   option};
+    r.action = CommandAction::Counts;
+    r.countsFile = raw["--counts"][0];
+    if (r.countsFile.empty()) throw CommandLineError{"--counts needs a file name, or - for standard input"};
+    if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults);
+    ReadOutputOptions(raw, r);
+}
+
+std::string CountsText(const CommandRequest& r) {
+    try {
+        const CountsInput in = ReadCounts(r.countsText);
+        std::vector<Real> weights;
+        if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
+        return RenderTable(TableTestRecord(TestTable(in.counts, weights), r.format), r.form);
+    } catch (const TableInputError& bad) {
+        throw CommandLineError{"--counts " + Quoted(r.countsFile) + ": " + bad.message};
+    }
+}
+
 }  // namespace
 
 CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
@@ -237,6 +288,11 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
     if (has("--help") || arguments.empty()) return r;
     if (has("--version")) {
         r.action = CommandAction::Version;
+        return r;
+    }
+
+    if (has("--counts") || has("--expected")) {
+        ReadCountsOptions(raw, r);
         return r;
     }
 
@@ -296,25 +352,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
         r.action = CommandAction::Table;
     }
 
-    // --precision alone keeps its first meaning, significant digits;
-    // with --numbers it counts the digits of the style chosen.
-    if (has("--numbers")) {
-        const std::string& style = raw["--numbers"][0];
-        if (!NumberStyleOfName(style, r.format.style))
-            throw CommandLineError{"--numbers " + Quoted(style) + " is not decimals, significant or scientific"};
-    } else if (has("--precision")) {
-        r.format.style = NumberStyle::Significant;
-    }
-    if (has("--precision")) r.format.digits = ReadWhole(raw["--precision"][0], "--precision", 1, kMostDigits);
-    if (has("--format")) {
-        const std::string& form = raw["--format"][0];
-        if (!TableFormOfName(form, r.form))
-            throw CommandLineError{"--format " + Quoted(form) + " is not text, csv, tsv or markdown"};
-    }
-    if (has("--output")) {
-        r.outputFile = raw["--output"][0];
-        if (r.outputFile.empty()) throw CommandLineError{"--output needs a file name"};
-    }
+    ReadOutputOptions(raw, r);
     ReadChartOptions(raw, r);
     if (!r.givenOnInput) CheckCounts(r);
     return r;
@@ -369,6 +407,7 @@ std::string AnswerText(const CommandRequest& r) {
                 return RenderTable(NoncentralResultsTable(r.dfs, r.ncps, r.given, r.numbers, r.format), r.form);
             return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
         case CommandAction::Power: return PowerTableText(r);
+        case CommandAction::Counts: return CountsText(r);
         case CommandAction::Table:
             return RenderTable(CriticalValuesTable(r.dfs, r.kind, r.numbers, r.format), r.form);
         case CommandAction::TwoSided: return RenderTable(TwoSidedTable(r.dfs, r.numbers, r.format), r.form);
@@ -403,6 +442,19 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -445,6 +497,8 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.

@@ -12,7 +12,7 @@
 
 namespace tarvik {
 
-enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power };
+enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power, Counts };
 
 struct CommandRequest {
     CommandAction action = CommandAction::Help;
@@ -30,6 +30,10 @@ struct CommandRequest {
     // (the unknown's list stays empty).
     PowerField unknown = PowerField::SampleSize;
     std::vector<GivenNumber> effects, alphas, powers, sampleSizes;
+    // --counts: the table's file ("-": standard input), its text once read
+    // by the runner, and the --expected items of a goodness-of-fit test.
+    std::string countsFile, countsText;
+    std::vector<std::string> expected;
     NumberFormat format;
     TableForm form = TableForm::Text;
     std::string outputFile;  // the bytes given, empty for standard output

@@ -34,8 +34,12 @@ Real ChiSquareTestPower(Real df, Real w, Real alpha, Real n) {
 }
 
 Real ChiSquareTestNoncentrality(Real df, Real alpha, Real power) {
-    const Real c = ChiSquareUpperQuantile(df, alpha);
-    // lo: power below the target (alpha itself at 0); hi found by doubling.
+    return NoncentralityOfUpperTail(df, ChiSquareUpperQuantile(df, alpha), power);
+}
+
+Real NoncentralityOfUpperTail(Real df, Real c, Real power) {
+    if (!(NoncentralChiSquareUpperTail(df, 0, c) < power)) return 0;
+    // lo: the tail below the target (at 0 at least); hi found by doubling.
     Real lo = 0, hi = 0, lambda = std::max<Real>(1, df);
     for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
         const Real g = NoncentralChiSquareUpperTail(df, lambda, c) - power;
@@ -52,7 +56,7 @@ Real ChiSquareTestNoncentrality(Real df, Real alpha, Real power) {
         if (Abs(next - lambda) <= 1e-19_r * lambda || (hi > 0 && hi - lo <= 1e-19_r * hi)) return next;
         lambda = next;
     }
-    throw ENoConvergence("ChiSquareTestNoncentrality", kNewtonPassLimit);
+    throw ENoConvergence("NoncentralityOfUpperTail", kNewtonPassLimit);
 }
 
 Real ChiSquareTestSampleSize(Real df, Real w, Real alpha, Real power, Real largest) {

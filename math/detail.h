@@ -23,6 +23,8 @@ Real OddTailDensityPart(Real x, Real sum);
 
 // The error of Stirling's formula, ln Gamma(b+1) - (b+1/2) ln b + b - ln sqrt(2 pi), b > 0.
 Real StirlingError(Real b);
+// ln n! for whole n >= 0 in double-Real precision (about 1e-27 absolute).
+DoubleReal LnFactorial(Real n);
 // Loader's deviance b ln(b / lambda) + lambda - b >= 0 in double-Real precision.
 DoubleReal PoissonDeviance(Real b, Real lambda);
 // lambda^b e^-lambda / Gamma(b + 1) for b >= 0 and lambda >= 0, times

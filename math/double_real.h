@@ -82,6 +82,21 @@ inline DoubleReal Divide(const Real& x, const Real& y) { return Divide(DoubleRea
 
 }  // namespace double_real
 
+// Neumaier's compensated sum: the rounding of each addition is kept apart,
+// so the error of a long sum does not grow with the number of its terms.
+class CompensatedSum {
+public:
+    void Add(const Real& v) {
+        const DoubleReal s = double_real::TwoSum(sum_, v);
+        sum_ = s.hi;
+        carry_ += s.lo;
+    }
+    Real Value() const { return sum_ + carry_; }
+
+private:
+    Real sum_ = 0, carry_ = 0;
+};
+
 // ln y for a positive, finite, normal Real, to about 1e-27 absolute: ln 2
 // and ln(1 + j/64) from a table built once in double-Real precision, and
 // ln(1 + u) for |u| <= 1/128 by the series of 2 atanh(u / (2 + u)).

@@ -45,20 +45,6 @@ constexpr int kAnchorEvery = 32;
 // Far above the ~10 sqrt(mu) terms on each side that any lambda up to 1e6 needs.
 constexpr long kTermLimit = 50000000;
 
-// Neumaier's compensated sum: the rounding of each addition is kept apart.
-class CompensatedSum {
-public:
-    void Add(Real v) {
-        const DoubleReal s = double_real::TwoSum(sum_, v);
-        sum_ = s.hi;
-        carry_ += s.lo;
-    }
-    Real Value() const { return sum_ + carry_; }
-
-private:
-    Real sum_ = 0, carry_ = 0;
-};
-
 // A walk's ratios are divided afresh at each step, never multiplied by a
 // reciprocal formed once: that reciprocal's rounding would repeat in every
 // step and add up to 16 units over the 32 steps between two anchors (1 - 8e-19

@@ -66,6 +66,24 @@ void ExportChart(const CommandRequest& request) {
     SaveChart(view, path, format, title, size, request.chartScale, ReadOnlyTarget::Refuse, request.whiteBackground);
 }
 
+// The table of --counts: standard input for "-", else the file, read
+// whole. At most 64 MiB: a 30 x 30 table is a few kilobytes.
+std::string CountsText(const CommandRequest& request, std::istream& in) {
+    constexpr qint64 kLargestTable = 64 << 20;
+    if (request.countsFile == "-") return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    QFile file(FileName(request.countsFile, "--counts"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " cannot be read: " +
+                               file.errorString().toStdString()};
+    if (file.size() > kLargestTable)
+        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " is larger than 64 MiB"};
+    const QByteArray bytes = file.read(kLargestTable + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " cannot be read: " +
+                               file.errorString().toStdString()};
+    return bytes.toStdString();
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -82,6 +100,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         } else if (request.action == CommandAction::Version) {
             answer = std::string("tarvik ") + TARVIK_VERSION + "\n";
         } else {
+            if (request.action == CommandAction::Counts) request.countsText = CountsText(request, in);
             if (request.givenOnInput) {
                 const std::string input{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
                 ReadGivenLines(request, input);

@@ -78,6 +78,34 @@ TEST(CommandLine, ExitCodesAndStreams) {
     EXPECT_EQ(err.str(), "tarvik: cannot write the results to standard output\n");
 }
 
+// --counts reads its table from a file or standard input; a file that
+// cannot be read is bad input (exit 2), named with the system's reason.
+TEST(CommandLine, CountsFromAFileOrStandardInput) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("table.tsv");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\tA\tB\nyes\t12\t5\nno\t3\t9\n");
+    }
+    const CliRun fromFile = Tarvik({"--counts", Bytes(path), "--numbers", "significant", "--precision", "4"});
+    EXPECT_EQ(fromFile.code, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, "chi2=5.855  df=1  p=0.01553  G2=6.075  p_G2=0.01371  V=0.4493  yates_chi2=4.171  fisher_p=0.02533\n");
+    const CliRun fromInput = Tarvik({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12;5\n3;9\n");
+    EXPECT_EQ(fromInput.out, fromFile.out);
+
+    const CliRun missing = Tarvik({"--counts", Bytes(dir.filePath("none.csv"))});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("cannot be read"), std::string::npos) << missing.err;
+    const CliRun folder = Tarvik({"--counts", Bytes(dir.path())});
+    EXPECT_EQ(folder.code, 2) << folder.err;
+    const CliRun badCell = Tarvik({"--counts", "-"}, "1,2\n3,x\n");
+    EXPECT_EQ(badCell.code, 2);
+    EXPECT_EQ(badCell.err, "tarvik: --counts '-': row 2, column 2: 'x' is not a count\n");
+}
+
 TEST(CommandLine, OutputFileWholeOrNotAtAll) {
     QTemporaryDir dir;
     const QString table = dir.filePath("table.csv");

@@ -1,0 +1,63 @@
+#pragma once
+// The chi-square test of a table of counts, as text in and text out:
+// the table read from what a spreadsheet copies or a CSV file holds, every
+// fault named by its cell, and the results a statistician reports.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/text_table.h"
+#include "core/number_text.h"
+#include "math/contingency_table.h"
+
+namespace tarvik {
+
+// A table that cannot be tested: the message names the cell (row and
+// column counted among the counts, from 1) or the row or column at fault.
+struct TableInputError {
+    std::string message;
+};
+
+struct CountsInput {
+    CountTable counts;
+    std::vector<std::string> rowLabels, columnLabels;  // empty where none were given
+};
+
+// Reads rows of cells: separated by tabs where any line holds one (a
+// spreadsheet's copy), else by semicolons where any line holds one (CSV of
+// a comma desktop), else by commas. A first row with a cell that is no
+// number (past the first) is the header of labels; a first column with
+// such a cell is the row labels. Cells may be quoted. Blank lines end no
+// table: they are skipped. Counts are whole numbers from 0.
+CountsInput ReadCounts(const std::string& text);
+
+// Expected weights of a goodness-of-fit test: proportions adding up to 1
+// (within 1e-9) or expected counts adding up to the observed total (within
+// 1e-9 of it), one per count of a table's one row or column. Read with the
+// point as the decimal separator, as the command line reads numbers.
+std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts);
+
+struct TableTestResult {
+    bool goodnessOfFit = false;
+    Real chiSquare = 0, df = 0, p = 0;
+    Real likelihoodRatio = 0, pLikelihoodRatio = 0;
+    Real cramersV = 0;
+    bool twoByTwo = false;
+    Real yatesChiSquare = 0;  // 2 x 2 only
+    bool exact = false;  // Fisher's exact p: 2 x 2 of up to kLargestExactTotal, larger
+    Real fisherP = 0;    // tables of up to kQuickTableBudget tables with their margins
+};
+
+inline const Real kLargestExactTotal = 1e7_r;
+inline constexpr std::int64_t kQuickTableBudget = 1000000;
+
+// The test of independence of a table of at least 2 x 2, or the goodness
+// of fit of its one row (or column) to the weights (equal when empty).
+// Throws TableInputError for a table that cannot be tested.
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights);
+
+// One record: chi2, df, p, G2, p_G2, V, for 2 x 2 yates_chi2, and where
+// exact fisher_p.
+TextTable TableTestRecord(const TableTestResult& r, const NumberFormat& format);
+
+}  // namespace tarvik

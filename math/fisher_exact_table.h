@@ -1,0 +1,47 @@
+#pragma once
+// Fisher's exact test of an r x c table (the Freeman-Halton extension):
+// given the margins, the probability of a table is
+//   P(t) = prod R_i! prod C_j! / (N! prod O_ij!),
+// and the p-value is the probability of every table no more probable than
+// the one observed (within a relative 1e-7 of it counts as equal, as R's
+// fisher.test counts). Where the tables are too many to count, a Monte
+// Carlo p-value from random tables with the same margins stands in.
+#include <cstdint>
+#include <functional>
+
+#include "math/contingency_table.h"
+
+namespace tarvik {
+
+// Called now and then with the share of the work done (0 to 1); returns
+// false to stop the work (the user cancelled).
+using WorkProgress = std::function<bool(double done)>;
+
+struct ExactTableResult {
+    bool complete = false;  // every table counted: p is exact
+    Real p = 0;
+    std::int64_t tables = 0;  // counted so far
+};
+
+// Counts every table with the margins of `counts`, up to `budget` of them.
+// Tables of more than kLargestEnumeratedTotal observations are not counted
+// (complete stays false): their tables number far beyond any budget unless
+// the table is 2 x 2, which FisherExactTwoByTwo sums directly.
+ExactTableResult FisherExactByEnumeration(const CountTable& counts, std::int64_t budget, const WorkProgress& progress);
+inline constexpr std::int64_t kLargestEnumeratedTotal = 100000;
+
+struct MonteCarloResult {
+    bool complete = false;
+    Real p = 0, standardError = 0;
+    std::int64_t samples = 0;  // drawn so far
+};
+
+// `samples` random tables with the margins (each a random permutation of
+// the observations split by the column sums, from a 64-bit Mersenne
+// twister started at `seed`); p = (1 + no more probable) / (1 + samples),
+// as R's simulated fisher.test gives it, with its standard error
+// sqrt(p (1 - p) / samples).
+MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples, std::uint64_t seed,
+                                  const WorkProgress& progress);
+
+}  // namespace tarvik

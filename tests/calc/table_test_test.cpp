@@ -1,0 +1,166 @@
+// A table of counts as a spreadsheet copies it or a CSV file holds it:
+// every way of writing one that reads, every fault named by its cell, and
+// the command line's --counts line with the digits it prints.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "calc/command_line_error.h"
+#include "calc/command_request.h"
+#include "calc/table_test.h"
+
+namespace tarvik {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    CountTable counts;
+    std::vector<std::string> rowLabels, columnLabels;
+    const char* why;
+};
+
+TEST(TableInput, WaysOfWritingATableThatRead) {
+    const CountTable t{{20, 15, 25}, {30, 25, 10}};
+    const std::vector<std::string> rows{"men", "women"}, columns{"A", "B", "C"};
+    const ReadCase cases[] = {
+        {"20,15,25\n30,25,10\n", t, {}, {}, "plain CSV"},
+        {"20\t15\t25\r\n30\t25\t10", t, {}, {}, "a spreadsheet's copy: tabs, CRLF, no last newline"},
+        {"20;15;25\n\n30;25;10\n", t, {}, {}, "semicolons, as a comma desktop's CSV; a blank line skipped"},
+        {",A,B,C\nmen,20,15,25\nwomen,30,25,10\n", t, rows, columns, "a header with its corner cell, row labels"},
+        {"A\tB\tC\nmen\t20\t15\t25\nwomen\t30\t25\t10\n", t, rows, columns, "a header without the corner cell"},
+        {"A,B,C\n20,15,25\n30,25,10\n", t, {}, columns, "a header only"},
+        {"men,20,15,25\nwomen,30,25,10\n", t, rows, {}, "row labels only"},
+        {"\"x, y\",A,B,C\n\"men\",20, 15 ,25\nwomen,\"30\",25,10\n", t, rows, columns,
+         "quoted cells, one holding the separator; blanks around a count"},
+        {"18,22,30,30\n", {{18, 22, 30, 30}}, {}, {}, "one row: a goodness-of-fit table"},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.why);
+        const CountsInput in = ReadCounts(c.text);
+        EXPECT_EQ(in.counts, c.counts);
+        EXPECT_EQ(in.rowLabels, c.rowLabels);
+        EXPECT_EQ(in.columnLabels, c.columnLabels);
+    }
+}
+
+std::string Refusal(const std::string& text, const std::vector<std::string>& expected = {}) {
+    try {
+        const CountsInput in = ReadCounts(text);
+        TestTable(in.counts, expected.empty() ? std::vector<Real>{} : ReadExpectedWeights(expected, in.counts));
+    } catch (const TableInputError& e) {
+        return e.message;
+    }
+    return "(taken)";
+}
+
+TEST(TableInput, EveryFaultIsNamedByItsCell) {
+    const struct {
+        const char* text;
+        std::vector<std::string> expected;
+        const char* message;
+        const char* why;
+    } cases[] = {
+        {"1,2\n3,-4\n", {}, "row 2, column 2: '-4' is negative; counts are whole numbers from 0", "negative"},
+        {"1,2.5\n3,4\n", {}, "row 1, column 2: '2.5' is not a whole number", "fractional"},
+        {"1,\n3,4\n", {}, "row 1, column 2 is empty", "an empty cell is no label"},
+        {"1,2\n3,abc\n", {}, "row 2, column 2: 'abc' is not a count", "a word among the counts"},
+        {"1,2,3\n4,5\n", {}, "row 2 has 2 counts where row 1 has 3", "a block of another shape"},
+        {"0,0\n3,4\n", {}, "row 1 adds up to 0: its expected counts would be 0", "a row of zeros"},
+        {"0,2\n0,4\n", {}, "column 1 adds up to 0: its expected counts would be 0", "a column of zeros"},
+        {"5\n", {}, "a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit", "1 x 1"},
+        {"\n \n", {}, "the table holds no counts", "nothing"},
+        {"A,B\n", {}, "the table holds no counts, only its header", "a header alone"},
+        {"1,2\n3,1e16\n", {}, "row 2, column 2: '1e16' is above 1e15", "past exact products"},
+        {"0,0,0\n", {}, "the counts add up to 0", "a goodness of fit of nothing"},
+        {"18,22,30,30\n", {"0.25", "0.25", "0.5"}, "give 4 expected proportions or counts, one per count; 3 were given",
+         "too few expected items"},
+        {"18,22,30,30\n", {"0.2", "0.2", "0.3", "0.2"},
+         "the expected items add up to 0.9: proportions add up to 1, expected counts to the total, 100",
+         "proportions that do not add up"},
+        {"18,22,30,30\n", {"0.5", "-0.1", "0.3", "0.3"}, "expected item 2 '-0.1' is negative", "a negative proportion"},
+        {"18,22,30,30\n", {"0.5", "0", "0.25", "0.25"}, "expected item 2 '0' is 0 where 22 were observed",
+         "an impossible category that was observed"},
+        {"1,2\n3,4\n", {"0.5", "0.5"}, "expected proportions go with one row (or one column) of counts",
+         "proportions for a 2 x 2 table"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(Refusal(c.text, c.expected).rfind(c.message, 0), 0u) << Refusal(c.text, c.expected);
+    }
+    // A label in the first column of a later row makes that column labels:
+    // the counts are then the second column alone, one per row.
+    EXPECT_EQ(ReadCounts("1,2\nthree,4\n5,6\n").counts, (CountTable{{2}, {4}, {6}}));
+}
+
+std::map<std::string, std::string> Fields(const std::string& line) {
+    std::map<std::string, std::string> fields;
+    std::istringstream in(line);
+    std::string pair;
+    while (in >> pair) {
+        const auto eq = pair.find('=');
+        fields[pair.substr(0, eq)] = pair.substr(eq + 1);
+    }
+    return fields;
+}
+
+std::string Answer(std::vector<std::string> args, const std::string& table) {
+    CommandRequest r = ReadCommandLine(args);
+    r.countsText = table;
+    return AnswerText(r);
+}
+
+// The printed digits of the worked examples, as R's chisq.test and
+// fisher.test print them (X-squared = 10.746, p-value = 0.004641; 4.32,
+// 0.2289; p-value = 0.02533) and to six decimals beyond.
+TEST(TableCommandLine, TheLineOfEachTest) {
+    auto f = Fields(Answer({"--counts", "-"}, "20,15,25\n30,25,10\n"));
+    EXPECT_EQ(f["chi2"], "10.745765");
+    EXPECT_EQ(f["df"], "2");
+    EXPECT_EQ(f["p"], "0.004641");
+    EXPECT_EQ(f["G2"], "10.981645");
+    EXPECT_EQ(f["V"], "0.293200");
+    EXPECT_EQ(f["fisher_p"], "0.004934");  // R's fisher.test: 0.00493384248236366
+    // Tables beyond the quick budget print no fisher_p (the window counts on).
+    EXPECT_EQ(Fields(Answer({"--counts", "-"}, "20,15,25,10\n30,25,10,20\n10,20,30,40\n")).count("fisher_p"), 0u);
+
+    f = Fields(Answer({"--counts", "-", "--expected", "0.25,0.25,0.25,0.25"}, "18,22,30,30\n"));
+    EXPECT_EQ(f["chi2"], "4.320000");
+    EXPECT_EQ(f["df"], "3");
+    EXPECT_EQ(f["p"], "0.228919");
+    EXPECT_EQ(Answer({"--counts", "-"}, "18,22,30,30\n"), Answer({"--counts", "-", "--expected", "25,25,25,25"}, "18,22,30,30\n"));
+
+    f = Fields(Answer({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12,5\n3,9\n"));
+    EXPECT_EQ(f["fisher_p"], "0.02533");
+    EXPECT_EQ(f["yates_chi2"], "4.171");  // beside the plain 5.855, never in its place
+    EXPECT_EQ(f["chi2"], "5.855");
+
+    // Past 1e7 in all Fisher's sum would take seconds: the chi-square's p stands.
+    f = Fields(Answer({"--counts", "-"}, "5000000,0\n0,5000001\n"));
+    EXPECT_EQ(f.count("fisher_p"), 0u);
+    EXPECT_EQ(f["chi2"], "10000001.000000");  // a diagonal table: phi = 1, chi2 = N
+    EXPECT_LT(std::stod(f["yates_chi2"]), 1e7);
+    EXPECT_EQ(Fields(Answer({"--counts", "-"}, "5000000,0\n0,4999999\n"))["fisher_p"], "0.000000");
+
+    const std::string csv = Answer({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "chi2,df,p,G2,p_G2,V,yates_chi2,fisher_p");
+}
+
+TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
+    const auto refusal = [](std::vector<std::string> args, const std::string& table) -> std::string {
+        try {
+            Answer(std::move(args), table);
+        } catch (const CommandLineError& e) {
+            return e.message;
+        }
+        return "(taken)";
+    };
+    EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
+    EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
+              "--counts takes --expected, --numbers, --precision, --format and --output, not --df");
+    EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");
+    EXPECT_EQ(refusal({"--counts", ""}, ""), "--counts needs a file name, or - for standard input");
+}
+
+}  // namespace
+}  // namespace tarvik
