@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/command_request.h"
+#include "calc/table_report.h"
 
 namespace {
 
@@ -32,6 +33,26 @@ void StandardInputBatch(benchmark::State& state) {
                                                                   benchmark::Counter::kInvert);
 }
 BENCHMARK(StandardInputBatch)->Unit(benchmark::kMillisecond);
+
+// The table window's recomputation as the user types: a 10 x 10 table's
+// whole report (tests, intervals, every cell's residuals), the exact test
+// excepted (it runs off the window's thread). One 60 Hz frame is 16.7 ms.
+void TenByTenReport(benchmark::State& state) {
+    tarvik::CountTable counts(10, std::vector<tarvik::Real>(10));
+    for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 10; ++j) counts[i][j] = tarvik::Real(5 + (i * 7 + j * 13) % 40);
+    for (auto _ : state) benchmark::DoNotOptimize(tarvik::ReportOf(counts, {}, false));
+}
+BENCHMARK(TenByTenReport)->Unit(benchmark::kMillisecond);
+
+// --counts of the 2 x 3 homework table inside the process, its exact test
+// included (1301 tables).
+void HomeworkCounts(benchmark::State& state) {
+    tarvik::CommandRequest request = tarvik::ReadCommandLine({"--counts", "-"});
+    request.countsText = "20,15,25\n30,25,10\n";
+    for (auto _ : state) benchmark::DoNotOptimize(tarvik::AnswerText(request));
+}
+BENCHMARK(HomeworkCounts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "calc/command_line_error.h"
 #include "calc/number_lists.h"
+#include "calc/table_report.h"
 #include "calc/table_test.h"
 
 namespace tarvik {
@@ -273,7 +274,13 @@ std::string CountsText(const CommandRequest& r) {
         const CountsInput in = ReadCounts(r.countsText);
         std::vector<Real> weights;
         if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
-        return RenderTable(TableTestRecord(TestTable(in.counts, weights), r.format), r.form);
+        if (r.form != TableForm::Markdown)
+            return RenderTable(TableTestRecord(TestTable(in.counts, weights), r.format), r.form);
+        // Markdown, for a report: the record, then every cell's expected
+        // count and residuals.
+        const TableReport report = ReportOf(in.counts, weights);
+        return RenderTable(TableTestRecord(report.test, r.format), r.form) + "\n" +
+               RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
     } catch (const TableInputError& bad) {
         throw CommandLineError{"--counts " + Quoted(r.countsFile) + ": " + bad.message};
     }

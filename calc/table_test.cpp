@@ -71,7 +71,9 @@ std::string CellName(std::size_t row, std::size_t column) {
     return "row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
 }
 
-Real ReadCount(const std::string& cell, std::size_t row, std::size_t column) {
+}  // namespace
+
+Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column) {
     if (cell.empty()) throw TableInputError{CellName(row, column) + " is empty"};
     Real v = 0;
     if (!TryTextToRealSaturated(cell, v, FormatSettings{}))
@@ -83,9 +85,8 @@ Real ReadCount(const std::string& cell, std::size_t row, std::size_t column) {
     return v;
 }
 
-}  // namespace
 
-CountsInput ReadCounts(const std::string& text) {
+CellTexts SplitTable(const std::string& text) {
     const char separator = SeparatorOf(text);
     std::vector<std::vector<std::string>> lines;
     std::size_t start = 0;
@@ -98,7 +99,7 @@ CountsInput ReadCounts(const std::string& text) {
     }
     if (lines.empty()) throw TableInputError{"the table holds no counts"};
 
-    CountsInput in;
+    CellTexts out;
     bool header = false;
     // An empty cell is a missing count, not a label.
     const auto isLabel = [](const std::string& cell) { return !cell.empty() && !IsNumber(cell); };
@@ -109,26 +110,35 @@ CountsInput ReadCounts(const std::string& text) {
     // or leaves it out, as a spreadsheet copy of R's tables does.
     if (header) {
         const bool corner = labels && lines.size() > 1 && lines.front().size() == lines[1].size();
-        in.columnLabels.assign(lines.front().begin() + (corner ? 1 : 0), lines.front().end());
+        out.columnLabels.assign(lines.front().begin() + (corner ? 1 : 0), lines.front().end());
         lines.erase(lines.begin());
     }
     if (lines.empty()) throw TableInputError{"the table holds no counts, only its header"};
-    const std::size_t width = lines.front().size() - (labels ? 1 : 0);
+    const std::size_t offset = labels ? 1 : 0;
+    const std::size_t width = lines.front().size() - offset;
     if (width == 0) throw TableInputError{"row 1 holds no counts"};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string>& cells = lines[i];
-        const std::size_t offset = labels ? 1 : 0;
-        if (cells.size() - offset != width || cells.size() < offset)
+        if (cells.size() < offset || cells.size() - offset != width)
             throw TableInputError{"row " + std::to_string(i + 1) + " has " + std::to_string(cells.size() - offset) +
                                   " counts where row 1 has " + std::to_string(width)};
-        if (labels) in.rowLabels.push_back(cells[0]);
+        if (labels) out.rowLabels.push_back(cells[0]);
+        out.cells.emplace_back(cells.begin() + std::ptrdiff_t(offset), cells.end());
+    }
+    if (!out.columnLabels.empty() && out.columnLabels.size() != width)
+        throw TableInputError{"the header has " + std::to_string(out.columnLabels.size()) + " labels for " +
+                              std::to_string(width) + " columns of counts"};
+    return out;
+}
+
+CountsInput ReadCounts(const std::string& text) {
+    const CellTexts split = SplitTable(text);
+    CountsInput in{{}, split.rowLabels, split.columnLabels};
+    for (std::size_t i = 0; i < split.cells.size(); ++i) {
         std::vector<Real> row;
-        for (std::size_t j = 0; j < width; ++j) row.push_back(ReadCount(cells[j + offset], i, j));
+        for (std::size_t j = 0; j < split.cells[i].size(); ++j) row.push_back(ReadCountCell(split.cells[i][j], i, j));
         in.counts.push_back(row);
     }
-    if (!in.columnLabels.empty() && in.columnLabels.size() != width)
-        throw TableInputError{"the header has " + std::to_string(in.columnLabels.size()) + " labels for " +
-                              std::to_string(width) + " columns of counts"};
     return in;
 }
 
@@ -162,7 +172,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     return weights;
 }
 
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights) {
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, bool quickExact) {
     TableTestResult r;
     if (counts.empty() || counts.front().empty()) throw TableInputError{"the table holds no counts"};
     const bool oneRow = counts.size() == 1, oneColumn = counts.front().size() == 1;
@@ -199,7 +209,8 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
         // Fisher's sum runs over some 7 standard deviations of the
         // hypergeometric, sqrt(N)/4 each: 40 ms at N = 1e7, 14 s at 1e12,
         // where the chi-square's p is exact to every digit shown anyway.
-        if (r.twoByTwo) {
+        if (!quickExact) {
+        } else if (r.twoByTwo) {
             r.exact = m.total <= kLargestExactTotal;
             if (r.exact) r.fisherP = FisherExactTwoByTwo(counts);
         } else {

@@ -31,6 +31,17 @@ struct CountsInput {
 // table: they are skipped. Counts are whole numbers from 0.
 CountsInput ReadCounts(const std::string& text);
 
+// The same split into cells and labels, the counts left as texts.
+struct CellTexts {
+    std::vector<std::vector<std::string>> cells;
+    std::vector<std::string> rowLabels, columnLabels;
+};
+CellTexts SplitTable(const std::string& text);
+
+// One count's text, read: a whole number from 0 to 1e15, or an error
+// naming the cell (row and column from 0 here, from 1 in the message).
+Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column);
+
 // Expected weights of a goodness-of-fit test: proportions adding up to 1
 // (within 1e-9) or expected counts adding up to the observed total (within
 // 1e-9 of it), one per count of a table's one row or column. Read with the
@@ -54,7 +65,10 @@ inline constexpr std::int64_t kQuickTableBudget = 1000000;
 // The test of independence of a table of at least 2 x 2, or the goodness
 // of fit of its one row (or column) to the weights (equal when empty).
 // Throws TableInputError for a table that cannot be tested.
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights);
+// With quickExact, Fisher's exact p where it is quick (2 x 2, or a table
+// whose tables number up to kQuickTableBudget); without, none: the window
+// counts them off its thread.
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, bool quickExact = true);
 
 // One record: chi2, df, p, G2, p_G2, V, for 2 x 2 yates_chi2, and where
 // exact fisher_p.

@@ -151,7 +151,9 @@ MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples
     MonteCarloResult r;
     std::int64_t hits = 0;
     for (; r.samples < samples; ++r.samples) {
-        if (r.samples % 64 == 0 && progress && !progress(double(r.samples) / double(samples))) break;
+        // A cancel is seen within some 4096 observations' work.
+        if ((units.size() > 4096 || r.samples % 64 == 0) && progress && !progress(double(r.samples) / double(samples)))
+            break;
         for (std::size_t k = units.size(); k > 1; --k) std::swap(units[k - 1], units[Below(rng, k)]);
         for (auto& row : table) std::fill(row.begin(), row.end(), Real(0));
         std::size_t at = 0;

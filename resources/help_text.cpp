@@ -31,6 +31,14 @@ QStringList HelpTextLines() {
         "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
         "of cell probabilities (independence). Two charts show the central density under H0 and "
         "the noncentral one under H1 with alpha and beta shaded, and the power against N or w",
+        "  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or "
+        "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
+        "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
+        "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
+        "Fisher's exact test counted in the background (a Monte Carlo p where the tables are too "
+        "many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's "
+        "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
+        "density chart",
         "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
         "gradient or on white for print; a name typed with .png or .svg decides the format",
         "From a terminal, tarvik --help shows the command line: lists, tables and batches.",

@@ -4,6 +4,7 @@
 # (df 1 to 100 by five upper tails, 500 cells), start-up included; and the
 # cost per result of a 10,000-line batch on standard input. Also checks
 # that every one of the 500 cells agrees with R's at six decimals.
+# Also a 2 x 3 table of counts beside chisq.test.
 # Usage: scripts/bench-command-line.sh [ROUNDS]   (default 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -59,3 +60,23 @@ done
 batch=$(median <"$work/batch.times"); one=$(median <"$work/one.times")
 echo "10,000-line batch on standard input: $batch ms; one result: $one ms"
 awk -v b="$batch" -v o="$one" 'BEGIN {printf "  per result, start-up taken off: %.2f us\n", (b - o) * 1000 / 9999}'
+
+# A 2 x 3 table of counts, start-up included, beside R's chisq.test; the
+# statistic and its p agree at six decimals.
+printf '20,15,25\n30,25,10\n' >"$work/counts.csv"
+r_counts='t <- chisq.test(matrix(c(20, 30, 15, 25, 25, 10), nrow = 2)); cat(sprintf("chi2=%.6f p=%.6f\n", t$statistic, t$p.value))'
+: >"$work/counts.times"; : >"$work/rcounts.times"
+for _ in $(seq "$rounds"); do
+  time_ms "$work/counts.out" "$tarvik" --counts "$work/counts.csv" >>"$work/counts.times"
+  time_ms "$work/rcounts.out" Rscript -e "$r_counts" >>"$work/rcounts.times"
+done
+echo "2 x 3 table of counts, start-up included (median of $rounds, alternating):"
+echo "  tarvik --counts  $(median <"$work/counts.times") ms"
+echo "  R chisq.test     $(median <"$work/rcounts.times") ms"
+ours=$(sed -E 's/.*chi2=([0-9.]+) .* p=([0-9.]+) .*/chi2=\1 p=\2/' "$work/counts.out")
+if [ "$ours" = "$(cat "$work/rcounts.out")" ]; then
+  echo "  chi2 and p agree with R at six decimals: $ours"
+else
+  echo "  differ from R: $ours against $(cat "$work/rcounts.out")"
+  exit 1
+fi

@@ -209,6 +209,7 @@ void CalculatorWindow::BindShortcuts() {
     bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &CalculatorWindow::OpenContextMenuFromKeyboard);
     bind(QKeySequence(Qt::CTRL | Qt::Key_T), &CalculatorWindow::ShowCriticalValues);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CalculatorWindow::ShowPower);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &CalculatorWindow::ShowTableTest);
     for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
         e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
     densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);

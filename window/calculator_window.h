@@ -21,6 +21,7 @@ namespace tarvik {
 
 class CriticalValuesWindow;
 class PowerWindow;
+class TableWindow;
 class HelpWindow;
 
 class CalculatorWindow : public QWidget {
@@ -70,6 +71,13 @@ public:
     // Power and sample size (Ctrl+Shift+P), beside this window.
     void ShowPower();
     PowerWindow* Power() const { return power_; }
+    // Test a table (Ctrl+Shift+T), beside this window; its "Into the
+    // calculator" sets df and the chi-square value here.
+    void ShowTableTest();
+    TableWindow* TableTest() const { return tableTest_; }
+    // df and a chi-square value as if typed: the other fields and the
+    // chart follow.
+    void ShowStatistic(int df, Real chiSquare);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -109,6 +117,7 @@ private:
     HelpWindow* helpWindow_;
     CriticalValuesWindow* criticalValues_ = nullptr;
     PowerWindow* power_ = nullptr;
+    TableWindow* tableTest_ = nullptr;
     bool shown_ = false;
     bool startValuesWritten_ = false;
     // Per field: a key press reached it and has not been released yet, and

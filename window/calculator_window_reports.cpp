@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPushButton>
 
 #include "calc/results_text.h"
 #include "core/number_text.h"
@@ -12,6 +13,7 @@
 #include "window/chart_file_dialog.h"
 #include "window/critical_values_window.h"
 #include "window/power_window.h"
+#include "window/table_window.h"
 #include "window/settings.h"
 
 namespace tarvik {
@@ -73,6 +75,9 @@ void CalculatorWindow::AddWindowActions(QMenu& menu) {
     QAction* power = menu.addAction("Power and sample size\u2026");
     power->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QObject::connect(power, &QAction::triggered, this, [this] { Guarded([this] { ShowPower(); }); });
+    QAction* tableTest = menu.addAction("Test a table\u2026");
+    tableTest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    QObject::connect(tableTest, &QAction::triggered, this, [this] { Guarded([this] { ShowTableTest(); }); });
 }
 
 // The three styles under the command line's names, each with the upper
@@ -105,6 +110,7 @@ void CalculatorWindow::SetNumberStyle(NumberStyle style) {
     SaveNumberFormat(format);
     if (criticalValues_) criticalValues_->SetNumberFormat(format);
     if (power_) power_->SetNumberFormat(format);
+    if (tableTest_) tableTest_->SetNumberFormat(format);
 }
 
 namespace {
@@ -125,6 +131,27 @@ void ShowBesideCalculator(W*& window, CalculatorWindow* calculator, const Number
 }  // namespace
 
 void CalculatorWindow::ShowPower() { ShowBesideCalculator(power_, this, calc_.CurrentNumberFormat()); }
+
+void CalculatorWindow::ShowTableTest() {
+    const bool first = !tableTest_;
+    ShowBesideCalculator(tableTest_, this, calc_.CurrentNumberFormat());
+    if (!first) return;
+    QObject::connect(tableTest_->intoCalculatorButton, &QPushButton::clicked, this, [this] {
+        Guarded([this] {
+            if (const auto& report = tableTest_->Report()) ShowStatistic(int(ToLongDouble(report->test.df)), report->test.chiSquare);
+        });
+    });
+}
+
+void CalculatorWindow::ShowStatistic(int df, Real chiSquare) {
+    dfSpinEdit->SetValue(df);
+    // The value as the field shows it, in the desktop's numbers; its edit
+    // runs the chain as a typed one does, and committing it settles it.
+    valueEdit->setText(QString::fromStdString(FormatFixed(chiSquare, 6)));
+    Apply(calc_.Commit(Field::Value));
+    raise();
+    activateWindow();
+}
 
 void CalculatorWindow::ShowCriticalValues() { ShowBesideCalculator(criticalValues_, this, calc_.CurrentNumberFormat()); }
 

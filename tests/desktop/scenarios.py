@@ -883,3 +883,75 @@ def every_bad_paste_is_marked_the_same_way(c):
         Input.keys("Tab")
         c.field_becomes(name, before[name])
         c.becomes("the note goes", lambda: c.p.find(name).description.startswith("Not a number"), False)
+
+
+# ---------------------------------------------------------------- test a table
+
+COUNTS_TITLE = "Test a table - Tarvik"
+
+
+def counts_window(c):
+    return next((w for w in c.p.windows() if w is not None and w.name == COUNTS_TITLE), None)
+
+
+def counts_label(c, start):
+    """The text of the table window's label that starts so, or ''."""
+    from program import walk
+    window = counts_window(c)
+    if window is None:
+        raise Failure("the table window is not open")
+    for acc in walk(window):
+        try:
+            if acc.getRole() == pyatspi.ROLE_LABEL and acc.name.startswith(start) and \
+                    acc.getState().contains(pyatspi.STATE_SHOWING):
+                return acc.name
+        except Exception:  # noqa: BLE001 - a label rewritten under us
+            continue
+    return ""
+
+
+def exact_chi_square(table):
+    """Pearson's statistic in exact rational arithmetic, to six decimals."""
+    from fractions import Fraction
+    rows = [sum(r) for r in table]
+    columns = [sum(col) for col in zip(*table)]
+    n = sum(rows)
+    chi2 = sum(Fraction((n * o - rows[i] * columns[j]) ** 2, n * rows[i] * columns[j])
+               for i, r in enumerate(table) for j, o in enumerate(r))
+    whole, rest = divmod(chi2 * 10 ** 6 * 2 + 1, 2 * 10 ** 6)  # rounded half up
+    return f"{whole}.{int(rest // 2):06d}"
+
+
+def paste_a_table_and_send_it_to_the_calculator(c):
+    table = [[20, 15, 25], [30, 25, 10]]
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+shift+t")
+    if not wait_for(lambda: counts_window(c), 5):
+        raise Failure("Ctrl+Shift+T opened no window titled " + repr(COUNTS_TITLE))
+    from program import walk
+    grid = next(a for a in walk(counts_window(c)) if a.name == "Counts")
+    e = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 4)
+    Clipboard.set("\tA\tB\tC\nmen\t20\t15\t25\nwomen\t30\t25\t10\n")
+    Input.keys("ctrl+v")
+    chi2 = exact_chi_square(table)
+    want = c.reference(2, "value", chi2)  # the upper tail at that statistic, from Boost
+    line = f"Pearson \u03c7\u00b2 = {typed(c, chi2)}, df = 2, p = {want['upper']}"
+    c.becomes("the Pearson line", lambda: counts_label(c, "Pearson").split("\n")[0], line)
+    # R's fisher.test gives 0.00493384248236366 for this table.
+    c.becomes("Fisher's exact p", lambda: counts_label(c, "Fisher's exact p"),
+              f"Fisher's exact p = {typed(c, '0.004934')} (1301 tables with these margins)", timeout=10)
+    Input.keys("alt+c")  # Into the calculator
+    c.becomes("df", c.p.df, 2)
+    c.field_becomes(VALUE, typed(c, chi2))
+    c.fields_agree_with(2, "value", chi2)
+
+
+@scenario("test a table")
+def a_pasted_block_is_tested_and_goes_into_the_calculator(c):
+    paste_a_table_and_send_it_to_the_calculator(c)
+
+
+@scenario("a German desktop", env=GERMAN)
+def a_table_with_the_comma(c):
+    paste_a_table_and_send_it_to_the_calculator(c)

@@ -1,0 +1,133 @@
+#include "calc/table_report.h"
+
+#include <algorithm>
+
+#include "core/checked_math.h"
+#include "core/decimal_digits.h"
+#include "math/distributions.h"
+
+namespace tarvik {
+
+using namespace checked;
+
+namespace {
+
+constexpr int kSmallExpected = 5;
+
+Interval Widened(Interval i, Real estimate) {
+    return {std::min(i.lower, estimate), std::max(i.upper, estimate)};
+}
+
+// Two-sided normal p of a residual, times the cells (Bonferroni).
+Real BonferroniP(Real z, std::size_t cells) { return std::min<Real>(1, 2 * NormalUpperTail(Abs(z)) * Real(cells)); }
+
+}  // namespace
+
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, bool quickExact) {
+    TableReport r;
+    r.test = TestTable(counts, weights, quickExact);
+    if (r.test.goodnessOfFit) {
+        std::vector<Real> observed;
+        for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+        const std::vector<Real> w = weights.empty() ? std::vector<Real>(observed.size(), 1) : weights;
+        const std::vector<Real> expected = ExpectedCountsOfFit(observed, w);
+        r.rows = 1;
+        r.columns = observed.size();
+        r.cells.assign(1, std::vector<CellDiagnostics>(observed.size()));
+        for (std::size_t j = 0; j < observed.size(); ++j) {
+            CellDiagnostics& c = r.cells[0][j];
+            c.observed = observed[j];
+            c.expected = expected[j];
+            r.total += observed[j];
+            // An expected count of 0 only goes with an observed 0 (refused otherwise).
+            c.residual = expected[j] > 0 ? (observed[j] - expected[j]) / Sqrt(expected[j]) : 0;
+        }
+        // Adjusted: (O - E) / sqrt(E (1 - p)), p = E / N the cell's share.
+        for (CellDiagnostics& c : r.cells[0])
+            c.adjusted = c.expected < r.total ? c.residual / Sqrt(1 - c.expected / r.total) : 0;
+    } else {
+        const TableMargins m = MarginsOf(counts);
+        const CountTable expected = ExpectedCounts(counts);
+        r.rows = counts.size();
+        r.columns = m.columns.size();
+        r.total = m.total;
+        r.cells.assign(r.rows, std::vector<CellDiagnostics>(r.columns));
+        for (std::size_t i = 0; i < r.rows; ++i)
+            for (std::size_t j = 0; j < r.columns; ++j) {
+                CellDiagnostics& c = r.cells[i][j];
+                c.observed = counts[i][j];
+                c.expected = expected[i][j];
+                c.residual = PearsonResidual(counts, i, j);
+                c.adjusted = AdjustedResidual(counts, i, j);
+            }
+        r.hasPhi = r.test.twoByTwo;
+        if (r.hasPhi) r.phi = Phi(counts);
+    }
+    const std::size_t cellCount = r.rows * r.columns;
+    r.smallestExpected = r.cells[0][0].expected;
+    for (auto& row : r.cells)
+        for (CellDiagnostics& c : row) {
+            c.adjustedP = BonferroniP(c.adjusted, cellCount);
+            if (c.expected < kSmallExpected) ++r.smallCells;
+            r.smallestExpected = std::min(r.smallestExpected, c.expected);
+        }
+    // V's denominator: N (min(r, c) - 1) for a table, N df for goodness of fit.
+    const Real vScale = r.test.goodnessOfFit ? r.total * r.test.df
+                                             : r.total * Real(std::min(r.rows, r.columns) - 1);
+    const NoncentralityInterval lambda = NoncentralityConfidenceInterval(r.test.chiSquare, r.test.df, kConfidenceLevel);
+    r.w = CohensW(r.test.chiSquare, r.total);
+    r.wInterval = Widened({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.w);
+    r.vInterval = Widened({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.test.cramersV);
+    return r;
+}
+
+std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs) {
+    if (r.smallCells == 0) return {};
+    const std::size_t cells = r.rows * r.columns;
+    return std::to_string(r.smallCells) + " of " + std::to_string(cells) + " cells (" +
+           FormatFixed(Real(100) * Real(r.smallCells) / Real(cells), 1, fs) + " %) have expected counts below 5; the smallest is " +
+           FormatNumber(r.smallestExpected, {NumberStyle::Significant, 4}, fs);
+}
+
+std::string CellMark(const CellDiagnostics& cell) {
+    if (cell.adjusted == 0) return "";
+    std::string mark = cell.adjusted > 0 ? "+" : "-";
+    if (cell.adjustedP < 0.05_r) mark += "*";
+    return mark;
+}
+
+std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs) {
+    const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
+    const std::string df = FixedDigits(r.test.df, 0);
+    std::vector<std::string> lines;
+    lines.push_back("Pearson \u03c7\u00b2 = " + n(r.test.chiSquare) + ", df = " + df + ", p = " + n(r.test.p));
+    lines.push_back("Likelihood ratio G\u00b2 = " + n(r.test.likelihoodRatio) + ", df = " + df + ", p = " +
+                    n(r.test.pLikelihoodRatio));
+    if (r.test.twoByTwo)
+        lines.push_back("Yates' corrected \u03c7\u00b2 = " + n(r.test.yatesChiSquare) + ", p = " +
+                        n(ChiSquareUpperTail(r.test.df, r.test.yatesChiSquare)) + " (beside the plain test)");
+    const auto interval = [&](const Interval& i) { return ", 95 % CI " + n(i.lower) + " to " + n(i.upper); };
+    lines.push_back("Cram\u00e9r's V = " + n(r.test.cramersV) + interval(r.vInterval));
+    lines.push_back("Cohen's w = " + n(r.w) + interval(r.wInterval));
+    if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
+    if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);
+    return lines;
+}
+
+TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
+                     const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs) {
+    const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
+    TextTable t{TextTable::Kind::Grid, "Cells",
+                {"row", "column", "observed", "expected", "residual", "adjusted residual", "Bonferroni p", "mark"},
+                {}};
+    for (std::size_t i = 0; i < r.rows; ++i)
+        for (std::size_t j = 0; j < r.columns; ++j) {
+            const CellDiagnostics& c = r.cells[i][j];
+            t.rows.push_back({i < rowLabels.size() ? rowLabels[i] : std::to_string(i + 1),
+                              j < columnLabels.size() ? columnLabels[j] : std::to_string(j + 1), FixedDigits(c.observed, 0),
+                              n(c.expected), n(c.residual), n(c.adjusted), n(c.adjustedP), CellMark(c)});
+        }
+    return t;
+}
+
+}  // namespace tarvik

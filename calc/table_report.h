@@ -1,0 +1,65 @@
+#pragma once
+// Everything the table window reports about a table of counts, without
+// widgets: the tests, the effect sizes with their confidence intervals,
+// each cell's expected count and residuals, and the texts that say them.
+#include <string>
+#include <vector>
+
+#include "calc/table_test.h"
+#include "calc/text_table.h"
+#include "core/number_text.h"
+
+namespace tarvik {
+
+struct CellDiagnostics {
+    Real observed = 0, expected = 0;
+    Real residual = 0;  // Pearson's (O - E) / sqrt(E)
+    Real adjusted = 0;  // the adjusted standardized residual, about standard normal
+    Real adjustedP = 0; // its two-sided normal p times the number of cells (Bonferroni), at most 1
+};
+
+struct Interval {
+    Real lower = 0, upper = 0;
+};
+
+struct TableReport {
+    TableTestResult test;
+    std::size_t rows = 0, columns = 0;
+    Real total = 0;
+    std::vector<std::vector<CellDiagnostics>> cells;
+    // Cohen's w and Cramer's V with their 95 % intervals, from the
+    // noncentrality's interval (lambda / N and lambda / (N (min(r, c) - 1)))
+    // widened, where need be, to hold the estimate: where the statistic lies
+    // below what any effect makes likely, inverting leaves an interval
+    // below it, and widening only ever raises the coverage.
+    Real w = 0;
+    Interval wInterval, vInterval;
+    bool hasPhi = false;
+    Real phi = 0;
+    // Cells with an expected count below 5, and the smallest one.
+    std::size_t smallCells = 0;
+    Real smallestExpected = 0;
+};
+
+inline const Real kConfidenceLevel = 0.95_r;
+
+// Throws TableInputError as TestTable does.
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, bool quickExact = true);
+
+// "k of m cells (x %) have expected counts below 5; the smallest is e", or
+// empty where none has.
+std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);
+
+// A cell's mark, readable without colour: "+" or "-" by the sign of its
+// adjusted residual, with "*" where its Bonferroni p is below 0.05.
+std::string CellMark(const CellDiagnostics& cell);
+
+// The report's lines as the window shows them and Copy results copies
+// them (the exact test's line is the window's own: it is computed later).
+std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs);
+
+// One row per cell: row, column, observed, expected, residuals, p, mark.
+TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
+                     const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs);
+
+}  // namespace tarvik

@@ -1,0 +1,141 @@
+// The table window as a person uses it, offscreen: opened from the
+// calculator, a block pasted, the results live, a bad cell named, rows and
+// columns added and removed, Fisher's count finishing (and cancelled) off
+// the window's thread, and the statistic sent into the calculator.
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "calc/command_request.h"
+#include "tests/window/window_fixture.h"
+#include "window/table_window.h"
+
+namespace tarvik::test {
+namespace {
+
+class TableWindowTest : public WindowTest {
+protected:
+    TableWindow* Open() {
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        TableWindow* w = form->TableTest();
+        EXPECT_TRUE(w && w->isVisible());
+        return w;
+    }
+    // The background count reports back through the event loop.
+    static bool ExactDone(TableWindow* w) {
+        return QTest::qWaitFor([w] { return !w->ExactRunning() && !w->exactLabel->text().contains("\u2026"); }, 20000);
+    }
+};
+
+TEST_F(TableWindowTest, APastedTableIsTestedAndGoesIntoTheCalculator) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->problemLabel->text().startsWith("Type or paste the counts"));
+    QApplication::setActiveWindow(w);  // offscreen, activation is not the window manager's
+    w->countsView->setFocus();
+    QGuiApplication::clipboard()->setText(",A,B,C\nmen,20,15,25\nwomen,30,25,10\n");
+    QTest::keyClick(w->countsView, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(w->Report()) << w->problemLabel->text().toStdString();
+    EXPECT_EQ(w->Model().rowCount(), 2);
+    EXPECT_EQ(w->Model().headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), "C");
+    const QString results = w->resultsLabel->text();
+    EXPECT_TRUE(results.contains("Pearson \u03c7\u00b2 = 10.745765, df = 2, p = 0.004641")) << results.toStdString();
+    EXPECT_TRUE(results.contains("Likelihood ratio G\u00b2 = 10.981645")) << results.toStdString();
+    EXPECT_TRUE(results.contains("Cram\u00e9r's V = 0.293200, 95 % CI")) << results.toStdString();
+    ASSERT_TRUE(ExactDone(w));
+    EXPECT_EQ(w->exactLabel->text(), "Fisher's exact p = 0.004934 (1301 tables with these margins)");
+    // The cells: six rows of diagnostics, the driving cell marked.
+    w->copyResultsButton->click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("Fisher's exact p = 0.004934"));
+
+    w->intoCalculatorButton->click();
+    EXPECT_EQ(form->dfSpinEdit->Value(), 2);
+    EXPECT_EQ(form->valueEdit->text(), "10.745765");
+    EXPECT_EQ(form->upperTailEdit->text(), "0.004641");
+}
+
+TEST_F(TableWindowTest, ABadCellIsNamedAndNothingIsComputedFromIt) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("12\t5\n3\t9\n");
+    ASSERT_TRUE(w->Report());
+    EXPECT_TRUE(w->resultsLabel->text().contains("Yates' corrected \u03c7\u00b2 = 4.171458")) << w->resultsLabel->text().toStdString();
+    EXPECT_TRUE(w->resultsLabel->text().contains("phi = 0.449323"));
+    w->Model().setData(w->Model().index(1, 1), "9.5", Qt::EditRole);
+    EXPECT_FALSE(w->Report());
+    EXPECT_EQ(w->problemLabel->text(), "Row 2, column 2: '9.5' is not a whole number; counts are whole numbers from 0.");
+    EXPECT_EQ(w->resultsLabel->text(), "");
+    EXPECT_FALSE(w->copyResultsButton->isEnabled());
+    EXPECT_FALSE(w->intoCalculatorButton->isEnabled());
+    EXPECT_EQ(w->Model().Cell(1, 1), "9.5");  // the text stays as typed
+    // A pasted block of uneven rows is refused whole.
+    w->Paste("1\t2\n3\n");
+    EXPECT_TRUE(w->problemLabel->text().startsWith("The pasted block was not taken: Row 2 has 1 counts")) << w->problemLabel->text().toStdString();
+    EXPECT_EQ(w->Model().Cell(0, 0), "12");
+}
+
+TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("18\t22\t30\t30\n");  // one row: goodness of fit, equal by default
+    EXPECT_EQ(w->Model().rowCount(), 2);  // pasted into a 2 x 2 grid: it grows, keeps its second row
+    w->countsView->setCurrentIndex(w->Model().index(1, 0));
+    w->removeRowButton->click();
+    EXPECT_EQ(w->Model().rowCount(), 1);
+    ASSERT_TRUE(w->Report());
+    EXPECT_TRUE(w->Report()->test.goodnessOfFit);
+    EXPECT_TRUE(w->resultsLabel->text().contains("Pearson \u03c7\u00b2 = 4.320000, df = 3, p = 0.228919"));
+    EXPECT_TRUE(w->expectedEdit->isEnabled());
+    w->expectedEdit->setText("0.1 0.2 0.3 0.4");
+    EXPECT_TRUE(w->resultsLabel->text().contains("df = 3")) << w->resultsLabel->text().toStdString();
+    EXPECT_NE(w->Report()->test.chiSquare, Real(4.32_r));
+    w->expectedEdit->setText("0.1 0.2 0.3");
+    EXPECT_TRUE(w->problemLabel->text().startsWith("Give 4 expected proportions or counts"));
+    w->expectedEdit->clear();
+    w->addRowButton->click();
+    w->addColumnButton->click();
+    EXPECT_EQ(w->Model().rowCount(), 2);
+    EXPECT_EQ(w->Model().columnCount(), 5);
+    EXPECT_TRUE(w->problemLabel->text().contains("is empty"));
+    EXPECT_FALSE(w->expectedEdit->isEnabled());
+}
+
+TEST_F(TableWindowTest, ALargeCountRunsOffTheThreadAndCanBeCancelled) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    // Some 10^8 tables: beyond a quick count, so it is still running when
+    // the window answers again.
+    w->Paste("20\t15\t25\t10\t12\n30\t25\t10\t20\t14\n10\t20\t30\t40\t16\n9\t8\t7\t6\t5\n");
+    ASSERT_TRUE(w->Report());
+    EXPECT_TRUE(w->ExactRunning());
+    EXPECT_TRUE(w->cancelButton->isVisible());
+    w->cancelButton->click();
+    EXPECT_FALSE(w->ExactRunning());
+    ASSERT_TRUE(QTest::qWaitFor([w] { return w->exactLabel->text() == "Fisher's exact test cancelled"; }, 5000))
+        << w->exactLabel->text().toStdString();
+    EXPECT_TRUE(w->resultsLabel->text().contains("Pearson"));  // the rest stands
+}
+
+TEST_F(TableWindowTest, CopyTableAndSaveTheCells) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n");
+    w->copyTableButton->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cells.csv");
+    w->SaveTo(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(csv.startsWith("row,column,observed,expected,residual,adjusted residual,Bonferroni p,mark\n")) << csv.toStdString();
+    EXPECT_TRUE(csv.contains("treated,yes,12,")) << csv.toStdString();
+}
+
+}  // namespace
+}  // namespace tarvik::test

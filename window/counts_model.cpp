@@ -1,0 +1,174 @@
+#include "window/counts_model.h"
+
+#include "calc/table_test.h"
+
+namespace tarvik {
+
+CountsModel::CountsModel(int rows, int columns)
+    : cells_(std::size_t(rows), std::vector<QString>(std::size_t(columns))) {
+    for (int i = 0; i < rows; ++i) rowLabels_ << QString();
+    for (int j = 0; j < columns; ++j) columnLabels_ << QString();
+}
+
+int CountsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(cells_.size()); }
+
+int CountsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || cells_.empty() ? 0 : int(cells_.front().size());
+}
+
+QVariant CountsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const QString& text = cells_[std::size_t(index.row())][std::size_t(index.column())];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return text;
+        case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::AccessibleTextRole:
+            return QString("%1, %2: %3")
+                .arg(headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString(),
+                     headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
+                     text.isEmpty() ? QString("empty") : text);
+        default: return {};
+    }
+}
+
+bool CountsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    QString& text = cells_[std::size_t(index.row())][std::size_t(index.column())];
+    const QString trimmed = value.toString().trimmed();
+    if (text == trimmed) return true;
+    text = trimmed;
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags CountsModel::flags(const QModelIndex& index) const {
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+QVariant CountsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    const QStringList& labels = orientation == Qt::Horizontal ? columnLabels_ : rowLabels_;
+    if (section < 0 || section >= labels.size()) return {};
+    if (!labels[section].isEmpty()) return labels[section];
+    return QString(orientation == Qt::Horizontal ? "Column %1" : "Row %1").arg(section + 1);
+}
+
+bool CountsModel::AddRow(int at) {
+    if (rowCount() >= kMostRowsOrColumns) return false;
+    at = std::clamp(at, 0, rowCount());
+    beginInsertRows({}, at, at);
+    cells_.insert(cells_.begin() + at, std::vector<QString>(std::size_t(columnCount())));
+    rowLabels_.insert(at, QString());
+    endInsertRows();
+    return true;
+}
+
+bool CountsModel::RemoveRow(int at) {
+    if (rowCount() <= 1 || at < 0 || at >= rowCount()) return false;
+    beginRemoveRows({}, at, at);
+    cells_.erase(cells_.begin() + at);
+    rowLabels_.removeAt(at);
+    endRemoveRows();
+    return true;
+}
+
+bool CountsModel::AddColumn(int at) {
+    if (columnCount() >= kMostRowsOrColumns) return false;
+    at = std::clamp(at, 0, columnCount());
+    beginInsertColumns({}, at, at);
+    for (auto& row : cells_) row.insert(row.begin() + at, QString());
+    columnLabels_.insert(at, QString());
+    endInsertColumns();
+    return true;
+}
+
+bool CountsModel::RemoveColumn(int at) {
+    if (columnCount() <= 1 || at < 0 || at >= columnCount()) return false;
+    beginRemoveColumns({}, at, at);
+    for (auto& row : cells_) row.erase(row.begin() + at);
+    columnLabels_.removeAt(at);
+    endRemoveColumns();
+    return true;
+}
+
+void CountsModel::SetTable(const CellTexts& table) {
+    beginResetModel();
+    cells_.clear();
+    for (const auto& row : table.cells) {
+        std::vector<QString> texts;
+        for (const std::string& cell : row) texts.push_back(QString::fromStdString(cell));
+        cells_.push_back(texts);
+    }
+    rowLabels_.clear();
+    columnLabels_.clear();
+    for (std::size_t i = 0; i < table.cells.size(); ++i)
+        rowLabels_ << (i < table.rowLabels.size() ? QString::fromStdString(table.rowLabels[i]) : QString());
+    for (std::size_t j = 0; j < table.cells.front().size(); ++j)
+        columnLabels_ << (j < table.columnLabels.size() ? QString::fromStdString(table.columnLabels[j]) : QString());
+    endResetModel();
+}
+
+bool CountsModel::PasteBlock(int row, int column, const std::vector<std::vector<std::string>>& block) {
+    std::size_t width = 0;
+    for (const auto& line : block) width = std::max(width, line.size());
+    if (row + int(block.size()) > kMostRowsOrColumns || column + int(width) > kMostRowsOrColumns) return false;
+    while (rowCount() < row + int(block.size())) AddRow(rowCount());
+    while (columnCount() < column + int(width)) AddColumn(columnCount());
+    for (std::size_t i = 0; i < block.size(); ++i)
+        for (std::size_t j = 0; j < block[i].size(); ++j)
+            cells_[std::size_t(row) + i][std::size_t(column) + j] = QString::fromStdString(block[i][j]);
+    emit dataChanged(index(row, column), index(row + int(block.size()) - 1, column + int(width) - 1));
+    return true;
+}
+
+void CountsModel::SetLabel(Qt::Orientation orientation, int section, const QString& label) {
+    QStringList& labels = orientation == Qt::Horizontal ? columnLabels_ : rowLabels_;
+    if (section < 0 || section >= labels.size()) return;
+    labels[section] = label.trimmed();
+    emit headerDataChanged(orientation, section, section);
+}
+
+bool CountsModel::IsEmpty() const {
+    for (const auto& row : cells_)
+        for (const QString& cell : row)
+            if (!cell.isEmpty()) return false;
+    return true;
+}
+
+CountTable CountsModel::Counts() const {
+    CountTable counts;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        std::vector<Real> row;
+        for (std::size_t j = 0; j < cells_[i].size(); ++j) row.push_back(ReadCountCell(cells_[i][j].toStdString(), i, j));
+        counts.push_back(row);
+    }
+    return counts;
+}
+
+std::vector<std::string> CountsModel::RowLabels() const {
+    std::vector<std::string> labels;
+    for (int i = 0; i < rowCount(); ++i) labels.push_back(headerData(i, Qt::Vertical, Qt::DisplayRole).toString().toStdString());
+    return labels;
+}
+
+std::vector<std::string> CountsModel::ColumnLabels() const {
+    std::vector<std::string> labels;
+    for (int j = 0; j < columnCount(); ++j)
+        labels.push_back(headerData(j, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+    return labels;
+}
+
+QString CountsModel::AsTabSeparated() const {
+    QString text;
+    for (int j = 0; j < columnCount(); ++j) text += "\t" + headerData(j, Qt::Horizontal, Qt::DisplayRole).toString();
+    text += "\n";
+    for (int i = 0; i < rowCount(); ++i) {
+        text += headerData(i, Qt::Vertical, Qt::DisplayRole).toString();
+        for (int j = 0; j < columnCount(); ++j) text += "\t" + Cell(i, j);
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,479 @@
+#include "window/table_window.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+#include <random>
+
+#include "calc/table_test.h"
+#include "core/errors.h"
+#include "math/fisher_exact_table.h"
+#include "platform/application.h"
+#include "platform/screen_fit.h"
+#include "window/chart_file_dialog.h"
+#include "window/safe_file.h"
+#include "window/window_texts.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr QSize kStartSize(620, 600);
+constexpr QSize kSmallest(300, 300);
+// The background count: up to 50 million tables (some ten seconds), then
+// 100,000 random tables; 2 x 2 tables are summed directly up to 1e10 in all
+// (about a second).
+constexpr std::int64_t kTableBudget = 50000000;
+constexpr std::int64_t kMonteCarloSamples = 100000;
+const Real kLargestTwoByTwo = 1e10_r;
+const Real kLargestMonteCarloTotal = 1e7_r;
+constexpr int kCalculatorLargestDf = 300;
+
+// What the background count came to.
+struct ExactOutcome {
+    enum class Kind { Exact, MonteCarlo, Cancelled, TooLarge, Failed } kind = Kind::Cancelled;
+    Real p = 0, standardError = 0;
+    std::int64_t count = 0;
+    std::uint64_t seed = 0;
+    std::string message;
+};
+
+ExactOutcome CountExactly(const CountTable& counts, const std::atomic<bool>& cancel,
+                          const std::function<void(double, bool)>& report) {
+    ExactOutcome out;
+    const TableMargins m = MarginsOf(counts);
+    if (counts.size() == 2 && m.columns.size() == 2) {
+        if (m.total > kLargestTwoByTwo) return {ExactOutcome::Kind::TooLarge, 0, 0, 0, 0, {}};
+        return {ExactOutcome::Kind::Exact, FisherExactTwoByTwo(counts), 0, 0, 0, {}};
+    }
+    // Reported only when the shown thousandth changes: the count calls back
+    // far more often than a progress bar can move.
+    int shown = -1;
+    const auto reportThousandths = [&](double done, bool sampling) {
+        if (int(done * 1000) != shown) report(done, sampling);
+        shown = int(done * 1000);
+    };
+    const auto counting = [&](double done) {
+        reportThousandths(done, false);
+        return !cancel.load();
+    };
+    const ExactTableResult exact = FisherExactByEnumeration(counts, kTableBudget, counting);
+    if (cancel.load()) return out;
+    if (exact.complete) return {ExactOutcome::Kind::Exact, exact.p, 0, exact.tables, 0, {}};
+    if (m.total > kLargestMonteCarloTotal) return {ExactOutcome::Kind::TooLarge, 0, 0, 0, 0, {}};
+    const std::uint64_t seed = std::random_device{}();
+    shown = -1;
+    const auto drawing = [&](double done) {
+        reportThousandths(done, true);
+        return !cancel.load();
+    };
+    const MonteCarloResult mc = FisherMonteCarlo(counts, kMonteCarloSamples, seed, drawing);
+    if (!mc.complete) return out;
+    return {ExactOutcome::Kind::MonteCarlo, mc.p, mc.standardError, mc.samples, seed, {}};
+}
+
+// Expected proportions as typed: apart by blanks or semicolons, in the
+// desktop's number format.
+std::vector<std::string> ExpectedItems(const QString& text) {
+    std::vector<std::string> items;
+    for (const QString& item : text.split(QRegularExpression("[\\s;]+"), Qt::SkipEmptyParts)) {
+        QString point = item;
+        if (CurrentFormatSettings().DecimalSeparator != '.') point.replace(QChar(CurrentFormatSettings().DecimalSeparator), '.');
+        items.push_back(point.toStdString());
+    }
+    return items;
+}
+
+}  // namespace
+
+TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle("Test a table - Tarvik");
+    countsView = new QTableView;
+    countsView->setModel(&model_);
+    countsView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    countsView->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    addRowButton = new QPushButton("Add &row");
+    removeRowButton = new QPushButton("Remove r&ow");
+    addColumnButton = new QPushButton("Add co&lumn");
+    removeColumnButton = new QPushButton("Remove col&umn");
+    openButton = new QPushButton("&Open CSV\u2026");
+    expectedEdit = new QLineEdit;
+    expectedEdit->setPlaceholderText("equal");
+    resultsLabel = new QLabel;
+    resultsLabel->setWordWrap(true);
+    resultsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exactLabel = new QLabel;
+    exactLabel->setWordWrap(true);
+    problemLabel = new QLabel;
+    problemLabel->setStyleSheet("color: #a00000");
+    problemLabel->setWordWrap(true);
+    exactProgress = new QProgressBar;
+    exactProgress->setRange(0, 1000);
+    cancelButton = new QPushButton("&Cancel");
+    cellsModel_ = new QStandardItemModel(this);
+    cellsView = new QTableView;
+    cellsView->setModel(cellsModel_);
+    cellsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cellsView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    cellsView->verticalHeader()->hide();
+    intoCalculatorButton = new QPushButton("Into the &calculator");
+    copyResultsButton = new QPushButton("Copy r&esults");
+    copyTableButton = new QPushButton("Copy &table");
+    saveButton = new QPushButton("&Save as CSV\u2026");
+
+    auto* top = new QHBoxLayout;
+    auto* countsCaption = new QLabel("Cou&nts: type them, paste a block with Ctrl+V, or open a CSV file");
+    countsCaption->setBuddy(countsView);
+    top->addWidget(countsCaption, 1);
+    top->addWidget(openButton);
+    auto* gridButtons = new QHBoxLayout;
+    for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton}) gridButtons->addWidget(b);
+    gridButtons->addStretch();
+    auto* expectedRow = new QHBoxLayout;
+    auto* expectedCaption = new QLabel("E&xpected proportions or counts (one row)");
+    expectedCaption->setBuddy(expectedEdit);
+    expectedRow->addWidget(expectedCaption);
+    expectedRow->addWidget(expectedEdit, 1);
+    auto* exactRow = new QHBoxLayout;
+    exactRow->addWidget(exactLabel, 1);
+    exactRow->addWidget(exactProgress);
+    exactRow->addWidget(cancelButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(intoCalculatorButton);
+    buttons->addStretch();
+    buttons->addWidget(copyResultsButton);
+    buttons->addWidget(copyTableButton);
+    buttons->addWidget(saveButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(countsView, 2);
+    layout->addLayout(gridButtons);
+    layout->addLayout(expectedRow);
+    layout->addWidget(problemLabel);
+    layout->addWidget(resultsLabel);
+    layout->addLayout(exactRow);
+    layout->addWidget(cellsView, 2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(kSmallest);
+
+    countsView->setAccessibleName("Counts");
+    countsView->setAccessibleDescription(
+        "One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not");
+    expectedEdit->setAccessibleName("Expected proportions or counts");
+    expectedEdit->setAccessibleDescription("For one row of counts: proportions adding up to 1 or expected counts, "
+                                           "apart by blanks or semicolons; empty for equal");
+    // The labels' own texts are what a screen reader reads: no fixed names.
+    exactProgress->setAccessibleName("Exact test progress");
+    cellsView->setAccessibleName("Cells");
+    cellsView->setAccessibleDescription("Each cell's expected count, residuals and Bonferroni p; + or - by the sign "
+                                        "of its adjusted residual, * where significant at 5 %");
+    intoCalculatorButton->setAccessibleDescription("Sets the calculator's degrees of freedom and chi-square value");
+    copyTableButton->setAccessibleDescription("Copies the counts as tab-separated cells");
+    saveButton->setAccessibleDescription("Saves every cell's expected count and residuals as a CSV file");
+
+    const auto refresh = [this] { Guarded([this] { Refresh(); }); };
+    QObject::connect(&model_, &QAbstractItemModel::dataChanged, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::rowsInserted, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::rowsRemoved, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::columnsInserted, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::columnsRemoved, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::modelReset, this, refresh);
+    QObject::connect(&model_, &QAbstractItemModel::headerDataChanged, this, refresh);
+    QObject::connect(expectedEdit, &QLineEdit::textChanged, this, refresh);
+    const auto current = [this](bool row) {
+        const QModelIndex at = countsView->currentIndex();
+        return at.isValid() ? (row ? at.row() : at.column()) : (row ? model_.rowCount() - 1 : model_.columnCount() - 1);
+    };
+    QObject::connect(addRowButton, &QPushButton::clicked, this, [this, current] { model_.AddRow(current(true) + 1); });
+    QObject::connect(removeRowButton, &QPushButton::clicked, this, [this, current] { model_.RemoveRow(current(true)); });
+    QObject::connect(addColumnButton, &QPushButton::clicked, this, [this, current] { model_.AddColumn(current(false) + 1); });
+    QObject::connect(removeColumnButton, &QPushButton::clicked, this,
+                     [this, current] { model_.RemoveColumn(current(false)); });
+    QObject::connect(openButton, &QPushButton::clicked, this, [this] { Guarded([this] { OpenFile(); }); });
+    QObject::connect(cancelButton, &QPushButton::clicked, this, [this] { StopExactTest(); });
+    QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
+    QObject::connect(copyTableButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyTable(); }); });
+    QObject::connect(saveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveAs(); }); });
+    for (QHeaderView* header : {countsView->horizontalHeader(), countsView->verticalHeader()}) {
+        const Qt::Orientation orientation = header->orientation();
+        QObject::connect(header, &QHeaderView::sectionDoubleClicked, this,
+                         [this, orientation](int section) { Guarded([&] { RenameSection(orientation, section); }); });
+    }
+    auto* paste = new QShortcut(QKeySequence::Paste, countsView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    QObject::connect(paste, &QShortcut::activated, this,
+                     [this] { Guarded([this] { Paste(QGuiApplication::clipboard()->text()); }); });
+    auto* clear = new QShortcut(QKeySequence::Delete, countsView, nullptr, nullptr, Qt::WidgetShortcut);
+    QObject::connect(clear, &QShortcut::activated, this, [this] {
+        for (const QModelIndex& index : countsView->selectionModel()->selectedIndexes()) model_.setData(index, QString(), Qt::EditRole);
+    });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+                     [this] { Guarded([this] { OpenFile(); }); });
+
+    resize(kStartSize);
+    Refresh();
+}
+
+TableWindow::~TableWindow() { StopExactTest(); }
+
+void TableWindow::SetNumberFormat(const NumberFormat& format) {
+    format_ = format;
+    Refresh();
+}
+
+void TableWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
+
+bool TableWindow::ExactRunning() const { return worker_ != nullptr && worker_->isRunning(); }
+
+// Every change of a cell, a label or the expected proportions recomputes
+// the report at once; Fisher's count starts afresh behind it.
+void TableWindow::Refresh() {
+    const bool oneLine = model_.rowCount() == 1 || model_.columnCount() == 1;
+    expectedEdit->setEnabled(oneLine);
+    report_.reset();
+    StopExactTest();
+    exactLine_.clear();
+    exactLabel->clear();
+    cellsModel_->clear();
+    resultsLabel->clear();
+    for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton}) b->setEnabled(false);
+    intoCalculatorButton->setToolTip({});
+    if (model_.IsEmpty()) {
+        ShowProblem("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit.");
+        return;
+    }
+    CountTable counts;
+    try {
+        counts = model_.Counts();
+        std::vector<Real> weights;
+        if (oneLine && !expectedEdit->text().trimmed().isEmpty())
+            weights = ReadExpectedWeights(ExpectedItems(expectedEdit->text()), counts);
+        report_ = ReportOf(counts, weights, false);
+    } catch (const TableInputError& bad) {
+        ShowProblem(AsSentence(bad.message));
+        return;
+    }
+    problemLabel->clear();
+    problemLabel->hide();
+    QStringList lines;
+    for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings())) lines << QString::fromStdString(line);
+    const bool fitsCalculator = report_->test.df <= kCalculatorLargestDf;
+    if (!fitsCalculator)
+        lines << QString("The calculator takes up to %1 degrees of freedom; this test has %2.")
+                     .arg(kCalculatorLargestDf)
+                     .arg(QString::fromStdString(FormatFixed(report_->test.df, 0)));
+    resultsLabel->setText(lines.join("\n"));
+    intoCalculatorButton->setEnabled(fitsCalculator);
+    copyResultsButton->setEnabled(true);
+    saveButton->setEnabled(true);
+
+    const TextTable cells = CellsTable(*report_, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings());
+    cellsModel_->setColumnCount(int(cells.header.size()));
+    for (std::size_t j = 0; j < cells.header.size(); ++j)
+        cellsModel_->setHorizontalHeaderItem(int(j), new QStandardItem(QString::fromStdString(cells.header[j])));
+    for (const auto& row : cells.rows) {
+        QList<QStandardItem*> items;
+        for (const std::string& cell : row) items << new QStandardItem(QString::fromStdString(cell));
+        cellsModel_->appendRow(items);
+    }
+    if (!report_->test.goodnessOfFit) StartExactTest(counts);
+}
+
+void TableWindow::ShowProblem(const QString& text) {
+    problemLabel->setText(text);
+    problemLabel->show();
+    exactProgress->hide();
+    cancelButton->hide();
+}
+
+void TableWindow::StartExactTest(const CountTable& counts) {
+    const int generation = ++generation_;
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    cancel_ = cancel;
+    exactLabel->setText("Fisher's exact test: counting the tables with these margins\u2026");
+    exactProgress->setValue(0);
+    exactProgress->show();
+    cancelButton->show();
+    // Progress and the result come back to this thread queued on this
+    // window: a window closed meanwhile drops them (it waits for the count
+    // to stop before it goes).
+    worker_ = QThread::create([this, counts, cancel, generation] {
+        ExactOutcome outcome;
+        try {
+            outcome = CountExactly(counts, *cancel, [this, generation](double done, bool sampling) {
+                QMetaObject::invokeMethod(
+                    this, [this, generation, done, sampling] {
+                        ExactProgress(generation, done, sampling ? "Fisher's exact test: too many tables to count; "
+                                                                   "drawing 100000 random tables\u2026"
+                                                                 : "Fisher's exact test: counting the tables with "
+                                                                   "these margins\u2026");
+                    },
+                    Qt::QueuedConnection);
+            });
+        } catch (const std::exception& e) {
+            outcome = {ExactOutcome::Kind::Failed, 0, 0, 0, 0, e.what()};
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, outcome] {
+                QString line;
+                const auto n = [&](Real v) { return QString::fromStdString(FormatNumber(v, format_)); };
+                switch (outcome.kind) {
+                    case ExactOutcome::Kind::Exact:
+                        line = "Fisher's exact p = " + n(outcome.p);
+                        if (outcome.count > 0) line += QString(" (%1 tables with these margins)").arg(outcome.count);
+                        break;
+                    case ExactOutcome::Kind::MonteCarlo:
+                        line = QString("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")
+                                   .arg(n(outcome.p), n(outcome.standardError))
+                                   .arg(outcome.count)
+                                   .arg(outcome.seed);
+                        break;
+                    case ExactOutcome::Kind::TooLarge:
+                        line = "Fisher's exact test: too many observations to count or draw; the chi-square's p stands";
+                        break;
+                    case ExactOutcome::Kind::Failed:
+                        line = "Fisher's exact test failed: " + QString::fromStdString(outcome.message);
+                        break;
+                    case ExactOutcome::Kind::Cancelled: line = "Fisher's exact test cancelled"; break;
+                }
+                ExactFinished(generation, line);
+            },
+            Qt::QueuedConnection);
+    });
+    worker_->start();
+}
+
+void TableWindow::StopExactTest() {
+    if (cancel_) cancel_->store(true);
+    if (worker_) {
+        worker_->wait();
+        delete worker_;
+        worker_ = nullptr;
+    }
+    exactProgress->hide();
+    cancelButton->hide();
+}
+
+void TableWindow::ExactProgress(int generation, double done, const QString& stage) {
+    if (generation != generation_) return;
+    exactLabel->setText(stage);
+    exactProgress->setValue(int(done * 1000));
+}
+
+void TableWindow::ExactFinished(int generation, const QString& line) {
+    if (generation != generation_) return;
+    if (worker_) {
+        worker_->wait();
+        delete worker_;
+        worker_ = nullptr;
+    }
+    exactLine_ = line;
+    exactLabel->setText(line);
+    exactProgress->hide();
+    cancelButton->hide();
+}
+
+// A block with labels is a whole table; a plain block goes into the cells
+// from the current one on, as in a spreadsheet. A block of rows of unequal
+// length is refused, and the grid stays as it was.
+void TableWindow::Paste(const QString& text) {
+    CellTexts block;
+    try {
+        block = SplitTable(text.toStdString());
+    } catch (const TableInputError& bad) {
+        ShowProblem("The pasted block was not taken: " + AsSentence(bad.message));
+        return;
+    }
+    if (!block.rowLabels.empty() || !block.columnLabels.empty()) {
+        model_.SetTable(block);
+        return;
+    }
+    const QModelIndex at = countsView->currentIndex();
+    if (!model_.PasteBlock(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, block.cells))
+        ShowProblem(QString("The pasted block was not taken: a table has at most %1 rows and columns.")
+                        .arg(CountsModel::kMostRowsOrColumns));
+}
+
+void TableWindow::Open(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowProblem(QString("%1 cannot be read: %2.").arg(path, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.read(64 << 20);
+    try {
+        model_.SetTable(SplitTable(bytes.toStdString()));
+    } catch (const TableInputError& bad) {
+        ShowProblem(QString("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
+    }
+}
+
+void TableWindow::OpenFile() {
+    QFileDialog dialog(this, "Open a table of counts");
+    dialog.setNameFilters({"Tables (*.csv *.tsv *.txt)", "All files (*)"});
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    Open(dialog.selectedFiles().front());
+}
+
+QString TableWindow::ResultsText() const {
+    if (!report_) return {};
+    QString text = resultsLabel->text();
+    if (!exactLine_.isEmpty()) text += "\n" + exactLine_;
+    return text + "\n";
+}
+
+void TableWindow::CopyResults() {
+    if (report_) QGuiApplication::clipboard()->setText(ResultsText());
+}
+
+void TableWindow::CopyTable() { QGuiApplication::clipboard()->setText(model_.AsTabSeparated()); }
+
+void TableWindow::SaveTo(const QString& path) {
+    if (!report_) return;
+    // CSV separates with commas: its numbers keep the point.
+    const QByteArray csv = QByteArray::fromStdString(RenderTable(
+        CellsTable(*report_, model_.RowLabels(), model_.ColumnLabels(), format_, FormatSettings{}), TableForm::Csv));
+    WriteFileWhole(path, "the cells", ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
+}
+
+void TableWindow::SaveAs() {
+    if (!saveButton->isEnabled()) return;
+    QFileDialog dialog(this, "Save cells as");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("CSV table (*.csv)");
+    dialog.setDefaultSuffix("csv");
+    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
+    dialog.selectFile("table-cells.csv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    RememberSaveFolder(dialog.selectedFiles().front());
+    SaveTo(dialog.selectedFiles().front());
+}
+
+void TableWindow::RenameSection(Qt::Orientation orientation, int section) {
+    bool ok = false;
+    const QString label = QInputDialog::getText(this, orientation == Qt::Horizontal ? "Column label" : "Row label",
+                                                "Label", QLineEdit::Normal,
+                                                model_.headerData(section, orientation, Qt::DisplayRole).toString(), &ok);
+    if (ok) model_.SetLabel(orientation, section, label);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,78 @@
+#pragma once
+// The "Test a table" window: a grid of counts typed, pasted from a
+// spreadsheet or opened from a CSV file; the chi-square tests, the effect
+// sizes with their intervals and each cell's residuals, live as the counts
+// change; Fisher's exact test counted off the window's thread, with its
+// progress and a Cancel, and a Monte Carlo p where the tables are too many.
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include "calc/table_report.h"
+#include "window/counts_model.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class QThread;
+
+namespace tarvik {
+
+class TableWindow : public QWidget {
+public:
+    explicit TableWindow(QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    QTableView *countsView, *cellsView;
+    QPushButton *addRowButton, *removeRowButton, *addColumnButton, *removeColumnButton, *openButton;
+    QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
+    QLabel *resultsLabel, *exactLabel, *problemLabel;
+    QProgressBar* exactProgress;
+    QPushButton *cancelButton, *intoCalculatorButton, *copyResultsButton, *copyTableButton, *saveButton;
+
+    void SetNumberFormat(const NumberFormat& format);
+    void ShowBeside(const QWidget& beside);
+
+    CountsModel& Model() { return model_; }
+    // The last report, or none while the table cannot be tested.
+    const std::optional<TableReport>& Report() const { return report_; }
+    // Where the exact test stands: running, or its result's line.
+    bool ExactRunning() const;
+
+    // The clipboard's text into the grid: a whole table (with labels or
+    // without) at the top left cell, else a block from the current cell.
+    void Paste(const QString& text);
+    void Open(const QString& path);
+    void CopyResults();
+    QString ResultsText() const;
+    void CopyTable();
+    void SaveTo(const QString& path);
+
+private:
+    void Refresh();
+    void ShowProblem(const QString& text);
+    void StartExactTest(const CountTable& counts);
+    void StopExactTest();
+    void ExactProgress(int generation, double done, const QString& stage);
+    void ExactFinished(int generation, const QString& line);
+    void OpenFile();
+    void SaveAs();
+    void RenameSection(Qt::Orientation orientation, int section);
+
+    CountsModel model_;
+    QStandardItemModel* cellsModel_;
+    std::optional<TableReport> report_;
+    NumberFormat format_;
+    QString exactLine_;
+    // The background count: a new table cancels it and starts another;
+    // its reports carry the generation they belong to.
+    QThread* worker_ = nullptr;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    int generation_ = 0;
+};
+
+}  // namespace tarvik
