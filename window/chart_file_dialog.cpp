@@ -94,4 +94,16 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
     return true;
 }
 
+QString AskCsvFile(QWidget* parent, const QString& title, const QString& suggestedName) {
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("CSV table (*.csv)");
+    dialog.setDefaultSuffix("csv");
+    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberSaveFolder(dialog.selectedFiles().front());
+    return dialog.selectedFiles().front();
+}
+
 }  // namespace tarvik

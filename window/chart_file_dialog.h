@@ -36,4 +36,8 @@ void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& 
 QString LastSaveFolder();
 void RememberSaveFolder(const QString& fileOrFolder);
 
+// Asks where to save a CSV table, opening in the last folder and
+// remembering the one chosen; empty when the user cancels.
+QString AskCsvFile(QWidget* parent, const QString& title, const QString& suggestedName);
+
 }  // namespace tarvik

@@ -193,15 +193,7 @@ void CriticalValuesWindow::SaveTo(const QString& path) {
 
 void CriticalValuesWindow::SaveAs() {
     if (!saveButton->isEnabled()) return;  // Ctrl+S while the input is bad
-    QFileDialog dialog(this, "Save table as");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("CSV table (*.csv)");
-    dialog.setDefaultSuffix("csv");
-    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
-    dialog.selectFile("critical-values.csv");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    RememberSaveFolder(dialog.selectedFiles().front());
-    SaveTo(dialog.selectedFiles().front());
+    if (const QString path = AskCsvFile(this, "Save table as", "critical-values.csv"); !path.isEmpty()) SaveTo(path);
 }
 
 void CriticalValuesWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }

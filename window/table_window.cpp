@@ -136,7 +136,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     saveButton = new QPushButton("&Save as CSV\u2026");
 
     auto* top = new QHBoxLayout;
-    auto* countsCaption = new QLabel("Cou&nts: type them, paste a block with Ctrl+V, or open a CSV file");
+    auto* countsCaption = new QLabel("Cou&nts: type them, paste a block (Ctrl+V) or open a file");
+    countsCaption->setWordWrap(true);
     countsCaption->setBuddy(countsView);
     top->addWidget(countsCaption, 1);
     top->addWidget(openButton);
@@ -457,15 +458,7 @@ void TableWindow::SaveTo(const QString& path) {
 
 void TableWindow::SaveAs() {
     if (!saveButton->isEnabled()) return;
-    QFileDialog dialog(this, "Save cells as");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("CSV table (*.csv)");
-    dialog.setDefaultSuffix("csv");
-    if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
-    dialog.selectFile("table-cells.csv");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    RememberSaveFolder(dialog.selectedFiles().front());
-    SaveTo(dialog.selectedFiles().front());
+    if (const QString path = AskCsvFile(this, "Save cells as", "table-cells.csv"); !path.isEmpty()) SaveTo(path);
 }
 
 void TableWindow::RenameSection(Qt::Orientation orientation, int section) {
