@@ -59,9 +59,9 @@ std::vector<std::string> CellsOf(const std::string& line, char separator) {
     return cells;
 }
 
-bool IsNumber(const std::string& cell) {
+bool IsNumber(const std::string& cell, const FormatSettings& fs) {
     Real v = 0;
-    return TryTextToRealSaturated(cell, v, FormatSettings{});
+    return TryTextToRealSaturated(cell, v, fs);
 }
 
 // A number in a message: short, as the user would have typed it.
@@ -73,10 +73,10 @@ std::string CellName(std::size_t row, std::size_t column) {
 
 }  // namespace
 
-Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column) {
+Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column, const FormatSettings& fs) {
     if (cell.empty()) throw TableInputError{CellName(row, column) + " is empty"};
     Real v = 0;
-    if (!TryTextToRealSaturated(cell, v, FormatSettings{}))
+    if (!TryTextToRealSaturated(cell, v, fs))
         throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is not a count"};
     if (v < 0) throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is negative; counts are whole numbers from 0"};
     if (v != Floor(v))
@@ -86,7 +86,7 @@ Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column)
 }
 
 
-CellTexts SplitTable(const std::string& text) {
+CellTexts SplitTable(const std::string& text, const FormatSettings& fs) {
     const char separator = SeparatorOf(text);
     std::vector<std::vector<std::string>> lines;
     std::size_t start = 0;
@@ -102,7 +102,7 @@ CellTexts SplitTable(const std::string& text) {
     CellTexts out;
     bool header = false;
     // An empty cell is a missing count, not a label.
-    const auto isLabel = [](const std::string& cell) { return !cell.empty() && !IsNumber(cell); };
+    const auto isLabel = [&fs](const std::string& cell) { return !cell.empty() && !IsNumber(cell, fs); };
     for (std::size_t j = 1; j < lines.front().size(); ++j) header = header || isLabel(lines.front()[j]);
     bool labels = false;
     for (std::size_t i = header ? 1 : 0; i < lines.size(); ++i) labels = labels || isLabel(lines[i][0]);

@@ -36,11 +36,13 @@ struct CellTexts {
     std::vector<std::vector<std::string>> cells;
     std::vector<std::string> rowLabels, columnLabels;
 };
-CellTexts SplitTable(const std::string& text);
+// Numbers in the given settings: a desktop's paste may write "20,0".
+CellTexts SplitTable(const std::string& text, const FormatSettings& fs = FormatSettings{});
 
 // One count's text, read: a whole number from 0 to 1e15, or an error
 // naming the cell (row and column from 0 here, from 1 in the message).
-Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column);
+Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column,
+                   const FormatSettings& fs = FormatSettings{});
 
 // Expected weights of a goodness-of-fit test: proportions adding up to 1
 // (within 1e-9) or expected counts adding up to the observed total (within

@@ -1,6 +1,7 @@
 #include "window/counts_model.h"
 
 #include "calc/table_test.h"
+#include "core/format_settings.h"
 
 namespace tarvik {
 
@@ -140,7 +141,7 @@ CountTable CountsModel::Counts() const {
     CountTable counts;
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         std::vector<Real> row;
-        for (std::size_t j = 0; j < cells_[i].size(); ++j) row.push_back(ReadCountCell(cells_[i][j].toStdString(), i, j));
+        for (std::size_t j = 0; j < cells_[i].size(); ++j) row.push_back(ReadCountCell(cells_[i][j].toStdString(), i, j, CurrentFormatSettings()));
         counts.push_back(row);
     }
     return counts;

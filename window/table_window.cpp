@@ -397,7 +397,7 @@ void TableWindow::ExactFinished(int generation, const QString& line) {
 void TableWindow::Paste(const QString& text) {
     CellTexts block;
     try {
-        block = SplitTable(text.toStdString());
+        block = SplitTable(text.toStdString(), CurrentFormatSettings());
     } catch (const TableInputError& bad) {
         ShowProblem("The pasted block was not taken: " + AsSentence(bad.message));
         return;
@@ -420,7 +420,7 @@ void TableWindow::Open(const QString& path) {
     }
     const QByteArray bytes = file.read(64 << 20);
     try {
-        model_.SetTable(SplitTable(bytes.toStdString()));
+        model_.SetTable(SplitTable(bytes.toStdString(), CurrentFormatSettings()));
     } catch (const TableInputError& bad) {
         ShowProblem(QString("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
     }

@@ -44,6 +44,15 @@ TEST(TableInput, WaysOfWritingATableThatRead) {
     }
 }
 
+// A comma desktop's spreadsheet copies a count as "20,0": whole all the same.
+TEST(TableInput, ADesktopsDecimalCommaInAPaste) {
+    const FormatSettings comma{',', '.'};
+    const CellTexts split = SplitTable("A\tB\n20,0\t15\n30\t25,0\n", comma);
+    EXPECT_EQ(split.columnLabels, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(ReadCountCell(split.cells[0][0], 0, 0, comma), 20);
+    EXPECT_THROW(ReadCountCell("20,5", 0, 0, comma), TableInputError);
+}
+
 std::string Refusal(const std::string& text, const std::vector<std::string>& expected = {}) {
     try {
         const CountsInput in = ReadCounts(text);
