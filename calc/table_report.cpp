@@ -74,8 +74,10 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
     // V's denominator: N (min(r, c) - 1) for a table, N df for goodness of fit.
     const Real vScale = r.test.goodnessOfFit ? r.total * r.test.df
                                              : r.total * Real(std::min(r.rows, r.columns) - 1);
-    const NoncentralityInterval lambda = NoncentralityConfidenceInterval(r.test.chiSquare, r.test.df, kConfidenceLevel);
     r.w = CohensW(r.test.chiSquare, r.total);
+    r.hasIntervals = r.test.chiSquare <= kLargestIntervalStatistic;
+    if (!r.hasIntervals) return r;
+    const NoncentralityInterval lambda = NoncentralityConfidenceInterval(r.test.chiSquare, r.test.df, kConfidenceLevel);
     r.wInterval = Widened({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.w);
     r.vInterval = Widened({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.test.cramersV);
     return r;
@@ -106,7 +108,9 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     if (r.test.twoByTwo)
         lines.push_back("Yates' corrected \u03c7\u00b2 = " + n(r.test.yatesChiSquare) + ", p = " +
                         n(ChiSquareUpperTail(r.test.df, r.test.yatesChiSquare)) + " (beside the plain test)");
-    const auto interval = [&](const Interval& i) { return ", 95 % CI " + n(i.lower) + " to " + n(i.upper); };
+    const auto interval = [&](const Interval& i) {
+        return r.hasIntervals ? ", 95 % CI " + n(i.lower) + " to " + n(i.upper) : std::string(", no 95 % CI above \u03c7\u00b2 = 1e7");
+    };
     lines.push_back("Cram\u00e9r's V = " + n(r.test.cramersV) + interval(r.vInterval));
     lines.push_back("Cohen's w = " + n(r.w) + interval(r.wInterval));
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));

@@ -27,6 +27,7 @@ using namespace checked;
 
 namespace {
 constexpr int kNewtonPassLimit = 400;
+const Real kConverged = 4.4e-19_r;
 }
 
 Real ChiSquareTestPower(Real df, Real w, Real alpha, Real n) {
@@ -37,10 +38,10 @@ Real ChiSquareTestNoncentrality(Real df, Real alpha, Real power) {
     return NoncentralityOfUpperTail(df, ChiSquareUpperQuantile(df, alpha), power);
 }
 
-Real NoncentralityOfUpperTail(Real df, Real c, Real power) {
+Real NoncentralityOfUpperTail(Real df, Real c, Real power, Real start) {
     if (!(NoncentralChiSquareUpperTail(df, 0, c) < power)) return 0;
     // lo: the tail below the target (at 0 at least); hi found by doubling.
-    Real lo = 0, hi = 0, lambda = std::max<Real>(1, df);
+    Real lo = 0, hi = 0, lambda = start > 0 ? start : std::max<Real>(1, df);
     for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
         const Real g = NoncentralChiSquareUpperTail(df, lambda, c) - power;
         if (g == 0) return lambda;
@@ -52,8 +53,13 @@ Real NoncentralityOfUpperTail(Real df, Real c, Real power) {
         // goes at most to the double.
         Real next = slope > 0 ? lambda - g / slope : 0;
         if (hi == 0) next = std::min(next, lambda * 2);
+        // Converged when Newton's own step is below a few units of the last
+        // place. Tested before the bracket: the last step rounds back onto
+        // lambda, the bracket's end, and taken for a step outside it that
+        // would have sent the search halfway back to 0 (40 passes, not 6).
+        if (Abs(next - lambda) <= kConverged * lambda) return next;
         if (!(next > lo && (hi == 0 || next < hi))) next = hi == 0 ? lambda * 2 : (lo + hi) / 2;
-        if (Abs(next - lambda) <= 1e-19_r * lambda || (hi > 0 && hi - lo <= 1e-19_r * hi)) return next;
+        if (hi > 0 && hi - lo <= kConverged * hi) return next;
         lambda = next;
     }
     throw ENoConvergence("NoncentralityOfUpperTail", kNewtonPassLimit);

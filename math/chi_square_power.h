@@ -16,8 +16,9 @@ Real ChiSquareTestPower(Real df, Real w, Real alpha, Real n);
 Real ChiSquareTestNoncentrality(Real df, Real alpha, Real power);
 // The lambda >= 0 with P(X > x; df, lambda) = q, for q in (0, 1); 0 where
 // even the central distribution's tail reaches q. The tail rises with
-// lambda, its slope the density of df + 2 at x.
-Real NoncentralityOfUpperTail(Real df, Real x, Real q);
+// lambda, its slope the density of df + 2 at x. Newton's method starts at
+// `start` where it is above 0, else at max(1, df).
+Real NoncentralityOfUpperTail(Real df, Real x, Real q, Real start = 0);
 // The smallest whole N, up to `largest`, whose power reaches `power`; 0
 // when none does.
 Real ChiSquareTestSampleSize(Real df, Real w, Real alpha, Real power, Real largest);

@@ -195,9 +195,15 @@ Real CramersV(Real chiSquare, Real total, std::size_t rows, std::size_t columns)
     return Sqrt(Div(chiSquare, total * Real(smaller - 1)));
 }
 
+// Newton starts from the normal approximation X ~ N(df + lambda, 2(df + 2 lambda))
+// with lambda = x - df: for a large statistic a few steps from the root,
+// where the noncentral sums are costliest (some 10 sqrt(lambda) terms each).
 NoncentralityInterval NoncentralityConfidenceInterval(Real x, Real df, Real level) {
     const Real outside = (1 - level) / 2;
-    return {NoncentralityOfUpperTail(df, x, outside), NoncentralityOfUpperTail(df, x, 1 - outside)};
+    const Real z = -NormalQuantile(outside);
+    const Real centre = x - df, spread = z * Sqrt(2 * (df + 2 * std::max<Real>(0, x)));
+    return {NoncentralityOfUpperTail(df, x, outside, centre - spread),
+            NoncentralityOfUpperTail(df, x, 1 - outside, centre + spread)};
 }
 
 Real Phi(const CountTable& counts) {

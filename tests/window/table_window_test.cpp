@@ -121,6 +121,18 @@ TEST_F(TableWindowTest, ALargeCountRunsOffTheThreadAndCanBeCancelled) {
     EXPECT_TRUE(w->resultsLabel->text().contains("Pearson"));  // the rest stands
 }
 
+// A statistic above 1e7 would cost the intervals a tenth of a second a
+// keystroke: they are left out, and said to be.
+TEST_F(TableWindowTest, NoIntervalsForAHugeStatistic) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("90000000\t1\n1\t90000000\n");
+    ASSERT_TRUE(w->Report());
+    EXPECT_FALSE(w->Report()->hasIntervals);
+    EXPECT_TRUE(w->resultsLabel->text().contains("Cram\u00e9r's V = 1.000000, no 95 % CI above \u03c7\u00b2 = 1e7"))
+        << w->resultsLabel->text().toStdString();
+}
+
 TEST_F(TableWindowTest, CopyTableAndSaveTheCells) {
     TableWindow* w = Open();
     ASSERT_TRUE(w);
