@@ -9,6 +9,7 @@
 
 #include "calc/command_line_error.h"
 #include "calc/command_request.h"
+#include "tests/support/record_fields.h"
 #include "calc/power_analysis.h"
 #include "tests/support/noncentral_reference.h"
 
@@ -26,17 +27,7 @@ std::string Refusal(const Args& args) {
     return "(taken)";
 }
 
-// One line of key=value pairs as a map.
-std::map<std::string, std::string> Fields(const std::string& line) {
-    std::map<std::string, std::string> fields;
-    std::istringstream in(line);
-    std::string pair;
-    while (in >> pair) {
-        const auto eq = pair.rfind('=');
-        fields[pair.substr(0, eq)] = pair.substr(eq + 1);
-    }
-    return fields;
-}
+const auto& Fields = test::RecordFields;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -8,6 +8,7 @@
 
 #include "calc/command_line_error.h"
 #include "calc/command_request.h"
+#include "tests/support/record_fields.h"
 #include "calc/table_test.h"
 
 namespace tarvik {
@@ -102,16 +103,7 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
     EXPECT_EQ(ReadCounts("1,2\nthree,4\n5,6\n").counts, (CountTable{{2}, {4}, {6}}));
 }
 
-std::map<std::string, std::string> Fields(const std::string& line) {
-    std::map<std::string, std::string> fields;
-    std::istringstream in(line);
-    std::string pair;
-    while (in >> pair) {
-        const auto eq = pair.find('=');
-        fields[pair.substr(0, eq)] = pair.substr(eq + 1);
-    }
-    return fields;
-}
+const auto& Fields = test::RecordFields;
 
 std::string Answer(std::vector<std::string> args, const std::string& table) {
     CommandRequest r = ReadCommandLine(args);
