@@ -107,7 +107,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     countsView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     countsView->setSelectionMode(QAbstractItemView::ContiguousSelection);
     addRowButton = new QPushButton("Add &row");
-    removeRowButton = new QPushButton("Remove r&ow");
+    removeRowButton = new QPushButton("Remove ro&w");
     addColumnButton = new QPushButton("Add co&lumn");
     removeColumnButton = new QPushButton("Remove col&umn");
     openButton = new QPushButton("&Open CSV\u2026");
@@ -123,7 +123,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     problemLabel->setWordWrap(true);
     exactProgress = new QProgressBar;
     exactProgress->setRange(0, 1000);
-    cancelButton = new QPushButton("&Cancel");
+    cancelButton = new QPushButton("C&ancel");
     cellsModel_ = new QStandardItemModel(this);
     cellsView = new QTableView;
     cellsView->setModel(cellsModel_);

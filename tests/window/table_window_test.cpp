@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -131,6 +132,26 @@ TEST_F(TableWindowTest, NoIntervalsForAHugeStatistic) {
     EXPECT_FALSE(w->Report()->hasIntervals);
     EXPECT_TRUE(w->resultsLabel->text().contains("Cram\u00e9r's V = 1.000000, no 95 % CI above \u03c7\u00b2 = 1e7"))
         << w->resultsLabel->text().toStdString();
+}
+
+// Each Alt key reaches one control: two buttons sharing a letter only take
+// turns at the focus, and neither is pressed (Alt+O once went to Open CSV
+// and Remove row in turn, Alt+C to Cancel and Into the calculator).
+TEST_F(TableWindowTest, EveryMnemonicIsItsOwn) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    QStringList texts;
+    for (const QPushButton* b : w->findChildren<QPushButton*>()) texts << b->text();
+    for (const QLabel* l : w->findChildren<QLabel*>()) texts << l->text();
+    QMap<QChar, QString> seen;
+    for (const QString& text : texts) {
+        const qsizetype at = text.indexOf('&');
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QChar key = text[at + 1].toLower();
+        EXPECT_FALSE(seen.contains(key)) << text.toStdString() << " and " << seen.value(key).toStdString();
+        seen[key] = text;
+    }
+    EXPECT_GE(seen.size(), 12);
 }
 
 TEST_F(TableWindowTest, CopyTableAndSaveTheCells) {
