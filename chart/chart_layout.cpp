@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "chart/number_pattern.h"
@@ -10,11 +11,7 @@ namespace tarvik {
 
 namespace {
 
-constexpr double kTinyIncrement = 1e-12;
-constexpr double kLabelLimit = 10000;
 constexpr double kMaxInt = 2147483647.0;
-constexpr int kIncrementSearchLimit = 4000;
-constexpr double kFewestLabels = 4, kMostLabels = 10;
 
 // Rounding to nearest, ties to even (the FPU's default mode).
 long long RoundEven(double v) { return std::llrint(v); }
@@ -122,141 +119,52 @@ void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const QRect& plot) {
 
 }  // namespace
 
-long long MulDiv(long long a, long long b, long long d) {
-    if (d == 0) return -1;  // as Win32 MulDiv answers a zero divisor
-    const long long num = a * b;
-    const long long q = num / d, r = num % d;
-    // Halves away from zero.
-    if (2 * std::llabs(r) >= std::llabs(d)) return q + (((num < 0) != (d < 0)) ? -1 : 1);
-    return q;
-}
-
-double NextStep(double s) {
-    if (!(s > 0) || !std::isfinite(s)) return kTinyIncrement;
-    // s = m * 10^e with m in [1, 10), then 1 -> 2 -> 5 -> 10. Done on the
-    // decade directly: the recursive scaling by ten drifts (1e-12 * 10^12 is
-    // 0.99999..., which would step back to 1e-12 instead of 2e-12).
-    constexpr double kSlack = 1e-9;
-    double p = std::pow(10.0, std::floor(std::log10(s)));
-    double m = s / p;
-    if (m >= 10 * (1 - kSlack)) m /= 10, p *= 10;
-    if (m < 1 - kSlack) m *= 10, p /= 10;
-    if (m < 2 * (1 - kSlack)) return 2 * p;
-    if (m < 5 * (1 - kSlack)) return 5 * p;
-    return 10 * p;
-}
-
 namespace {
 
-// The step before s in the 1-2-5 sequence.
-double PreviousStep(double s) {
-    const double p = std::pow(10.0, std::floor(std::log10(s) + 1e-9));
-    const double m = s / p;
-    if (m > 4) return 2 * p;
-    if (m > 1.5) return p;
-    return 5 * p / 10;
+// Where even the finest step whose labels are apart leaves fewer than four,
+// the top is raised to the next multiple of the step when that gives the
+// fourth label, costs at most `largestRaise` of the range, and the labels
+// are still apart on the longer axis. The density chart's bottom axis ends
+// where the curve has fallen to nothing: a longer axis shows more of the
+// flat tail (df 75 on 133 pixels: 0, 50 and 100 up to 134 become four up
+// to 150).
+constexpr double kLargestLeftRaise = 0.1, kLargestBottomRaise = 0.5;
+void RaiseTopForFourthLabel(AxisLayout& a, double largestRaise, const LabelsApart& apart) {
+    const double inc = a.increment;
+    if (!(inc > 0) || LabelCount(inc, a.axisMin, a.axisMax) >= kFewestLabels) return;
+    const double top = std::ceil(a.axisMax / inc - 1e-9) * inc;
+    if (LabelCount(inc, a.axisMin, top) < kFewestLabels || top - a.axisMax > largestRaise * a.axisRange) return;
+    if (!apart(inc, a.axisMin, top)) return;
+    a.axisMax = top;
+    a.axisRange = a.axisMax - a.axisMin;
 }
 
-// The labels a step shows: its multiples in [lo, hi].
-double LabelCount(double inc, double lo, double hi) {
-    constexpr double kSlack = 1e-9;
-    return std::floor(hi / inc + kSlack) - std::ceil(lo / inc - kSlack) + 1;
+// Labels of one size (the left axis's text height) at a step's spacing.
+LabelsApart EvenlySizedApart(int axisPixels, int labelSize) {
+    return [=](double inc, double lo, double hi) { return axisPixels * inc / (hi - lo) >= 1.25 * labelSize; };
 }
 
-// 4 to 10 labels on every axis, as matplotlib's, ggplot2's and gnuplot's
-// axes give: the rule above only keeps labels apart, and leaves 40 of them
-// on a large picture and 2 on a tall density at df 1. A coarser 1-2-5 step
-// while more than 10 would show; a finer one while fewer than 4 do and the
-// finer labels still keep a quarter of a label's size free between them.
-double WithinLabelBounds(double inc, double lo, double hi, int axisPixels, int labelSize) {
-    const double range = hi - lo;
-    if (!(inc > 0) || !std::isfinite(range) || range <= 0) return inc;
-    for (int pass = 0; pass < 64 && LabelCount(inc, lo, hi) > kMostLabels; ++pass) inc = NextStep(inc);
-    for (int pass = 0; pass < 64 && LabelCount(inc, lo, hi) < kFewestLabels; ++pass) {
-        const double finer = PreviousStep(inc);
-        if (axisPixels * finer / range < 1.25 * labelSize) break;
-        inc = finer;
-    }
-    return inc;
+// The bottom axis's labels as written, each as wide as its own text: "1k"
+// beside "1.5k" needs less room than two of "1.5k".
+LabelsApart WrittenLabelsApart(int axisPixels, const std::string& format, double unit, const TextMetrics& m,
+                               const FormatSettings& fs) {
+    return [=, &m, &fs](double inc, double lo, double hi) {
+        const double spacing = axisPixels * inc / (hi - lo);
+        const std::string pattern = PatternForIncrement(format, inc / unit);
+        int previous = -1;
+        const double first = std::ceil(lo / inc - 1e-9), last = std::floor(hi / inc + 1e-9);
+        if (!(last - first <= 100)) return false;  // far more than any axis shows
+        // Counted in whole labels: far out (1e300 / inc) k + 1 is k.
+        for (int i = 0; i <= int(last - first); ++i) {
+            const int w = m.TextWidth(LabelText((first + i) * inc, unit, pattern, fs));
+            if (previous >= 0 && spacing - (previous + w) / 2.0 < 0.25 * std::max(previous, w)) return false;
+            previous = w;
+        }
+        return true;
+    };
 }
 
 }  // namespace
-
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end) {
-    const int h = rect.height();
-    const int n = std::min(h, 256);
-    std::vector<GradientBand> bands;
-    if (n <= 0) return bands;
-    const int bottom = rect.top() + h;  // exclusive
-    for (int k = 0; k < n; ++k) {
-        auto channel = [&](int s, int e) {
-            const long long delta = n > 1 ? MulDiv(k, e - s, n - 1) : 0;
-            return int((s + delta) & 0xFF);
-        };
-        const ColorRef c = RGB(channel(RedOf(start), RedOf(end)), channel(GreenOf(start), GreenOf(end)),
-                             channel(BlueOf(start), BlueOf(end)));
-        bands.push_back({int(bottom - MulDiv(k + 1, h, n)), int(bottom - MulDiv(k, h, n)), c});
-    }
-    return bands;
-}
-
-double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, double increment,
-                             int labelsSeparation) {
-    long long n = 1;
-    if (labelSize > 0) {
-        const long long divisor =
-            labelsSeparation > 0 ? labelSize + RoundEven(labelsSeparation * 0.01 * labelSize) : labelSize;
-        n = RoundEven(double(axisPixels) / double(divisor));
-    }
-    // An axis range that is not a finite number (NaN, or the difference of
-    // two huge ends) has no labels to step through: NextStep(inf) falls back
-    // to the smallest increment and the search would start over for ever.
-    if (n < 1 || !std::isfinite(axisRange)) return kTinyIncrement;
-    double inc = increment > 0 && std::isfinite(increment) ? increment
-                                                           : (std::fabs(axisRange) >= 1 ? 1 : kTinyIncrement);
-    if (labelsSeparation > 0) {
-        long long count = n + 1;
-        // Each step at least doubles inc: from 1e-12 past any finite double
-        // range takes about 1000 steps, so the bound never cuts a real search.
-        for (int pass = 0; pass < kIncrementSearchLimit && count > n; ++pass) {
-            const double q = axisRange / inc;
-            if (std::fabs(q) < kMaxInt) {
-                count = RoundEven(q);
-                if (count > n) inc = NextStep(inc);
-            } else {
-                inc = NextStep(inc);
-            }
-        }
-    }
-    return std::max(inc, kTinyIncrement);
-}
-
-std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double inc,
-                                       bool roundFirstLabel) {
-    std::vector<double> values;
-    if (!(inc > 0) || std::fabs((axisMax - axisMin) / inc) >= kLabelLimit) return values;
-    double v = (axisMin == axisMax || !roundFirstLabel) ? axisMax : std::trunc(axisMax / inc) * inc;
-    for (int i = 0; v > axisMax; ++i) {
-        const double next = v - inc;
-        if (!(next < v) || i == int(kLabelLimit)) {  // no progress in the last bits
-            v = axisMax;
-            break;
-        }
-        v = next;
-    }
-    // The guards keep the lowest label when repeated subtraction lands a
-    // hair below the minimum.
-    const double floor = (axisMin - 1e-12) / 1.000000000001;
-    while (v >= floor && values.size() < std::size_t(kLabelLimit)) {
-        values.push_back(v);
-        // Near 1e308 an increment below the value's last bit leaves v as it
-        // is: stop rather than write the same label for ever.
-        const double next = v - inc;
-        if (!(next < v)) break;
-        v = next;
-    }
-    return values;
-}
 
 double ValueToPosition(double v, double axisMin, double axisRange, int startPixel, int endPixel,
                        bool horizontal) {
@@ -292,28 +200,73 @@ std::vector<double> ComputeMinorTicks(const std::vector<double>& majors, int min
     return out;
 }
 
-int DecimalsForIncrement(double inc) {
-    if (!(inc > 0) || !std::isfinite(inc)) return 0;
-    // The fewest decimals that write the step itself exactly (to 1e-6 of it).
-    for (int d = 0; d < 15; ++d) {
-        const double scaled = inc * std::pow(10.0, d);
-        if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * scaled) return d;
+namespace {
+
+// The bottom axis over the plot's width, widened by the series margins.
+void LayOutBottomAxis(AxisLayout& b, const ChartAxis& bAxis, const ChartModel& model, int left, int right,
+                      const TextMetrics& m, const FormatSettings& fs) {
+    const Range r = AxisRangeFor(bAxis, model, right - left);
+    b.axisMin = r.min;
+    b.axisMax = r.max;
+    b.axisRange = r.max - r.min;
+    SetSpan(b, bAxis, left, right - left);
+    // The labels' width depends on the step's decimals and the step on
+    // the width: further passes settle it.
+    // The first pass measures the ends as they are ("406.509"); later
+    // ones the labels the step gives ("400").
+    const auto settle = [&](double unit) {
+        b.labelUnit = unit;
+        const LabelsApart apart = WrittenLabelsApart(b.axisPixels, bAxis.AxisValuesFormat, unit, m, fs);
+        std::string pattern = bAxis.AxisValuesFormat;
+        for (int pass = 0; pass < 3; ++pass) {
+            const double step = pass == 0 ? 0 : b.increment;
+            const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
+            const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), unit, pattern, fs)),
+                                           m.TextWidth(LabelText(label(b.axisMax), unit, pattern, fs)));
+            b.increment = WithinLabelBounds(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize,
+                                                                  bAxis.Increment, bAxis.LabelsSeparation),
+                                            b.axisMin, b.axisMax, apart);
+            pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment / unit);
+        }
+        // The ends are not always the widest labels: in thousands "0.8k"
+        // is wider than "1k" (df 813 at 190 wide: steps of 0.2k overlapped).
+        for (int pass = 0; pass < 64 && !apart(b.increment, b.axisMin, b.axisMax); ++pass)
+            b.increment = NextStep(b.increment);
+    };
+    const auto settleAndRaise = [&](double unit) {
+        settle(unit);
+        RaiseTopForFourthLabel(b, kLargestBottomRaise,
+                               WrittenLabelsApart(b.axisPixels, bAxis.AxisValuesFormat, unit, m, fs));
+        return LabelCount(b.increment, b.axisMin, b.axisMax);
+    };
+    const double axisMax = b.axisMax;
+    const double plainCount = settleAndRaise(1);
+    // A wide number on a narrow axis ("60,000" on 130 pixels: two
+    // labels; "1,500" at df 1241 on 126): in thousands, "60k" or
+    // "1.5k", when that shows more labels, on steps of at least a
+    // hundred (never "1.25k").
+    if (plainCount < kFewestLabels && axisMax >= 1000) {
+        const AxisLayout plain = b;
+        b.axisMax = axisMax;
+        b.axisRange = b.axisMax - b.axisMin;
+        if (settleAndRaise(1000) <= plainCount || b.increment < 100) b = plain;
     }
-    return 15;
 }
 
-std::string PatternForIncrement(const std::string& pattern, double inc) {
-    const int needed = DecimalsForIncrement(inc);
-    const std::size_t point = pattern.find('.');
-    const int has = point == std::string::npos ? 0 : int(pattern.size() - point - 1);
-    if (has >= needed) return pattern;
-    std::string wider = point == std::string::npos ? pattern + "." : pattern;
-    // Required zeros: neighbouring labels then always differ in a digit shown.
-    const std::size_t first = wider.find('.') + 1;
-    for (std::size_t i = first; i < wider.size(); ++i) wider[i] = '0';
-    wider.append(std::size_t(needed - has), '0');
-    return wider;
+// Where the text of the largest label ends on the right, centred as
+// PlaceLabels centres it.
+double LastLabelRight(const AxisLayout& b, const ChartAxis& bAxis, const TextMetrics& m, const FormatSettings& fs) {
+    const std::string pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment / b.labelUnit);
+    for (double v : ComputeLabelValues(b.axisMin, b.axisMax, b.increment, bAxis.RoundFirstLabel)) {
+        const double p = ValueToPosition(v, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true);
+        if (!(bAxis.LabelsOnAxis || (b.startPixel < p && p < b.endPixel))) continue;
+        const int w = m.TextWidth(LabelText(v, b.labelUnit, pattern, fs));
+        return p - w / 2 + w;
+    }
+    return 0;
 }
+
+}  // namespace
 
 ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
                                const TextMetrics& m, const FormatSettings& fs) {
@@ -350,18 +303,10 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         SetSpan(l, lAxis, top, bottom - top);
         l.increment = WithinLabelBounds(ComputeLabelIncrement(l.axisRange, l.axisPixels, m.FontHeight(),
                                                               lAxis.Increment, lAxis.LabelsSeparation),
-                                        l.axisMin, l.axisMax, l.axisPixels, m.FontHeight());
-        // Where even the finest step that keeps the labels apart leaves
-        // fewer than four (df 1 on 150 pixels: 0, .5 and 1 up to 1.47), the
-        // top is raised to the next label when that costs at most a tenth of
-        // the height (1.5): the curve keeps its shape, the axis a fourth label.
-        if (LabelCount(l.increment, l.axisMin, l.axisMax) < kFewestLabels && l.increment > 0) {
-            const double top = std::ceil(l.axisMax / l.increment - 1e-9) * l.increment;
-            if (LabelCount(l.increment, l.axisMin, top) >= kFewestLabels && top - l.axisMax <= 0.1 * l.axisRange) {
-                l.axisMax = top;
-                l.axisRange = l.axisMax - l.axisMin;
-            }
-        }
+                                        l.axisMin, l.axisMax, EvenlySizedApart(l.axisPixels, m.FontHeight()));
+        // df 1 on 150 pixels: 0, .5 and 1 up to 1.47 become four labels up
+        // to 1.5. At most a tenth: the curve keeps its height.
+        RaiseTopForFourthLabel(l, kLargestLeftRaise, EvenlySizedApart(l.axisPixels, m.FontHeight()));
         if (l.visible) {
             if (lAxis.Labels) {
                 const double inc = l.increment;
@@ -374,45 +319,18 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
             left += TickRoom(lAxis);
         }
     }
-    out.plot = QRect(QPoint(left, top), QPoint(right, bottom));
-
-    // The bottom axis over the final width, widened by the series margins.
-    {
-        const Range r = AxisRangeFor(bAxis, model, right - left);
-        b.axisMin = r.min;
-        b.axisMax = r.max;
-        b.axisRange = r.max - r.min;
-        SetSpan(b, bAxis, left, right - left);
-        // The labels' width depends on the step's decimals and the step on
-        // the width: further passes settle it.
-        // The first pass measures the ends as they are ("406.509"); later
-        // ones the labels the step gives ("400").
-        const auto settle = [&](double unit) {
-            b.labelUnit = unit;
-            std::string pattern = bAxis.AxisValuesFormat;
-            for (int pass = 0; pass < 3; ++pass) {
-                const double step = pass == 0 ? 0 : b.increment;
-                const auto label = [&](double v) { return step > 0 ? std::trunc(v / step) * step : v; };
-                const int labelSize = std::max(m.TextWidth(LabelText(label(b.axisMin), unit, pattern, fs)),
-                                               m.TextWidth(LabelText(label(b.axisMax), unit, pattern, fs)));
-                b.increment = WithinLabelBounds(ComputeLabelIncrement(b.axisRange, b.axisPixels, labelSize,
-                                                                      bAxis.Increment, bAxis.LabelsSeparation),
-                                                b.axisMin, b.axisMax, b.axisPixels, labelSize);
-                pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment / unit);
-            }
-        };
-        settle(1);
-        // A wide number on a narrow axis ("60,000" on 130 pixels: two
-        // labels): in thousands, where the steps are whole thousands.
-        if (LabelCount(b.increment, b.axisMin, b.axisMax) < kFewestLabels && b.increment >= 1000) {
-            const double whole = b.increment;
-            settle(1000);
-            if (b.increment < 1000) {
-                b.increment = whole;
-                b.labelUnit = 1;
-            }
-        }
+    // The last bottom label is centred on its value: where it would run
+    // past the picture's right edge (data ending just past a label, or a
+    // raised top), the plot gives up that much and the axis is laid out
+    // again (df 980 at 485 pixels lost 13 pixels of "1,000" to the edge).
+    for (int pass = 0; pass < 5; ++pass) {
+        LayOutBottomAxis(b, bAxis, model, left, right, m, fs);
+        const int overhang =
+            b.visible && bAxis.Labels ? int(std::ceil(LastLabelRight(b, bAxis, m, fs) - (width - model.BorderWidth))) : 0;
+        if (overhang <= 0 || right - overhang <= left) break;
+        right -= overhang;
     }
+    out.plot = QRect(QPoint(left, top), QPoint(right, bottom));
 
     for (auto [axis, layout] : {std::pair{&lAxis, &l}, std::pair{&bAxis, &b}}) {
         if (!layout->visible) continue;
@@ -453,35 +371,6 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
             }
         }
         out.series.push_back(std::move(sl));
-    }
-    return out;
-}
-
-QPointF OnPixelGrid(const QPointF& p) { return QPointF(double(RoundEven(p.x())), double(RoundEven(p.y()))); }
-
-ChartLayout ToPixelGrid(const ChartLayout& layout) {
-    ChartLayout out = layout;
-    auto line = [](const QLineF& l) { return QLineF(OnPixelGrid(l.p1()), OnPixelGrid(l.p2())); };
-    for (AxisLayout* a : {&out.left, &out.bottom}) {
-        for (AxisLabel& label : a->labels) {
-            label.position = double(RoundEven(label.position));
-            label.textTopLeft = OnPixelGrid(label.textTopLeft);
-        }
-        for (double& p : a->majorPositions) p = double(RoundEven(p));
-        for (auto* lines : {&a->majorTicks, &a->minorTicks, &a->grid})
-            for (QLineF& l : *lines) l = line(l);
-    }
-    for (SeriesLayout& s : out.series) {
-        QPolygonF grid;
-        for (const QPointF& p : s.line) {
-            const QPointF q = OnPixelGrid(p);
-            if (grid.isEmpty() || grid.back() != q) grid << q;
-        }
-        s.line = grid;
-        for (QPointF& p : s.area) p = OnPixelGrid(p);
-        for (auto& t : s.triangles)
-            for (QPointF& p : t) p = OnPixelGrid(p);
-        for (QRectF& r : s.rectangles) r = QRectF(OnPixelGrid(r.topLeft()), OnPixelGrid(r.bottomRight()));
     }
     return out;
 }

@@ -16,7 +16,9 @@
 #include <array>
 #include <vector>
 
+#include "chart/axis_steps.h"
 #include "chart/chart_model.h"
+#include "chart/gradient_bands.h"
 #include "core/format_settings.h"
 
 namespace tarvik {
@@ -27,29 +29,6 @@ public:
     virtual int TextWidth(const QString& text) const = 0;
     virtual int FontHeight() const = 0;
 };
-
-// MulDiv(a, b, d) = a*b/d without overflow, halves away from zero.
-long long MulDiv(long long a, long long b, long long d);
-
-// The label increment sequence 1, 2, 5, 10, 20, 50, ... scaled by powers of 10.
-double NextStep(double s);
-
-struct GradientBand {
-    int top, bottom;  // rows [top, bottom)
-    ColorRef color;
-};
-// Vertical gradient over `rect` (right/bottom exclusive), StartColor at the
-// bottom edge; at most 256 bands.
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end);
-
-// The label increment for an axis with the given range, pixel extent, label
-// size and settings: the smallest 1-2-5 step whose labels do not overlap.
-double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, double increment,
-                             int labelsSeparation);
-
-// Label values from the top down; empty when the axis would need 10000 or more.
-std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double inc,
-                                       bool roundFirstLabel);
 
 // Value to position along an axis, unrounded; the centre of the axis when
 // the range is 0 or the offset does not fit 32 bits.
@@ -62,13 +41,6 @@ int ValueToPixel(double v, double axisMin, double axisRange, int startPixel, int
 // Minor tick positions for major ticks in drawing order (largest value first).
 std::vector<double> ComputeMinorTicks(const std::vector<double>& majors, int minorCount, int startPixel,
                                       int endPixel);
-
-// The decimals a label needs so that it differs from its neighbours `inc`
-// away: the pattern's own, or more where the step is finer ("#,###.00#" at
-// a step of 0.0005 needs four).
-int DecimalsForIncrement(double inc);
-// The pattern widened, if need be, to that many required decimals.
-std::string PatternForIncrement(const std::string& pattern, double inc);
 
 struct AxisLabel {
     double value;

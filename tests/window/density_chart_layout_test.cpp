@@ -2,7 +2,10 @@
 // metrics: margins, the axes' labels and ticks, the curve and the marker.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "chart/chart.h"
 #include "chart/chart_layout.h"
@@ -82,51 +85,59 @@ TEST(ChartLayout, StartupPictureWithExactMetrics) {
 }
 
 // The label rule, at every size from the window's minimum to a 4K screen
-// and at dfs whose densities span six orders of magnitude (df 1 rising
-// without bound): 4 to 10 labels per axis, on 1-2-5 steps, each differing
-// from its neighbours, and neighbours keeping free space of at least a
-// quarter of a label's own size between them (never touching). The command
-// line's largest df at its smallest sizes writes its labels in thousands
-// ("60,000" on 119 pixels of axis left room for two; "60k" for four). A
-// corner still has room for three only: df 20000 on 119 pixels, where
-// "15k" and "20k" would keep 4.7 pixels free, not the 5.25 of a quarter.
-// df 1 on 150 pixels, whose axis up to 1.47 takes steps of 0.5, gets its
-// fourth label from a top raised to 1.5.
-TEST(ChartLayout, FourToTenLabelsOnOneTwoFiveSteps) {
-    const QSize sizes[] = {{180, 150}, {275, 240}, {640, 480}, {1280, 900}, {1600, 1000}, {1900, 1000},
-                           {3840, 2100}, {4000, 4000}};
-    for (const int df : {1, 2, 4, 12, 300, 20000, 65535})
+// and at dfs every 6 % from 1 to the command line's 65535 (densities over
+// six orders of magnitude, df 1 rising without bound): 4 to 10 labels per
+// axis, on 1-2-5 steps, each differing from its neighbours, neighbours
+// keeping free at least a quarter of the larger one's size, and every label
+// inside the picture. The corners this guards: df 1 on 150 pixels (0, .5, 1
+// up to 1.47: the top raised to 1.5); df 75 at 180 wide (0, 50, 100 up to
+// 134: the bottom raised to 150); df 1482 at 180 wide ("1,000" alone: in
+// thousands, 0 to 1.5k); a last label centred just inside the axis end,
+// which ran past the picture's edge (df 980 at 485 wide by 13 pixels).
+TEST(ChartLayout, FourToTenLabelsOnOneTwoFiveStepsInsideThePicture) {
+    const QSize sizes[] = {{180, 150}, {190, 150}, {275, 240}, {485, 300}, {640, 480}, {1280, 900},
+                           {1600, 1000}, {1900, 1000}, {3840, 2100}, {4000, 4000}};
+    std::vector<int> dfs;
+    for (double df = 1; df < 65535; df *= 1.06) dfs.push_back(int(std::lround(df)));
+    dfs.insert(dfs.end(), {75, 980, 1482, 20000, 65535});
+    const FixedMetrics metrics;
+    for (const int df : dfs)
         for (const QSize size : sizes) {
             SCOPED_TRACE("df " + std::to_string(df) + " at " + std::to_string(size.width()) + "x" +
                          std::to_string(size.height()));
             Chart chart;
             ConfigureDensityChart(chart);
             ShowDensityChart(chart, ComputeDensityPlot(df, df));
-            const ChartLayout layout = ComputeChartLayout(chart.Model(), size.width(), size.height(), FixedMetrics(), kPoint);
+            const ChartLayout layout = ComputeChartLayout(chart.Model(), size.width(), size.height(), metrics, kPoint);
             for (const AxisLayout* axis : {&layout.left, &layout.bottom}) {
                 const bool vertical = axis == &layout.left;
                 SCOPED_TRACE(std::string(vertical ? "left" : "bottom") + " step " + std::to_string(axis->increment));
-                const bool corner = !vertical && df == 20000 && size.width() < 275;
-                EXPECT_GE(axis->labels.size(), corner ? 3u : 4u);
-                // Thousands only on the command line's narrow charts of large df:
-                // the window (df up to 300) never shows them.
-                if (df <= 300 || size.width() >= 640) {
+                EXPECT_GE(axis->labels.size(), 4u);
+                EXPECT_LE(axis->labels.size(), 10u);
+                // Thousands only for the command line's large df: the window
+                // (df up to 300) never shows them.
+                if (df <= 300) {
                     EXPECT_EQ(axis->labelUnit, 1);
                 }
-                if (!vertical && df == 65535 && size.width() < 275) {
-                    EXPECT_EQ(axis->labelUnit, 1000);
-                }
-                EXPECT_LE(axis->labels.size(), 10u);
                 const double mantissa = axis->increment / std::pow(10.0, std::floor(std::log10(axis->increment) + 1e-9));
                 EXPECT_TRUE(std::abs(mantissa - 1) < 1e-6 || std::abs(mantissa - 2) < 1e-6 || std::abs(mantissa - 5) < 1e-6)
                     << mantissa;
+                const auto labelSize = [&](const AxisLabel& label) {
+                    return vertical ? metrics.FontHeight() : metrics.TextWidth(label.text);
+                };
+                for (const AxisLabel& label : axis->labels) {
+                    EXPECT_GE(label.textTopLeft.x(), 0) << label.text.toStdString();
+                    EXPECT_GE(label.textTopLeft.y(), 0) << label.text.toStdString();
+                    EXPECT_LE(label.textTopLeft.x() + metrics.TextWidth(label.text), size.width())
+                        << label.text.toStdString();
+                }
                 for (std::size_t i = 1; i < axis->labels.size(); ++i) {
                     const AxisLabel& a = axis->labels[i - 1];
                     const AxisLabel& b = axis->labels[i];
                     EXPECT_NE(a.text, b.text) << a.text.toStdString();
-                    const double size = vertical ? 13 : 7.0 * std::max(a.text.size(), b.text.size());
-                    const double free = std::abs(a.position - b.position) - size;
-                    EXPECT_GE(free, 0.25 * size) << a.text.toStdString() << " " << b.text.toStdString();
+                    const double free = std::abs(a.position - b.position) - (labelSize(a) + labelSize(b)) / 2.0;
+                    EXPECT_GE(free, 0.25 * std::max(labelSize(a), labelSize(b)))
+                        << a.text.toStdString() << " " << b.text.toStdString();
                 }
             }
         }

@@ -1,0 +1,21 @@
+#pragma once
+// The chart's background: a vertical gradient drawn as bands of one colour.
+#include <QRect>
+#include <vector>
+
+#include "chart/chart_model.h"
+
+namespace tarvik {
+
+// MulDiv(a, b, d) = a*b/d without overflow, halves away from zero.
+long long MulDiv(long long a, long long b, long long d);
+
+struct GradientBand {
+    int top, bottom;  // rows [top, bottom)
+    ColorRef color;
+};
+// Vertical gradient over `rect` (right/bottom exclusive), StartColor at the
+// bottom edge; at most 256 bands.
+std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end);
+
+}  // namespace tarvik
