@@ -97,7 +97,15 @@ std::vector<double> ComputeLabelValues(double axisMin, double axisMax, double in
                                        bool roundFirstLabel) {
     std::vector<double> values;
     if (!(inc > 0) || std::fabs((axisMax - axisMin) / inc) >= kLabelLimit) return values;
-    double v = (axisMin == axisMax || !roundFirstLabel) ? axisMax : std::trunc(axisMax / inc) * inc;
+    double v = axisMax;
+    if (axisMin != axisMax && roundFirstLabel) {
+        // The quotient of a multiple can round below its whole number (0.6 /
+        // 0.2 is 2.9999999999999996, which lost the label at 0.6): whole
+        // within a billionth, and the label then sits on the end itself.
+        const double q = axisMax / inc;
+        const double whole = std::round(q);
+        v = std::fabs(q - whole) <= 1e-9 * std::max(1.0, std::fabs(q)) ? axisMax : std::trunc(q) * inc;
+    }
     for (int i = 0; v > axisMax; ++i) {
         const double next = v - inc;
         if (!(next < v) || i == int(kLabelLimit)) {  // no progress in the last bits

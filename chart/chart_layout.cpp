@@ -127,13 +127,15 @@ namespace {
 // are still apart on the longer axis. The density chart's bottom axis ends
 // where the curve has fallen to nothing: a longer axis shows more of the
 // flat tail (df 75 on 133 pixels: 0, 50 and 100 up to 134 become four up
-// to 150).
+// to 150). The power curve against w ends at twice w, itself a label at
+// times: 0 to 0.1 becomes 0 to 0.15.
 constexpr double kLargestLeftRaise = 0.1, kLargestBottomRaise = 0.5;
 void RaiseTopForFourthLabel(AxisLayout& a, double largestRaise, const LabelsApart& apart) {
     const double inc = a.increment;
     if (!(inc > 0) || LabelCount(inc, a.axisMin, a.axisMax) >= kFewestLabels) return;
-    const double top = std::ceil(a.axisMax / inc - 1e-9) * inc;
-    if (LabelCount(inc, a.axisMin, top) < kFewestLabels || top - a.axisMax > largestRaise * a.axisRange) return;
+    // The fourth label from the bottom, or the first at or past the top.
+    const double top = std::max(std::ceil(a.axisMax / inc - 1e-9), std::ceil(a.axisMin / inc - 1e-9) + kFewestLabels - 1) * inc;
+    if (LabelCount(inc, a.axisMin, top) < kFewestLabels || top - a.axisMax > (largestRaise + 1e-9) * a.axisRange) return;
     if (!apart(inc, a.axisMin, top)) return;
     a.axisMax = top;
     a.axisRange = a.axisMax - a.axisMin;

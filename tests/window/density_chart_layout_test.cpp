@@ -2,7 +2,6 @@
 // metrics: margins, the axes' labels and ticks, the curve and the marker.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "chart/chart_layout.h"
 #include "tests/support/fixed_metrics.h"
 #include "tests/support/format_settings_cases.h"
+#include "tests/support/label_rule.h"
 #include "calc/density_plot.h"
 #include "window/density_chart_config.h"
 
@@ -18,6 +18,7 @@ namespace tarvik {
 namespace {
 
 using test::FixedMetrics;
+using test::ExpectLabelRule;
 using test::kPoint;
 
 // The calculator's configuration at its size, with the start-up picture:
@@ -109,36 +110,11 @@ TEST(ChartLayout, FourToTenLabelsOnOneTwoFiveStepsInsideThePicture) {
             ConfigureDensityChart(chart);
             ShowDensityChart(chart, ComputeDensityPlot(df, df));
             const ChartLayout layout = ComputeChartLayout(chart.Model(), size.width(), size.height(), metrics, kPoint);
-            for (const AxisLayout* axis : {&layout.left, &layout.bottom}) {
-                const bool vertical = axis == &layout.left;
-                SCOPED_TRACE(std::string(vertical ? "left" : "bottom") + " step " + std::to_string(axis->increment));
-                EXPECT_GE(axis->labels.size(), 4u);
-                EXPECT_LE(axis->labels.size(), 10u);
-                // Thousands only for the command line's large df: the window
-                // (df up to 300) never shows them.
-                if (df <= 300) {
-                    EXPECT_EQ(axis->labelUnit, 1);
-                }
-                const double mantissa = axis->increment / std::pow(10.0, std::floor(std::log10(axis->increment) + 1e-9));
-                EXPECT_TRUE(std::abs(mantissa - 1) < 1e-6 || std::abs(mantissa - 2) < 1e-6 || std::abs(mantissa - 5) < 1e-6)
-                    << mantissa;
-                const auto labelSize = [&](const AxisLabel& label) {
-                    return vertical ? metrics.FontHeight() : metrics.TextWidth(label.text);
-                };
-                for (const AxisLabel& label : axis->labels) {
-                    EXPECT_GE(label.textTopLeft.x(), 0) << label.text.toStdString();
-                    EXPECT_GE(label.textTopLeft.y(), 0) << label.text.toStdString();
-                    EXPECT_LE(label.textTopLeft.x() + metrics.TextWidth(label.text), size.width())
-                        << label.text.toStdString();
-                }
-                for (std::size_t i = 1; i < axis->labels.size(); ++i) {
-                    const AxisLabel& a = axis->labels[i - 1];
-                    const AxisLabel& b = axis->labels[i];
-                    EXPECT_NE(a.text, b.text) << a.text.toStdString();
-                    const double free = std::abs(a.position - b.position) - (labelSize(a) + labelSize(b)) / 2.0;
-                    EXPECT_GE(free, 0.25 * std::max(labelSize(a), labelSize(b)))
-                        << a.text.toStdString() << " " << b.text.toStdString();
-                }
+            ExpectLabelRule(layout, size, metrics);
+            // Thousands only for the command line's large df: the window
+            // (df up to 300) never shows them.
+            if (df <= 300) {
+                EXPECT_EQ(layout.bottom.labelUnit, 1);
             }
         }
 }
