@@ -11,6 +11,8 @@ if ((!program_only)); then
   # Tests, benchmarks and the install/package check.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev locales
              desktop-file-utils appstream dpkg-dev file)
+  # A compiler cache: the second and later builds of a commit take seconds.
+  packages+=(ccache)
   # The real-input suite: an X session driven by XTEST, read through AT-SPI,
   # and a headless Wayland compositor.
   packages+=(xvfb xauth openbox xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
