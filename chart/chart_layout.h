@@ -18,7 +18,7 @@
 
 #include "chart/axis_steps.h"
 #include "chart/chart_model.h"
-#include "chart/gradient_bands.h"
+#include "chart/background_bands.h"
 #include "core/format_settings.h"
 
 namespace tarvik {

@@ -1,4 +1,4 @@
-#include "chart/gradient_bands.h"
+#include "chart/background_bands.h"
 
 #include <algorithm>
 #include <cstdlib>
