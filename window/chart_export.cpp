@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -20,14 +21,36 @@ constexpr int kTitlePixels = 12, kSmallestTitlePixels = 7;
 
 int Scaled(int pixels, double textScale) { return int(std::lround(pixels * textScale)); }
 
-// One line over the chart's width: the font shrinks until the title fits.
-QFont TitleFont(const Chart& chart, const QString& title, int width, double textScale) {
-    QFont font = chart.font();
-    font.setPixelSize(Scaled(kTitlePixels, textScale));
-    while (font.pixelSize() > kSmallestTitlePixels &&
-           QFontMetrics(font).horizontalAdvance(title) > width - 2 * Scaled(kTitleInset, textScale))
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+// The title over the chart: one line, its font shrunk until it fits. Where
+// even the smallest font does not (a chart 180 pixels wide), the title is
+// broken between its items, which stand three blanks apart, and its band
+// grows by a line for each line more: cut at the picture's edge, the
+// probabilities at its end were lost.
+struct TitleLayout {
+    QFont font;
+    QStringList lines;
+    int height = 0;       // of the band above the chart
+    int lineSpacing = 0;  // from one line's baseline to the next
+};
+
+TitleLayout LayOutTitle(const Chart& chart, const QString& title, int width, double textScale) {
+    TitleLayout out;
+    out.font = chart.font();
+    out.font.setPixelSize(Scaled(kTitlePixels, textScale));
+    const int room = width - 2 * Scaled(kTitleInset, textScale);
+    while (out.font.pixelSize() > kSmallestTitlePixels && QFontMetrics(out.font).horizontalAdvance(title) > room)
+        out.font.setPixelSize(out.font.pixelSize() - 1);
+    const QFontMetrics metrics(out.font);
+    const QString gap = QStringLiteral("   ");
+    for (const QString& item : title.split(gap)) {
+        if (!out.lines.isEmpty() && metrics.horizontalAdvance(out.lines.back() + gap + item) <= room)
+            out.lines.back() += gap + item;
+        else
+            out.lines << item;
+    }
+    out.lineSpacing = metrics.lineSpacing();
+    out.height = Scaled(kTitleHeight, textScale) + int(out.lines.size() - 1) * out.lineSpacing;
+    return out;
 }
 
 }  // namespace
@@ -53,15 +76,18 @@ QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, 
 }
 
 QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale, const ChartLook& look) {
-    const int titleHeight = Scaled(kTitleHeight, look.textScale), inset = Scaled(kTitleInset, look.textScale);
-    QImage image(size.width() * scale, (size.height() + titleHeight) * scale, QImage::Format_RGB32);
+    const TitleLayout heading = LayOutTitle(chart, title, size.width(), look.textScale);
+    const int lineBand = Scaled(kTitleHeight, look.textScale), inset = Scaled(kTitleInset, look.textScale);
+    QImage image(size.width() * scale, (size.height() + heading.height) * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setPen(Qt::black);
-    painter.setFont(TitleFont(chart, title, size.width(), look.textScale));
-    painter.drawText(QRect(inset, 0, size.width() - 2 * inset, titleHeight), Qt::AlignVCenter | Qt::AlignLeft, title);
-    painter.translate(0, titleHeight);
+    painter.setFont(heading.font);
+    for (int i = 0; i < heading.lines.size(); ++i)
+        painter.drawText(QRect(inset, i * heading.lineSpacing, size.width() - 2 * inset, lineBand),
+                         Qt::AlignVCenter | Qt::AlignLeft, heading.lines[i]);
+    painter.translate(0, heading.height);
     chart.Paint(painter, size, scale == 1, look);
     return image;
 }
@@ -71,23 +97,33 @@ QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& 
 }
 
 QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size, const ChartLook& look) {
-    const int titleHeight = Scaled(kTitleHeight, look.textScale);
-    const int height = size.height() + titleHeight;
-    const QFont font = TitleFont(chart, title, size.width(), look.textScale);
-    const double baseline = (titleHeight + QFontMetricsF(font).ascent() - QFontMetricsF(font).descent()) / 2;
+    const TitleLayout heading = LayOutTitle(chart, title, size.width(), look.textScale);
+    const int height = size.height() + heading.height;
+    const QFontMetricsF metrics(heading.font);
+    const double baseline = (Scaled(kTitleHeight, look.textScale) + metrics.ascent() - metrics.descent()) / 2;
+    // One line is one text element, as before; more lines are its spans.
+    QString lines = SvgEscaped(heading.lines.value(0));
+    if (heading.lines.size() > 1) {
+        lines.clear();
+        for (int i = 0; i < heading.lines.size(); ++i)
+            lines += QString("<tspan x=\"%1\" y=\"%2\">%3</tspan>")
+                         .arg(Scaled(kTitleInset, look.textScale))
+                         .arg(SvgNumber(baseline + i * heading.lineSpacing), SvgEscaped(heading.lines[i]));
+    }
     return QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n"
                    "<title>%3</title>\n"
                    "<rect x=\"0\" y=\"0\" width=\"%1\" height=\"%4\" fill=\"#ffffff\"/>\n"
-                   "<text x=\"%5\" y=\"%6\" font-family=\"%7\" font-size=\"%8\" fill=\"#000000\">%3</text>\n"
-                   "<g transform=\"translate(0,%4)\">\n%9</g>\n</svg>\n")
+                   "<text x=\"%5\" y=\"%6\" font-family=\"%7\" font-size=\"%8\" fill=\"#000000\">%9</text>\n"
+                   "<g transform=\"translate(0,%4)\">\n%10</g>\n</svg>\n")
         .arg(size.width())
         .arg(height)
         .arg(SvgEscaped(title))
-        .arg(titleHeight)
+        .arg(heading.height)
         .arg(Scaled(kTitleInset, look.textScale))
-        .arg(SvgNumber(baseline), SvgEscaped(font.family()))
-        .arg(font.pixelSize())
+        .arg(SvgNumber(baseline), SvgEscaped(heading.font.family()))
+        .arg(heading.font.pixelSize())
+        .arg(lines)
         .arg(ChartSvgElements(chart.Model(), chart.Layout(size.width(), size.height(), look),
                               chart.LabelsFont(look.textScale), size, look.whiteBackground));
 }

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -203,6 +205,33 @@ TEST(CommandLine, ChartFiles) {
     EXPECT_GE(labels.size(), 8);
     EXPECT_LE(labels.size(), 20);
     EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size()) << labels.join(' ').toStdString();
+
+    // A chart 180 pixels wide: the title, too long for one line even in
+    // the smallest font, is broken between its items, every line inside
+    // the picture, and the band above the chart grows by its lines (it ran
+    // past the edge, the probabilities lost).
+    const QString small = dir.filePath("small.svg");
+    ASSERT_EQ(Tarvik({"--df", "980", "--value", "980", "--export-chart", Bytes(small), "--size", "180x150"}).code, 0);
+    const QString smallText = Contents(small);
+    const auto title = QRegularExpression("<title>([^<]*)</title>").match(smallText).captured(1);
+    const auto heading =
+        QRegularExpression("<text [^>]*font-family=\"([^\"]*)\" font-size=\"([0-9]+)\"[^>]*>((<tspan[^>]*>[^<]*</tspan>)+)</text>")
+            .match(smallText);
+    ASSERT_TRUE(heading.hasMatch()) << smallText.left(600).toStdString();
+    QFont font(heading.captured(1));
+    font.setPixelSize(heading.captured(2).toInt());
+    QStringList lines;
+    for (auto m = QRegularExpression("<tspan[^>]*>([^<]*)</tspan>").globalMatch(heading.captured(3)); m.hasNext();)
+        lines << m.next().captured(1);
+    EXPECT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.join("   "), title);
+    for (QString line : lines) {
+        line.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(line), 180 - 2 * 4) << line.toStdString();
+    }
+    const QString smallPng = dir.filePath("small.png");
+    ASSERT_EQ(Tarvik({"--df", "980", "--value", "980", "--export-chart", Bytes(smallPng), "--size", "180x150"}).code, 0);
+    EXPECT_EQ(QImage(smallPng).height(), 150 + 20 + (lines.size() - 1) * QFontMetrics(font).lineSpacing());
 
     // Bad input writes no file; a file that cannot be written is exit 1.
     EXPECT_EQ(Tarvik({"--df", "70000", "--value", "1", "--export-chart", Bytes(dir.filePath("bad.png"))}).code, 2);
