@@ -155,9 +155,10 @@ LabelsApart WrittenLabelsApart(int axisPixels, const std::string& format, double
         const std::string pattern = PatternForIncrement(format, inc / unit);
         int previous = -1;
         const double first = std::ceil(lo / inc - 1e-9), last = std::floor(hi / inc + 1e-9);
-        if (!(last - first <= 100)) return false;  // far more than any axis shows
+        const double count = last - first + 1;
+        if (!(count <= 100)) return false;  // far more than any axis shows (or no number)
         // Counted in whole labels: far out (1e300 / inc) k + 1 is k.
-        for (int i = 0; i <= int(last - first); ++i) {
+        for (int i = 0; i < int(std::max(count, 0.0)); ++i) {
             const int w = m.TextWidth(LabelText((first + i) * inc, unit, pattern, fs));
             if (previous >= 0 && spacing - (previous + w) / 2.0 < 0.25 * std::max(previous, w)) return false;
             previous = w;
@@ -327,10 +328,12 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
     // again (df 980 at 485 pixels lost 13 pixels of "1,000" to the edge).
     for (int pass = 0; pass < 5; ++pass) {
         LayOutBottomAxis(b, bAxis, model, left, right, m, fs);
-        const int overhang =
-            b.visible && bAxis.Labels ? int(std::ceil(LastLabelRight(b, bAxis, m, fs) - (width - model.BorderWidth))) : 0;
-        if (overhang <= 0 || right - overhang <= left) break;
-        right -= overhang;
+        // In doubles until it is known to be a few pixels: a label far out
+        // (a position near 2^31) is no width to give up.
+        const double overhang =
+            b.visible && bAxis.Labels ? std::ceil(LastLabelRight(b, bAxis, m, fs) - (width - model.BorderWidth)) : 0;
+        if (!(overhang > 0) || overhang >= right - left) break;
+        right -= int(overhang);
     }
     out.plot = QRect(QPoint(left, top), QPoint(right, bottom));
 

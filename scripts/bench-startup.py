@@ -1,0 +1,99 @@
+#!/usr/bin/python3
+"""Start-up against an empty Qt Widgets window of the same size: the time
+from starting the process to its window being mapped, and the peak resident
+memory then, in alternating pairs on an X server without a window manager.
+
+    scripts/bench-startup.py build/window/tarvik build/bench/empty_window [PAIRS]
+
+The map is seen as an X client sees it: a MapNotify on the root window
+(xev listening for substructure events), read as it arrives.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+
+def peak_rss_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def window_size(program, env):
+    """The calculator window's size, for an empty window as large."""
+    proc = subprocess.Popen([program], env=env)
+    try:
+        for _ in range(100):
+            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tarvik$", "getwindowgeometry"],
+                                 env=env, capture_output=True, text=True).stdout
+            if "Geometry:" in out:
+                w, h = out.split("Geometry:")[1].split()[0].split("x")
+                return int(w), int(h)
+            time.sleep(0.05)
+    finally:
+        proc.terminate()
+        proc.wait()
+    raise SystemExit("the calculator window did not appear")
+
+
+def start_once(command, env, events):
+    start = time.monotonic()
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    while True:
+        line = events.stdout.readline()
+        if not line:
+            raise SystemExit("xev stopped")
+        if line.startswith("MapNotify event") and "override NO" in events_block(events, line):
+            mapped = time.monotonic() - start
+            break
+    rss = peak_rss_kib(proc.pid)
+    proc.terminate()
+    proc.wait()
+    return mapped * 1000, rss / 1024
+
+
+def events_block(events, first):
+    # xev writes an event over two lines; "override" is on the second.
+    return first + events.stdout.readline()
+
+
+def main():
+    tarvik, empty = sys.argv[1], sys.argv[2]
+    pairs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
+    display = ":97"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+                            stderr=subprocess.DEVNULL)
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
+    try:
+        for _ in range(100):
+            if subprocess.run(["xdpyinfo"], env=env, capture_output=True).returncode == 0:
+                break
+            time.sleep(0.05)
+        width, height = window_size(tarvik, env)
+        events = subprocess.Popen(["xev", "-root", "-event", "substructure"], env=env, stdout=subprocess.PIPE,
+                                  text=True, bufsize=1)
+        time.sleep(0.3)
+        results = {"tarvik": [], "empty": []}
+        for _ in range(pairs):
+            results["tarvik"].append(start_once([tarvik], env, events))
+            results["empty"].append(start_once([empty, str(width), str(height)], env, events))
+        events.terminate()
+        print(f"window {width}x{height}, {pairs} alternating pairs, medians:")
+        t = statistics.median(r[0] for r in results["tarvik"])
+        e = statistics.median(r[0] for r in results["empty"])
+        tm = statistics.median(r[1] for r in results["tarvik"])
+        em = statistics.median(r[1] for r in results["empty"])
+        print(f"  to a mapped window: tarvik {t:.1f} ms, empty {e:.1f} ms, {t / e:.2f}x")
+        print(f"  peak resident memory: tarvik {tm:.1f} MiB, empty {em:.1f} MiB, {tm / em:.2f}x")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+
+if __name__ == "__main__":
+    main()
