@@ -28,8 +28,10 @@ def window_size(program, env):
     proc = subprocess.Popen([program], env=env)
     try:
         for _ in range(100):
-            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tarvik$", "getwindowgeometry"],
-                                 env=env, capture_output=True, text=True).stdout
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)],
+                                   env=env, capture_output=True, text=True).stdout.split()
+            out = subprocess.run(["xdotool", "getwindowgeometry", found[0]], env=env, capture_output=True,
+                                 text=True).stdout if found else ""
             if "Geometry:" in out:
                 w, h = out.split("Geometry:")[1].split()[0].split("x")
                 return int(w), int(h)
