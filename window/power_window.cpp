@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -135,14 +136,26 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(copyResultsButton);
     buttons->addWidget(chartsButton);
 
-    auto* layout = new QVBoxLayout(this);
+    // The window may be smaller than its controls need (320 x 360 fits a
+    // 640 x 480 screen at scale 1.5): the controls then scroll, each at its
+    // own smallest size, where squeezed they had run into one another (the
+    // legend over the hypotheses chart, the curve's labels under its box).
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(form);
     layout->addWidget(problemLabel);
     layout->addWidget(resultsLabel);
     layout->addWidget(proportionsBox);
     layout->addLayout(charts, 1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(kSmallest);
 
     // What a screen reader says.
