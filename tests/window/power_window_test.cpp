@@ -2,6 +2,9 @@
 // calculator, typed into, refused with the field named, w taken from
 // proportions, its charts filled and saved, its results copied as the
 // command line prints them.
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QFile>
@@ -163,6 +166,36 @@ TEST_F(PowerWindowTest, ChartsShowTheAnswerAndAreSaved) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("<svg"));
     EXPECT_EQ(QImage(png).width(), 2 * w->curveChart->width());
+}
+
+// At every size down to the window's smallest, no control runs into
+// another: each keeps the room its size hint asks, and the window scrolls.
+// Squeezed into 320 x 360, the legend had lain over the hypotheses chart.
+TEST_F(PowerWindowTest, NoControlOverlapsAnotherAtAnySize) {
+    PowerWindow* w = Open();
+    ASSERT_TRUE(w);
+    for (const QSize size : {QSize(640, 720), QSize(480, 480), w->minimumSize()}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        w->resize(size);
+        QApplication::processEvents();
+        QList<QWidget*> controls;
+        for (QWidget* child : w->findChildren<QWidget*>())
+            if (child->isVisible() && (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
+                                       qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
+                                       qobject_cast<QAbstractSpinBox*>(child) || dynamic_cast<Chart*>(child)) &&
+                !qobject_cast<QAbstractSpinBox*>(child->parentWidget()) && !qobject_cast<QComboBox*>(child->parentWidget()))
+                controls << child;
+        ASSERT_GE(controls.size(), 12);
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j) {
+                const QRect a(controls[i]->mapTo(w, QPoint(0, 0)), controls[i]->size());
+                const QRect b(controls[j]->mapTo(w, QPoint(0, 0)), controls[j]->size());
+                EXPECT_FALSE(a.intersects(b)) << controls[i]->metaObject()->className() << " "
+                                              << controls[i]->accessibleName().toStdString() << " and "
+                                              << controls[j]->metaObject()->className() << " "
+                                              << controls[j]->accessibleName().toStdString();
+            }
+    }
 }
 
 TEST(ChartFileDialog, ATypedExtensionDecidesTheFormat) {
