@@ -256,17 +256,15 @@ void LayOutBottomAxis(AxisLayout& b, const ChartAxis& bAxis, const ChartModel& m
     }
 }
 
-// Where the text of the largest label ends on the right, centred as
-// PlaceLabels centres it.
+// Where the text of the largest label ends on the right, placed as the
+// layout will place it.
 double LastLabelRight(const AxisLayout& b, const ChartAxis& bAxis, const TextMetrics& m, const FormatSettings& fs) {
-    const std::string pattern = PatternForIncrement(bAxis.AxisValuesFormat, b.increment / b.labelUnit);
-    for (double v : ComputeLabelValues(b.axisMin, b.axisMax, b.increment, bAxis.RoundFirstLabel)) {
-        const double p = ValueToPosition(v, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true);
-        if (!(bAxis.LabelsOnAxis || (b.startPixel < p && p < b.endPixel))) continue;
-        const int w = m.TextWidth(LabelText(v, b.labelUnit, pattern, fs));
-        return p - w / 2 + w;
-    }
-    return 0;
+    AxisLayout placed = b;
+    placed.labels.clear();
+    PlaceLabels(placed, bAxis, m, fs);
+    if (placed.labels.empty()) return 0;
+    const AxisLabel& last = placed.labels.front();  // labels run from the top down
+    return last.textTopLeft.x() + m.TextWidth(last.text);
 }
 
 }  // namespace
