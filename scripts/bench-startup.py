@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Start-up against an empty Qt Widgets window of the same size: the time
-from starting the process to its window being mapped, and the peak resident
-memory then, in alternating pairs on an X server without a window manager.
+"""Start-up against an empty Qt Widgets window of the same size, and against
+the same window with one label and one line edit: the time from starting the
+process to its window being mapped, and the peak resident memory then, in
+alternating turns on an X server without a window manager.
 
     scripts/bench-startup.py build/window/tarvik build/bench/empty_window [PAIRS]
 
@@ -80,18 +81,21 @@ def main():
         events = subprocess.Popen(["xev", "-root", "-event", "substructure"], env=env, stdout=subprocess.PIPE,
                                   text=True, bufsize=1)
         time.sleep(0.3)
-        results = {"tarvik": [], "empty": []}
+        commands = {"tarvik": [tarvik], "empty": [empty, str(width), str(height)],
+                    "with text": [empty, str(width), str(height), "text"]}
+        results = {name: [] for name in commands}
         for _ in range(pairs):
-            results["tarvik"].append(start_once([tarvik], env, events))
-            results["empty"].append(start_once([empty, str(width), str(height)], env, events))
+            for name, command in commands.items():
+                results[name].append(start_once(command, env, events))
         events.terminate()
-        print(f"window {width}x{height}, {pairs} alternating pairs, medians:")
-        t = statistics.median(r[0] for r in results["tarvik"])
-        e = statistics.median(r[0] for r in results["empty"])
-        tm = statistics.median(r[1] for r in results["tarvik"])
-        em = statistics.median(r[1] for r in results["empty"])
-        print(f"  to a mapped window: tarvik {t:.1f} ms, empty {e:.1f} ms, {t / e:.2f}x")
-        print(f"  peak resident memory: tarvik {tm:.1f} MiB, empty {em:.1f} MiB, {tm / em:.2f}x")
+        print(f"window {width}x{height}, {pairs} alternating turns, medians:")
+        time_ms = {name: statistics.median(r[0] for r in runs) for name, runs in results.items()}
+        rss_mib = {name: statistics.median(r[1] for r in runs) for name, runs in results.items()}
+        for what, value, unit in (("to a mapped window", time_ms, "ms"), ("peak resident memory", rss_mib, "MiB")):
+            t = value["tarvik"]
+            print(f"  {what}: tarvik {t:.1f} {unit}; empty {value['empty']:.1f} {unit}, "
+                  f"{t / value['empty']:.2f}x; with text {value['with text']:.1f} {unit}, "
+                  f"{t / value['with text']:.2f}x")
     finally:
         xvfb.terminate()
         xvfb.wait()

@@ -44,7 +44,6 @@ public:
 
 CalculatorWindow::CalculatorWindow(HelpWindow* helpWindow, QWidget* parent) : QWidget(parent), helpWindow_(helpWindow) {
     setWindowTitle(" Zu  Tarvik");
-    setWindowIcon(ProgramIcon());
     setFont(LayoutFont("MS Sans Serif", 11));
     move(189, 184);
     resize(kDesignSize);
@@ -291,7 +290,12 @@ void CalculatorWindow::WriteStartValuesOnce() {
 }
 
 void CalculatorWindow::ShowHelp() {
-    if (!helpWindow_) return;
+    if (!helpWindow_) {
+        ownHelpWindow_ = std::make_unique<HelpWindow>();
+        // Closing the help never ends the program; closing the calculator does.
+        ownHelpWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+        helpWindow_ = ownHelpWindow_.get();
+    }
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();

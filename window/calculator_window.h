@@ -39,6 +39,7 @@ public:
     Chart* densityChart;
 
     void SetHelpWindow(HelpWindow* help) { helpWindow_ = help; }
+    HelpWindow* Help() const { return helpWindow_; }
 
     // Start-up: the first activation writes the start values.
     void WriteStartValuesOnce();
@@ -114,7 +115,8 @@ private:
     LineEdit* Edit(Field field) const;
 
     Calculator calc_;
-    HelpWindow* helpWindow_;
+    HelpWindow* helpWindow_;  // the given one, or ownHelpWindow_ from the first F1
+    std::unique_ptr<HelpWindow> ownHelpWindow_;
     CriticalValuesWindow* criticalValues_ = nullptr;
     PowerWindow* power_ = nullptr;
     TableWindow* tableTest_ = nullptr;

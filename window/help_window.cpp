@@ -5,14 +5,12 @@
 #include "platform/screen_fit.h"
 
 #include "resources/help_text.h"
-#include "resources/icon.h"
 #include "platform/fonts.h"
 
 namespace tarvik {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(" Zu  Tarvik");
-    setWindowIcon(ProgramIcon());
     setFont(LayoutFont("MS Sans Serif", 11));
     move(187, 248);
     resize(592, 453);

