@@ -12,10 +12,10 @@ long long MulDiv(long long a, long long b, long long d);
 
 struct GradientBand {
     int top, bottom;  // rows [top, bottom)
-    ColorRef color;
+    QColor color;
 };
 // Vertical gradient over `rect` (right/bottom exclusive), StartColor at the
 // bottom edge; at most 256 bands.
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, ColorRef start, ColorRef end);
+std::vector<GradientBand> ComputeGradientBands(const QRect& rect, QColor start, QColor end);
 
 }  // namespace tarvik

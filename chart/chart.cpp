@@ -10,7 +10,7 @@
 #include "platform/application.h"
 #include "platform/focus_frame.h"
 #include "platform/fonts.h"
-#include "platform/canvas.h"
+#include "platform/pixel_shapes.h"
 
 namespace tarvik {
 
@@ -27,7 +27,7 @@ private:
 };
 
 QPen PenOf(const ChartPen& p) {
-    QPen pen(ToQColor(p.Color));
+    QPen pen(p.Color);
     pen.setWidth(p.Width);
     pen.setStyle(p.Dotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
@@ -36,17 +36,19 @@ QPen PenOf(const ChartPen& p) {
 
 }  // namespace
 
-Chart::Chart(QWidget* parent) : Panel(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+Chart::Chart(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void Chart::ClearSeries(int index) {
     Series(index)->Clear();
     update();
 }
 
-void Chart::AddXY(int index, double x, double y, ColorRef color) {
-    // A point that is not finite has no place on an axis: refused here, so
-    // the layout never sees one from the series.
+void Chart::RequireFinite(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
+}
+
+void Chart::AddXY(int index, double x, double y, QColor color) {
+    RequireFinite(x, y);
     Series(index)->AddXY(x, y, color);
     update();
 }
@@ -81,35 +83,32 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
     const ChartLayout layout = pixelGrid ? ToPixelGrid(exact) : exact;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    Canvas canvas(painter);
-    canvas.SetFont(LabelsFont(look.textScale));
+    painter.setFont(LabelsFont(look.textScale));
 
     // Background.
     if (layout.background.empty()) {
-        painter.fillRect(QRect(QPoint(0, 0), size), look.whiteBackground ? QColor(Qt::white) : ToQColor(model_.Color));
+        painter.fillRect(QRect(QPoint(0, 0), size), look.whiteBackground ? QColor(Qt::white) : model_.Color);
     } else {
         for (const GradientBand& band : layout.background)
-            painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), ToQColor(band.color));
+            painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), band.color);
     }
 
     // Back wall: a frame over the plot rectangle, both ends inclusive.
     const QRect& plot = layout.plot;
-    canvas.SetPenColor(model_.BackWall.Pen.Color);
-    canvas.SetBrushColor(model_.BackWall.BrushColor);
-    canvas.SetBrushStyle(model_.BackWall.BrushClear ? BrushStyle::Clear : BrushStyle::Solid);
-    canvas.Rectangle(plot.left(), plot.top(), plot.right() + 1, plot.bottom() + 1);
+    DrawPixelRect(painter, plot, PixelPen(model_.BackWall.Pen.Color),
+                  model_.BackWall.BrushClear ? QBrush(Qt::NoBrush) : QBrush(model_.BackWall.BrushColor));
 
     // Axes: grid, line, ticks, labels.
     for (auto [axis, a] : {std::pair{&model_.LeftAxis, &layout.left}, std::pair{&model_.BottomAxis, &layout.bottom}}) {
         if (!a->visible) continue;
         painter.setPen(PenOf(axis->Grid));
         for (const QLineF& g : a->grid) painter.drawLine(g);
-        if (axis->Axis.Visible) painter.fillRect(a->lineRect, ToQColor(axis->Axis.Color));
+        if (axis->Axis.Visible) painter.fillRect(a->lineRect, axis->Axis.Color);
         painter.setPen(PenOf(axis->Ticks));
         for (const QLineF& t : a->majorTicks) painter.drawLine(t);
         painter.setPen(PenOf(axis->MinorTicks));
         for (const QLineF& t : a->minorTicks) painter.drawLine(t);
-        painter.setPen(ToQColor(axis->LabelsFontColor));
+        painter.setPen(axis->LabelsFontColor);
         const double ascent = pixelGrid ? QFontMetrics(painter.font()).ascent() : QFontMetricsF(painter.font()).ascent();
         for (const AxisLabel& label : a->labels) painter.drawText(label.textTopLeft + QPointF(0, ascent), label.text);
     }
@@ -124,7 +123,7 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
         const auto* area = dynamic_cast<const AreaSeries*>(Series(i));
         const QPolygonF& polygon = layout.series[std::size_t(i)].area;
         if (!area || polygon.size() < 3) continue;
-        QColor fill = ToQColor(area->SeriesColor);
+        QColor fill = area->SeriesColor;
         fill.setAlphaF(1.0 - std::clamp(area->Transparency, 0, 100) / 100.0);
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
@@ -162,22 +161,17 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
         }
         if (const auto* points = dynamic_cast<const PointSeries*>(Series(i))) {
             if (pixelGrid) {
-                canvas.SetPenColor(points->Pointer.Pen.Color);
-                canvas.SetPenWidth(points->Pointer.Pen.Width);
-                canvas.SetBrushStyle(BrushStyle::Solid);
-                canvas.SetBrushColor(points->SeriesColor);
-                for (const auto& t : sl.triangles) canvas.Polygon({t[0].toPoint(), t[1].toPoint(), t[2].toPoint()});
-                for (const QRectF& r : sl.rectangles) {
-                    const QRect q = r.toRect();
-                    canvas.Rectangle(q.left(), q.top(), q.right() + 1, q.bottom() + 1);
-                }
-                canvas.SetPenWidth(1);
+                const QPen pen = PixelPen(points->Pointer.Pen.Color, points->Pointer.Pen.Width);
+                const QBrush fill(points->SeriesColor);
+                for (const auto& t : sl.triangles)
+                    DrawPixelPolygon(painter, QPolygon({t[0].toPoint(), t[1].toPoint(), t[2].toPoint()}), pen, fill);
+                for (const QRectF& r : sl.rectangles) DrawPixelRect(painter, r.toRect(), pen, fill);
             } else {
-                QPen pen(ToQColor(points->Pointer.Pen.Color));
+                QPen pen(points->Pointer.Pen.Color);
                 pen.setWidthF(points->Pointer.Pen.Width);
                 pen.setJoinStyle(Qt::MiterJoin);
                 painter.setPen(pen);
-                painter.setBrush(ToQColor(points->SeriesColor));
+                painter.setBrush(points->SeriesColor);
                 for (const auto& t : sl.triangles) painter.drawPolygon(t.data(), 3);
                 for (const QRectF& r : sl.rectangles) painter.drawRect(r);
                 painter.setBrush(Qt::NoBrush);

@@ -8,7 +8,7 @@
 
 #include "chart/chart_layout.h"
 #include "chart/chart_model.h"
-#include "platform/controls_base.h"
+#include <QWidget>
 
 namespace tarvik {
 
@@ -20,7 +20,7 @@ struct ChartLook {
     bool whiteBackground = false;
 };
 
-class Chart : public Panel {
+class Chart : public QWidget {
 public:
     explicit Chart(QWidget* parent = nullptr);
 
@@ -43,7 +43,18 @@ public:
     // Clears a series and asks for a repaint.
     void ClearSeries(int index);
     // Appends a point and asks for a repaint.
-    void AddXY(int index, double x, double y, ColorRef color);
+    void AddXY(int index, double x, double y, QColor color);
+    // Replaces a series' points (anything with X and Y) in the series'
+    // colour and asks for one repaint. A point that is not finite refuses
+    // the whole set and leaves the series as it was.
+    template <typename Points>
+    void SetPoints(int index, const Points& points) {
+        for (const auto& p : points) RequireFinite(p.X, p.Y);
+        ChartSeries* series = Series(index);
+        series->Clear();
+        for (const auto& p : points) series->AddXY(p.X, p.Y, series->SeriesColor);
+        update();
+    }
 
     // The labels' font (the axes share one font), grown by textScale.
     QFont LabelsFont(double textScale = 1) const;
@@ -57,6 +68,13 @@ public:
     // screen shows it, or unrounded for a vector file or a higher pixel
     // ratio.
     void Paint(QPainter& painter, const QSize& size, bool pixelGrid, const ChartLook& look = {}) const;
+
+private:
+    // A point that is not finite has no place on an axis: refused here, so
+    // the layout never sees one from the series.
+    static void RequireFinite(double x, double y);
+
+public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;

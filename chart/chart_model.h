@@ -11,7 +11,7 @@
 namespace tarvik {
 
 struct ChartPen {
-    ColorRef Color = kBlack;
+    QColor Color = kBlack;
     int Width = 1;
     bool Visible = true;
     bool Dotted = false;
@@ -35,11 +35,11 @@ struct ChartAxis {
     bool Labels = true, Visible = true;
     QString LabelsFontName = "Arial";
     int LabelsFontPoints = 8;
-    ColorRef LabelsFontColor = kBlack;
+    QColor LabelsFontColor = kBlack;
     ChartPen Axis{kBlack, 2, true, false};
-    ChartPen Ticks{RGB(128, 128, 128), 1, true, false};
-    ChartPen MinorTicks{RGB(128, 128, 128), 1, true, false};
-    ChartPen Grid{RGB(128, 128, 128), 1, true, true};
+    ChartPen Ticks{QColor(128, 128, 128), 1, true, false};
+    ChartPen MinorTicks{QColor(128, 128, 128), 1, true, false};
+    ChartPen Grid{QColor(128, 128, 128), 1, true, true};
 
     bool MinimumAutomatic() const { return Automatic || AutomaticMinimum; }
     bool MaximumAutomatic() const { return Automatic || AutomaticMaximum; }
@@ -53,7 +53,7 @@ struct ChartAxis {
 
 struct ChartPoint {
     double X, Y;
-    ColorRef Color;
+    QColor Color;
 };
 
 enum class PointerStyle { Rectangle, Circle, Triangle };
@@ -64,21 +64,21 @@ struct SeriesPointer {
     int HorizSize = 4, VertSize = 4;
     PointerStyle Style = PointerStyle::Rectangle;
     ChartPen Pen{kBlack, 1, true, false};
-    ColorRef BrushColor = kWhite;  // the series colour fills the pointer
+    QColor BrushColor = kWhite;  // the series colour fills the pointer
 };
 
 class ChartSeries {
 public:
     virtual ~ChartSeries() = default;
     QString Name, Title;
-    ColorRef SeriesColor = kRed;
+    QColor SeriesColor = kRed;
     bool Active = true;
 
     const std::vector<ChartPoint>& Points() const { return points_; }
     int Count() const { return int(points_.size()); }
     void Clear() { points_.clear(); }
     // Appends a point in the given colour (points are 64-bit floats).
-    void AddXY(double x, double y, ColorRef color) { points_.push_back({x, y, color}); }
+    void AddXY(double x, double y, QColor color) { points_.push_back({x, y, color}); }
 
     // Pixels of margin this series needs at each end of a horizontal or
     // vertical axis (the pointer's size plus one when it inflates margins).
@@ -120,12 +120,12 @@ public:
 struct ChartGradient {
     bool Visible = false;
     bool TopBottom = true;  // the only direction in use
-    ColorRef StartColor = kWhite, EndColor = kYellow;
+    QColor StartColor = kWhite, EndColor = kYellow;
 };
 
 struct ChartBackWall {
     ChartPen Pen{kBlack, 1, true, false};
-    ColorRef BrushColor = kWhite;
+    QColor BrushColor = kWhite;
     bool BrushClear = false;
 };
 
@@ -133,7 +133,7 @@ struct ChartModel {
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;
     int BorderWidth = 0;
     ChartGradient Gradient;
-    ColorRef Color = kWhite;
+    QColor Color = kWhite;
     ChartBackWall BackWall;
     ChartAxis LeftAxis{AxisSide::Left}, TopAxis{AxisSide::Top}, RightAxis{AxisSide::Right},
         BottomAxis{AxisSide::Bottom};

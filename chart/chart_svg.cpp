@@ -16,11 +16,11 @@ QString SvgNumber(double v) {
 
 QString SvgEscaped(const QString& text) { return text.toHtmlEscaped(); }
 
-QString SvgColor(ColorRef c) {
+QString SvgColor(QColor c) {
     return QString("#%1%2%3")
-        .arg(RedOf(c), 2, 16, QChar('0'))
-        .arg(GreenOf(c), 2, 16, QChar('0'))
-        .arg(BlueOf(c), 2, 16, QChar('0'));
+        .arg(c.red(), 2, 16, QChar('0'))
+        .arg(c.green(), 2, 16, QChar('0'))
+        .arg(c.blue(), 2, 16, QChar('0'));
 }
 
 namespace {
@@ -95,7 +95,7 @@ QString ChartSvgElements(const ChartModel& model, const ChartLayout& layout, con
         const SeriesLayout& sl = layout.series[i];
         if (const auto* line = dynamic_cast<const LineSeries*>(model.Series[i].get())) {
             if (sl.line.size() < 2) continue;
-            auto polyline = [&](ColorRef color, int width) {
+            auto polyline = [&](QColor color, int width) {
                 return QString("<polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
                                "stroke-linejoin=\"round\"/>\n")
                     .arg(Points(sl.line), SvgColor(color))

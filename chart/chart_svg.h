@@ -24,6 +24,6 @@ QString SvgNumber(double v);
 // Text made safe inside an SVG element or attribute.
 QString SvgEscaped(const QString& text);
 // "#rrggbb".
-QString SvgColor(ColorRef c);
+QString SvgColor(QColor c);
 
 }  // namespace tarvik

@@ -14,9 +14,7 @@ void CheckBox::mousePressEvent(QMouseEvent* e) {
 void CheckBox::mouseReleaseEvent(QMouseEvent* e) {
     QCheckBox::mouseReleaseEvent(e);  // toggles for a left click inside
     const Qt::MouseButton button = e->button();
-    Guarded([&] {
-        if (OnMouseUp) OnMouseUp(this, button);
-    });
+    Guarded([&] { emit mouseReleased(button); });
     e->accept();
 }
 

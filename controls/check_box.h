@@ -1,15 +1,18 @@
 #pragma once
-// A check box whose mouse-up handler runs on the release of any button,
-// after the box has toggled itself for a click.
+// A check box that reports the release of any mouse button, after the box
+// has toggled itself for a click (QCheckBox's own signals come from the
+// left button only).
 #include <QCheckBox>
-#include <functional>
 
 namespace tarvik {
 
 class CheckBox : public QCheckBox {
+    Q_OBJECT
 public:
     explicit CheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
-    std::function<void(QObject* sender, Qt::MouseButton button)> OnMouseUp;
+
+signals:
+    void mouseReleased(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

@@ -10,13 +10,13 @@ namespace {
 long long Nearest(long double v) { return std::llrint(v); }
 }  // namespace
 
-std::vector<PanelBand> ComputePanelBands(int width, int height, ColorRef from, ColorRef to,
+std::vector<PanelBand> ComputePanelBands(int width, int height, QColor from, QColor to,
                                            std::uint16_t steps, bool direction) {
     if (steps == 0) steps = 1;
-    const int fr = RedOf(from), fg = GreenOf(from), fb = BlueOf(from);
-    const double stepR = double(RedOf(to) - fr) / steps;
-    const double stepG = double(GreenOf(to) - fg) / steps;
-    const double stepB = double(BlueOf(to) - fb) / steps;
+    const int fr = from.red(), fg = from.green(), fb = from.blue();
+    const double stepR = double(to.red() - fr) / steps;
+    const double stepG = double(to.green() - fg) / steps;
+    const double stepB = double(to.blue() - fb) / steps;
     const double bandSize = double(direction ? width : height) / steps;
     const long long thickness = Nearest(bandSize) + 1;
 
@@ -24,7 +24,7 @@ std::vector<PanelBand> ComputePanelBands(int width, int height, ColorRef from, C
     bands.reserve(steps);
     for (int i = 0; i < steps; ++i) {
         const long double li = i;
-        const ColorRef color = RGB(int(fr + Nearest(li * stepR)), int(fg + Nearest(li * stepG)),
+        const QColor color = QColor(int(fr + Nearest(li * stepR)), int(fg + Nearest(li * stepG)),
                                  int(fb + Nearest(li * stepB)));
         const int pos = int(static_cast<std::uint16_t>(Nearest(li * bandSize)));
         if (direction)

@@ -4,20 +4,19 @@
 
 #include "controls/gradient_bands.h"
 #include "platform/application.h"
-#include "platform/canvas.h"
 
 namespace tarvik {
 
-GradientPanel::GradientPanel(QWidget* parent) : Panel(parent) {
+GradientPanel::GradientPanel(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted by the bands; nothing of the parent shows.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GradientPanel::SetFromColor(ColorRef c) {
+void GradientPanel::SetFromColor(QColor c) {
     fromColor_ = c;
     update();
 }
-void GradientPanel::SetToColor(ColorRef c) {
+void GradientPanel::SetToColor(QColor c) {
     toColor_ = c;
     update();
 }
@@ -34,12 +33,13 @@ void GradientPanel::paintEvent(QPaintEvent*) {
     GuardedDeferred([this] {
         if (steps_ == 0) steps_ = 1;  // kept afterwards
         QPainter painter(this);
-        Canvas canvas(painter);
+        // Each band's outline and inside are of one colour: a plain fill of
+        // [left, right) x [top, bottom); an empty band paints nothing.
         for (const PanelBand& band :
              ComputePanelBands(width(), height(), fromColor_, toColor_, steps_, direction_)) {
-            canvas.SetPenColor(band.color);
-            canvas.SetBrushColor(band.color);
-            canvas.Rectangle(band.left, band.top, band.right, band.bottom);
+            if (band.right > band.left && band.bottom > band.top)
+                painter.fillRect(QRect(QPoint(band.left, band.top), QPoint(band.right - 1, band.bottom - 1)),
+                                 band.color);
         }
     });
 }

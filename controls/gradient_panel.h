@@ -4,18 +4,18 @@
 #include <cstdint>
 
 #include "platform/colors.h"
-#include "platform/controls_base.h"
+#include <QWidget>
 
 namespace tarvik {
 
-class GradientPanel : public Panel {
+class GradientPanel : public QWidget {
 public:
     explicit GradientPanel(QWidget* parent = nullptr);
 
-    ColorRef FromColor() const { return fromColor_; }
-    void SetFromColor(ColorRef c);
-    ColorRef ToColor() const { return toColor_; }
-    void SetToColor(ColorRef c);
+    QColor FromColor() const { return fromColor_; }
+    void SetFromColor(QColor c);
+    QColor ToColor() const { return toColor_; }
+    void SetToColor(QColor c);
     std::uint16_t Steps() const { return steps_; }
     void SetSteps(std::uint16_t s);
     bool Direction() const { return direction_; }
@@ -25,8 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColorRef fromColor_ = kBlue;
-    ColorRef toColor_ = kBlack;
+    QColor fromColor_ = kBlue;
+    QColor toColor_ = kBlack;
     std::uint16_t steps_ = 20;
     bool direction_ = false;
 };

@@ -8,17 +8,14 @@
 
 namespace tarvik {
 
-SpinArrows::SpinArrows(QWidget* parent) : FocusableWidget(parent) {
-    SetTabStop(false);
-    // The pair never takes the focus by a click: a press on an arrow leaves
-    // the focus where it is or hands it to the edit (ArrowMouseDown).
+SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent) {
+    // The pair never takes the focus: a press on an arrow leaves the focus
+    // where it is or hands it to the edit (ArrowMouseDown).
     setFocusPolicy(Qt::NoFocus);
     up_ = new SpinArrowButton(this);
     down_ = new SpinArrowButton(this);
     for (SpinArrowButton* arrow : {up_, down_}) {
         arrow->AllowRepeat = true;
-        arrow->OnClick = [this](QObject* s) { ArrowClick(s); };
-        arrow->OnMouseDown = [this](QObject* s, Qt::MouseButton b) { ArrowMouseDown(s, b); };
         arrow->show();
     }
     up_->Glyph = LoadGlyph("SpinUp");
@@ -57,7 +54,7 @@ void SpinArrows::SetBounds(int left, int top, int width, int height) {
 }
 
 void SpinArrows::resizeEvent(QResizeEvent* e) {
-    FocusableWidget::resizeEvent(e);
+    QWidget::resizeEvent(e);
     if (arranging_) return;
     const int w = ArrangeArrows(width(), height());
     if (w != width()) SetBounds(x(), y(), w, height());
@@ -78,24 +75,21 @@ void SpinArrows::SetDirection(SpinDirection d) {
     update();
 }
 
-void SpinArrows::ArrowClick(QObject* sender) {
-    if (sender == up_) {
-        if (OnUpClick) OnUpClick(this);
-    } else if (OnDownClick) {
-        OnDownClick(this);
-    }
+void SpinArrows::ArrowClick(SpinArrowButton* arrow) {
+    auto* edit = dynamic_cast<SpinEdit*>(focusControl_.data());
+    if (!edit) return;
+    if (arrow == up_)
+        edit->StepUp(this);
+    else
+        edit->StepDown(this);
 }
 
-void SpinArrows::ArrowMouseDown(QObject* sender, Qt::MouseButton button) {
+void SpinArrows::ArrowMouseDown(SpinArrowButton*, Qt::MouseButton button) {
     if (button != Qt::LeftButton) return;
-    if (TabStop() && CanFocus()) SetFocusedArrow(static_cast<SpinArrowButton*>(sender));
     QWidget* target = focusControl_;
     const bool targetTakesFocus = target && (target->focusPolicy() & Qt::TabFocus) &&
                                   target->isVisible() && target->isEnabled();
-    if (targetTakesFocus && !target->hasFocus())
-        target->setFocus(Qt::OtherFocusReason);
-    else if (!targetTakesFocus && TabStop() && !hasFocus() && CanFocus())
-        setFocus(Qt::OtherFocusReason);
+    if (targetTakesFocus && !target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
     // Qt hands the focus to the edit before the press arrives here,
     // as if the edit itself had been clicked; the edit learns otherwise now.
     if (auto* edit = dynamic_cast<SpinEdit*>(target)) edit->PressOnArrows();
@@ -125,13 +119,13 @@ void SpinArrows::keyPressEvent(QKeyEvent* e) {
 void SpinArrows::focusInEvent(QFocusEvent* e) {
     focused_->ShowFocus = true;
     focused_->update();
-    FocusableWidget::focusInEvent(e);
+    QWidget::focusInEvent(e);
 }
 
 void SpinArrows::focusOutEvent(QFocusEvent* e) {
     focused_->ShowFocus = false;
     focused_->update();
-    FocusableWidget::focusOutEvent(e);
+    QWidget::focusOutEvent(e);
 }
 
 }  // namespace tarvik

@@ -1,16 +1,18 @@
 #pragma once
 // The spin edit's arrow pair: two arrow buttons stacked (or side by side),
-// placed inside the edit's right edge, raising OnUpClick and OnDownClick.
+// placed inside the edit's right edge. An arrow's click steps the edit it
+// belongs to (its focus control) through SpinEdit's virtual StepUp and
+// StepDown, so that subclasses receive the clicks; a failing step reaches
+// the arrow, which stops repeating.
 #include <QPointer>
-#include <functional>
+#include <QWidget>
 
 #include "controls/spin_arrow_button.h"
 #include "controls/spin_rules.h"
-#include "platform/controls_base.h"
 
 namespace tarvik {
 
-class SpinArrows : public FocusableWidget {
+class SpinArrows : public QWidget {
 public:
     explicit SpinArrows(QWidget* parent = nullptr);
 
@@ -25,13 +27,14 @@ public:
     SpinDirection Direction() const { return direction_; }
     void SetDirection(SpinDirection d);
 
-    std::function<void(QObject* sender)> OnUpClick;
-    std::function<void(QObject* sender)> OnDownClick;
-
     // Places the arrows for a proposed size; returns the adjusted width.
     int ArrangeArrows(int width, int height);
     // Sets the bounds through the layout (the width may be widened).
     void SetBounds(int left, int top, int width, int height);
+
+    // From the arrows: a click, and a press before its down state.
+    void ArrowClick(SpinArrowButton* arrow);
+    void ArrowMouseDown(SpinArrowButton* arrow, Qt::MouseButton button);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -40,8 +43,6 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    void ArrowClick(QObject* sender);
-    void ArrowMouseDown(QObject* sender, Qt::MouseButton button);
     SpinArrowButton* up_;
     SpinArrowButton* down_;
     SpinArrowButton* focused_;

@@ -23,9 +23,6 @@ SpinEdit::SpinEdit(QWidget* parent) : LineEdit(parent) {
     spinButton_->SetBounds(0, 0, kVerticalPairWidth, kPairInEditHeight);
     spinButton_->show();
     spinButton_->SetFocusControl(this);
-    // Through virtual dispatch, so that subclasses receive the arrow clicks.
-    spinButton_->OnUpClick = [this](QObject* s) { StepUp(s); };
-    spinButton_->OnDownClick = [this](QObject* s) { StepDown(s); };
     {
         const QSignalBlocker block(this);
         setText("0");
@@ -40,7 +37,7 @@ void SpinEdit::TextChanged() {
     if (text() == lastText_) return;
     lastText_ = text();
     AnnounceValue();
-    if (OnChange) OnChange(this);
+    emit changed();
 }
 
 void SpinEdit::SetText(const QString& t) {
@@ -51,7 +48,7 @@ void SpinEdit::SetText(const QString& t) {
     }
     lastText_ = t;
     AnnounceValue();
-    if (OnChange) OnChange(this);
+    emit changed();
 }
 
 // A screen reader hears the new value, whatever changed it.
@@ -163,7 +160,7 @@ void SpinEdit::KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent* event) 
 void SpinEdit::KeyPress(QChar& key) {
     if (key == QChar('\r')) {
         // Return takes its own road: the handler sees it, nothing is inserted.
-        if (OnKeyPress) OnKeyPress(this, key);
+        emit characterTyped(key);
         key = QChar(0);
         return;
     }

@@ -1,14 +1,13 @@
 #pragma once
 // The degrees-of-freedom spin edit: a one-line integer edit with an arrow
 // pair inside its right edge, auto-repeating arrows, and the keys Up, Down,
-// Page Up and Page Down. OnChange is raised exactly once per actual change
+// Page Up and Page Down. `changed` is raised exactly once per actual change
 // of the text, whatever its cause.
 #include <QRect>
 #include <cstdint>
-#include <functional>
 
+#include "controls/line_edit.h"
 #include "controls/spin_rules.h"
-#include "platform/controls_base.h"
 
 namespace tarvik {
 
@@ -17,6 +16,7 @@ class SpinArrows;
 enum class SpinValueType { Integer, Float, Date, Time, Hex };
 
 class SpinEdit : public LineEdit {
+    Q_OBJECT
 public:
     explicit SpinEdit(QWidget* parent = nullptr);
 
@@ -51,8 +51,6 @@ public:
 
     SpinArrows* SpinButton() const { return spinButton_; }
 
-    std::function<void(QObject* sender)> OnChange;
-
     virtual bool AcceptsChar(QChar& key);
     virtual void StepUp(QObject* sender);
     virtual void StepDown(QObject* sender);
@@ -69,11 +67,14 @@ public:
     void BeginLoad() { loading_ = true; }
     void EndLoad();
 
-    // Writes the text; raises OnChange when it differs from the current one.
+    // Writes the text; raises `changed` when it differs from the current one.
     void SetText(const QString& text);
 
     // Told by the arrow pair that a left press on an arrow just arrived.
     void PressOnArrows();
+
+signals:
+    void changed();
 
 protected:
     void KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent* event) override;

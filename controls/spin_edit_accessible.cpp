@@ -22,7 +22,7 @@ QString SpinEditAccessible::text(QAccessible::Text t) const {
 QVariant SpinEditAccessible::currentValue() const { return Edit()->Value(); }
 
 // The same road as the arrows and keys: SetValue clamps, writes the text and
-// raises the edit's OnChange.
+// raises the edit's `changed`.
 void SpinEditAccessible::setCurrentValue(const QVariant& value) {
     bool ok = false;
     const int v = value.toInt(&ok);

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     marks->Pointer.InflateMargins = (flags & 8) != 0;
     for (int i = 0; i < 64 && in.Take<std::uint8_t>() != 0; ++i) {
         const double x = in.Take<double>(), y = in.Take<double>();
-        (i % 2 ? marks.get() : static_cast<tarvik::ChartSeries*>(line.get()))->AddXY(x, y, 0);
+        (i % 2 ? marks.get() : static_cast<tarvik::ChartSeries*>(line.get()))->AddXY(x, y, QColor());
     }
     model.Series.push_back(std::move(line));
     model.Series.push_back(std::move(marks));

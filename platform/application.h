@@ -62,6 +62,17 @@ void Guarded(F&& f) noexcept {
     GuardedBy(ReportException, std::forward<F>(f));
 }
 
+// Connects a signal to a handler of ours that runs inside the guard: a fault
+// there is reported and never unwinds through the signal's Qt frames. The
+// handler takes the signal's arguments (references stay references, so a
+// handler may replace a typed character).
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection ConnectGuarded(const Sender* sender, Signal signal, const QObject* context, Handler handler) {
+    return QObject::connect(sender, signal, context, [handler = std::move(handler)](auto&&... args) mutable {
+        Guarded([&] { handler(std::forward<decltype(args)>(args)...); });
+    });
+}
+
 // Runs a paint or timer handler of ours. A fault there is reported once the
 // current event has finished, through a queued call: a modal box opened
 // inside painting or a timer tick runs a nested event loop that paints and

@@ -14,9 +14,9 @@
 #include "platform/fonts.h"
 #include "platform/screen_fit.h"
 #include "resources/icon.h"
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 #include "window/help_window.h"
-#include "window/settings.h"
+#include "files/settings.h"
 
 namespace tarvik {
 
@@ -158,44 +158,29 @@ void CalculatorWindow::BuildLayout() {
     BindNumberField(valueEdit, Field::Value);
     BindNumberField(cdfEdit, Field::Cdf);
     BindNumberField(upperTailEdit, Field::UpperTail);
-    dfSpinEdit->OnChange = [this](QObject*) { DfSpinEditChanged(); };
-    dfSpinEdit->OnKeyPress = [this](QObject*, QChar& k) { DfSpinEditKeyPress(k); };
+    ConnectGuarded(dfSpinEdit, &SpinEdit::changed, this, [this] { DfSpinEditChanged(); });
+    ConnectGuarded(dfSpinEdit, &LineEdit::characterTyped, this, [this](QChar& key) { DfSpinEditKeyPress(key); });
     dfSpinEdit->setValidator(new WholeNumberValidator(dfSpinEdit));
     QObject::connect(dfSpinEdit, &QLineEdit::inputRejected, this, [] { Guarded([] { Beep(); }); });
     // Every toggle changes the mode the same way: the mouse, Space, and a
     // screen reader's Toggle action. The mouse-up handlers re-assert the
     // mode for a release of any other button. (SetFreezeMode's own writes
     // toggle the other box, which asks for the same mode again: no change.)
-    keepValueBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(keepValueBox->isChecked()); };
-    keepCdfBox->OnMouseUp = [this](QObject*, Qt::MouseButton) { SetFreezeMode(!keepCdfBox->isChecked()); };
-    QObject::connect(keepValueBox, &QCheckBox::toggled, this,
-                     [this](bool on) { Guarded([&] { SetFreezeMode(on); }); });
-    QObject::connect(keepCdfBox, &QCheckBox::toggled, this,
-                     [this](bool on) { Guarded([&] { SetFreezeMode(!on); }); });
-    QObject::connect(helpButton, &QPushButton::clicked, this, [this] { Guarded([this] { ShowHelp(); }); });
+    ConnectGuarded(keepValueBox, &CheckBox::mouseReleased, this,
+                   [this](Qt::MouseButton) { SetFreezeMode(keepValueBox->isChecked()); });
+    ConnectGuarded(keepCdfBox, &CheckBox::mouseReleased, this,
+                   [this](Qt::MouseButton) { SetFreezeMode(!keepCdfBox->isChecked()); });
+    ConnectGuarded(keepValueBox, &QCheckBox::toggled, this, [this](bool on) { SetFreezeMode(on); });
+    ConnectGuarded(keepCdfBox, &QCheckBox::toggled, this, [this](bool on) { SetFreezeMode(!on); });
+    ConnectGuarded(helpButton, &QPushButton::clicked, this, [this](bool) { ShowHelp(); });
 }
 
-// No handler of ours may run on a half-destroyed window: destroying the
-// visible window hides it, and the focus leaving the spin edit would run
-// its correction and the whole chain on members already gone.
+// No slot of ours may run on a half-destroyed window: QWidget's destructor
+// hides the window before it deletes the controls, and the focus leaving a
+// field would signal the chain on members already gone. Qt drops a
+// receiver's connections only in QObject's destructor, after all that.
 CalculatorWindow::~CalculatorWindow() {
-    for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit}) {
-        e->OnKeyDown = nullptr;
-        e->OnKeyPress = nullptr;
-        e->OnKeyUp = nullptr;
-        e->OnExit = nullptr;
-        e->OnContextPopup = nullptr;
-        e->disconnect(this);
-    }
-    dfSpinEdit->OnChange = nullptr;
-    dfSpinEdit->OnKeyPress = nullptr;
-    keepValueBox->OnMouseUp = nullptr;
-    keepCdfBox->OnMouseUp = nullptr;
-    keepValueBox->disconnect(this);
-    keepCdfBox->disconnect(this);
-    helpButton->disconnect(this);
-    densityLabel->disconnect(this);
-    dfSpinEdit->disconnect(this);
+    for (QObject* control : background->findChildren<QObject*>()) control->disconnect(this);
 }
 
 void CalculatorWindow::BindShortcuts() {
@@ -210,7 +195,7 @@ void CalculatorWindow::BindShortcuts() {
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CalculatorWindow::ShowPower);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &CalculatorWindow::ShowTableTest);
     for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
-        e->OnContextPopup = [this, e](QObject*, QMenu& menu) { AddCopyActions(menu, e); };
+        ConnectGuarded(e, &LineEdit::contextMenuAboutToShow, this, [this, e](QMenu* menu) { AddCopyActions(*menu, e); });
     densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(densityLabel, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         Guarded([&] { DensityMenu()->exec(densityLabel->mapToGlobal(pos)); });

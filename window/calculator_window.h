@@ -14,8 +14,8 @@
 #include "controls/check_box.h"
 #include "controls/caption_label.h"
 #include "controls/gradient_panel.h"
-#include "platform/controls_base.h"
-#include "window/chart_export.h"
+#include "controls/line_edit.h"
+#include "files/chart_export.h"
 
 namespace tarvik {
 

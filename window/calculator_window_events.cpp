@@ -29,16 +29,16 @@ LineEdit* CalculatorWindow::Edit(Field field) const {
 
 void CalculatorWindow::BindNumberField(LineEdit* edit, Field field) {
     const auto i = std::size_t(field);
-    edit->OnKeyDown = [this, field](QObject*, int& key, Qt::KeyboardModifiers) { NumberFieldKeyDown(field, key); };
-    edit->OnKeyPress = [this, field](QObject*, QChar& key) { NumberFieldKeyPress(field, key); };
-    edit->OnKeyUp = [this, field](QObject*, int&, Qt::KeyboardModifiers) { NumberFieldKeyUp(field); };
+    ConnectGuarded(edit, &LineEdit::keyDown, this,
+                   [this, field](int& key, Qt::KeyboardModifiers) { NumberFieldKeyDown(field, key); });
+    ConnectGuarded(edit, &LineEdit::characterTyped, this, [this, field](QChar& key) { NumberFieldKeyPress(field, key); });
+    ConnectGuarded(edit, &LineEdit::keyUp, this, [this, field](int, Qt::KeyboardModifiers) { NumberFieldKeyUp(field); });
     // Leaving for another control commits the typed text; the window
     // losing the activation (a message box, another program) or a context
     // menu opening does not: the user comes back to the text as it was.
-    edit->OnExit = [this, field, edit](QObject*) {
-        const Qt::FocusReason why = edit->ExitReason();
+    ConnectGuarded(edit, &LineEdit::exited, this, [this, field](Qt::FocusReason why) {
         if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) Apply(calc_.Commit(field));
-    };
+    });
     // Every change made to the text but ours, whatever made it: a key, a
     // paste from the menu or the middle button, a drop, undo and redo, and a
     // screen reader's text interface (which sets the text without the

@@ -9,12 +9,12 @@
 #include "core/number_text.h"
 #include "platform/application.h"
 #include "window/calculator_window.h"
-#include "window/chart_export.h"
+#include "files/chart_export.h"
 #include "window/chart_file_dialog.h"
 #include "window/critical_values_window.h"
 #include "window/power_window.h"
 #include "window/table_window.h"
-#include "window/settings.h"
+#include "files/settings.h"
 
 namespace tarvik {
 

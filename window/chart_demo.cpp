@@ -11,7 +11,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "math/distributions.h"
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

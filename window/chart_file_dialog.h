@@ -6,7 +6,7 @@
 // settings).
 #include <QString>
 
-#include "window/chart_export.h"
+#include "files/chart_export.h"
 
 class QWidget;
 

@@ -22,7 +22,7 @@
 #include "platform/application.h"
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
-#include "window/safe_file.h"
+#include "files/safe_file.h"
 #include "window/window_texts.h"
 
 namespace tarvik {

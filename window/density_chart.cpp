@@ -4,7 +4,7 @@
 #include "calc/density_plot.h"
 #include "chart/chart.h"
 #include "core/number_text.h"
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 #include "window/calculator_window.h"
 
 namespace tarvik {
@@ -18,19 +18,13 @@ QString ProbabilityText(Real p) {
 }
 
 void ShowDensityChart(Chart& chart, const DensityPlot& d) {
-    for (int i = 0; i < chart.SeriesCount(); ++i) chart.ClearSeries(i);
-    auto fill = [&](int series, const std::vector<PlotPoint>& points) {
-        const ColorRef color = chart.Series(series)->SeriesColor;
-        for (const PlotPoint& p : points) chart.AddXY(series, p.X, p.Y, color);
-    };
-    fill(kCurveSeries, d.Curve);
-    fill(kMarkerSeries, {d.Marker});
-    fill(kTailSeries, d.Tail);
-    chart.LeftAxis().Maximum = d.LeftAxisMaximum;
+    chart.SetPoints(kCurveSeries, d.Curve);
+    chart.SetPoints(kMarkerSeries, std::vector<PlotPoint>{d.Marker});
+    chart.SetPoints(kTailSeries, d.Tail);
+    chart.LeftAxis().Maximum = d.LeftAxisMaximum;  // read at the one repaint the points asked for
     const QString tail = ProbabilityText(d.TailProbability);
     chart.setToolTip("Shaded: upper tail P(X > x) = " + tail);
     chart.setAccessibleDescription("Chi-square density, shaded upper tail P(X > x) = " + tail);
-    chart.update();
 }
 
 // The chart's description states what it shows, for a screen reader.

@@ -10,7 +10,7 @@
 #include "platform/console.h"
 #include "platform/process_signals.h"
 #include "resources/icon.h"
-#include "window/command_line.h"
+#include "cli/command_line.h"
 #include "window/display_check.h"
 #include "window/calculator_window.h"
 

@@ -21,7 +21,7 @@ void ConfigurePlain(Chart& chart) {
     m.BackWall.BrushClear = false;
     for (ChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
         axis->Grid.Visible = false;
-        axis->Ticks.Color = RGB(64, 64, 64);
+        axis->Ticks.Color = QColor(64, 64, 64);
         axis->LabelsSeparation = kLabelRoom;
         axis->MinorTickCount = 1;
     }
@@ -30,18 +30,13 @@ void ConfigurePlain(Chart& chart) {
 }
 
 template <typename S>
-S* Add(Chart& chart, const char* name, ColorRef color) {
+S* Add(Chart& chart, const char* name, QColor color) {
     auto* s = chart.AddSeries<S>();
     s->Name = s->Title = name;
     s->SeriesColor = color;
     return s;
 }
 
-void Fill(Chart& chart, int series, const std::vector<PlotPoint>& points) {
-    chart.ClearSeries(series);
-    const ColorRef color = chart.Series(series)->SeriesColor;
-    for (const PlotPoint& p : points) chart.AddXY(series, p.X, p.Y, color);
-}
 }  // namespace
 
 void ConfigureHypothesesChart(Chart& chart) {
@@ -55,11 +50,11 @@ void ConfigureHypothesesChart(Chart& chart) {
 }
 
 void ShowHypotheses(Chart& chart, const HypothesesPlot& plot) {
-    Fill(chart, kAlphaRegion, plot.alphaRegion);
-    Fill(chart, kBetaRegion, plot.betaRegion);
-    Fill(chart, kCentral, plot.central);
-    Fill(chart, kNoncentral, plot.noncentral);
-    Fill(chart, kCriticalLine, plot.criticalLine);
+    chart.SetPoints(kAlphaRegion, plot.alphaRegion);
+    chart.SetPoints(kBetaRegion, plot.betaRegion);
+    chart.SetPoints(kCentral, plot.central);
+    chart.SetPoints(kNoncentral, plot.noncentral);
+    chart.SetPoints(kCriticalLine, plot.criticalLine);
     chart.BottomAxis().SetMinMax(0, plot.xMaximum);
     chart.LeftAxis().SetMinMax(0, plot.yMaximum);
     chart.update();
@@ -77,8 +72,8 @@ void ConfigurePowerCurveChart(Chart& chart) {
 }
 
 void ShowPowerCurve(Chart& chart, const PowerCurve& curve) {
-    Fill(chart, kCurve, curve.points);
-    Fill(chart, kChosen, {curve.chosen});
+    chart.SetPoints(kCurve, curve.points);
+    chart.SetPoints(kChosen, std::vector<PlotPoint>{curve.chosen});
     chart.BottomAxis().SetMinMax(0, curve.xMaximum);
     chart.LeftAxis().SetMinMax(0, 1);
     chart.update();

@@ -37,8 +37,8 @@ constexpr QSize kChartSize(300, 220);
 constexpr PowerField kSolvable[] = {PowerField::SampleSize, PowerField::Power, PowerField::EffectSize,
                                     PowerField::Alpha};
 
-QString Swatch(ColorRef color, const QString& what) {
-    return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(ToQColor(color).name(), what);
+QString Swatch(QColor color, const QString& what) {
+    return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(color.name(), what);
 }
 }  // namespace
 

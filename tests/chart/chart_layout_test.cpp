@@ -57,7 +57,7 @@ TEST(ChartLayout, GradientBands) {
     EXPECT_EQ(bands[239].color, kAqua);
     for (const auto& b : bands) EXPECT_EQ(b.bottom - b.top, 1);
     // Green and blue climb 128 -> 255 by MulDiv(k, 127, 239).
-    EXPECT_EQ(GreenOf(bands[120].color), 128 + 64);  // 120*127/239 = 63.77
+    EXPECT_EQ(bands[120].color.green(), 128 + 64);  // 120*127/239 = 63.77
     // 300 rows: 256 bands of one or two rows, covering every row once.
     bands = ComputeGradientBands(QRect(0, 0, 100, 300), kTeal, kAqua);
     ASSERT_EQ(bands.size(), 256u);
@@ -226,6 +226,24 @@ TEST(ChartLayout, NonFinitePointsAreRefusedAtTheChart) {
     EXPECT_THROW(chart.AddXY(0, std::nan(""), 1, kYellow), EInvalidOp);
     EXPECT_THROW(chart.AddXY(0, 1, std::numeric_limits<double>::infinity(), kYellow), EInvalidOp);
     EXPECT_EQ(chart.Series(0)->Count(), 0);
+}
+
+// A refill replaces the points in the series' colour; one point that is not
+// finite refuses the whole set, and the picture keeps its previous points.
+TEST(ChartLayout, SetPointsReplacesWholeOrNotAtAll) {
+    struct Point {
+        double X, Y;
+    };
+    Chart chart;
+    chart.AddSeries<LineSeries>()->SeriesColor = kYellow;
+    chart.SetPoints(0, std::vector<Point>{{0, 1}, {2, 3}});
+    chart.SetPoints(0, std::vector<Point>{{4, 5}});
+    ASSERT_EQ(chart.Series(0)->Count(), 1);
+    EXPECT_EQ(chart.Series(0)->Points()[0].X, 4);
+    EXPECT_EQ(chart.Series(0)->Points()[0].Color, kYellow);
+    EXPECT_THROW(chart.SetPoints(0, std::vector<Point>{{6, 7}, {std::nan(""), 1}}), EInvalidOp);
+    ASSERT_EQ(chart.Series(0)->Count(), 1);
+    EXPECT_EQ(chart.Series(0)->Points()[0].X, 4);
 }
 
 }  // namespace

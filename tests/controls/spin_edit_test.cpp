@@ -9,7 +9,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "platform/application.h"
@@ -39,18 +41,35 @@ protected:
         spin->EndLoad();
         other = new QLineEdit(window.get());
         other->setGeometry(100, 10, 60, 24);
-        spin->OnChange = [this](QObject*) { ++changes; };
+        QObject::connect(spin, &SpinEdit::changed, [this] {
+            ++changes;
+            if (onChange) onChange();
+        });
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         spin->setFocus();
         changes = 0;
     }
+    // A write the test does not count.
     void SetTextQuietly(const QString& t) {
-        auto saved = spin->OnChange;
-        spin->OnChange = nullptr;
+        const QSignalBlocker quiet(spin);
         spin->SetText(t);
-        spin->OnChange = saved;
+    }
+    // Presses an arrow and restarts the simulated clock of its repeat.
+    void Press(SpinArrowButton* arrow, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(arrow, button, {}, QPoint(5, 4));
+        sinceTimerStart = 0;
+    }
+    // Simulated time for the repeat: `ms` milliseconds, in which each due
+    // tick runs what the timer's timeout runs. The timer restarts at the
+    // press and with every new interval, as a QTimer does.
+    void Advance(SpinArrowButton* arrow, int ms) {
+        for (int t = 0; t < ms && arrow->RepeatTimer().isActive(); ++t) {
+            if (++sinceTimerStart < arrow->RepeatTimer().interval()) continue;
+            sinceTimerStart = 0;
+            arrow->RepeatTick();
+        }
     }
     SpinArrowButton* Up() { return spin->SpinButton()->UpArrow(); }
     SpinArrowButton* Down() { return spin->SpinButton()->DownArrow(); }
@@ -63,6 +82,8 @@ protected:
     SpinEdit* spin = nullptr;
     QLineEdit* other = nullptr;
     int changes = 0;
+    std::function<void()> onChange;  // runs inside the `changed` slot
+    int sinceTimerStart = 0;
 };
 
 TEST_F(SpinEditTest, LoadedStateAndLayout) {
@@ -171,9 +192,9 @@ TEST_F(SpinEditTest, EqualLimitsMeanNoLimits) {
     EXPECT_EQ(spin->text(), "301");
 }
 
-TEST_F(SpinEditTest, ReturnReachesOnKeyPressOnly) {
+TEST_F(SpinEditTest, ReturnReachesTheCharacterSignalOnly) {
     std::vector<QChar> seen;
-    spin->OnKeyPress = [&](QObject*, QChar& key) { seen.push_back(key); };
+    QObject::connect(spin, &LineEdit::characterTyped, [&](QChar& key) { seen.push_back(key); });
     const int beeps = BeepCount();
     QTest::keyClick(spin, Qt::Key_Return);
     ASSERT_EQ(seen.size(), 1u);
@@ -207,7 +228,7 @@ TEST_F(SpinEditTest, LocaleSeparatorsInTheFilter) {
     EXPECT_EQ(BeepCount(), beeps + 1);
 }
 
-TEST_F(SpinEditTest, OnChangeOncePerChangeOnEveryRoad) {
+TEST_F(SpinEditTest, ChangedOncePerChangeOnEveryRoad) {
     SetTextQuietly("12");
     spin->setCursorPosition(2);
     struct Road {
@@ -302,24 +323,24 @@ TEST_F(SpinEditTest, EditorDisabled) {
 
 TEST_F(SpinEditTest, HoldingForOneSecondGivesEightSteps) {
     SetTextQuietly("10");
-    QTest::mousePress(Up(), Qt::LeftButton, {}, QPoint(5, 4));
-    ASSERT_NE(Up()->RepeatTimer(), nullptr);
-    EXPECT_EQ(Up()->RepeatTimer()->Interval(), 400);
+    Press(Up());
+    EXPECT_TRUE(Up()->RepeatTimer().isActive());
+    EXPECT_EQ(Up()->RepeatTimer().interval(), 400);
     std::vector<int> stepTimes;
     int now = 0;
-    spin->OnChange = [&](QObject*) { stepTimes.push_back(now); };
-    for (now = 1; now <= 1000; ++now) Up()->RepeatTimer()->Advance(1);
-    EXPECT_EQ(Up()->RepeatTimer()->Interval(), 100);
+    onChange = [&] { stepTimes.push_back(now); };
+    for (now = 1; now <= 1000; ++now) Advance(Up(), 1);
+    EXPECT_EQ(Up()->RepeatTimer().interval(), 100);
     QTest::mouseRelease(Up(), Qt::LeftButton, {}, QPoint(5, 4));
     EXPECT_EQ(stepTimes, (std::vector<int>{400, 500, 600, 700, 800, 900, 1000, 1001}));
     EXPECT_EQ(spin->text(), "18");
-    EXPECT_FALSE(Up()->RepeatTimer()->Enabled());
+    EXPECT_FALSE(Up()->RepeatTimer().isActive());
 }
 
 TEST_F(SpinEditTest, ShortClickOneStepReleaseOutsideNone) {
     SetTextQuietly("10");
-    QTest::mousePress(Down(), Qt::LeftButton, {}, QPoint(5, 4));
-    Down()->RepeatTimer()->Advance(399);
+    Press(Down());
+    Advance(Down(), 399);
     EXPECT_EQ(changes, 0);
     QTest::mouseRelease(Down(), Qt::LeftButton, {}, QPoint(5, 4));
     EXPECT_EQ(changes, 1);  // on release
@@ -332,38 +353,49 @@ TEST_F(SpinEditTest, ShortClickOneStepReleaseOutsideNone) {
 
 TEST_F(SpinEditTest, PointerOutsideWhileHeldPausesTheSteps) {
     SetTextQuietly("10");
-    QTest::mousePress(Up(), Qt::LeftButton, {}, QPoint(5, 4));
-    Up()->RepeatTimer()->Advance(400);
+    Press(Up());
+    Advance(Up(), 400);
     EXPECT_EQ(changes, 1);
     QTest::mouseMove(Up(), QPoint(60, 40));
-    Up()->RepeatTimer()->Advance(300);
+    Advance(Up(), 300);
     EXPECT_EQ(changes, 1);
     QTest::mouseMove(Up(), QPoint(5, 4));
-    Up()->RepeatTimer()->Advance(200);
+    Advance(Up(), 200);
     EXPECT_EQ(changes, 3);
     QTest::mouseRelease(Up(), Qt::LeftButton, {}, QPoint(5, 4));
     EXPECT_EQ(changes, 4);
 }
 
 TEST_F(SpinEditTest, OtherButtonStartsTheTimerButNeverSteps) {
-    QTest::mousePress(Up(), Qt::RightButton, {}, QPoint(5, 4));
-    ASSERT_NE(Up()->RepeatTimer(), nullptr);
-    EXPECT_TRUE(Up()->RepeatTimer()->Enabled());
-    Up()->RepeatTimer()->Advance(1000);
+    Press(Up(), Qt::RightButton);
+    EXPECT_TRUE(Up()->RepeatTimer().isActive());
+    Advance(Up(), 1000);
     QTest::mouseRelease(Up(), Qt::RightButton, {}, QPoint(5, 4));
     EXPECT_EQ(changes, 0);
 }
 
+// A step that fails stops the repeat: a tick after a reported fault would
+// fail again under the message box, every 100 ms.
+class FailingSpinEdit : public SpinEdit {
+public:
+    using SpinEdit::SpinEdit;
+    void StepUp(QObject*) override { throw ERangeError(); }
+};
+
 TEST_F(SpinEditTest, FailingStepStopsTheTimerAndIsReported) {
-    spin->OnChange = [](QObject*) { throw ERangeError(); };
+    auto* failing = new FailingSpinEdit(window.get());
+    failing->setGeometry(10, 50, 45, 26);
+    failing->show();
+    SpinArrowButton* up = failing->SpinButton()->UpArrow();
     const auto shown = test::ShownMessages().size();
-    QTest::mousePress(Up(), Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_THROW(Up()->RepeatTimer()->Advance(400), ERangeError);
-    EXPECT_FALSE(Up()->RepeatTimer()->Enabled());
-    QTest::mouseRelease(Up(), Qt::LeftButton, {}, QPoint(5, 4));  // release click fails too
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(5, 4));
+    EXPECT_TRUE(up->RepeatTimer().isActive());
+    EXPECT_THROW(up->RepeatTick(), ERangeError);
+    EXPECT_FALSE(up->RepeatTimer().isActive());
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(5, 4));  // release click fails too
     ASSERT_EQ(test::ShownMessages().size(), shown + 1);
     EXPECT_EQ(test::ShownMessages().back().second, "Range check error.");
-    EXPECT_FALSE(Up()->RepeatTimer()->Enabled());
+    EXPECT_FALSE(up->RepeatTimer().isActive());
 }
 
 TEST_F(SpinEditTest, RealTimeHoldRepeats) {

@@ -9,7 +9,7 @@
 
 #include "core/errors.h"
 #include "core/format_settings.h"
-#include "platform/timer.h"
+#include <QTimer>
 #include "tests/support/qt_env.h"
 
 namespace tarvik {
@@ -68,16 +68,17 @@ TEST(Application, FaultsInPaintAndTimerAreReportedAfterTheEvent) {
     ASSERT_EQ(shown.size(), before + 1);
     EXPECT_EQ(shown.back().second, "Floating point overflow.");
 
-    Timer timer;
-    timer.SetInterval(1);
+    QTimer timer;
     int ticks = 0;
-    timer.OnTimer = [&] {
-        ++ticks;
-        throw ERangeError();
-    };
-    timer.SetEnabled(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        GuardedDeferred([&] {
+            ++ticks;
+            throw ERangeError();
+        });
+    });
+    timer.start(1);
     QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 5000);
-    timer.SetEnabled(false);
+    timer.stop();
     QCoreApplication::processEvents();
     ASSERT_GE(shown.size(), before + 2);  // each tick's fault reported, after its tick
     EXPECT_EQ(shown.back().second, "Range check error.");

@@ -12,7 +12,7 @@
 #include "tests/support/format_settings_cases.h"
 #include "tests/support/label_rule.h"
 #include "calc/density_plot.h"
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 
 namespace tarvik {
 namespace {

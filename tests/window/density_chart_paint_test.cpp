@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "chart/chart.h"
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 
 namespace tarvik {
 namespace {

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "window/chart_export.h"
+#include "files/chart_export.h"
 #include "tests/window/window_fixture.h"
 
 namespace tarvik::test {

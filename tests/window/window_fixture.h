@@ -34,11 +34,7 @@ protected:
         messages = ShownMessages().size();
         beeps = BeepCount();
         // Count the degrees-of-freedom chains, nested ones included.
-        auto chain = form->dfSpinEdit->OnChange;
-        form->dfSpinEdit->OnChange = [this, chain](QObject* s) {
-            ++dfChains;
-            chain(s);
-        };
+        QObject::connect(form->dfSpinEdit, &SpinEdit::changed, [this] { ++dfChains; });
     }
     void TearDown() override {
         form.reset();

@@ -1,4 +1,4 @@
-#include "window/density_chart_config.h"
+#include "chart/density_chart_config.h"
 
 #include "chart/chart.h"
 
@@ -16,7 +16,7 @@ void ConfigureDensityChart(Chart& chart) {
     m.MarginBottom = 5;
     m.BorderWidth = 0;  // no outer bevel
     m.Gradient = {true, true, kTeal, kAqua};
-    m.Color = RGB(0, 128, 192);  // set, but hidden behind the gradient
+    m.Color = QColor(0, 128, 192);  // set, but hidden behind the gradient
     m.BackWall.BrushColor = kWhite;
     m.BackWall.BrushClear = true;
 
@@ -26,7 +26,7 @@ void ConfigureDensityChart(Chart& chart) {
     bottom.AutomaticMaximum = true;
     bottom.Minimum = 0;
     bottom.Grid.Visible = false;
-    bottom.Ticks.Color = RGB(64, 64, 64);
+    bottom.Ticks.Color = QColor(64, 64, 64);
     // Labels keep a label's own size of free space between them: the step
     // follows the room, from the window's minimum to a 4K screen.
     bottom.LabelsSeparation = kLabelRoom;
@@ -36,7 +36,7 @@ void ConfigureDensityChart(Chart& chart) {
     left.AxisValuesFormat = "#,###.00#";
     left.MinorTickCount = 1;
     left.Grid.Visible = false;
-    left.Ticks.Color = RGB(64, 64, 64);
+    left.Ticks.Color = QColor(64, 64, 64);
     left.LabelsSeparation = kLabelRoom;
 
     chart.RightAxis().Visible = false;
@@ -66,7 +66,7 @@ void ConfigureDensityChart(Chart& chart) {
     auto* tail = chart.AddSeries<AreaSeries>();
     tail->Name = "tail";
     tail->Title = "Upper tail";
-    tail->SeriesColor = RGB(0, 0, 128);
+    tail->SeriesColor = QColor(0, 0, 128);
     tail->Transparency = 65;
 }
 

@@ -1,7 +1,7 @@
 // Files written whole or not at all: failing devices, targets that are not
 // regular files, permissions kept, a read-only file replaced only on the
 // user's say-so. (A real full disk: tests/window/full_disk_test.sh.)
-#include "window/safe_file.h"
+#include "files/safe_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +13,7 @@
 #include "core/errors.h"
 #include "platform/application.h"
 #include "tests/window/window_fixture.h"
-#include "window/chart_export.h"
+#include "files/chart_export.h"
 
 namespace tarvik::test {
 namespace {

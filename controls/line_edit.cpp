@@ -1,29 +1,16 @@
-#include "platform/controls_base.h"
+#include "controls/line_edit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QFocusEvent>
 #include <algorithm>
 
 #include "platform/application.h"
 
 namespace tarvik {
-
-FocusableWidget::FocusableWidget(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
-
-void FocusableWidget::SetTabStop(bool on) {
-    tabStop_ = on;
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-bool FocusableWidget::CanFocus() const { return isVisible() && isEnabled(); }
-
-Panel::Panel(QWidget* parent) : FocusableWidget(parent) {
-    SetTabStop(false);
-    setFocusPolicy(Qt::NoFocus);
-}
 
 LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {}
 
@@ -43,25 +30,15 @@ void LineEdit::SetSelection(int start, int length) {
         setCursorPosition(start);
 }
 
-void LineEdit::KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent*) {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
-}
+void LineEdit::KeyDown(int& key, Qt::KeyboardModifiers shift, QKeyEvent*) { emit keyDown(key, shift); }
 
-void LineEdit::KeyPress(QChar& key) {
-    if (OnKeyPress) OnKeyPress(this, key);
-}
+void LineEdit::KeyPress(QChar& key) { emit characterTyped(key); }
 
-void LineEdit::KeyUp(int& key, Qt::KeyboardModifiers shift) {
-    if (OnKeyUp) OnKeyUp(this, key, shift);
-}
+void LineEdit::KeyUp(int& key, Qt::KeyboardModifiers shift) { emit keyUp(key, shift); }
 
-void LineEdit::DoEnter(QFocusEvent*) {
-    if (OnEnter) OnEnter(this);
-}
+void LineEdit::DoEnter(QFocusEvent*) { emit entered(); }
 
-void LineEdit::DoExit(QFocusEvent*) {
-    if (OnExit) OnExit(this);
-}
+void LineEdit::DoExit(QFocusEvent* event) { emit exited(event->reason()); }
 
 void LineEdit::PasteFrom(QClipboard::Mode mode) {
     if (isReadOnly()) return;
@@ -104,7 +81,7 @@ std::unique_ptr<QMenu> LineEdit::ContextMenu() {
     menu->addSeparator();
     add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
         [this] { selectAll(); });
-    if (OnContextPopup) OnContextPopup(this, *menu);
+    emit contextMenuAboutToShow(menu.get());
     return menu;
 }
 
@@ -190,52 +167,7 @@ void LineEdit::focusInEvent(QFocusEvent* event) {
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    exitReason_ = event->reason();
     Guarded([&] { DoExit(event); });
-}
-
-FlatButton::FlatButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
-    // Mouse clicks never reach QAbstractButton (the handlers below are
-    // ours), so `clicked` only comes from click(): the program or an
-    // assistive technology pressing the button.
-    QObject::connect(this, &QAbstractButton::clicked, this, [this] { Guarded([this] { Click(); }); });
-}
-
-void FlatButton::Click() {
-    if (OnClick) OnClick(this);
-}
-
-void FlatButton::mousePressEvent(QMouseEvent* e) {
-    Guarded([&] { MouseDown(e->button(), e->position().toPoint()); });
-    e->accept();
-}
-
-void FlatButton::mouseMoveEvent(QMouseEvent* e) {
-    // While held, the button shows pressed only with the pointer over it.
-    if (held_) setDown(rect().contains(e->position().toPoint()));
-    e->accept();
-}
-
-void FlatButton::mouseReleaseEvent(QMouseEvent* e) {
-    Guarded([&] { MouseUp(e->button(), e->position().toPoint()); });
-    e->accept();
-}
-
-void FlatButton::MouseDown(Qt::MouseButton button, const QPoint&) {
-    if (OnMouseDown) OnMouseDown(this, button);
-    if (button == Qt::LeftButton) {
-        held_ = true;
-        setDown(true);
-    }
-}
-
-void FlatButton::MouseUp(Qt::MouseButton button, const QPoint& pos) {
-    if (button != Qt::LeftButton || !held_) return;
-    held_ = false;
-    const bool inside = isDown() && rect().contains(pos);
-    setDown(false);
-    if (inside) Click();
 }
 
 }  // namespace tarvik

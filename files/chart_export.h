@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-#include "window/safe_file.h"
+#include "files/safe_file.h"
 
 namespace tarvik {
 

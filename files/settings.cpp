@@ -1,4 +1,4 @@
-#include "window/settings.h"
+#include "files/settings.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "window/command_line.h"
+#include "cli/command_line.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,9 +12,9 @@
 #include "chart/chart.h"
 #include "core/errors.h"
 #include "platform/process_signals.h"
-#include "window/chart_export.h"
-#include "window/density_chart_config.h"
-#include "window/safe_file.h"
+#include "files/chart_export.h"
+#include "chart/density_chart_config.h"
+#include "files/safe_file.h"
 
 namespace tarvik {
 

@@ -1,4 +1,4 @@
-#include "window/chart_export.h"
+#include "files/chart_export.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "window/safe_file.h"
+#include "files/safe_file.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

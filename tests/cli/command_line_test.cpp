@@ -1,7 +1,7 @@
 // The command line as a script runs it: exit codes, nothing printed on a
 // refusal, standard input, the output file and the chart file written whole
 // or not at all, file names taken as bytes.
-#include "window/command_line.h"
+#include "cli/command_line.h"
 
 #include <QDir>
 #include <QFile>
