@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calc/command_line_error.h"
+#include "calc/power_request.h"
 #include "calc/number_lists.h"
 #include "calc/table_report.h"
 #include "calc/table_test.h"
@@ -25,14 +26,6 @@ constexpr OptionShape kOptions[] = {
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
 };
 
-// The power options, in the order of the solved line.
-constexpr std::pair<const char*, PowerField> kPowerOptions[] = {
-    {"--effect", PowerField::EffectSize},
-    {"--alpha", PowerField::Alpha},
-    {"--power", PowerField::Power},
-    {"--n", PowerField::SampleSize},
-};
-
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
 constexpr int kSmallestChart = 120, kLargestChart = 4000, kLargestScale = 4;
 
@@ -41,8 +34,6 @@ const OptionShape* FindOption(const std::string& name) {
         if (name == o.name) return &o;
     return nullptr;
 }
-
-using RawOptions = std::map<std::string, std::vector<std::string>>;
 
 RawOptions Collect(const std::vector<std::string>& arguments) {
     RawOptions raw;
@@ -80,10 +71,6 @@ RawOptions Collect(const std::vector<std::string>& arguments) {
     return raw;
 }
 
-std::string Where(const std::string& option, std::size_t index, std::size_t count) {
-    return count == 1 ? option : option + " item " + std::to_string(index + 1);
-}
-
 int ReadWhole(const std::string& text, const std::string& option, int lowest, int highest) {
     const Limits whole{lowest, highest, 0, 0};
     return ReadDf(text, option, whole);
@@ -94,7 +81,7 @@ std::vector<GivenNumber> ReadGivenList(Field field, const std::string& option, c
     std::vector<GivenNumber> numbers;
     numbers.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
-        numbers.push_back(ReadGiven(field, texts[i], Where(option, i, texts.size()), CommandLineLimits()));
+        numbers.push_back(ReadGiven(field, texts[i], ListItemName(option, i, texts.size()), CommandLineLimits()));
     return numbers;
 }
 
@@ -135,99 +122,6 @@ void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
             throw CommandLineError{"--background " + Quoted(background) + " is not gradient or white"};
         r.whiteBackground = background == "white";
     }
-}
-
-// The numbers of one power option, each checked for its own range; the
-// ranges between them (power above alpha) are the solver's.
-std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& option, const std::string& list) {
-    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
-    std::vector<GivenNumber> numbers;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string where = Where(option, i, texts.size());
-        if (field == PowerField::Alpha || field == PowerField::Power) {
-            numbers.push_back(ReadGiven(Field::Cdf, texts[i], where, CommandLineLimits()));
-            continue;
-        }
-        Real v = 0;
-        if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
-            throw CommandLineError{where + " " + Quoted(texts[i]) + " is not a number"};
-        const bool ok = field == PowerField::EffectSize
-                            ? v > 0 && v <= 1000
-                            : v >= 1 && v <= kLargestSampleSize && v == Floor(v);
-        if (!ok)
-            throw CommandLineError{where + " " + Quoted(texts[i]) + " is out of range: " +
-                                   (field == PowerField::EffectSize ? "above 0, up to 1000"
-                                                                    : "whole numbers from 1 to 1000000000")};
-        numbers.push_back({texts[i], v, {0, 0}});
-    }
-    return numbers;
-}
-
-std::vector<GivenNumber>& PowerList(CommandRequest& r, PowerField field) {
-    switch (field) {
-        case PowerField::EffectSize: return r.effects;
-        case PowerField::Alpha: return r.alphas;
-        case PowerField::Power: return r.powers;
-        default: return r.sampleSizes;
-    }
-}
-
-void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
-    int given = 0;
-    for (const auto& [option, field] : kPowerOptions) {
-        if (!raw.count(option)) {
-            r.unknown = field;
-            continue;
-        }
-        ++given;
-        PowerList(r, field) = ReadPowerList(field, option, raw[option][0]);
-    }
-    if (given != 3) throw CommandLineError{"give three of --effect, --alpha, --power and --n: the fourth is solved"};
-    for (const char* o : {"--table", "--export-chart"})
-        if (raw.count(o)) throw CommandLineError{std::string(o) + " does not take --effect, --alpha, --power and --n"};
-}
-
-// One power question per combination of df and the three lists given.
-std::vector<PowerQuestion> PowerQuestions(const CommandRequest& r) {
-    std::vector<PowerQuestion> questions;
-    const GivenNumber none{};
-    const auto each = [&](const std::vector<GivenNumber>& list) {
-        return list.empty() ? std::vector<GivenNumber>{none} : list;
-    };
-    for (const std::int32_t df : r.dfs)
-        for (const GivenNumber& w : each(r.effects))
-            for (const GivenNumber& alpha : each(r.alphas))
-                for (const GivenNumber& power : each(r.powers))
-                    for (const GivenNumber& n : each(r.sampleSizes))
-                        questions.push_back({r.unknown, Real(df), w.value, alpha.value, power.value, n.value});
-    return questions;
-}
-
-const char* OptionOf(PowerField field) {
-    for (const auto& [option, f] : kPowerOptions)
-        if (f == field) return option;
-    return "--df";
-}
-
-std::string PowerTableText(const CommandRequest& r) {
-    TextTable table{TextTable::Kind::Records, "", PowerHeader(), {}};
-    for (const PowerQuestion& q : PowerQuestions(r)) {
-        try {
-            table.rows.push_back(PowerCells(SolvePower(q), r.format, FormatSettings{}));
-        } catch (const PowerInputError& bad) {
-            // The number at fault as the user wrote it.
-            const Real value = bad.field == PowerField::EffectSize ? q.w
-                               : bad.field == PowerField::Alpha    ? q.alpha
-                               : bad.field == PowerField::Power    ? q.power
-                               : bad.field == PowerField::SampleSize ? q.n
-                                                                     : q.df;
-            if (bad.field == r.unknown)
-                throw CommandLineError{std::string(OptionOf(bad.field)) + ": " + bad.message};
-            throw CommandLineError{std::string(OptionOf(bad.field)) + " " +
-                                   Quoted(FormatFullPrecision(value, FormatSettings{})) + " " + bad.message};
-        }
-    }
-    return RenderTable(table, r.form);
 }
 
 // The number style and the text form: every kind of answer takes them.
@@ -317,7 +211,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
 
     const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults);
     for (std::size_t i = 0; i < dfTexts.size(); ++i)
-        r.dfs.push_back(ReadDf(dfTexts[i], Where("--df", i, dfTexts.size()), CommandLineLimits()));
+        r.dfs.push_back(ReadDf(dfTexts[i], ListItemName("--df", i, dfTexts.size()), CommandLineLimits()));
 
     if (power) {
         r.action = CommandAction::Power;
@@ -423,94 +317,6 @@ std::string AnswerText(const CommandRequest& r) {
         case CommandAction::Version: break;
     }
     return {};
-}
-
-const std::string& CommandLineHelp() {
-    static const std::string help =
-        R"(Usage: tarvik [OPTION]...
-The chi-square distribution: probabilities, density and critical values.
-With no option, the calculator window opens.
-
-One of these, with --df:
-  --value X        P(X<=x), P(X>x) and the density at x (0 to 1e6)
-  --cdf P          the value x with P(X<=x) = P
-  --upper P        the value x with P(X>x) = P
-  --two-sided A    both critical values, each cutting A/2
-  --between A B    P(A < X <= B)
-  --df N           degrees of freedom, whole, 1 to 65535
-  --ncp L          with --value, --cdf or --upper: the noncentral
-                   chi-square with noncentrality L (0 to 1e6)
-Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
-or above 3.36e-4932, the smallest full-precision Real.
-
-Power and sample size of a chi-square test, with --df: three of these,
-and the fourth is solved (for a solved N, power= is the power reached):
-  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
-  --alpha A        the significance level
-  --power P        the power, 1 - beta, above alpha
-  --n N            the total sample size, 1 to 1000000000
-
-A table of counts:
-  --counts FILE    the chi-square test of the table in FILE (- for standard
-                   input): rows of counts separated by tabs, semicolons or
-                   commas, with a header row and a column of labels or
-                   without. A table of 2 x 2 or more tests independence
-                   (also Yates' correction for 2 x 2, and Fisher's exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
-  --expected P,P,...  with --counts: the expected proportions (adding up
-                   to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
-
-Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
-  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
-  -                for --value, --cdf or --upper: one number per line of
-                   standard input
-  --table          with --upper, --cdf or --two-sided: a table of critical
-                   values, one row per df, one column per probability
-
-Output:
-  --numbers STYLE  decimals (default), significant or scientific
-  --precision N    digits of that style, 1 to 21 (six by default; alone it
-                   means N significant digits). A Real holds 19 to 20
-                   significant digits: digits past those are the exact
-                   decimal digits of the binary number it holds
-  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
-  with every digit the Real holds.
-  --format FORM    text (default), csv, tsv or markdown
-  --output FILE    write to FILE, whole or not at all, not standard output
-  --export-chart FILE  the density chart of one result, as FILE.png or
-                   FILE.svg
-  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
-  --scale N        pixels per chart pixel in a PNG, 1 to 4
-  --background B   gradient (the window's, default) or white, for print
-  A chart's text grows with its size: at 1600x1000, printed at the width
-  of a page column, it reads as the window's chart does on the screen.
-
-  -h, --help       this help
-  -v, --version    the version
-
-Examples:
-  tarvik --df 12 --value 23.5
-  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
-  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
-  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
-  tarvik --df 10 --two-sided 0.05
-  tarvik --df 10 --between 3.246973 20.483177
-  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
-  tarvik --df 3 --ncp 10 --value 7.814728
-  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
-  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
-
-Exit status: 0 on success, 2 on bad input (one line on standard error,
-nothing printed), 1 when a file cannot be written.
-)";
-    return help;
 }
 
 }  // namespace tarvik

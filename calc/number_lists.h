@@ -17,4 +17,10 @@ namespace tarvik {
 // runs backwards or whose step is not positive, or more than `maxItems`.
 std::vector<std::string> ExpandList(const std::string& list, const std::string& option, std::size_t maxItems);
 
+// An item's name in messages: the option alone for a list of one,
+// "--df item 3" in a longer one.
+inline std::string ListItemName(const std::string& option, std::size_t index, std::size_t count) {
+    return count == 1 ? option : option + " item " + std::to_string(index + 1);
+}
+
 }  // namespace tarvik

@@ -1,0 +1,105 @@
+#include "calc/power_request.h"
+
+#include "calc/command_line_error.h"
+#include "calc/number_lists.h"
+
+namespace tarvik {
+
+namespace {
+
+// The numbers of one power option, each checked for its own range; the
+// ranges between them (power above alpha) are the solver's.
+std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& option, const std::string& list) {
+    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
+    std::vector<GivenNumber> numbers;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string where = ListItemName(option, i, texts.size());
+        if (field == PowerField::Alpha || field == PowerField::Power) {
+            numbers.push_back(ReadGiven(Field::Cdf, texts[i], where, CommandLineLimits()));
+            continue;
+        }
+        Real v = 0;
+        if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
+            throw CommandLineError{where + " " + Quoted(texts[i]) + " is not a number"};
+        const bool ok = field == PowerField::EffectSize
+                            ? v > 0 && v <= 1000
+                            : v >= 1 && v <= kLargestSampleSize && v == Floor(v);
+        if (!ok)
+            throw CommandLineError{where + " " + Quoted(texts[i]) + " is out of range: " +
+                                   (field == PowerField::EffectSize ? "above 0, up to 1000"
+                                                                    : "whole numbers from 1 to 1000000000")};
+        numbers.push_back({texts[i], v, {0, 0}});
+    }
+    return numbers;
+}
+
+std::vector<GivenNumber>& PowerList(CommandRequest& r, PowerField field) {
+    switch (field) {
+        case PowerField::EffectSize: return r.effects;
+        case PowerField::Alpha: return r.alphas;
+        case PowerField::Power: return r.powers;
+        default: return r.sampleSizes;
+    }
+}
+
+// One power question per combination of df and the three lists given.
+std::vector<PowerQuestion> PowerQuestions(const CommandRequest& r) {
+    std::vector<PowerQuestion> questions;
+    const GivenNumber none{};
+    const auto each = [&](const std::vector<GivenNumber>& list) {
+        return list.empty() ? std::vector<GivenNumber>{none} : list;
+    };
+    for (const std::int32_t df : r.dfs)
+        for (const GivenNumber& w : each(r.effects))
+            for (const GivenNumber& alpha : each(r.alphas))
+                for (const GivenNumber& power : each(r.powers))
+                    for (const GivenNumber& n : each(r.sampleSizes))
+                        questions.push_back({r.unknown, Real(df), w.value, alpha.value, power.value, n.value});
+    return questions;
+}
+
+const char* OptionOf(PowerField field) {
+    for (const auto& [option, f] : kPowerOptions)
+        if (f == field) return option;
+    return "--df";
+}
+
+}  // namespace
+
+void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
+    int given = 0;
+    for (const auto& [option, field] : kPowerOptions) {
+        if (!raw.count(option)) {
+            r.unknown = field;
+            continue;
+        }
+        ++given;
+        PowerList(r, field) = ReadPowerList(field, option, raw[option][0]);
+    }
+    if (given != 3) throw CommandLineError{"give three of --effect, --alpha, --power and --n: the fourth is solved"};
+    for (const char* o : {"--table", "--export-chart"})
+        if (raw.count(o)) throw CommandLineError{std::string(o) + " does not take --effect, --alpha, --power and --n"};
+}
+
+std::string PowerTableText(const CommandRequest& r) {
+    TextTable table{TextTable::Kind::Records, "", PowerHeader(), {}};
+    for (const PowerQuestion& q : PowerQuestions(r)) {
+        try {
+            table.rows.push_back(PowerCells(SolvePower(q), r.format, FormatSettings{}));
+        } catch (const PowerInputError& bad) {
+            // The number at fault as the user wrote it.
+            const Real value = bad.field == PowerField::EffectSize ? q.w
+                               : bad.field == PowerField::Alpha    ? q.alpha
+                               : bad.field == PowerField::Power    ? q.power
+                               : bad.field == PowerField::SampleSize ? q.n
+                                                                     : q.df;
+            if (bad.field == r.unknown)
+                throw CommandLineError{std::string(OptionOf(bad.field)) + ": " + bad.message};
+            throw CommandLineError{std::string(OptionOf(bad.field)) + " " +
+                                   Quoted(FormatFullPrecision(value, FormatSettings{})) + " " + bad.message};
+        }
+    }
+    return RenderTable(table, r.form);
+}
+
+}  // namespace tarvik
