@@ -23,14 +23,6 @@ bool IsGuardText(const std::string& text) {
     return std::find(kGuardTexts.begin(), kGuardTexts.end(), text) != kGuardTexts.end();
 }
 
-// A number text as the fields read it; one beyond the Real range reads as
-// the largest Real (and is clamped like any other large number).
-Real Read(const std::string& text) {
-    Real v = 0;
-    if (!TryTextToRealSaturated(text, v)) throw EConvertError(text);
-    return v;
-}
-
 // The canonical decimal texts of DecimalComplement, whatever the locale.
 Real ReadCanonical(const std::string& text) {
     Real v = 0;
@@ -112,7 +104,7 @@ std::string Calculator::NoteFor(Field f) const {
     const std::string& text = text_[i];
     if (typing_ != f || !typed_[i] || text.empty()) return {};
     Real read = 0;
-    if (!TryTextToRealSaturated(text, read)) {
+    if (!TryReadText(text, read)) {
         if (IsGuardText(text)) return {};
         return "Not a number: the results are still those of " + basis_[i] + ".";
     }
@@ -222,7 +214,7 @@ void Calculator::CommitTyping() {
     typing_.reset();
     const std::string& text = text_[Index(f)];
     Real read = 0;
-    if (text.empty() || !TryTextToRealSaturated(text, read) || (f == Field::Value && IsBelowEveryReal(read, text))) {
+    if (text.empty() || !TryReadText(text, read) || (f == Field::Value && IsBelowEveryReal(read, text))) {
         Write(f, basis_[Index(f)], number_[Index(f)]);
         return;
     }
@@ -278,13 +270,16 @@ void Calculator::UpdateFromValue(bool fromDf) {
     Real readable = 0;
     // Typed into, the field speaks for itself; a text that does not read
     // (yet) is the value chain's error, and leaves a df change at its number.
-    if (typed_[v] && (!fromDf || TryTextToRealSaturated(text_[v], readable))) {
+    if (typed_[v] && (!fromDf || TryReadText(text_[v], readable))) {
         const std::string canonical = Canonical(Field::Value);
-        x = Read(canonical);
+        x = ReadText(canonical);
         Write(Field::Value, canonical, x);
         if (typing_ == Field::Value) basis_[v] = canonical;
     }
-    const ChiSquareTailPair tails = ChiSquareTails(Real(df_), x);
+    // At 0 the density is a limit of its own (and unbounded below df 2).
+    if (x > 0) lastTails_ = TailsMemo{df_, x, ChiSquareAt(Real(df_), x)};
+    const ChiSquareTailPair tails =
+        Memoized(x) ? ChiSquareTailPair{Memoized(x)->cdf, Memoized(x)->upper} : ChiSquareTails(Real(df_), x);
     Write(Field::Cdf, Format(tails.cdf), tails.cdf);
     Write(Field::UpperTail, Format(tails.upper), tails.upper);
 }
@@ -300,13 +295,45 @@ void Calculator::ApplyProbabilities(Real cdf, Real upper) {
 void Calculator::UpdatePdf() {
     density_ = 0;
     densityUnbounded_ = false;
-    if (!text_[Index(Field::Value)].empty()) DensityAt(Real(df_), Effective(Field::Value), density_, densityUnbounded_);
+    if (!text_[Index(Field::Value)].empty()) {
+        const Real x = Effective(Field::Value);
+        if (const ChiSquareTailsAndPdf* at = Memoized(x))
+            density_ = at->density;
+        else
+            DensityAt(Real(df_), x, density_, densityUnbounded_);
+    }
     pdf_ = densityUnbounded_ ? kUnboundedDensityText : Format(density_);
     fx_.PdfCaption = pdf_;
 }
 
 void Calculator::RedrawChart() {
-    fx_.Chart = ComputeDensityPlot(Real(df_), Effective(Field::Value));
+    const Real x = Effective(Field::Value);
+    const ChiSquareTailsAndPdf* at = Memoized(x);
+    fx_.Chart = at ? ComputeDensityPlot(Real(df_), x, at->upper) : ComputeDensityPlot(Real(df_), x);
+}
+
+const ChiSquareTailsAndPdf* Calculator::Memoized(Real x) const {
+    return lastTails_ && lastTails_->df == df_ && lastTails_->x == x ? &lastTails_->at : nullptr;
+}
+
+bool Calculator::TryReadText(const std::string& text, Real& value) const {
+    const FormatSettings& fs = CurrentFormatSettings();
+    if (!lastRead_ || lastRead_->text != text || lastRead_->decimal != fs.DecimalSeparator ||
+        lastRead_->thousands != fs.ThousandSeparator) {
+        ReadMemo memo{text, fs.DecimalSeparator, fs.ThousandSeparator, false, 0};
+        memo.readable = TryTextToRealSaturated(text, memo.value);
+        lastRead_ = memo;
+    }
+    value = lastRead_->value;
+    return lastRead_->readable;
+}
+
+// A number text as the fields read it; one beyond the Real range reads as
+// the largest Real (and is clamped like any other large number).
+Real Calculator::ReadText(const std::string& text) const {
+    Real v = 0;
+    if (!TryReadText(text, v)) throw EConvertError(text);
+    return v;
 }
 
 // ------------------------------------------------------------ texts
@@ -316,7 +343,7 @@ void Calculator::RedrawChart() {
 // probability typed beyond 0 or 1 clamps too).
 Calculator::Probabilities Calculator::ProbabilitiesFromText(Field edited) const {
     const std::string& text = text_[Index(edited)];
-    const Real typed = Read(text);
+    const Real typed = ReadText(text);
     const Real lowest = limits_.lowestProbability;
     const bool unit = typed >= 0 && typed <= 1;
     // Outside [0, 1] the text has no complement to take; the clamps below
@@ -342,7 +369,7 @@ Calculator::Probabilities Calculator::ProbabilitiesFromText(Field edited) const 
 std::string Calculator::Canonical(Field f) const {
     const std::string& text = text_[Index(f)];
     if (f == Field::Value) {
-        const Real x = Read(text);
+        const Real x = ReadText(text);
         if (IsBelowEveryReal(x, text)) throw EBelowSmallestReal(text);
         if (x > limits_.valueCap) return Format(limits_.valueCap);
         // A negative value can only be pasted; it is no chi-square value.
@@ -359,8 +386,8 @@ std::string Calculator::Canonical(Field f) const {
 // above 300 keeps its place on the chart until the df is corrected).
 Real Calculator::Effective(Field f) const {
     Real readable = 0;
-    if (typing_ != f || !TryTextToRealSaturated(text_[Index(f)], readable)) return number_[Index(f)];
-    if (f == Field::Value) return Read(Canonical(f));
+    if (typing_ != f || !TryReadText(text_[Index(f)], readable)) return number_[Index(f)];
+    if (f == Field::Value) return ReadText(Canonical(f));
     const Probabilities p = ProbabilitiesFromText(f);
     return f == Field::Cdf ? p.cdf : p.upper;
 }

@@ -27,6 +27,7 @@
 
 #include "calc/density_plot.h"
 #include "calc/limits.h"
+#include "math/distributions.h"
 #include "core/number_text.h"
 #include "core/real.h"
 
@@ -143,6 +144,12 @@ private:
     std::string Format(Real v) const;
     std::string NoteFor(Field f) const;
     void UpdateNotes();
+    // A field's text read as the fields read it (beyond the Real range as
+    // the largest Real). One edit asks for the same text's number from the
+    // chain, the clamps, the chart and the note: it is read once and kept
+    // with the separators it was read under.
+    bool TryReadText(const std::string& text, Real& value) const;
+    Real ReadText(const std::string& text) const;
 
     const Limits& limits_;
     Real highestProbability_;
@@ -165,6 +172,23 @@ private:
     std::array<std::optional<std::string>, kFieldCount> reported_;
     std::array<std::string, kFieldCount> notes_;
     Effects fx_;
+    struct ReadMemo {
+        std::string text;
+        char decimal = 0, thousands = 0;
+        bool readable = false;
+        Real value = 0;
+    };
+    mutable std::optional<ReadMemo> lastRead_;
+    // What the value chain computed at its df and value, for the density
+    // and the chart's shaded tail there: one evaluation per edit.
+    struct TailsMemo {
+        std::int64_t df;
+        Real x;
+        ChiSquareTailsAndPdf at;
+    };
+    // The memo's numbers when it holds this df and value.
+    const ChiSquareTailsAndPdf* Memoized(Real x) const;
+    std::optional<TailsMemo> lastTails_;
 };
 
 }  // namespace tarvik

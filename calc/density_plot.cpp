@@ -21,7 +21,9 @@ const Real kAbovePlot = 2;
 Real DensityAtZero(Real df) { return df == 2 ? 0.5_r : 0; }
 }  // namespace
 
-DensityPlot ComputeDensityPlot(Real df, Real value) {
+DensityPlot ComputeDensityPlot(Real df, Real value) { return ComputeDensityPlot(df, value, ChiSquareUpperTail(df, value)); }
+
+DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail) {
     // The range follows the df: where its upper tail is 0.0001, or just
     // beyond a value that lies further out.
     Real xmax = df * FQuantile(kRangeTail, df, kRangeDenominatorDf);
@@ -69,7 +71,7 @@ DensityPlot ComputeDensityPlot(Real df, Real value) {
     chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(atValue)});
     for (const PlotPoint& p : chart.Curve)
         if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);
-    chart.TailProbability = ChiSquareUpperTail(df, value);
+    chart.TailProbability = upperTail;
     return chart;
 }
 

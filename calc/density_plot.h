@@ -37,5 +37,8 @@ inline const Real kRangeDenominatorDf = constants::kFDenominatorDf;
 // top (5 per cent above the highest density of the range) clips it. The
 // marker at (value, 0.0001); the upper tail's region and probability.
 DensityPlot ComputeDensityPlot(Real df, Real value);
+// The same with the upper tail at the value already known (the calculator's
+// value chain has just computed it).
+DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail);
 
 }  // namespace tarvik

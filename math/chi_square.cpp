@@ -152,6 +152,11 @@ ChiSquareTailPair ChiSquareTails(Real df, Real x) {
     return {Probability(t.lower), Probability(t.upper)};
 }
 
+ChiSquareTailsAndPdf ChiSquareAt(Real df, Real x) {
+    const TailsAndDensity t = Evaluate(df, x);
+    return {Probability(t.lower), Probability(t.upper), t.density};
+}
+
 Real ChiSquareCdf(Real df, Real x) { return ChiSquareTails(df, x).cdf; }
 
 Real ChiSquareUpperTail(Real df, Real x) { return ChiSquareTails(df, x).upper; }

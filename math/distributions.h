@@ -35,6 +35,12 @@ struct ChiSquareTailPair {
     Real cdf, upper;
 };
 ChiSquareTailPair ChiSquareTails(Real df, Real x);
+// Both tails and the density at x > 0 from one evaluation: exactly what
+// ChiSquareTails and ChiSquarePdf give, for the price of one.
+struct ChiSquareTailsAndPdf {
+    Real cdf, upper, density;
+};
+ChiSquareTailsAndPdf ChiSquareAt(Real df, Real x);
 
 // Chi-square quantiles: the x with ChiSquareCdf(df, x) = p, and the x with
 // ChiSquareUpperTail(df, x) = q. Each is solved on the smaller tail, so a

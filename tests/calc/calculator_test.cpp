@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,28 @@ protected:
     std::vector<std::string> errors;
     DensityPlot chart{};
 };
+
+// The value chain's tails and density serve the density caption and the
+// chart's shaded tail only at their own df and value: after a df change
+// with the value frozen, and after a probability chain moved the value,
+// what is shown is what the functions give there.
+TEST_F(Calc, DensityAndShadedTailFollowTheirOwnDfAndValue) {
+    struct Step {
+        const char* why;
+        std::function<void()> act;
+    } steps[] = {
+        {"a typed value", [this] { Type(F::Value, "12.5"); }},
+        {"df changed under a frozen value", [this] { calc.SetValueFrozen(true); Df(9); }},
+        {"a typed cdf moves the value", [this] { Type(F::Cdf, "0.3"); }},
+        {"the value typed back", [this] { Type(F::Value, "12.5"); }},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        const Results r = calc.CurrentResults();
+        EXPECT_EQ(chart.TailProbability, ChiSquareUpperTail(r.df, r.value)) << s.why;
+        EXPECT_EQ(calc.PdfCaption(), FormatFixed(ChiSquarePdf(r.df, r.value))) << s.why;
+    }
+}
 
 TEST_F(Calc, StartValues) {
     EXPECT_EQ(T(F::Value), "3.841459");

@@ -121,6 +121,31 @@ TEST(ChiSquare, TailsAreProbabilitiesThatAddUpToOne) {
         }
 }
 
+// The calculator's value chain takes both tails and the density from one
+// evaluation: it must give the very bits the three separate functions give,
+// or a field would change its last digit with the road that wrote it.
+TEST(ChiSquare, OneEvaluationGivesTheBitsOfTheSeparateFunctions) {
+    struct Case {
+        Real df, x;
+        const char* why;
+    } cases[] = {
+        {1, 1e-30_r, "deep lower tail, density near its pole"},
+        {1, 3.841459_r, "the start value"},
+        {2, 0.5_r, "closed form region"},
+        {10, 9.342_r, "near the median"},
+        {57, 200, "far upper tail"},
+        {300, 250, "large df, lower half"},
+        {65535, 66000, "largest df"},
+    };
+    for (const Case& c : cases) {
+        const ChiSquareTailsAndPdf at = ChiSquareAt(c.df, c.x);
+        const ChiSquareTailPair tails = ChiSquareTails(c.df, c.x);
+        EXPECT_EQ(at.cdf, tails.cdf) << c.why;
+        EXPECT_EQ(at.upper, tails.upper) << c.why;
+        EXPECT_EQ(at.density, ChiSquarePdf(c.df, c.x)) << c.why;
+    }
+}
+
 TEST(ChiSquare, DfThatIsNoWholeNumber) {
     // Through the series and the continued fraction alone (no sums).
     for (Real df : {2.5_r, 0.3_r, 301.7_r})
