@@ -58,7 +58,7 @@ void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 // The standard editing menu, built here rather than by
 // createStandardContextMenu(): its Paste calls QLineEdit::paste() directly,
-// which neither trims nor runs our hooks.
+// which neither trims nor raises our signals.
 std::unique_ptr<QMenu> LineEdit::ContextMenu() {
     auto menu = std::make_unique<QMenu>(this);
     const bool editable = !isReadOnly();
@@ -96,7 +96,7 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
 void LineEdit::HandleKey(QKeyEvent* event) {
     int key = event->key();
     KeyDown(key, event->modifiers(), event);
-    if (key == 0) return;  // cancelled by the key-down hook
+    if (key == 0) return;  // cancelled by a keyDown slot (or a subclass)
 
     QString text = event->text();
     // Ctrl with a letter types the control character (Ctrl+V is 22), as the
@@ -116,8 +116,8 @@ void LineEdit::HandleKey(QKeyEvent* event) {
         if (!isReadOnly()) redo();
         return;
     }
-    // Paste and cut go through our hooks so that controls may refuse them;
-    // their control characters pass the key-press hook first, as typed ones do.
+    // Paste and cut go through KeyPress so that controls may refuse them:
+    // their control characters reach characterTyped first, as typed ones do.
     const bool pasting = event->matches(QKeySequence::Paste);
     if (pasting || event->matches(QKeySequence::Cut)) {
         if (text.size() == 1) {

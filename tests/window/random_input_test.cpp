@@ -9,6 +9,7 @@
 //   and caret are those of a plain QLineEdit fed the same events, with the
 //   same characters refused. Only a commit (Enter) may rewrite it.
 // TARVIK_SEED=N replays a run; TARVIK_EVENTS=N sets its length.
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 
@@ -282,9 +283,13 @@ protected:
 };
 
 TEST_F(RandomInput, TheWindowHoldsTheRules) {
-    const unsigned long seed = EnvOr("TARVIK_SEED", std::random_device{}());
-    const unsigned long events = EnvOr("TARVIK_EVENTS", 200000);
-    std::printf("random input: seed %lu, %lu events (replay: TARVIK_SEED=%lu)\n", seed, events, seed);
+    // ctest runs the events in TARVIK_SHARDS processes side by side, shard
+    // k on the seed plus k; each prints how to replay it alone.
+    const unsigned long shards = std::max(1ul, EnvOr("TARVIK_SHARDS", 1));
+    const unsigned long seed = EnvOr("TARVIK_SEED", std::random_device{}()) + EnvOr("TARVIK_SHARD", 0);
+    const unsigned long events = EnvOr("TARVIK_EVENTS", 200000) / shards;
+    std::printf("random input: seed %lu, %lu events (replay: TARVIK_SEED=%lu TARVIK_EVENTS=%lu)\n", seed, events,
+                seed, events);
     std::fflush(stdout);
     rng.seed(seed);
     RecordProperty("seed", std::to_string(seed));
