@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "calc/command_line_error.h"
+#include "core/translation.h"
 #include "calc/results_text.h"
 #include "math/distributions.h"
 
@@ -22,10 +23,10 @@ std::string Limit(Real v) {
 }
 
 [[noreturn]] void NotANumber(const std::string& where, const std::string& text) {
-    throw CommandLineError{where + " " + Quoted(text) + " is not a number"};
+    throw CommandLineError{Fill(Tr("Input", "%1 %2 is not a number"), {where, Quoted(text)})};
 }
 [[noreturn]] void OutOfRange(const std::string& where, const std::string& text, const std::string& rule) {
-    throw CommandLineError{where + " " + Quoted(text) + " is out of range: " + rule};
+    throw CommandLineError{Fill(Tr("Input", "%1 %2 is out of range: %3"), {where, Quoted(text), rule})};
 }
 
 Real ReadNumber(const std::string& text, const std::string& where, const FormatSettings& fs) {
@@ -42,8 +43,8 @@ std::string Heading(const GivenNumber& p, const FormatSettings& fs) { return For
 std::int32_t ReadDf(const std::string& text, const std::string& where, const Limits& limits, const FormatSettings& fs) {
     const Real df = ReadNumber(text, where, fs);
     if (!(df >= limits.lowestDf && df <= limits.highestDf) || df != Floor(df))
-        OutOfRange(where, text, "whole numbers from " + std::to_string(limits.lowestDf) + " to " +
-                                    std::to_string(limits.highestDf));
+        OutOfRange(where, text, Fill(Tr("Input", "whole numbers from %1 to %2"),
+                                         {std::to_string(limits.lowestDf), std::to_string(limits.highestDf)}));
     return std::int32_t(df);
 }
 
@@ -52,14 +53,14 @@ GivenNumber ReadGiven(Field field, const std::string& text, const std::string& w
     GivenNumber given{text, ReadNumber(text, where, fs), {0, 0}};
     if (field == Field::Value) {
         if (!(given.value >= 0 && given.value <= limits.valueCap))
-            OutOfRange(where, text, "from 0 to " + Limit(limits.valueCap));
+            OutOfRange(where, text, Fill(Tr("Input", "from 0 to %1"), {Limit(limits.valueCap)}));
         // Below the smallest normal Real a number keeps too few digits, or
         // none: it is refused rather than read as 0 (or as a denormal).
         if (given.value < std::numeric_limits<Real>::min() && !TextIsZero(text, fs))
-            OutOfRange(where, text, "from 0 to " + Limit(limits.valueCap) + ", and 0 or at least 3.36e-4932");
+            OutOfRange(where, text, Fill(Tr("Input", "from 0 to %1, and 0 or at least 3.36e-4932"), {Limit(limits.valueCap)}));
         return given;
     }
-    const std::string rule = "from " + Limit(limits.lowestProbability) + " to 1 - " + Limit(limits.lowestProbability);
+    const std::string rule = Fill(Tr("Input", "from %1 to 1 - %1"), {Limit(limits.lowestProbability)});
     // The range is judged on the text and its exact complement: 1 - 1e-300
     // reads as 1 in any Real, yet is inside it.
     // A text just above 1 can read as the Real 1: its exact complement says.
@@ -149,11 +150,11 @@ TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind
                               const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
                               const FormatSettings& fs) {
     static const char* const kTitles[] = {
-        "Lower-tail critical values: x with P(X<=x) = p",
-        "Upper-tail critical values: x with P(X>x) = p",
-        "Two-sided critical values: P(X<=lower) = P(X>upper) = alpha/2",
+        TrLater("Input", "Lower-tail critical values: x with P(X<=x) = p"),
+        TrLater("Input", "Upper-tail critical values: x with P(X>x) = p"),
+        TrLater("Input", "Two-sided critical values: P(X<=lower) = P(X>upper) = alpha/2"),
     };
-    TextTable table{TextTable::Kind::Grid, kTitles[int(kind)], CriticalValuesHeader(kind, probabilities, fs), {}};
+    TextTable table{TextTable::Kind::Grid, Tr("Input", kTitles[int(kind)]), CriticalValuesHeader(kind, probabilities, fs), {}};
     table.rows.reserve(dfs.size());
     for (const std::int32_t df : dfs) table.rows.push_back(CriticalValuesRow(df, kind, probabilities, format, fs));
     return table;
@@ -175,10 +176,10 @@ std::vector<std::string> ListItems(const std::string& list, const FormatSettings
 
 std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs) {
     const std::vector<std::string> items = ListItems(list, fs);
-    if (items.empty()) throw CommandLineError{"give at least one probability"};
+    if (items.empty()) throw CommandLineError{Tr("Input", "give at least one probability")};
     std::vector<GivenNumber> numbers;
     for (std::size_t i = 0; i < items.size(); ++i)
-        numbers.push_back(ReadGiven(field, items[i], "probability " + std::to_string(i + 1), CommandLineLimits(), fs));
+        numbers.push_back(ReadGiven(field, items[i], Fill(Tr("Input", "probability %1"), {std::to_string(i + 1)}), CommandLineLimits(), fs));
     return numbers;
 }
 

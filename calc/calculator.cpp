@@ -1,3 +1,4 @@
+#include "core/translation.h"
 #include "calc/calculator.h"
 
 #include <algorithm>
@@ -106,17 +107,17 @@ std::string Calculator::NoteFor(Field f) const {
     Real read = 0;
     if (!TryReadText(text, read)) {
         if (IsGuardText(text)) return {};
-        return "Not a number: the results are still those of " + basis_[i] + ".";
+        return Fill(Tr("Calculator", "Not a number: the results are still those of %1."), {basis_[i]});
     }
     if (f == Field::Value && IsBelowEveryReal(read, text))
-        return "Below the smallest number the calculator holds: the results are still those of " + basis_[i] + ".";
+        return Fill(Tr("Calculator", "Below the smallest number the calculator holds: the results are still those of %1."), {basis_[i]});
     if (IsGuardText(text)) return {};
     const std::string canonical = Canonical(f);
     if (canonical == text) return {};
     if (f == Field::Value)
-        return "Read as " + canonical + ": the window takes values from 0 to " + FormatGeneral(limits_.valueCap) + ".";
-    return "Read as " + canonical + ": the window takes probabilities from " + Format(limits_.lowestProbability) +
-           " to " + Format(highestProbability_) + "; the command line takes them down to 1e-300.";
+        return Fill(Tr("Calculator", "Read as %1: the window takes values from 0 to %2."), {canonical, FormatGeneral(limits_.valueCap)});
+    return Fill(Tr("Calculator", "Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300."),
+                {canonical, Format(limits_.lowestProbability), Format(highestProbability_)});
 }
 
 void Calculator::UpdateNotes() {

@@ -8,10 +8,15 @@
 #include "calc/number_lists.h"
 #include "calc/table_report.h"
 #include "calc/table_test.h"
+#include "core/translation.h"
 
 namespace tarvik {
 
 namespace {
+
+std::string TooManyResults() {
+    return Fill(Tr("CommandLine", "asks for more than %1 results in one run"), {std::to_string(kMostResults)});
+}
 
 struct OptionShape {
     const char* name;
@@ -48,23 +53,27 @@ RawOptions Collect(const std::vector<std::string>& arguments) {
                 name.erase(eq);
             }
         } else {
-            throw CommandLineError{(name.size() > 1 && name[0] == '-' ? "unknown option " : "unexpected argument ") +
-                                   Quoted(name)};
+            throw CommandLineError{Fill(name.size() > 1 && name[0] == '-' ? Tr("CommandLine", "unknown option %1")
+                                                                         : Tr("CommandLine", "unexpected argument %1"),
+                                        {Quoted(name)})};
         }
         const OptionShape* shape = FindOption(name);
-        if (!shape) throw CommandLineError{"unknown option " + Quoted(name)};
-        if (raw.count(name)) throw CommandLineError{name + " is given twice"};
+        if (!shape) throw CommandLineError{Fill(Tr("CommandLine", "unknown option %1"), {Quoted(name)})};
+        if (raw.count(name)) throw CommandLineError{Fill(Tr("CommandLine", "%1 is given twice"), {name})};
         std::vector<std::string>& values = raw[name];
         if (attached) {
             if (shape->values != 1)
-                throw CommandLineError{name + (shape->values == 0 ? " takes no value" : " takes its values apart: " +
-                                                                                           name + " A B")};
+                throw CommandLineError{Fill(shape->values == 0 ? Tr("CommandLine", "%1 takes no value")
+                                                                : Tr("CommandLine", "%1 takes its values apart: %1 A B"),
+                                            {name})};
             values.push_back(*attached);
             continue;
         }
         for (int k = 0; k < shape->values; ++k) {
             if (++i >= arguments.size())
-                throw CommandLineError{name + (shape->values == 1 ? " needs a value" : " needs two values")};
+                throw CommandLineError{Fill(shape->values == 1 ? Tr("CommandLine", "%1 needs a value")
+                                                                : Tr("CommandLine", "%1 needs two values"),
+                                            {name})};
             values.push_back(arguments[i]);
         }
     }
@@ -98,19 +107,19 @@ void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
     const auto has = [&](const char* o) { return raw.count(o) > 0; };
     if (!has("--export-chart")) {
         for (const char* o : {"--size", "--scale", "--background"})
-            if (has(o)) throw CommandLineError{std::string(o) + " needs --export-chart"};
+            if (has(o)) throw CommandLineError{Fill(Tr("CommandLine", "%1 needs --export-chart"), {o})};
         return;
     }
     r.chartFile = raw["--export-chart"][0];
     if (!EndsWithAnyCase(r.chartFile, ".png") && !EndsWithAnyCase(r.chartFile, ".svg"))
-        throw CommandLineError{"--export-chart " + Quoted(r.chartFile) + " needs a name ending in .png or .svg"};
+        throw CommandLineError{Fill(Tr("CommandLine", "--export-chart %1 needs a name ending in .png or .svg"), {Quoted(r.chartFile)})};
     if (r.action != CommandAction::Results)
-        throw CommandLineError{"--export-chart draws one result of --value, --cdf or --upper"};
+        throw CommandLineError{Tr("CommandLine", "--export-chart draws one result of --value, --cdf or --upper")};
     if (has("--size")) {
         const std::string& size = raw["--size"][0];
         const auto x = size.find_first_of("xX");
         if (x == std::string::npos)
-            throw CommandLineError{"--size " + Quoted(size) + " is not WIDTHxHEIGHT, as in 550x480"};
+            throw CommandLineError{Fill(Tr("CommandLine", "--size %1 is not WIDTHxHEIGHT, as in 550x480"), {Quoted(size)})};
         const std::string rule = std::to_string(kSmallestChart) + " to " + std::to_string(kLargestChart);
         r.chartWidth = ReadWhole(size.substr(0, x), "--size width", kSmallestChart, kLargestChart);
         r.chartHeight = ReadWhole(size.substr(x + 1), "--size height", kSmallestChart, kLargestChart);
@@ -119,7 +128,7 @@ void ReadChartOptions(RawOptions& raw, CommandRequest& r) {
     if (has("--background")) {
         const std::string& background = raw["--background"][0];
         if (background != "white" && background != "gradient")
-            throw CommandLineError{"--background " + Quoted(background) + " is not gradient or white"};
+            throw CommandLineError{Fill(Tr("CommandLine", "--background %1 is not gradient or white"), {Quoted(background)})};
         r.whiteBackground = background == "white";
     }
 }
@@ -132,7 +141,7 @@ void ReadOutputOptions(RawOptions& raw, CommandRequest& r) {
     if (has("--numbers")) {
         const std::string& style = raw["--numbers"][0];
         if (!NumberStyleOfName(style, r.format.style))
-            throw CommandLineError{"--numbers " + Quoted(style) + " is not decimals, significant or scientific"};
+            throw CommandLineError{Fill(Tr("CommandLine", "--numbers %1 is not decimals, significant or scientific"), {Quoted(style)})};
     } else if (has("--precision")) {
         r.format.style = NumberStyle::Significant;
     }
@@ -140,25 +149,24 @@ void ReadOutputOptions(RawOptions& raw, CommandRequest& r) {
     if (has("--format")) {
         const std::string& form = raw["--format"][0];
         if (!TableFormOfName(form, r.form))
-            throw CommandLineError{"--format " + Quoted(form) + " is not text, csv, tsv or markdown"};
+            throw CommandLineError{Fill(Tr("CommandLine", "--format %1 is not text, csv, tsv or markdown"), {Quoted(form)})};
     }
     if (has("--output")) {
         r.outputFile = raw["--output"][0];
-        if (r.outputFile.empty()) throw CommandLineError{"--output needs a file name"};
+        if (r.outputFile.empty()) throw CommandLineError{Tr("CommandLine", "--output needs a file name")};
     }
 }
 
 // A table of counts: only the output options go with it.
 void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
-    if (!raw.count("--counts")) throw CommandLineError{"--expected needs --counts"};
+    if (!raw.count("--counts")) throw CommandLineError{Tr("CommandLine", "--expected needs --counts")};
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
             option != "--format" && option != "--output")
-            throw CommandLineError{"--counts takes --expected, --numbers, --precision, --format and --output, not " +
-                                   option};
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --numbers, --precision, --format and --output, not %1"), {option})};
     r.action = CommandAction::Counts;
     r.countsFile = raw["--counts"][0];
-    if (r.countsFile.empty()) throw CommandLineError{"--counts needs a file name, or - for standard input"};
+    if (r.countsFile.empty()) throw CommandLineError{Tr("CommandLine", "--counts needs a file name, or - for standard input")};
     if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults);
     ReadOutputOptions(raw, r);
 }
@@ -176,7 +184,7 @@ std::string CountsText(const CommandRequest& r) {
         return RenderTable(TableTestRecord(report.test, r.format), r.form) + "\n" +
                RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
     } catch (const TableInputError& bad) {
-        throw CommandLineError{"--counts " + Quoted(r.countsFile) + ": " + bad.message};
+        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), bad.message})};
     }
 }
 
@@ -202,12 +210,12 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
     bool power = false;
     for (const auto& option : kPowerOptions) power = power || has(option.first);
     if (power && (questions > 0 || has("--ncp")))
-        throw CommandLineError{"--effect, --alpha, --power and --n take none of --value, --cdf, --upper, "
-                               "--two-sided, --between and --ncp"};
+        throw CommandLineError{Tr("CommandLine", "--effect, --alpha, --power and --n take none of --value, --cdf, --upper, "
+                                                  "--two-sided, --between and --ncp")};
     if (!power && questions != 1)
-        throw CommandLineError{"give one of --value, --cdf, --upper, --two-sided and --between, "
-                               "or three of --effect, --alpha, --power and --n"};
-    if (!has("--df")) throw CommandLineError{"--df is required"};
+        throw CommandLineError{Tr("CommandLine", "give one of --value, --cdf, --upper, --two-sided and --between, "
+                                                  "or three of --effect, --alpha, --power and --n")};
+    if (!has("--df")) throw CommandLineError{Tr("CommandLine", "--df is required")};
 
     const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults);
     for (std::size_t i = 0; i < dfTexts.size(); ++i)
@@ -218,8 +226,8 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
         ReadPowerOptions(raw, r);
     } else if (has("--ncp")) {
         if (has("--two-sided") || has("--between") || has("--table"))
-            throw CommandLineError{"--ncp takes --value, --cdf or --upper"};
-        if (has("--export-chart")) throw CommandLineError{"--export-chart does not take --ncp"};
+            throw CommandLineError{Tr("CommandLine", "--ncp takes --value, --cdf or --upper")};
+        if (has("--export-chart")) throw CommandLineError{Tr("CommandLine", "--export-chart does not take --ncp")};
         r.ncps = ReadGivenList(Field::Value, "--ncp", raw["--ncp"][0]);
     }
 
@@ -229,7 +237,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
         const auto& ab = raw["--between"];
         r.from = ReadGiven(Field::Value, ab[0], "--between A", CommandLineLimits());
         r.to = ReadGiven(Field::Value, ab[1], "--between B", CommandLineLimits());
-        if (r.to.value < r.from.value) throw CommandLineError{"--between needs A <= B"};
+        if (r.to.value < r.from.value) throw CommandLineError{Tr("CommandLine", "--between needs A <= B")};
     } else {
         static const std::pair<const char*, Field> kGiven[] = {
             {"--value", Field::Value}, {"--cdf", Field::Cdf}, {"--upper", Field::UpperTail}, {"--two-sided", Field::Cdf}};
@@ -246,7 +254,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
 
     if (has("--table")) {
         if (r.action == CommandAction::Between || r.given == Field::Value)
-            throw CommandLineError{"--table takes --cdf, --upper or --two-sided"};
+            throw CommandLineError{Tr("CommandLine", "--table takes --cdf, --upper or --two-sided")};
         r.kind = r.action == CommandAction::TwoSided ? CriticalKind::TwoSided
                  : r.given == Field::Cdf           ? CriticalKind::Lower
                                                    : CriticalKind::Upper;
@@ -272,11 +280,11 @@ void ReadGivenLines(CommandRequest& request, const std::string& input) {
         if (first == std::string::npos) continue;
         text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
         if (request.numbers.size() >= kMostResults)
-            throw CommandLineError{"standard input gives more than " + std::to_string(kMostResults) + " numbers"};
+            throw CommandLineError{Fill(Tr("CommandLine", "standard input gives more than %1 numbers"), {std::to_string(kMostResults)})};
         request.numbers.push_back(
-            ReadGiven(request.given, text, "standard input line " + std::to_string(line), CommandLineLimits()));
+            ReadGiven(request.given, text, Fill(Tr("CommandLine", "standard input line %1"), {std::to_string(line)}), CommandLineLimits()));
     }
-    if (request.numbers.empty()) throw CommandLineError{"standard input gives no number for " + request.givenOption};
+    if (request.numbers.empty()) throw CommandLineError{Fill(Tr("CommandLine", "standard input gives no number for %1"), {request.givenOption})};
 }
 
 void CheckCounts(const CommandRequest& r) {
@@ -286,19 +294,19 @@ void CheckCounts(const CommandRequest& r) {
         for (const auto* list : {&r.effects, &r.alphas, &r.powers, &r.sampleSizes})
             if (!list->empty()) {
                 if (per > kMostResults / list->size())
-                    throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+                    throw CommandLineError{TooManyResults()};
                 per *= list->size();
             }
     }
     if (!r.ncps.empty()) {
         if (per > kMostResults / r.ncps.size())
-            throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+            throw CommandLineError{TooManyResults()};
         per *= r.ncps.size();
     }
     if (per != 0 && r.dfs.size() > kMostResults / per)
-        throw CommandLineError{"asks for more than " + std::to_string(kMostResults) + " results in one run"};
+        throw CommandLineError{TooManyResults()};
     if (!r.chartFile.empty() && (r.dfs.size() != 1 || r.numbers.size() != 1))
-        throw CommandLineError{"--export-chart draws one result: give one df and one number"};
+        throw CommandLineError{Tr("CommandLine", "--export-chart draws one result: give one df and one number")};
 }
 
 std::string AnswerText(const CommandRequest& r) {

@@ -62,6 +62,6 @@ void CheckCounts(const CommandRequest& request);
 std::string AnswerText(const CommandRequest& request);
 
 // The text of --help.
-const std::string& CommandLineHelp();
+std::string CommandLineHelp();
 
 }  // namespace tarvik

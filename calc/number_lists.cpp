@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/command_line_error.h"
+#include "core/translation.h"
 
 namespace tarvik {
 
@@ -104,18 +105,18 @@ void ExpandRange(const std::string& item, std::size_t dots, const std::string& o
     }
     const auto a = ReadDecimal(from), b = ReadDecimal(to), s = ReadDecimal(step);
     if (!a || !b || !s)
-        throw CommandLineError{option + " range " + Quoted(item) +
-                               " is not FROM..TO or FROM..TO:STEP with plain decimal numbers"};
-    if (s->mantissa <= 0) throw CommandLineError{option + " range " + Quoted(item) + " needs a positive step"};
+        throw CommandLineError{Fill(Tr("Input", "%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers"),
+                                    {option, Quoted(item)})};
+    if (s->mantissa <= 0) throw CommandLineError{Fill(Tr("Input", "%1 range %2 needs a positive step"), {option, Quoted(item)})};
     const int exponent = std::min({a->exponent, b->exponent, s->exponent});
     const auto first = Aligned(*a, exponent), last = Aligned(*b, exponent), stride = Aligned(*s, exponent);
     if (!first || !last || !stride)
-        throw CommandLineError{option + " range " + Quoted(item) + " needs more than 18 digits"};
-    if (*last < *first) throw CommandLineError{option + " range " + Quoted(item) + " runs backwards"};
+        throw CommandLineError{Fill(Tr("Input", "%1 range %2 needs more than 18 digits"), {option, Quoted(item)})};
+    if (*last < *first) throw CommandLineError{Fill(Tr("Input", "%1 range %2 runs backwards"), {option, Quoted(item)})};
     // (last - first) cannot overflow: both bounds lie within 10^18.
     const std::uint64_t count = std::uint64_t(*last - *first) / std::uint64_t(*stride) + 1;
     if (count > maxItems - items.size())
-        throw CommandLineError{option + " gives more than " + std::to_string(maxItems) + " items"};
+        throw CommandLineError{Fill(Tr("Input", "%1 gives more than %2 items"), {option, std::to_string(maxItems)})};
     for (std::uint64_t k = 0; k < count; ++k) items.push_back(DecimalText(*first + std::int64_t(k) * *stride, exponent));
 }
 
@@ -128,12 +129,12 @@ std::vector<std::string> ExpandList(const std::string& list, const std::string& 
         const std::size_t comma = list.find(',', start);
         const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (item.find_first_not_of(" \t") == std::string::npos)
-            throw CommandLineError{option + " " + Quoted(list) + " has an empty item"};
+            throw CommandLineError{Fill(Tr("Input", "%1 %2 has an empty item"), {option, Quoted(list)})};
         if (const auto dots = item.find(".."); dots != std::string::npos) {
             ExpandRange(item, dots, option, maxItems, items);
         } else {
             if (items.size() >= maxItems)
-                throw CommandLineError{option + " gives more than " + std::to_string(maxItems) + " items"};
+                throw CommandLineError{Fill(Tr("Input", "%1 gives more than %2 items"), {option, std::to_string(maxItems)})};
             items.push_back(item);
         }
         if (comma == std::string::npos) break;

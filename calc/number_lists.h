@@ -8,6 +8,8 @@
 // keeps its exact decimal complement and a value reads as typed.
 #include <cstddef>
 #include <string>
+
+#include "core/translation.h"
 #include <vector>
 
 namespace tarvik {
@@ -20,7 +22,7 @@ std::vector<std::string> ExpandList(const std::string& list, const std::string& 
 // An item's name in messages: the option alone for a list of one,
 // "--df item 3" in a longer one.
 inline std::string ListItemName(const std::string& option, std::size_t index, std::size_t count) {
-    return count == 1 ? option : option + " item " + std::to_string(index + 1);
+    return count == 1 ? option : Fill(Tr("Input", "%1 item %2"), {option, std::to_string(index + 1)});
 }
 
 }  // namespace tarvik

@@ -1,3 +1,4 @@
+#include "core/translation.h"
 #include "calc/power_analysis.h"
 
 #include "calc/answers.h"
@@ -17,34 +18,36 @@ bool IsProbability(Real p) { return p > 0 && p < 1; }
 void Check(const PowerQuestion& q) {
     const Limits& limits = CommandLineLimits();
     if (!(q.df >= limits.lowestDf && q.df <= limits.highestDf) || q.df != Floor(q.df))
-        Refuse(PowerField::Df, "must be a whole number from 1 to " + std::to_string(limits.highestDf));
+        Refuse(PowerField::Df, Fill(Tr("Power", "must be a whole number from 1 to %1"), {std::to_string(limits.highestDf)}));
     const auto given = [&](PowerField f) { return q.unknown != f; };
-    if (given(PowerField::EffectSize) && !(q.w > 0)) Refuse(PowerField::EffectSize, "must be above 0");
-    if (given(PowerField::Alpha) && !IsProbability(q.alpha)) Refuse(PowerField::Alpha, "must lie between 0 and 1");
-    if (given(PowerField::Power) && !IsProbability(q.power)) Refuse(PowerField::Power, "must lie between 0 and 1");
+    if (given(PowerField::EffectSize) && !(q.w > 0)) Refuse(PowerField::EffectSize, Tr("Power", "must be above 0"));
+    if (given(PowerField::Alpha) && !IsProbability(q.alpha)) Refuse(PowerField::Alpha, Tr("Power", "must lie between 0 and 1"));
+    if (given(PowerField::Power) && !IsProbability(q.power)) Refuse(PowerField::Power, Tr("Power", "must lie between 0 and 1"));
     if (given(PowerField::SampleSize) && !(q.n >= 1 && q.n <= kLargestSampleSize && q.n == Floor(q.n)))
-        Refuse(PowerField::SampleSize, "must be a whole number from 1 to 1000000000");
+        Refuse(PowerField::SampleSize, Tr("Power", "must be a whole number from 1 to 1000000000"));
     // A test of level alpha has power alpha at no effect and more above it.
     if (given(PowerField::Alpha) && given(PowerField::Power) && !(q.power > q.alpha))
-        Refuse(PowerField::Power, "must be above alpha");
+        Refuse(PowerField::Power, Tr("Power", "must be above alpha"));
     if (given(PowerField::EffectSize) && given(PowerField::SampleSize) && q.n * q.w * q.w > kLargestNoncentrality)
-        Refuse(PowerField::EffectSize, "gives a noncentrality N w\u00B2 above 1000000");
+        Refuse(PowerField::EffectSize, Tr("Power", "gives a noncentrality N w\u00B2 above 1000000"));
 }
 
 // The numbers of a list, each non-negative, scaled to add up to 1.
-std::vector<Real> Proportions(const std::string& list, const std::string& name, const FormatSettings& fs) {
+std::vector<Real> Proportions(const std::string& list, const char* hypothesis, const FormatSettings& fs) {
     std::vector<Real> values;
     const std::vector<std::string> items = ListItems(list, fs);
     for (std::size_t i = 0; i < items.size(); ++i) {
         Real v = 0;
-        const std::string item = name + " " + std::to_string(i + 1) + " '" + items[i] + "'";
-        if (!TryTextToReal(items[i], v, fs)) Refuse(PowerField::EffectSize, item + " is not a number");
-        if (!(v >= 0)) Refuse(PowerField::EffectSize, item + " is negative");
+        const std::vector<std::string> item{hypothesis, std::to_string(i + 1), items[i]};
+        if (!TryTextToReal(items[i], v, fs))
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "%1 proportion %2 '%3' is not a number"), {item[0], item[1], item[2]}));
+        if (!(v >= 0))
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "%1 proportion %2 '%3' is negative"), {item[0], item[1], item[2]}));
         values.push_back(v);
     }
     Real total = 0;
     for (const Real& v : values) total += v;
-    if (!(total > 0)) Refuse(PowerField::EffectSize, "the " + name + "s add up to 0");
+    if (!(total > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "the %1 proportions add up to 0"), {hypothesis}));
     for (Real& v : values) v /= total;
     return values;
 }
@@ -53,16 +56,16 @@ std::vector<Real> Proportions(const std::string& list, const std::string& name, 
 
 EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
                                           const FormatSettings& fs) {
-    const std::vector<Real> h1 = Proportions(alternative, "H1 proportion", fs);
-    if (h1.size() < 2) Refuse(PowerField::EffectSize, "give at least two H1 proportions");
+    const std::vector<Real> h1 = Proportions(alternative, "H1", fs);
+    if (h1.size() < 2) Refuse(PowerField::EffectSize, Tr("Power", "give at least two H1 proportions"));
     std::vector<Real> h0(h1.size(), Real(1) / Real(h1.size()));
     if (!ListItems(expected, fs).empty()) {
-        h0 = Proportions(expected, "H0 proportion", fs);
+        h0 = Proportions(expected, "H0", fs);
         if (h0.size() != h1.size())
-            Refuse(PowerField::EffectSize, "H0 has " + std::to_string(h0.size()) + " proportions, H1 " +
-                                               std::to_string(h1.size()));
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 has %1 proportions, H1 %2"),
+                                                {std::to_string(h0.size()), std::to_string(h1.size())}));
         for (std::size_t i = 0; i < h0.size(); ++i)
-            if (!(h0[i] > 0)) Refuse(PowerField::EffectSize, "H0 proportion " + std::to_string(i + 1) + " is 0");
+            if (!(h0[i] > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 proportion %1 is 0"), {std::to_string(i + 1)}));
     }
     return {EffectSizeOfProportions(h0, h1), int(h1.size()) - 1};
 }
@@ -75,43 +78,43 @@ EffectFromProportions IndependenceEffect(const std::string& cells, const FormatS
         const std::string line = cells.substr(start, end - start);
         start = end + 1;
         if (ListItems(line, fs).empty()) continue;
-        const std::string name = "row " + std::to_string(table.size() + 1) + " cell";
         std::vector<Real> row;
         for (const std::string& item : ListItems(line, fs)) {
             Real v = 0;
-            const std::string at = name + " " + std::to_string(row.size() + 1) + " '" + item + "'";
-            if (!TryTextToReal(item, v, fs)) Refuse(PowerField::EffectSize, at + " is not a number");
-            if (!(v >= 0)) Refuse(PowerField::EffectSize, at + " is negative");
+            const std::string r = std::to_string(table.size() + 1), c = std::to_string(row.size() + 1);
+            if (!TryTextToReal(item, v, fs))
+                Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is not a number"), {r, c, item}));
+            if (!(v >= 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is negative"), {r, c, item}));
             row.push_back(v);
         }
         if (!table.empty() && row.size() != table.front().size())
-            Refuse(PowerField::EffectSize, "row " + std::to_string(table.size() + 1) + " has " +
-                                               std::to_string(row.size()) + " cells, row 1 has " +
-                                               std::to_string(table.front().size()));
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 has %2 cells, row 1 has %3"),
+                                                {std::to_string(table.size() + 1), std::to_string(row.size()),
+                                                 std::to_string(table.front().size())}));
         table.push_back(row);
     }
     if (table.size() < 2 || table.front().size() < 2)
-        Refuse(PowerField::EffectSize, "give a table of at least 2 rows and 2 columns, one row per line");
+        Refuse(PowerField::EffectSize, Tr("Power", "give a table of at least 2 rows and 2 columns, one row per line"));
     // A row or column without probability has no expected cells: no test.
     for (std::size_t i = 0; i < table.size(); ++i) {
         Real sum = 0;
         for (const Real& v : table[i]) sum += v;
-        if (!(sum > 0)) Refuse(PowerField::EffectSize, "row " + std::to_string(i + 1) + " adds up to 0");
+        if (!(sum > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 adds up to 0"), {std::to_string(i + 1)}));
     }
     for (std::size_t j = 0; j < table.front().size(); ++j) {
         Real sum = 0;
         for (const auto& row : table) sum += row[j];
-        if (!(sum > 0)) Refuse(PowerField::EffectSize, "column " + std::to_string(j + 1) + " adds up to 0");
+        if (!(sum > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "column %1 adds up to 0"), {std::to_string(j + 1)}));
     }
     return {EffectSizeOfTable(table), int((table.size() - 1) * (table.front().size() - 1))};
 }
 
-const char* PowerFieldName(PowerField field) {
+std::string PowerFieldName(PowerField field) {
     switch (field) {
         case PowerField::Df: return "df";
-        case PowerField::EffectSize: return "effect size w";
+        case PowerField::EffectSize: return Tr("Power", "effect size w");
         case PowerField::Alpha: return "alpha";
-        case PowerField::Power: return "power";
+        case PowerField::Power: return Tr("Power", "power");
         case PowerField::SampleSize: return "N";
     }
     return "";
@@ -123,13 +126,13 @@ PowerAnswer SolvePower(const PowerQuestion& q) {
     switch (q.unknown) {
         case PowerField::SampleSize:
             a.n = ChiSquareTestSampleSize(q.df, q.w, q.alpha, q.power, kLargestSampleSize);
-            if (a.n == 0) Refuse(PowerField::SampleSize, "no N up to 1000000000 reaches this power");
+            if (a.n == 0) Refuse(PowerField::SampleSize, Tr("Power", "no N up to 1000000000 reaches this power"));
             a.power = ChiSquareTestPower(q.df, q.w, q.alpha, a.n);
             break;
         case PowerField::Power: a.power = ChiSquareTestPower(q.df, q.w, q.alpha, q.n); break;
         case PowerField::EffectSize: a.w = ChiSquareTestEffectSize(q.df, q.alpha, q.power, q.n); break;
         case PowerField::Alpha: a.alpha = ChiSquareTestAlpha(q.df, q.w, q.power, q.n); break;
-        case PowerField::Df: Refuse(PowerField::Df, "is always given");
+        case PowerField::Df: Refuse(PowerField::Df, Tr("Power", "is always given"));
     }
     a.lambda = a.n * a.w * a.w;
     a.critical = ChiSquareUpperQuantile(a.df, a.alpha);

@@ -40,7 +40,7 @@ inline const Real kLargestNoncentrality = 1e6_r;
 inline constexpr double kCohenSmall = 0.1, kCohenMedium = 0.3, kCohenLarge = 0.5;
 
 // The field's name in messages: "effect size w", "alpha", "power", "N", "df".
-const char* PowerFieldName(PowerField field);
+std::string PowerFieldName(PowerField field);
 
 // Checks and solves; throws PowerInputError. For a solved N, `power` is the
 // power actually reached at that N.

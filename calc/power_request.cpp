@@ -1,3 +1,4 @@
+#include "core/translation.h"
 #include "calc/power_request.h"
 
 #include "calc/command_line_error.h"
@@ -20,14 +21,15 @@ std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& opti
         }
         Real v = 0;
         if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
-            throw CommandLineError{where + " " + Quoted(texts[i]) + " is not a number"};
+            throw CommandLineError{Fill(Tr("Input", "%1 %2 is not a number"), {where, Quoted(texts[i])})};
         const bool ok = field == PowerField::EffectSize
                             ? v > 0 && v <= 1000
                             : v >= 1 && v <= kLargestSampleSize && v == Floor(v);
         if (!ok)
-            throw CommandLineError{where + " " + Quoted(texts[i]) + " is out of range: " +
-                                   (field == PowerField::EffectSize ? "above 0, up to 1000"
-                                                                    : "whole numbers from 1 to 1000000000")};
+            throw CommandLineError{Fill(Tr("Input", "%1 %2 is out of range: %3"),
+                                        {where, Quoted(texts[i]),
+                                         field == PowerField::EffectSize ? Tr("Power", "above 0, up to 1000")
+                                                                         : Tr("Power", "whole numbers from 1 to 1000000000")})};
         numbers.push_back({texts[i], v, {0, 0}});
     }
     return numbers;
@@ -76,9 +78,9 @@ void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
         ++given;
         PowerList(r, field) = ReadPowerList(field, option, raw[option][0]);
     }
-    if (given != 3) throw CommandLineError{"give three of --effect, --alpha, --power and --n: the fourth is solved"};
+    if (given != 3) throw CommandLineError{Tr("CommandLine", "give three of --effect, --alpha, --power and --n: the fourth is solved")};
     for (const char* o : {"--table", "--export-chart"})
-        if (raw.count(o)) throw CommandLineError{std::string(o) + " does not take --effect, --alpha, --power and --n"};
+        if (raw.count(o)) throw CommandLineError{Fill(Tr("CommandLine", "%1 does not take --effect, --alpha, --power and --n"), {o})};
 }
 
 std::string PowerTableText(const CommandRequest& r) {
@@ -94,9 +96,10 @@ std::string PowerTableText(const CommandRequest& r) {
                                : bad.field == PowerField::SampleSize ? q.n
                                                                      : q.df;
             if (bad.field == r.unknown)
-                throw CommandLineError{std::string(OptionOf(bad.field)) + ": " + bad.message};
-            throw CommandLineError{std::string(OptionOf(bad.field)) + " " +
-                                   Quoted(FormatFullPrecision(value, FormatSettings{})) + " " + bad.message};
+                throw CommandLineError{Fill(Tr("Power", "%1: %2"), {OptionOf(bad.field), bad.message})};
+            throw CommandLineError{Fill(Tr("Power", "%1 %2 %3"), {OptionOf(bad.field),
+                                                               Quoted(FormatFullPrecision(value, FormatSettings{})),
+                                                               bad.message})};
         }
     }
     return RenderTable(table, r.form);

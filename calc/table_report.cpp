@@ -1,3 +1,4 @@
+#include "core/translation.h"
 #include "calc/table_report.h"
 
 #include <algorithm>
@@ -86,9 +87,10 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
 std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs) {
     if (r.smallCells == 0) return {};
     const std::size_t cells = r.rows * r.columns;
-    return std::to_string(r.smallCells) + " of " + std::to_string(cells) + " cells (" +
-           FormatFixed(Real(100) * Real(r.smallCells) / Real(cells), 1, fs) + " %) have expected counts below 5; the smallest is " +
-           FormatNumber(r.smallestExpected, {NumberStyle::Significant, 4}, fs);
+    return Fill(Tr("Report", "%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4"),
+                {std::to_string(r.smallCells), std::to_string(cells),
+                 FormatFixed(Real(100) * Real(r.smallCells) / Real(cells), 1, fs),
+                 FormatNumber(r.smallestExpected, {NumberStyle::Significant, 4}, fs)});
 }
 
 std::string CellMark(const CellDiagnostics& cell) {
@@ -102,17 +104,18 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
     const std::string df = FixedDigits(r.test.df, 0);
     std::vector<std::string> lines;
-    lines.push_back("Pearson \u03c7\u00b2 = " + n(r.test.chiSquare) + ", df = " + df + ", p = " + n(r.test.p));
-    lines.push_back("Likelihood ratio G\u00b2 = " + n(r.test.likelihoodRatio) + ", df = " + df + ", p = " +
-                    n(r.test.pLikelihoodRatio));
+    lines.push_back(Fill(Tr("Report", "Pearson \u03c7\u00b2 = %1, df = %2, p = %3"), {n(r.test.chiSquare), df, n(r.test.p)}));
+    lines.push_back(Fill(Tr("Report", "Likelihood ratio G\u00b2 = %1, df = %2, p = %3"),
+                         {n(r.test.likelihoodRatio), df, n(r.test.pLikelihoodRatio)}));
     if (r.test.twoByTwo)
-        lines.push_back("Yates' corrected \u03c7\u00b2 = " + n(r.test.yatesChiSquare) + ", p = " +
-                        n(ChiSquareUpperTail(r.test.df, r.test.yatesChiSquare)) + " (beside the plain test)");
+        lines.push_back(Fill(Tr("Report", "Yates' corrected \u03c7\u00b2 = %1, p = %2 (beside the plain test)"),
+                             {n(r.test.yatesChiSquare), n(ChiSquareUpperTail(r.test.df, r.test.yatesChiSquare))}));
     const auto interval = [&](const Interval& i) {
-        return r.hasIntervals ? ", 95 % CI " + n(i.lower) + " to " + n(i.upper) : std::string(", no 95 % CI above \u03c7\u00b2 = 1e7");
+        return r.hasIntervals ? Fill(Tr("Report", ", 95 % CI %1 to %2"), {n(i.lower), n(i.upper)})
+                              : Tr("Report", ", no 95 % CI above \u03c7\u00b2 = 1e7");
     };
-    lines.push_back("Cram\u00e9r's V = " + n(r.test.cramersV) + interval(r.vInterval));
-    lines.push_back("Cohen's w = " + n(r.w) + interval(r.wInterval));
+    lines.push_back(Fill(Tr("Report", "Cram\u00e9r's V = %1%2"), {n(r.test.cramersV), interval(r.vInterval)}));
+    lines.push_back(Fill(Tr("Report", "Cohen's w = %1%2"), {n(r.w), interval(r.wInterval)}));
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
     if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);
     return lines;
@@ -121,8 +124,10 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
                      const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs) {
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
-    TextTable t{TextTable::Kind::Grid, "Cells",
-                {"row", "column", "observed", "expected", "residual", "adjusted residual", "Bonferroni p", "mark"},
+    TextTable t{TextTable::Kind::Grid, Tr("Report", "Cells"),
+                {Tr("Report", "row"), Tr("Report", "column"), Tr("Report", "observed"), Tr("Report", "expected"),
+                 Tr("Report", "residual"), Tr("Report", "adjusted residual"), Tr("Report", "Bonferroni p"),
+                 Tr("Report", "mark")},
                 {}};
     for (std::size_t i = 0; i < r.rows; ++i)
         for (std::size_t j = 0; j < r.columns; ++j) {

@@ -1,3 +1,4 @@
+#include "core/translation.h"
 #include "calc/table_test.h"
 
 #include <algorithm>
@@ -68,20 +69,20 @@ bool IsNumber(const std::string& cell, const FormatSettings& fs) {
 std::string Shown(Real v) { return FormatNumber(v, NumberFormat{NumberStyle::Significant, 12}, FormatSettings{}); }
 
 std::string CellName(std::size_t row, std::size_t column) {
-    return "row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
+    return Fill(Tr("Table", "row %1, column %2"), {std::to_string(row + 1), std::to_string(column + 1)});
 }
 
 }  // namespace
 
 Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column, const FormatSettings& fs) {
-    if (cell.empty()) throw TableInputError{CellName(row, column) + " is empty"};
+    if (cell.empty()) throw TableInputError{Fill(Tr("Table", "%1 is empty"), {CellName(row, column)})};
     Real v = 0;
     if (!TryTextToRealSaturated(cell, v, fs))
-        throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is not a count"};
-    if (v < 0) throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is negative; counts are whole numbers from 0"};
+        throw TableInputError{Fill(Tr("Table", "%1: %2 is not a count"), {CellName(row, column), Quoted(cell)})};
+    if (v < 0) throw TableInputError{Fill(Tr("Table", "%1: %2 is negative; counts are whole numbers from 0"), {CellName(row, column), Quoted(cell)})};
     if (v != Floor(v))
-        throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is not a whole number; counts are whole numbers from 0"};
-    if (v > kLargestCount) throw TableInputError{CellName(row, column) + ": " + Quoted(cell) + " is above 1e15"};
+        throw TableInputError{Fill(Tr("Table", "%1: %2 is not a whole number; counts are whole numbers from 0"), {CellName(row, column), Quoted(cell)})};
+    if (v > kLargestCount) throw TableInputError{Fill(Tr("Table", "%1: %2 is above 1e15"), {CellName(row, column), Quoted(cell)})};
     return v;
 }
 
@@ -97,7 +98,7 @@ CellTexts SplitTable(const std::string& text, const FormatSettings& fs) {
         if (!Trimmed(line).empty()) lines.push_back(CellsOf(line, separator));
         start = end + 1;
     }
-    if (lines.empty()) throw TableInputError{"the table holds no counts"};
+    if (lines.empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
 
     CellTexts out;
     bool header = false;
@@ -113,21 +114,21 @@ CellTexts SplitTable(const std::string& text, const FormatSettings& fs) {
         out.columnLabels.assign(lines.front().begin() + (corner ? 1 : 0), lines.front().end());
         lines.erase(lines.begin());
     }
-    if (lines.empty()) throw TableInputError{"the table holds no counts, only its header"};
+    if (lines.empty()) throw TableInputError{Tr("Table", "the table holds no counts, only its header")};
     const std::size_t offset = labels ? 1 : 0;
     const std::size_t width = lines.front().size() - offset;
-    if (width == 0) throw TableInputError{"row 1 holds no counts"};
+    if (width == 0) throw TableInputError{Tr("Table", "row 1 holds no counts")};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string>& cells = lines[i];
         if (cells.size() < offset || cells.size() - offset != width)
-            throw TableInputError{"row " + std::to_string(i + 1) + " has " + std::to_string(cells.size() - offset) +
-                                  " counts where row 1 has " + std::to_string(width)};
+            throw TableInputError{Fill(Tr("Table", "row %1 has %2 counts where row 1 has %3"),
+                                       {std::to_string(i + 1), std::to_string(cells.size() - offset), std::to_string(width)})};
         if (labels) out.rowLabels.push_back(cells[0]);
         out.cells.emplace_back(cells.begin() + std::ptrdiff_t(offset), cells.end());
     }
     if (!out.columnLabels.empty() && out.columnLabels.size() != width)
-        throw TableInputError{"the header has " + std::to_string(out.columnLabels.size()) + " labels for " +
-                              std::to_string(width) + " columns of counts"};
+        throw TableInputError{Fill(Tr("Table", "the header has %1 labels for %2 columns of counts"),
+                                   {std::to_string(out.columnLabels.size()), std::to_string(width)})};
     return out;
 }
 
@@ -144,48 +145,48 @@ CountsInput ReadCounts(const std::string& text) {
 
 std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts) {
     if (counts.size() > 1 && counts.front().size() > 1)
-        throw TableInputError{"expected proportions go with one row (or one column) of counts"};
+        throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
     std::vector<Real> observed;
     for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
     if (texts.size() != observed.size())
-        throw TableInputError{"give " + std::to_string(observed.size()) + " expected proportions or counts, one per count; " +
-                              std::to_string(texts.size()) + " were given"};
+        throw TableInputError{Fill(Tr("Table", "give %1 expected proportions or counts, one per count; %2 were given"),
+                                   {std::to_string(observed.size()), std::to_string(texts.size())})};
     std::vector<Real> weights;
     Real sum = 0, total = 0;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         Real v = 0;
-        const std::string item = "expected item " + std::to_string(i + 1) + " " + Quoted(texts[i]);
-        if (!TryTextToRealSaturated(texts[i], v, FormatSettings{})) throw TableInputError{item + " is not a number"};
-        if (!(v >= 0) || !IsFinite(v)) throw TableInputError{item + " is negative"};
+        const std::string number = std::to_string(i + 1), item = Quoted(texts[i]);
+        if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
+            throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is not a number"), {number, item})};
+        if (!(v >= 0) || !IsFinite(v)) throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is negative"), {number, item})};
         if (v == 0 && observed[i] > 0)
-            throw TableInputError{item + " is 0 where " + Shown(observed[i]) +
-                                  " were observed: no test can take that"};
+            throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is 0 where %3 were observed: no test can take that"),
+                                       {number, item, Shown(observed[i])})};
         weights.push_back(v);
         sum += v;
         total += observed[i];
     }
     const auto near = [](Real a, Real b) { return Abs(a - b) <= 1e-9_r * b; };
     if (!near(sum, 1) && !near(sum, total))
-        throw TableInputError{"the expected items add up to " + Shown(sum) +
-                              ": proportions add up to 1, expected counts to the total, " +
-                              Shown(total)};
+        throw TableInputError{Fill(Tr("Table", "the expected items add up to %1: proportions add up to 1, expected counts to the total, %2"),
+                                   {Shown(sum), Shown(total)})};
     return weights;
 }
 
 TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, bool quickExact) {
     TableTestResult r;
-    if (counts.empty() || counts.front().empty()) throw TableInputError{"the table holds no counts"};
+    if (counts.empty() || counts.front().empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
     const bool oneRow = counts.size() == 1, oneColumn = counts.front().size() == 1;
     if (oneRow || oneColumn || !weights.empty()) {
         if (!oneRow && !oneColumn)
-            throw TableInputError{"expected proportions go with one row (or one column) of counts"};
+            throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
         std::vector<Real> observed;
         for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
         if (observed.size() < 2)
-            throw TableInputError{"a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit"};
+            throw TableInputError{Tr("Table", "a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit")};
         Real total = 0;
         for (const Real& o : observed) total += o;
-        if (!(total > 0)) throw TableInputError{"the counts add up to 0"};
+        if (!(total > 0)) throw TableInputError{Tr("Table", "the counts add up to 0")};
         const std::vector<Real> w = weights.empty() ? std::vector<Real>(observed.size(), 1) : weights;
         r.goodnessOfFit = true;
         r.chiSquare = PearsonGoodnessOfFit(observed, w);
@@ -196,10 +197,10 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
         const TableMargins m = MarginsOf(counts);
         for (std::size_t i = 0; i < m.rows.size(); ++i)
             if (!(m.rows[i] > 0))
-                throw TableInputError{"row " + std::to_string(i + 1) + " adds up to 0: its expected counts would be 0"};
+                throw TableInputError{Fill(Tr("Table", "row %1 adds up to 0: its expected counts would be 0"), {std::to_string(i + 1)})};
         for (std::size_t j = 0; j < m.columns.size(); ++j)
             if (!(m.columns[j] > 0))
-                throw TableInputError{"column " + std::to_string(j + 1) + " adds up to 0: its expected counts would be 0"};
+                throw TableInputError{Fill(Tr("Table", "column %1 adds up to 0: its expected counts would be 0"), {std::to_string(j + 1)})};
         r.chiSquare = PearsonChiSquare(counts);
         r.likelihoodRatio = LikelihoodRatioChiSquare(counts);
         r.df = IndependenceDf(counts);

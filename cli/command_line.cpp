@@ -11,6 +11,7 @@
 #include "calc/limits.h"
 #include "chart/chart.h"
 #include "core/errors.h"
+#include "core/translation.h"
 #include "platform/process_signals.h"
 #include "files/chart_export.h"
 #include "chart/density_chart_config.h"
@@ -39,8 +40,8 @@ QString FileName(const std::string& bytes, const char* option) {
     const QByteArray given = QByteArray::fromStdString(bytes);
     const QString name = QFile::decodeName(given);
     if (QFile::encodeName(name) != given)
-        throw CommandLineError{std::string(option) + " " + Quoted(bytes) +
-                               " is not a file name this system can write: it is not valid UTF-8"};
+        throw CommandLineError{Fill(Tr("CommandLine", "%1 %2 is not a file name this system can write: it is not valid UTF-8"),
+                                    {option, Quoted(bytes)})};
     return name;
 }
 
@@ -73,14 +74,14 @@ std::string CountsText(const CommandRequest& request, std::istream& in) {
     if (request.countsFile == "-") return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     QFile file(FileName(request.countsFile, "--counts"));
     if (!file.open(QIODevice::ReadOnly))
-        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " cannot be read: " +
-                               file.errorString().toStdString()};
+        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 cannot be read: %2"),
+                                    {Quoted(request.countsFile), file.errorString().toStdString()})};
     if (file.size() > kLargestTable)
-        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " is larger than 64 MiB"};
+        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 is larger than 64 MiB"), {Quoted(request.countsFile)})};
     const QByteArray bytes = file.read(kLargestTable + 1);
     if (file.error() != QFileDevice::NoError)
-        throw CommandLineError{"--counts " + Quoted(request.countsFile) + " cannot be read: " +
-                               file.errorString().toStdString()};
+        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 cannot be read: %2"),
+                                    {Quoted(request.countsFile), file.errorString().toStdString()})};
     return bytes.toStdString();
 }
 
@@ -119,7 +120,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         if (!request.chartFile.empty()) ExportChart(request);
         if (!request.outputFile.empty()) {
             const QString path = FileName(request.outputFile, "--output");
-            WriteFileWhole(path, "the results", ReadOnlyTarget::Refuse, [&](QIODevice& device) {
+            WriteFileWhole(path, QString::fromStdString(Tr("CommandLine", "the results")), ReadOnlyTarget::Refuse, [&](QIODevice& device) {
                 return WriteAll(device, QByteArray::fromStdString(answer));
             });
             return 0;
@@ -131,7 +132,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     out << answer;
     out.flush();
     if (!out) {
-        err << "tarvik: cannot write the results to standard output\n";
+        err << "tarvik: " << Tr("CommandLine", "cannot write the results to standard output") << "\n";
         return 1;
     }
     return 0;

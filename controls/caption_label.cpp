@@ -21,7 +21,11 @@ void CaptionLabel::SetCaption(const QString& caption) {
     setText(caption);
     const int w = std::max(design_.width(), fontMetrics().horizontalAdvance(caption) + 2);
     const int left = growLeft_ ? design_.right() + 1 - w : design_.left();
-    setGeometry(left, design_.top(), w, design_.height());
+    // A script taller than the design's font (Chinese needs 19 pixels where
+    // the design gives 16) grows the label evenly up and down, so that its
+    // text stays centred on the field beside it.
+    const int h = std::max(design_.height(), sizeHint().height());
+    setGeometry(left, design_.top() - (h - design_.height()) / 2, w, h);
 }
 
 }  // namespace tarvik

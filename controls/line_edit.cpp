@@ -58,7 +58,8 @@ void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 // The standard editing menu, built here rather than by
 // createStandardContextMenu(): its Paste calls QLineEdit::paste() directly,
-// which neither trims nor raises our signals.
+// which neither trims nor raises our signals. The texts are QLineEdit's
+// own, so Qt's translations name them as in every other field.
 std::unique_ptr<QMenu> LineEdit::ContextMenu() {
     auto menu = std::make_unique<QMenu>(this);
     const bool editable = !isReadOnly();
@@ -68,18 +69,18 @@ std::unique_ptr<QMenu> LineEdit::ContextMenu() {
         a->setEnabled(enabled);
         QObject::connect(a, &QAction::triggered, this, [this, action] { Guarded([&] { action(); }); });
     };
-    add("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), [this] { undo(); });
-    add("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), [this] { redo(); });
+    add(QLineEdit::tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(), [this] { undo(); });
+    add(QLineEdit::tr("&Redo"), QKeySequence::Redo, editable && isRedoAvailable(), [this] { redo(); });
     menu->addSeparator();
-    add("Cu&t", QKeySequence::Cut, editable && selected, [this] { DoCut(); });
-    add("&Copy", QKeySequence::Copy, selected, [this] { copy(); });
-    add("&Paste", QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(),
+    add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, editable && selected, [this] { DoCut(); });
+    add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selected, [this] { copy(); });
+    add(QLineEdit::tr("&Paste"), QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { DoPaste(); });
-    QAction* remove = menu->addAction("Delete");
+    QAction* remove = menu->addAction(QLineEdit::tr("Delete"));
     remove->setEnabled(editable && selected);
     QObject::connect(remove, &QAction::triggered, this, [this] { Guarded([this] { del(); }); });
     menu->addSeparator();
-    add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
+    add(QLineEdit::tr("Select All"), QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
         [this] { selectAll(); });
     emit contextMenuAboutToShow(menu.get());
     return menu;

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/translation.h"
+
 namespace tarvik {
 
 class Exception : public std::runtime_error {
@@ -19,19 +21,19 @@ public:
 };
 class EZeroDivide : public EMathError {
 public:
-    EZeroDivide() : EMathError("Floating point division by zero") {}
+    EZeroDivide() : EMathError(Tr("Errors", "Floating point division by zero")) {}
 };
 class EInvalidOp : public EMathError {
 public:
-    EInvalidOp() : EMathError("Invalid floating point operation") {}
+    EInvalidOp() : EMathError(Tr("Errors", "Invalid floating point operation")) {}
 };
 class EOverflow : public EMathError {
 public:
-    EOverflow() : EMathError("Floating point overflow") {}
+    EOverflow() : EMathError(Tr("Errors", "Floating point overflow")) {}
 };
 class EUnderflow : public EMathError {
 public:
-    EUnderflow() : EMathError("Floating point underflow") {}
+    EUnderflow() : EMathError(Tr("Errors", "Floating point underflow")) {}
 };
 
 // An iterative method hit its safety bound. None of the window's inputs gets
@@ -40,24 +42,24 @@ public:
 class ENoConvergence : public EMathError {
 public:
     ENoConvergence(const std::string& method, long long passes)
-        : EMathError(method + " did not converge within " + std::to_string(passes) + " passes") {}
+        : EMathError(Fill(Tr("Errors", "%1 did not converge within %2 passes"), {method, std::to_string(passes)})) {}
 };
 
 // Integer range and overflow checks.
 class ERangeError : public Exception {
 public:
-    ERangeError() : Exception("Range check error") {}
+    ERangeError() : Exception(Tr("Errors", "Range check error")) {}
 };
 class EIntOverflow : public Exception {
 public:
-    EIntOverflow() : Exception("Integer overflow") {}
+    EIntOverflow() : Exception(Tr("Errors", "Integer overflow")) {}
 };
 
 // Failed write of a diagnostic line to standard output.
 class EInOutError : public Exception {
 public:
     explicit EInOutError(int code)
-        : Exception("I/O error " + std::to_string(code)), code_(code) {}
+        : Exception(Fill(Tr("Errors", "I/O error %1"), {std::to_string(code)})), code_(code) {}
     int ErrorCode() const { return code_; }
 
 private:
@@ -68,7 +70,7 @@ private:
 class EConvertError : public Exception {
 public:
     explicit EConvertError(const std::string& text)
-        : Exception("'" + text + "' is not a valid floating point value") {}
+        : Exception(Fill(Tr("Errors", "'%1' is not a valid floating point value"), {text})) {}
 };
 
 // A number typed below the smallest full-precision Real: it would read as
@@ -76,12 +78,12 @@ public:
 class EBelowSmallestReal : public Exception {
 public:
     explicit EBelowSmallestReal(const std::string& text)
-        : Exception("'" + text + "' lies below the smallest number the calculator holds, 3.36e-4932") {}
+        : Exception(Fill(Tr("Errors", "'%1' lies below the smallest number the calculator holds, 3.36e-4932"), {text})) {}
 };
 
 class EAssertionFailed : public Exception {
 public:
-    EAssertionFailed() : Exception("Assertion failure") {}
+    EAssertionFailed() : Exception(Tr("Errors", "Assertion failure")) {}
     explicit EAssertionFailed(const std::string& message) : Exception(message) {}
 };
 

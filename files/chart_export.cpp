@@ -1,5 +1,6 @@
 #include "files/chart_export.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
@@ -131,7 +132,7 @@ QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& 
 void SaveChart(const Chart& chart, const QString& path, ChartFormat format, const QString& title,
                const QSize& size, int scale, ReadOnlyTarget readOnly, bool whiteBackground) {
     const ChartLook look{SavedTextScale(size), whiteBackground};
-    WriteFileWhole(path, "the chart", readOnly, [&](QIODevice& device) {
+    WriteFileWhole(path, QCoreApplication::translate("SafeFile", "the chart"), readOnly, [&](QIODevice& device) {
         if (format == ChartFormat::Svg) return WriteAll(device, ChartSvgDocument(chart, title, size, look).toUtf8());
         // Encoded in memory first: a failed write is then one checked call.
         QByteArray png;

@@ -1,5 +1,6 @@
 #include "files/safe_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -17,10 +18,10 @@ QString TargetProblem(const QString& path, bool& readOnly) {
     const QFileInfo info(path);
     // exists() follows links: a dangling link is written through, as a new file.
     if (!info.exists()) return {};
-    if (info.isDir()) return "it is a folder";
+    if (info.isDir()) return QCoreApplication::translate("SafeFile", "it is a folder");
     // Devices, FIFOs and sockets: not regular files, whether named directly
     // or through a link.
-    if (!info.isFile()) return "it is not a regular file (a device, a pipe or a socket)";
+    if (!info.isFile()) return QCoreApplication::translate("SafeFile", "it is not a regular file (a device, a pipe or a socket)");
     // By its mode, not by access(): root may write anything, and a file its
     // owner marked read-only stays so for root too.
     const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
@@ -58,12 +59,13 @@ bool WriteAll(QIODevice& device, const QByteArray& bytes) {
 void WriteFileWhole(const QString& path, const QString& what, ReadOnlyTarget readOnlyPolicy,
                     const std::function<bool(QIODevice&)>& produce) {
     auto fail = [&](const QString& reason) {
-        throw Exception(("Cannot save " + what + " to '" + path + "': " + reason).toStdString());
+        throw Exception(
+            QCoreApplication::translate("SafeFile", "Cannot save %1 to '%2': %3").arg(what, path, reason).toStdString());
     };
     bool readOnly = false;
     const QString problem = TargetProblem(path, readOnly);
     if (!problem.isEmpty()) fail(problem);
-    if (readOnly && readOnlyPolicy == ReadOnlyTarget::Refuse) fail("the file is read-only");
+    if (readOnly && readOnlyPolicy == ReadOnlyTarget::Refuse) fail(QCoreApplication::translate("SafeFile", "the file is read-only"));
     const QFileInfo before(path);
     const bool existed = before.exists();
     // The owner, group and other bits alone: Qt's "user" flags say what this
@@ -78,7 +80,7 @@ void WriteFileWhole(const QString& path, const QString& what, ReadOnlyTarget rea
     // permissions come back after the rename (or on failure).
     const bool lend = readOnly && readOnlyPolicy == ReadOnlyTarget::Replace;
     if (lend && !QFile::setPermissions(path, permissions | QFileDevice::WriteOwner))
-        fail("the file is read-only and its permissions cannot be changed");
+        fail(QCoreApplication::translate("SafeFile", "the file is read-only and its permissions cannot be changed"));
     struct Restore {
         const QString& path;
         QFileDevice::Permissions permissions;
@@ -101,7 +103,7 @@ void WriteFileWhole(const QString& path, const QString& what, ReadOnlyTarget rea
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(file.errorString());
     const auto abandon = [&](const QString& reason) {
         file.cancelWriting();
-        fail(reason.isEmpty() || reason == "Unknown error" ? "the data could not be written" : reason);
+        fail(reason.isEmpty() || reason == "Unknown error" || reason == QIODevice::tr("Unknown error") ? QCoreApplication::translate("SafeFile", "the data could not be written") : reason);
     };
     if (!produce(file) || file.error() != QFileDevice::NoError) abandon(file.errorString());
     if (!file.flush()) abandon(file.errorString());
@@ -109,7 +111,7 @@ void WriteFileWhole(const QString& path, const QString& what, ReadOnlyTarget rea
     if (!file.commit()) fail(file.errorString());
     restore.active = false;
     if (existed && !QFile::setPermissions(path, permissions))
-        fail("it was written, but its permissions could not be kept");
+        fail(QCoreApplication::translate("SafeFile", "it was written, but its permissions could not be kept"));
 }
 
 }  // namespace tarvik

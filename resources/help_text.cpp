@@ -1,64 +1,68 @@
 #include "resources/help_text.h"
 
+#include <QCoreApplication>
+
 namespace tarvik {
 
 QStringList HelpTextLines() {
     return {
-        QString(59, ' ') + "Welcome to Tarvik by Osterby !",
+        QString(59, ' ') + QCoreApplication::translate("HelpText", "Welcome to Tarvik by Osterby !"),
         "",
-        "Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the "
-        "Chi-square (X2) distribution:",
-        "  * the cumulative distribution function (cdf, aka lower tail probability) and upper "
-        "tail probability",
-        "  * the X2 value (inverse cdf)",
-        "  * the probability density function",
+        QCoreApplication::translate("HelpText", "Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the "
+            "Chi-square (X2) distribution:"),
+        QCoreApplication::translate("HelpText", "  * the cumulative distribution function (cdf, aka lower tail probability) and upper "
+            "tail probability"),
+        QCoreApplication::translate("HelpText", "  * the X2 value (inverse cdf)"),
+        QCoreApplication::translate("HelpText", "  * the probability density function"),
         "",
-        "To use, just edit the desired field, or change the degrees of freedom using the arrows.",
-        "When doing the latter, you have the option of either",
-        "  * freezing the X2 value to change the cdf and upper tail probability",
-        "  * freezing the cdf and upper tail probability to change the X2 value",
-        "If in doubt, just try it! ",
+        QCoreApplication::translate("HelpText", "To use, just edit the desired field, or change the degrees of freedom using the arrows."),
+        QCoreApplication::translate("HelpText", "When doing the latter, you have the option of either"),
+        QCoreApplication::translate("HelpText", "  * freezing the X2 value to change the cdf and upper tail probability"),
+        QCoreApplication::translate("HelpText", "  * freezing the cdf and upper tail probability to change the X2 value"),
+        QCoreApplication::translate("HelpText", "If in doubt, just try it! "),
         "",
-        "More, from the right-click menus of the fields, the density and the chart:",
-        "  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a "
-        "tiny p-value can be read in its field",
-        "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them",
-        "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
-        "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV",
-        "  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, "
-        "alpha, the power and the total sample size N, with the degrees of freedom; the fourth is "
-        "solved as you type (for N: the smallest N that reaches the power, and the power it "
-        "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
-        "of cell probabilities (independence). Two charts show the central density under H0 and "
-        "the noncentral one under H1 with alpha and beta shaded, and the power against N or w",
-        "  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or "
-        "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
-        "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
-        "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
-        "Fisher's exact test counted in the background (a Monte Carlo p where the tables are too "
-        "many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's "
-        "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
-        "density chart",
-        "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
-        "gradient or on white for print; a name typed with .png or .svg decides the format",
-        "From a terminal, tarvik --help shows the command line: lists, tables and batches.",
+        QCoreApplication::translate("HelpText", "More, from the right-click menus of the fields, the density and the chart:"),
+        QCoreApplication::translate("HelpText", "  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a "
+            "tiny p-value can be read in its field"),
+        QCoreApplication::translate("HelpText", "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them"),
+        QCoreApplication::translate("HelpText", "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
+            "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV"),
+        QCoreApplication::translate("HelpText", "  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, "
+            "alpha, the power and the total sample size N, with the degrees of freedom; the fourth is "
+            "solved as you type (for N: the smallest N that reaches the power, and the power it "
+            "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
+            "of cell probabilities (independence). Two charts show the central density under H0 and "
+            "the noncentral one under H1 with alpha and beta shaded, and the power against N or w"),
+        QCoreApplication::translate("HelpText", "  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or "
+            "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
+            "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
+            "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
+            "Fisher's exact test counted in the background (a Monte Carlo p where the tables are too "
+            "many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's "
+            "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
+            "density chart"),
+        QCoreApplication::translate("HelpText", "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
+            "gradient or on white for print; a name typed with .png or .svg decides the format"),
+        QCoreApplication::translate("HelpText", "  * Language: the desktop's language, or English, German, Spanish, French, Dutch, "
+            "Turkish or Simplified Chinese, from the next start on"),
+        QCoreApplication::translate("HelpText", "From a terminal, tarvik --help shows the command line: lists, tables and batches."),
         "",
         // The about block.
-        "About",
+        QCoreApplication::translate("HelpText", "About"),
         "",
-        "Tarvik is offered as it is, without any warranty. The numbers it shows are computed with "
-        "care in 80-bit extended precision and checked against an independent 50-digit reference, "
-        "but please verify any result that an important decision rests on.",
+        QCoreApplication::translate("HelpText", "Tarvik is offered as it is, without any warranty. The numbers it shows are computed with "
+            "care in 80-bit extended precision and checked against an independent 50-digit reference, "
+            "but please verify any result that an important decision rests on."),
         "",
-        "With thanks to the authors of the published methods inside: the exact finite sums for the "
-        "chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued "
-        "fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's "
-        "noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's "
-        "method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal "
-        "quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and "
-        "Roberts (AS 91), and the Illinois variant of false position.",
+        QCoreApplication::translate("HelpText", "With thanks to the authors of the published methods inside: the exact finite sums for the "
+            "chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued "
+            "fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's "
+            "noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's "
+            "method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal "
+            "quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and "
+            "Roberts (AS 91), and the Illinois variant of false position."),
         "",
-        "Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.",
+        QCoreApplication::translate("HelpText", "Questions, suggestions and reports of errors are welcome at tarvik@osterby.example."),
     };
 }
 

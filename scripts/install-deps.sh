@@ -7,6 +7,9 @@ set -euo pipefail
 program_only=0
 if [ "${1:-}" = --program ]; then program_only=1; shift; fi
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation)
+# The translations: lrelease builds them, lupdate checks them; Qt's own for
+# its dialogs and menus; the fonts Simplified Chinese needs.
+packages+=(qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk)
 if ((!program_only)); then
   # Tests, benchmarks and the install/package check.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev locales

@@ -87,11 +87,11 @@ void CalculatorWindow::BuildLayout() {
     auto label = [this](int x, int y, int w, int h, const QString& caption, bool growLeft) {
         return new CaptionLabel(caption, QRect(x, y, w, h), growLeft, background);
     };
-    dfCaption = label(76, 24, 135, 16, "  Degrees of freedom : ", true);
-    valueCaption = label(95, 74, 116, 16, "  Chi-square value : ", true);
-    cdfCaption = label(21, 124, 190, 16, "Cumulative distribution function : ", true);
-    upperTailCaption = label(78, 155, 133, 16, "Upper tail probability : ", true);
-    densityCaption = label(44, 204, 167, 16, "Probability density function : ", true);
+    dfCaption = label(76, 24, 135, 16, tr("  Degrees of freedom : "), true);
+    valueCaption = label(95, 74, 116, 16, tr("  Chi-square value : "), true);
+    cdfCaption = label(21, 124, 190, 16, tr("Cumulative distribution function : "), true);
+    upperTailCaption = label(78, 155, 133, 16, tr("Upper tail probability : "), true);
+    densityCaption = label(44, 204, 167, 16, tr("Probability density function : "), true);
     densityLabel = label(218, 205, 52, 16, "0.029819", false);
 
     auto edit = [this](int x, int y) {
@@ -205,15 +205,15 @@ void CalculatorWindow::BindShortcuts() {
 // What a screen reader announces for each control: the caption a sighted
 // user reads beside it. The captions themselves stay as designed.
 void CalculatorWindow::DescribeForAccessibility() {
-    dfSpinEdit->setAccessibleName("Degrees of freedom");
-    valueEdit->setAccessibleName("Chi-square value");
-    cdfEdit->setAccessibleName("Cumulative distribution function");
-    upperTailEdit->setAccessibleName("Upper tail probability");
-    helpButton->setAccessibleName("Help");
-    helpButton->setToolTip("Help (F1)");
-    keepValueBox->setAccessibleName("Keep the chi-square value when the degrees of freedom change");
-    keepCdfBox->setAccessibleName("Keep the cumulative probability when the degrees of freedom change");
-    densityChart->setAccessibleName("Density chart");
+    dfSpinEdit->setAccessibleName(tr("Degrees of freedom"));
+    valueEdit->setAccessibleName(tr("Chi-square value"));
+    cdfEdit->setAccessibleName(tr("Cumulative distribution function"));
+    upperTailEdit->setAccessibleName(tr("Upper tail probability"));
+    helpButton->setAccessibleName(tr("Help"));
+    helpButton->setToolTip(tr("Help (F1)"));
+    keepValueBox->setAccessibleName(tr("Keep the chi-square value when the degrees of freedom change"));
+    keepCdfBox->setAccessibleName(tr("Keep the cumulative probability when the degrees of freedom change"));
+    densityChart->setAccessibleName(tr("Density chart"));
     // Each caption labels its field, for the relations a screen reader reads.
     dfCaption->setBuddy(dfSpinEdit);
     valueCaption->setBuddy(valueEdit);

@@ -2,6 +2,7 @@
 // The calculator window: its controls bound to the calculator core. The
 // window owns no arithmetic: it passes the user's events to the core and
 // shows the effects the core returns.
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
@@ -25,6 +26,8 @@ class TableWindow;
 class HelpWindow;
 
 class CalculatorWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CalculatorWindow)
+
 public:
     explicit CalculatorWindow(HelpWindow* helpWindow = nullptr, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
@@ -105,6 +108,10 @@ private:
     Real FullNumber(const QWidget* shown) const;
     void AddCopyActions(QMenu& menu, const QWidget* shown);
     void AddNumberStyleMenu(QMenu& menu);
+    // The language of the words, chosen here and remembered: it takes
+    // effect at the next start, so that no window mixes two languages.
+    void AddLanguageMenu(QMenu& menu);
+    void ChooseLanguage(const std::string& code, bool followDesktop);
     void AddWindowActions(QMenu& menu);
     void UpdatePrecisionTips();
 

@@ -10,9 +10,11 @@ namespace tarvik {
 
 namespace {
 
-const QString kClickToFreeze = "Click to freeze when changing degrees of freedom";
-const QString kStays = "Stays constant when changing degrees of freedom";
-const QString kStay = "Stay constant when changing degrees of freedom";
+// Functions, not constants: the translation is installed after static
+// initialisation.
+QString ClickToFreeze() { return CalculatorWindow::tr("Click to freeze when changing degrees of freedom"); }
+QString Stays() { return CalculatorWindow::tr("Stays constant when changing degrees of freedom"); }
+QString Stay() { return CalculatorWindow::tr("Stay constant when changing degrees of freedom"); }
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -100,8 +102,8 @@ void CalculatorWindow::SetFreezeMode(bool valueFrozen) {
     calc_.SetValueFrozen(valueFrozen);
     keepValueBox->setChecked(valueFrozen);
     keepCdfBox->setChecked(!valueFrozen);
-    keepValueBox->setToolTip(valueFrozen ? kStays : kClickToFreeze);
-    keepCdfBox->setToolTip(valueFrozen ? kClickToFreeze : kStay);
+    keepValueBox->setToolTip(valueFrozen ? Stays() : ClickToFreeze());
+    keepCdfBox->setToolTip(valueFrozen ? ClickToFreeze() : Stay());
 }
 
 // A field whose text does not change is not written: setText would reset
@@ -118,7 +120,7 @@ void CalculatorWindow::Apply(const Effects& fx) {
         if (fx.Notes[std::size_t(f)]) ShowNote(Edit(Field(f)), QString::fromStdString(*fx.Notes[std::size_t(f)]));
     if (fx.PdfCaption) {
         densityLabel->SetCaption(QString::fromStdString(*fx.PdfCaption));
-        densityLabel->setAccessibleName("Probability density function: " + densityLabel->Caption());
+        densityLabel->setAccessibleName(tr("Probability density function: %1").arg(densityLabel->Caption()));
     }
     if (fx.Chart) ShowChart(*fx.Chart);
     UpdatePrecisionTips();

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "calc/results_text.h"
@@ -12,6 +13,7 @@
 #include "files/chart_export.h"
 #include "window/chart_file_dialog.h"
 #include "window/critical_values_window.h"
+#include "window/language.h"
 #include "window/power_window.h"
 #include "window/table_window.h"
 #include "files/settings.h"
@@ -20,9 +22,9 @@ namespace tarvik {
 
 std::unique_ptr<QMenu> CalculatorWindow::ChartMenu() {
     auto menu = std::make_unique<QMenu>(this);
-    QObject::connect(menu->addAction("Save chart as\u2026"), &QAction::triggered, this,
+    QObject::connect(menu->addAction(tr("Save chart as\u2026")), &QAction::triggered, this,
                      [this] { Guarded([this] { SaveChartAs(); }); });
-    QObject::connect(menu->addAction("Copy chart"), &QAction::triggered, this,
+    QObject::connect(menu->addAction(tr("Copy chart")), &QAction::triggered, this,
                      [this] { Guarded([this] { CopyChart(); }); });
     menu->addSeparator();
     AddWindowActions(*menu);
@@ -54,12 +56,12 @@ Real CalculatorWindow::FullNumber(const QWidget* shown) const {
 
 void CalculatorWindow::AddCopyActions(QMenu& menu, const QWidget* shown) {
     menu.addSeparator();
-    QObject::connect(menu.addAction("Copy full precision"), &QAction::triggered, this, [this, shown] {
+    QObject::connect(menu.addAction(tr("Copy full precision")), &QAction::triggered, this, [this, shown] {
         Guarded([&] {
             QGuiApplication::clipboard()->setText(QString::fromStdString(FormatFullPrecision(FullNumber(shown))));
         });
     });
-    QAction* results = menu.addAction("Copy results");
+    QAction* results = menu.addAction(tr("Copy results"));
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QObject::connect(results, &QAction::triggered, this, [this] { Guarded([this] { CopyResults(); }); });
     menu.addSeparator();
@@ -69,32 +71,63 @@ void CalculatorWindow::AddCopyActions(QMenu& menu, const QWidget* shown) {
 
 // The windows beside the calculator, each with its shortcut.
 void CalculatorWindow::AddWindowActions(QMenu& menu) {
-    QAction* table = menu.addAction("Critical values\u2026");
+    QAction* table = menu.addAction(tr("Critical values\u2026"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QObject::connect(table, &QAction::triggered, this, [this] { Guarded([this] { ShowCriticalValues(); }); });
-    QAction* power = menu.addAction("Power and sample size\u2026");
+    QAction* power = menu.addAction(tr("Power and sample size\u2026"));
     power->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QObject::connect(power, &QAction::triggered, this, [this] { Guarded([this] { ShowPower(); }); });
-    QAction* tableTest = menu.addAction("Test a table\u2026");
+    QAction* tableTest = menu.addAction(tr("Test a table\u2026"));
     tableTest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     QObject::connect(tableTest, &QAction::triggered, this, [this] { Guarded([this] { ShowTableTest(); }); });
+    menu.addSeparator();
+    AddLanguageMenu(menu);
+}
+
+void CalculatorWindow::AddLanguageMenu(QMenu& menu) {
+    QMenu* languages = menu.addMenu(tr("&Language"));
+    auto* group = new QActionGroup(languages);
+    std::string saved;
+    const bool chosen = SavedLanguage(saved);
+    QAction* desktop = languages->addAction(tr("The desktop's language"));
+    desktop->setCheckable(true);
+    desktop->setChecked(!chosen);
+    group->addAction(desktop);
+    QObject::connect(desktop, &QAction::triggered, this, [this] { Guarded([this] { ChooseLanguage("", true); }); });
+    languages->addSeparator();
+    for (const Language& language : Languages()) {
+        // Each language under its own name: a user lost in a foreign
+        // interface still finds theirs.
+        QAction* action = languages->addAction(QString::fromUtf8(language.name));
+        action->setCheckable(true);
+        action->setChecked(chosen && saved == language.code);
+        group->addAction(action);
+        const std::string code = language.code;
+        QObject::connect(action, &QAction::triggered, this, [this, code] { Guarded([&] { ChooseLanguage(code, false); }); });
+    }
+}
+
+void CalculatorWindow::ChooseLanguage(const std::string& code, bool followDesktop) {
+    SaveLanguage(code, followDesktop);
+    const QString name = followDesktop ? tr("the desktop's language") : LanguageName(code);
+    QMessageBox::information(this, "Tarvik", tr("Tarvik shows its words in %1 from its next start.").arg(name));
 }
 
 // The three styles under the command line's names, each with the upper
 // tail as it would show: the choice is seen before it is made.
 void CalculatorWindow::AddNumberStyleMenu(QMenu& menu) {
-    QMenu* styles = menu.addMenu("Show &numbers as");
+    QMenu* styles = menu.addMenu(tr("Show &numbers as"));
     auto* group = new QActionGroup(styles);
     const struct {
         NumberStyle style;
         const char* title;
-    } choices[] = {{NumberStyle::Decimals, "&Decimals"},
-                   {NumberStyle::Significant, "&Significant digits"},
-                   {NumberStyle::Scientific, "S&cientific"}};
+    } choices[] = {{NumberStyle::Decimals, QT_TR_NOOP("&Decimals")},
+                   {NumberStyle::Significant, QT_TR_NOOP("&Significant digits")},
+                   {NumberStyle::Scientific, QT_TR_NOOP("S&cientific")}};
     const Real example = calc_.CurrentResults().upper;
     for (const auto& c : choices) {
         const QString shown = QString::fromStdString(FormatNumber(example, {c.style, 6}));
-        QAction* action = styles->addAction(QString("%1\t%2").arg(c.title, shown));
+        QAction* action = styles->addAction(QString("%1\t%2").arg(tr(c.title), shown));
         action->setCheckable(true);
         action->setChecked(calc_.CurrentNumberFormat().style == c.style);
         group->addAction(action);
@@ -157,7 +190,7 @@ void CalculatorWindow::ShowCriticalValues() { ShowBesideCalculator(criticalValue
 
 std::unique_ptr<QMenu> CalculatorWindow::DensityMenu() {
     auto menu = std::make_unique<QMenu>(this);
-    QObject::connect(menu->addAction("Copy"), &QAction::triggered, this,
+    QObject::connect(menu->addAction(tr("Copy")), &QAction::triggered, this,
                      [this] { Guarded([this] { QGuiApplication::clipboard()->setText(densityLabel->Caption()); }); });
     AddCopyActions(*menu, densityLabel);
     return menu;
@@ -174,9 +207,9 @@ void CalculatorWindow::UpdatePrecisionTips() {
     for (QWidget* shown : std::initializer_list<QWidget*>{valueEdit, cdfEdit, upperTailEdit, densityLabel}) {
         const Real v = FullNumber(shown);
         const QString note = shown->property("note").toString();
-        shown->setToolTip((note.isEmpty() ? QString() : note + "\n") + QString::fromStdString(FormatScientific(v, 6)) +
-                          "  (6 significant digits)\n" + QString::fromStdString(FormatFullPrecision(v)) +
-                          "  (full precision)");
+        shown->setToolTip((note.isEmpty() ? QString() : note + "\n") +
+                          tr("%1  (6 significant digits)\n%2  (full precision)")
+                              .arg(QString::fromStdString(FormatScientific(v, 6)), QString::fromStdString(FormatFullPrecision(v))));
     }
 }
 

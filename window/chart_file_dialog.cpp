@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -22,11 +23,11 @@ struct Filter {
     int scale;
     bool white;
 };
-const Filter kFilters[] = {{"PNG image (*.png)", "png", ChartFormat::Png, 1, false},
-                           {"PNG image, twice the resolution (*.png)", "png", ChartFormat::Png, 2, false},
-                           {"SVG drawing (*.svg)", "svg", ChartFormat::Svg, 1, false},
-                           {"PNG image on white, for print (*.png)", "png", ChartFormat::Png, 2, true},
-                           {"SVG drawing on white, for print (*.svg)", "svg", ChartFormat::Svg, 1, true}};
+const Filter kFilters[] = {{QT_TRANSLATE_NOOP("ChartFileDialog", "PNG image (*.png)"), "png", ChartFormat::Png, 1, false},
+                           {QT_TRANSLATE_NOOP("ChartFileDialog", "PNG image, twice the resolution (*.png)"), "png", ChartFormat::Png, 2, false},
+                           {QT_TRANSLATE_NOOP("ChartFileDialog", "SVG drawing (*.svg)"), "svg", ChartFormat::Svg, 1, false},
+                           {QT_TRANSLATE_NOOP("ChartFileDialog", "PNG image on white, for print (*.png)"), "png", ChartFormat::Png, 2, true},
+                           {QT_TRANSLATE_NOOP("ChartFileDialog", "SVG drawing on white, for print (*.svg)"), "svg", ChartFormat::Svg, 1, true}};
 constexpr int kFilterCount = int(std::size(kFilters));
 constexpr const char* kFolderKey = "saveFolder";
 
@@ -55,7 +56,7 @@ void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& 
         const Application* app = CurrentApplication();
         const bool replace = app && app->QuestionSink
                                  ? app->QuestionSink(choice.path)
-                                 : QMessageBox::question(parent, "Tarvik", "'" + choice.path + "' is read-only. Replace it?",
+                                 : QMessageBox::question(parent, "Tarvik", QCoreApplication::translate("ChartFileDialog", "'%1' is read-only. Replace it?").arg(choice.path),
                                                          QMessageBox::Yes | QMessageBox::No,
                                                          QMessageBox::No) == QMessageBox::Yes;
         if (!replace) return;
@@ -72,10 +73,10 @@ void RememberSaveFolder(const QString& fileOrFolder) {
 }
 
 bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice& choice) {
-    QFileDialog dialog(parent, "Save chart as");
+    QFileDialog dialog(parent, QCoreApplication::translate("ChartFileDialog", "Save chart as"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const Filter& f : kFilters) filters << f.text;
+    for (const Filter& f : kFilters) filters << QCoreApplication::translate("ChartFileDialog", f.text);
     dialog.setNameFilters(filters);
     const QString folder = LastSaveFolder();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
@@ -85,7 +86,7 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
     dialog.setDefaultSuffix(kFilters[0].suffix);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
         for (const Filter& f : kFilters)
-            if (text == f.text) dialog.setDefaultSuffix(f.suffix);
+            if (text == QCoreApplication::translate("ChartFileDialog", f.text)) dialog.setDefaultSuffix(f.suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const int filter = int(filters.indexOf(dialog.selectedNameFilter()));
@@ -97,7 +98,7 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
 QString AskCsvFile(QWidget* parent, const QString& title, const QString& suggestedName) {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("CSV table (*.csv)");
+    dialog.setNameFilter(QCoreApplication::translate("ChartFileDialog", "CSV table (*.csv)"));
     dialog.setDefaultSuffix("csv");
     if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
     dialog.selectFile(suggestedName);

@@ -28,7 +28,7 @@ QVariant CountsModel::data(const QModelIndex& index, int role) const {
             return QString("%1, %2: %3")
                 .arg(headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString(),
                      headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
-                     text.isEmpty() ? QString("empty") : text);
+                     text.isEmpty() ? tr("empty") : text);
         default: return {};
     }
 }
@@ -52,7 +52,7 @@ QVariant CountsModel::headerData(int section, Qt::Orientation orientation, int r
     const QStringList& labels = orientation == Qt::Horizontal ? columnLabels_ : rowLabels_;
     if (section < 0 || section >= labels.size()) return {};
     if (!labels[section].isEmpty()) return labels[section];
-    return QString(orientation == Qt::Horizontal ? "Column %1" : "Row %1").arg(section + 1);
+    return (orientation == Qt::Horizontal ? tr("Column %1") : tr("Row %1")).arg(section + 1);
 }
 
 bool CountsModel::AddRow(int at) {

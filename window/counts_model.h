@@ -2,6 +2,7 @@
 // The table window's grid of counts: the texts as typed, so that nothing
 // the user wrote is lost to a reading, with the rows' and columns' labels
 // in the headers. Read into counts only when the results are computed.
+#include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
@@ -13,6 +14,8 @@ namespace tarvik {
 struct CellTexts;
 
 class CountsModel : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(CountsModel)
+
 public:
     static constexpr int kMostRowsOrColumns = 100;
 

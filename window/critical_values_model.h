@@ -2,6 +2,7 @@
 // The critical-values table for a view: one row per df, one column per
 // probability (two for two-sided). Rows are computed when the view first
 // asks for them and kept, so a range of 65,535 dfs opens at once.
+#include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <optional>
 #include <vector>
@@ -18,6 +19,8 @@ struct CriticalTableSettings {
 };
 
 class CriticalValuesModel : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(CriticalValuesModel)
+
 public:
     using QAbstractTableModel::QAbstractTableModel;
 

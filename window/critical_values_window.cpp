@@ -35,7 +35,7 @@ const char* const kStartProbabilities = "0.10 0.05 0.025 0.01 0.005";
 }  // namespace
 
 CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle("Critical values - Tarvik");
+    setWindowTitle(tr("Critical values - Tarvik"));
     const Limits& limits = CommandLineLimits();
 
     dfFromBox = new QSpinBox;
@@ -46,10 +46,10 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     probabilitiesEdit = new QLineEdit;
     // The start list in the desktop's own number format.
     probabilitiesEdit->setText(InDesktopNumbers(kStartProbabilities));
-    upperTailButton = new QRadioButton("&Upper tail P(X>x)");
-    lowerTailButton = new QRadioButton("&Lower tail P(X<=x)");
+    upperTailButton = new QRadioButton(tr("&Upper tail P(X>x)"));
+    lowerTailButton = new QRadioButton(tr("&Lower tail P(X<=x)"));
     upperTailButton->setChecked(true);
-    twoSidedBox = new QCheckBox("T&wo-sided: each tail p/2");
+    twoSidedBox = new QCheckBox(tr("T&wo-sided: each tail p/2"));
     problemLabel = new QLabel;
     problemLabel->setStyleSheet("color: #a00000");
     problemLabel->setWordWrap(true);
@@ -58,12 +58,12 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     table->setAlternatingRowColors(true);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    copyButton = new QPushButton("&Copy");
-    saveButton = new QPushButton("&Save as\u2026");
+    copyButton = new QPushButton(tr("&Copy"));
+    saveButton = new QPushButton(tr("&Save as\u2026"));
 
     auto* dfRow = new QHBoxLayout;
-    auto* fromLabel = new QLabel("Degrees of freedom &from");
-    auto* toLabel = new QLabel("&to");
+    auto* fromLabel = new QLabel(tr("Degrees of freedom &from"));
+    auto* toLabel = new QLabel(tr("&to"));
     fromLabel->setBuddy(dfFromBox);
     toLabel->setBuddy(dfToBox);
     dfRow->addWidget(fromLabel);
@@ -71,7 +71,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     dfRow->addWidget(toLabel);
     dfRow->addWidget(dfToBox);
     dfRow->addStretch();
-    auto* probabilitiesLabel = new QLabel("&Probabilities");
+    auto* probabilitiesLabel = new QLabel(tr("&Probabilities"));
     probabilitiesLabel->setBuddy(probabilitiesEdit);
     auto* probabilitiesRow = new QHBoxLayout;
     probabilitiesRow->addWidget(probabilitiesLabel);
@@ -98,15 +98,15 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     setMinimumSize(kSmallest);
 
     // What a screen reader says for each control.
-    dfFromBox->setAccessibleName("Degrees of freedom from");
-    dfToBox->setAccessibleName("Degrees of freedom to");
-    probabilitiesEdit->setAccessibleName("Probabilities");
-    probabilitiesEdit->setAccessibleDescription("Tail probabilities, one per column, apart by blanks or semicolons");
-    table->setAccessibleName("Critical values");
-    table->setAccessibleDescription("One row per degrees of freedom, one column per probability");
-    problemLabel->setAccessibleName("Problem");
-    copyButton->setAccessibleDescription("Copies the table as tab-separated cells");
-    saveButton->setAccessibleDescription("Saves the table as a CSV file");
+    dfFromBox->setAccessibleName(tr("Degrees of freedom from"));
+    dfToBox->setAccessibleName(tr("Degrees of freedom to"));
+    probabilitiesEdit->setAccessibleName(tr("Probabilities"));
+    probabilitiesEdit->setAccessibleDescription(tr("Tail probabilities, one per column, apart by blanks or semicolons"));
+    table->setAccessibleName(tr("Critical values"));
+    table->setAccessibleDescription(tr("One row per degrees of freedom, one column per probability"));
+    problemLabel->setAccessibleName(tr("Problem"));
+    copyButton->setAccessibleDescription(tr("Copies the table as tab-separated cells"));
+    saveButton->setAccessibleDescription(tr("Saves the table as a CSV file"));
     setTabOrder(dfFromBox, dfToBox);
     setTabOrder(dfToBox, probabilitiesEdit);
     setTabOrder(probabilitiesEdit, upperTailButton);
@@ -129,7 +129,8 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
                      [this] { Guarded([this] { SaveAs(); }); });
 
-    resize(kStartSize);
+    // Wider where a language's words need it: German and French run long.
+    resize(kStartSize.expandedTo(sizeHint()));
     Refresh();
 }
 
@@ -159,7 +160,7 @@ void CriticalValuesWindow::Refresh() {
         return;
     }
     if (settings.dfTo < settings.dfFrom) {
-        ShowProblem("The degrees of freedom run backwards: 'from' is above 'to'.");
+        ShowProblem(tr("The degrees of freedom run backwards: 'from' is above 'to'."));
         return;
     }
     problemLabel->clear();
@@ -188,12 +189,12 @@ void CriticalValuesWindow::SaveTo(const QString& path) {
     // CSV separates with commas: its numbers keep the point, whatever the
     // desktop's separator.
     const QByteArray csv = QByteArray::fromStdString(RenderTable(model_.Table(FormatSettings{}), TableForm::Csv));
-    WriteFileWhole(path, "the table", ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
+    WriteFileWhole(path, tr("the table"), ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
 }
 
 void CriticalValuesWindow::SaveAs() {
     if (!saveButton->isEnabled()) return;  // Ctrl+S while the input is bad
-    if (const QString path = AskCsvFile(this, "Save table as", "critical-values.csv"); !path.isEmpty()) SaveTo(path);
+    if (const QString path = AskCsvFile(this, tr("Save table as"), "critical-values.csv"); !path.isEmpty()) SaveTo(path);
 }
 
 void CriticalValuesWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }

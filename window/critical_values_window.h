@@ -2,6 +2,7 @@
 // The critical-values window: a table of x by df (rows) and probability
 // (columns), refreshed as its settings change; copied as tab-separated
 // cells for a spreadsheet, saved as CSV.
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "window/critical_values_model.h"
@@ -17,6 +18,8 @@ class QTableView;
 namespace tarvik {
 
 class CriticalValuesWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CriticalValuesWindow)
+
 public:
     explicit CriticalValuesWindow(QWidget* parent = nullptr);
 

@@ -23,8 +23,8 @@ void ShowDensityChart(Chart& chart, const DensityPlot& d) {
     chart.SetPoints(kTailSeries, d.Tail);
     chart.LeftAxis().Maximum = d.LeftAxisMaximum;  // read at the one repaint the points asked for
     const QString tail = ProbabilityText(d.TailProbability);
-    chart.setToolTip("Shaded: upper tail P(X > x) = " + tail);
-    chart.setAccessibleDescription("Chi-square density, shaded upper tail P(X > x) = " + tail);
+    chart.setToolTip(CalculatorWindow::tr("Shaded: upper tail P(X > x) = %1").arg(tail));
+    chart.setAccessibleDescription(CalculatorWindow::tr("Chi-square density, shaded upper tail P(X > x) = %1").arg(tail));
 }
 
 // The chart's description states what it shows, for a screen reader.
@@ -32,7 +32,7 @@ void CalculatorWindow::ShowChart(const DensityPlot& chart) {
     ShowDensityChart(*densityChart, chart);
     const Results r = calc_.CurrentResults();
     auto fixed = [](Real v) { return QString::fromStdString(FormatFixed(v)); };
-    densityChart->setAccessibleDescription(QString("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
+    densityChart->setAccessibleDescription(tr("Chi-square density for df %1 at x = %2, P(X<=x) = %3; shaded upper tail P(X > x) = %4")
                                          .arg(qlonglong(r.df))
                                          .arg(fixed(r.value), ProbabilityText(r.cdf), ProbabilityText(chart.TailProbability)));
 }

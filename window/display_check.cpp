@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/translation.h"
+
 namespace tarvik {
 
 namespace {
@@ -86,15 +88,15 @@ std::optional<std::string> MissingDisplayMessage(const DisplayEnvironment& env,
                                                  const std::function<bool(const std::string&)>& exists) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     const std::string platform = PlatformName(env.qpaPlatform);
-    const std::string prefix = "Tarvik needs a graphical display: ";
-    if (platform == "xcb" && env.display.empty()) return prefix + "none found (DISPLAY is not set).";
+    if (platform == "xcb" && env.display.empty())
+        return Tr("Display", "Tarvik needs a graphical display: none found (DISPLAY is not set).");
     if (platform == "wayland" && !WaylandReachable(env, exists)) {
         if (UsesXdgRuntime(env) && env.runtimeDir.empty())
-            return prefix + "XDG_RUNTIME_DIR is not set, so no Wayland display can be found.";
-        return prefix + "no Wayland display '" + WaylandName(env) + "' is running.";
+            return Tr("Display", "Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.");
+        return Fill(Tr("Display", "Tarvik needs a graphical display: no Wayland display '%1' is running."), {WaylandName(env)});
     }
     if (platform.empty() && env.display.empty() && !WaylandReachable(env, exists))
-        return prefix + "none found (neither DISPLAY nor WAYLAND_DISPLAY is set).";
+        return Tr("Display", "Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).");
 #else
     (void)env;
     (void)exists;
@@ -111,13 +113,13 @@ std::optional<std::string> MissingDisplayMessage() {
 std::string DisplayFailureMessage(const DisplayEnvironment& env) {
     const std::string platform = PlatformName(env.qpaPlatform);
     if ((platform.empty() || platform == "xcb") && !env.display.empty())
-        return "Tarvik cannot open the display '" + env.display + "'.";
+        return Fill(Tr("Display", "Tarvik cannot open the display '%1'."), {env.display});
     if (platform.empty() || platform == "wayland") {
         if (UsesXdgRuntime(env) && env.runtimeDir.empty())
-            return "Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.";
-        return "Tarvik cannot open the Wayland display '" + WaylandName(env) + "'.";
+            return Tr("Display", "Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.");
+        return Fill(Tr("Display", "Tarvik cannot open the Wayland display '%1'."), {WaylandName(env)});
     }
-    return "Tarvik cannot start its window: the graphical platform '" + platform + "' did not start.";
+    return Fill(Tr("Display", "Tarvik cannot start its window: the graphical platform '%1' did not start."), {platform});
 }
 
 StartupGuard::StartupGuard() { previousHandler = qInstallMessageHandler(StartupHandler); }

@@ -22,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     helpText->setPlainText(HelpTextLines().join('\n'));
     helpText->setGeometry(rect());
-    helpText->setAccessibleName("Help text");
+    helpText->setAccessibleName(tr("Help text"));
     // Escape and Ctrl+W close the help, as in other desktop programs'
     // secondary windows.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {

@@ -1,11 +1,14 @@
 #pragma once
 // The help window: a read-only, wrapping text with a vertical scroll bar.
+#include <QCoreApplication>
 #include <QTextEdit>
 #include <QWidget>
 
 namespace tarvik {
 
 class HelpWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
     QTextEdit* helpText;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 
@@ -13,13 +14,26 @@
 #include "cli/command_line.h"
 #include "window/display_check.h"
 #include "window/calculator_window.h"
+#include "window/language.h"
+#include "files/settings.h"
 
 int main(int argc, char** argv) {
-    // Any argument asks for the command line: a misspelled option is an
-    // error there, not a window opened in its stead.
-    if (argc > 1) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string chosen, error;
+    bool languageGiven = false;
+    const bool languageRead = tarvik::TakeLanguageOption(arguments, chosen, languageGiven, error);
+    const std::string desktop = tarvik::DesktopLanguage([](const char* name) { return std::getenv(name); });
+    // Any other argument asks for the command line: a misspelled option is
+    // an error there, not a window opened in its stead. The command line
+    // speaks the desktop's language, or --language's.
+    if (!languageRead || !arguments.empty()) {
         tarvik::UseParentConsole();
-        return tarvik::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
+        tarvik::UseLanguage(languageGiven ? chosen : desktop);
+        if (!languageRead) {
+            std::cerr << "tarvik: " << error << "\n";
+            return 2;
+        }
+        return tarvik::RunCommandLine(arguments, std::cin, std::cout, std::cerr);
     }
     if (const auto missing = tarvik::MissingDisplayMessage()) {
         std::fprintf(stderr, "%s\n", missing->c_str());
@@ -29,6 +43,12 @@ int main(int argc, char** argv) {
     std::optional<tarvik::StartupGuard> startup(std::in_place);
     tarvik::Application app(argc, argv);
     startup.reset();
+    // The window's language: --language (remembered from now on), else the
+    // one chosen before, else the desktop's.
+    std::string saved;
+    if (languageGiven) tarvik::SaveLanguage(chosen);
+    if (!(languageGiven && tarvik::UseLanguage(chosen)) && !(tarvik::SavedLanguage(saved) && tarvik::UseLanguage(saved)))
+        tarvik::UseLanguage(desktop);
     tarvik::QuitOnTerminationRequest();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());

@@ -43,10 +43,10 @@ QString Swatch(QColor color, const QString& what) {
 }  // namespace
 
 PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle("Power and sample size - Tarvik");
+    setWindowTitle(tr("Power and sample size - Tarvik"));
 
     solveBox = new QComboBox;
-    solveBox->addItems({"Sample size N", "Power", "Effect size w", "Significance level \u03B1"});
+    solveBox->addItems({tr("Sample size N"), tr("Power"), tr("Effect size w"), tr("Significance level \u03B1")});
     dfBox = new QSpinBox;
     dfBox->setRange(1, CommandLineLimits().highestDf);
     dfBox->setValue(1);
@@ -54,7 +54,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     alphaEdit = new QLineEdit(InDesktopNumbers("0.05"));
     powerEdit = new QLineEdit(InDesktopNumbers("0.8"));
     sampleSizeEdit = new QLineEdit("100");
-    auto* effectHint = new QLabel("Cohen: 0.1 small, 0.3 medium, 0.5 large");
+    auto* effectHint = new QLabel(tr("Cohen: 0.1 small, 0.3 medium, 0.5 large"));
     effectHint->setEnabled(false);
     resultsLabel = new QLabel;
     resultsLabel->setWordWrap(true);
@@ -65,19 +65,19 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     problemLabel->hide();
 
     auto* form = new QFormLayout;
-    auto* solveLabel = new QLabel("&Solve for");
+    auto* solveLabel = new QLabel(tr("&Solve for"));
     solveLabel->setBuddy(solveBox);
     form->addRow(solveLabel, solveBox);
-    form->addRow("&Degrees of freedom", dfBox);
+    form->addRow(tr("&Degrees of freedom"), dfBox);
     auto* effectRow = new QHBoxLayout;
     effectRow->addWidget(effectEdit, 1);
     effectRow->addWidget(effectHint);
-    auto* effectLabel = new QLabel("Effect size &w");
+    auto* effectLabel = new QLabel(tr("Effect size &w"));
     effectLabel->setBuddy(effectEdit);
     form->addRow(effectLabel, effectRow);
-    form->addRow("Significance level &\u03B1", alphaEdit);
-    form->addRow("&Power 1 \u2212 \u03B2", powerEdit);
-    form->addRow("Total sample size &N", sampleSizeEdit);
+    form->addRow(tr("Significance level &\u03B1"), alphaEdit);
+    form->addRow(tr("&Power 1 \u2212 \u03B2"), powerEdit);
+    form->addRow(tr("Total sample size &N"), sampleSizeEdit);
 
     proportionsBox = new ProportionsBox;
     // The pictures.
@@ -92,11 +92,11 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         chart->setContextMenuPolicy(Qt::CustomContextMenu);
     }
     curveAxisBox = new QComboBox;
-    curveAxisBox->addItems({"Power against N", "Power against w"});
-    auto* legend = new QLabel(Swatch(kCentralColor, "H0 (solid)") + "&nbsp;&nbsp; " +
-                              Swatch(kNoncentralColor, "H1 (dotted)") + "&nbsp;&nbsp; " +
+    curveAxisBox->addItems({tr("Power against N"), tr("Power against w")});
+    auto* legend = new QLabel(Swatch(kCentralColor, tr("H0 (solid)")) + "&nbsp;&nbsp; " +
+                              Swatch(kNoncentralColor, tr("H1 (dotted)")) + "&nbsp;&nbsp; " +
                               Swatch(kAlphaRegionColor, "\u03B1") + "&nbsp;&nbsp; " + Swatch(kBetaRegionColor, "\u03B2"));
-    legend->setToolTip("\u03B1 under H0 right of the critical value, \u03B2 under H1 left of it");
+    legend->setToolTip(tr("\u03B1 under H0 right of the critical value, \u03B2 under H1 left of it"));
     legend->setWordWrap(true);
     auto* charts = new QHBoxLayout;
     auto* leftColumn = new QVBoxLayout;
@@ -108,26 +108,33 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     charts->addLayout(leftColumn, 1);
     charts->addLayout(rightColumn, 1);
 
-    copyResultsButton = new QPushButton("&Copy results");
-    chartsButton = new QPushButton("C&harts");
+    copyResultsButton = new QPushButton(tr("&Copy results"));
+    chartsButton = new QPushButton(tr("C&harts"));
     auto* chartsMenu = new QMenu(chartsButton);
     chartsButton->setMenu(chartsMenu);
-    const auto addChartActions = [this](QMenu& menu, Chart* chart, const QString& what, const QString& name) {
-        QObject::connect(menu.addAction("Save " + what + " as\u2026"), &QAction::triggered, this,
-                         [this, chart, name] { Guarded([&] { SaveChart(*chart, name); }); });
-        QObject::connect(menu.addAction("Copy " + what), &QAction::triggered, this,
-                         [this, chart] { Guarded([&] { CopyChart(*chart); }); });
+    // Whole phrases per chart, not "Save " + what: word order differs
+    // between languages.
+    struct ChartActions {
+        Chart* chart;
+        QString save, copy, name;
     };
-    addChartActions(*chartsMenu, hypothesesChart, "hypotheses chart", "hypotheses.png");
-    addChartActions(*chartsMenu, curveChart, "power curve", "power-curve.png");
-    for (const auto& [chart, what, name] : {std::tuple{hypothesesChart, "hypotheses chart", "hypotheses.png"},
-                                            std::tuple{curveChart, "power curve", "power-curve.png"}}) {
-        QObject::connect(chart, &QWidget::customContextMenuRequested, this,
-                         [this, chart = chart, what = QString(what), name = QString(name), addChartActions](QPoint at) {
+    const ChartActions chartActions[] = {
+        {hypothesesChart, tr("Save hypotheses chart as\u2026"), tr("Copy hypotheses chart"), "hypotheses.png"},
+        {curveChart, tr("Save power curve as\u2026"), tr("Copy power curve"), "power-curve.png"}};
+    const auto addChartActions = [this](QMenu& menu, const ChartActions& c) {
+        QObject::connect(menu.addAction(c.save), &QAction::triggered, this,
+                         [this, chart = c.chart, name = c.name] { Guarded([&] { SaveChart(*chart, name); }); });
+        QObject::connect(menu.addAction(c.copy), &QAction::triggered, this,
+                         [this, chart = c.chart] { Guarded([&] { CopyChart(*chart); }); });
+    };
+    for (const ChartActions& c : chartActions) addChartActions(*chartsMenu, c);
+    for (const ChartActions& c : chartActions) {
+        QObject::connect(c.chart, &QWidget::customContextMenuRequested, this,
+                         [this, c, addChartActions](QPoint at) {
                              Guarded([&] {
                                  QMenu menu(this);
-                                 addChartActions(menu, chart, what, name);
-                                 menu.exec(chart->mapToGlobal(at));
+                                 addChartActions(menu, c);
+                                 menu.exec(c.chart->mapToGlobal(at));
                              });
                          });
     }
@@ -159,19 +166,19 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setMinimumSize(kSmallest);
 
     // What a screen reader says.
-    solveBox->setAccessibleName("Solve for");
-    dfBox->setAccessibleName("Degrees of freedom");
-    effectEdit->setAccessibleName("Effect size w");
-    effectEdit->setAccessibleDescription("Cohen's w: 0.1 small, 0.3 medium, 0.5 large");
-    alphaEdit->setAccessibleName("Significance level alpha");
-    powerEdit->setAccessibleName("Power");
-    sampleSizeEdit->setAccessibleName("Total sample size N");
+    solveBox->setAccessibleName(tr("Solve for"));
+    dfBox->setAccessibleName(tr("Degrees of freedom"));
+    effectEdit->setAccessibleName(tr("Effect size w"));
+    effectEdit->setAccessibleDescription(tr("Cohen's w: 0.1 small, 0.3 medium, 0.5 large"));
+    alphaEdit->setAccessibleName(tr("Significance level alpha"));
+    powerEdit->setAccessibleName(tr("Power"));
+    sampleSizeEdit->setAccessibleName(tr("Total sample size N"));
     // The labels' own texts are what a screen reader reads: they carry no
     // name of their own, which would hide their text.
-    hypothesesChart->setAccessibleName("Hypotheses chart");
-    curveChart->setAccessibleName("Power curve");
-    curveAxisBox->setAccessibleName("Power curve against");
-    copyResultsButton->setAccessibleDescription("Copies the results as a line of text");
+    hypothesesChart->setAccessibleName(tr("Hypotheses chart"));
+    curveChart->setAccessibleName(tr("Power curve"));
+    curveAxisBox->setAccessibleName(tr("Power curve against"));
+    copyResultsButton->setAccessibleDescription(tr("Copies the results as a line of text"));
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
     QObject::connect(solveBox, &QComboBox::currentIndexChanged, this, refresh);
@@ -186,7 +193,8 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
                      [this] { Guarded([this] { CopyResults(); }); });
 
-    resize(kStartSize);
+    // Wider where a language's words need it: German and French run long.
+    resize(kStartSize.expandedTo(sizeHint()));
     Refresh();
 }
 
@@ -231,7 +239,7 @@ void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
         edit->setAccessibleDescription(text);
     }
     copyResultsButton->setEnabled(false);
-    if (!lastResults_.isEmpty()) resultsLabel->setText("Still for the last good numbers: " + lastResults_);
+    if (!lastResults_.isEmpty()) resultsLabel->setText(tr("Still for the last good numbers: %1").arg(lastResults_));
     answer_.reset();
 }
 
@@ -244,9 +252,9 @@ void PowerWindow::Refresh() {
         QLineEdit* edit = EditOf(f);
         edit->setReadOnly(f == solved);
         edit->setStyleSheet(f == solved ? "QLineEdit { background: palette(window); }" : "");
-        edit->setAccessibleDescription(f == solved ? "Solved" : "");
+        edit->setAccessibleDescription(f == solved ? tr("Solved") : "");
     }
-    effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? "Solved" : "Cohen's w: 0.1 small, 0.3 medium, 0.5 large");
+    effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : tr("Cohen's w: 0.1 small, 0.3 medium, 0.5 large"));
     const std::pair<PowerField, Real*> given[] = {{PowerField::EffectSize, &q.w},
                                                   {PowerField::Alpha, &q.alpha},
                                                   {PowerField::Power, &q.power},
@@ -254,7 +262,7 @@ void PowerWindow::Refresh() {
     for (const auto& [field, value] : given) {
         if (field == solved) continue;
         if (!TryTextToReal(EditOf(field)->text().toStdString(), *value)) {
-            ShowProblem(field, "is not a number");
+            ShowProblem(field, tr("is not a number").toStdString());
             return;
         }
     }
@@ -274,9 +282,9 @@ void PowerWindow::Refresh() {
                                                                 : a.alpha;
     EditOf(solved)->setText(solved == PowerField::SampleSize ? QString::number(qlonglong(ToLongDouble(a.n)))
                                                              : Number(solvedValue));
-    QString results = QString("\u03BB = N w\u00B2 = %1    critical value \u03C7\u00B2 = %2").arg(Number(a.lambda), Number(a.critical));
+    QString results = tr("\u03BB = N w\u00B2 = %1    critical value \u03C7\u00B2 = %2").arg(Number(a.lambda), Number(a.critical));
     if (solved == PowerField::SampleSize)
-        results += QString("    power reached at N = %1: %2").arg(qlonglong(ToLongDouble(a.n))).arg(Number(a.power));
+        results += tr("    power reached at N = %1: %2").arg(qlonglong(ToLongDouble(a.n))).arg(Number(a.power));
     lastResults_ = results;
     resultsLabel->setText(results);
 
@@ -284,10 +292,10 @@ void PowerWindow::Refresh() {
     const PowerCurveAxis axis = curveAxisBox->currentIndex() == 1 ? PowerCurveAxis::EffectSize : PowerCurveAxis::SampleSize;
     ShowPowerCurve(*curveChart, ComputePowerCurve(a, axis));
     hypothesesChart->setAccessibleDescription(
-        QString("Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; "
-                "alpha %3 shaded under H0, beta %4 under H1")
+        tr("Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; "
+           "alpha %3 shaded under H0, beta %4 under H1")
             .arg(Number(a.lambda), Number(a.critical), Number(a.alpha), Number(1 - a.power)));
-    curveChart->setAccessibleDescription(QString("Power against %1; the chosen point has power %2")
+    curveChart->setAccessibleDescription(tr("Power against %1; the chosen point has power %2")
                                              .arg(axis == PowerCurveAxis::SampleSize ? "N" : "w", Number(a.power)));
 }
 
@@ -318,12 +326,12 @@ void PowerWindow::CopyResults() {
 QString PowerWindow::ChartTitle(const Chart& chart) const {
     if (!answer_) return {};
     const PowerAnswer& a = *answer_;
-    return QString("%1df %2   w = %3   \u03B1 = %4   N = %5   power = %6")
-        .arg(&chart == hypothesesChart ? "H0 and H1: " : "Power curve: ")
+    return QString("%1df %2   w = %3   \u03B1 = %4   N = %5   %6 = %7")
+        .arg(&chart == hypothesesChart ? tr("H0 and H1: ") : tr("Power curve: "))
         .arg(qlonglong(ToLongDouble(a.df)))
         .arg(Number(a.w), Number(a.alpha))
         .arg(qlonglong(ToLongDouble(a.n)))
-        .arg(Number(a.power));
+        .arg(tr("power"), Number(a.power));
 }
 
 void PowerWindow::SaveChart(const Chart& chart, const QString& name) {

@@ -5,6 +5,7 @@
 // power curve, each saved or copied like the calculator's chart; w can
 // also come from proportions under H0 and H1 (goodness of fit) or from a
 // table of cell probabilities (independence).
+#include <QCoreApplication>
 #include <QWidget>
 #include <optional>
 
@@ -23,6 +24,8 @@ class Chart;
 class ProportionsBox;
 
 class PowerWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PowerWindow)
+
 public:
     explicit PowerWindow(QWidget* parent = nullptr);
 

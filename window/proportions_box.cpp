@@ -15,16 +15,16 @@
 
 namespace tarvik {
 
-ProportionsBox::ProportionsBox(QWidget* parent) : QGroupBox("Effect size from p&roportions", parent) {
+ProportionsBox::ProportionsBox(QWidget* parent) : QGroupBox(tr("Effect size from p&roportions"), parent) {
     // Folded away until asked for: the charts keep the room.
     setCheckable(true);
     setChecked(false);
     auto* body = new QWidget;
-    goodnessButton = new QRadioButton("&Goodness of fit");
-    independenceButton = new QRadioButton("&Independence (table)");
+    goodnessButton = new QRadioButton(tr("&Goodness of fit"));
+    independenceButton = new QRadioButton(tr("&Independence (table)"));
     goodnessButton->setChecked(true);
     expectedEdit = new QLineEdit;
-    expectedEdit->setPlaceholderText("equal");
+    expectedEdit->setPlaceholderText(tr("equal"));
     alternativeEdit = new QLineEdit;
     alternativeEdit->setPlaceholderText(InDesktopNumbers("0.1 0.2 0.3 0.4"));
     cellsEdit = new QPlainTextEdit;
@@ -33,16 +33,16 @@ ProportionsBox::ProportionsBox(QWidget* parent) : QGroupBox("Effect size from p&
     cellsEdit->setFixedHeight(cellsEdit->fontMetrics().lineSpacing() * 4 + 10);
     resultLabel = new QLabel;
     resultLabel->setWordWrap(true);
-    useButton = new QPushButton("&Use this w");
+    useButton = new QPushButton(tr("&Use this w"));
 
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(goodnessButton);
     kindRow->addWidget(independenceButton);
     kindRow->addStretch();
     auto* form = new QFormLayout;
-    form->addRow("H0 proportions", expectedEdit);
-    form->addRow("H1 proportions", alternativeEdit);
-    form->addRow("H1 cell probabilities", cellsEdit);
+    form->addRow(tr("H0 proportions"), expectedEdit);
+    form->addRow(tr("H1 proportions"), alternativeEdit);
+    form->addRow(tr("H1 cell probabilities"), cellsEdit);
     auto* useRow = new QHBoxLayout;
     useRow->addWidget(resultLabel, 1);
     useRow->addWidget(useButton);
@@ -55,10 +55,10 @@ ProportionsBox::ProportionsBox(QWidget* parent) : QGroupBox("Effect size from p&
     body->hide();
     QObject::connect(this, &QGroupBox::toggled, body, &QWidget::setVisible);
 
-    expectedEdit->setAccessibleName("H0 proportions");
-    alternativeEdit->setAccessibleName("H1 proportions");
-    cellsEdit->setAccessibleName("H1 cell probabilities");
-    cellsEdit->setAccessibleDescription("One row of the table per line");
+    expectedEdit->setAccessibleName(tr("H0 proportions"));
+    alternativeEdit->setAccessibleName(tr("H1 proportions"));
+    cellsEdit->setAccessibleName(tr("H1 cell probabilities"));
+    cellsEdit->setAccessibleDescription(tr("One row of the table per line"));
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
     QObject::connect(goodnessButton, &QRadioButton::toggled, this, refresh);
@@ -82,7 +82,7 @@ void ProportionsBox::Refresh() {
     useButton->setEnabled(false);
     const std::string typed = goodness ? alternativeEdit->text().toStdString() : cellsEdit->toPlainText().toStdString();
     if (ListItems(typed, CurrentFormatSettings()).empty()) {
-        resultLabel->setText(goodness ? "Type the H1 proportions of the categories." : "Type the H1 table, one row per line.");
+        resultLabel->setText(goodness ? tr("Type the H1 proportions of the categories.") : tr("Type the H1 table, one row per line."));
         return;
     }
     try {
@@ -92,7 +92,7 @@ void ProportionsBox::Refresh() {
         resultLabel->setText(AsSentence(bad.message));
         return;
     }
-    resultLabel->setText(QString("w = %1 with df %2")
+    resultLabel->setText(tr("w = %1 with df %2")
                              .arg(QString::fromStdString(FormatNumber(effect_->w, format_)))
                              .arg(effect_->df));
     useButton->setEnabled(effect_->w > 0);

@@ -4,6 +4,7 @@
 // table of H1 cell probabilities, one row per line. It shows w and its df
 // as they are typed, or what is wrong with them; "Use this w" is for the
 // window that holds it.
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <optional>
 
@@ -18,6 +19,8 @@ class QRadioButton;
 namespace tarvik {
 
 class ProportionsBox : public QGroupBox {
+    Q_DECLARE_TR_FUNCTIONS(ProportionsBox)
+
 public:
     explicit ProportionsBox(QWidget* parent = nullptr);
 

@@ -49,18 +49,18 @@ std::vector<std::string> ExpectedItems(const QString& text) {
 }  // namespace
 
 TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle("Test a table - Tarvik");
+    setWindowTitle(tr("Test a table - Tarvik"));
     countsView = new QTableView;
     countsView->setModel(&model_);
     countsView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     countsView->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    addRowButton = new QPushButton("Add &row");
-    removeRowButton = new QPushButton("Remove ro&w");
-    addColumnButton = new QPushButton("Add co&lumn");
-    removeColumnButton = new QPushButton("Remove col&umn");
-    openButton = new QPushButton("&Open CSV\u2026");
+    addRowButton = new QPushButton(tr("Add &row"));
+    removeRowButton = new QPushButton(tr("Remove ro&w"));
+    addColumnButton = new QPushButton(tr("Add co&lumn"));
+    removeColumnButton = new QPushButton(tr("Remove col&umn"));
+    openButton = new QPushButton(tr("&Open CSV\u2026"));
     expectedEdit = new QLineEdit;
-    expectedEdit->setPlaceholderText("equal");
+    expectedEdit->setPlaceholderText(tr("equal"));
     resultsLabel = new QLabel;
     resultsLabel->setWordWrap(true);
     resultsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -71,20 +71,20 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     problemLabel->setWordWrap(true);
     exactProgress = new QProgressBar;
     exactProgress->setRange(0, 1000);
-    cancelButton = new QPushButton("C&ancel");
+    cancelButton = new QPushButton(tr("C&ancel"));
     cellsModel_ = new QStandardItemModel(this);
     cellsView = new QTableView;
     cellsView->setModel(cellsModel_);
     cellsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cellsView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     cellsView->verticalHeader()->hide();
-    intoCalculatorButton = new QPushButton("Into the &calculator");
-    copyResultsButton = new QPushButton("Copy r&esults");
-    copyTableButton = new QPushButton("Copy &table");
-    saveButton = new QPushButton("&Save as CSV\u2026");
+    intoCalculatorButton = new QPushButton(tr("Into the &calculator"));
+    copyResultsButton = new QPushButton(tr("Copy r&esults"));
+    copyTableButton = new QPushButton(tr("Copy &table"));
+    saveButton = new QPushButton(tr("&Save as CSV\u2026"));
 
     auto* top = new QHBoxLayout;
-    auto* countsCaption = new QLabel("Cou&nts: type them, paste a block (Ctrl+V) or open a file");
+    auto* countsCaption = new QLabel(tr("Cou&nts: type them, paste a block (Ctrl+V) or open a file"));
     countsCaption->setWordWrap(true);
     countsCaption->setBuddy(countsView);
     top->addWidget(countsCaption, 1);
@@ -93,7 +93,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton}) gridButtons->addWidget(b);
     gridButtons->addStretch();
     auto* expectedRow = new QHBoxLayout;
-    auto* expectedCaption = new QLabel("E&xpected proportions or counts (one row)");
+    auto* expectedCaption = new QLabel(tr("E&xpected proportions or counts (one row)"));
     expectedCaption->setBuddy(expectedEdit);
     expectedRow->addWidget(expectedCaption);
     expectedRow->addWidget(expectedEdit, 1);
@@ -120,20 +120,20 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(kSmallest);
 
-    countsView->setAccessibleName("Counts");
+    countsView->setAccessibleName(tr("Counts"));
     countsView->setAccessibleDescription(
-        "One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not");
-    expectedEdit->setAccessibleName("Expected proportions or counts");
-    expectedEdit->setAccessibleDescription("For one row of counts: proportions adding up to 1 or expected counts, "
-                                           "apart by blanks or semicolons; empty for equal");
+        tr("One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not"));
+    expectedEdit->setAccessibleName(tr("Expected proportions or counts"));
+    expectedEdit->setAccessibleDescription(tr("For one row of counts: proportions adding up to 1 or expected counts, "
+                                              "apart by blanks or semicolons; empty for equal"));
     // The labels' own texts are what a screen reader reads: no fixed names.
-    exactProgress->setAccessibleName("Exact test progress");
-    cellsView->setAccessibleName("Cells");
-    cellsView->setAccessibleDescription("Each cell's expected count, residuals and Bonferroni p; + or - by the sign "
-                                        "of its adjusted residual, * where significant at 5 %");
-    intoCalculatorButton->setAccessibleDescription("Sets the calculator's degrees of freedom and chi-square value");
-    copyTableButton->setAccessibleDescription("Copies the counts as tab-separated cells");
-    saveButton->setAccessibleDescription("Saves every cell's expected count and residuals as a CSV file");
+    exactProgress->setAccessibleName(tr("Exact test progress"));
+    cellsView->setAccessibleName(tr("Cells"));
+    cellsView->setAccessibleDescription(tr("Each cell's expected count, residuals and Bonferroni p; + or - by the sign "
+                                           "of its adjusted residual, * where significant at 5 %"));
+    intoCalculatorButton->setAccessibleDescription(tr("Sets the calculator's degrees of freedom and chi-square value"));
+    copyTableButton->setAccessibleDescription(tr("Copies the counts as tab-separated cells"));
+    saveButton->setAccessibleDescription(tr("Saves every cell's expected count and residuals as a CSV file"));
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
     QObject::connect(&model_, &QAbstractItemModel::dataChanged, this, refresh);
@@ -175,7 +175,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
                      [this] { Guarded([this] { OpenFile(); }); });
 
-    resize(kStartSize);
+    // Wider where a language's words need it: German and French run long.
+    resize(kStartSize.expandedTo(sizeHint()));
     Refresh();
 }
 
@@ -204,7 +205,7 @@ void TableWindow::Refresh() {
     for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton}) b->setEnabled(false);
     intoCalculatorButton->setToolTip({});
     if (model_.IsEmpty()) {
-        ShowProblem("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit.");
+        ShowProblem(tr("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit."));
         return;
     }
     CountTable counts;
@@ -224,7 +225,7 @@ void TableWindow::Refresh() {
     for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings())) lines << QString::fromStdString(line);
     const bool fitsCalculator = report_->test.df <= kCalculatorLargestDf;
     if (!fitsCalculator)
-        lines << QString("The calculator takes up to %1 degrees of freedom; this test has %2.")
+        lines << tr("The calculator takes up to %1 degrees of freedom; this test has %2.")
                      .arg(kCalculatorLargestDf)
                      .arg(QString::fromStdString(FormatFixed(report_->test.df, 0)));
     resultsLabel->setText(lines.join("\n"));
@@ -259,7 +260,7 @@ void TableWindow::Paste(const QString& text) {
     try {
         block = SplitTable(text.toStdString(), CurrentFormatSettings());
     } catch (const TableInputError& bad) {
-        ShowProblem("The pasted block was not taken: " + AsSentence(bad.message));
+        ShowProblem(tr("The pasted block was not taken: %1").arg(AsSentence(bad.message)));
         return;
     }
     if (!block.rowLabels.empty() || !block.columnLabels.empty()) {
@@ -268,7 +269,7 @@ void TableWindow::Paste(const QString& text) {
     }
     const QModelIndex at = countsView->currentIndex();
     if (!model_.PasteBlock(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, block.cells))
-        ShowProblem(QString("The pasted block was not taken: a table has at most %1 rows and columns.")
+        ShowProblem(tr("The pasted block was not taken: a table has at most %1 rows and columns.")
                         .arg(CountsModel::kMostRowsOrColumns));
 }
 
@@ -287,8 +288,8 @@ void TableWindow::Open(const QString& path) {
 }
 
 void TableWindow::OpenFile() {
-    QFileDialog dialog(this, "Open a table of counts");
-    dialog.setNameFilters({"Tables (*.csv *.tsv *.txt)", "All files (*)"});
+    QFileDialog dialog(this, tr("Open a table of counts"));
+    dialog.setNameFilters({tr("Tables (*.csv *.tsv *.txt)"), tr("All files (*)")});
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (const QString folder = LastSaveFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -313,18 +314,18 @@ void TableWindow::SaveTo(const QString& path) {
     // CSV separates with commas: its numbers keep the point.
     const QByteArray csv = QByteArray::fromStdString(RenderTable(
         CellsTable(*report_, model_.RowLabels(), model_.ColumnLabels(), format_, FormatSettings{}), TableForm::Csv));
-    WriteFileWhole(path, "the cells", ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
+    WriteFileWhole(path, tr("the cells"), ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
 }
 
 void TableWindow::SaveAs() {
     if (!saveButton->isEnabled()) return;
-    if (const QString path = AskCsvFile(this, "Save cells as", "table-cells.csv"); !path.isEmpty()) SaveTo(path);
+    if (const QString path = AskCsvFile(this, tr("Save cells as"), "table-cells.csv"); !path.isEmpty()) SaveTo(path);
 }
 
 void TableWindow::RenameSection(Qt::Orientation orientation, int section) {
     bool ok = false;
-    const QString label = QInputDialog::getText(this, orientation == Qt::Horizontal ? "Column label" : "Row label",
-                                                "Label", QLineEdit::Normal,
+    const QString label = QInputDialog::getText(this, orientation == Qt::Horizontal ? tr("Column label") : tr("Row label"),
+                                                tr("Label"), QLineEdit::Normal,
                                                 model_.headerData(section, orientation, Qt::DisplayRole).toString(), &ok);
     if (ok) model_.SetLabel(orientation, section, label);
 }

@@ -4,6 +4,7 @@
 // sizes with their intervals and each cell's residuals, live as the counts
 // change; Fisher's exact test counted off the window's thread, with its
 // progress and a Cancel, and a Monte Carlo p where the tables are too many.
+#include <QCoreApplication>
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -23,6 +24,8 @@ class QThread;
 namespace tarvik {
 
 class TableWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TableWindow)
+
 public:
     explicit TableWindow(QWidget* parent = nullptr);
     ~TableWindow() override;

@@ -71,7 +71,7 @@ void TableWindow::StartExactTest(const CountTable& counts) {
     const int generation = ++generation_;
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancel_ = cancel;
-    exactLabel->setText("Fisher's exact test: counting the tables with these margins\u2026");
+    exactLabel->setText(tr("Fisher's exact test: counting the tables with these margins\u2026"));
     exactProgress->setValue(0);
     exactProgress->show();
     cancelButton->show();
@@ -84,10 +84,10 @@ void TableWindow::StartExactTest(const CountTable& counts) {
             outcome = CountExactly(counts, *cancel, [this, generation](double done, bool sampling) {
                 QMetaObject::invokeMethod(
                     this, [this, generation, done, sampling] {
-                        ExactProgress(generation, done, sampling ? "Fisher's exact test: too many tables to count; "
-                                                                   "drawing 100000 random tables\u2026"
-                                                                 : "Fisher's exact test: counting the tables with "
-                                                                   "these margins\u2026");
+                        ExactProgress(generation, done, sampling ? tr("Fisher's exact test: too many tables to count; "
+                                                                      "drawing 100000 random tables\u2026")
+                                                                 : tr("Fisher's exact test: counting the tables with "
+                                                                      "these margins\u2026"));
                     },
                     Qt::QueuedConnection);
             });
@@ -101,22 +101,22 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                 const auto n = [&](Real v) { return QString::fromStdString(FormatNumber(v, format_)); };
                 switch (outcome.kind) {
                     case ExactOutcome::Kind::Exact:
-                        line = "Fisher's exact p = " + n(outcome.p);
-                        if (outcome.count > 0) line += QString(" (%1 tables with these margins)").arg(outcome.count);
+                        line = tr("Fisher's exact p = %1").arg(n(outcome.p));
+                        if (outcome.count > 0) line += tr(" (%1 tables with these margins)").arg(outcome.count);
                         break;
                     case ExactOutcome::Kind::MonteCarlo:
-                        line = QString("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")
+                        line = tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")
                                    .arg(n(outcome.p), n(outcome.standardError))
                                    .arg(outcome.count)
                                    .arg(outcome.seed);
                         break;
                     case ExactOutcome::Kind::TooLarge:
-                        line = "Fisher's exact test: too many observations to count or draw; the chi-square's p stands";
+                        line = tr("Fisher's exact test: too many observations to count or draw; the chi-square's p stands");
                         break;
                     case ExactOutcome::Kind::Failed:
-                        line = "Fisher's exact test failed: " + QString::fromStdString(outcome.message);
+                        line = tr("Fisher's exact test failed: %1").arg(QString::fromStdString(outcome.message));
                         break;
-                    case ExactOutcome::Kind::Cancelled: line = "Fisher's exact test cancelled"; break;
+                    case ExactOutcome::Kind::Cancelled: line = tr("Fisher's exact test cancelled"); break;
                 }
                 ExactFinished(generation, line);
             },

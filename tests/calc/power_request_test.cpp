@@ -149,7 +149,7 @@ TEST(PowerSolver, RefusalsNameTheField) {
             EXPECT_EQ(bad.message.rfind(c.message, 0), 0u) << bad.message;
         }
     }
-    EXPECT_STREQ(PowerFieldName(PowerField::EffectSize), "effect size w");
+    EXPECT_EQ(PowerFieldName(PowerField::EffectSize), "effect size w");
 }
 
 }  // namespace

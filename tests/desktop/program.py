@@ -22,6 +22,33 @@ KEEP_CDF = "Keep the cumulative probability when the degrees of freedom change"
 CHART = "Density chart"
 DENSITY_PREFIX = "Probability density function: "
 
+# What a screen reader hears on a German desktop: the program speaks the
+# desktop's language, so the scenarios' English names are looked up in
+# German there.
+GERMAN_NAMES = {
+    VALUE: "Chi-Quadrat-Wert",
+    CDF: "Verteilungsfunktion",
+    UPPER: "Irrtumswahrscheinlichkeit",
+    DF: "Freiheitsgrade",
+    KEEP_VALUE: "Chi-Quadrat-Wert festhalten, wenn sich die Freiheitsgrade ändern",
+    KEEP_CDF: "Kumulierte Wahrscheinlichkeit festhalten, wenn sich die Freiheitsgrade ändern",
+    CHART: "Dichtediagramm",
+    DENSITY_PREFIX: "Wahrscheinlichkeitsdichte: ",
+    # The power and table windows.
+    "Power and sample size - Tarvik": "Teststärke und Stichprobenumfang - Tarvik",
+    "Effect size w": "Effektstärke w",
+    "Significance level alpha": "Signifikanzniveau Alpha",
+    "Power": "Teststärke",
+    "Total sample size N": "Gesamtstichprobenumfang N",
+    "power reached at N = {n}: {power}": "erreichte Teststärke bei N = {n}: {power}",
+    "Test a table - Tarvik": "Tabelle testen - Tarvik",
+    "Counts": "Häufigkeiten",
+    "Fisher's exact p": "Fishers exaktes p",
+    "Fisher's exact p = {p} ({count} tables with these margins)":
+        "Fishers exaktes p = {p} ({count} Tabellen mit diesen Rändern)",
+    "alt+c": "alt+r",  # "Into the &calculator", "In den &Rechner"
+}
+
 
 def walk(acc):
     yield acc
@@ -41,6 +68,7 @@ class Program:
         env["XDG_CONFIG_HOME"] = self._config.name
         env.update({"QT_QPA_PLATFORM": "xcb", "QT_ACCESSIBILITY": "1", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
         env.update(env_extra or {})
+        self.names = GERMAN_NAMES if env.get("LANG", "").startswith("de_") else {}
         self.process = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                                         text=True)
         self._controls = []
@@ -94,6 +122,10 @@ class Program:
         for attempt in range(2):
             if attempt or not self._controls:
                 self._controls = list(walk(self.main_window()))
+            if name.endswith("*"):
+                name = self.names.get(name[:-1], name[:-1]) + "*"
+            else:
+                name = self.names.get(name, name)
             for acc in self._controls:
                 try:
                     if acc.name == name or (name.endswith("*") and acc.name.startswith(name[:-1])):
@@ -101,6 +133,10 @@ class Program:
                 except Exception:
                     continue
         raise LookupError(f"no control named {name!r}")
+
+    def word(self, english):
+        """A text of the program as it shows it: in German on a German desktop."""
+        return self.names.get(english, english)
 
     def find_anywhere(self, predicate):
         for w in self.windows():
@@ -121,7 +157,8 @@ class Program:
         return int(self.find(DF).queryValue().currentValue)
 
     def density(self):
-        return self.find(DENSITY_PREFIX + "*").name[len(DENSITY_PREFIX):]
+        prefix = self.names.get(DENSITY_PREFIX, DENSITY_PREFIX)
+        return self.find(DENSITY_PREFIX + "*").name[len(prefix):]
 
     def texts(self):
         out = {}

@@ -482,6 +482,29 @@ def a_typed_point_is_the_decimal_comma(c):
     c.field_becomes(VALUE, "11,07")
 
 
+@scenario("a German desktop", env=GERMAN)
+def captions_and_help_speak_german(c):
+    # The desktop's language is the program's: the captions a sighted user
+    # reads label the fields for a screen reader in German too, and F1
+    # opens the German help.
+    for caption, field in (("  Chi-Quadrat-Wert : ", VALUE), ("Irrtumswahrscheinlichkeit : ", UPPER),
+                           ("  Freiheitsgrade : ", DF)):
+        relations = c.p.find(field).getRelationSet()
+        labels = [r.getTarget(i).name for r in relations if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for i in range(r.getNTargets())]
+        c.equal(f"{field} labelled by", labels, [caption])
+    Input.keys("F1")
+    help_text = wait_for(lambda: c.p.find_anywhere(lambda a: a.name == "Hilfetext"), 3)
+    if not help_text:
+        raise Failure("F1 showed no help named 'Hilfetext'")
+    c.becomes("the help's first line", lambda: help_text.queryText().getText(0, -1).split("\n")[0].strip(),
+              "Willkommen bei Tarvik von Osterby !")
+    Input.keys("Escape")
+    c.becomes("help closed", lambda: c.p.find_anywhere(
+        lambda a: a.name == "Hilfetext" and a.getState().contains(pyatspi.STATE_SHOWING)) is None, True)
+    c.p.activate()
+
+
 def note_of(c, name):
     return c.p.find(name).description
 
@@ -497,12 +520,13 @@ def a_pasted_point_number_is_marked_not_read(c):
     Input.keys("ctrl+v")
     time.sleep(0.4)
     Input.keys("Return")  # the box's OK
-    c.becomes("the note", lambda: note_of(c, VALUE).startswith("Not a number: the results are still those of"), True)
+    # The note in the desktop's language, German.
+    c.becomes("the note", lambda: note_of(c, VALUE).startswith("Keine Zahl: Die Ergebnisse gelten weiter für"), True)
     c.field_becomes(VALUE, "11.07")
     Input.keys("Tab")
     c.field_becomes(VALUE, "11,07")
     # Without a note a field's description is its tooltip: the precision tip.
-    c.becomes("the note goes", lambda: note_of(c, VALUE).startswith("Not a number"), False)
+    c.becomes("the note goes", lambda: note_of(c, VALUE).startswith("Keine Zahl"), False)
 
 
 # ---------------------------------------------------------------- saving the chart
@@ -733,7 +757,7 @@ POWER_TITLE = "Power and sample size - Tarvik"
 def power_window(c):
     for w in c.p.windows():
         try:
-            if w is not None and w.name == POWER_TITLE and w.getState().contains(pyatspi.STATE_SHOWING):
+            if w is not None and w.name == c.p.word(POWER_TITLE) and w.getState().contains(pyatspi.STATE_SHOWING):
                 return w
         except Exception:  # noqa: BLE001 - a window closing under us
             continue
@@ -755,7 +779,7 @@ def in_power_window(c, predicate):
 
 
 def power_control(c, name, role):
-    acc = in_power_window(c, lambda a: a.name == name and a.getRole() == role)
+    acc = in_power_window(c, lambda a: a.name == c.p.word(name) and a.getRole() == role)
     if acc is None:
         raise Failure(f"the power window has no {name!r}")
     return acc
@@ -809,7 +833,7 @@ def solve_sample_size_by_typing(c):
     n, reached = reference_sample_size(c, 2, "0.3", "0.05", "0.8")
     c.becomes("N", lambda: power_text(c, "Total sample size N"), n)
     results = power_label(c, "\u03bb = N w\u00b2")
-    if f"power reached at N = {n}: {reached}" not in results:
+    if c.p.word("power reached at N = {n}: {power}").format(n=n, power=reached) not in results:
         raise Failure(f"the results line says {results!r}, want the power {reached} reached at N = {n}")
 
 
@@ -891,7 +915,7 @@ COUNTS_TITLE = "Test a table - Tarvik"
 
 
 def counts_window(c):
-    return next((w for w in c.p.windows() if w is not None and w.name == COUNTS_TITLE), None)
+    return next((w for w in c.p.windows() if w is not None and w.name == c.p.word(COUNTS_TITLE)), None)
 
 
 def counts_label(c, start):
@@ -929,7 +953,7 @@ def paste_a_table_and_send_it_to_the_calculator(c):
     if not wait_for(lambda: counts_window(c), 5):
         raise Failure("Ctrl+Shift+T opened no window titled " + repr(COUNTS_TITLE))
     from program import walk
-    grid = next(a for a in walk(counts_window(c)) if a.name == "Counts")
+    grid = next(a for a in walk(counts_window(c)) if a.name == c.p.word("Counts"))
     e = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     Input.click(e.x + e.width // 2, e.y + e.height // 4)
     Clipboard.set("\tA\tB\tC\nmen\t20\t15\t25\nwomen\t30\t25\t10\n")
@@ -939,9 +963,10 @@ def paste_a_table_and_send_it_to_the_calculator(c):
     line = f"Pearson \u03c7\u00b2 = {typed(c, chi2)}, df = 2, p = {want['upper']}"
     c.becomes("the Pearson line", lambda: counts_label(c, "Pearson").split("\n")[0], line)
     # R's fisher.test gives 0.00493384248236366 for this table.
-    c.becomes("Fisher's exact p", lambda: counts_label(c, "Fisher's exact p"),
-              f"Fisher's exact p = {typed(c, '0.004934')} (1301 tables with these margins)", timeout=10)
-    Input.keys("alt+c")  # Into the calculator
+    c.becomes("Fisher's exact p", lambda: counts_label(c, c.p.word("Fisher's exact p")),
+              c.p.word("Fisher's exact p = {p} ({count} tables with these margins)").format(
+                  p=typed(c, '0.004934'), count=1301), timeout=10)
+    Input.keys(c.p.word("alt+c"))  # Into the calculator
     c.becomes("df", c.p.df, 2)
     c.field_becomes(VALUE, typed(c, chi2))
     c.fields_agree_with(2, "value", chi2)

@@ -1,0 +1,1685 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Not a number: the results are still those of %1.</source>
+        <translation>Keine Zahl: Die Ergebnisse gelten weiter für %1.</translation>
+    </message>
+    <message>
+        <source>Below the smallest number the calculator holds: the results are still those of %1.</source>
+        <translation>Unter der kleinsten Zahl, die der Rechner hält: Die Ergebnisse gelten weiter für %1.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes values from 0 to %2.</source>
+        <translation>Gelesen als %1: Das Fenster nimmt Werte von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
+        <translation>Gelesen als %1: Das Fenster nimmt Wahrscheinlichkeiten von %2 bis %3; die Befehlszeile nimmt sie bis 1e-300.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorWindow</name>
+    <message>
+        <source>  Degrees of freedom : </source>
+        <translation>  Freiheitsgrade : </translation>
+    </message>
+    <message>
+        <source>  Chi-square value : </source>
+        <translation>  Chi-Quadrat-Wert : </translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function : </source>
+        <translation>Verteilungsfunktion : </translation>
+    </message>
+    <message>
+        <source>Upper tail probability : </source>
+        <translation>Irrtumswahrscheinlichkeit : </translation>
+    </message>
+    <message>
+        <source>Probability density function : </source>
+        <translation>Wahrscheinlichkeitsdichte : </translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>Chi-square value</source>
+        <translation>Chi-Quadrat-Wert</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function</source>
+        <translation>Verteilungsfunktion</translation>
+    </message>
+    <message>
+        <source>Upper tail probability</source>
+        <translation>Irrtumswahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Hilfe (F1)</translation>
+    </message>
+    <message>
+        <source>Keep the chi-square value when the degrees of freedom change</source>
+        <translation>Chi-Quadrat-Wert festhalten, wenn sich die Freiheitsgrade ändern</translation>
+    </message>
+    <message>
+        <source>Keep the cumulative probability when the degrees of freedom change</source>
+        <translation>Kumulierte Wahrscheinlichkeit festhalten, wenn sich die Freiheitsgrade ändern</translation>
+    </message>
+    <message>
+        <source>Density chart</source>
+        <translation>Dichtediagramm</translation>
+    </message>
+    <message>
+        <source>Click to freeze when changing degrees of freedom</source>
+        <translation>Klicken zum Festhalten beim Ändern der Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>Stays constant when changing degrees of freedom</source>
+        <translation>Bleibt beim Ändern der Freiheitsgrade fest</translation>
+    </message>
+    <message>
+        <source>Stay constant when changing degrees of freedom</source>
+        <translation>Bleiben beim Ändern der Freiheitsgrade fest</translation>
+    </message>
+    <message>
+        <source>Probability density function: %1</source>
+        <translation>Wahrscheinlichkeitsdichte: %1</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Diagramm speichern unter…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Copy full precision</source>
+        <translation>Volle Genauigkeit kopieren</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>Ergebnisse kopieren</translation>
+    </message>
+    <message>
+        <source>Critical values…</source>
+        <translation>Kritische Werte…</translation>
+    </message>
+    <message>
+        <source>Power and sample size…</source>
+        <translation>Teststärke und Stichprobenumfang…</translation>
+    </message>
+    <message>
+        <source>Test a table…</source>
+        <translation>Tabelle testen…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The desktop's language</source>
+        <translation>Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>the desktop's language</source>
+        <translation>die Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>Tarvik shows its words in %1 from its next start.</source>
+        <translation>Tarvik zeigt seine Texte ab dem nächsten Start in dieser Sprache: %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers as</source>
+        <translation>&amp;Zahlen zeigen als</translation>
+    </message>
+    <message>
+        <source>&amp;Decimals</source>
+        <translation>&amp;Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Significant digits</source>
+        <translation>&amp;Signifikante Stellen</translation>
+    </message>
+    <message>
+        <source>S&amp;cientific</source>
+        <translation>&amp;Wissenschaftlich</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>%1  (6 significant digits)
+%2  (full precision)</source>
+        <translation>%1  (6 signifikante Stellen)
+%2  (volle Genauigkeit)</translation>
+    </message>
+    <message>
+        <source>Shaded: upper tail P(X &gt; x) = %1</source>
+        <translation>Schraffiert: obere Flanke P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density, shaded upper tail P(X &gt; x) = %1</source>
+        <translation>Chi-Quadrat-Dichte, schraffierte obere Flanke P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
+        <translation>Chi-Quadrat-Dichte für df %1 bei x = %2, P(X&lt;=x) = %3; schraffierte obere Flanke P(X &gt; x) = %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the resolution (*.png)</source>
+        <translation>PNG-Bild, doppelte Auflösung (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image on white, for print (*.png)</source>
+        <translation>PNG-Bild auf Weiß, für den Druck (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing on white, for print (*.svg)</source>
+        <translation>SVG-Zeichnung auf Weiß, für den Druck (*.svg)</translation>
+    </message>
+    <message>
+        <source>'%1' is read-only. Replace it?</source>
+        <translation>'%1' ist schreibgeschützt. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>asks for more than %1 results in one run</source>
+        <translation>verlangt mehr als %1 Ergebnisse in einem Lauf</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes its values apart: %1 A B</source>
+        <translation>%1 nimmt seine Werte getrennt: %1 A B</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 needs two values</source>
+        <translation>%1 braucht zwei Werte</translation>
+    </message>
+    <message>
+        <source>%1 needs --export-chart</source>
+        <translation>%1 braucht --export-chart</translation>
+    </message>
+    <message>
+        <source>--export-chart %1 needs a name ending in .png or .svg</source>
+        <translation>--export-chart %1 braucht einen Namen auf .png oder .svg</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result of --value, --cdf or --upper</source>
+        <translation>--export-chart zeichnet ein Ergebnis von --value, --cdf oder --upper</translation>
+    </message>
+    <message>
+        <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
+        <translation>--size %1 ist nicht BREITExHÖHE, wie in 550x480</translation>
+    </message>
+    <message>
+        <source>--background %1 is not gradient or white</source>
+        <translation>--background %1 ist weder gradient noch white</translation>
+    </message>
+    <message>
+        <source>--numbers %1 is not decimals, significant or scientific</source>
+        <translation>--numbers %1 ist nicht decimals, significant oder scientific</translation>
+    </message>
+    <message>
+        <source>--format %1 is not text, csv, tsv or markdown</source>
+        <translation>--format %1 ist nicht text, csv, tsv oder markdown</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--expected needs --counts</source>
+        <translation>--expected braucht --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
+    <message>
+        <source>--counts needs a file name, or - for standard input</source>
+        <translation>--counts braucht einen Dateinamen, oder - für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>--counts %1: %2</source>
+        <translation>--counts %1: %2</translation>
+    </message>
+    <message>
+        <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
+        <translation>--effect, --alpha, --power und --n nehmen keines von --value, --cdf, --upper, --two-sided, --between und --ncp</translation>
+    </message>
+    <message>
+        <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
+        <translation>gib eines von --value, --cdf, --upper, --two-sided und --between an, oder drei von --effect, --alpha, --power und --n</translation>
+    </message>
+    <message>
+        <source>--df is required</source>
+        <translation>--df ist erforderlich</translation>
+    </message>
+    <message>
+        <source>--ncp takes --value, --cdf or --upper</source>
+        <translation>--ncp nimmt --value, --cdf oder --upper</translation>
+    </message>
+    <message>
+        <source>--export-chart does not take --ncp</source>
+        <translation>--export-chart nimmt kein --ncp</translation>
+    </message>
+    <message>
+        <source>--between needs A &lt;= B</source>
+        <translation>--between braucht A &lt;= B</translation>
+    </message>
+    <message>
+        <source>--table takes --cdf, --upper or --two-sided</source>
+        <translation>--table nimmt --cdf, --upper oder --two-sided</translation>
+    </message>
+    <message>
+        <source>standard input gives more than %1 numbers</source>
+        <translation>die Standardeingabe gibt mehr als %1 Zahlen</translation>
+    </message>
+    <message>
+        <source>standard input line %1</source>
+        <translation>Standardeingabe Zeile %1</translation>
+    </message>
+    <message>
+        <source>standard input gives no number for %1</source>
+        <translation>die Standardeingabe gibt keine Zahl für %1</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result: give one df and one number</source>
+        <translation>--export-chart zeichnet ein Ergebnis: gib einen df und eine Zahl an</translation>
+    </message>
+    <message>
+        <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
+        <translation>gib drei von --effect, --alpha, --power und --n an: das vierte wird gelöst</translation>
+    </message>
+    <message>
+        <source>%1 does not take --effect, --alpha, --power and --n</source>
+        <translation>%1 nimmt kein --effect, --alpha, --power und --n</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a file name this system can write: it is not valid UTF-8</source>
+        <translation>%1 %2 ist kein Dateiname, den dieses System schreiben kann: kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>--counts %1 cannot be read: %2</source>
+        <translation>--counts %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>--counts %1 is larger than 64 MiB</source>
+        <translation>--counts %1 ist größer als 64 MiB</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>die Ergebnisse</translation>
+    </message>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>die Ergebnisse können nicht auf die Standardausgabe geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X&lt;=x), P(X&gt;x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X&lt;=x) = P
+  --upper P        the value x with P(X&gt;x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window's, default) or white, for print
+  A chart's text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window's chart does on the screen.
+
+  --language L     the language of messages and of the window: de, en, es,
+                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   it opens the window and remembers the choice
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+</source>
+        <translation>Aufruf: tarvik [OPTION]...
+Die Chi-Quadrat-Verteilung: Wahrscheinlichkeiten, Dichte und kritische Werte.
+Ohne Option öffnet sich das Rechnerfenster.
+
+Eine davon, mit --df:
+  --value X        P(X&lt;=x), P(X&gt;x) und die Dichte bei x (0 bis 1e6)
+  --cdf P          der Wert x mit P(X&lt;=x) = P
+  --upper P        der Wert x mit P(X&gt;x) = P
+  --two-sided A    beide kritischen Werte, jeder schneidet A/2 ab
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           Freiheitsgrade, ganzzahlig, 1 bis 65535
+  --ncp L          mit --value, --cdf oder --upper: die nichtzentrale
+                   Chi-Quadrat-Verteilung mit Nichtzentralität L (0 bis 1e6)
+Wahrscheinlichkeiten liegen von 1e-300 bis 1 - 1e-300; ein Wert außer 0
+liegt bei oder über 3.36e-4932, dem kleinsten Real mit voller Genauigkeit.
+
+Teststärke und Stichprobenumfang eines Chi-Quadrat-Tests, mit --df: drei
+davon, das vierte wird gelöst (bei gelöstem N ist power= die erreichte):
+  --effect W       Cohens Effektstärke w (0.1 klein, 0.3 mittel, 0.5 groß)
+  --alpha A        das Signifikanzniveau
+  --power P        die Teststärke, 1 - Beta, über Alpha
+  --n N            der Gesamtstichprobenumfang, 1 bis 1000000000
+
+Eine Tabelle von Häufigkeiten:
+  --counts DATEI   der Chi-Quadrat-Test der Tabelle in DATEI (- für die
+                   Standardeingabe): Zeilen von Häufigkeiten, getrennt durch
+                   Tabulatoren, Semikolons oder Kommas, mit Kopfzeile und
+                   Beschriftungsspalte oder ohne. Eine Tabelle ab 2 x 2
+                   testet Unabhängigkeit (auch Yates-Korrektur bei 2 x 2 und
+                   Fishers exakter Test: bei 2 x 2 mit bis zu 10000000
+                   insgesamt, bei größeren Tabellen, wo bis zu 1000000
+                   Tabellen die Ränder teilen); eine Zeile testet Anpassung
+  --expected P,P,...  mit --counts: die erwarteten Anteile (Summe 1) oder
+                   erwarteten Häufigkeiten eines Anpassungstests; gleich,
+                   wenn nicht angegeben
+
+Listen und Standardeingabe:
+  N,N,...          eine Liste: --upper 0.1,0.05,0.01
+  VON..BIS[:SCHRITT]  ein Bereich: --df 1..100, --value 0..10:0.5
+  -                für --value, --cdf oder --upper: eine Zahl je Zeile der
+                   Standardeingabe
+  --table          mit --upper, --cdf oder --two-sided: eine Tabelle
+                   kritischer Werte, eine Zeile je df, eine Spalte je
+                   Wahrscheinlichkeit
+
+Ausgabe:
+  --numbers STIL   decimals (Vorgabe), significant oder scientific
+  --precision N    Stellen dieses Stils, 1 bis 21 (sechs als Vorgabe; allein
+                   bedeutet es N signifikante Stellen). Ein Real hält 19 bis
+                   20 signifikante Stellen: Stellen darüber hinaus sind die
+                   exakten Dezimalstellen der Binärzahl, die es hält
+  Mit decimals werden Zahlen ab 1e18 als 3.9894228040143267794E149
+  geschrieben, mit jeder Stelle, die das Real hält.
+  --format FORM    text (Vorgabe), csv, tsv oder markdown
+  --output DATEI   nach DATEI schreiben, ganz oder gar nicht, statt auf die
+                   Standardausgabe
+  --export-chart DATEI  das Dichtediagramm eines Ergebnisses, als DATEI.png
+                   oder DATEI.svg
+  --size BxH       seine Größe in Pixeln (Vorgabe 275x260, je 120 bis 4000)
+  --scale N        Pixel je Diagrammpixel in einem PNG, 1 bis 4
+  --background B   gradient (der des Fensters, Vorgabe) oder white, für den
+                   Druck
+  Der Text eines Diagramms wächst mit seiner Größe: bei 1600x1000, gedruckt
+  in der Breite einer Spalte, liest er sich wie das Diagramm im Fenster.
+
+  --language L     die Sprache der Meldungen und des Fensters: de, en, es,
+                   fr, nl, tr oder zh_CN (Vorgabe: die des Desktops); allein
+                   öffnet es das Fenster und merkt sich die Wahl
+  -h, --help       diese Hilfe
+  -v, --version    die Version
+
+Beispiele:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit-Status: 0 bei Erfolg, 2 bei falscher Eingabe (eine Zeile auf der
+Standardfehlerausgabe, nichts ausgegeben), 1, wenn eine Datei nicht
+geschrieben werden kann.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CountsModel</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesModel</name>
+    <message>
+        <source>upper %1</source>
+        <translation>oben %1</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>unten %1</translation>
+    </message>
+    <message>
+        <source>two-sided %1: lower</source>
+        <translation>zweiseitig %1: unten</translation>
+    </message>
+    <message>
+        <source>two-sided %1: upper</source>
+        <translation>zweiseitig %1: oben</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesWindow</name>
+    <message>
+        <source>Critical values - Tarvik</source>
+        <translation>Kritische Werte - Tarvik</translation>
+    </message>
+    <message>
+        <source>&amp;Upper tail P(X&gt;x)</source>
+        <translation>&amp;Obere Flanke P(X&gt;x)</translation>
+    </message>
+    <message>
+        <source>&amp;Lower tail P(X&lt;=x)</source>
+        <translation>&amp;Untere Flanke P(X&lt;=x)</translation>
+    </message>
+    <message>
+        <source>T&amp;wo-sided: each tail p/2</source>
+        <translation>&amp;Zweiseitig: jede Flanke p/2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom &amp;from</source>
+        <translation>Freiheitsgrade &amp;von</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>&amp;Probabilities</source>
+        <translation>&amp;Wahrscheinlichkeiten</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom from</source>
+        <translation>Freiheitsgrade von</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom to</source>
+        <translation>Freiheitsgrade bis</translation>
+    </message>
+    <message>
+        <source>Probabilities</source>
+        <translation>Wahrscheinlichkeiten</translation>
+    </message>
+    <message>
+        <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
+        <translation>Flankenwahrscheinlichkeiten, eine je Spalte, getrennt durch Leerzeichen oder Semikolons</translation>
+    </message>
+    <message>
+        <source>Critical values</source>
+        <translation>Kritische Werte</translation>
+    </message>
+    <message>
+        <source>One row per degrees of freedom, one column per probability</source>
+        <translation>Eine Zeile je Freiheitsgrad, eine Spalte je Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated cells</source>
+        <translation>Kopiert die Tabelle als tabulatorgetrennte Zellen</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>Speichert die Tabelle als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
+        <translation>Die Freiheitsgrade laufen rückwärts: 'von' liegt über 'bis'.</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>die Tabelle</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <translation>Tabelle speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>Tarvik needs a graphical display: none found (DISPLAY is not set).</source>
+        <translation>Tarvik braucht eine grafische Anzeige: keine gefunden (DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.</source>
+        <translation>Tarvik braucht eine grafische Anzeige: XDG_RUNTIME_DIR ist nicht gesetzt, daher ist keine Wayland-Anzeige zu finden.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
+        <translation>Tarvik braucht eine grafische Anzeige: keine Wayland-Anzeige '%1' läuft.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Tarvik braucht eine grafische Anzeige: keine gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the display '%1'.</source>
+        <translation>Tarvik kann die Anzeige '%1' nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
+        <translation>Tarvik kann keine Wayland-Anzeige öffnen: XDG_RUNTIME_DIR ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the Wayland display '%1'.</source>
+        <translation>Tarvik kann die Wayland-Anzeige '%1' nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
+        <translation>Tarvik kann sein Fenster nicht starten: die grafische Plattform '%1' ist nicht gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Gleitkommadivision durch null</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Gleitkommaüberlauf</translation>
+    </message>
+    <message>
+        <source>Floating point underflow</source>
+        <translation>Gleitkommaunterlauf</translation>
+    </message>
+    <message>
+        <source>%1 did not converge within %2 passes</source>
+        <translation>%1 ist in %2 Durchläufen nicht konvergiert</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Bereichsprüfungsfehler</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Ganzzahlüberlauf</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' ist keine gültige Gleitkommazahl</translation>
+    </message>
+    <message>
+        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>'%1' liegt unter der kleinsten Zahl, die der Rechner hält, 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Assertion fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Welcome to Tarvik by Osterby !</source>
+        <translation>Willkommen bei Tarvik von Osterby !</translation>
+    </message>
+    <message>
+        <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
+        <translation>Tarvik von Osterby für Linux- und Windows-Computer berechnet einige Funktionen der Chi-Quadrat-Verteilung (X2):</translation>
+    </message>
+    <message>
+        <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
+        <translation>  * die Verteilungsfunktion (cdf, auch untere Flankenwahrscheinlichkeit) und die Irrtumswahrscheinlichkeit (obere Flanke)</translation>
+    </message>
+    <message>
+        <source>  * the X2 value (inverse cdf)</source>
+        <translation>  * den X2-Wert (Quantil, inverse Verteilungsfunktion)</translation>
+    </message>
+    <message>
+        <source>  * the probability density function</source>
+        <translation>  * die Wahrscheinlichkeitsdichte</translation>
+    </message>
+    <message>
+        <source>To use, just edit the desired field, or change the degrees of freedom using the arrows.</source>
+        <translation>Zur Benutzung einfach das gewünschte Feld bearbeiten oder die Freiheitsgrade mit den Pfeilen ändern.</translation>
+    </message>
+    <message>
+        <source>When doing the latter, you have the option of either</source>
+        <translation>Bei Letzterem können Sie wählen zwischen</translation>
+    </message>
+    <message>
+        <source>  * freezing the X2 value to change the cdf and upper tail probability</source>
+        <translation>  * Festhalten des X2-Werts, um Verteilungsfunktion und Irrtumswahrscheinlichkeit zu ändern</translation>
+    </message>
+    <message>
+        <source>  * freezing the cdf and upper tail probability to change the X2 value</source>
+        <translation>  * Festhalten von Verteilungsfunktion und Irrtumswahrscheinlichkeit, um den X2-Wert zu ändern</translation>
+    </message>
+    <message>
+        <source>If in doubt, just try it! </source>
+        <translation>Im Zweifel einfach ausprobieren! </translation>
+    </message>
+    <message>
+        <source>More, from the right-click menus of the fields, the density and the chart:</source>
+        <translation>Mehr in den Kontextmenüs (rechte Maustaste) der Felder, der Dichte und des Diagramms:</translation>
+    </message>
+    <message>
+        <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
+        <translation>  * Zahlen zeigen als: sechs Dezimalstellen, sechs signifikante Stellen oder wissenschaftlich (2.53963e-10), damit auch ein winziger p-Wert im Feld lesbar ist</translation>
+    </message>
+    <message>
+        <source>  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them</source>
+        <translation>  * Ergebnisse kopieren (Strg+Umschalt+C): die Ergebnisse als eine Zeile, wie die Befehlszeile sie ausgibt</translation>
+    </message>
+    <message>
+        <source>  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV</source>
+        <translation>  * Kritische Werte (Strg+T): eine Tabelle kritischer Werte nach Freiheitsgraden und Wahrscheinlichkeit, obere, untere oder zweiseitig, zum Kopieren in eine Tabellenkalkulation oder zum Speichern als CSV</translation>
+    </message>
+    <message>
+        <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
+        <translation>  * Teststärke und Stichprobenumfang (Strg+Umschalt+P): eine Studie planen. Geben Sie drei von Effektstärke w, Alpha, Teststärke und Gesamtstichprobenumfang N an, dazu die Freiheitsgrade; der vierte Wert wird beim Tippen berechnet (für N: das kleinste N, das die Teststärke erreicht, und die erreichte Teststärke). w kann aus erwarteten Anteilen (Anpassungstest) oder aus einer Tabelle von Zellwahrscheinlichkeiten (Unabhängigkeit) kommen. Zwei Diagramme zeigen die zentrale Dichte unter H0 und die nichtzentrale unter H1 mit schraffiertem Alpha und Beta sowie die Teststärke gegen N oder w</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * Tabelle testen (Strg+Umschalt+T): Häufigkeiten eintippen, einen Block aus einer Tabellenkalkulation einfügen (Strg+V) oder eine CSV-Datei öffnen. Eine Tabelle ab 2 x 2 wird auf Unabhängigkeit getestet, eine Zeile auf Anpassung (gleich verteilt oder gegen die angegebenen erwarteten Anteile): Pearsons Chi-Quadrat und der Likelihood-Quotient G2 mit ihrem p, die Yates-Korrektur neben dem einfachen Test bei 2 x 2, Fishers exakter Test im Hintergrund gezählt (ein Monte-Carlo-p, wo es zu viele Tabellen sind; Abbrechen stoppt ihn), Cramérs V und Cohens w mit 95-%-Intervallen sowie für jede Zelle erwartete Häufigkeit, Residuen und Bonferroni-p. In den Rechner zeigt die Prüfgröße im Dichtediagramm</translation>
+    </message>
+    <message>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <translation>  * Diagramm speichern unter: PNG, PNG in doppelter Auflösung oder eine SVG-Zeichnung, auf dem Farbverlauf des Fensters oder auf Weiß für den Druck; ein mit .png oder .svg getippter Name bestimmt das Format</translation>
+    </message>
+    <message>
+        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <translation>  * Sprache: die Sprache des Desktops oder Englisch, Deutsch, Spanisch, Französisch, Niederländisch, Türkisch oder vereinfachtes Chinesisch, ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>From a terminal, tarvik --help shows the command line: lists, tables and batches.</source>
+        <translation>In einem Terminal zeigt tarvik --help die Befehlszeile: Listen, Tabellen und Stapel.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Tarvik</translation>
+    </message>
+    <message>
+        <source>Tarvik is offered as it is, without any warranty. The numbers it shows are computed with care in 80-bit extended precision and checked against an independent 50-digit reference, but please verify any result that an important decision rests on.</source>
+        <translation>Tarvik wird so angeboten, wie es ist, ohne jede Gewährleistung. Die gezeigten Zahlen werden sorgfältig in 80-Bit-Gleitkomma mit erweiterter Genauigkeit berechnet und gegen eine unabhängige Referenz mit 50 Stellen geprüft; bitte prüfen Sie dennoch jedes Ergebnis, von dem eine wichtige Entscheidung abhängt.</translation>
+    </message>
+    <message>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>Dank an die Autoren der veröffentlichten Verfahren im Inneren: die exakten endlichen Summen für die Chi-Quadrat- und F-Flanken, Loaders Sattelpunkt-Poisson-Wahrscheinlichkeiten, Legendres Kettenbruch der unvollständigen Gammafunktion, Dekkers Arithmetik doppelter Länge, Dings Summen der nichtzentralen Chi-Quadrat-Verteilung, Patnaiks Näherung, die Gauß-Legendre-Quadratur, Halleys Verfahren, die Kubikwurzel-Näherungen von Wilson-Hilferty und Paulson, das Normalquantil von Odeh-Evans, Formel 26.2.17 von Abramowitz und Stegun, das Perzentilverfahren von Best und Roberts (AS 91) und die Illinois-Variante der Regula falsi.</translation>
+    </message>
+    <message>
+        <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
+        <translation>Fragen, Vorschläge und Fehlerberichte sind willkommen unter tarvik@osterby.example.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range: %3</source>
+        <translation>%1 %2 liegt außerhalb des Bereichs: %3</translation>
+    </message>
+    <message>
+        <source>whole numbers from %1 to %2</source>
+        <translation>ganze Zahlen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>from 0 to %1</source>
+        <translation>von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>from 0 to %1, and 0 or at least 3.36e-4932</source>
+        <translation>von 0 bis %1, und 0 oder mindestens 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>from %1 to 1 - %1</source>
+        <translation>von %1 bis 1 - %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail critical values: x with P(X&lt;=x) = p</source>
+        <translation>Kritische Werte der unteren Flanke: x mit P(X&lt;=x) = p</translation>
+    </message>
+    <message>
+        <source>Upper-tail critical values: x with P(X&gt;x) = p</source>
+        <translation>Kritische Werte der oberen Flanke: x mit P(X&gt;x) = p</translation>
+    </message>
+    <message>
+        <source>Two-sided critical values: P(X&lt;=lower) = P(X&gt;upper) = alpha/2</source>
+        <translation>Zweiseitige kritische Werte: P(X&lt;=unten) = P(X&gt;oben) = alpha/2</translation>
+    </message>
+    <message>
+        <source>give at least one probability</source>
+        <translation>gib mindestens eine Wahrscheinlichkeit an</translation>
+    </message>
+    <message>
+        <source>probability %1</source>
+        <translation>Wahrscheinlichkeit %1</translation>
+    </message>
+    <message>
+        <source>%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers</source>
+        <translation>%1 Bereich %2 ist nicht VON..BIS oder VON..BIS:SCHRITT mit einfachen Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs a positive step</source>
+        <translation>%1 Bereich %2 braucht einen positiven Schritt</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs more than 18 digits</source>
+        <translation>%1 Bereich %2 braucht mehr als 18 Stellen</translation>
+    </message>
+    <message>
+        <source>%1 range %2 runs backwards</source>
+        <translation>%1 Bereich %2 läuft rückwärts</translation>
+    </message>
+    <message>
+        <source>%1 gives more than %2 items</source>
+        <translation>%1 gibt mehr als %2 Einträge</translation>
+    </message>
+    <message>
+        <source>%1 %2 has an empty item</source>
+        <translation>%1 %2 hat einen leeren Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 item %2</source>
+        <translation>%1 Eintrag %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--language needs a language: de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language braucht eine Sprache: de, en, es, fr, nl, tr oder zh_CN</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language '%1' ist nicht de, en, es, fr, nl, tr oder zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>muss eine ganze Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>muss über 0 liegen</translation>
+    </message>
+    <message>
+        <source>must lie between 0 and 1</source>
+        <translation>muss zwischen 0 und 1 liegen</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 1000000000</source>
+        <translation>muss eine ganze Zahl von 1 bis 1000000000 sein</translation>
+    </message>
+    <message>
+        <source>must be above alpha</source>
+        <translation>muss über Alpha liegen</translation>
+    </message>
+    <message>
+        <source>gives a noncentrality N w² above 1000000</source>
+        <translation>ergibt einen Nichtzentralitätsparameter N w² über 1000000</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is not a number</source>
+        <translation>%1-Anteil %2 '%3' ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is negative</source>
+        <translation>%1-Anteil %2 '%3' ist negativ</translation>
+    </message>
+    <message>
+        <source>the %1 proportions add up to 0</source>
+        <translation>die %1-Anteile ergeben zusammen 0</translation>
+    </message>
+    <message>
+        <source>give at least two H1 proportions</source>
+        <translation>gib mindestens zwei H1-Anteile an</translation>
+    </message>
+    <message>
+        <source>H0 has %1 proportions, H1 %2</source>
+        <translation>H0 hat %1 Anteile, H1 %2</translation>
+    </message>
+    <message>
+        <source>H0 proportion %1 is 0</source>
+        <translation>H0-Anteil %1 ist 0</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is not a number</source>
+        <translation>Zeile %1 Zelle %2 '%3' ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is negative</source>
+        <translation>Zeile %1 Zelle %2 '%3' ist negativ</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 cells, row 1 has %3</source>
+        <translation>Zeile %1 hat %2 Zellen, Zeile 1 hat %3</translation>
+    </message>
+    <message>
+        <source>give a table of at least 2 rows and 2 columns, one row per line</source>
+        <translation>gib eine Tabelle mit mindestens 2 Zeilen und 2 Spalten an, eine Zeile je Textzeile</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0</source>
+        <translation>Zeile %1 ergibt zusammen 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0</source>
+        <translation>Spalte %1 ergibt zusammen 0</translation>
+    </message>
+    <message>
+        <source>effect size w</source>
+        <translation>Effektstärke w</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>Teststärke</translation>
+    </message>
+    <message>
+        <source>no N up to 1000000000 reaches this power</source>
+        <translation>kein N bis 1000000000 erreicht diese Teststärke</translation>
+    </message>
+    <message>
+        <source>is always given</source>
+        <translation>ist immer gegeben</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1000</source>
+        <translation>über 0, bis 1000</translation>
+    </message>
+    <message>
+        <source>whole numbers from 1 to 1000000000</source>
+        <translation>ganze Zahlen von 1 bis 1000000000</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerWindow</name>
+    <message>
+        <source>Power and sample size - Tarvik</source>
+        <translation>Teststärke und Stichprobenumfang - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample size N</source>
+        <translation>Stichprobenumfang N</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Teststärke</translation>
+    </message>
+    <message>
+        <source>Effect size w</source>
+        <translation>Effektstärke w</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Signifikanzniveau α</translation>
+    </message>
+    <message>
+        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen: 0.1 klein, 0.3 mittel, 0.5 groß</translation>
+    </message>
+    <message>
+        <source>&amp;Solve for</source>
+        <translation>&amp;Lösen für</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees of freedom</source>
+        <translation>&amp;Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>Effect size &amp;w</source>
+        <translation>Effektstärke &amp;w</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α</source>
+        <translation>Signifikanzniveau &amp;α</translation>
+    </message>
+    <message>
+        <source>&amp;Power 1 − β</source>
+        <translation>&amp;Teststärke 1 − β</translation>
+    </message>
+    <message>
+        <source>Total sample size &amp;N</source>
+        <translation>Gesamtstichprobenumfang &amp;N</translation>
+    </message>
+    <message>
+        <source>Power against N</source>
+        <translation>Teststärke gegen N</translation>
+    </message>
+    <message>
+        <source>Power against w</source>
+        <translation>Teststärke gegen w</translation>
+    </message>
+    <message>
+        <source>H0 (solid)</source>
+        <translation>H0 (durchgezogen)</translation>
+    </message>
+    <message>
+        <source>H1 (dotted)</source>
+        <translation>H1 (gepunktet)</translation>
+    </message>
+    <message>
+        <source>α under H0 right of the critical value, β under H1 left of it</source>
+        <translation>α unter H0 rechts vom kritischen Wert, β unter H1 links davon</translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation>Ergebnisse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>&amp;Diagramme</translation>
+    </message>
+    <message>
+        <source>Save hypotheses chart as…</source>
+        <translation>Hypothesendiagramm speichern unter…</translation>
+    </message>
+    <message>
+        <source>Copy hypotheses chart</source>
+        <translation>Hypothesendiagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save power curve as…</source>
+        <translation>Teststärkekurve speichern unter…</translation>
+    </message>
+    <message>
+        <source>Copy power curve</source>
+        <translation>Teststärkekurve kopieren</translation>
+    </message>
+    <message>
+        <source>Solve for</source>
+        <translation>Lösen für</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Freiheitsgrade</translation>
+    </message>
+    <message>
+        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohens w: 0.1 klein, 0.3 mittel, 0.5 groß</translation>
+    </message>
+    <message>
+        <source>Significance level alpha</source>
+        <translation>Signifikanzniveau Alpha</translation>
+    </message>
+    <message>
+        <source>Total sample size N</source>
+        <translation>Gesamtstichprobenumfang N</translation>
+    </message>
+    <message>
+        <source>Hypotheses chart</source>
+        <translation>Hypothesendiagramm</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Teststärkekurve</translation>
+    </message>
+    <message>
+        <source>Power curve against</source>
+        <translation>Teststärkekurve gegen</translation>
+    </message>
+    <message>
+        <source>Copies the results as a line of text</source>
+        <translation>Kopiert die Ergebnisse als eine Textzeile</translation>
+    </message>
+    <message>
+        <source>Still for the last good numbers: %1</source>
+        <translation>Noch für die letzten gültigen Zahlen: %1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>λ = N w² = %1    critical value χ² = %2</source>
+        <translation>λ = N w² = %1    kritischer Wert χ² = %2</translation>
+    </message>
+    <message>
+        <source>    power reached at N = %1: %2</source>
+        <translation>    erreichte Teststärke bei N = %1: %2</translation>
+    </message>
+    <message>
+        <source>Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; alpha %3 shaded under H0, beta %4 under H1</source>
+        <translation>Zentrale Dichte unter H0 und nichtzentrale Dichte unter H1 mit Lambda %1; kritischer Wert %2; Alpha %3 unter H0 schraffiert, Beta %4 unter H1</translation>
+    </message>
+    <message>
+        <source>Power against %1; the chosen point has power %2</source>
+        <translation>Teststärke gegen %1; der gewählte Punkt hat die Teststärke %2</translation>
+    </message>
+    <message>
+        <source>H0 and H1: </source>
+        <translation>H0 und H1: </translation>
+    </message>
+    <message>
+        <source>Power curve: </source>
+        <translation>Teststärkekurve: </translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>Teststärke</translation>
+    </message>
+</context>
+<context>
+    <name>ProportionsBox</name>
+    <message>
+        <source>Effect size from p&amp;roportions</source>
+        <translation>Effektstärke aus &amp;Anteilen</translation>
+    </message>
+    <message>
+        <source>&amp;Goodness of fit</source>
+        <translation>Anpa&amp;ssungstest</translation>
+    </message>
+    <message>
+        <source>&amp;Independence (table)</source>
+        <translation>&amp;Unabhängigkeit (Tabelle)</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>&amp;Use this w</source>
+        <translation>Dieses w &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>H0 proportions</source>
+        <translation>H0-Anteile</translation>
+    </message>
+    <message>
+        <source>H1 proportions</source>
+        <translation>H1-Anteile</translation>
+    </message>
+    <message>
+        <source>H1 cell probabilities</source>
+        <translation>H1-Zellwahrscheinlichkeiten</translation>
+    </message>
+    <message>
+        <source>One row of the table per line</source>
+        <translation>Eine Zeile der Tabelle je Textzeile</translation>
+    </message>
+    <message>
+        <source>Type the H1 proportions of the categories.</source>
+        <translation>Geben Sie die H1-Anteile der Kategorien ein.</translation>
+    </message>
+    <message>
+        <source>Type the H1 table, one row per line.</source>
+        <translation>Geben Sie die H1-Tabelle ein, eine Zeile je Textzeile.</translation>
+    </message>
+    <message>
+        <source>w = %1 with df %2</source>
+        <translation>w = %1 bei df %2</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
+        <translation>%1 von %2 Zellen (%3 %) haben erwartete Häufigkeiten unter 5; die kleinste ist %4</translation>
+    </message>
+    <message>
+        <source>Pearson χ² = %1, df = %2, p = %3</source>
+        <translation>Pearson χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Likelihood ratio G² = %1, df = %2, p = %3</source>
+        <translation>Likelihood-Quotient G² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <translation>Yates-korrigiertes χ² = %1, p = %2 (neben dem einfachen Test)</translation>
+    </message>
+    <message>
+        <source>, 95 % CI %1 to %2</source>
+        <translation>, 95-%-KI %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, no 95 % CI above χ² = 1e7</source>
+        <translation>, kein 95-%-KI über χ² = 1e7</translation>
+    </message>
+    <message>
+        <source>Cramér's V = %1%2</source>
+        <translation>Cramérs V = %1%2</translation>
+    </message>
+    <message>
+        <source>Cohen's w = %1%2</source>
+        <translation>Cohens w = %1%2</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Zellen</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <translation>beobachtet</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>erwartet</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>Residuum</translation>
+    </message>
+    <message>
+        <source>adjusted residual</source>
+        <translation>angepasstes Residuum</translation>
+    </message>
+    <message>
+        <source>Bonferroni p</source>
+        <translation>Bonferroni-p</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>Marke</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the chart</source>
+        <translation>das Diagramm</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>es ist keine reguläre Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 to '%2': %3</source>
+        <translation>%1 kann nicht unter '%2' gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file is read-only and its permissions cannot be changed</source>
+        <translation>die Datei ist schreibgeschützt und ihre Rechte lassen sich nicht ändern</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>die Daten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it was written, but its permissions could not be kept</source>
+        <translation>sie wurde geschrieben, aber ihre Rechte konnten nicht erhalten werden</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a count</source>
+        <translation>%1: %2 ist keine Häufigkeit</translation>
+    </message>
+    <message>
+        <source>%1: %2 is negative; counts are whole numbers from 0</source>
+        <translation>%1: %2 ist negativ; Häufigkeiten sind ganze Zahlen ab 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
+        <translation>%1: %2 ist keine ganze Zahl; Häufigkeiten sind ganze Zahlen ab 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is above 1e15</source>
+        <translation>%1: %2 liegt über 1e15</translation>
+    </message>
+    <message>
+        <source>the table holds no counts</source>
+        <translation>die Tabelle enthält keine Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>the table holds no counts, only its header</source>
+        <translation>die Tabelle enthält keine Häufigkeiten, nur ihre Kopfzeile</translation>
+    </message>
+    <message>
+        <source>row 1 holds no counts</source>
+        <translation>Zeile 1 enthält keine Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 counts where row 1 has %3</source>
+        <translation>Zeile %1 hat %2 Häufigkeiten, wo Zeile 1 %3 hat</translation>
+    </message>
+    <message>
+        <source>the header has %1 labels for %2 columns of counts</source>
+        <translation>die Kopfzeile hat %1 Beschriftungen für %2 Spalten mit Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>expected proportions go with one row (or one column) of counts</source>
+        <translation>erwartete Anteile gehören zu einer Zeile (oder einer Spalte) von Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
+        <translation>gib %1 erwartete Anteile oder Häufigkeiten an, eine je Häufigkeit; %2 wurden angegeben</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is not a number</source>
+        <translation>erwarteter Eintrag %1 %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is negative</source>
+        <translation>erwarteter Eintrag %1 %2 ist negativ</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is 0 where %3 were observed: no test can take that</source>
+        <translation>erwarteter Eintrag %1 %2 ist 0, wo %3 beobachtet wurden: kein Test kann das annehmen</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
+        <translation>die erwarteten Einträge ergeben zusammen %1: Anteile ergeben 1, erwartete Häufigkeiten die Summe, %2</translation>
+    </message>
+    <message>
+        <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
+        <translation>eine Tabelle braucht 2 Zeilen und 2 Spalten, oder eine Zeile mit 2 oder mehr Häufigkeiten zur Anpassung</translation>
+    </message>
+    <message>
+        <source>the counts add up to 0</source>
+        <translation>die Häufigkeiten ergeben zusammen 0</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0: its expected counts would be 0</source>
+        <translation>Zeile %1 ergibt zusammen 0: ihre erwarteten Häufigkeiten wären 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0: its expected counts would be 0</source>
+        <translation>Spalte %1 ergibt zusammen 0: ihre erwarteten Häufigkeiten wären 0</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Test a table - Tarvik</source>
+        <translation>Tabelle testen - Tarvik</translation>
+    </message>
+    <message>
+        <source>Add &amp;row</source>
+        <translation>&amp;Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove ro&amp;w</source>
+        <translation>Zeile ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Add co&amp;lumn</source>
+        <translation>&amp;Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove col&amp;umn</source>
+        <translation>Spalte entf&amp;ernen</translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV…</source>
+        <translation>CSV-Datei öffne&amp;n…</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Into the &amp;calculator</source>
+        <translation>In den &amp;Rechner</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>Ergebnisse k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;table</source>
+        <translation>&amp;Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Als CSV s&amp;peichern…</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nts: type them, paste a block (Ctrl+V) or open a file</source>
+        <translation>&amp;Häufigkeiten: eintippen, einen Block einfügen (Strg+V) oder eine Datei öffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xpected proportions or counts (one row)</source>
+        <translation>Er&amp;wartete Anteile oder Häufigkeiten (eine Zeile)</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not</source>
+        <translation>Eine Zelle je Häufigkeit; einen Block aus einer Tabellenkalkulation mit Strg+V einfügen, mit Beschriftungen in erster Zeile und Spalte oder ohne</translation>
+    </message>
+    <message>
+        <source>Expected proportions or counts</source>
+        <translation>Erwartete Anteile oder Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
+        <translation>Für eine Zeile von Häufigkeiten: Anteile mit Summe 1 oder erwartete Häufigkeiten, getrennt durch Leerzeichen oder Semikolons; leer für gleich</translation>
+    </message>
+    <message>
+        <source>Exact test progress</source>
+        <translation>Fortschritt des exakten Tests</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Zellen</translation>
+    </message>
+    <message>
+        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>Erwartete Häufigkeit, Residuen und Bonferroni-p jeder Zelle; + oder - nach dem Vorzeichen des angepassten Residuums, * wo signifikant auf 5 %</translation>
+    </message>
+    <message>
+        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <translation>Setzt Freiheitsgrade und Chi-Quadrat-Wert des Rechners</translation>
+    </message>
+    <message>
+        <source>Copies the counts as tab-separated cells</source>
+        <translation>Kopiert die Häufigkeiten als tabulatorgetrennte Zellen</translation>
+    </message>
+    <message>
+        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <translation>Speichert erwartete Häufigkeit und Residuen jeder Zelle als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
+        <translation>Häufigkeiten eintippen oder einfügen: eine Tabelle ab 2 × 2 oder eine Zeile von Häufigkeiten zur Anpassung.</translation>
+    </message>
+    <message>
+        <source>The calculator takes up to %1 degrees of freedom; this test has %2.</source>
+        <translation>Der Rechner nimmt bis zu %1 Freiheitsgrade; dieser Test hat %2.</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: %1</source>
+        <translation>Der eingefügte Block wurde nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: a table has at most %1 rows and columns.</source>
+        <translation>Der eingefügte Block wurde nicht übernommen: eine Tabelle hat höchstens %1 Zeilen und Spalten.</translation>
+    </message>
+    <message>
+        <source>Open a table of counts</source>
+        <translation>Eine Tabelle von Häufigkeiten öffnen</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt)</source>
+        <translation>Tabellen (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the cells</source>
+        <translation>die Zellen</translation>
+    </message>
+    <message>
+        <source>Save cells as</source>
+        <translation>Zellen speichern unter</translation>
+    </message>
+    <message>
+        <source>Column label</source>
+        <translation>Spaltenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Row label</source>
+        <translation>Zeilenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <translation>Fishers exakter Test: die Tabellen mit diesen Rändern werden gezählt…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Fishers exakter Test: zu viele Tabellen zum Zählen; 100000 Zufallstabellen werden gezogen…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact p = %1</source>
+        <translation>Fishers exaktes p = %1</translation>
+    </message>
+    <message>
+        <source> (%1 tables with these margins)</source>
+        <translation> (%1 Tabellen mit diesen Rändern)</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
+        <translation>Monte-Carlo-p = %1 ± %2 (Standardfehler; %3 Zufallstabellen, Startwert %4)</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <translation>Fishers exakter Test: zu viele Beobachtungen zum Zählen oder Ziehen; das p des Chi-Quadrat-Tests gilt</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test failed: %1</source>
+        <translation>Fishers exakter Test fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test cancelled</source>
+        <translation>Fishers exakter Test abgebrochen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1687 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Not a number: the results are still those of %1.</source>
+        <translation>No es un número: los resultados siguen siendo los de %1.</translation>
+    </message>
+    <message>
+        <source>Below the smallest number the calculator holds: the results are still those of %1.</source>
+        <translation>Por debajo del número más pequeño que guarda la calculadora: los resultados siguen siendo los de %1.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes values from 0 to %2.</source>
+        <translation>Leído como %1: la ventana admite valores de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
+        <translation>Leído como %1: la ventana admite probabilidades de %2 a %3; la línea de órdenes las admite hasta 1e-300.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorWindow</name>
+    <message>
+        <source>  Degrees of freedom : </source>
+        <translation>  Grados de libertad : </translation>
+    </message>
+    <message>
+        <source>  Chi-square value : </source>
+        <translation>  Valor de ji cuadrado : </translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function : </source>
+        <translation>Función de distribución : </translation>
+    </message>
+    <message>
+        <source>Upper tail probability : </source>
+        <translation>Probabilidad de cola superior : </translation>
+    </message>
+    <message>
+        <source>Probability density function : </source>
+        <translation>Función de densidad : </translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Grados de libertad</translation>
+    </message>
+    <message>
+        <source>Chi-square value</source>
+        <translation>Valor de ji cuadrado</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function</source>
+        <translation>Función de distribución</translation>
+    </message>
+    <message>
+        <source>Upper tail probability</source>
+        <translation>Probabilidad de cola superior</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Ayuda (F1)</translation>
+    </message>
+    <message>
+        <source>Keep the chi-square value when the degrees of freedom change</source>
+        <translation>Mantener el valor de ji cuadrado cuando cambian los grados de libertad</translation>
+    </message>
+    <message>
+        <source>Keep the cumulative probability when the degrees of freedom change</source>
+        <translation>Mantener la probabilidad acumulada cuando cambian los grados de libertad</translation>
+    </message>
+    <message>
+        <source>Density chart</source>
+        <translation>Gráfico de densidad</translation>
+    </message>
+    <message>
+        <source>Click to freeze when changing degrees of freedom</source>
+        <translation>Pulse para fijar al cambiar los grados de libertad</translation>
+    </message>
+    <message>
+        <source>Stays constant when changing degrees of freedom</source>
+        <translation>Se mantiene al cambiar los grados de libertad</translation>
+    </message>
+    <message>
+        <source>Stay constant when changing degrees of freedom</source>
+        <translation>Se mantienen al cambiar los grados de libertad</translation>
+    </message>
+    <message>
+        <source>Probability density function: %1</source>
+        <translation>Función de densidad: %1</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Guardar gráfico como…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>Copy full precision</source>
+        <translation>Copiar con precisión completa</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>Copiar resultados</translation>
+    </message>
+    <message>
+        <source>Critical values…</source>
+        <translation>Valores críticos…</translation>
+    </message>
+    <message>
+        <source>Power and sample size…</source>
+        <translation>Potencia y tamaño de muestra…</translation>
+    </message>
+    <message>
+        <source>Test a table…</source>
+        <translation>Contrastar una tabla…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>The desktop's language</source>
+        <translation>Idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>the desktop's language</source>
+        <translation>el idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>Tarvik shows its words in %1 from its next start.</source>
+        <translation>Tarvik mostrará sus textos a partir del próximo inicio en: %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers as</source>
+        <translation>Mostrar &amp;números como</translation>
+    </message>
+    <message>
+        <source>&amp;Decimals</source>
+        <translation>&amp;Decimales</translation>
+    </message>
+    <message>
+        <source>&amp;Significant digits</source>
+        <translation>Cifras &amp;significativas</translation>
+    </message>
+    <message>
+        <source>S&amp;cientific</source>
+        <translation>&amp;Científica</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>%1  (6 significant digits)
+%2  (full precision)</source>
+        <translation>%1  (6 cifras significativas)
+%2  (precisión completa)</translation>
+    </message>
+    <message>
+        <source>Shaded: upper tail P(X &gt; x) = %1</source>
+        <translation>Sombreado: cola superior P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density, shaded upper tail P(X &gt; x) = %1</source>
+        <translation>Densidad ji cuadrado, cola superior sombreada P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
+        <translation>Densidad ji cuadrado para gl %1 en x = %2, P(X&lt;=x) = %3; cola superior sombreada P(X &gt; x) = %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the resolution (*.png)</source>
+        <translation>Imagen PNG, doble resolución (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image on white, for print (*.png)</source>
+        <translation>Imagen PNG sobre blanco, para imprimir (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing on white, for print (*.svg)</source>
+        <translation>Dibujo SVG sobre blanco, para imprimir (*.svg)</translation>
+    </message>
+    <message>
+        <source>'%1' is read-only. Replace it?</source>
+        <translation>'%1' es de solo lectura. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Guardar gráfico como</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>asks for more than %1 results in one run</source>
+        <translation>pide más de %1 resultados en una ejecución</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no lleva valor</translation>
+    </message>
+    <message>
+        <source>%1 takes its values apart: %1 A B</source>
+        <translation>%1 lleva sus valores separados: %1 A B</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 needs two values</source>
+        <translation>%1 necesita dos valores</translation>
+    </message>
+    <message>
+        <source>%1 needs --export-chart</source>
+        <translation>%1 necesita --export-chart</translation>
+    </message>
+    <message>
+        <source>--export-chart %1 needs a name ending in .png or .svg</source>
+        <translation>--export-chart %1 necesita un nombre terminado en .png o .svg</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result of --value, --cdf or --upper</source>
+        <translation>--export-chart dibuja un resultado de --value, --cdf o --upper</translation>
+    </message>
+    <message>
+        <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
+        <translation>--size %1 no es ANCHOxALTO, como en 550x480</translation>
+    </message>
+    <message>
+        <source>--background %1 is not gradient or white</source>
+        <translation>--background %1 no es gradient ni white</translation>
+    </message>
+    <message>
+        <source>--numbers %1 is not decimals, significant or scientific</source>
+        <translation>--numbers %1 no es decimals, significant ni scientific</translation>
+    </message>
+    <message>
+        <source>--format %1 is not text, csv, tsv or markdown</source>
+        <translation>--format %1 no es text, csv, tsv ni markdown</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--expected needs --counts</source>
+        <translation>--expected necesita --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
+    <message>
+        <source>--counts needs a file name, or - for standard input</source>
+        <translation>--counts necesita un nombre de archivo, o - para la entrada estándar</translation>
+    </message>
+    <message>
+        <source>--counts %1: %2</source>
+        <translation>--counts %1: %2</translation>
+    </message>
+    <message>
+        <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
+        <translation>--effect, --alpha, --power y --n no admiten --value, --cdf, --upper, --two-sided, --between ni --ncp</translation>
+    </message>
+    <message>
+        <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
+        <translation>indique una de --value, --cdf, --upper, --two-sided y --between, o tres de --effect, --alpha, --power y --n</translation>
+    </message>
+    <message>
+        <source>--df is required</source>
+        <translation>--df es obligatorio</translation>
+    </message>
+    <message>
+        <source>--ncp takes --value, --cdf or --upper</source>
+        <translation>--ncp admite --value, --cdf o --upper</translation>
+    </message>
+    <message>
+        <source>--export-chart does not take --ncp</source>
+        <translation>--export-chart no admite --ncp</translation>
+    </message>
+    <message>
+        <source>--between needs A &lt;= B</source>
+        <translation>--between necesita A &lt;= B</translation>
+    </message>
+    <message>
+        <source>--table takes --cdf, --upper or --two-sided</source>
+        <translation>--table admite --cdf, --upper o --two-sided</translation>
+    </message>
+    <message>
+        <source>standard input gives more than %1 numbers</source>
+        <translation>la entrada estándar da más de %1 números</translation>
+    </message>
+    <message>
+        <source>standard input line %1</source>
+        <translation>línea %1 de la entrada estándar</translation>
+    </message>
+    <message>
+        <source>standard input gives no number for %1</source>
+        <translation>la entrada estándar no da ningún número para %1</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result: give one df and one number</source>
+        <translation>--export-chart dibuja un resultado: indique un gl y un número</translation>
+    </message>
+    <message>
+        <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
+        <translation>indique tres de --effect, --alpha, --power y --n: el cuarto se calcula</translation>
+    </message>
+    <message>
+        <source>%1 does not take --effect, --alpha, --power and --n</source>
+        <translation>%1 no admite --effect, --alpha, --power ni --n</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a file name this system can write: it is not valid UTF-8</source>
+        <translation>%1 %2 no es un nombre de archivo que este sistema pueda escribir: no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>--counts %1 cannot be read: %2</source>
+        <translation>--counts %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>--counts %1 is larger than 64 MiB</source>
+        <translation>--counts %1 ocupa más de 64 MiB</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>los resultados</translation>
+    </message>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>no se pueden escribir los resultados en la salida estándar</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X&lt;=x), P(X&gt;x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X&lt;=x) = P
+  --upper P        the value x with P(X&gt;x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window's, default) or white, for print
+  A chart's text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window's chart does on the screen.
+
+  --language L     the language of messages and of the window: de, en, es,
+                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   it opens the window and remembers the choice
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+</source>
+        <translation>Uso: tarvik [OPCIÓN]...
+La distribución ji cuadrado: probabilidades, densidad y valores críticos.
+Sin opciones se abre la ventana de la calculadora.
+
+Una de estas, con --df:
+  --value X        P(X&lt;=x), P(X&gt;x) y la densidad en x (0 a 1e6)
+  --cdf P          el valor x con P(X&lt;=x) = P
+  --upper P        el valor x con P(X&gt;x) = P
+  --two-sided A    ambos valores críticos, cada uno corta A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           grados de libertad, enteros, de 1 a 65535
+  --ncp L          con --value, --cdf o --upper: la ji cuadrado no central
+                   con parámetro de no centralidad L (0 a 1e6)
+Las probabilidades van de 1e-300 a 1 - 1e-300; un valor distinto de 0 es
+igual o mayor que 3.36e-4932, el menor Real de precisión completa.
+
+Potencia y tamaño de muestra de una prueba ji cuadrado, con --df: tres de
+estas, y la cuarta se calcula (con N calculado, power= es la alcanzada):
+  --effect W       tamaño del efecto w de Cohen (0.1 pequeño, 0.3 mediano,
+                   0.5 grande)
+  --alpha A        el nivel de significación
+  --power P        la potencia, 1 - beta, mayor que alfa
+  --n N            el tamaño total de la muestra, de 1 a 1000000000
+
+Una tabla de frecuencias:
+  --counts ARCHIVO la prueba ji cuadrado de la tabla en ARCHIVO (- para la
+                   entrada estándar): filas de frecuencias separadas por
+                   tabuladores, puntos y coma o comas, con fila de
+                   encabezado y columna de etiquetas o sin ellas. Una tabla
+                   de 2 x 2 o más contrasta independencia (también la
+                   corrección de Yates para 2 x 2 y la prueba exacta de
+                   Fisher: para 2 x 2 de hasta 10000000 en total, para
+                   tablas mayores donde hasta 1000000 tablas comparten los
+                   márgenes); una fila contrasta bondad de ajuste
+  --expected P,P,...  con --counts: las proporciones esperadas (que suman
+                   1) o las frecuencias esperadas de una prueba de bondad
+                   de ajuste; iguales si no se indican
+
+Listas y entrada estándar:
+  N,N,...          una lista: --upper 0.1,0.05,0.01
+  DESDE..HASTA[:PASO]  un rango: --df 1..100, --value 0..10:0.5
+  -                para --value, --cdf o --upper: un número por línea de
+                   la entrada estándar
+  --table          con --upper, --cdf o --two-sided: una tabla de valores
+                   críticos, una fila por gl, una columna por probabilidad
+
+Salida:
+  --numbers ESTILO decimals (predeterminado), significant o scientific
+  --precision N    cifras de ese estilo, de 1 a 21 (seis por defecto; sola
+                   significa N cifras significativas). Un Real guarda de 19
+                   a 20 cifras significativas: las siguientes son las
+                   cifras decimales exactas del número binario que guarda
+  En decimals, los números desde 1e18 se escriben como
+  3.9894228040143267794E149, con todas las cifras que guarda el Real.
+  --format FORMA   text (predeterminado), csv, tsv o markdown
+  --output ARCHIVO escribir en ARCHIVO, entero o nada, no en la salida
+                   estándar
+  --export-chart ARCHIVO  el gráfico de densidad de un resultado, como
+                   ARCHIVO.png o ARCHIVO.svg
+  --size AxH       su tamaño en píxeles (por defecto 275x260, de 120 a 4000
+                   cada uno)
+  --scale N        píxeles por píxel del gráfico en un PNG, de 1 a 4
+  --background B   gradient (el de la ventana, predeterminado) o white,
+                   para imprimir
+  El texto de un gráfico crece con su tamaño: a 1600x1000, impreso al ancho
+  de una columna de página, se lee como el gráfico de la ventana en pantalla.
+
+  --language L     el idioma de los mensajes y de la ventana: de, en, es,
+                   fr, nl, tr o zh_CN (por defecto: el del escritorio); sola,
+                   abre la ventana y recuerda la elección
+  -h, --help       esta ayuda
+  -v, --version    la versión
+
+Ejemplos:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Estado de salida: 0 si todo va bien, 2 con una entrada errónea (una línea
+en la salida de errores, nada impreso), 1 si no se puede escribir un
+archivo.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CountsModel</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesModel</name>
+    <message>
+        <source>upper %1</source>
+        <translation>superior %1</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>inferior %1</translation>
+    </message>
+    <message>
+        <source>two-sided %1: lower</source>
+        <translation>bilateral %1: inferior</translation>
+    </message>
+    <message>
+        <source>two-sided %1: upper</source>
+        <translation>bilateral %1: superior</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesWindow</name>
+    <message>
+        <source>Critical values - Tarvik</source>
+        <translation>Valores críticos - Tarvik</translation>
+    </message>
+    <message>
+        <source>&amp;Upper tail P(X&gt;x)</source>
+        <translation>Cola &amp;superior P(X&gt;x)</translation>
+    </message>
+    <message>
+        <source>&amp;Lower tail P(X&lt;=x)</source>
+        <translation>Cola &amp;inferior P(X&lt;=x)</translation>
+    </message>
+    <message>
+        <source>T&amp;wo-sided: each tail p/2</source>
+        <translation>&amp;Bilateral: cada cola p/2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Guardar como…</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom &amp;from</source>
+        <translation>Grados de libertad &amp;desde</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <source>&amp;Probabilities</source>
+        <translation>&amp;Probabilidades</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom from</source>
+        <translation>Grados de libertad desde</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom to</source>
+        <translation>Grados de libertad hasta</translation>
+    </message>
+    <message>
+        <source>Probabilities</source>
+        <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
+        <translation>Probabilidades de cola, una por columna, separadas por espacios o puntos y coma</translation>
+    </message>
+    <message>
+        <source>Critical values</source>
+        <translation>Valores críticos</translation>
+    </message>
+    <message>
+        <source>One row per degrees of freedom, one column per probability</source>
+        <translation>Una fila por grado de libertad, una columna por probabilidad</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated cells</source>
+        <translation>Copia la tabla como celdas separadas por tabuladores</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>Guarda la tabla como archivo CSV</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
+        <translation>Los grados de libertad van hacia atrás: 'desde' es mayor que 'hasta'.</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>la tabla</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <translation>Guardar tabla como</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>Tarvik needs a graphical display: none found (DISPLAY is not set).</source>
+        <translation>Tarvik necesita una pantalla gráfica: no se encontró ninguna (DISPLAY no está definida).</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.</source>
+        <translation>Tarvik necesita una pantalla gráfica: XDG_RUNTIME_DIR no está definida, así que no se puede encontrar ninguna pantalla Wayland.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
+        <translation>Tarvik necesita una pantalla gráfica: no hay ninguna pantalla Wayland '%1' en marcha.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Tarvik necesita una pantalla gráfica: no se encontró ninguna (no están definidas ni DISPLAY ni WAYLAND_DISPLAY).</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the display '%1'.</source>
+        <translation>Tarvik no puede abrir la pantalla '%1'.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
+        <translation>Tarvik no puede abrir una pantalla Wayland: XDG_RUNTIME_DIR no está definida.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the Wayland display '%1'.</source>
+        <translation>Tarvik no puede abrir la pantalla Wayland '%1'.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
+        <translation>Tarvik no puede abrir su ventana: la plataforma gráfica '%1' no arrancó.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>División de coma flotante por cero</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operación de coma flotante no válida</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Desbordamiento de coma flotante</translation>
+    </message>
+    <message>
+        <source>Floating point underflow</source>
+        <translation>Subdesbordamiento de coma flotante</translation>
+    </message>
+    <message>
+        <source>%1 did not converge within %2 passes</source>
+        <translation>%1 no convergió en %2 pasadas</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Error de comprobación de rango</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Desbordamiento de entero</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' no es un valor de coma flotante válido</translation>
+    </message>
+    <message>
+        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>'%1' está por debajo del número más pequeño que guarda la calculadora, 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Fallo de aserción</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Welcome to Tarvik by Osterby !</source>
+        <translation>¡Bienvenido a Tarvik de Osterby!</translation>
+    </message>
+    <message>
+        <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
+        <translation>Tarvik de Osterby para ordenadores Linux y Windows calcula algunas funciones de la distribución ji cuadrado (X2):</translation>
+    </message>
+    <message>
+        <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
+        <translation>  * la función de distribución (cdf, o probabilidad de cola inferior) y la probabilidad de cola superior</translation>
+    </message>
+    <message>
+        <source>  * the X2 value (inverse cdf)</source>
+        <translation>  * el valor X2 (cuantil, cdf inversa)</translation>
+    </message>
+    <message>
+        <source>  * the probability density function</source>
+        <translation>  * la función de densidad de probabilidad</translation>
+    </message>
+    <message>
+        <source>To use, just edit the desired field, or change the degrees of freedom using the arrows.</source>
+        <translation>Para usarlo, edite el campo deseado o cambie los grados de libertad con las flechas.</translation>
+    </message>
+    <message>
+        <source>When doing the latter, you have the option of either</source>
+        <translation>En este último caso, puede elegir entre</translation>
+    </message>
+    <message>
+        <source>  * freezing the X2 value to change the cdf and upper tail probability</source>
+        <translation>  * fijar el valor X2 para cambiar la cdf y la probabilidad de cola superior</translation>
+    </message>
+    <message>
+        <source>  * freezing the cdf and upper tail probability to change the X2 value</source>
+        <translation>  * fijar la cdf y la probabilidad de cola superior para cambiar el valor X2</translation>
+    </message>
+    <message>
+        <source>If in doubt, just try it! </source>
+        <translation>Si tiene dudas, ¡pruébelo! </translation>
+    </message>
+    <message>
+        <source>More, from the right-click menus of the fields, the density and the chart:</source>
+        <translation>Más, en los menús contextuales (clic derecho) de los campos, la densidad y el gráfico:</translation>
+    </message>
+    <message>
+        <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
+        <translation>  * Mostrar números como: seis decimales, seis cifras significativas o científica (2.53963e-10), para que un valor p diminuto se lea en su campo</translation>
+    </message>
+    <message>
+        <source>  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them</source>
+        <translation>  * Copiar resultados (Ctrl+Mayús+C): los resultados en una línea, como los imprime la línea de órdenes</translation>
+    </message>
+    <message>
+        <source>  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV</source>
+        <translation>  * Valores críticos (Ctrl+T): una tabla de valores críticos por grados de libertad y probabilidad, superior, inferior o bilateral, para copiar en una hoja de cálculo o guardar como CSV</translation>
+    </message>
+    <message>
+        <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
+        <translation>  * Potencia y tamaño de muestra (Ctrl+Mayús+P): planifique un estudio. Indique tres de: tamaño del efecto w, alfa, potencia y tamaño total de la muestra N, con los grados de libertad; el cuarto se calcula al escribir (para N: el menor N que alcanza la potencia, y la potencia alcanzada). w puede salir de las proporciones esperadas (bondad de ajuste) o de una tabla de probabilidades de celda (independencia). Dos gráficos muestran la densidad central bajo H0 y la no central bajo H1 con alfa y beta sombreados, y la potencia frente a N o w</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * Contrastar una tabla (Ctrl+Mayús+T): escriba frecuencias, pegue un bloque de una hoja de cálculo (Ctrl+V) o abra un archivo CSV. Una tabla de 2 x 2 o más se contrasta para independencia, una fila para bondad de ajuste (iguales, o frente a las proporciones esperadas que indique): la ji cuadrado de Pearson y la razón de verosimilitud G2 con su p, la corrección de Yates junto a la prueba simple para 2 x 2, la prueba exacta de Fisher contada en segundo plano (un p de Monte Carlo cuando las tablas son demasiadas; Cancelar la detiene), la V de Cramér y la w de Cohen con intervalos del 95 %, y la frecuencia esperada, los residuos y el p de Bonferroni de cada celda. A la calculadora muestra el estadístico en el gráfico de densidad</translation>
+    </message>
+    <message>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <translation>  * Guardar gráfico como: PNG, PNG a doble resolución o un dibujo SVG, sobre el degradado de la ventana o sobre blanco para imprimir; un nombre escrito con .png o .svg decide el formato</translation>
+    </message>
+    <message>
+        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <translation>  * Idioma: el idioma del escritorio, o inglés, alemán, español, francés, neerlandés, turco o chino simplificado, a partir del próximo inicio</translation>
+    </message>
+    <message>
+        <source>From a terminal, tarvik --help shows the command line: lists, tables and batches.</source>
+        <translation>Desde un terminal, tarvik --help muestra la línea de órdenes: listas, tablas y lotes.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Tarvik is offered as it is, without any warranty. The numbers it shows are computed with care in 80-bit extended precision and checked against an independent 50-digit reference, but please verify any result that an important decision rests on.</source>
+        <translation>Tarvik se ofrece tal cual, sin ninguna garantía. Los números que muestra se calculan con cuidado en precisión extendida de 80 bits y se comprueban frente a una referencia independiente de 50 dígitos, pero verifique cualquier resultado del que dependa una decisión importante.</translation>
+    </message>
+    <message>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>Gracias a los autores de los métodos publicados que contiene: las sumas finitas exactas para las colas ji cuadrado y F, las probabilidades de Poisson de punto de silla de Loader, la fracción continua de Legendre de la función gamma incompleta, la aritmética de doble longitud de Dekker, las sumas de Ding para la ji cuadrado no central, la aproximación de Patnaik, la cuadratura de Gauss-Legendre, el método de Halley, las aproximaciones de raíz cúbica de Wilson-Hilferty y Paulson, el cuantil normal de Odeh-Evans, la fórmula 26.2.17 de Abramowitz y Stegun, el método de puntos porcentuales de Best y Roberts (AS 91) y la variante Illinois de la falsa posición.</translation>
+    </message>
+    <message>
+        <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
+        <translation>Preguntas, sugerencias e informes de errores son bienvenidos en tarvik@osterby.example.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 no es un número</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range: %3</source>
+        <translation>%1 %2 está fuera de rango: %3</translation>
+    </message>
+    <message>
+        <source>whole numbers from %1 to %2</source>
+        <translation>números enteros de %1 a %2</translation>
+    </message>
+    <message>
+        <source>from 0 to %1</source>
+        <translation>de 0 a %1</translation>
+    </message>
+    <message>
+        <source>from 0 to %1, and 0 or at least 3.36e-4932</source>
+        <translation>de 0 a %1, y 0 o al menos 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>from %1 to 1 - %1</source>
+        <translation>de %1 a 1 - %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail critical values: x with P(X&lt;=x) = p</source>
+        <translation>Valores críticos de cola inferior: x con P(X&lt;=x) = p</translation>
+    </message>
+    <message>
+        <source>Upper-tail critical values: x with P(X&gt;x) = p</source>
+        <translation>Valores críticos de cola superior: x con P(X&gt;x) = p</translation>
+    </message>
+    <message>
+        <source>Two-sided critical values: P(X&lt;=lower) = P(X&gt;upper) = alpha/2</source>
+        <translation>Valores críticos bilaterales: P(X&lt;=inferior) = P(X&gt;superior) = alfa/2</translation>
+    </message>
+    <message>
+        <source>give at least one probability</source>
+        <translation>indique al menos una probabilidad</translation>
+    </message>
+    <message>
+        <source>probability %1</source>
+        <translation>probabilidad %1</translation>
+    </message>
+    <message>
+        <source>%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers</source>
+        <translation>%1 rango %2 no es DESDE..HASTA o DESDE..HASTA:PASO con números decimales simples</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs a positive step</source>
+        <translation>%1 rango %2 necesita un paso positivo</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs more than 18 digits</source>
+        <translation>%1 rango %2 necesita más de 18 cifras</translation>
+    </message>
+    <message>
+        <source>%1 range %2 runs backwards</source>
+        <translation>%1 rango %2 va hacia atrás</translation>
+    </message>
+    <message>
+        <source>%1 gives more than %2 items</source>
+        <translation>%1 da más de %2 elementos</translation>
+    </message>
+    <message>
+        <source>%1 %2 has an empty item</source>
+        <translation>%1 %2 tiene un elemento vacío</translation>
+    </message>
+    <message>
+        <source>%1 item %2</source>
+        <translation>%1 elemento %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--language needs a language: de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language necesita un idioma: de, en, es, fr, nl, tr o zh_CN</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language aparece dos veces</translation>
+    </message>
+    <message>
+        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language '%1' no es de, en, es, fr, nl, tr ni zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>debe ser un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>must lie between 0 and 1</source>
+        <translation>debe estar entre 0 y 1</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 1000000000</source>
+        <translation>debe ser un número entero de 1 a 1000000000</translation>
+    </message>
+    <message>
+        <source>must be above alpha</source>
+        <translation>debe ser mayor que alfa</translation>
+    </message>
+    <message>
+        <source>gives a noncentrality N w² above 1000000</source>
+        <translation>da un parámetro de no centralidad N w² mayor que 1000000</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is not a number</source>
+        <translation>proporción %1 %2 '%3' no es un número</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is negative</source>
+        <translation>proporción %1 %2 '%3' es negativa</translation>
+    </message>
+    <message>
+        <source>the %1 proportions add up to 0</source>
+        <translation>las proporciones %1 suman 0</translation>
+    </message>
+    <message>
+        <source>give at least two H1 proportions</source>
+        <translation>indique al menos dos proporciones H1</translation>
+    </message>
+    <message>
+        <source>H0 has %1 proportions, H1 %2</source>
+        <translation>H0 tiene %1 proporciones, H1 %2</translation>
+    </message>
+    <message>
+        <source>H0 proportion %1 is 0</source>
+        <translation>la proporción H0 %1 es 0</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is not a number</source>
+        <translation>fila %1 celda %2 '%3' no es un número</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is negative</source>
+        <translation>fila %1 celda %2 '%3' es negativa</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 cells, row 1 has %3</source>
+        <translation>la fila %1 tiene %2 celdas, la fila 1 tiene %3</translation>
+    </message>
+    <message>
+        <source>give a table of at least 2 rows and 2 columns, one row per line</source>
+        <translation>indique una tabla de al menos 2 filas y 2 columnas, una fila por línea</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0</source>
+        <translation>la fila %1 suma 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0</source>
+        <translation>la columna %1 suma 0</translation>
+    </message>
+    <message>
+        <source>effect size w</source>
+        <translation>tamaño del efecto w</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potencia</translation>
+    </message>
+    <message>
+        <source>no N up to 1000000000 reaches this power</source>
+        <translation>ningún N hasta 1000000000 alcanza esta potencia</translation>
+    </message>
+    <message>
+        <source>is always given</source>
+        <translation>siempre se indica</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1000</source>
+        <translation>mayor que 0, hasta 1000</translation>
+    </message>
+    <message>
+        <source>whole numbers from 1 to 1000000000</source>
+        <translation>números enteros de 1 a 1000000000</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerWindow</name>
+    <message>
+        <source>Power and sample size - Tarvik</source>
+        <translation>Potencia y tamaño de muestra - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample size N</source>
+        <translation>Tamaño de muestra N</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Effect size w</source>
+        <translation>Tamaño del efecto w</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Nivel de significación α</translation>
+    </message>
+    <message>
+        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen: 0.1 pequeño, 0.3 mediano, 0.5 grande</translation>
+    </message>
+    <message>
+        <source>&amp;Solve for</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees of freedom</source>
+        <translation>&amp;Grados de libertad</translation>
+    </message>
+    <message>
+        <source>Effect size &amp;w</source>
+        <translation>Tamaño del efecto &amp;w</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α</source>
+        <translation>Nivel de significación &amp;α</translation>
+    </message>
+    <message>
+        <source>&amp;Power 1 − β</source>
+        <translation>&amp;Potencia 1 − β</translation>
+    </message>
+    <message>
+        <source>Total sample size &amp;N</source>
+        <translation>Tamaño total de la muestra &amp;N</translation>
+    </message>
+    <message>
+        <source>Power against N</source>
+        <translation>Potencia frente a N</translation>
+    </message>
+    <message>
+        <source>Power against w</source>
+        <translation>Potencia frente a w</translation>
+    </message>
+    <message>
+        <source>H0 (solid)</source>
+        <translation>H0 (continua)</translation>
+    </message>
+    <message>
+        <source>H1 (dotted)</source>
+        <translation>H1 (punteada)</translation>
+    </message>
+    <message>
+        <source>α under H0 right of the critical value, β under H1 left of it</source>
+        <translation>α bajo H0 a la derecha del valor crítico, β bajo H1 a su izquierda</translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation>Copiar r&amp;esultados</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>Gráfic&amp;os</translation>
+    </message>
+    <message>
+        <source>Save hypotheses chart as…</source>
+        <translation>Guardar gráfico de hipótesis como…</translation>
+    </message>
+    <message>
+        <source>Copy hypotheses chart</source>
+        <translation>Copiar gráfico de hipótesis</translation>
+    </message>
+    <message>
+        <source>Save power curve as…</source>
+        <translation>Guardar curva de potencia como…</translation>
+    </message>
+    <message>
+        <source>Copy power curve</source>
+        <translation>Copiar curva de potencia</translation>
+    </message>
+    <message>
+        <source>Solve for</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Grados de libertad</translation>
+    </message>
+    <message>
+        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>w de Cohen: 0.1 pequeño, 0.3 mediano, 0.5 grande</translation>
+    </message>
+    <message>
+        <source>Significance level alpha</source>
+        <translation>Nivel de significación alfa</translation>
+    </message>
+    <message>
+        <source>Total sample size N</source>
+        <translation>Tamaño total de la muestra N</translation>
+    </message>
+    <message>
+        <source>Hypotheses chart</source>
+        <translation>Gráfico de hipótesis</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Curva de potencia</translation>
+    </message>
+    <message>
+        <source>Power curve against</source>
+        <translation>Curva de potencia frente a</translation>
+    </message>
+    <message>
+        <source>Copies the results as a line of text</source>
+        <translation>Copia los resultados como una línea de texto</translation>
+    </message>
+    <message>
+        <source>Still for the last good numbers: %1</source>
+        <translation>Aún para los últimos números válidos: %1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Calculado</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>λ = N w² = %1    critical value χ² = %2</source>
+        <translation>λ = N w² = %1    valor crítico χ² = %2</translation>
+    </message>
+    <message>
+        <source>    power reached at N = %1: %2</source>
+        <translation>    potencia alcanzada con N = %1: %2</translation>
+    </message>
+    <message>
+        <source>Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; alpha %3 shaded under H0, beta %4 under H1</source>
+        <translation>Densidad central bajo H0 y densidad no central bajo H1 con lambda %1; valor crítico %2; alfa %3 sombreado bajo H0, beta %4 bajo H1</translation>
+    </message>
+    <message>
+        <source>Power against %1; the chosen point has power %2</source>
+        <translation>Potencia frente a %1; el punto elegido tiene potencia %2</translation>
+    </message>
+    <message>
+        <source>H0 and H1: </source>
+        <translation>H0 y H1: </translation>
+    </message>
+    <message>
+        <source>Power curve: </source>
+        <translation>Curva de potencia: </translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potencia</translation>
+    </message>
+</context>
+<context>
+    <name>ProportionsBox</name>
+    <message>
+        <source>Effect size from p&amp;roportions</source>
+        <translation>Tamaño del efecto a partir de p&amp;roporciones</translation>
+    </message>
+    <message>
+        <source>&amp;Goodness of fit</source>
+        <translation>&amp;Bondad de ajuste</translation>
+    </message>
+    <message>
+        <source>&amp;Independence (table)</source>
+        <translation>&amp;Independencia (tabla)</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>iguales</translation>
+    </message>
+    <message>
+        <source>&amp;Use this w</source>
+        <translation>&amp;Usar esta w</translation>
+    </message>
+    <message>
+        <source>H0 proportions</source>
+        <translation>Proporciones H0</translation>
+    </message>
+    <message>
+        <source>H1 proportions</source>
+        <translation>Proporciones H1</translation>
+    </message>
+    <message>
+        <source>H1 cell probabilities</source>
+        <translation>Probabilidades de celda H1</translation>
+    </message>
+    <message>
+        <source>One row of the table per line</source>
+        <translation>Una fila de la tabla por línea</translation>
+    </message>
+    <message>
+        <source>Type the H1 proportions of the categories.</source>
+        <translation>Escriba las proporciones H1 de las categorías.</translation>
+    </message>
+    <message>
+        <source>Type the H1 table, one row per line.</source>
+        <translation>Escriba la tabla H1, una fila por línea.</translation>
+    </message>
+    <message>
+        <source>w = %1 with df %2</source>
+        <translation>w = %1 con gl %2</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
+        <translation>%1 de %2 celdas (%3 %) tienen frecuencias esperadas menores que 5; la menor es %4</translation>
+    </message>
+    <message>
+        <source>Pearson χ² = %1, df = %2, p = %3</source>
+        <translation>χ² de Pearson = %1, gl = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Likelihood ratio G² = %1, df = %2, p = %3</source>
+        <translation>Razón de verosimilitud G² = %1, gl = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <translation>χ² corregida de Yates = %1, p = %2 (junto a la prueba simple)</translation>
+    </message>
+    <message>
+        <source>, 95 % CI %1 to %2</source>
+        <translation>, IC 95 % %1 a %2</translation>
+    </message>
+    <message>
+        <source>, no 95 % CI above χ² = 1e7</source>
+        <translation>, sin IC 95 % por encima de χ² = 1e7</translation>
+    </message>
+    <message>
+        <source>Cramér's V = %1%2</source>
+        <translation>V de Cramér = %1%2</translation>
+    </message>
+    <message>
+        <source>Cohen's w = %1%2</source>
+        <translation>w de Cohen = %1%2</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Celdas</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>fila</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>columna</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <translation>observada</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>esperada</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>residuo</translation>
+    </message>
+    <message>
+        <source>adjusted residual</source>
+        <translation>residuo ajustado</translation>
+    </message>
+    <message>
+        <source>Bonferroni p</source>
+        <translation>p de Bonferroni</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marca</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the chart</source>
+        <translation>el gráfico</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 to '%2': %3</source>
+        <translation>No se puede guardar %1 en '%2': %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file is read-only and its permissions cannot be changed</source>
+        <translation>el archivo es de solo lectura y sus permisos no se pueden cambiar</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>no se pudieron escribir los datos</translation>
+    </message>
+    <message>
+        <source>it was written, but its permissions could not be kept</source>
+        <translation>se escribió, pero no se pudieron conservar sus permisos</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacía</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a count</source>
+        <translation>%1: %2 no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>%1: %2 is negative; counts are whole numbers from 0</source>
+        <translation>%1: %2 es negativa; las frecuencias son números enteros desde 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
+        <translation>%1: %2 no es un número entero; las frecuencias son números enteros desde 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is above 1e15</source>
+        <translation>%1: %2 es mayor que 1e15</translation>
+    </message>
+    <message>
+        <source>the table holds no counts</source>
+        <translation>la tabla no contiene frecuencias</translation>
+    </message>
+    <message>
+        <source>the table holds no counts, only its header</source>
+        <translation>la tabla no contiene frecuencias, solo su encabezado</translation>
+    </message>
+    <message>
+        <source>row 1 holds no counts</source>
+        <translation>la fila 1 no contiene frecuencias</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 counts where row 1 has %3</source>
+        <translation>la fila %1 tiene %2 frecuencias donde la fila 1 tiene %3</translation>
+    </message>
+    <message>
+        <source>the header has %1 labels for %2 columns of counts</source>
+        <translation>el encabezado tiene %1 etiquetas para %2 columnas de frecuencias</translation>
+    </message>
+    <message>
+        <source>expected proportions go with one row (or one column) of counts</source>
+        <translation>las proporciones esperadas van con una fila (o una columna) de frecuencias</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
+        <translation>indique %1 proporciones o frecuencias esperadas, una por frecuencia; se indicaron %2</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is not a number</source>
+        <translation>el elemento esperado %1 %2 no es un número</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is negative</source>
+        <translation>el elemento esperado %1 %2 es negativo</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is 0 where %3 were observed: no test can take that</source>
+        <translation>el elemento esperado %1 %2 es 0 donde se observaron %3: ninguna prueba lo admite</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
+        <translation>los elementos esperados suman %1: las proporciones suman 1, las frecuencias esperadas el total, %2</translation>
+    </message>
+    <message>
+        <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
+        <translation>una tabla necesita 2 filas y 2 columnas, o una fila de 2 frecuencias o más para ajustar</translation>
+    </message>
+    <message>
+        <source>the counts add up to 0</source>
+        <translation>las frecuencias suman 0</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0: its expected counts would be 0</source>
+        <translation>la fila %1 suma 0: sus frecuencias esperadas serían 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0: its expected counts would be 0</source>
+        <translation>la columna %1 suma 0: sus frecuencias esperadas serían 0</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Test a table - Tarvik</source>
+        <translation>Contrastar una tabla - Tarvik</translation>
+    </message>
+    <message>
+        <source>Add &amp;row</source>
+        <translation>Añadir &amp;fila</translation>
+    </message>
+    <message>
+        <source>Remove ro&amp;w</source>
+        <translation>&amp;Quitar fila</translation>
+    </message>
+    <message>
+        <source>Add co&amp;lumn</source>
+        <translation>Añadir co&amp;lumna</translation>
+    </message>
+    <message>
+        <source>Remove col&amp;umn</source>
+        <translation>Quitar col&amp;umna</translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV…</source>
+        <translation>&amp;Abrir CSV…</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>iguales</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>Ca&amp;ncelar</translation>
+    </message>
+    <message>
+        <source>Into the &amp;calculator</source>
+        <translation>A la &amp;calculadora</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>Copiar r&amp;esultados</translation>
+    </message>
+    <message>
+        <source>Copy &amp;table</source>
+        <translation>Copiar &amp;tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>&amp;Guardar como CSV…</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nts: type them, paste a block (Ctrl+V) or open a file</source>
+        <translation>F&amp;recuencias: escríbalas, pegue un bloque (Ctrl+V) o abra un archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xpected proportions or counts (one row)</source>
+        <translation>Proporciones o frecuencias e&amp;speradas (una fila)</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Frecuencias</translation>
+    </message>
+    <message>
+        <source>One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not</source>
+        <translation>Una celda por frecuencia; pegue un bloque de una hoja de cálculo con Ctrl+V, con etiquetas en la primera fila y columna o sin ellas</translation>
+    </message>
+    <message>
+        <source>Expected proportions or counts</source>
+        <translation>Proporciones o frecuencias esperadas</translation>
+    </message>
+    <message>
+        <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
+        <translation>Para una fila de frecuencias: proporciones que suman 1 o frecuencias esperadas, separadas por espacios o puntos y coma; vacío para iguales</translation>
+    </message>
+    <message>
+        <source>Exact test progress</source>
+        <translation>Progreso de la prueba exacta</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Celdas</translation>
+    </message>
+    <message>
+        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>Frecuencia esperada, residuos y p de Bonferroni de cada celda; + o - según el signo de su residuo ajustado, * donde es significativo al 5 %</translation>
+    </message>
+    <message>
+        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <translation>Pone los grados de libertad y el valor de ji cuadrado de la calculadora</translation>
+    </message>
+    <message>
+        <source>Copies the counts as tab-separated cells</source>
+        <translation>Copia las frecuencias como celdas separadas por tabuladores</translation>
+    </message>
+    <message>
+        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <translation>Guarda la frecuencia esperada y los residuos de cada celda como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
+        <translation>Escriba o pegue las frecuencias: una tabla de 2 × 2 o más, o una fila de frecuencias para ajustar.</translation>
+    </message>
+    <message>
+        <source>The calculator takes up to %1 degrees of freedom; this test has %2.</source>
+        <translation>La calculadora admite hasta %1 grados de libertad; esta prueba tiene %2.</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: %1</source>
+        <translation>No se aceptó el bloque pegado: %1</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: a table has at most %1 rows and columns.</source>
+        <translation>No se aceptó el bloque pegado: una tabla tiene como máximo %1 filas y columnas.</translation>
+    </message>
+    <message>
+        <source>Open a table of counts</source>
+        <translation>Abrir una tabla de frecuencias</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt)</source>
+        <translation>Tablas (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the cells</source>
+        <translation>las celdas</translation>
+    </message>
+    <message>
+        <source>Save cells as</source>
+        <translation>Guardar celdas como</translation>
+    </message>
+    <message>
+        <source>Column label</source>
+        <translation>Etiqueta de columna</translation>
+    </message>
+    <message>
+        <source>Row label</source>
+        <translation>Etiqueta de fila</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <translation>Prueba exacta de Fisher: contando las tablas con estos márgenes…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Prueba exacta de Fisher: demasiadas tablas para contar; extrayendo 100000 tablas aleatorias…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact p = %1</source>
+        <translation>p exacto de Fisher = %1</translation>
+    </message>
+    <message>
+        <source> (%1 tables with these margins)</source>
+        <translation> (%1 tablas con estos márgenes)</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
+        <translation>p de Monte Carlo = %1 ± %2 (error estándar; %3 tablas aleatorias, semilla %4)</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <translation>Prueba exacta de Fisher: demasiadas observaciones para contar o extraer; vale el p de la ji cuadrado</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test failed: %1</source>
+        <translation>La prueba exacta de Fisher falló: %1</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test cancelled</source>
+        <translation>Prueba exacta de Fisher cancelada</translation>
+    </message>
+</context>
+</TS>

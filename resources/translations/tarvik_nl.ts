@@ -1,0 +1,1685 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Not a number: the results are still those of %1.</source>
+        <translation>Geen getal: de resultaten zijn nog die van %1.</translation>
+    </message>
+    <message>
+        <source>Below the smallest number the calculator holds: the results are still those of %1.</source>
+        <translation>Onder het kleinste getal dat de rekenmachine bevat: de resultaten zijn nog die van %1.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes values from 0 to %2.</source>
+        <translation>Gelezen als %1: het venster neemt waarden van 0 tot %2.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
+        <translation>Gelezen als %1: het venster neemt kansen van %2 tot %3; de opdrachtregel neemt ze tot 1e-300.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorWindow</name>
+    <message>
+        <source>  Degrees of freedom : </source>
+        <translation>  Vrijheidsgraden : </translation>
+    </message>
+    <message>
+        <source>  Chi-square value : </source>
+        <translation>  Chikwadraatwaarde : </translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function : </source>
+        <translation>Cumulatieve verdeling : </translation>
+    </message>
+    <message>
+        <source>Upper tail probability : </source>
+        <translation>Overschrijdingskans : </translation>
+    </message>
+    <message>
+        <source>Probability density function : </source>
+        <translation>Kansdichtheid : </translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Chi-square value</source>
+        <translation>Chikwadraatwaarde</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function</source>
+        <translation>Cumulatieve verdelingsfunctie</translation>
+    </message>
+    <message>
+        <source>Upper tail probability</source>
+        <translation>Overschrijdingskans</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <source>Keep the chi-square value when the degrees of freedom change</source>
+        <translation>De chikwadraatwaarde vasthouden als de vrijheidsgraden veranderen</translation>
+    </message>
+    <message>
+        <source>Keep the cumulative probability when the degrees of freedom change</source>
+        <translation>De cumulatieve kans vasthouden als de vrijheidsgraden veranderen</translation>
+    </message>
+    <message>
+        <source>Density chart</source>
+        <translation>Dichtheidsgrafiek</translation>
+    </message>
+    <message>
+        <source>Click to freeze when changing degrees of freedom</source>
+        <translation>Klik om vast te zetten bij het wijzigen van de vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Stays constant when changing degrees of freedom</source>
+        <translation>Blijft gelijk bij het wijzigen van de vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Stay constant when changing degrees of freedom</source>
+        <translation>Blijven gelijk bij het wijzigen van de vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Probability density function: %1</source>
+        <translation>Kansdichtheid: %1</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Grafiek opslaan als…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Grafiek kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy full precision</source>
+        <translation>Met volle precisie kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>Resultaten kopiëren</translation>
+    </message>
+    <message>
+        <source>Critical values…</source>
+        <translation>Kritieke waarden…</translation>
+    </message>
+    <message>
+        <source>Power and sample size…</source>
+        <translation>Onderscheidend vermogen en steekproefgrootte…</translation>
+    </message>
+    <message>
+        <source>Test a table…</source>
+        <translation>Een tabel toetsen…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>The desktop's language</source>
+        <translation>Taal van het bureaublad</translation>
+    </message>
+    <message>
+        <source>the desktop's language</source>
+        <translation>de taal van het bureaublad</translation>
+    </message>
+    <message>
+        <source>Tarvik shows its words in %1 from its next start.</source>
+        <translation>Tarvik toont zijn teksten vanaf de volgende start in: %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers as</source>
+        <translation>&amp;Getallen tonen als</translation>
+    </message>
+    <message>
+        <source>&amp;Decimals</source>
+        <translation>&amp;Decimalen</translation>
+    </message>
+    <message>
+        <source>&amp;Significant digits</source>
+        <translation>&amp;Significante cijfers</translation>
+    </message>
+    <message>
+        <source>S&amp;cientific</source>
+        <translation>&amp;Wetenschappelijk</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>%1  (6 significant digits)
+%2  (full precision)</source>
+        <translation>%1  (6 significante cijfers)
+%2  (volle precisie)</translation>
+    </message>
+    <message>
+        <source>Shaded: upper tail P(X &gt; x) = %1</source>
+        <translation>Gearceerd: rechteroverschrijdingskans P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density, shaded upper tail P(X &gt; x) = %1</source>
+        <translation>Chikwadraatdichtheid, gearceerde rechterstaart P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
+        <translation>Chikwadraatdichtheid voor vg %1 bij x = %2, P(X&lt;=x) = %3; gearceerde rechterstaart P(X &gt; x) = %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-afbeelding (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the resolution (*.png)</source>
+        <translation>PNG-afbeelding, dubbele resolutie (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-tekening (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image on white, for print (*.png)</source>
+        <translation>PNG-afbeelding op wit, voor afdrukken (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing on white, for print (*.svg)</source>
+        <translation>SVG-tekening op wit, voor afdrukken (*.svg)</translation>
+    </message>
+    <message>
+        <source>'%1' is read-only. Replace it?</source>
+        <translation>'%1' is alleen-lezen. Vervangen?</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Grafiek opslaan als</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-tabel (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>asks for more than %1 results in one run</source>
+        <translation>vraagt meer dan %1 resultaten in één run</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is twee keer gegeven</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 neemt geen waarde</translation>
+    </message>
+    <message>
+        <source>%1 takes its values apart: %1 A B</source>
+        <translation>%1 neemt zijn waarden los: %1 A B</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>%1 needs two values</source>
+        <translation>%1 heeft twee waarden nodig</translation>
+    </message>
+    <message>
+        <source>%1 needs --export-chart</source>
+        <translation>%1 heeft --export-chart nodig</translation>
+    </message>
+    <message>
+        <source>--export-chart %1 needs a name ending in .png or .svg</source>
+        <translation>--export-chart %1 heeft een naam op .png of .svg nodig</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result of --value, --cdf or --upper</source>
+        <translation>--export-chart tekent één resultaat van --value, --cdf of --upper</translation>
+    </message>
+    <message>
+        <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
+        <translation>--size %1 is geen BREEDTExHOOGTE, zoals in 550x480</translation>
+    </message>
+    <message>
+        <source>--background %1 is not gradient or white</source>
+        <translation>--background %1 is geen gradient of white</translation>
+    </message>
+    <message>
+        <source>--numbers %1 is not decimals, significant or scientific</source>
+        <translation>--numbers %1 is geen decimals, significant of scientific</translation>
+    </message>
+    <message>
+        <source>--format %1 is not text, csv, tsv or markdown</source>
+        <translation>--format %1 is geen text, csv, tsv of markdown</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--expected needs --counts</source>
+        <translation>--expected heeft --counts nodig</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
+    <message>
+        <source>--counts needs a file name, or - for standard input</source>
+        <translation>--counts heeft een bestandsnaam nodig, of - voor standaardinvoer</translation>
+    </message>
+    <message>
+        <source>--counts %1: %2</source>
+        <translation>--counts %1: %2</translation>
+    </message>
+    <message>
+        <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
+        <translation>--effect, --alpha, --power en --n nemen geen van --value, --cdf, --upper, --two-sided, --between en --ncp</translation>
+    </message>
+    <message>
+        <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
+        <translation>geef een van --value, --cdf, --upper, --two-sided en --between, of drie van --effect, --alpha, --power en --n</translation>
+    </message>
+    <message>
+        <source>--df is required</source>
+        <translation>--df is verplicht</translation>
+    </message>
+    <message>
+        <source>--ncp takes --value, --cdf or --upper</source>
+        <translation>--ncp neemt --value, --cdf of --upper</translation>
+    </message>
+    <message>
+        <source>--export-chart does not take --ncp</source>
+        <translation>--export-chart neemt geen --ncp</translation>
+    </message>
+    <message>
+        <source>--between needs A &lt;= B</source>
+        <translation>--between heeft A &lt;= B nodig</translation>
+    </message>
+    <message>
+        <source>--table takes --cdf, --upper or --two-sided</source>
+        <translation>--table neemt --cdf, --upper of --two-sided</translation>
+    </message>
+    <message>
+        <source>standard input gives more than %1 numbers</source>
+        <translation>standaardinvoer geeft meer dan %1 getallen</translation>
+    </message>
+    <message>
+        <source>standard input line %1</source>
+        <translation>standaardinvoer regel %1</translation>
+    </message>
+    <message>
+        <source>standard input gives no number for %1</source>
+        <translation>standaardinvoer geeft geen getal voor %1</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result: give one df and one number</source>
+        <translation>--export-chart tekent één resultaat: geef één vg en één getal</translation>
+    </message>
+    <message>
+        <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
+        <translation>geef drie van --effect, --alpha, --power en --n: de vierde wordt opgelost</translation>
+    </message>
+    <message>
+        <source>%1 does not take --effect, --alpha, --power and --n</source>
+        <translation>%1 neemt geen --effect, --alpha, --power en --n</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a file name this system can write: it is not valid UTF-8</source>
+        <translation>%1 %2 is geen bestandsnaam die dit systeem kan schrijven: het is geen geldige UTF-8</translation>
+    </message>
+    <message>
+        <source>--counts %1 cannot be read: %2</source>
+        <translation>--counts %1 kan niet gelezen worden: %2</translation>
+    </message>
+    <message>
+        <source>--counts %1 is larger than 64 MiB</source>
+        <translation>--counts %1 is groter dan 64 MiB</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>de resultaten</translation>
+    </message>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>kan de resultaten niet naar standaarduitvoer schrijven</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X&lt;=x), P(X&gt;x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X&lt;=x) = P
+  --upper P        the value x with P(X&gt;x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window's, default) or white, for print
+  A chart's text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window's chart does on the screen.
+
+  --language L     the language of messages and of the window: de, en, es,
+                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   it opens the window and remembers the choice
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+</source>
+        <translation>Gebruik: tarvik [OPTIE]...
+De chikwadraatverdeling: kansen, dichtheid en kritieke waarden.
+Zonder opties opent het rekenmachinevenster.
+
+Een van deze, met --df:
+  --value X        P(X&lt;=x), P(X&gt;x) en de dichtheid bij x (0 tot 1e6)
+  --cdf P          de waarde x met P(X&lt;=x) = P
+  --upper P        de waarde x met P(X&gt;x) = P
+  --two-sided A    beide kritieke waarden, elk snijdt A/2 af
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           vrijheidsgraden, geheel, 1 tot 65535
+  --ncp L          met --value, --cdf of --upper: de niet-centrale
+                   chikwadraat met non-centraliteit L (0 tot 1e6)
+Kansen liggen van 1e-300 tot 1 - 1e-300; een waarde anders dan 0 ligt op
+of boven 3.36e-4932, de kleinste Real met volle precisie.
+
+Onderscheidend vermogen en steekproefgrootte van een chikwadraattoets, met
+--df: drie hiervan, en de vierde wordt opgelost (bij een opgeloste N is
+power= het bereikte vermogen):
+  --effect W       Cohens effectgrootte w (0.1 klein, 0.3 middel, 0.5 groot)
+  --alpha A        het significantieniveau
+  --power P        het onderscheidend vermogen, 1 - bèta, boven alfa
+  --n N            de totale steekproefgrootte, 1 tot 1000000000
+
+Een tabel met frequenties:
+  --counts BESTAND de chikwadraattoets van de tabel in BESTAND (- voor
+                   standaardinvoer): rijen frequenties gescheiden door tabs,
+                   puntkomma's of komma's, met of zonder kopregel en
+                   labelkolom. Een tabel van 2 x 2 of groter toetst
+                   onafhankelijkheid (ook de correctie van Yates bij 2 x 2,
+                   en Fishers exacte toets: bij 2 x 2 tot 10000000 in
+                   totaal, bij grotere tabellen als hoogstens 1000000
+                   tabellen de marges delen); één rij toetst aanpassing
+  --expected P,P,...  met --counts: de verwachte proporties (optellend tot
+                   1) of verwachte frequenties van een aanpassingstoets;
+                   gelijk als ze niet gegeven zijn
+
+Lijsten en standaardinvoer:
+  N,N,...          een lijst: --upper 0.1,0.05,0.01
+  VAN..TOT[:STAP]  een bereik: --df 1..100, --value 0..10:0.5
+  -                voor --value, --cdf of --upper: één getal per regel
+                   standaardinvoer
+  --table          met --upper, --cdf of --two-sided: een tabel van
+                   kritieke waarden, één rij per vg, één kolom per kans
+
+Uitvoer:
+  --numbers STIJL  decimals (standaard), significant of scientific
+  --precision N    cijfers van die stijl, 1 tot 21 (standaard zes; alleen
+                   betekent het N significante cijfers). Een Real bevat 19
+                   tot 20 significante cijfers: cijfers daarna zijn de
+                   exacte decimale cijfers van het binaire getal erin
+  In decimals worden getallen vanaf 1e18 geschreven als
+  3.9894228040143267794E149, met elk cijfer dat de Real bevat.
+  --format VORM    text (standaard), csv, tsv of markdown
+  --output BESTAND naar BESTAND schrijven, helemaal of niet, niet naar
+                   standaarduitvoer
+  --export-chart BESTAND  de dichtheidsgrafiek van één resultaat, als
+                   BESTAND.png of BESTAND.svg
+  --size BxH       de grootte in pixels (standaard 275x260, elk 120 tot 4000)
+  --scale N        pixels per grafiekpixel in een PNG, 1 tot 4
+  --background B   gradient (die van het venster, standaard) of white, voor
+                   afdrukken
+  De tekst van een grafiek groeit mee: bij 1600x1000, afgedrukt op de
+  breedte van een kolom, leest hij zoals de grafiek in het venster.
+
+  --language L     de taal van meldingen en venster: de, en, es, fr, nl, tr
+                   of zh_CN (standaard: die van het bureaublad); alleen
+                   opent het het venster en onthoudt het de keuze
+  -h, --help       deze hulp
+  -v, --version    de versie
+
+Voorbeelden:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Afsluitstatus: 0 bij succes, 2 bij foute invoer (één regel op
+standaardfout, niets afgedrukt), 1 als een bestand niet geschreven kan
+worden.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CountsModel</name>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rij %1</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesModel</name>
+    <message>
+        <source>upper %1</source>
+        <translation>rechts %1</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>links %1</translation>
+    </message>
+    <message>
+        <source>two-sided %1: lower</source>
+        <translation>tweezijdig %1: links</translation>
+    </message>
+    <message>
+        <source>two-sided %1: upper</source>
+        <translation>tweezijdig %1: rechts</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesWindow</name>
+    <message>
+        <source>Critical values - Tarvik</source>
+        <translation>Kritieke waarden - Tarvik</translation>
+    </message>
+    <message>
+        <source>&amp;Upper tail P(X&gt;x)</source>
+        <translation>&amp;Rechterstaart P(X&gt;x)</translation>
+    </message>
+    <message>
+        <source>&amp;Lower tail P(X&lt;=x)</source>
+        <translation>&amp;Linkerstaart P(X&lt;=x)</translation>
+    </message>
+    <message>
+        <source>T&amp;wo-sided: each tail p/2</source>
+        <translation>T&amp;weezijdig: elke staart p/2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Opslaan als…</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom &amp;from</source>
+        <translation>Vrijheidsgraden &amp;van</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;tot</translation>
+    </message>
+    <message>
+        <source>&amp;Probabilities</source>
+        <translation>K&amp;ansen</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom from</source>
+        <translation>Vrijheidsgraden van</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom to</source>
+        <translation>Vrijheidsgraden tot</translation>
+    </message>
+    <message>
+        <source>Probabilities</source>
+        <translation>Kansen</translation>
+    </message>
+    <message>
+        <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
+        <translation>Staartkansen, één per kolom, gescheiden door spaties of puntkomma's</translation>
+    </message>
+    <message>
+        <source>Critical values</source>
+        <translation>Kritieke waarden</translation>
+    </message>
+    <message>
+        <source>One row per degrees of freedom, one column per probability</source>
+        <translation>Eén rij per aantal vrijheidsgraden, één kolom per kans</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Probleem</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated cells</source>
+        <translation>Kopieert de tabel als door tabs gescheiden cellen</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>Slaat de tabel op als CSV-bestand</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
+        <translation>De vrijheidsgraden lopen achteruit: 'van' ligt boven 'tot'.</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>de tabel</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <translation>Tabel opslaan als</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>Tarvik needs a graphical display: none found (DISPLAY is not set).</source>
+        <translation>Tarvik heeft een grafisch scherm nodig: geen gevonden (DISPLAY is niet ingesteld).</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.</source>
+        <translation>Tarvik heeft een grafisch scherm nodig: XDG_RUNTIME_DIR is niet ingesteld, dus er is geen Wayland-scherm te vinden.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
+        <translation>Tarvik heeft een grafisch scherm nodig: er draait geen Wayland-scherm '%1'.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Tarvik heeft een grafisch scherm nodig: geen gevonden (DISPLAY noch WAYLAND_DISPLAY is ingesteld).</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the display '%1'.</source>
+        <translation>Tarvik kan het scherm '%1' niet openen.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
+        <translation>Tarvik kan geen Wayland-scherm openen: XDG_RUNTIME_DIR is niet ingesteld.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the Wayland display '%1'.</source>
+        <translation>Tarvik kan het Wayland-scherm '%1' niet openen.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
+        <translation>Tarvik kan zijn venster niet starten: het grafische platform '%1' is niet gestart.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Drijvendekommadeling door nul</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ongeldige drijvendekommabewerking</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Drijvendekomma-overloop</translation>
+    </message>
+    <message>
+        <source>Floating point underflow</source>
+        <translation>Drijvendekomma-onderloop</translation>
+    </message>
+    <message>
+        <source>%1 did not converge within %2 passes</source>
+        <translation>%1 convergeerde niet binnen %2 doorgangen</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Fout bij bereikcontrole</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Gehele-getallenoverloop</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O-fout %1</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' is geen geldige drijvendekommawaarde</translation>
+    </message>
+    <message>
+        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>'%1' ligt onder het kleinste getal dat de rekenmachine bevat, 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Assertie mislukt</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Welcome to Tarvik by Osterby !</source>
+        <translation>Welkom bij Tarvik van Osterby !</translation>
+    </message>
+    <message>
+        <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
+        <translation>Tarvik van Osterby voor Linux- en Windows-computers berekent een paar functies van de chikwadraatverdeling (X2):</translation>
+    </message>
+    <message>
+        <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
+        <translation>  * de cumulatieve verdelingsfunctie (cdf, ofwel linkeroverschrijdingskans) en de rechteroverschrijdingskans</translation>
+    </message>
+    <message>
+        <source>  * the X2 value (inverse cdf)</source>
+        <translation>  * de X2-waarde (kwantiel, inverse cdf)</translation>
+    </message>
+    <message>
+        <source>  * the probability density function</source>
+        <translation>  * de kansdichtheidsfunctie</translation>
+    </message>
+    <message>
+        <source>To use, just edit the desired field, or change the degrees of freedom using the arrows.</source>
+        <translation>Bewerk gewoon het gewenste veld, of verander de vrijheidsgraden met de pijltjes.</translation>
+    </message>
+    <message>
+        <source>When doing the latter, you have the option of either</source>
+        <translation>Bij dat laatste kunt u kiezen tussen</translation>
+    </message>
+    <message>
+        <source>  * freezing the X2 value to change the cdf and upper tail probability</source>
+        <translation>  * de X2-waarde vastzetten om de cdf en de overschrijdingskans te veranderen</translation>
+    </message>
+    <message>
+        <source>  * freezing the cdf and upper tail probability to change the X2 value</source>
+        <translation>  * de cdf en de overschrijdingskans vastzetten om de X2-waarde te veranderen</translation>
+    </message>
+    <message>
+        <source>If in doubt, just try it! </source>
+        <translation>Bij twijfel: gewoon proberen! </translation>
+    </message>
+    <message>
+        <source>More, from the right-click menus of the fields, the density and the chart:</source>
+        <translation>Meer in de contextmenu's (rechtermuisknop) van de velden, de dichtheid en de grafiek:</translation>
+    </message>
+    <message>
+        <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
+        <translation>  * Getallen tonen als: zes decimalen, zes significante cijfers of wetenschappelijk (2.53963e-10), zodat ook een piepkleine p-waarde in het veld te lezen is</translation>
+    </message>
+    <message>
+        <source>  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them</source>
+        <translation>  * Resultaten kopiëren (Ctrl+Shift+C): de resultaten als één regel, zoals de opdrachtregel ze afdrukt</translation>
+    </message>
+    <message>
+        <source>  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV</source>
+        <translation>  * Kritieke waarden (Ctrl+T): een tabel van kritieke waarden per aantal vrijheidsgraden en kans, rechts, links of tweezijdig, om in een spreadsheet te kopiëren of als CSV op te slaan</translation>
+    </message>
+    <message>
+        <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
+        <translation>  * Onderscheidend vermogen en steekproefgrootte (Ctrl+Shift+P): een onderzoek plannen. Geef drie van effectgrootte w, alfa, het onderscheidend vermogen en de totale steekproefgrootte N, met de vrijheidsgraden; de vierde wordt tijdens het typen opgelost (voor N: de kleinste N die het vermogen haalt, en het bereikte vermogen). w kan komen uit de verwachte proporties (aanpassingstoets) of uit een tabel van celkansen (onafhankelijkheid). Twee grafieken tonen de centrale dichtheid onder H0 en de niet-centrale onder H1 met alfa en bèta gearceerd, en het vermogen tegen N of w</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * Een tabel toetsen (Ctrl+Shift+T): typ frequenties, plak een blok uit een spreadsheet (Ctrl+V) of open een CSV-bestand. Een tabel van 2 x 2 of groter wordt op onafhankelijkheid getoetst, één rij op aanpassing (gelijk, of tegen de verwachte proporties die u geeft): Pearsons chikwadraat en de aannemelijkheidsquotiënt G2 met hun p, de correctie van Yates naast de gewone toets bij 2 x 2, Fishers exacte toets op de achtergrond geteld (een Monte Carlo-p als het te veel tabellen zijn; Annuleren stopt hem), Cramérs V en Cohens w met 95%-intervallen, en per cel de verwachte frequentie, de residuen en de Bonferroni-p. Naar de rekenmachine toont de toetsingsgrootheid in de dichtheidsgrafiek</translation>
+    </message>
+    <message>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <translation>  * Grafiek opslaan als: PNG, PNG op dubbele resolutie of een SVG-tekening, op het kleurverloop van het venster of op wit voor afdrukken; een getypte naam met .png of .svg bepaalt het formaat</translation>
+    </message>
+    <message>
+        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <translation>  * Taal: de taal van het bureaublad, of Engels, Duits, Spaans, Frans, Nederlands, Turks of vereenvoudigd Chinees, vanaf de volgende start</translation>
+    </message>
+    <message>
+        <source>From a terminal, tarvik --help shows the command line: lists, tables and batches.</source>
+        <translation>In een terminal toont tarvik --help de opdrachtregel: lijsten, tabellen en batches.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Tarvik is offered as it is, without any warranty. The numbers it shows are computed with care in 80-bit extended precision and checked against an independent 50-digit reference, but please verify any result that an important decision rests on.</source>
+        <translation>Tarvik wordt aangeboden zoals het is, zonder enige garantie. De getoonde getallen worden zorgvuldig berekend in 80-bits uitgebreide precisie en gecontroleerd tegen een onafhankelijke referentie van 50 cijfers, maar controleer elk resultaat waar een belangrijke beslissing van afhangt.</translation>
+    </message>
+    <message>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>Met dank aan de auteurs van de gepubliceerde methoden die erin zitten: de exacte eindige sommen voor de chikwadraat- en F-staarten, Loaders zadelpunt-Poissonkansen, Legendres kettingbreuk van de onvolledige gammafunctie, Dekkers rekenkunde met dubbele lengte, Dings sommen voor de niet-centrale chikwadraat, Patnaiks benadering, Gauss-Legendre-kwadratuur, de methode van Halley, de derdemachtswortelbenaderingen van Wilson-Hilferty en Paulson, het normale kwantiel van Odeh-Evans, formule 26.2.17 van Abramowitz en Stegun, de percentielpuntmethode van Best en Roberts (AS 91) en de Illinois-variant van regula falsi.</translation>
+    </message>
+    <message>
+        <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
+        <translation>Vragen, suggesties en foutmeldingen zijn welkom op tarvik@osterby.example.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Helptekst</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 is geen getal</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range: %3</source>
+        <translation>%1 %2 valt buiten het bereik: %3</translation>
+    </message>
+    <message>
+        <source>whole numbers from %1 to %2</source>
+        <translation>gehele getallen van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>from 0 to %1</source>
+        <translation>van 0 tot %1</translation>
+    </message>
+    <message>
+        <source>from 0 to %1, and 0 or at least 3.36e-4932</source>
+        <translation>van 0 tot %1, en 0 of minstens 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>from %1 to 1 - %1</source>
+        <translation>van %1 tot 1 - %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail critical values: x with P(X&lt;=x) = p</source>
+        <translation>Kritieke waarden linkerstaart: x met P(X&lt;=x) = p</translation>
+    </message>
+    <message>
+        <source>Upper-tail critical values: x with P(X&gt;x) = p</source>
+        <translation>Kritieke waarden rechterstaart: x met P(X&gt;x) = p</translation>
+    </message>
+    <message>
+        <source>Two-sided critical values: P(X&lt;=lower) = P(X&gt;upper) = alpha/2</source>
+        <translation>Tweezijdige kritieke waarden: P(X&lt;=links) = P(X&gt;rechts) = alfa/2</translation>
+    </message>
+    <message>
+        <source>give at least one probability</source>
+        <translation>geef minstens één kans</translation>
+    </message>
+    <message>
+        <source>probability %1</source>
+        <translation>kans %1</translation>
+    </message>
+    <message>
+        <source>%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers</source>
+        <translation>%1 bereik %2 is geen VAN..TOT of VAN..TOT:STAP met gewone decimale getallen</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs a positive step</source>
+        <translation>%1 bereik %2 heeft een positieve stap nodig</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs more than 18 digits</source>
+        <translation>%1 bereik %2 heeft meer dan 18 cijfers nodig</translation>
+    </message>
+    <message>
+        <source>%1 range %2 runs backwards</source>
+        <translation>%1 bereik %2 loopt achteruit</translation>
+    </message>
+    <message>
+        <source>%1 gives more than %2 items</source>
+        <translation>%1 geeft meer dan %2 items</translation>
+    </message>
+    <message>
+        <source>%1 %2 has an empty item</source>
+        <translation>%1 %2 heeft een leeg item</translation>
+    </message>
+    <message>
+        <source>%1 item %2</source>
+        <translation>%1 item %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--language needs a language: de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language heeft een taal nodig: de, en, es, fr, nl, tr of zh_CN</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language is twee keer gegeven</translation>
+    </message>
+    <message>
+        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language '%1' is geen de, en, es, fr, nl, tr of zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>moet een geheel getal van 1 tot %1 zijn</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>moet boven 0 liggen</translation>
+    </message>
+    <message>
+        <source>must lie between 0 and 1</source>
+        <translation>moet tussen 0 en 1 liggen</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 1000000000</source>
+        <translation>moet een geheel getal van 1 tot 1000000000 zijn</translation>
+    </message>
+    <message>
+        <source>must be above alpha</source>
+        <translation>moet boven alfa liggen</translation>
+    </message>
+    <message>
+        <source>gives a noncentrality N w² above 1000000</source>
+        <translation>geeft een non-centraliteit N w² boven 1000000</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is not a number</source>
+        <translation>%1-proportie %2 '%3' is geen getal</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is negative</source>
+        <translation>%1-proportie %2 '%3' is negatief</translation>
+    </message>
+    <message>
+        <source>the %1 proportions add up to 0</source>
+        <translation>de %1-proporties tellen op tot 0</translation>
+    </message>
+    <message>
+        <source>give at least two H1 proportions</source>
+        <translation>geef minstens twee H1-proporties</translation>
+    </message>
+    <message>
+        <source>H0 has %1 proportions, H1 %2</source>
+        <translation>H0 heeft %1 proporties, H1 %2</translation>
+    </message>
+    <message>
+        <source>H0 proportion %1 is 0</source>
+        <translation>H0-proportie %1 is 0</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is not a number</source>
+        <translation>rij %1 cel %2 '%3' is geen getal</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is negative</source>
+        <translation>rij %1 cel %2 '%3' is negatief</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 cells, row 1 has %3</source>
+        <translation>rij %1 heeft %2 cellen, rij 1 heeft er %3</translation>
+    </message>
+    <message>
+        <source>give a table of at least 2 rows and 2 columns, one row per line</source>
+        <translation>geef een tabel van minstens 2 rijen en 2 kolommen, één rij per regel</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0</source>
+        <translation>rij %1 telt op tot 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0</source>
+        <translation>kolom %1 telt op tot 0</translation>
+    </message>
+    <message>
+        <source>effect size w</source>
+        <translation>effectgrootte w</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>onderscheidend vermogen</translation>
+    </message>
+    <message>
+        <source>no N up to 1000000000 reaches this power</source>
+        <translation>geen N tot 1000000000 haalt dit onderscheidend vermogen</translation>
+    </message>
+    <message>
+        <source>is always given</source>
+        <translation>is altijd gegeven</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1000</source>
+        <translation>boven 0, tot 1000</translation>
+    </message>
+    <message>
+        <source>whole numbers from 1 to 1000000000</source>
+        <translation>gehele getallen van 1 tot 1000000000</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerWindow</name>
+    <message>
+        <source>Power and sample size - Tarvik</source>
+        <translation>Onderscheidend vermogen en steekproefgrootte - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample size N</source>
+        <translation>Steekproefgrootte N</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Onderscheidend vermogen</translation>
+    </message>
+    <message>
+        <source>Effect size w</source>
+        <translation>Effectgrootte w</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Significantieniveau α</translation>
+    </message>
+    <message>
+        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen: 0.1 klein, 0.3 middel, 0.5 groot</translation>
+    </message>
+    <message>
+        <source>&amp;Solve for</source>
+        <translation>&amp;Oplossen voor</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees of freedom</source>
+        <translation>&amp;Vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Effect size &amp;w</source>
+        <translation>Effectgrootte &amp;w</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α</source>
+        <translation>Significantieniveau &amp;α</translation>
+    </message>
+    <message>
+        <source>&amp;Power 1 − β</source>
+        <translation>Onderscheidend v&amp;ermogen 1 − β</translation>
+    </message>
+    <message>
+        <source>Total sample size &amp;N</source>
+        <translation>Totale steekproefgrootte &amp;N</translation>
+    </message>
+    <message>
+        <source>Power against N</source>
+        <translation>Vermogen tegen N</translation>
+    </message>
+    <message>
+        <source>Power against w</source>
+        <translation>Vermogen tegen w</translation>
+    </message>
+    <message>
+        <source>H0 (solid)</source>
+        <translation>H0 (doorgetrokken)</translation>
+    </message>
+    <message>
+        <source>H1 (dotted)</source>
+        <translation>H1 (gestippeld)</translation>
+    </message>
+    <message>
+        <source>α under H0 right of the critical value, β under H1 left of it</source>
+        <translation>α onder H0 rechts van de kritieke waarde, β onder H1 links ervan</translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation>Resultaten &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>&amp;Grafieken</translation>
+    </message>
+    <message>
+        <source>Save hypotheses chart as…</source>
+        <translation>Hypothesengrafiek opslaan als…</translation>
+    </message>
+    <message>
+        <source>Copy hypotheses chart</source>
+        <translation>Hypothesengrafiek kopiëren</translation>
+    </message>
+    <message>
+        <source>Save power curve as…</source>
+        <translation>Vermogenscurve opslaan als…</translation>
+    </message>
+    <message>
+        <source>Copy power curve</source>
+        <translation>Vermogenscurve kopiëren</translation>
+    </message>
+    <message>
+        <source>Solve for</source>
+        <translation>Oplossen voor</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Vrijheidsgraden</translation>
+    </message>
+    <message>
+        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohens w: 0.1 klein, 0.3 middel, 0.5 groot</translation>
+    </message>
+    <message>
+        <source>Significance level alpha</source>
+        <translation>Significantieniveau alfa</translation>
+    </message>
+    <message>
+        <source>Total sample size N</source>
+        <translation>Totale steekproefgrootte N</translation>
+    </message>
+    <message>
+        <source>Hypotheses chart</source>
+        <translation>Hypothesengrafiek</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Vermogenscurve</translation>
+    </message>
+    <message>
+        <source>Power curve against</source>
+        <translation>Vermogenscurve tegen</translation>
+    </message>
+    <message>
+        <source>Copies the results as a line of text</source>
+        <translation>Kopieert de resultaten als één regel tekst</translation>
+    </message>
+    <message>
+        <source>Still for the last good numbers: %1</source>
+        <translation>Nog voor de laatste geldige getallen: %1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Opgelost</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>is geen getal</translation>
+    </message>
+    <message>
+        <source>λ = N w² = %1    critical value χ² = %2</source>
+        <translation>λ = N w² = %1    kritieke waarde χ² = %2</translation>
+    </message>
+    <message>
+        <source>    power reached at N = %1: %2</source>
+        <translation>    vermogen bereikt bij N = %1: %2</translation>
+    </message>
+    <message>
+        <source>Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; alpha %3 shaded under H0, beta %4 under H1</source>
+        <translation>Centrale dichtheid onder H0 en niet-centrale dichtheid onder H1 met lambda %1; kritieke waarde %2; alfa %3 gearceerd onder H0, bèta %4 onder H1</translation>
+    </message>
+    <message>
+        <source>Power against %1; the chosen point has power %2</source>
+        <translation>Vermogen tegen %1; het gekozen punt heeft vermogen %2</translation>
+    </message>
+    <message>
+        <source>H0 and H1: </source>
+        <translation>H0 en H1: </translation>
+    </message>
+    <message>
+        <source>Power curve: </source>
+        <translation>Vermogenscurve: </translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>onderscheidend vermogen</translation>
+    </message>
+</context>
+<context>
+    <name>ProportionsBox</name>
+    <message>
+        <source>Effect size from p&amp;roportions</source>
+        <translation>Effectgrootte uit p&amp;roporties</translation>
+    </message>
+    <message>
+        <source>&amp;Goodness of fit</source>
+        <translation>&amp;Aanpassing</translation>
+    </message>
+    <message>
+        <source>&amp;Independence (table)</source>
+        <translation>Onafhankel&amp;ijkheid (tabel)</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Use this w</source>
+        <translation>Deze w gebr&amp;uiken</translation>
+    </message>
+    <message>
+        <source>H0 proportions</source>
+        <translation>H0-proporties</translation>
+    </message>
+    <message>
+        <source>H1 proportions</source>
+        <translation>H1-proporties</translation>
+    </message>
+    <message>
+        <source>H1 cell probabilities</source>
+        <translation>H1-celkansen</translation>
+    </message>
+    <message>
+        <source>One row of the table per line</source>
+        <translation>Eén rij van de tabel per regel</translation>
+    </message>
+    <message>
+        <source>Type the H1 proportions of the categories.</source>
+        <translation>Typ de H1-proporties van de categorieën.</translation>
+    </message>
+    <message>
+        <source>Type the H1 table, one row per line.</source>
+        <translation>Typ de H1-tabel, één rij per regel.</translation>
+    </message>
+    <message>
+        <source>w = %1 with df %2</source>
+        <translation>w = %1 bij vg %2</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Opnieuw</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Knippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
+        <translation>%1 van %2 cellen (%3 %) hebben verwachte frequenties onder 5; de kleinste is %4</translation>
+    </message>
+    <message>
+        <source>Pearson χ² = %1, df = %2, p = %3</source>
+        <translation>Pearson χ² = %1, vg = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Likelihood ratio G² = %1, df = %2, p = %3</source>
+        <translation>Aannemelijkheidsquotiënt G² = %1, vg = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <translation>Yates-gecorrigeerde χ² = %1, p = %2 (naast de gewone toets)</translation>
+    </message>
+    <message>
+        <source>, 95 % CI %1 to %2</source>
+        <translation>, 95%-BI %1 tot %2</translation>
+    </message>
+    <message>
+        <source>, no 95 % CI above χ² = 1e7</source>
+        <translation>, geen 95%-BI boven χ² = 1e7</translation>
+    </message>
+    <message>
+        <source>Cramér's V = %1%2</source>
+        <translation>Cramérs V = %1%2</translation>
+    </message>
+    <message>
+        <source>Cohen's w = %1%2</source>
+        <translation>Cohens w = %1%2</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Cellen</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>rij</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>kolom</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <translation>geobserveerd</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>verwacht</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>residu</translation>
+    </message>
+    <message>
+        <source>adjusted residual</source>
+        <translation>gecorrigeerd residu</translation>
+    </message>
+    <message>
+        <source>Bonferroni p</source>
+        <translation>Bonferroni-p</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>teken</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the chart</source>
+        <translation>de grafiek</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>het is geen gewoon bestand (een apparaat, een pipe of een socket)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 to '%2': %3</source>
+        <translation>Kan %1 niet opslaan in '%2': %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the file is read-only and its permissions cannot be changed</source>
+        <translation>het bestand is alleen-lezen en de rechten kunnen niet worden gewijzigd</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>de gegevens konden niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>it was written, but its permissions could not be kept</source>
+        <translation>het is geschreven, maar de rechten konden niet worden behouden</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is leeg</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a count</source>
+        <translation>%1: %2 is geen frequentie</translation>
+    </message>
+    <message>
+        <source>%1: %2 is negative; counts are whole numbers from 0</source>
+        <translation>%1: %2 is negatief; frequenties zijn gehele getallen vanaf 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
+        <translation>%1: %2 is geen geheel getal; frequenties zijn gehele getallen vanaf 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 is above 1e15</source>
+        <translation>%1: %2 ligt boven 1e15</translation>
+    </message>
+    <message>
+        <source>the table holds no counts</source>
+        <translation>de tabel bevat geen frequenties</translation>
+    </message>
+    <message>
+        <source>the table holds no counts, only its header</source>
+        <translation>de tabel bevat geen frequenties, alleen de kopregel</translation>
+    </message>
+    <message>
+        <source>row 1 holds no counts</source>
+        <translation>rij 1 bevat geen frequenties</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 counts where row 1 has %3</source>
+        <translation>rij %1 heeft %2 frequenties waar rij 1 er %3 heeft</translation>
+    </message>
+    <message>
+        <source>the header has %1 labels for %2 columns of counts</source>
+        <translation>de kopregel heeft %1 labels voor %2 kolommen met frequenties</translation>
+    </message>
+    <message>
+        <source>expected proportions go with one row (or one column) of counts</source>
+        <translation>verwachte proporties horen bij één rij (of één kolom) frequenties</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
+        <translation>geef %1 verwachte proporties of frequenties, één per frequentie; er zijn er %2 gegeven</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is not a number</source>
+        <translation>verwacht item %1 %2 is geen getal</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is negative</source>
+        <translation>verwacht item %1 %2 is negatief</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is 0 where %3 were observed: no test can take that</source>
+        <translation>verwacht item %1 %2 is 0 waar %3 geobserveerd zijn: geen toets kan dat aan</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
+        <translation>de verwachte items tellen op tot %1: proporties tellen op tot 1, verwachte frequenties tot het totaal, %2</translation>
+    </message>
+    <message>
+        <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
+        <translation>een tabel heeft 2 rijen en 2 kolommen nodig, of één rij van 2 of meer frequenties voor aanpassing</translation>
+    </message>
+    <message>
+        <source>the counts add up to 0</source>
+        <translation>de frequenties tellen op tot 0</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0: its expected counts would be 0</source>
+        <translation>rij %1 telt op tot 0: de verwachte frequenties zouden 0 zijn</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0: its expected counts would be 0</source>
+        <translation>kolom %1 telt op tot 0: de verwachte frequenties zouden 0 zijn</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Test a table - Tarvik</source>
+        <translation>Een tabel toetsen - Tarvik</translation>
+    </message>
+    <message>
+        <source>Add &amp;row</source>
+        <translation>&amp;Rij toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove ro&amp;w</source>
+        <translation>Rij &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>Add co&amp;lumn</source>
+        <translation>Ko&amp;lom toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove col&amp;umn</source>
+        <translation>Kolom verwij&amp;deren</translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV…</source>
+        <translation>CSV &amp;openen…</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Into the &amp;calculator</source>
+        <translation>Naar de re&amp;kenmachine</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>R&amp;esultaten kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;table</source>
+        <translation>&amp;Tabel kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Als CSV op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nts: type them, paste a block (Ctrl+V) or open a file</source>
+        <translation>&amp;Frequenties: typ ze, plak een blok (Ctrl+V) of open een bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xpected proportions or counts (one row)</source>
+        <translation>Ver&amp;wachte proporties of frequenties (één rij)</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Frequenties</translation>
+    </message>
+    <message>
+        <source>One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not</source>
+        <translation>Eén cel per frequentie; plak een blok uit een spreadsheet met Ctrl+V, met of zonder labels in de eerste rij en kolom</translation>
+    </message>
+    <message>
+        <source>Expected proportions or counts</source>
+        <translation>Verwachte proporties of frequenties</translation>
+    </message>
+    <message>
+        <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
+        <translation>Voor één rij frequenties: proporties die optellen tot 1 of verwachte frequenties, gescheiden door spaties of puntkomma's; leeg voor gelijk</translation>
+    </message>
+    <message>
+        <source>Exact test progress</source>
+        <translation>Voortgang van de exacte toets</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Cellen</translation>
+    </message>
+    <message>
+        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>Verwachte frequentie, residuen en Bonferroni-p van elke cel; + of - naar het teken van het gecorrigeerde residu, * waar significant op 5 %</translation>
+    </message>
+    <message>
+        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <translation>Zet de vrijheidsgraden en de chikwadraatwaarde van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>Copies the counts as tab-separated cells</source>
+        <translation>Kopieert de frequenties als door tabs gescheiden cellen</translation>
+    </message>
+    <message>
+        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <translation>Slaat de verwachte frequentie en residuen van elke cel op als CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
+        <translation>Typ of plak de frequenties: een tabel van 2 × 2 of groter, of één rij frequenties voor aanpassing.</translation>
+    </message>
+    <message>
+        <source>The calculator takes up to %1 degrees of freedom; this test has %2.</source>
+        <translation>De rekenmachine neemt tot %1 vrijheidsgraden; deze toets heeft er %2.</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: %1</source>
+        <translation>Het geplakte blok is niet overgenomen: %1</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: a table has at most %1 rows and columns.</source>
+        <translation>Het geplakte blok is niet overgenomen: een tabel heeft hoogstens %1 rijen en kolommen.</translation>
+    </message>
+    <message>
+        <source>Open a table of counts</source>
+        <translation>Een tabel met frequenties openen</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt)</source>
+        <translation>Tabellen (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>the cells</source>
+        <translation>de cellen</translation>
+    </message>
+    <message>
+        <source>Save cells as</source>
+        <translation>Cellen opslaan als</translation>
+    </message>
+    <message>
+        <source>Column label</source>
+        <translation>Kolomlabel</translation>
+    </message>
+    <message>
+        <source>Row label</source>
+        <translation>Rijlabel</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <translation>Fishers exacte toets: de tabellen met deze marges worden geteld…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Fishers exacte toets: te veel tabellen om te tellen; 100000 willekeurige tabellen worden getrokken…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact p = %1</source>
+        <translation>Fishers exacte p = %1</translation>
+    </message>
+    <message>
+        <source> (%1 tables with these margins)</source>
+        <translation> (%1 tabellen met deze marges)</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
+        <translation>Monte Carlo-p = %1 ± %2 (standaardfout; %3 willekeurige tabellen, seed %4)</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <translation>Fishers exacte toets: te veel waarnemingen om te tellen of te trekken; de p van de chikwadraattoets geldt</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test failed: %1</source>
+        <translation>Fishers exacte toets mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test cancelled</source>
+        <translation>Fishers exacte toets geannuleerd</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1683 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Not a number: the results are still those of %1.</source>
+        <translation>Sayı değil: sonuçlar hâlâ %1 için.</translation>
+    </message>
+    <message>
+        <source>Below the smallest number the calculator holds: the results are still those of %1.</source>
+        <translation>Hesap makinesinin tuttuğu en küçük sayının altında: sonuçlar hâlâ %1 için.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes values from 0 to %2.</source>
+        <translation>%1 olarak okundu: pencere 0 ile %2 arasındaki değerleri alır.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
+        <translation>%1 olarak okundu: pencere %2 ile %3 arasındaki olasılıkları alır; komut satırı 1e-300'e kadar alır.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorWindow</name>
+    <message>
+        <source>  Degrees of freedom : </source>
+        <translation>  Serbestlik derecesi : </translation>
+    </message>
+    <message>
+        <source>  Chi-square value : </source>
+        <translation>  Ki-kare değeri : </translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function : </source>
+        <translation>Dağılım fonksiyonu : </translation>
+    </message>
+    <message>
+        <source>Upper tail probability : </source>
+        <translation>Üst kuyruk olasılığı : </translation>
+    </message>
+    <message>
+        <source>Probability density function : </source>
+        <translation>Olasılık yoğunluğu : </translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Serbestlik derecesi</translation>
+    </message>
+    <message>
+        <source>Chi-square value</source>
+        <translation>Ki-kare değeri</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function</source>
+        <translation>Birikimli dağılım fonksiyonu</translation>
+    </message>
+    <message>
+        <source>Upper tail probability</source>
+        <translation>Üst kuyruk olasılığı</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Yardım (F1)</translation>
+    </message>
+    <message>
+        <source>Keep the chi-square value when the degrees of freedom change</source>
+        <translation>Serbestlik derecesi değişince ki-kare değerini koru</translation>
+    </message>
+    <message>
+        <source>Keep the cumulative probability when the degrees of freedom change</source>
+        <translation>Serbestlik derecesi değişince birikimli olasılığı koru</translation>
+    </message>
+    <message>
+        <source>Density chart</source>
+        <translation>Yoğunluk grafiği</translation>
+    </message>
+    <message>
+        <source>Click to freeze when changing degrees of freedom</source>
+        <translation>Serbestlik derecesi değişirken sabitlemek için tıklayın</translation>
+    </message>
+    <message>
+        <source>Stays constant when changing degrees of freedom</source>
+        <translation>Serbestlik derecesi değişirken sabit kalır</translation>
+    </message>
+    <message>
+        <source>Stay constant when changing degrees of freedom</source>
+        <translation>Serbestlik derecesi değişirken sabit kalırlar</translation>
+    </message>
+    <message>
+        <source>Probability density function: %1</source>
+        <translation>Olasılık yoğunluğu: %1</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>Grafiği farklı kaydet…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Grafiği kopyala</translation>
+    </message>
+    <message>
+        <source>Copy full precision</source>
+        <translation>Tam duyarlıkla kopyala</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>Sonuçları kopyala</translation>
+    </message>
+    <message>
+        <source>Critical values…</source>
+        <translation>Kritik değerler…</translation>
+    </message>
+    <message>
+        <source>Power and sample size…</source>
+        <translation>Güç ve örneklem büyüklüğü…</translation>
+    </message>
+    <message>
+        <source>Test a table…</source>
+        <translation>Bir tabloyu test et…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message>
+        <source>The desktop's language</source>
+        <translation>Masaüstünün dili</translation>
+    </message>
+    <message>
+        <source>the desktop's language</source>
+        <translation>masaüstünün dili</translation>
+    </message>
+    <message>
+        <source>Tarvik shows its words in %1 from its next start.</source>
+        <translation>Tarvik bir sonraki açılıştan itibaren metinlerini şu dilde gösterecek: %1.</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers as</source>
+        <translation>Sayıları &amp;göster</translation>
+    </message>
+    <message>
+        <source>&amp;Decimals</source>
+        <translation>&amp;Ondalık</translation>
+    </message>
+    <message>
+        <source>&amp;Significant digits</source>
+        <translation>&amp;Anlamlı basamak</translation>
+    </message>
+    <message>
+        <source>S&amp;cientific</source>
+        <translation>&amp;Bilimsel</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>%1  (6 significant digits)
+%2  (full precision)</source>
+        <translation>%1  (6 anlamlı basamak)
+%2  (tam duyarlık)</translation>
+    </message>
+    <message>
+        <source>Shaded: upper tail P(X &gt; x) = %1</source>
+        <translation>Taralı: üst kuyruk P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density, shaded upper tail P(X &gt; x) = %1</source>
+        <translation>Ki-kare yoğunluğu, taralı üst kuyruk P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
+        <translation>sd %1 için x = %2 noktasında ki-kare yoğunluğu, P(X&lt;=x) = %3; taralı üst kuyruk P(X &gt; x) = %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG resmi (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the resolution (*.png)</source>
+        <translation>PNG resmi, iki kat çözünürlük (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG çizimi (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image on white, for print (*.png)</source>
+        <translation>Beyaz üzerine PNG resmi, baskı için (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing on white, for print (*.svg)</source>
+        <translation>Beyaz üzerine SVG çizimi, baskı için (*.svg)</translation>
+    </message>
+    <message>
+        <source>'%1' is read-only. Replace it?</source>
+        <translation>'%1' salt okunur. Değiştirilsin mi?</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Grafiği farklı kaydet</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV tablosu (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>asks for more than %1 results in one run</source>
+        <translation>bir çalıştırmada %1 sonuçtan fazlasını istiyor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>bilinmeyen seçenek %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>beklenmeyen argüman %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 iki kez verilmiş</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 değer almaz</translation>
+    </message>
+    <message>
+        <source>%1 takes its values apart: %1 A B</source>
+        <translation>%1 değerlerini ayrı alır: %1 A B</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 bir değer gerektirir</translation>
+    </message>
+    <message>
+        <source>%1 needs two values</source>
+        <translation>%1 iki değer gerektirir</translation>
+    </message>
+    <message>
+        <source>%1 needs --export-chart</source>
+        <translation>%1 --export-chart gerektirir</translation>
+    </message>
+    <message>
+        <source>--export-chart %1 needs a name ending in .png or .svg</source>
+        <translation>--export-chart %1 .png veya .svg ile biten bir ad gerektirir</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result of --value, --cdf or --upper</source>
+        <translation>--export-chart --value, --cdf veya --upper'ın bir sonucunu çizer</translation>
+    </message>
+    <message>
+        <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
+        <translation>--size %1 GENİŞLİKxYÜKSEKLİK değil, örneğin 550x480</translation>
+    </message>
+    <message>
+        <source>--background %1 is not gradient or white</source>
+        <translation>--background %1 gradient veya white değil</translation>
+    </message>
+    <message>
+        <source>--numbers %1 is not decimals, significant or scientific</source>
+        <translation>--numbers %1 decimals, significant veya scientific değil</translation>
+    </message>
+    <message>
+        <source>--format %1 is not text, csv, tsv or markdown</source>
+        <translation>--format %1 text, csv, tsv veya markdown değil</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output bir dosya adı gerektirir</translation>
+    </message>
+    <message>
+        <source>--expected needs --counts</source>
+        <translation>--expected --counts gerektirir</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+    </message>
+    <message>
+        <source>--counts needs a file name, or - for standard input</source>
+        <translation>--counts bir dosya adı gerektirir, standart girdi için -</translation>
+    </message>
+    <message>
+        <source>--counts %1: %2</source>
+        <translation>--counts %1: %2</translation>
+    </message>
+    <message>
+        <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
+        <translation>--effect, --alpha, --power ve --n; --value, --cdf, --upper, --two-sided, --between ve --ncp'nin hiçbirini almaz</translation>
+    </message>
+    <message>
+        <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
+        <translation>--value, --cdf, --upper, --two-sided ve --between'den birini ya da --effect, --alpha, --power ve --n'den üçünü verin</translation>
+    </message>
+    <message>
+        <source>--df is required</source>
+        <translation>--df gereklidir</translation>
+    </message>
+    <message>
+        <source>--ncp takes --value, --cdf or --upper</source>
+        <translation>--ncp --value, --cdf veya --upper alır</translation>
+    </message>
+    <message>
+        <source>--export-chart does not take --ncp</source>
+        <translation>--export-chart --ncp almaz</translation>
+    </message>
+    <message>
+        <source>--between needs A &lt;= B</source>
+        <translation>--between A &lt;= B gerektirir</translation>
+    </message>
+    <message>
+        <source>--table takes --cdf, --upper or --two-sided</source>
+        <translation>--table --cdf, --upper veya --two-sided alır</translation>
+    </message>
+    <message>
+        <source>standard input gives more than %1 numbers</source>
+        <translation>standart girdi %1 sayıdan fazlasını veriyor</translation>
+    </message>
+    <message>
+        <source>standard input line %1</source>
+        <translation>standart girdi satır %1</translation>
+    </message>
+    <message>
+        <source>standard input gives no number for %1</source>
+        <translation>standart girdi %1 için sayı vermiyor</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result: give one df and one number</source>
+        <translation>--export-chart bir sonuç çizer: bir sd ve bir sayı verin</translation>
+    </message>
+    <message>
+        <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
+        <translation>--effect, --alpha, --power ve --n'den üçünü verin: dördüncüsü çözülür</translation>
+    </message>
+    <message>
+        <source>%1 does not take --effect, --alpha, --power and --n</source>
+        <translation>%1 --effect, --alpha, --power ve --n almaz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a file name this system can write: it is not valid UTF-8</source>
+        <translation>%1 %2 bu sistemin yazabileceği bir dosya adı değil: geçerli UTF-8 değil</translation>
+    </message>
+    <message>
+        <source>--counts %1 cannot be read: %2</source>
+        <translation>--counts %1 okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>--counts %1 is larger than 64 MiB</source>
+        <translation>--counts %1 64 MiB'tan büyük</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>sonuçlar</translation>
+    </message>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>sonuçlar standart çıktıya yazılamıyor</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X&lt;=x), P(X&gt;x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X&lt;=x) = P
+  --upper P        the value x with P(X&gt;x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window's, default) or white, for print
+  A chart's text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window's chart does on the screen.
+
+  --language L     the language of messages and of the window: de, en, es,
+                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   it opens the window and remembers the choice
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+</source>
+        <translation>Kullanım: tarvik [SEÇENEK]...
+Ki-kare dağılımı: olasılıklar, yoğunluk ve kritik değerler.
+Seçeneksiz çalıştırıldığında hesap makinesi penceresi açılır.
+
+Bunlardan biri, --df ile:
+  --value X        P(X&lt;=x), P(X&gt;x) ve x noktasındaki yoğunluk (0 ile 1e6)
+  --cdf P          P(X&lt;=x) = P olan x değeri
+  --upper P        P(X&gt;x) = P olan x değeri
+  --two-sided A    her biri A/2 kesen iki kritik değer
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           serbestlik derecesi, tamsayı, 1 ile 65535
+  --ncp L          --value, --cdf veya --upper ile: merkezi olmama
+                   parametresi L olan merkezi olmayan ki-kare (0 ile 1e6)
+Olasılıklar 1e-300 ile 1 - 1e-300 arasındadır; 0 dışındaki bir değer en
+az 3.36e-4932'dir, tam duyarlıklı en küçük Real.
+
+Bir ki-kare testinin gücü ve örneklem büyüklüğü, --df ile: bunlardan
+üçü, dördüncüsü çözülür (çözülen N için power= ulaşılan güçtür):
+  --effect W       Cohen'in etki büyüklüğü w (0.1 küçük, 0.3 orta, 0.5 büyük)
+  --alpha A        anlamlılık düzeyi
+  --power P        güç, 1 - beta, alfadan büyük
+  --n N            toplam örneklem büyüklüğü, 1 ile 1000000000
+
+Bir frekans tablosu:
+  --counts DOSYA   DOSYA'daki tablonun ki-kare testi (standart girdi için
+                   -): sekme, noktalı virgül veya virgülle ayrılmış frekans
+                   satırları, başlık satırı ve etiket sütunuyla ya da
+                   onlarsız. 2 x 2 veya daha büyük bir tablo bağımsızlığı
+                   test eder (2 x 2 için Yates düzeltmesi ve Fisher'in
+                   kesin testi de: 2 x 2 için toplam 10000000'a kadar,
+                   daha büyük tablolar için marjinalleri paylaşan en çok
+                   1000000 tablo varsa); tek satır uyum iyiliğini test eder
+  --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
+                   oranları (toplamı 1) veya beklenen frekansları;
+                   verilmezse eşit
+
+Listeler ve standart girdi:
+  N,N,...          bir liste: --upper 0.1,0.05,0.01
+  BAŞ..SON[:ADIM]  bir aralık: --df 1..100, --value 0..10:0.5
+  -                --value, --cdf veya --upper için: standart girdinin her
+                   satırında bir sayı
+  --table          --upper, --cdf veya --two-sided ile: kritik değerler
+                   tablosu, her sd için bir satır, her olasılık için bir
+                   sütun
+
+Çıktı:
+  --numbers BİÇEM  decimals (varsayılan), significant veya scientific
+  --precision N    o biçemin basamakları, 1 ile 21 (varsayılan altı; tek
+                   başına N anlamlı basamak demektir). Bir Real 19 ile 20
+                   anlamlı basamak tutar: ötesindeki basamaklar tuttuğu
+                   ikili sayının kesin ondalık basamaklarıdır
+  decimals biçeminde 1e18 ve üstü sayılar 3.9894228040143267794E149
+  biçiminde, Real'in tuttuğu her basamakla yazılır.
+  --format BİÇİM   text (varsayılan), csv, tsv veya markdown
+  --output DOSYA   standart çıktı yerine DOSYA'ya yaz, tamamen ya da hiç
+  --export-chart DOSYA  bir sonucun yoğunluk grafiği, DOSYA.png veya
+                   DOSYA.svg olarak
+  --size GxY       piksel olarak boyutu (varsayılan 275x260, her biri 120
+                   ile 4000)
+  --scale N        bir PNG'de grafik pikseli başına piksel, 1 ile 4
+  --background B   gradient (pencereninki, varsayılan) veya baskı için white
+  Bir grafiğin yazısı boyutuyla büyür: 1600x1000'de, bir sayfa sütunu
+  genişliğinde basıldığında, ekrandaki pencere grafiği gibi okunur.
+
+  --language L     iletilerin ve pencerenin dili: de, en, es, fr, nl, tr
+                   veya zh_CN (varsayılan: masaüstününki); tek başına
+                   pencereyi açar ve seçimi hatırlar
+  -h, --help       bu yardım
+  -v, --version    sürüm
+
+Örnekler:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf '20,15,25\n30,25,10\n' | tarvik --counts -
+  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Çıkış durumu: başarıda 0, hatalı girdide 2 (standart hataya bir satır,
+hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CountsModel</name>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Sütun %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Satır %1</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesModel</name>
+    <message>
+        <source>upper %1</source>
+        <translation>üst %1</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>alt %1</translation>
+    </message>
+    <message>
+        <source>two-sided %1: lower</source>
+        <translation>iki yönlü %1: alt</translation>
+    </message>
+    <message>
+        <source>two-sided %1: upper</source>
+        <translation>iki yönlü %1: üst</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesWindow</name>
+    <message>
+        <source>Critical values - Tarvik</source>
+        <translation>Kritik değerler - Tarvik</translation>
+    </message>
+    <message>
+        <source>&amp;Upper tail P(X&gt;x)</source>
+        <translation>Ü&amp;st kuyruk P(X&gt;x)</translation>
+    </message>
+    <message>
+        <source>&amp;Lower tail P(X&lt;=x)</source>
+        <translation>&amp;Alt kuyruk P(X&lt;=x)</translation>
+    </message>
+    <message>
+        <source>T&amp;wo-sided: each tail p/2</source>
+        <translation>İki &amp;yönlü: her kuyruk p/2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Farklı kaydet…</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom &amp;from</source>
+        <translation>Serbestlik derecesi &amp;başlangıç</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>bi&amp;tiş</translation>
+    </message>
+    <message>
+        <source>&amp;Probabilities</source>
+        <translation>&amp;Olasılıklar</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom from</source>
+        <translation>Serbestlik derecesi başlangıç</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom to</source>
+        <translation>Serbestlik derecesi bitiş</translation>
+    </message>
+    <message>
+        <source>Probabilities</source>
+        <translation>Olasılıklar</translation>
+    </message>
+    <message>
+        <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
+        <translation>Kuyruk olasılıkları, sütun başına bir tane, boşluk veya noktalı virgülle ayrılmış</translation>
+    </message>
+    <message>
+        <source>Critical values</source>
+        <translation>Kritik değerler</translation>
+    </message>
+    <message>
+        <source>One row per degrees of freedom, one column per probability</source>
+        <translation>Serbestlik derecesi başına bir satır, olasılık başına bir sütun</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Sorun</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated cells</source>
+        <translation>Tabloyu sekmeyle ayrılmış hücreler olarak kopyalar</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>Tabloyu CSV dosyası olarak kaydeder</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
+        <translation>Serbestlik dereceleri geriye gidiyor: 'başlangıç' 'bitiş'ten büyük.</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>tablo</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <translation>Tabloyu farklı kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>Tarvik needs a graphical display: none found (DISPLAY is not set).</source>
+        <translation>Tarvik bir grafik ekran gerektirir: bulunamadı (DISPLAY ayarlanmamış).</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.</source>
+        <translation>Tarvik bir grafik ekran gerektirir: XDG_RUNTIME_DIR ayarlanmamış, bu yüzden Wayland ekranı bulunamıyor.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
+        <translation>Tarvik bir grafik ekran gerektirir: '%1' adlı Wayland ekranı çalışmıyor.</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Tarvik bir grafik ekran gerektirir: bulunamadı (ne DISPLAY ne de WAYLAND_DISPLAY ayarlanmış).</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the display '%1'.</source>
+        <translation>Tarvik '%1' ekranını açamıyor.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
+        <translation>Tarvik bir Wayland ekranı açamıyor: XDG_RUNTIME_DIR ayarlanmamış.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the Wayland display '%1'.</source>
+        <translation>Tarvik '%1' Wayland ekranını açamıyor.</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
+        <translation>Tarvik penceresini açamıyor: '%1' grafik platformu başlamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Kayan noktalı sıfıra bölme</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Geçersiz kayan nokta işlemi</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Kayan nokta taşması</translation>
+    </message>
+    <message>
+        <source>Floating point underflow</source>
+        <translation>Kayan nokta alt taşması</translation>
+    </message>
+    <message>
+        <source>%1 did not converge within %2 passes</source>
+        <translation>%1 %2 geçişte yakınsamadı</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Aralık denetimi hatası</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Tamsayı taşması</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>G/Ç hatası %1</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' geçerli bir kayan nokta değeri değil</translation>
+    </message>
+    <message>
+        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>'%1' hesap makinesinin tuttuğu en küçük sayının, 3.36e-4932'nin altında</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Doğrulama hatası</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Welcome to Tarvik by Osterby !</source>
+        <translation>Osterby'nin Tarvik'ine hoş geldiniz !</translation>
+    </message>
+    <message>
+        <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
+        <translation>Linux ve Windows bilgisayarlar için Osterby'nin Tarvik'i ki-kare (X2) dağılımının birkaç fonksiyonunu hesaplar:</translation>
+    </message>
+    <message>
+        <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
+        <translation>  * birikimli dağılım fonksiyonu (cdf, yani alt kuyruk olasılığı) ve üst kuyruk olasılığı</translation>
+    </message>
+    <message>
+        <source>  * the X2 value (inverse cdf)</source>
+        <translation>  * X2 değeri (ters cdf)</translation>
+    </message>
+    <message>
+        <source>  * the probability density function</source>
+        <translation>  * olasılık yoğunluk fonksiyonu</translation>
+    </message>
+    <message>
+        <source>To use, just edit the desired field, or change the degrees of freedom using the arrows.</source>
+        <translation>Kullanmak için istediğiniz alanı düzenleyin ya da serbestlik derecesini oklarla değiştirin.</translation>
+    </message>
+    <message>
+        <source>When doing the latter, you have the option of either</source>
+        <translation>İkincisinde şunlardan birini seçebilirsiniz:</translation>
+    </message>
+    <message>
+        <source>  * freezing the X2 value to change the cdf and upper tail probability</source>
+        <translation>  * cdf ve üst kuyruk olasılığını değiştirmek için X2 değerini sabitlemek</translation>
+    </message>
+    <message>
+        <source>  * freezing the cdf and upper tail probability to change the X2 value</source>
+        <translation>  * X2 değerini değiştirmek için cdf ve üst kuyruk olasılığını sabitlemek</translation>
+    </message>
+    <message>
+        <source>If in doubt, just try it! </source>
+        <translation>Emin değilseniz deneyin! </translation>
+    </message>
+    <message>
+        <source>More, from the right-click menus of the fields, the density and the chart:</source>
+        <translation>Dahası, alanların, yoğunluğun ve grafiğin sağ tık menülerinde:</translation>
+    </message>
+    <message>
+        <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
+        <translation>  * Sayıları göster: altı ondalık, altı anlamlı basamak veya bilimsel (2.53963e-10); böylece çok küçük bir p değeri de alanında okunur</translation>
+    </message>
+    <message>
+        <source>  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them</source>
+        <translation>  * Sonuçları kopyala (Ctrl+Shift+C): sonuçlar, komut satırının yazdığı gibi tek satırda</translation>
+    </message>
+    <message>
+        <source>  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV</source>
+        <translation>  * Kritik değerler (Ctrl+T): serbestlik derecesi ve olasılığa göre üst, alt veya iki yönlü kritik değerler tablosu; bir hesap tablosuna kopyalamak veya CSV olarak kaydetmek için</translation>
+    </message>
+    <message>
+        <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
+        <translation>  * Güç ve örneklem büyüklüğü (Ctrl+Shift+P): bir çalışma planlayın. Etki büyüklüğü w, alfa, güç ve toplam örneklem büyüklüğü N'den üçünü serbestlik derecesiyle birlikte verin; dördüncüsü siz yazarken çözülür (N için: gücü sağlayan en küçük N ve ulaşılan güç). w, beklediğiniz oranlardan (uyum iyiliği) veya bir hücre olasılıkları tablosundan (bağımsızlık) gelebilir. İki grafik, H0 altındaki merkezi yoğunluğu ve H1 altındaki merkezi olmayan yoğunluğu taralı alfa ve beta ile, ayrıca gücü N'ye veya w'ye göre gösterir</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * Bir tabloyu test et (Ctrl+Shift+T): frekansları yazın, bir hesap tablosundan blok yapıştırın (Ctrl+V) veya bir CSV dosyası açın. 2 x 2 veya daha büyük bir tablo bağımsızlık için, tek satır uyum iyiliği için (eşit ya da verdiğiniz beklenen oranlara göre) test edilir: Pearson ki-karesi ve olabilirlik oranı G2 p değerleriyle, 2 x 2 için basit testin yanında Yates düzeltmesi, arka planda sayılan Fisher'in kesin testi (tablolar çok fazlaysa bir Monte Carlo p'si; İptal onu durdurur), %95 aralıklarıyla Cramér'in V'si ve Cohen'in w'si, ve her hücrenin beklenen frekansı, artıkları ve Bonferroni p'si. Hesap makinesine, istatistiği yoğunluk grafiğinde gösterir</translation>
+    </message>
+    <message>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <translation>  * Grafiği farklı kaydet: PNG, iki kat çözünürlükte PNG veya SVG çizimi; pencerenin renk geçişi üzerinde ya da baskı için beyaz üzerinde; .png veya .svg ile yazılan ad biçimi belirler</translation>
+    </message>
+    <message>
+        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <translation>  * Dil: masaüstünün dili ya da İngilizce, Almanca, İspanyolca, Fransızca, Felemenkçe, Türkçe veya Basitleştirilmiş Çince; bir sonraki açılıştan itibaren</translation>
+    </message>
+    <message>
+        <source>From a terminal, tarvik --help shows the command line: lists, tables and batches.</source>
+        <translation>Bir terminalde tarvik --help komut satırını gösterir: listeler, tablolar ve toplu işler.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Tarvik is offered as it is, without any warranty. The numbers it shows are computed with care in 80-bit extended precision and checked against an independent 50-digit reference, but please verify any result that an important decision rests on.</source>
+        <translation>Tarvik olduğu gibi, hiçbir garanti olmaksızın sunulur. Gösterdiği sayılar 80 bit genişletilmiş duyarlıkla özenle hesaplanır ve bağımsız 50 basamaklı bir referansla denetlenir; yine de önemli bir kararın dayandığı her sonucu doğrulayın.</translation>
+    </message>
+    <message>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>İçindeki yayımlanmış yöntemlerin yazarlarına teşekkürler: ki-kare ve F kuyrukları için kesin sonlu toplamlar, Loader'ın eyer noktası Poisson olasılıkları, eksik gama fonksiyonu için Legendre'nin sürekli kesri, Dekker'in çift uzunluklu aritmetiği, merkezi olmayan ki-kare için Ding'in toplamları, Patnaik yaklaşımı, Gauss-Legendre kareleme, Halley yöntemi, Wilson-Hilferty ve Paulson küp kök yaklaşımları, Odeh-Evans normal kantili, Abramowitz ve Stegun'un 26.2.17 formülü, Best ve Roberts'ın yüzde nokta yöntemi (AS 91) ve yanlış konum yönteminin Illinois çeşidi.</translation>
+    </message>
+    <message>
+        <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
+        <translation>Sorular, öneriler ve hata bildirimleri tarvik@osterby.example adresine memnuniyetle beklenir.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Yardım metni</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 bir sayı değil</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range: %3</source>
+        <translation>%1 %2 aralık dışında: %3</translation>
+    </message>
+    <message>
+        <source>whole numbers from %1 to %2</source>
+        <translation>%1 ile %2 arasında tamsayılar</translation>
+    </message>
+    <message>
+        <source>from 0 to %1</source>
+        <translation>0 ile %1 arası</translation>
+    </message>
+    <message>
+        <source>from 0 to %1, and 0 or at least 3.36e-4932</source>
+        <translation>0 ile %1 arası, ve 0 veya en az 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>from %1 to 1 - %1</source>
+        <translation>%1 ile 1 - %1 arası</translation>
+    </message>
+    <message>
+        <source>Lower-tail critical values: x with P(X&lt;=x) = p</source>
+        <translation>Alt kuyruk kritik değerleri: P(X&lt;=x) = p olan x</translation>
+    </message>
+    <message>
+        <source>Upper-tail critical values: x with P(X&gt;x) = p</source>
+        <translation>Üst kuyruk kritik değerleri: P(X&gt;x) = p olan x</translation>
+    </message>
+    <message>
+        <source>Two-sided critical values: P(X&lt;=lower) = P(X&gt;upper) = alpha/2</source>
+        <translation>İki yönlü kritik değerler: P(X&lt;=alt) = P(X&gt;üst) = alfa/2</translation>
+    </message>
+    <message>
+        <source>give at least one probability</source>
+        <translation>en az bir olasılık verin</translation>
+    </message>
+    <message>
+        <source>probability %1</source>
+        <translation>olasılık %1</translation>
+    </message>
+    <message>
+        <source>%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers</source>
+        <translation>%1 aralığı %2, düz ondalık sayılarla BAŞ..SON veya BAŞ..SON:ADIM değil</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs a positive step</source>
+        <translation>%1 aralığı %2 pozitif bir adım gerektirir</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs more than 18 digits</source>
+        <translation>%1 aralığı %2 18'den fazla basamak gerektirir</translation>
+    </message>
+    <message>
+        <source>%1 range %2 runs backwards</source>
+        <translation>%1 aralığı %2 geriye gidiyor</translation>
+    </message>
+    <message>
+        <source>%1 gives more than %2 items</source>
+        <translation>%1 %2 öğeden fazlasını veriyor</translation>
+    </message>
+    <message>
+        <source>%1 %2 has an empty item</source>
+        <translation>%1 %2 boş bir öğe içeriyor</translation>
+    </message>
+    <message>
+        <source>%1 item %2</source>
+        <translation>%1 öğe %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--language needs a language: de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language bir dil gerektirir: de, en, es, fr, nl, tr veya zh_CN</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language iki kez verilmiş</translation>
+    </message>
+    <message>
+        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language '%1' de, en, es, fr, nl, tr veya zh_CN değil</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>1 ile %1 arasında bir tamsayı olmalı</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>0'dan büyük olmalı</translation>
+    </message>
+    <message>
+        <source>must lie between 0 and 1</source>
+        <translation>0 ile 1 arasında olmalı</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 1000000000</source>
+        <translation>1 ile 1000000000 arasında bir tamsayı olmalı</translation>
+    </message>
+    <message>
+        <source>must be above alpha</source>
+        <translation>alfadan büyük olmalı</translation>
+    </message>
+    <message>
+        <source>gives a noncentrality N w² above 1000000</source>
+        <translation>1000000'dan büyük bir merkezi olmama N w² veriyor</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is not a number</source>
+        <translation>%1 oranı %2 '%3' bir sayı değil</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 '%3' is negative</source>
+        <translation>%1 oranı %2 '%3' negatif</translation>
+    </message>
+    <message>
+        <source>the %1 proportions add up to 0</source>
+        <translation>%1 oranlarının toplamı 0</translation>
+    </message>
+    <message>
+        <source>give at least two H1 proportions</source>
+        <translation>en az iki H1 oranı verin</translation>
+    </message>
+    <message>
+        <source>H0 has %1 proportions, H1 %2</source>
+        <translation>H0'ın %1 oranı, H1'in %2 oranı var</translation>
+    </message>
+    <message>
+        <source>H0 proportion %1 is 0</source>
+        <translation>H0 oranı %1 sıfır</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is not a number</source>
+        <translation>satır %1 hücre %2 '%3' bir sayı değil</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 '%3' is negative</source>
+        <translation>satır %1 hücre %2 '%3' negatif</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 cells, row 1 has %3</source>
+        <translation>satır %1'de %2 hücre var, satır 1'de %3</translation>
+    </message>
+    <message>
+        <source>give a table of at least 2 rows and 2 columns, one row per line</source>
+        <translation>en az 2 satır ve 2 sütunluk bir tablo verin, her satıra bir satır</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0</source>
+        <translation>satır %1'in toplamı 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0</source>
+        <translation>sütun %1'in toplamı 0</translation>
+    </message>
+    <message>
+        <source>effect size w</source>
+        <translation>etki büyüklüğü w</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>güç</translation>
+    </message>
+    <message>
+        <source>no N up to 1000000000 reaches this power</source>
+        <translation>1000000000'a kadar hiçbir N bu güce ulaşmıyor</translation>
+    </message>
+    <message>
+        <source>is always given</source>
+        <translation>her zaman verilir</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1000</source>
+        <translation>0'dan büyük, 1000'e kadar</translation>
+    </message>
+    <message>
+        <source>whole numbers from 1 to 1000000000</source>
+        <translation>1 ile 1000000000 arasında tamsayılar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerWindow</name>
+    <message>
+        <source>Power and sample size - Tarvik</source>
+        <translation>Güç ve örneklem büyüklüğü - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample size N</source>
+        <translation>Örneklem büyüklüğü N</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Güç</translation>
+    </message>
+    <message>
+        <source>Effect size w</source>
+        <translation>Etki büyüklüğü w</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>Anlamlılık düzeyi α</translation>
+    </message>
+    <message>
+        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
+    </message>
+    <message>
+        <source>&amp;Solve for</source>
+        <translation>Çö&amp;zülecek</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees of freedom</source>
+        <translation>&amp;Serbestlik derecesi</translation>
+    </message>
+    <message>
+        <source>Effect size &amp;w</source>
+        <translation>Etki büyüklüğü &amp;w</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α</source>
+        <translation>Anlamlılık düzeyi &amp;α</translation>
+    </message>
+    <message>
+        <source>&amp;Power 1 − β</source>
+        <translation>&amp;Güç 1 − β</translation>
+    </message>
+    <message>
+        <source>Total sample size &amp;N</source>
+        <translation>Toplam örneklem büyüklüğü &amp;N</translation>
+    </message>
+    <message>
+        <source>Power against N</source>
+        <translation>N'ye göre güç</translation>
+    </message>
+    <message>
+        <source>Power against w</source>
+        <translation>w'ye göre güç</translation>
+    </message>
+    <message>
+        <source>H0 (solid)</source>
+        <translation>H0 (düz)</translation>
+    </message>
+    <message>
+        <source>H1 (dotted)</source>
+        <translation>H1 (noktalı)</translation>
+    </message>
+    <message>
+        <source>α under H0 right of the critical value, β under H1 left of it</source>
+        <translation>α, H0 altında kritik değerin sağında; β, H1 altında solunda</translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation>Sonuçları &amp;kopyala</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>Gra&amp;fikler</translation>
+    </message>
+    <message>
+        <source>Save hypotheses chart as…</source>
+        <translation>Hipotez grafiğini farklı kaydet…</translation>
+    </message>
+    <message>
+        <source>Copy hypotheses chart</source>
+        <translation>Hipotez grafiğini kopyala</translation>
+    </message>
+    <message>
+        <source>Save power curve as…</source>
+        <translation>Güç eğrisini farklı kaydet…</translation>
+    </message>
+    <message>
+        <source>Copy power curve</source>
+        <translation>Güç eğrisini kopyala</translation>
+    </message>
+    <message>
+        <source>Solve for</source>
+        <translation>Çözülecek</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>Serbestlik derecesi</translation>
+    </message>
+    <message>
+        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen'in w'si: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
+    </message>
+    <message>
+        <source>Significance level alpha</source>
+        <translation>Anlamlılık düzeyi alfa</translation>
+    </message>
+    <message>
+        <source>Total sample size N</source>
+        <translation>Toplam örneklem büyüklüğü N</translation>
+    </message>
+    <message>
+        <source>Hypotheses chart</source>
+        <translation>Hipotez grafiği</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Güç eğrisi</translation>
+    </message>
+    <message>
+        <source>Power curve against</source>
+        <translation>Güç eğrisi ekseni</translation>
+    </message>
+    <message>
+        <source>Copies the results as a line of text</source>
+        <translation>Sonuçları bir metin satırı olarak kopyalar</translation>
+    </message>
+    <message>
+        <source>Still for the last good numbers: %1</source>
+        <translation>Hâlâ son geçerli sayılar için: %1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Çözüldü</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>bir sayı değil</translation>
+    </message>
+    <message>
+        <source>λ = N w² = %1    critical value χ² = %2</source>
+        <translation>λ = N w² = %1    kritik değer χ² = %2</translation>
+    </message>
+    <message>
+        <source>    power reached at N = %1: %2</source>
+        <translation>    N = %1 için ulaşılan güç: %2</translation>
+    </message>
+    <message>
+        <source>Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; alpha %3 shaded under H0, beta %4 under H1</source>
+        <translation>H0 altında merkezi yoğunluk ve lambda %1 ile H1 altında merkezi olmayan yoğunluk; kritik değer %2; H0 altında taralı alfa %3, H1 altında beta %4</translation>
+    </message>
+    <message>
+        <source>Power against %1; the chosen point has power %2</source>
+        <translation>%1'e göre güç; seçilen noktanın gücü %2</translation>
+    </message>
+    <message>
+        <source>H0 and H1: </source>
+        <translation>H0 ve H1: </translation>
+    </message>
+    <message>
+        <source>Power curve: </source>
+        <translation>Güç eğrisi: </translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>güç</translation>
+    </message>
+</context>
+<context>
+    <name>ProportionsBox</name>
+    <message>
+        <source>Effect size from p&amp;roportions</source>
+        <translation>O&amp;ranlardan etki büyüklüğü</translation>
+    </message>
+    <message>
+        <source>&amp;Goodness of fit</source>
+        <translation>&amp;Uyum iyiliği</translation>
+    </message>
+    <message>
+        <source>&amp;Independence (table)</source>
+        <translation>&amp;Bağımsızlık (tablo)</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>eşit</translation>
+    </message>
+    <message>
+        <source>&amp;Use this w</source>
+        <translation>Bu w'yi ku&amp;llan</translation>
+    </message>
+    <message>
+        <source>H0 proportions</source>
+        <translation>H0 oranları</translation>
+    </message>
+    <message>
+        <source>H1 proportions</source>
+        <translation>H1 oranları</translation>
+    </message>
+    <message>
+        <source>H1 cell probabilities</source>
+        <translation>H1 hücre olasılıkları</translation>
+    </message>
+    <message>
+        <source>One row of the table per line</source>
+        <translation>Her satıra tablonun bir satırı</translation>
+    </message>
+    <message>
+        <source>Type the H1 proportions of the categories.</source>
+        <translation>Kategorilerin H1 oranlarını yazın.</translation>
+    </message>
+    <message>
+        <source>Type the H1 table, one row per line.</source>
+        <translation>H1 tablosunu yazın, her satıra bir satır.</translation>
+    </message>
+    <message>
+        <source>w = %1 with df %2</source>
+        <translation>w = %1, sd %2</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Bilinmeyen hata</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Kes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü seç</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
+        <translation>%2 hücreden %1'inin (%%3) beklenen frekansı 5'ten küçük; en küçüğü %4</translation>
+    </message>
+    <message>
+        <source>Pearson χ² = %1, df = %2, p = %3</source>
+        <translation>Pearson χ² = %1, sd = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Likelihood ratio G² = %1, df = %2, p = %3</source>
+        <translation>Olabilirlik oranı G² = %1, sd = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <translation>Yates düzeltmeli χ² = %1, p = %2 (basit testin yanında)</translation>
+    </message>
+    <message>
+        <source>, 95 % CI %1 to %2</source>
+        <translation>, %95 GA %1 ile %2</translation>
+    </message>
+    <message>
+        <source>, no 95 % CI above χ² = 1e7</source>
+        <translation>, χ² = 1e7 üzerinde %95 GA yok</translation>
+    </message>
+    <message>
+        <source>Cramér's V = %1%2</source>
+        <translation>Cramér'in V'si = %1%2</translation>
+    </message>
+    <message>
+        <source>Cohen's w = %1%2</source>
+        <translation>Cohen'in w'si = %1%2</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Hücreler</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>satır</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>sütun</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <translation>gözlenen</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>beklenen</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>artık</translation>
+    </message>
+    <message>
+        <source>adjusted residual</source>
+        <translation>düzeltilmiş artık</translation>
+    </message>
+    <message>
+        <source>Bonferroni p</source>
+        <translation>Bonferroni p</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>işaret</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the chart</source>
+        <translation>grafik</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>bir klasör</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>normal bir dosya değil (bir aygıt, bir boru veya bir soket)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 to '%2': %3</source>
+        <translation>%1 '%2' konumuna kaydedilemiyor: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>dosya salt okunur</translation>
+    </message>
+    <message>
+        <source>the file is read-only and its permissions cannot be changed</source>
+        <translation>dosya salt okunur ve izinleri değiştirilemiyor</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>veri yazılamadı</translation>
+    </message>
+    <message>
+        <source>it was written, but its permissions could not be kept</source>
+        <translation>yazıldı, ama izinleri korunamadı</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>satır %1, sütun %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 boş</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a count</source>
+        <translation>%1: %2 bir frekans değil</translation>
+    </message>
+    <message>
+        <source>%1: %2 is negative; counts are whole numbers from 0</source>
+        <translation>%1: %2 negatif; frekanslar 0'dan başlayan tamsayılardır</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
+        <translation>%1: %2 bir tamsayı değil; frekanslar 0'dan başlayan tamsayılardır</translation>
+    </message>
+    <message>
+        <source>%1: %2 is above 1e15</source>
+        <translation>%1: %2 1e15'ten büyük</translation>
+    </message>
+    <message>
+        <source>the table holds no counts</source>
+        <translation>tablo hiç frekans içermiyor</translation>
+    </message>
+    <message>
+        <source>the table holds no counts, only its header</source>
+        <translation>tablo hiç frekans içermiyor, yalnızca başlığı var</translation>
+    </message>
+    <message>
+        <source>row 1 holds no counts</source>
+        <translation>satır 1 hiç frekans içermiyor</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 counts where row 1 has %3</source>
+        <translation>satır %1'de %2 frekans var, satır 1'de %3</translation>
+    </message>
+    <message>
+        <source>the header has %1 labels for %2 columns of counts</source>
+        <translation>başlıkta %2 frekans sütunu için %1 etiket var</translation>
+    </message>
+    <message>
+        <source>expected proportions go with one row (or one column) of counts</source>
+        <translation>beklenen oranlar tek bir satır (veya sütun) frekansla kullanılır</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
+        <translation>her frekans için bir tane olmak üzere %1 beklenen oran veya frekans verin; %2 verildi</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is not a number</source>
+        <translation>beklenen öğe %1 %2 bir sayı değil</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is negative</source>
+        <translation>beklenen öğe %1 %2 negatif</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is 0 where %3 were observed: no test can take that</source>
+        <translation>beklenen öğe %1 %2, %3 gözlenmişken 0: hiçbir test bunu kabul edemez</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
+        <translation>beklenen öğelerin toplamı %1: oranların toplamı 1, beklenen frekansların toplamı toplam frekans, %2 olmalı</translation>
+    </message>
+    <message>
+        <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
+        <translation>bir tablo 2 satır ve 2 sütun ya da uyum için 2 veya daha fazla frekanslı tek satır gerektirir</translation>
+    </message>
+    <message>
+        <source>the counts add up to 0</source>
+        <translation>frekansların toplamı 0</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0: its expected counts would be 0</source>
+        <translation>satır %1'in toplamı 0: beklenen frekansları 0 olurdu</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0: its expected counts would be 0</source>
+        <translation>sütun %1'in toplamı 0: beklenen frekansları 0 olurdu</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Test a table - Tarvik</source>
+        <translation>Bir tabloyu test et - Tarvik</translation>
+    </message>
+    <message>
+        <source>Add &amp;row</source>
+        <translation>&amp;Satır ekle</translation>
+    </message>
+    <message>
+        <source>Remove ro&amp;w</source>
+        <translation>Satı&amp;r kaldır</translation>
+    </message>
+    <message>
+        <source>Add co&amp;lumn</source>
+        <translation>Sütun &amp;ekle</translation>
+    </message>
+    <message>
+        <source>Remove col&amp;umn</source>
+        <translation>Sütun ka&amp;ldır</translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV…</source>
+        <translation>CSV &amp;aç…</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>eşit</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>İ&amp;ptal</translation>
+    </message>
+    <message>
+        <source>Into the &amp;calculator</source>
+        <translation>&amp;Hesap makinesine</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>S&amp;onuçları kopyala</translation>
+    </message>
+    <message>
+        <source>Copy &amp;table</source>
+        <translation>&amp;Tabloyu kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>CSV olarak ka&amp;ydet…</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nts: type them, paste a block (Ctrl+V) or open a file</source>
+        <translation>&amp;Frekanslar: yazın, bir blok yapıştırın (Ctrl+V) veya bir dosya açın</translation>
+    </message>
+    <message>
+        <source>E&amp;xpected proportions or counts (one row)</source>
+        <translation>&amp;Beklenen oranlar veya frekanslar (tek satır)</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Frekanslar</translation>
+    </message>
+    <message>
+        <source>One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not</source>
+        <translation>Her frekansa bir hücre; bir hesap tablosundan Ctrl+V ile blok yapıştırın, ilk satır ve sütunda etiketlerle ya da etiketsiz</translation>
+    </message>
+    <message>
+        <source>Expected proportions or counts</source>
+        <translation>Beklenen oranlar veya frekanslar</translation>
+    </message>
+    <message>
+        <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
+        <translation>Tek satır frekans için: toplamı 1 olan oranlar veya beklenen frekanslar, boşluk veya noktalı virgülle ayrılmış; eşit için boş</translation>
+    </message>
+    <message>
+        <source>Exact test progress</source>
+        <translation>Kesin test ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Hücreler</translation>
+    </message>
+    <message>
+        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>Her hücrenin beklenen frekansı, artıkları ve Bonferroni p'si; düzeltilmiş artığın işaretine göre + veya -, %5 düzeyinde anlamlıysa *</translation>
+    </message>
+    <message>
+        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <translation>Hesap makinesinin serbestlik derecesini ve ki-kare değerini ayarlar</translation>
+    </message>
+    <message>
+        <source>Copies the counts as tab-separated cells</source>
+        <translation>Frekansları sekmeyle ayrılmış hücreler olarak kopyalar</translation>
+    </message>
+    <message>
+        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <translation>Her hücrenin beklenen frekansını ve artıklarını CSV dosyası olarak kaydeder</translation>
+    </message>
+    <message>
+        <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
+        <translation>Frekansları yazın veya yapıştırın: 2 × 2 veya daha büyük bir tablo ya da uyum için tek satır frekans.</translation>
+    </message>
+    <message>
+        <source>The calculator takes up to %1 degrees of freedom; this test has %2.</source>
+        <translation>Hesap makinesi en çok %1 serbestlik derecesi alır; bu testte %2 var.</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: %1</source>
+        <translation>Yapıştırılan blok alınmadı: %1</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: a table has at most %1 rows and columns.</source>
+        <translation>Yapıştırılan blok alınmadı: bir tablonun en çok %1 satırı ve sütunu olabilir.</translation>
+    </message>
+    <message>
+        <source>Open a table of counts</source>
+        <translation>Bir frekans tablosu aç</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt)</source>
+        <translation>Tablolar (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>the cells</source>
+        <translation>hücreler</translation>
+    </message>
+    <message>
+        <source>Save cells as</source>
+        <translation>Hücreleri farklı kaydet</translation>
+    </message>
+    <message>
+        <source>Column label</source>
+        <translation>Sütun etiketi</translation>
+    </message>
+    <message>
+        <source>Row label</source>
+        <translation>Satır etiketi</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiket</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <translation>Fisher'in kesin testi: bu marjinallere sahip tablolar sayılıyor…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Fisher'in kesin testi: sayılamayacak kadar çok tablo; 100000 rastgele tablo çekiliyor…</translation>
+    </message>
+    <message>
+        <source>Fisher's exact p = %1</source>
+        <translation>Fisher'in kesin p'si = %1</translation>
+    </message>
+    <message>
+        <source> (%1 tables with these margins)</source>
+        <translation> (bu marjinallere sahip %1 tablo)</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
+        <translation>Monte Carlo p = %1 ± %2 (standart hata; %3 rastgele tablo, tohum %4)</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <translation>Fisher'in kesin testi: sayılamayacak veya çekilemeyecek kadar çok gözlem; ki-karenin p'si geçerli</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test failed: %1</source>
+        <translation>Fisher'in kesin testi başarısız: %1</translation>
+    </message>
+    <message>
+        <source>Fisher's exact test cancelled</source>
+        <translation>Fisher'in kesin testi iptal edildi</translation>
+    </message>
+</context>
+</TS>

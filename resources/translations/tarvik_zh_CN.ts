@@ -1,0 +1,1673 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Not a number: the results are still those of %1.</source>
+        <translation>不是数字：结果仍是 %1 的结果。</translation>
+    </message>
+    <message>
+        <source>Below the smallest number the calculator holds: the results are still those of %1.</source>
+        <translation>低于计算器能保存的最小数：结果仍是 %1 的结果。</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes values from 0 to %2.</source>
+        <translation>读作 %1：窗口接受 0 到 %2 的值。</translation>
+    </message>
+    <message>
+        <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
+        <translation>读作 %1：窗口接受 %2 到 %3 的概率；命令行可接受低至 1e-300 的概率。</translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorWindow</name>
+    <message>
+        <source>  Degrees of freedom : </source>
+        <translation>  自由度 ：</translation>
+    </message>
+    <message>
+        <source>  Chi-square value : </source>
+        <translation>  卡方值 ：</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function : </source>
+        <translation>累积分布函数 ：</translation>
+    </message>
+    <message>
+        <source>Upper tail probability : </source>
+        <translation>上尾概率 ：</translation>
+    </message>
+    <message>
+        <source>Probability density function : </source>
+        <translation>概率密度函数 ：</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>自由度</translation>
+    </message>
+    <message>
+        <source>Chi-square value</source>
+        <translation>卡方值</translation>
+    </message>
+    <message>
+        <source>Cumulative distribution function</source>
+        <translation>累积分布函数</translation>
+    </message>
+    <message>
+        <source>Upper tail probability</source>
+        <translation>上尾概率</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>帮助 (F1)</translation>
+    </message>
+    <message>
+        <source>Keep the chi-square value when the degrees of freedom change</source>
+        <translation>自由度改变时保持卡方值不变</translation>
+    </message>
+    <message>
+        <source>Keep the cumulative probability when the degrees of freedom change</source>
+        <translation>自由度改变时保持累积概率不变</translation>
+    </message>
+    <message>
+        <source>Density chart</source>
+        <translation>密度图</translation>
+    </message>
+    <message>
+        <source>Click to freeze when changing degrees of freedom</source>
+        <translation>单击以在改变自由度时固定</translation>
+    </message>
+    <message>
+        <source>Stays constant when changing degrees of freedom</source>
+        <translation>改变自由度时保持不变</translation>
+    </message>
+    <message>
+        <source>Stay constant when changing degrees of freedom</source>
+        <translation>改变自由度时保持不变</translation>
+    </message>
+    <message>
+        <source>Probability density function: %1</source>
+        <translation>概率密度函数：%1</translation>
+    </message>
+    <message>
+        <source>Save chart as…</source>
+        <translation>图表另存为…</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Copy full precision</source>
+        <translation>以全精度复制</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>复制结果</translation>
+    </message>
+    <message>
+        <source>Critical values…</source>
+        <translation>临界值…</translation>
+    </message>
+    <message>
+        <source>Power and sample size…</source>
+        <translation>检验效能与样本量…</translation>
+    </message>
+    <message>
+        <source>Test a table…</source>
+        <translation>检验列联表…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>桌面的语言</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s language</source>
+        <translation>桌面的语言</translation>
+    </message>
+    <message>
+        <source>Tarvik shows its words in %1 from its next start.</source>
+        <translation>Tarvik 将从下次启动起使用以下语言显示文字：%1。</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers as</source>
+        <translation>数字显示方式(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Decimals</source>
+        <translation>小数(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Significant digits</source>
+        <translation>有效数字(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;cientific</source>
+        <translation>科学记数(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>%1  (6 significant digits)
+%2  (full precision)</source>
+        <translation>%1  （6 位有效数字）
+%2  （全精度）</translation>
+    </message>
+    <message>
+        <source>Shaded: upper tail P(X &gt; x) = %1</source>
+        <translation>阴影：上尾 P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density, shaded upper tail P(X &gt; x) = %1</source>
+        <translation>卡方密度，阴影上尾 P(X &gt; x) = %1</translation>
+    </message>
+    <message>
+        <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
+        <translation>自由度 %1 在 x = %2 处的卡方密度，P(X&lt;=x) = %3；阴影上尾 P(X &gt; x) = %4</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFileDialog</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, twice the resolution (*.png)</source>
+        <translation>PNG 图像，双倍分辨率 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG 绘图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image on white, for print (*.png)</source>
+        <translation>白底 PNG 图像，用于打印 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing on white, for print (*.svg)</source>
+        <translation>白底 SVG 绘图，用于打印 (*.svg)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read-only. Replace it?</source>
+        <translation>“%1”是只读的。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>图表另存为</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>asks for more than %1 results in one run</source>
+        <translation>一次运行要求超过 %1 个结果</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知选项 %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>意外的参数 %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 给出了两次</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 不带值</translation>
+    </message>
+    <message>
+        <source>%1 takes its values apart: %1 A B</source>
+        <translation>%1 的值须分开给出：%1 A B</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>%1 needs two values</source>
+        <translation>%1 需要两个值</translation>
+    </message>
+    <message>
+        <source>%1 needs --export-chart</source>
+        <translation>%1 需要 --export-chart</translation>
+    </message>
+    <message>
+        <source>--export-chart %1 needs a name ending in .png or .svg</source>
+        <translation>--export-chart %1 需要以 .png 或 .svg 结尾的文件名</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result of --value, --cdf or --upper</source>
+        <translation>--export-chart 绘制 --value、--cdf 或 --upper 的一个结果</translation>
+    </message>
+    <message>
+        <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
+        <translation>--size %1 不是 宽x高 的形式，例如 550x480</translation>
+    </message>
+    <message>
+        <source>--background %1 is not gradient or white</source>
+        <translation>--background %1 不是 gradient 或 white</translation>
+    </message>
+    <message>
+        <source>--numbers %1 is not decimals, significant or scientific</source>
+        <translation>--numbers %1 不是 decimals、significant 或 scientific</translation>
+    </message>
+    <message>
+        <source>--format %1 is not text, csv, tsv or markdown</source>
+        <translation>--format %1 不是 text、csv、tsv 或 markdown</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output 需要文件名</translation>
+    </message>
+    <message>
+        <source>--expected needs --counts</source>
+        <translation>--expected 需要 --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 只接受 --expected、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
+    <message>
+        <source>--counts needs a file name, or - for standard input</source>
+        <translation>--counts 需要文件名，或用 - 表示标准输入</translation>
+    </message>
+    <message>
+        <source>--counts %1: %2</source>
+        <translation>--counts %1：%2</translation>
+    </message>
+    <message>
+        <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
+        <translation>--effect、--alpha、--power 和 --n 不能与 --value、--cdf、--upper、--two-sided、--between 或 --ncp 同用</translation>
+    </message>
+    <message>
+        <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
+        <translation>请给出 --value、--cdf、--upper、--two-sided 和 --between 之一，或 --effect、--alpha、--power 和 --n 中的三个</translation>
+    </message>
+    <message>
+        <source>--df is required</source>
+        <translation>必须给出 --df</translation>
+    </message>
+    <message>
+        <source>--ncp takes --value, --cdf or --upper</source>
+        <translation>--ncp 接受 --value、--cdf 或 --upper</translation>
+    </message>
+    <message>
+        <source>--export-chart does not take --ncp</source>
+        <translation>--export-chart 不接受 --ncp</translation>
+    </message>
+    <message>
+        <source>--between needs A &lt;= B</source>
+        <translation>--between 需要 A &lt;= B</translation>
+    </message>
+    <message>
+        <source>--table takes --cdf, --upper or --two-sided</source>
+        <translation>--table 接受 --cdf、--upper 或 --two-sided</translation>
+    </message>
+    <message>
+        <source>standard input gives more than %1 numbers</source>
+        <translation>标准输入给出超过 %1 个数</translation>
+    </message>
+    <message>
+        <source>standard input line %1</source>
+        <translation>标准输入第 %1 行</translation>
+    </message>
+    <message>
+        <source>standard input gives no number for %1</source>
+        <translation>标准输入没有为 %1 给出数</translation>
+    </message>
+    <message>
+        <source>--export-chart draws one result: give one df and one number</source>
+        <translation>--export-chart 只绘制一个结果：请给出一个自由度和一个数</translation>
+    </message>
+    <message>
+        <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
+        <translation>请给出 --effect、--alpha、--power 和 --n 中的三个：第四个将被求解</translation>
+    </message>
+    <message>
+        <source>%1 does not take --effect, --alpha, --power and --n</source>
+        <translation>%1 不接受 --effect、--alpha、--power 和 --n</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a file name this system can write: it is not valid UTF-8</source>
+        <translation>%1 %2 不是本系统能写入的文件名：不是有效的 UTF-8</translation>
+    </message>
+    <message>
+        <source>--counts %1 cannot be read: %2</source>
+        <translation>无法读取 --counts %1：%2</translation>
+    </message>
+    <message>
+        <source>--counts %1 is larger than 64 MiB</source>
+        <translation>--counts %1 大于 64 MiB</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>无法将结果写入标准输出</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Usage: tarvik [OPTION]...
+The chi-square distribution: probabilities, density and critical values.
+With no option, the calculator window opens.
+
+One of these, with --df:
+  --value X        P(X&lt;=x), P(X&gt;x) and the density at x (0 to 1e6)
+  --cdf P          the value x with P(X&lt;=x) = P
+  --upper P        the value x with P(X&gt;x) = P
+  --two-sided A    both critical values, each cutting A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           degrees of freedom, whole, 1 to 65535
+  --ncp L          with --value, --cdf or --upper: the noncentral
+                   chi-square with noncentrality L (0 to 1e6)
+Probabilities lie from 1e-300 to 1 - 1e-300; a value other than 0 lies at
+or above 3.36e-4932, the smallest full-precision Real.
+
+Power and sample size of a chi-square test, with --df: three of these,
+and the fourth is solved (for a solved N, power= is the power reached):
+  --effect W       Cohen&apos;s effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --alpha A        the significance level
+  --power P        the power, 1 - beta, above alpha
+  --n N            the total sample size, 1 to 1000000000
+
+A table of counts:
+  --counts FILE    the chi-square test of the table in FILE (- for standard
+                   input): rows of counts separated by tabs, semicolons or
+                   commas, with a header row and a column of labels or
+                   without. A table of 2 x 2 or more tests independence
+                   (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
+                   test: for 2 x 2 of up to 10000000 in all, for larger
+                   tables where up to 1000000 tables share the margins);
+                   one row of counts tests goodness of fit
+  --expected P,P,...  with --counts: the expected proportions (adding up
+                   to 1) or expected counts of a goodness-of-fit test;
+                   equal when not given
+
+Lists and standard input:
+  N,N,...          a list: --upper 0.1,0.05,0.01
+  FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
+  -                for --value, --cdf or --upper: one number per line of
+                   standard input
+  --table          with --upper, --cdf or --two-sided: a table of critical
+                   values, one row per df, one column per probability
+
+Output:
+  --numbers STYLE  decimals (default), significant or scientific
+  --precision N    digits of that style, 1 to 21 (six by default; alone it
+                   means N significant digits). A Real holds 19 to 20
+                   significant digits: digits past those are the exact
+                   decimal digits of the binary number it holds
+  In decimals, numbers from 1e18 up are written as 3.9894228040143267794E149,
+  with every digit the Real holds.
+  --format FORM    text (default), csv, tsv or markdown
+  --output FILE    write to FILE, whole or not at all, not standard output
+  --export-chart FILE  the density chart of one result, as FILE.png or
+                   FILE.svg
+  --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
+  --scale N        pixels per chart pixel in a PNG, 1 to 4
+  --background B   gradient (the window&apos;s, default) or white, for print
+  A chart&apos;s text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window&apos;s chart does on the screen.
+
+  --language L     the language of messages and of the window: de, en, es,
+                   fr, nl, tr or zh_CN (default: the desktop&apos;s); alone,
+                   it opens the window and remembers the choice
+  -h, --help       this help
+  -v, --version    the version
+
+Examples:
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+Exit status: 0 on success, 2 on bad input (one line on standard error,
+nothing printed), 1 when a file cannot be written.
+</source>
+        <translation>用法：tarvik [选项]...
+卡方分布：概率、密度和临界值。
+不带选项时打开计算器窗口。
+
+以下之一，与 --df 同用：
+  --value X        P(X&lt;=x)、P(X&gt;x) 和 x 处的密度（0 到 1e6）
+  --cdf P          满足 P(X&lt;=x) = P 的 x
+  --upper P        满足 P(X&gt;x) = P 的 x
+  --two-sided A    两个临界值，各截去 A/2
+  --between A B    P(A &lt; X &lt;= B)
+  --df N           自由度，整数，1 到 65535
+  --ncp L          与 --value、--cdf 或 --upper 同用：非中心参数为 L
+                   的非中心卡方（0 到 1e6）
+概率的范围是 1e-300 到 1 - 1e-300；非 0 的值不小于 3.36e-4932，
+即全精度 Real 的最小值。
+
+卡方检验的效能与样本量，与 --df 同用：给出以下三个，
+求解第四个（求解 N 时，power= 为实际达到的效能）：
+  --effect W       Cohen 效应量 w（0.1 小，0.3 中，0.5 大）
+  --alpha A        显著性水平
+  --power P        检验效能 1 - beta，须大于 alpha
+  --n N            总样本量，1 到 1000000000
+
+频数表：
+  --counts 文件    对文件中的表做卡方检验（- 表示标准输入）：各行频数以
+                   制表符、分号或逗号分隔，可带或不带表头行和标签列。
+                   2 x 2 或更大的表检验独立性（2 x 2 时还有 Yates 校正；
+                   Fisher 精确检验：2 x 2 总数至多 10000000，更大的表在
+                   共享边际的表至多 1000000 个时）；一行频数检验拟合优度
+  --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
+                   或期望频数；未给出时为均等
+
+列表和标准输入：
+  N,N,...          列表：--upper 0.1,0.05,0.01
+  起..止[:步长]    范围：--df 1..100，--value 0..10:0.5
+  -                用于 --value、--cdf 或 --upper：标准输入每行一个数
+  --table          与 --upper、--cdf 或 --two-sided 同用：临界值表，
+                   每个自由度一行，每个概率一列
+
+输出：
+  --numbers 样式   decimals（默认）、significant 或 scientific
+  --precision N    该样式的位数，1 到 21（默认六位；单独使用时表示 N 位
+                   有效数字）。Real 保存 19 到 20 位有效数字：其后的数字
+                   是其所存二进制数的精确十进制数字
+  使用 decimals 时，1e18 及以上的数写作 3.9894228040143267794E149，
+  包含 Real 保存的每一位数字。
+  --format 格式    text（默认）、csv、tsv 或 markdown
+  --output 文件    写入文件（要么完整写入，要么不写），而不是标准输出
+  --export-chart 文件  一个结果的密度图，保存为 文件.png 或 文件.svg
+  --size 宽x高     尺寸（像素，默认 275x260，各为 120 到 4000）
+  --scale N        PNG 中每个图表像素对应的像素数，1 到 4
+  --background B   gradient（窗口的渐变，默认）或 white（用于打印）
+  图表文字随尺寸放大：在 1600x1000 下按页面栏宽打印时，
+  读起来与屏幕上窗口中的图表相同。
+
+  --language L     消息和窗口的语言：de、en、es、fr、nl、tr 或 zh_CN
+                   （默认：桌面的语言）；单独使用时打开窗口并记住选择
+  -h, --help       本帮助
+  -v, --version    版本
+
+示例：
+  tarvik --df 12 --value 23.5
+  tarvik --df 10 --upper 0.05 --numbers significant --precision 9
+  tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
+  tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
+  tarvik --df 10 --two-sided 0.05
+  tarvik --df 10 --between 3.246973 20.483177
+  tarvik --df 12 --value 23.5 --export-chart chart.svg --size 550x480
+  tarvik --df 3 --ncp 10 --value 7.814728
+  tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
+  tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+
+退出状态：成功时为 0，输入有误时为 2（标准错误输出一行，不打印其他
+内容），文件无法写入时为 1。
+</translation>
+    </message>
+</context>
+<context>
+    <name>CountsModel</name>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesModel</name>
+    <message>
+        <source>upper %1</source>
+        <translation>上尾 %1</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>下尾 %1</translation>
+    </message>
+    <message>
+        <source>two-sided %1: lower</source>
+        <translation>双侧 %1：下</translation>
+    </message>
+    <message>
+        <source>two-sided %1: upper</source>
+        <translation>双侧 %1：上</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalValuesWindow</name>
+    <message>
+        <source>Critical values - Tarvik</source>
+        <translation>临界值 - Tarvik</translation>
+    </message>
+    <message>
+        <source>&amp;Upper tail P(X&gt;x)</source>
+        <translation>上尾 P(X&gt;x)(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Lower tail P(X&lt;=x)</source>
+        <translation>下尾 P(X&lt;=x)(&amp;L)</translation>
+    </message>
+    <message>
+        <source>T&amp;wo-sided: each tail p/2</source>
+        <translation>双侧：每尾 p/2(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>另存为(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom &amp;from</source>
+        <translation>自由度从(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>到(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Probabilities</source>
+        <translation>概率(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom from</source>
+        <translation>自由度从</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom to</source>
+        <translation>自由度到</translation>
+    </message>
+    <message>
+        <source>Probabilities</source>
+        <translation>概率</translation>
+    </message>
+    <message>
+        <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
+        <translation>尾概率，每列一个，用空格或分号分隔</translation>
+    </message>
+    <message>
+        <source>Critical values</source>
+        <translation>临界值</translation>
+    </message>
+    <message>
+        <source>One row per degrees of freedom, one column per probability</source>
+        <translation>每个自由度一行，每个概率一列</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated cells</source>
+        <translation>将表格复制为以制表符分隔的单元格</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>将表格保存为 CSV 文件</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom run backwards: &apos;from&apos; is above &apos;to&apos;.</source>
+        <translation>自由度顺序颠倒：“从”大于“到”。</translation>
+    </message>
+    <message>
+        <source>the table</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <translation>表格另存为</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>Tarvik needs a graphical display: none found (DISPLAY is not set).</source>
+        <translation>Tarvik 需要图形显示：未找到（未设置 DISPLAY）。</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: XDG_RUNTIME_DIR is not set, so no Wayland display can be found.</source>
+        <translation>Tarvik 需要图形显示：未设置 XDG_RUNTIME_DIR，因此找不到 Wayland 显示。</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: no Wayland display &apos;%1&apos; is running.</source>
+        <translation>Tarvik 需要图形显示：没有正在运行的 Wayland 显示“%1”。</translation>
+    </message>
+    <message>
+        <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Tarvik 需要图形显示：未找到（DISPLAY 和 WAYLAND_DISPLAY 均未设置）。</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the display &apos;%1&apos;.</source>
+        <translation>Tarvik 无法打开显示“%1”。</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
+        <translation>Tarvik 无法打开 Wayland 显示：未设置 XDG_RUNTIME_DIR。</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot open the Wayland display &apos;%1&apos;.</source>
+        <translation>Tarvik 无法打开 Wayland 显示“%1”。</translation>
+    </message>
+    <message>
+        <source>Tarvik cannot start its window: the graphical platform &apos;%1&apos; did not start.</source>
+        <translation>Tarvik 无法启动窗口：图形平台“%1”未能启动。</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>浮点除以零</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>无效的浮点运算</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>浮点上溢</translation>
+    </message>
+    <message>
+        <source>Floating point underflow</source>
+        <translation>浮点下溢</translation>
+    </message>
+    <message>
+        <source>%1 did not converge within %2 passes</source>
+        <translation>%1 在 %2 次迭代内未收敛</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>范围检查错误</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>整数溢出</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>输入/输出错误 %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>“%1”不是有效的浮点值</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>“%1”低于计算器能保存的最小数 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>断言失败</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Welcome to Tarvik by Osterby !</source>
+        <translation>欢迎使用 Osterby 的 Tarvik！</translation>
+    </message>
+    <message>
+        <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
+        <translation>Osterby 的 Tarvik 适用于 Linux 和 Windows 计算机，可计算卡方 (X2) 分布的几个函数：</translation>
+    </message>
+    <message>
+        <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
+        <translation>  * 累积分布函数（cdf，即下尾概率）和上尾概率</translation>
+    </message>
+    <message>
+        <source>  * the X2 value (inverse cdf)</source>
+        <translation>  * X2 值（分位数，cdf 的反函数）</translation>
+    </message>
+    <message>
+        <source>  * the probability density function</source>
+        <translation>  * 概率密度函数</translation>
+    </message>
+    <message>
+        <source>To use, just edit the desired field, or change the degrees of freedom using the arrows.</source>
+        <translation>使用时只需编辑所需的字段，或用箭头改变自由度。</translation>
+    </message>
+    <message>
+        <source>When doing the latter, you have the option of either</source>
+        <translation>改变自由度时，您可以选择</translation>
+    </message>
+    <message>
+        <source>  * freezing the X2 value to change the cdf and upper tail probability</source>
+        <translation>  * 固定 X2 值，改变 cdf 和上尾概率</translation>
+    </message>
+    <message>
+        <source>  * freezing the cdf and upper tail probability to change the X2 value</source>
+        <translation>  * 固定 cdf 和上尾概率，改变 X2 值</translation>
+    </message>
+    <message>
+        <source>If in doubt, just try it! </source>
+        <translation>如有疑问，试试就知道！</translation>
+    </message>
+    <message>
+        <source>More, from the right-click menus of the fields, the density and the chart:</source>
+        <translation>更多功能在字段、密度和图表的右键菜单中：</translation>
+    </message>
+    <message>
+        <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
+        <translation>  * 数字显示方式：六位小数、六位有效数字或科学记数 (2.53963e-10)，以便在字段中读出极小的 p 值</translation>
+    </message>
+    <message>
+        <source>  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them</source>
+        <translation>  * 复制结果 (Ctrl+Shift+C)：结果为一行，与命令行的输出相同</translation>
+    </message>
+    <message>
+        <source>  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV</source>
+        <translation>  * 临界值 (Ctrl+T)：按自由度和概率列出的上尾、下尾或双侧临界值表，可复制到电子表格或保存为 CSV</translation>
+    </message>
+    <message>
+        <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
+        <translation>  * 检验效能与样本量 (Ctrl+Shift+P)：规划研究。给出效应量 w、alpha、检验效能和总样本量 N 中的三个，以及自由度；第四个在输入时即被求解（对 N：达到该效能的最小 N 及其实际效能）。w 可来自预期比例（拟合优度）或单元格概率表（独立性）。两个图表显示 H0 下的中心密度和 H1 下的非中心密度，并以阴影标出 alpha 和 beta，以及效能随 N 或 w 的变化</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * 检验列联表 (Ctrl+Shift+T)：输入频数、从电子表格粘贴一块数据 (Ctrl+V) 或打开 CSV 文件。2 x 2 或更大的表检验独立性，单行检验拟合优度（均等，或按您给出的预期比例）：Pearson 卡方和似然比 G2 及其 p 值，2 x 2 时在普通检验旁给出 Yates 校正，后台计算的 Fisher 精确检验（表太多时给出 Monte Carlo p 值；“取消”可停止），带 95 % 区间的 Cramér V 和 Cohen w，以及每个单元格的期望频数、残差和 Bonferroni p 值。“送入计算器”在密度图上显示统计量</translation>
+    </message>
+    <message>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <translation>  * 图表另存为：PNG、双倍分辨率 PNG 或 SVG 绘图，可用窗口的渐变背景或用于打印的白色背景；输入以 .png 或 .svg 结尾的文件名即决定格式</translation>
+    </message>
+    <message>
+        <source>  * Language: the desktop&apos;s language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <translation>  * 语言：桌面的语言，或英语、德语、西班牙语、法语、荷兰语、土耳其语、简体中文，从下次启动起生效</translation>
+    </message>
+    <message>
+        <source>From a terminal, tarvik --help shows the command line: lists, tables and batches.</source>
+        <translation>在终端中，tarvik --help 显示命令行用法：列表、表格和批处理。</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Tarvik is offered as it is, without any warranty. The numbers it shows are computed with care in 80-bit extended precision and checked against an independent 50-digit reference, but please verify any result that an important decision rests on.</source>
+        <translation>Tarvik 按原样提供，不附带任何担保。所显示的数字以 80 位扩展精度仔细计算，并与独立的 50 位参考值核对；但对于重要决策所依据的结果，请务必核实。</translation>
+    </message>
+    <message>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader&apos;s saddle-point Poisson probabilities, Legendre&apos;s continued fraction of the incomplete gamma function, Dekker&apos;s double-length arithmetic, Ding&apos;s noncentral chi-square sums, Patnaik&apos;s approximation, Gauss-Legendre quadrature, Halley&apos;s method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun&apos;s formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>感谢其中所用已发表方法的作者：卡方和 F 尾部的精确有限和、Loader 的鞍点 Poisson 概率、Legendre 的不完全伽马函数连分式、Dekker 的双倍长度算术、Ding 的非中心卡方求和、Patnaik 近似、Gauss-Legendre 求积、Halley 方法、Wilson-Hilferty 和 Paulson 立方根近似、Odeh-Evans 正态分位数、Abramowitz 和 Stegun 的公式 26.2.17、Best 和 Roberts 的百分点方法 (AS 91)，以及试位法的 Illinois 变体。</translation>
+    </message>
+    <message>
+        <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
+        <translation>欢迎将问题、建议和错误报告发送至 tarvik@osterby.example。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>帮助文本</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range: %3</source>
+        <translation>%1 %2 超出范围：%3</translation>
+    </message>
+    <message>
+        <source>whole numbers from %1 to %2</source>
+        <translation>%1 到 %2 的整数</translation>
+    </message>
+    <message>
+        <source>from 0 to %1</source>
+        <translation>0 到 %1</translation>
+    </message>
+    <message>
+        <source>from 0 to %1, and 0 or at least 3.36e-4932</source>
+        <translation>0 到 %1，且为 0 或至少 3.36e-4932</translation>
+    </message>
+    <message>
+        <source>from %1 to 1 - %1</source>
+        <translation>%1 到 1 - %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail critical values: x with P(X&lt;=x) = p</source>
+        <translation>下尾临界值：满足 P(X&lt;=x) = p 的 x</translation>
+    </message>
+    <message>
+        <source>Upper-tail critical values: x with P(X&gt;x) = p</source>
+        <translation>上尾临界值：满足 P(X&gt;x) = p 的 x</translation>
+    </message>
+    <message>
+        <source>Two-sided critical values: P(X&lt;=lower) = P(X&gt;upper) = alpha/2</source>
+        <translation>双侧临界值：P(X&lt;=下) = P(X&gt;上) = alpha/2</translation>
+    </message>
+    <message>
+        <source>give at least one probability</source>
+        <translation>请至少给出一个概率</translation>
+    </message>
+    <message>
+        <source>probability %1</source>
+        <translation>概率 %1</translation>
+    </message>
+    <message>
+        <source>%1 range %2 is not FROM..TO or FROM..TO:STEP with plain decimal numbers</source>
+        <translation>%1 范围 %2 不是由普通小数构成的 起..止 或 起..止:步长</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs a positive step</source>
+        <translation>%1 范围 %2 需要正的步长</translation>
+    </message>
+    <message>
+        <source>%1 range %2 needs more than 18 digits</source>
+        <translation>%1 范围 %2 需要超过 18 位数字</translation>
+    </message>
+    <message>
+        <source>%1 range %2 runs backwards</source>
+        <translation>%1 范围 %2 顺序颠倒</translation>
+    </message>
+    <message>
+        <source>%1 gives more than %2 items</source>
+        <translation>%1 给出超过 %2 项</translation>
+    </message>
+    <message>
+        <source>%1 %2 has an empty item</source>
+        <translation>%1 %2 含有空项</translation>
+    </message>
+    <message>
+        <source>%1 item %2</source>
+        <translation>%1 第 %2 项</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--language needs a language: de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language 需要一种语言：de、en、es、fr、nl、tr 或 zh_CN</translation>
+    </message>
+    <message>
+        <source>--language is given twice</source>
+        <translation>--language 给出了两次</translation>
+    </message>
+    <message>
+        <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language “%1”不是 de、en、es、fr、nl、tr 或 zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>必须是 1 到 %1 的整数</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>必须大于 0</translation>
+    </message>
+    <message>
+        <source>must lie between 0 and 1</source>
+        <translation>必须介于 0 和 1 之间</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 1000000000</source>
+        <translation>必须是 1 到 1000000000 的整数</translation>
+    </message>
+    <message>
+        <source>must be above alpha</source>
+        <translation>必须大于 alpha</translation>
+    </message>
+    <message>
+        <source>gives a noncentrality N w² above 1000000</source>
+        <translation>使非中心参数 N w² 超过 1000000</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 &apos;%3&apos; is not a number</source>
+        <translation>%1 比例 %2 “%3”不是数字</translation>
+    </message>
+    <message>
+        <source>%1 proportion %2 &apos;%3&apos; is negative</source>
+        <translation>%1 比例 %2 “%3”为负</translation>
+    </message>
+    <message>
+        <source>the %1 proportions add up to 0</source>
+        <translation>%1 比例之和为 0</translation>
+    </message>
+    <message>
+        <source>give at least two H1 proportions</source>
+        <translation>请至少给出两个 H1 比例</translation>
+    </message>
+    <message>
+        <source>H0 has %1 proportions, H1 %2</source>
+        <translation>H0 有 %1 个比例，H1 有 %2 个</translation>
+    </message>
+    <message>
+        <source>H0 proportion %1 is 0</source>
+        <translation>H0 比例 %1 为 0</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 &apos;%3&apos; is not a number</source>
+        <translation>第 %1 行第 %2 个单元格“%3”不是数字</translation>
+    </message>
+    <message>
+        <source>row %1 cell %2 &apos;%3&apos; is negative</source>
+        <translation>第 %1 行第 %2 个单元格“%3”为负</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 cells, row 1 has %3</source>
+        <translation>第 %1 行有 %2 个单元格，第 1 行有 %3 个</translation>
+    </message>
+    <message>
+        <source>give a table of at least 2 rows and 2 columns, one row per line</source>
+        <translation>请给出至少 2 行 2 列的表，每行一行文本</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0</source>
+        <translation>第 %1 行之和为 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0</source>
+        <translation>第 %1 列之和为 0</translation>
+    </message>
+    <message>
+        <source>effect size w</source>
+        <translation>效应量 w</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>检验效能</translation>
+    </message>
+    <message>
+        <source>no N up to 1000000000 reaches this power</source>
+        <translation>N 不超过 1000000000 时达不到此效能</translation>
+    </message>
+    <message>
+        <source>is always given</source>
+        <translation>总是给定的</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1000</source>
+        <translation>大于 0，至多 1000</translation>
+    </message>
+    <message>
+        <source>whole numbers from 1 to 1000000000</source>
+        <translation>1 到 1000000000 的整数</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PowerWindow</name>
+    <message>
+        <source>Power and sample size - Tarvik</source>
+        <translation>检验效能与样本量 - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample size N</source>
+        <translation>样本量 N</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>检验效能</translation>
+    </message>
+    <message>
+        <source>Effect size w</source>
+        <translation>效应量 w</translation>
+    </message>
+    <message>
+        <source>Significance level α</source>
+        <translation>显著性水平 α</translation>
+    </message>
+    <message>
+        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen：0.1 小，0.3 中，0.5 大</translation>
+    </message>
+    <message>
+        <source>&amp;Solve for</source>
+        <translation>求解(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees of freedom</source>
+        <translation>自由度(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Effect size &amp;w</source>
+        <translation>效应量(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Significance level &amp;α</source>
+        <translation>显著性水平 α(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Power 1 − β</source>
+        <translation>检验效能 1 − β(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Total sample size &amp;N</source>
+        <translation>总样本量(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Power against N</source>
+        <translation>效能随 N 变化</translation>
+    </message>
+    <message>
+        <source>Power against w</source>
+        <translation>效能随 w 变化</translation>
+    </message>
+    <message>
+        <source>H0 (solid)</source>
+        <translation>H0（实线）</translation>
+    </message>
+    <message>
+        <source>H1 (dotted)</source>
+        <translation>H1（点线）</translation>
+    </message>
+    <message>
+        <source>α under H0 right of the critical value, β under H1 left of it</source>
+        <translation>α 在 H0 下临界值右侧，β 在 H1 下临界值左侧</translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation>复制结果(&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>图表(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Save hypotheses chart as…</source>
+        <translation>假设图另存为…</translation>
+    </message>
+    <message>
+        <source>Copy hypotheses chart</source>
+        <translation>复制假设图</translation>
+    </message>
+    <message>
+        <source>Save power curve as…</source>
+        <translation>效能曲线另存为…</translation>
+    </message>
+    <message>
+        <source>Copy power curve</source>
+        <translation>复制效能曲线</translation>
+    </message>
+    <message>
+        <source>Solve for</source>
+        <translation>求解</translation>
+    </message>
+    <message>
+        <source>Degrees of freedom</source>
+        <translation>自由度</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen w：0.1 小，0.3 中，0.5 大</translation>
+    </message>
+    <message>
+        <source>Significance level alpha</source>
+        <translation>显著性水平 alpha</translation>
+    </message>
+    <message>
+        <source>Total sample size N</source>
+        <translation>总样本量 N</translation>
+    </message>
+    <message>
+        <source>Hypotheses chart</source>
+        <translation>假设图</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>效能曲线</translation>
+    </message>
+    <message>
+        <source>Power curve against</source>
+        <translation>效能曲线横轴</translation>
+    </message>
+    <message>
+        <source>Copies the results as a line of text</source>
+        <translation>将结果复制为一行文本</translation>
+    </message>
+    <message>
+        <source>Still for the last good numbers: %1</source>
+        <translation>仍对应最后一组有效数字：%1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>已求解</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>λ = N w² = %1    critical value χ² = %2</source>
+        <translation>λ = N w² = %1    临界值 χ² = %2</translation>
+    </message>
+    <message>
+        <source>    power reached at N = %1: %2</source>
+        <translation>    N = %1 时达到的效能：%2</translation>
+    </message>
+    <message>
+        <source>Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; alpha %3 shaded under H0, beta %4 under H1</source>
+        <translation>H0 下的中心密度和 H1 下 lambda 为 %1 的非中心密度；临界值 %2；H0 下阴影 alpha %3，H1 下 beta %4</translation>
+    </message>
+    <message>
+        <source>Power against %1; the chosen point has power %2</source>
+        <translation>效能随 %1 变化；所选点的效能为 %2</translation>
+    </message>
+    <message>
+        <source>H0 and H1: </source>
+        <translation>H0 和 H1：</translation>
+    </message>
+    <message>
+        <source>Power curve: </source>
+        <translation>效能曲线：</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>检验效能</translation>
+    </message>
+</context>
+<context>
+    <name>ProportionsBox</name>
+    <message>
+        <source>Effect size from p&amp;roportions</source>
+        <translation>由比例求效应量(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Goodness of fit</source>
+        <translation>拟合优度(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Independence (table)</source>
+        <translation>独立性（列联表）(&amp;I)</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>均等</translation>
+    </message>
+    <message>
+        <source>&amp;Use this w</source>
+        <translation>使用此 w(&amp;U)</translation>
+    </message>
+    <message>
+        <source>H0 proportions</source>
+        <translation>H0 比例</translation>
+    </message>
+    <message>
+        <source>H1 proportions</source>
+        <translation>H1 比例</translation>
+    </message>
+    <message>
+        <source>H1 cell probabilities</source>
+        <translation>H1 单元格概率</translation>
+    </message>
+    <message>
+        <source>One row of the table per line</source>
+        <translation>每行文本为表的一行</translation>
+    </message>
+    <message>
+        <source>Type the H1 proportions of the categories.</source>
+        <translation>请输入各类别的 H1 比例。</translation>
+    </message>
+    <message>
+        <source>Type the H1 table, one row per line.</source>
+        <translation>请输入 H1 表，每行一行文本。</translation>
+    </message>
+    <message>
+        <source>w = %1 with df %2</source>
+        <translation>w = %1，自由度 %2</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
+        <translation>%2 个单元格中有 %1 个（%3 %）期望频数小于 5；最小为 %4</translation>
+    </message>
+    <message>
+        <source>Pearson χ² = %1, df = %2, p = %3</source>
+        <translation>Pearson χ² = %1，自由度 = %2，p = %3</translation>
+    </message>
+    <message>
+        <source>Likelihood ratio G² = %1, df = %2, p = %3</source>
+        <translation>似然比 G² = %1，自由度 = %2，p = %3</translation>
+    </message>
+    <message>
+        <source>Yates&apos; corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <translation>Yates 校正 χ² = %1，p = %2（在普通检验旁）</translation>
+    </message>
+    <message>
+        <source>, 95 % CI %1 to %2</source>
+        <translation>，95 % 置信区间 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>, no 95 % CI above χ² = 1e7</source>
+        <translation>，χ² = 1e7 以上无 95 % 置信区间</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V = %1%2</source>
+        <translation>Cramér V = %1%2</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w = %1%2</source>
+        <translation>Cohen w = %1%2</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>单元格</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <translation>观察值</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>期望值</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>残差</translation>
+    </message>
+    <message>
+        <source>adjusted residual</source>
+        <translation>调整残差</translation>
+    </message>
+    <message>
+        <source>Bonferroni p</source>
+        <translation>Bonferroni p</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>标记</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the chart</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a pipe or a socket)</source>
+        <translation>它不是普通文件（设备、管道或套接字）</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 to &apos;%2&apos;: %3</source>
+        <translation>无法将%1保存到“%2”：%3</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>文件是只读的</translation>
+    </message>
+    <message>
+        <source>the file is read-only and its permissions cannot be changed</source>
+        <translation>文件是只读的，且无法更改其权限</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>无法写入数据</translation>
+    </message>
+    <message>
+        <source>it was written, but its permissions could not be kept</source>
+        <translation>已写入，但无法保留其权限</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>第 %1 行第 %2 列</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1为空</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a count</source>
+        <translation>%1：%2 不是频数</translation>
+    </message>
+    <message>
+        <source>%1: %2 is negative; counts are whole numbers from 0</source>
+        <translation>%1：%2 为负；频数是从 0 开始的整数</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
+        <translation>%1：%2 不是整数；频数是从 0 开始的整数</translation>
+    </message>
+    <message>
+        <source>%1: %2 is above 1e15</source>
+        <translation>%1：%2 大于 1e15</translation>
+    </message>
+    <message>
+        <source>the table holds no counts</source>
+        <translation>表中没有频数</translation>
+    </message>
+    <message>
+        <source>the table holds no counts, only its header</source>
+        <translation>表中没有频数，只有表头</translation>
+    </message>
+    <message>
+        <source>row 1 holds no counts</source>
+        <translation>第 1 行没有频数</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 counts where row 1 has %3</source>
+        <translation>第 %1 行有 %2 个频数，而第 1 行有 %3 个</translation>
+    </message>
+    <message>
+        <source>the header has %1 labels for %2 columns of counts</source>
+        <translation>表头有 %1 个标签，而频数有 %2 列</translation>
+    </message>
+    <message>
+        <source>expected proportions go with one row (or one column) of counts</source>
+        <translation>期望比例只适用于一行（或一列）频数</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
+        <translation>请给出 %1 个期望比例或频数，每个频数一个；实际给出 %2 个</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is not a number</source>
+        <translation>期望项 %1 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is negative</source>
+        <translation>期望项 %1 %2 为负</translation>
+    </message>
+    <message>
+        <source>expected item %1 %2 is 0 where %3 were observed: no test can take that</source>
+        <translation>期望项 %1 %2 为 0，但观察到 %3：没有检验能接受这种情况</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
+        <translation>期望项之和为 %1：比例之和应为 1，期望频数之和应为总数 %2</translation>
+    </message>
+    <message>
+        <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
+        <translation>表需要 2 行 2 列，或用于拟合的一行 2 个或更多频数</translation>
+    </message>
+    <message>
+        <source>the counts add up to 0</source>
+        <translation>频数之和为 0</translation>
+    </message>
+    <message>
+        <source>row %1 adds up to 0: its expected counts would be 0</source>
+        <translation>第 %1 行之和为 0：其期望频数将为 0</translation>
+    </message>
+    <message>
+        <source>column %1 adds up to 0: its expected counts would be 0</source>
+        <translation>第 %1 列之和为 0：其期望频数将为 0</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Test a table - Tarvik</source>
+        <translation>检验列联表 - Tarvik</translation>
+    </message>
+    <message>
+        <source>Add &amp;row</source>
+        <translation>添加行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove ro&amp;w</source>
+        <translation>删除行(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Add co&amp;lumn</source>
+        <translation>添加列(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Remove col&amp;umn</source>
+        <translation>删除列(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV…</source>
+        <translation>打开 CSV(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>均等</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>取消(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Into the &amp;calculator</source>
+        <translation>送入计算器(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>复制结果(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;table</source>
+        <translation>复制表格(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>另存为 CSV(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nts: type them, paste a block (Ctrl+V) or open a file</source>
+        <translation>频数(&amp;N)：输入、粘贴一块数据 (Ctrl+V) 或打开文件</translation>
+    </message>
+    <message>
+        <source>E&amp;xpected proportions or counts (one row)</source>
+        <translation>期望比例或频数（一行）(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>频数</translation>
+    </message>
+    <message>
+        <source>One cell per count; paste a block from a spreadsheet with Ctrl+V, labels in the first row and column or not</source>
+        <translation>每个单元格一个频数；可用 Ctrl+V 从电子表格粘贴一块数据，首行首列可带标签也可不带</translation>
+    </message>
+    <message>
+        <source>Expected proportions or counts</source>
+        <translation>期望比例或频数</translation>
+    </message>
+    <message>
+        <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
+        <translation>用于一行频数：和为 1 的比例或期望频数，用空格或分号分隔；留空表示均等</translation>
+    </message>
+    <message>
+        <source>Exact test progress</source>
+        <translation>精确检验进度</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>单元格</translation>
+    </message>
+    <message>
+        <source>Each cell&apos;s expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>每个单元格的期望频数、残差和 Bonferroni p；按调整残差的符号标 + 或 -，在 5 % 水平显著处标 *</translation>
+    </message>
+    <message>
+        <source>Sets the calculator&apos;s degrees of freedom and chi-square value</source>
+        <translation>设置计算器的自由度和卡方值</translation>
+    </message>
+    <message>
+        <source>Copies the counts as tab-separated cells</source>
+        <translation>将频数复制为以制表符分隔的单元格</translation>
+    </message>
+    <message>
+        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>将每个单元格的期望频数和残差保存为 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
+        <translation>请输入或粘贴频数：2 × 2 或更大的表，或用于拟合的一行频数。</translation>
+    </message>
+    <message>
+        <source>The calculator takes up to %1 degrees of freedom; this test has %2.</source>
+        <translation>计算器最多接受 %1 个自由度；此检验有 %2 个。</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: %1</source>
+        <translation>未接受粘贴的数据块：%1</translation>
+    </message>
+    <message>
+        <source>The pasted block was not taken: a table has at most %1 rows and columns.</source>
+        <translation>未接受粘贴的数据块：表最多有 %1 行和列。</translation>
+    </message>
+    <message>
+        <source>Open a table of counts</source>
+        <translation>打开频数表</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt)</source>
+        <translation>表格 (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>the cells</source>
+        <translation>单元格</translation>
+    </message>
+    <message>
+        <source>Save cells as</source>
+        <translation>单元格另存为</translation>
+    </message>
+    <message>
+        <source>Column label</source>
+        <translation>列标签</translation>
+    </message>
+    <message>
+        <source>Row label</source>
+        <translation>行标签</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test: counting the tables with these margins…</source>
+        <translation>Fisher 精确检验：正在计数具有这些边际的表…</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Fisher 精确检验：表太多无法计数；正在抽取 100000 个随机表…</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact p = %1</source>
+        <translation>Fisher 精确 p = %1</translation>
+    </message>
+    <message>
+        <source> (%1 tables with these margins)</source>
+        <translation>（具有这些边际的表共 %1 个）</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
+        <translation>Monte Carlo p = %1 ± %2（标准误；%3 个随机表，种子 %4）</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test: too many observations to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Fisher 精确检验：观察值太多，无法计数或抽样；以卡方检验的 p 为准</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test failed: %1</source>
+        <translation>Fisher 精确检验失败：%1</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test cancelled</source>
+        <translation>Fisher 精确检验已取消</translation>
+    </message>
+</context>
+</TS>
