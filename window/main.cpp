@@ -35,6 +35,17 @@ int main(int argc, char** argv) {
         }
         return tarvik::RunCommandLine(arguments, std::cin, std::cout, std::cerr);
     }
+    // The window's language: --language (remembered from now on), else the
+    // one chosen before, else the desktop's. Chosen before the display is
+    // looked for, so that a missing one is reported in it too.
+    std::string language = desktop, saved;
+    if (languageGiven) {
+        tarvik::SaveLanguage(chosen);
+        language = chosen;
+    } else if (tarvik::SavedLanguage(saved) && tarvik::UseLanguage(saved)) {
+        language = saved;
+    }
+    tarvik::UseLanguage(language);
     if (const auto missing = tarvik::MissingDisplayMessage()) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
@@ -43,12 +54,7 @@ int main(int argc, char** argv) {
     std::optional<tarvik::StartupGuard> startup(std::in_place);
     tarvik::Application app(argc, argv);
     startup.reset();
-    // The window's language: --language (remembered from now on), else the
-    // one chosen before, else the desktop's.
-    std::string saved;
-    if (languageGiven) tarvik::SaveLanguage(chosen);
-    if (!(languageGiven && tarvik::UseLanguage(chosen)) && !(tarvik::SavedLanguage(saved) && tarvik::UseLanguage(saved)))
-        tarvik::UseLanguage(desktop);
+    tarvik::UseLanguage(language);  // again, now that Qt's own words can follow
     tarvik::QuitOnTerminationRequest();
     app.SetTitle("Tarvik");
     app.setWindowIcon(tarvik::ProgramIcon());

@@ -33,6 +33,18 @@ grep -q "<svg" "$root/share/icons/hicolor/scalable/apps/org.tarvik.Tarvik.svg" |
 grep -q "The Tarvik developers" "$root/share/doc/tarvik/LICENSE" || fail "LICENSE without its copyright line"
 desktop-file-validate "$root/share/applications/org.tarvik.Tarvik.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/org.tarvik.Tarvik.metainfo.xml" >/dev/null
+# Software centres and menus show them in the user's language.
+for language in de es fr nl tr zh_CN; do
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$root/share/applications/org.tarvik.Tarvik.desktop" ||
+      fail "the desktop entry has no $key[$language]"
+  done
+  [ "$(grep -c "xml:lang=\"$language\"" "$root/share/metainfo/org.tarvik.Tarvik.metainfo.xml")" -eq 3 ] ||
+    fail "the metainfo lacks the $language summary or one of its two paragraphs"
+done
+# The installed program speaks a language it carries.
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/tarvik" --language de --df 0 --value 1 2>&1 || true)
+[[ "$message" == *"außerhalb des Bereichs"* ]] || fail "--language de printed '$message'"
 # The installed program runs: the version needs no display.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/tarvik" --version)
 [[ "$version" =~ ^tarvik\ [0-9]+\.[0-9]+ ]] || fail "--version printed '$version'"

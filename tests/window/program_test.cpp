@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "window/display_check.h"
 
@@ -23,8 +24,15 @@ struct Outcome {
     QString out, err;
 };
 
+// The program under an English desktop and with settings of its own, as
+// the cases do not say otherwise: a developer's German desktop or a
+// language chosen in their window must not change the messages expected.
 Outcome Start(const QStringList& args, const QStringList& set, const QStringList& unset) {
+    static const QTemporaryDir scratchConfig;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+    env.insert("LANG", "C.UTF-8");
+    env.insert("XDG_CONFIG_HOME", scratchConfig.path());
     for (const QString& name : unset) env.remove(name);
     for (const QString& pair : set) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     QProcess p;
@@ -67,6 +75,42 @@ TEST(Program, AMissingOrUnreachableDisplayIsOneLineAndExitOne) {
         EXPECT_EQ(r.exitCode, 1) << c.why;
         EXPECT_EQ(r.err.toStdString(), c.line.toStdString()) << c.why;
         EXPECT_FALSE(r.err.contains("Reinstalling")) << c.why;
+    }
+}
+
+// The language of the messages: the desktop's, or --language's, which the
+// window remembers for the runs after it.
+TEST(Program, MessagesSpeakTheLanguageChosen) {
+    QTemporaryDir config;
+    const QStringList scratch = {"XDG_CONFIG_HOME=" + config.path()};
+    const QStringList english = scratch + QStringList{"LANG=C.UTF-8"};
+    const QStringList desktopLanguage = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    const struct {
+        QStringList args;
+        QStringList set;
+        int exitCode;
+        QString err;
+        const char* why;
+    } cases[] = {
+        {{"--df", "0", "--value", "1"}, english, 2,
+         "tarvik: --df '0' is out of range: whole numbers from 1 to 65535\n", "the source, English"},
+        {{"--df", "0", "--value", "1"}, scratch + QStringList{"LANG=fr_FR.UTF-8"}, 2,
+         "tarvik: --df '0' est hors limites : entiers de 1 à 65535\n", "the desktop's French"},
+        {{"--language", "de", "--df", "0", "--value", "1"}, scratch + QStringList{"LANG=fr_FR.UTF-8"}, 2,
+         "tarvik: --df '0' liegt außerhalb des Bereichs: ganze Zahlen von 1 bis 65535\n", "--language over the desktop"},
+        {{"--language", "xx"}, english, 2, "tarvik: --language 'xx' is not de, en, es, fr, nl, tr or zh_CN\n",
+         "a language not carried"},
+        {{}, english, 1, "Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+         "no choice made yet: the desktop's"},
+        {{"--language", "zh_CN"}, english, 1, "Tarvik 需要图形显示：未找到（DISPLAY 和 WAYLAND_DISPLAY 均未设置）。\n",
+         "the window's choice, even where it cannot open"},
+        {{}, english, 1, "Tarvik 需要图形显示：未找到（DISPLAY 和 WAYLAND_DISPLAY 均未设置）。\n",
+         "remembered for the next start"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = Start(c.args, c.set, kNoDisplay + desktopLanguage);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.why;
+        EXPECT_EQ(r.err.toStdString(), c.err.toStdString()) << c.why;
     }
 }
 
