@@ -36,8 +36,9 @@ void PlaceOnScreen(QWidget& window) {
     if (fitted != window.geometry()) window.setGeometry(fitted);
 }
 
-void ShowBesideWindow(QWidget& window, const QWidget& beside, int width) {
-    constexpr int kNarrowest = 420, kGap = 8;
+void ShowBesideWindow(QWidget& window, const QWidget& beside, int width, int narrowest) {
+    constexpr int kGap = 8;
+    const int usable = std::max(420, narrowest);
     const QRect frame = beside.frameGeometry();
     const QScreen* screen = beside.screen();
     const QRect available = screen ? screen->availableGeometry() : frame;
@@ -48,7 +49,7 @@ void ShowBesideWindow(QWidget& window, const QWidget& beside, int width) {
     const int right = available.right() - frame.right() - kGap, left = frame.left() - available.left() - kGap;
     const int room = std::max(right, left) - border.left() - border.right();
     QPoint at = frame.topLeft();
-    if (room >= kNarrowest) {
+    if (room >= usable) {
         window.resize(std::min(width, room), window.height());
         const int outer = window.width() + border.left() + border.right();
         at.setX(right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - outer);

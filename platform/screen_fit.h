@@ -23,9 +23,9 @@ void PlaceOnScreen(QWidget& window);
 
 // Shows `window` beside `beside` (the calculator), on the side with more
 // room, narrowed to that room down to a usable width (1366 pixels leave 529
-// right of the calculator at its designed place), at most `width` wide;
-// where neither side has the room, over it. Always whole on the screen,
-// raised and active.
-void ShowBesideWindow(QWidget& window, const QWidget& beside, int width);
+// right of the calculator at its designed place) or `narrowest` if the
+// window's words need more, at most `width` wide; where neither side has
+// the room, over it. Always whole on the screen, raised and active.
+void ShowBesideWindow(QWidget& window, const QWidget& beside, int width, int narrowest = 0);
 
 }  // namespace tarvik

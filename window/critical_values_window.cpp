@@ -197,6 +197,6 @@ void CriticalValuesWindow::SaveAs() {
     if (const QString path = AskCsvFile(this, tr("Save table as"), "critical-values.csv"); !path.isEmpty()) SaveTo(path);
 }
 
-void CriticalValuesWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
+void CriticalValuesWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, width(), layout()->minimumSize().width()); }
 
 }  // namespace tarvik

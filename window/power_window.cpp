@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -193,8 +194,11 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
                      [this] { Guarded([this] { CopyResults(); }); });
 
-    // Wider where a language's words need it: German and French run long.
-    resize(kStartSize.expandedTo(sizeHint()));
+    // Wider where a language's words need it (French and German run long):
+    // the scroll area's own hint does not know its content's width, and at
+    // the start nothing should need scrolling sideways.
+    contentWidth_ = content->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width();
+    resize(kStartSize.expandedTo(QSize(contentWidth_, 0)));
     Refresh();
 }
 
@@ -224,7 +228,7 @@ void PowerWindow::SetNumberFormat(const NumberFormat& format) {
     Refresh();
 }
 
-void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
+void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, width(), contentWidth_); }
 
 // A bad field is marked, named in the problem line and described to a
 // screen reader; the solved field and the pictures keep the last answer,

@@ -54,6 +54,9 @@ public:
     void SaveChartTo(const Chart& chart, const QString& path, int format, int scale);
 
 private:
+    // The controls' smallest width with the scroll bar: placed beside the
+    // calculator, the window is never made narrower.
+    int contentWidth_ = 0;
     void Refresh();
     void UseProportions();
     void ShowProblem(PowerField field, const std::string& message);

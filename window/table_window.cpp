@@ -187,7 +187,7 @@ void TableWindow::SetNumberFormat(const NumberFormat& format) {
     Refresh();
 }
 
-void TableWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, kStartSize.width()); }
+void TableWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, width(), layout()->minimumSize().width()); }
 
 bool TableWindow::ExactRunning() const { return worker_ != nullptr && worker_->isRunning(); }
 
