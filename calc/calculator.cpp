@@ -1,10 +1,10 @@
-#include "core/translation.h"
 #include "calc/calculator.h"
 
 #include <algorithm>
 #include <limits>
 #include <utility>
 
+#include "calc/calculator_texts.h"
 #include "calc/computations.h"
 #include "calc/input_filter.h"
 #include "core/checked_math.h"
@@ -16,24 +16,11 @@ namespace tarvik {
 
 namespace {
 
-// Texts on the way to a probability ("0" before "0.05"): while typed, they
-// recompute nothing. Committed, they read as numbers and clamp.
-constexpr std::array<const char*, 6> kGuardTexts = {"", ".", ",", "0", "0.", "0,"};
-
-bool IsGuardText(const std::string& text) {
-    return std::find(kGuardTexts.begin(), kGuardTexts.end(), text) != kGuardTexts.end();
-}
-
 // The canonical decimal texts of DecimalComplement, whatever the locale.
 Real ReadCanonical(const std::string& text) {
     Real v = 0;
     if (!TryTextToReal(text, v, FormatSettings{})) throw EConvertError(text);
     return v;
-}
-
-// A value that read as 0, or as a denormal, from a text that is not 0.
-bool IsBelowEveryReal(Real x, const std::string& text) {
-    return x >= 0 && !SignBit(x) && x < std::numeric_limits<Real>::min() && !TextIsZero(text);
 }
 
 }  // namespace
@@ -94,45 +81,6 @@ Effects Calculator::Run(std::optional<Field> source, Chain chain) {
     Attempt(source, chain);
     UpdateNotes();
     return std::exchange(fx_, {});
-}
-
-// A field says what its typed text is read as whenever that is not the text
-// itself, while the user is still typing: a clamp at once, not only when the
-// field is left, and a text that is no number with the number the results
-// still belong to. Committed texts are their own canonical form.
-std::string Calculator::NoteFor(Field f) const {
-    const std::size_t i = Index(f);
-    const std::string& text = text_[i];
-    if (typing_ != f || !typed_[i] || text.empty()) return {};
-    Real read = 0;
-    if (!TryReadText(text, read)) {
-        if (IsGuardText(text)) return {};
-        return Fill(Tr("Calculator", "Not a number: the results are still those of %1."), {basis_[i]});
-    }
-    if (f == Field::Value && IsBelowEveryReal(read, text))
-        return Fill(Tr("Calculator", "Below the smallest number the calculator holds: the results are still those of %1."), {basis_[i]});
-    if (IsGuardText(text)) return {};
-    const std::string canonical = Canonical(f);
-    if (canonical == text) return {};
-    if (f == Field::Value)
-        return Fill(Tr("Calculator", "Read as %1: the window takes values from 0 to %2."), {canonical, FormatGeneral(limits_.valueCap)});
-    return Fill(Tr("Calculator", "Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300."),
-                {canonical, Format(limits_.lowestProbability), Format(highestProbability_)});
-}
-
-void Calculator::UpdateNotes() {
-    for (int f = 0; f < kFieldCount; ++f) {
-        std::string note;
-        try {
-            note = NoteFor(Field(f));
-        } catch (const Exception&) {
-            note.clear();  // the chain has reported what does not read
-        }
-        if (note != notes_[std::size_t(f)]) {
-            notes_[std::size_t(f)] = note;
-            fx_.Notes[std::size_t(f)] = note;
-        }
-    }
 }
 
 void Calculator::FieldChain(Field f) { f == Field::Value ? ValueChain() : ProbabilityChain(f); }

@@ -487,12 +487,8 @@ def captions_and_help_speak_german(c):
     # The desktop's language is the program's: the captions a sighted user
     # reads label the fields for a screen reader in German too, and F1
     # opens the German help.
-    for caption, field in (("  Chi-Quadrat-Wert : ", VALUE), ("Irrtumswahrscheinlichkeit : ", UPPER),
-                           ("  Freiheitsgrade : ", DF)):
-        relations = c.p.find(field).getRelationSet()
-        labels = [r.getTarget(i).name for r in relations if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
-                  for i in range(r.getNTargets())]
-        c.equal(f"{field} labelled by", labels, [caption])
+    captions_label(c, (("  Chi-Quadrat-Wert : ", VALUE), ("Irrtumswahrscheinlichkeit : ", UPPER),
+                       ("  Freiheitsgrade : ", DF)))
     Input.keys("F1")
     help_text = wait_for(lambda: c.p.find_anywhere(lambda a: a.name == "Hilfetext"), 3)
     if not help_text:
@@ -631,14 +627,19 @@ def setting_a_text_runs_its_chain(c):
     c.fields_agree_with(c.p.df(), "upper", "0.01")
 
 
-@scenario("a screen reader")
-def captions_label_their_fields(c):
-    for caption, field in (("  Chi-square value : ", VALUE), ("Upper tail probability : ", UPPER),
-                           ("  Degrees of freedom : ", DF)):
+def captions_label(c, pairs):
+    """Each caption is the label a screen reader reads for its field."""
+    for caption, field in pairs:
         relations = c.p.find(field).getRelationSet()
         labels = [r.getTarget(i).name for r in relations if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
                   for i in range(r.getNTargets())]
         c.equal(f"{field} labelled by", labels, [caption])
+
+
+@scenario("a screen reader")
+def captions_label_their_fields(c):
+    captions_label(c, (("  Chi-square value : ", VALUE), ("Upper tail probability : ", UPPER),
+                       ("  Degrees of freedom : ", DF)))
 
 
 @scenario("a screen reader")
