@@ -127,11 +127,11 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Sprache des Desktops</translation>
     </message>
     <message>
-        <source>the desktop's language</source>
+        <source>the desktop&apos;s language</source>
         <translation>die Sprache des Desktops</translation>
     </message>
     <message>
@@ -200,8 +200,8 @@
         <translation>SVG-Zeichnung auf Weiß, für den Druck (*.svg)</translation>
     </message>
     <message>
-        <source>'%1' is read-only. Replace it?</source>
-        <translation>'%1' ist schreibgeschützt. Ersetzen?</translation>
+        <source>&apos;%1&apos; is read-only. Replace it?</source>
+        <translation>&apos;%1&apos; ist schreibgeschützt. Ersetzen?</translation>
     </message>
     <message>
         <source>Save chart as</source>
@@ -388,7 +388,7 @@ or above 3.36e-4932, the smallest full-precision Real.
 
 Power and sample size of a chi-square test, with --df: three of these,
 and the fourth is solved (for a solved N, power= is the power reached):
-  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --effect W       Cohen&apos;s effect size w (0.1 small, 0.3 medium, 0.5 large)
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
@@ -398,7 +398,7 @@ A table of counts:
                    input): rows of counts separated by tabs, semicolons or
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
-                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
                    test: for 2 x 2 of up to 10000000 in all, for larger
                    tables where up to 1000000 tables share the margins);
                    one row of counts tests goodness of fit
@@ -428,12 +428,12 @@ Output:
                    FILE.svg
   --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
   --scale N        pixels per chart pixel in a PNG, 1 to 4
-  --background B   gradient (the window's, default) or white, for print
-  A chart's text grows with its size: at 1600x1000, printed at the width
-  of a page column, it reads as the window's chart does on the screen.
+  --background B   gradient (the window&apos;s, default) or white, for print
+  A chart&apos;s text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window&apos;s chart does on the screen.
 
   --language L     the language of messages and of the window: de, en, es,
-                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   fr, nl, tr or zh_CN (default: the desktop&apos;s); alone,
                    it opens the window and remembers the choice
   -h, --help       this help
   -v, --version    the version
@@ -442,7 +442,7 @@ Examples:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -450,8 +450,8 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.
@@ -531,7 +531,7 @@ Beispiele:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -539,8 +539,8 @@ Beispiele:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit-Status: 0 bei Erfolg, 2 bei falscher Eingabe (eine Zeile auf der
 Standardfehlerausgabe, nichts ausgegeben), 1, wenn eine Datei nicht
@@ -657,8 +657,8 @@ geschrieben werden kann.
         <translation>Speichert die Tabelle als CSV-Datei</translation>
     </message>
     <message>
-        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
-        <translation>Die Freiheitsgrade laufen rückwärts: 'von' liegt über 'bis'.</translation>
+        <source>The degrees of freedom run backwards: &apos;from&apos; is above &apos;to&apos;.</source>
+        <translation>Die Freiheitsgrade laufen rückwärts: &apos;von&apos; liegt über &apos;bis&apos;.</translation>
     </message>
     <message>
         <source>the table</source>
@@ -680,28 +680,28 @@ geschrieben werden kann.
         <translation>Tarvik braucht eine grafische Anzeige: XDG_RUNTIME_DIR ist nicht gesetzt, daher ist keine Wayland-Anzeige zu finden.</translation>
     </message>
     <message>
-        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
-        <translation>Tarvik braucht eine grafische Anzeige: keine Wayland-Anzeige '%1' läuft.</translation>
+        <source>Tarvik needs a graphical display: no Wayland display &apos;%1&apos; is running.</source>
+        <translation>Tarvik braucht eine grafische Anzeige: keine Wayland-Anzeige &apos;%1&apos; läuft.</translation>
     </message>
     <message>
         <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <translation>Tarvik braucht eine grafische Anzeige: keine gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the display '%1'.</source>
-        <translation>Tarvik kann die Anzeige '%1' nicht öffnen.</translation>
+        <source>Tarvik cannot open the display &apos;%1&apos;.</source>
+        <translation>Tarvik kann die Anzeige &apos;%1&apos; nicht öffnen.</translation>
     </message>
     <message>
         <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
         <translation>Tarvik kann keine Wayland-Anzeige öffnen: XDG_RUNTIME_DIR ist nicht gesetzt.</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the Wayland display '%1'.</source>
-        <translation>Tarvik kann die Wayland-Anzeige '%1' nicht öffnen.</translation>
+        <source>Tarvik cannot open the Wayland display &apos;%1&apos;.</source>
+        <translation>Tarvik kann die Wayland-Anzeige &apos;%1&apos; nicht öffnen.</translation>
     </message>
     <message>
-        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
-        <translation>Tarvik kann sein Fenster nicht starten: die grafische Plattform '%1' ist nicht gestartet.</translation>
+        <source>Tarvik cannot start its window: the graphical platform &apos;%1&apos; did not start.</source>
+        <translation>Tarvik kann sein Fenster nicht starten: die grafische Plattform &apos;%1&apos; ist nicht gestartet.</translation>
     </message>
 </context>
 <context>
@@ -739,12 +739,12 @@ geschrieben werden kann.
         <translation>E/A-Fehler %1</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' ist keine gültige Gleitkommazahl</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
-        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
-        <translation>'%1' liegt unter der kleinsten Zahl, die der Rechner hält, 3.36e-4932</translation>
+        <source>&apos;%1&apos; lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>&apos;%1&apos; liegt unter der kleinsten Zahl, die der Rechner hält, 3.36e-4932</translation>
     </message>
     <message>
         <source>Assertion failure</source>
@@ -814,15 +814,15 @@ geschrieben werden kann.
         <translation>  * Teststärke und Stichprobenumfang (Strg+Umschalt+P): eine Studie planen. Geben Sie drei von Effektstärke w, Alpha, Teststärke und Gesamtstichprobenumfang N an, dazu die Freiheitsgrade; der vierte Wert wird beim Tippen berechnet (für N: das kleinste N, das die Teststärke erreicht, und die erreichte Teststärke). w kann aus erwarteten Anteilen (Anpassungstest) oder aus einer Tabelle von Zellwahrscheinlichkeiten (Unabhängigkeit) kommen. Zwei Diagramme zeigen die zentrale Dichte unter H0 und die nichtzentrale unter H1 mit schraffiertem Alpha und Beta sowie die Teststärke gegen N oder w</translation>
     </message>
     <message>
-        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Tabelle testen (Strg+Umschalt+T): Häufigkeiten eintippen, einen Block aus einer Tabellenkalkulation einfügen (Strg+V) oder eine CSV-Datei öffnen. Eine Tabelle ab 2 x 2 wird auf Unabhängigkeit getestet, eine Zeile auf Anpassung (gleich verteilt oder gegen die angegebenen erwarteten Anteile): Pearsons Chi-Quadrat und der Likelihood-Quotient G2 mit ihrem p, die Yates-Korrektur neben dem einfachen Test bei 2 x 2, Fishers exakter Test im Hintergrund gezählt (ein Monte-Carlo-p, wo es zu viele Tabellen sind; Abbrechen stoppt ihn), Cramérs V und Cohens w mit 95-%-Intervallen sowie für jede Zelle erwartete Häufigkeit, Residuen und Bonferroni-p. In den Rechner zeigt die Prüfgröße im Dichtediagramm</translation>
     </message>
     <message>
-        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
         <translation>  * Diagramm speichern unter: PNG, PNG in doppelter Auflösung oder eine SVG-Zeichnung, auf dem Farbverlauf des Fensters oder auf Weiß für den Druck; ein mit .png oder .svg getippter Name bestimmt das Format</translation>
     </message>
     <message>
-        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <source>  * Language: the desktop&apos;s language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
         <translation>  * Sprache: die Sprache des Desktops oder Englisch, Deutsch, Spanisch, Französisch, Niederländisch, Türkisch oder vereinfachtes Chinesisch, ab dem nächsten Start</translation>
     </message>
     <message>
@@ -838,7 +838,7 @@ geschrieben werden kann.
         <translation>Tarvik wird so angeboten, wie es ist, ohne jede Gewährleistung. Die gezeigten Zahlen werden sorgfältig in 80-Bit-Gleitkomma mit erweiterter Genauigkeit berechnet und gegen eine unabhängige Referenz mit 50 Stellen geprüft; bitte prüfen Sie dennoch jedes Ergebnis, von dem eine wichtige Entscheidung abhängt.</translation>
     </message>
     <message>
-        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader&apos;s saddle-point Poisson probabilities, Legendre&apos;s continued fraction of the incomplete gamma function, Dekker&apos;s double-length arithmetic, Ding&apos;s noncentral chi-square sums, Patnaik&apos;s approximation, Gauss-Legendre quadrature, Halley&apos;s method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun&apos;s formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
         <translation>Dank an die Autoren der veröffentlichten Verfahren im Inneren: die exakten endlichen Summen für die Chi-Quadrat- und F-Flanken, Loaders Sattelpunkt-Poisson-Wahrscheinlichkeiten, Legendres Kettenbruch der unvollständigen Gammafunktion, Dekkers Arithmetik doppelter Länge, Dings Summen der nichtzentralen Chi-Quadrat-Verteilung, Patnaiks Näherung, die Gauß-Legendre-Quadratur, Halleys Verfahren, die Kubikwurzel-Näherungen von Wilson-Hilferty und Paulson, das Normalquantil von Odeh-Evans, Formel 26.2.17 von Abramowitz und Stegun, das Perzentilverfahren von Best und Roberts (AS 91) und die Illinois-Variante der Regula falsi.</translation>
     </message>
     <message>
@@ -939,8 +939,8 @@ geschrieben werden kann.
         <translation>--language ist doppelt angegeben</translation>
     </message>
     <message>
-        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
-        <translation>--language '%1' ist nicht de, en, es, fr, nl, tr oder zh_CN</translation>
+        <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language &apos;%1&apos; ist nicht de, en, es, fr, nl, tr oder zh_CN</translation>
     </message>
 </context>
 <context>
@@ -970,12 +970,12 @@ geschrieben werden kann.
         <translation>ergibt einen Nichtzentralitätsparameter N w² über 1000000</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is not a number</source>
-        <translation>%1-Anteil %2 '%3' ist keine Zahl</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is not a number</source>
+        <translation>%1-Anteil %2 &apos;%3&apos; ist keine Zahl</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is negative</source>
-        <translation>%1-Anteil %2 '%3' ist negativ</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is negative</source>
+        <translation>%1-Anteil %2 &apos;%3&apos; ist negativ</translation>
     </message>
     <message>
         <source>the %1 proportions add up to 0</source>
@@ -994,12 +994,12 @@ geschrieben werden kann.
         <translation>H0-Anteil %1 ist 0</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is not a number</source>
-        <translation>Zeile %1 Zelle %2 '%3' ist keine Zahl</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is not a number</source>
+        <translation>Zeile %1 Zelle %2 &apos;%3&apos; ist keine Zahl</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is negative</source>
-        <translation>Zeile %1 Zelle %2 '%3' ist negativ</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is negative</source>
+        <translation>Zeile %1 Zelle %2 &apos;%3&apos; ist negativ</translation>
     </message>
     <message>
         <source>row %1 has %2 cells, row 1 has %3</source>
@@ -1153,7 +1153,7 @@ geschrieben werden kann.
         <translation>Freiheitsgrade</translation>
     </message>
     <message>
-        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
         <translation>Cohens w: 0.1 klein, 0.3 mittel, 0.5 groß</translation>
     </message>
     <message>
@@ -1325,7 +1325,7 @@ geschrieben werden kann.
         <translation>Likelihood-Quotient G² = %1, df = %2, p = %3</translation>
     </message>
     <message>
-        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <source>Yates&apos; corrected χ² = %1, p = %2 (beside the plain test)</source>
         <translation>Yates-korrigiertes χ² = %1, p = %2 (neben dem einfachen Test)</translation>
     </message>
     <message>
@@ -1337,11 +1337,11 @@ geschrieben werden kann.
         <translation>, kein 95-%-KI über χ² = 1e7</translation>
     </message>
     <message>
-        <source>Cramér's V = %1%2</source>
+        <source>Cramér&apos;s V = %1%2</source>
         <translation>Cramérs V = %1%2</translation>
     </message>
     <message>
-        <source>Cohen's w = %1%2</source>
+        <source>Cohen&apos;s w = %1%2</source>
         <translation>Cohens w = %1%2</translation>
     </message>
     <message>
@@ -1396,8 +1396,8 @@ geschrieben werden kann.
         <translation>es ist keine reguläre Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
-        <source>Cannot save %1 to '%2': %3</source>
-        <translation>%1 kann nicht unter '%2' gespeichert werden: %3</translation>
+        <source>Cannot save %1 to &apos;%2&apos;: %3</source>
+        <translation>%1 kann nicht unter &apos;%2&apos; gespeichert werden: %3</translation>
     </message>
     <message>
         <source>the file is read-only</source>
@@ -1586,11 +1586,11 @@ geschrieben werden kann.
         <translation>Zellen</translation>
     </message>
     <message>
-        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <source>Each cell&apos;s expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
         <translation>Erwartete Häufigkeit, Residuen und Bonferroni-p jeder Zelle; + oder - nach dem Vorzeichen des angepassten Residuums, * wo signifikant auf 5 %</translation>
     </message>
     <message>
-        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <source>Sets the calculator&apos;s degrees of freedom and chi-square value</source>
         <translation>Setzt Freiheitsgrade und Chi-Quadrat-Wert des Rechners</translation>
     </message>
     <message>
@@ -1598,7 +1598,7 @@ geschrieben werden kann.
         <translation>Kopiert die Häufigkeiten als tabulatorgetrennte Zellen</translation>
     </message>
     <message>
-        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
         <translation>Speichert erwartete Häufigkeit und Residuen jeder Zelle als CSV-Datei</translation>
     </message>
     <message>
@@ -1650,15 +1650,15 @@ geschrieben werden kann.
         <translation>Beschriftung</translation>
     </message>
     <message>
-        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <source>Fisher&apos;s exact test: counting the tables with these margins…</source>
         <translation>Fishers exakter Test: die Tabellen mit diesen Rändern werden gezählt…</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <source>Fisher&apos;s exact test: too many tables to count; drawing 100000 random tables…</source>
         <translation>Fishers exakter Test: zu viele Tabellen zum Zählen; 100000 Zufallstabellen werden gezogen…</translation>
     </message>
     <message>
-        <source>Fisher's exact p = %1</source>
+        <source>Fisher&apos;s exact p = %1</source>
         <translation>Fishers exaktes p = %1</translation>
     </message>
     <message>
@@ -1670,15 +1670,15 @@ geschrieben werden kann.
         <translation>Monte-Carlo-p = %1 ± %2 (Standardfehler; %3 Zufallstabellen, Startwert %4)</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <source>Fisher&apos;s exact test: too many observations to count or draw; the chi-square&apos;s p stands</source>
         <translation>Fishers exakter Test: zu viele Beobachtungen zum Zählen oder Ziehen; das p des Chi-Quadrat-Tests gilt</translation>
     </message>
     <message>
-        <source>Fisher's exact test failed: %1</source>
+        <source>Fisher&apos;s exact test failed: %1</source>
         <translation>Fishers exakter Test fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>Fisher's exact test cancelled</source>
+        <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fishers exakter Test abgebrochen</translation>
     </message>
 </context>

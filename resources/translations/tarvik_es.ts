@@ -127,11 +127,11 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Idioma del escritorio</translation>
     </message>
     <message>
-        <source>the desktop's language</source>
+        <source>the desktop&apos;s language</source>
         <translation>el idioma del escritorio</translation>
     </message>
     <message>
@@ -200,8 +200,8 @@
         <translation>Dibujo SVG sobre blanco, para imprimir (*.svg)</translation>
     </message>
     <message>
-        <source>'%1' is read-only. Replace it?</source>
-        <translation>'%1' es de solo lectura. ¿Reemplazarlo?</translation>
+        <source>&apos;%1&apos; is read-only. Replace it?</source>
+        <translation>&apos;%1&apos; es de solo lectura. ¿Reemplazarlo?</translation>
     </message>
     <message>
         <source>Save chart as</source>
@@ -388,7 +388,7 @@ or above 3.36e-4932, the smallest full-precision Real.
 
 Power and sample size of a chi-square test, with --df: three of these,
 and the fourth is solved (for a solved N, power= is the power reached):
-  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --effect W       Cohen&apos;s effect size w (0.1 small, 0.3 medium, 0.5 large)
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
@@ -398,7 +398,7 @@ A table of counts:
                    input): rows of counts separated by tabs, semicolons or
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
-                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
                    test: for 2 x 2 of up to 10000000 in all, for larger
                    tables where up to 1000000 tables share the margins);
                    one row of counts tests goodness of fit
@@ -428,12 +428,12 @@ Output:
                    FILE.svg
   --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
   --scale N        pixels per chart pixel in a PNG, 1 to 4
-  --background B   gradient (the window's, default) or white, for print
-  A chart's text grows with its size: at 1600x1000, printed at the width
-  of a page column, it reads as the window's chart does on the screen.
+  --background B   gradient (the window&apos;s, default) or white, for print
+  A chart&apos;s text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window&apos;s chart does on the screen.
 
   --language L     the language of messages and of the window: de, en, es,
-                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   fr, nl, tr or zh_CN (default: the desktop&apos;s); alone,
                    it opens the window and remembers the choice
   -h, --help       this help
   -v, --version    the version
@@ -442,7 +442,7 @@ Examples:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -450,8 +450,8 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.
@@ -533,7 +533,7 @@ Ejemplos:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -541,8 +541,8 @@ Ejemplos:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Estado de salida: 0 si todo va bien, 2 con una entrada errónea (una línea
 en la salida de errores, nada impreso), 1 si no se puede escribir un
@@ -659,8 +659,8 @@ archivo.
         <translation>Guarda la tabla como archivo CSV</translation>
     </message>
     <message>
-        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
-        <translation>Los grados de libertad van hacia atrás: 'desde' es mayor que 'hasta'.</translation>
+        <source>The degrees of freedom run backwards: &apos;from&apos; is above &apos;to&apos;.</source>
+        <translation>Los grados de libertad van hacia atrás: &apos;desde&apos; es mayor que &apos;hasta&apos;.</translation>
     </message>
     <message>
         <source>the table</source>
@@ -682,28 +682,28 @@ archivo.
         <translation>Tarvik necesita una pantalla gráfica: XDG_RUNTIME_DIR no está definida, así que no se puede encontrar ninguna pantalla Wayland.</translation>
     </message>
     <message>
-        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
-        <translation>Tarvik necesita una pantalla gráfica: no hay ninguna pantalla Wayland '%1' en marcha.</translation>
+        <source>Tarvik needs a graphical display: no Wayland display &apos;%1&apos; is running.</source>
+        <translation>Tarvik necesita una pantalla gráfica: no hay ninguna pantalla Wayland &apos;%1&apos; en marcha.</translation>
     </message>
     <message>
         <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <translation>Tarvik necesita una pantalla gráfica: no se encontró ninguna (no están definidas ni DISPLAY ni WAYLAND_DISPLAY).</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the display '%1'.</source>
-        <translation>Tarvik no puede abrir la pantalla '%1'.</translation>
+        <source>Tarvik cannot open the display &apos;%1&apos;.</source>
+        <translation>Tarvik no puede abrir la pantalla &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
         <translation>Tarvik no puede abrir una pantalla Wayland: XDG_RUNTIME_DIR no está definida.</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the Wayland display '%1'.</source>
-        <translation>Tarvik no puede abrir la pantalla Wayland '%1'.</translation>
+        <source>Tarvik cannot open the Wayland display &apos;%1&apos;.</source>
+        <translation>Tarvik no puede abrir la pantalla Wayland &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
-        <translation>Tarvik no puede abrir su ventana: la plataforma gráfica '%1' no arrancó.</translation>
+        <source>Tarvik cannot start its window: the graphical platform &apos;%1&apos; did not start.</source>
+        <translation>Tarvik no puede abrir su ventana: la plataforma gráfica &apos;%1&apos; no arrancó.</translation>
     </message>
 </context>
 <context>
@@ -741,12 +741,12 @@ archivo.
         <translation>Error de E/S %1</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' no es un valor de coma flotante válido</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un valor de coma flotante válido</translation>
     </message>
     <message>
-        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
-        <translation>'%1' está por debajo del número más pequeño que guarda la calculadora, 3.36e-4932</translation>
+        <source>&apos;%1&apos; lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>&apos;%1&apos; está por debajo del número más pequeño que guarda la calculadora, 3.36e-4932</translation>
     </message>
     <message>
         <source>Assertion failure</source>
@@ -816,15 +816,15 @@ archivo.
         <translation>  * Potencia y tamaño de muestra (Ctrl+Mayús+P): planifique un estudio. Indique tres de: tamaño del efecto w, alfa, potencia y tamaño total de la muestra N, con los grados de libertad; el cuarto se calcula al escribir (para N: el menor N que alcanza la potencia, y la potencia alcanzada). w puede salir de las proporciones esperadas (bondad de ajuste) o de una tabla de probabilidades de celda (independencia). Dos gráficos muestran la densidad central bajo H0 y la no central bajo H1 con alfa y beta sombreados, y la potencia frente a N o w</translation>
     </message>
     <message>
-        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Contrastar una tabla (Ctrl+Mayús+T): escriba frecuencias, pegue un bloque de una hoja de cálculo (Ctrl+V) o abra un archivo CSV. Una tabla de 2 x 2 o más se contrasta para independencia, una fila para bondad de ajuste (iguales, o frente a las proporciones esperadas que indique): la ji cuadrado de Pearson y la razón de verosimilitud G2 con su p, la corrección de Yates junto a la prueba simple para 2 x 2, la prueba exacta de Fisher contada en segundo plano (un p de Monte Carlo cuando las tablas son demasiadas; Cancelar la detiene), la V de Cramér y la w de Cohen con intervalos del 95 %, y la frecuencia esperada, los residuos y el p de Bonferroni de cada celda. A la calculadora muestra el estadístico en el gráfico de densidad</translation>
     </message>
     <message>
-        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
         <translation>  * Guardar gráfico como: PNG, PNG a doble resolución o un dibujo SVG, sobre el degradado de la ventana o sobre blanco para imprimir; un nombre escrito con .png o .svg decide el formato</translation>
     </message>
     <message>
-        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <source>  * Language: the desktop&apos;s language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
         <translation>  * Idioma: el idioma del escritorio, o inglés, alemán, español, francés, neerlandés, turco o chino simplificado, a partir del próximo inicio</translation>
     </message>
     <message>
@@ -840,7 +840,7 @@ archivo.
         <translation>Tarvik se ofrece tal cual, sin ninguna garantía. Los números que muestra se calculan con cuidado en precisión extendida de 80 bits y se comprueban frente a una referencia independiente de 50 dígitos, pero verifique cualquier resultado del que dependa una decisión importante.</translation>
     </message>
     <message>
-        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader&apos;s saddle-point Poisson probabilities, Legendre&apos;s continued fraction of the incomplete gamma function, Dekker&apos;s double-length arithmetic, Ding&apos;s noncentral chi-square sums, Patnaik&apos;s approximation, Gauss-Legendre quadrature, Halley&apos;s method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun&apos;s formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
         <translation>Gracias a los autores de los métodos publicados que contiene: las sumas finitas exactas para las colas ji cuadrado y F, las probabilidades de Poisson de punto de silla de Loader, la fracción continua de Legendre de la función gamma incompleta, la aritmética de doble longitud de Dekker, las sumas de Ding para la ji cuadrado no central, la aproximación de Patnaik, la cuadratura de Gauss-Legendre, el método de Halley, las aproximaciones de raíz cúbica de Wilson-Hilferty y Paulson, el cuantil normal de Odeh-Evans, la fórmula 26.2.17 de Abramowitz y Stegun, el método de puntos porcentuales de Best y Roberts (AS 91) y la variante Illinois de la falsa posición.</translation>
     </message>
     <message>
@@ -941,8 +941,8 @@ archivo.
         <translation>--language aparece dos veces</translation>
     </message>
     <message>
-        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
-        <translation>--language '%1' no es de, en, es, fr, nl, tr ni zh_CN</translation>
+        <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language &apos;%1&apos; no es de, en, es, fr, nl, tr ni zh_CN</translation>
     </message>
 </context>
 <context>
@@ -972,12 +972,12 @@ archivo.
         <translation>da un parámetro de no centralidad N w² mayor que 1000000</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is not a number</source>
-        <translation>proporción %1 %2 '%3' no es un número</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is not a number</source>
+        <translation>proporción %1 %2 &apos;%3&apos; no es un número</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is negative</source>
-        <translation>proporción %1 %2 '%3' es negativa</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is negative</source>
+        <translation>proporción %1 %2 &apos;%3&apos; es negativa</translation>
     </message>
     <message>
         <source>the %1 proportions add up to 0</source>
@@ -996,12 +996,12 @@ archivo.
         <translation>la proporción H0 %1 es 0</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is not a number</source>
-        <translation>fila %1 celda %2 '%3' no es un número</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is not a number</source>
+        <translation>fila %1 celda %2 &apos;%3&apos; no es un número</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is negative</source>
-        <translation>fila %1 celda %2 '%3' es negativa</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is negative</source>
+        <translation>fila %1 celda %2 &apos;%3&apos; es negativa</translation>
     </message>
     <message>
         <source>row %1 has %2 cells, row 1 has %3</source>
@@ -1155,7 +1155,7 @@ archivo.
         <translation>Grados de libertad</translation>
     </message>
     <message>
-        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
         <translation>w de Cohen: 0.1 pequeño, 0.3 mediano, 0.5 grande</translation>
     </message>
     <message>
@@ -1327,7 +1327,7 @@ archivo.
         <translation>Razón de verosimilitud G² = %1, gl = %2, p = %3</translation>
     </message>
     <message>
-        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <source>Yates&apos; corrected χ² = %1, p = %2 (beside the plain test)</source>
         <translation>χ² corregida de Yates = %1, p = %2 (junto a la prueba simple)</translation>
     </message>
     <message>
@@ -1339,11 +1339,11 @@ archivo.
         <translation>, sin IC 95 % por encima de χ² = 1e7</translation>
     </message>
     <message>
-        <source>Cramér's V = %1%2</source>
+        <source>Cramér&apos;s V = %1%2</source>
         <translation>V de Cramér = %1%2</translation>
     </message>
     <message>
-        <source>Cohen's w = %1%2</source>
+        <source>Cohen&apos;s w = %1%2</source>
         <translation>w de Cohen = %1%2</translation>
     </message>
     <message>
@@ -1398,8 +1398,8 @@ archivo.
         <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
-        <source>Cannot save %1 to '%2': %3</source>
-        <translation>No se puede guardar %1 en '%2': %3</translation>
+        <source>Cannot save %1 to &apos;%2&apos;: %3</source>
+        <translation>No se puede guardar %1 en &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>the file is read-only</source>
@@ -1588,11 +1588,11 @@ archivo.
         <translation>Celdas</translation>
     </message>
     <message>
-        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <source>Each cell&apos;s expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
         <translation>Frecuencia esperada, residuos y p de Bonferroni de cada celda; + o - según el signo de su residuo ajustado, * donde es significativo al 5 %</translation>
     </message>
     <message>
-        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <source>Sets the calculator&apos;s degrees of freedom and chi-square value</source>
         <translation>Pone los grados de libertad y el valor de ji cuadrado de la calculadora</translation>
     </message>
     <message>
@@ -1600,7 +1600,7 @@ archivo.
         <translation>Copia las frecuencias como celdas separadas por tabuladores</translation>
     </message>
     <message>
-        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
         <translation>Guarda la frecuencia esperada y los residuos de cada celda como archivo CSV</translation>
     </message>
     <message>
@@ -1652,15 +1652,15 @@ archivo.
         <translation>Etiqueta</translation>
     </message>
     <message>
-        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <source>Fisher&apos;s exact test: counting the tables with these margins…</source>
         <translation>Prueba exacta de Fisher: contando las tablas con estos márgenes…</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <source>Fisher&apos;s exact test: too many tables to count; drawing 100000 random tables…</source>
         <translation>Prueba exacta de Fisher: demasiadas tablas para contar; extrayendo 100000 tablas aleatorias…</translation>
     </message>
     <message>
-        <source>Fisher's exact p = %1</source>
+        <source>Fisher&apos;s exact p = %1</source>
         <translation>p exacto de Fisher = %1</translation>
     </message>
     <message>
@@ -1672,15 +1672,15 @@ archivo.
         <translation>p de Monte Carlo = %1 ± %2 (error estándar; %3 tablas aleatorias, semilla %4)</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <source>Fisher&apos;s exact test: too many observations to count or draw; the chi-square&apos;s p stands</source>
         <translation>Prueba exacta de Fisher: demasiadas observaciones para contar o extraer; vale el p de la ji cuadrado</translation>
     </message>
     <message>
-        <source>Fisher's exact test failed: %1</source>
+        <source>Fisher&apos;s exact test failed: %1</source>
         <translation>La prueba exacta de Fisher falló: %1</translation>
     </message>
     <message>
-        <source>Fisher's exact test cancelled</source>
+        <source>Fisher&apos;s exact test cancelled</source>
         <translation>Prueba exacta de Fisher cancelada</translation>
     </message>
 </context>

@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
+        <translation>Lan&amp;gue</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>

@@ -127,11 +127,11 @@
         <translation>&amp;Taal</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Taal van het bureaublad</translation>
     </message>
     <message>
-        <source>the desktop's language</source>
+        <source>the desktop&apos;s language</source>
         <translation>de taal van het bureaublad</translation>
     </message>
     <message>
@@ -200,8 +200,8 @@
         <translation>SVG-tekening op wit, voor afdrukken (*.svg)</translation>
     </message>
     <message>
-        <source>'%1' is read-only. Replace it?</source>
-        <translation>'%1' is alleen-lezen. Vervangen?</translation>
+        <source>&apos;%1&apos; is read-only. Replace it?</source>
+        <translation>&apos;%1&apos; is alleen-lezen. Vervangen?</translation>
     </message>
     <message>
         <source>Save chart as</source>
@@ -388,7 +388,7 @@ or above 3.36e-4932, the smallest full-precision Real.
 
 Power and sample size of a chi-square test, with --df: three of these,
 and the fourth is solved (for a solved N, power= is the power reached):
-  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --effect W       Cohen&apos;s effect size w (0.1 small, 0.3 medium, 0.5 large)
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
@@ -398,7 +398,7 @@ A table of counts:
                    input): rows of counts separated by tabs, semicolons or
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
-                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
                    test: for 2 x 2 of up to 10000000 in all, for larger
                    tables where up to 1000000 tables share the margins);
                    one row of counts tests goodness of fit
@@ -428,12 +428,12 @@ Output:
                    FILE.svg
   --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
   --scale N        pixels per chart pixel in a PNG, 1 to 4
-  --background B   gradient (the window's, default) or white, for print
-  A chart's text grows with its size: at 1600x1000, printed at the width
-  of a page column, it reads as the window's chart does on the screen.
+  --background B   gradient (the window&apos;s, default) or white, for print
+  A chart&apos;s text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window&apos;s chart does on the screen.
 
   --language L     the language of messages and of the window: de, en, es,
-                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   fr, nl, tr or zh_CN (default: the desktop&apos;s); alone,
                    it opens the window and remembers the choice
   -h, --help       this help
   -v, --version    the version
@@ -442,7 +442,7 @@ Examples:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -450,8 +450,8 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.
@@ -483,7 +483,7 @@ power= het bereikte vermogen):
 Een tabel met frequenties:
   --counts BESTAND de chikwadraattoets van de tabel in BESTAND (- voor
                    standaardinvoer): rijen frequenties gescheiden door tabs,
-                   puntkomma's of komma's, met of zonder kopregel en
+                   puntkomma&apos;s of komma&apos;s, met of zonder kopregel en
                    labelkolom. Een tabel van 2 x 2 of groter toetst
                    onafhankelijkheid (ook de correctie van Yates bij 2 x 2,
                    en Fishers exacte toets: bij 2 x 2 tot 10000000 in
@@ -531,7 +531,7 @@ Voorbeelden:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -539,8 +539,8 @@ Voorbeelden:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Afsluitstatus: 0 bij succes, 2 bij foute invoer (één regel op
 standaardfout, niets afgedrukt), 1 als een bestand niet geschreven kan
@@ -634,7 +634,7 @@ worden.
     </message>
     <message>
         <source>Tail probabilities, one per column, apart by blanks or semicolons</source>
-        <translation>Staartkansen, één per kolom, gescheiden door spaties of puntkomma's</translation>
+        <translation>Staartkansen, één per kolom, gescheiden door spaties of puntkomma&apos;s</translation>
     </message>
     <message>
         <source>Critical values</source>
@@ -657,8 +657,8 @@ worden.
         <translation>Slaat de tabel op als CSV-bestand</translation>
     </message>
     <message>
-        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
-        <translation>De vrijheidsgraden lopen achteruit: 'van' ligt boven 'tot'.</translation>
+        <source>The degrees of freedom run backwards: &apos;from&apos; is above &apos;to&apos;.</source>
+        <translation>De vrijheidsgraden lopen achteruit: &apos;van&apos; ligt boven &apos;tot&apos;.</translation>
     </message>
     <message>
         <source>the table</source>
@@ -680,28 +680,28 @@ worden.
         <translation>Tarvik heeft een grafisch scherm nodig: XDG_RUNTIME_DIR is niet ingesteld, dus er is geen Wayland-scherm te vinden.</translation>
     </message>
     <message>
-        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
-        <translation>Tarvik heeft een grafisch scherm nodig: er draait geen Wayland-scherm '%1'.</translation>
+        <source>Tarvik needs a graphical display: no Wayland display &apos;%1&apos; is running.</source>
+        <translation>Tarvik heeft een grafisch scherm nodig: er draait geen Wayland-scherm &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <translation>Tarvik heeft een grafisch scherm nodig: geen gevonden (DISPLAY noch WAYLAND_DISPLAY is ingesteld).</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the display '%1'.</source>
-        <translation>Tarvik kan het scherm '%1' niet openen.</translation>
+        <source>Tarvik cannot open the display &apos;%1&apos;.</source>
+        <translation>Tarvik kan het scherm &apos;%1&apos; niet openen.</translation>
     </message>
     <message>
         <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
         <translation>Tarvik kan geen Wayland-scherm openen: XDG_RUNTIME_DIR is niet ingesteld.</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the Wayland display '%1'.</source>
-        <translation>Tarvik kan het Wayland-scherm '%1' niet openen.</translation>
+        <source>Tarvik cannot open the Wayland display &apos;%1&apos;.</source>
+        <translation>Tarvik kan het Wayland-scherm &apos;%1&apos; niet openen.</translation>
     </message>
     <message>
-        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
-        <translation>Tarvik kan zijn venster niet starten: het grafische platform '%1' is niet gestart.</translation>
+        <source>Tarvik cannot start its window: the graphical platform &apos;%1&apos; did not start.</source>
+        <translation>Tarvik kan zijn venster niet starten: het grafische platform &apos;%1&apos; is niet gestart.</translation>
     </message>
 </context>
 <context>
@@ -739,12 +739,12 @@ worden.
         <translation>I/O-fout %1</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' is geen geldige drijvendekommawaarde</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is geen geldige drijvendekommawaarde</translation>
     </message>
     <message>
-        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
-        <translation>'%1' ligt onder het kleinste getal dat de rekenmachine bevat, 3.36e-4932</translation>
+        <source>&apos;%1&apos; lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>&apos;%1&apos; ligt onder het kleinste getal dat de rekenmachine bevat, 3.36e-4932</translation>
     </message>
     <message>
         <source>Assertion failure</source>
@@ -795,7 +795,7 @@ worden.
     </message>
     <message>
         <source>More, from the right-click menus of the fields, the density and the chart:</source>
-        <translation>Meer in de contextmenu's (rechtermuisknop) van de velden, de dichtheid en de grafiek:</translation>
+        <translation>Meer in de contextmenu&apos;s (rechtermuisknop) van de velden, de dichtheid en de grafiek:</translation>
     </message>
     <message>
         <source>  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a tiny p-value can be read in its field</source>
@@ -814,15 +814,15 @@ worden.
         <translation>  * Onderscheidend vermogen en steekproefgrootte (Ctrl+Shift+P): een onderzoek plannen. Geef drie van effectgrootte w, alfa, het onderscheidend vermogen en de totale steekproefgrootte N, met de vrijheidsgraden; de vierde wordt tijdens het typen opgelost (voor N: de kleinste N die het vermogen haalt, en het bereikte vermogen). w kan komen uit de verwachte proporties (aanpassingstoets) of uit een tabel van celkansen (onafhankelijkheid). Twee grafieken tonen de centrale dichtheid onder H0 en de niet-centrale onder H1 met alfa en bèta gearceerd, en het vermogen tegen N of w</translation>
     </message>
     <message>
-        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Een tabel toetsen (Ctrl+Shift+T): typ frequenties, plak een blok uit een spreadsheet (Ctrl+V) of open een CSV-bestand. Een tabel van 2 x 2 of groter wordt op onafhankelijkheid getoetst, één rij op aanpassing (gelijk, of tegen de verwachte proporties die u geeft): Pearsons chikwadraat en de aannemelijkheidsquotiënt G2 met hun p, de correctie van Yates naast de gewone toets bij 2 x 2, Fishers exacte toets op de achtergrond geteld (een Monte Carlo-p als het te veel tabellen zijn; Annuleren stopt hem), Cramérs V en Cohens w met 95%-intervallen, en per cel de verwachte frequentie, de residuen en de Bonferroni-p. Naar de rekenmachine toont de toetsingsgrootheid in de dichtheidsgrafiek</translation>
     </message>
     <message>
-        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
         <translation>  * Grafiek opslaan als: PNG, PNG op dubbele resolutie of een SVG-tekening, op het kleurverloop van het venster of op wit voor afdrukken; een getypte naam met .png of .svg bepaalt het formaat</translation>
     </message>
     <message>
-        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <source>  * Language: the desktop&apos;s language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
         <translation>  * Taal: de taal van het bureaublad, of Engels, Duits, Spaans, Frans, Nederlands, Turks of vereenvoudigd Chinees, vanaf de volgende start</translation>
     </message>
     <message>
@@ -838,7 +838,7 @@ worden.
         <translation>Tarvik wordt aangeboden zoals het is, zonder enige garantie. De getoonde getallen worden zorgvuldig berekend in 80-bits uitgebreide precisie en gecontroleerd tegen een onafhankelijke referentie van 50 cijfers, maar controleer elk resultaat waar een belangrijke beslissing van afhangt.</translation>
     </message>
     <message>
-        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader&apos;s saddle-point Poisson probabilities, Legendre&apos;s continued fraction of the incomplete gamma function, Dekker&apos;s double-length arithmetic, Ding&apos;s noncentral chi-square sums, Patnaik&apos;s approximation, Gauss-Legendre quadrature, Halley&apos;s method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun&apos;s formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
         <translation>Met dank aan de auteurs van de gepubliceerde methoden die erin zitten: de exacte eindige sommen voor de chikwadraat- en F-staarten, Loaders zadelpunt-Poissonkansen, Legendres kettingbreuk van de onvolledige gammafunctie, Dekkers rekenkunde met dubbele lengte, Dings sommen voor de niet-centrale chikwadraat, Patnaiks benadering, Gauss-Legendre-kwadratuur, de methode van Halley, de derdemachtswortelbenaderingen van Wilson-Hilferty en Paulson, het normale kwantiel van Odeh-Evans, formule 26.2.17 van Abramowitz en Stegun, de percentielpuntmethode van Best en Roberts (AS 91) en de Illinois-variant van regula falsi.</translation>
     </message>
     <message>
@@ -939,8 +939,8 @@ worden.
         <translation>--language is twee keer gegeven</translation>
     </message>
     <message>
-        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
-        <translation>--language '%1' is geen de, en, es, fr, nl, tr of zh_CN</translation>
+        <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language &apos;%1&apos; is geen de, en, es, fr, nl, tr of zh_CN</translation>
     </message>
 </context>
 <context>
@@ -970,12 +970,12 @@ worden.
         <translation>geeft een non-centraliteit N w² boven 1000000</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is not a number</source>
-        <translation>%1-proportie %2 '%3' is geen getal</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is not a number</source>
+        <translation>%1-proportie %2 &apos;%3&apos; is geen getal</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is negative</source>
-        <translation>%1-proportie %2 '%3' is negatief</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is negative</source>
+        <translation>%1-proportie %2 &apos;%3&apos; is negatief</translation>
     </message>
     <message>
         <source>the %1 proportions add up to 0</source>
@@ -994,12 +994,12 @@ worden.
         <translation>H0-proportie %1 is 0</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is not a number</source>
-        <translation>rij %1 cel %2 '%3' is geen getal</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is not a number</source>
+        <translation>rij %1 cel %2 &apos;%3&apos; is geen getal</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is negative</source>
-        <translation>rij %1 cel %2 '%3' is negatief</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is negative</source>
+        <translation>rij %1 cel %2 &apos;%3&apos; is negatief</translation>
     </message>
     <message>
         <source>row %1 has %2 cells, row 1 has %3</source>
@@ -1153,7 +1153,7 @@ worden.
         <translation>Vrijheidsgraden</translation>
     </message>
     <message>
-        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
         <translation>Cohens w: 0.1 klein, 0.3 middel, 0.5 groot</translation>
     </message>
     <message>
@@ -1325,7 +1325,7 @@ worden.
         <translation>Aannemelijkheidsquotiënt G² = %1, vg = %2, p = %3</translation>
     </message>
     <message>
-        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <source>Yates&apos; corrected χ² = %1, p = %2 (beside the plain test)</source>
         <translation>Yates-gecorrigeerde χ² = %1, p = %2 (naast de gewone toets)</translation>
     </message>
     <message>
@@ -1337,11 +1337,11 @@ worden.
         <translation>, geen 95%-BI boven χ² = 1e7</translation>
     </message>
     <message>
-        <source>Cramér's V = %1%2</source>
+        <source>Cramér&apos;s V = %1%2</source>
         <translation>Cramérs V = %1%2</translation>
     </message>
     <message>
-        <source>Cohen's w = %1%2</source>
+        <source>Cohen&apos;s w = %1%2</source>
         <translation>Cohens w = %1%2</translation>
     </message>
     <message>
@@ -1396,8 +1396,8 @@ worden.
         <translation>het is geen gewoon bestand (een apparaat, een pipe of een socket)</translation>
     </message>
     <message>
-        <source>Cannot save %1 to '%2': %3</source>
-        <translation>Kan %1 niet opslaan in '%2': %3</translation>
+        <source>Cannot save %1 to &apos;%2&apos;: %3</source>
+        <translation>Kan %1 niet opslaan in &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>the file is read-only</source>
@@ -1575,7 +1575,7 @@ worden.
     </message>
     <message>
         <source>For one row of counts: proportions adding up to 1 or expected counts, apart by blanks or semicolons; empty for equal</source>
-        <translation>Voor één rij frequenties: proporties die optellen tot 1 of verwachte frequenties, gescheiden door spaties of puntkomma's; leeg voor gelijk</translation>
+        <translation>Voor één rij frequenties: proporties die optellen tot 1 of verwachte frequenties, gescheiden door spaties of puntkomma&apos;s; leeg voor gelijk</translation>
     </message>
     <message>
         <source>Exact test progress</source>
@@ -1586,11 +1586,11 @@ worden.
         <translation>Cellen</translation>
     </message>
     <message>
-        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <source>Each cell&apos;s expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
         <translation>Verwachte frequentie, residuen en Bonferroni-p van elke cel; + of - naar het teken van het gecorrigeerde residu, * waar significant op 5 %</translation>
     </message>
     <message>
-        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <source>Sets the calculator&apos;s degrees of freedom and chi-square value</source>
         <translation>Zet de vrijheidsgraden en de chikwadraatwaarde van de rekenmachine</translation>
     </message>
     <message>
@@ -1598,7 +1598,7 @@ worden.
         <translation>Kopieert de frequenties als door tabs gescheiden cellen</translation>
     </message>
     <message>
-        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
         <translation>Slaat de verwachte frequentie en residuen van elke cel op als CSV-bestand</translation>
     </message>
     <message>
@@ -1650,15 +1650,15 @@ worden.
         <translation>Label</translation>
     </message>
     <message>
-        <source>Fisher's exact test: counting the tables with these margins…</source>
+        <source>Fisher&apos;s exact test: counting the tables with these margins…</source>
         <translation>Fishers exacte toets: de tabellen met deze marges worden geteld…</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
+        <source>Fisher&apos;s exact test: too many tables to count; drawing 100000 random tables…</source>
         <translation>Fishers exacte toets: te veel tabellen om te tellen; 100000 willekeurige tabellen worden getrokken…</translation>
     </message>
     <message>
-        <source>Fisher's exact p = %1</source>
+        <source>Fisher&apos;s exact p = %1</source>
         <translation>Fishers exacte p = %1</translation>
     </message>
     <message>
@@ -1670,15 +1670,15 @@ worden.
         <translation>Monte Carlo-p = %1 ± %2 (standaardfout; %3 willekeurige tabellen, seed %4)</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
+        <source>Fisher&apos;s exact test: too many observations to count or draw; the chi-square&apos;s p stands</source>
         <translation>Fishers exacte toets: te veel waarnemingen om te tellen of te trekken; de p van de chikwadraattoets geldt</translation>
     </message>
     <message>
-        <source>Fisher's exact test failed: %1</source>
+        <source>Fisher&apos;s exact test failed: %1</source>
         <translation>Fishers exacte toets mislukt: %1</translation>
     </message>
     <message>
-        <source>Fisher's exact test cancelled</source>
+        <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fishers exacte toets geannuleerd</translation>
     </message>
 </context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Read as %1: the window takes probabilities from %2 to %3; the command line takes them down to 1e-300.</source>
-        <translation>%1 olarak okundu: pencere %2 ile %3 arasındaki olasılıkları alır; komut satırı 1e-300'e kadar alır.</translation>
+        <translation>%1 olarak okundu: pencere %2 ile %3 arasındaki olasılıkları alır; komut satırı 1e-300&apos;e kadar alır.</translation>
     </message>
 </context>
 <context>
@@ -127,11 +127,11 @@
         <translation>&amp;Dil</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Masaüstünün dili</translation>
     </message>
     <message>
-        <source>the desktop's language</source>
+        <source>the desktop&apos;s language</source>
         <translation>masaüstünün dili</translation>
     </message>
     <message>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Show &amp;numbers as</source>
-        <translation>Sayıları &amp;göster</translation>
+        <translation>Sayıla&amp;rı göster</translation>
     </message>
     <message>
         <source>&amp;Decimals</source>
@@ -200,8 +200,8 @@
         <translation>Beyaz üzerine SVG çizimi, baskı için (*.svg)</translation>
     </message>
     <message>
-        <source>'%1' is read-only. Replace it?</source>
-        <translation>'%1' salt okunur. Değiştirilsin mi?</translation>
+        <source>&apos;%1&apos; is read-only. Replace it?</source>
+        <translation>&apos;%1&apos; salt okunur. Değiştirilsin mi?</translation>
     </message>
     <message>
         <source>Save chart as</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>--export-chart draws one result of --value, --cdf or --upper</source>
-        <translation>--export-chart --value, --cdf veya --upper'ın bir sonucunu çizer</translation>
+        <translation>--export-chart --value, --cdf veya --upper&apos;ın bir sonucunu çizer</translation>
     </message>
     <message>
         <source>--size %1 is not WIDTHxHEIGHT, as in 550x480</source>
@@ -296,11 +296,11 @@
     </message>
     <message>
         <source>--effect, --alpha, --power and --n take none of --value, --cdf, --upper, --two-sided, --between and --ncp</source>
-        <translation>--effect, --alpha, --power ve --n; --value, --cdf, --upper, --two-sided, --between ve --ncp'nin hiçbirini almaz</translation>
+        <translation>--effect, --alpha, --power ve --n; --value, --cdf, --upper, --two-sided, --between ve --ncp&apos;nin hiçbirini almaz</translation>
     </message>
     <message>
         <source>give one of --value, --cdf, --upper, --two-sided and --between, or three of --effect, --alpha, --power and --n</source>
-        <translation>--value, --cdf, --upper, --two-sided ve --between'den birini ya da --effect, --alpha, --power ve --n'den üçünü verin</translation>
+        <translation>--value, --cdf, --upper, --two-sided ve --between&apos;den birini ya da --effect, --alpha, --power ve --n&apos;den üçünü verin</translation>
     </message>
     <message>
         <source>--df is required</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>give three of --effect, --alpha, --power and --n: the fourth is solved</source>
-        <translation>--effect, --alpha, --power ve --n'den üçünü verin: dördüncüsü çözülür</translation>
+        <translation>--effect, --alpha, --power ve --n&apos;den üçünü verin: dördüncüsü çözülür</translation>
     </message>
     <message>
         <source>%1 does not take --effect, --alpha, --power and --n</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>--counts %1 is larger than 64 MiB</source>
-        <translation>--counts %1 64 MiB'tan büyük</translation>
+        <translation>--counts %1 64 MiB&apos;tan büyük</translation>
     </message>
     <message>
         <source>the results</source>
@@ -388,7 +388,7 @@ or above 3.36e-4932, the smallest full-precision Real.
 
 Power and sample size of a chi-square test, with --df: three of these,
 and the fourth is solved (for a solved N, power= is the power reached):
-  --effect W       Cohen's effect size w (0.1 small, 0.3 medium, 0.5 large)
+  --effect W       Cohen&apos;s effect size w (0.1 small, 0.3 medium, 0.5 large)
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
@@ -398,7 +398,7 @@ A table of counts:
                    input): rows of counts separated by tabs, semicolons or
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
-                   (also Yates' correction for 2 x 2, and Fisher's exact
+                   (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
                    test: for 2 x 2 of up to 10000000 in all, for larger
                    tables where up to 1000000 tables share the margins);
                    one row of counts tests goodness of fit
@@ -428,12 +428,12 @@ Output:
                    FILE.svg
   --size WxH       its size in pixels (default 275x260, 120 to 4000 each)
   --scale N        pixels per chart pixel in a PNG, 1 to 4
-  --background B   gradient (the window's, default) or white, for print
-  A chart's text grows with its size: at 1600x1000, printed at the width
-  of a page column, it reads as the window's chart does on the screen.
+  --background B   gradient (the window&apos;s, default) or white, for print
+  A chart&apos;s text grows with its size: at 1600x1000, printed at the width
+  of a page column, it reads as the window&apos;s chart does on the screen.
 
   --language L     the language of messages and of the window: de, en, es,
-                   fr, nl, tr or zh_CN (default: the desktop's); alone,
+                   fr, nl, tr or zh_CN (default: the desktop&apos;s); alone,
                    it opens the window and remembers the choice
   -h, --help       this help
   -v, --version    the version
@@ -442,7 +442,7 @@ Examples:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -450,8 +450,8 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Exit status: 0 on success, 2 on bad input (one line on standard error,
 nothing printed), 1 when a file cannot be written.
@@ -470,22 +470,22 @@ Bunlardan biri, --df ile:
   --ncp L          --value, --cdf veya --upper ile: merkezi olmama
                    parametresi L olan merkezi olmayan ki-kare (0 ile 1e6)
 Olasılıklar 1e-300 ile 1 - 1e-300 arasındadır; 0 dışındaki bir değer en
-az 3.36e-4932'dir, tam duyarlıklı en küçük Real.
+az 3.36e-4932&apos;dir, tam duyarlıklı en küçük Real.
 
 Bir ki-kare testinin gücü ve örneklem büyüklüğü, --df ile: bunlardan
 üçü, dördüncüsü çözülür (çözülen N için power= ulaşılan güçtür):
-  --effect W       Cohen'in etki büyüklüğü w (0.1 küçük, 0.3 orta, 0.5 büyük)
+  --effect W       Cohen&apos;in etki büyüklüğü w (0.1 küçük, 0.3 orta, 0.5 büyük)
   --alpha A        anlamlılık düzeyi
   --power P        güç, 1 - beta, alfadan büyük
   --n N            toplam örneklem büyüklüğü, 1 ile 1000000000
 
 Bir frekans tablosu:
-  --counts DOSYA   DOSYA'daki tablonun ki-kare testi (standart girdi için
+  --counts DOSYA   DOSYA&apos;daki tablonun ki-kare testi (standart girdi için
                    -): sekme, noktalı virgül veya virgülle ayrılmış frekans
                    satırları, başlık satırı ve etiket sütunuyla ya da
                    onlarsız. 2 x 2 veya daha büyük bir tablo bağımsızlığı
-                   test eder (2 x 2 için Yates düzeltmesi ve Fisher'in
-                   kesin testi de: 2 x 2 için toplam 10000000'a kadar,
+                   test eder (2 x 2 için Yates düzeltmesi ve Fisher&apos;in
+                   kesin testi de: 2 x 2 için toplam 10000000&apos;a kadar,
                    daha büyük tablolar için marjinalleri paylaşan en çok
                    1000000 tablo varsa); tek satır uyum iyiliğini test eder
   --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
@@ -508,16 +508,16 @@ Listeler ve standart girdi:
                    anlamlı basamak tutar: ötesindeki basamaklar tuttuğu
                    ikili sayının kesin ondalık basamaklarıdır
   decimals biçeminde 1e18 ve üstü sayılar 3.9894228040143267794E149
-  biçiminde, Real'in tuttuğu her basamakla yazılır.
+  biçiminde, Real&apos;in tuttuğu her basamakla yazılır.
   --format BİÇİM   text (varsayılan), csv, tsv veya markdown
-  --output DOSYA   standart çıktı yerine DOSYA'ya yaz, tamamen ya da hiç
+  --output DOSYA   standart çıktı yerine DOSYA&apos;ya yaz, tamamen ya da hiç
   --export-chart DOSYA  bir sonucun yoğunluk grafiği, DOSYA.png veya
                    DOSYA.svg olarak
   --size GxY       piksel olarak boyutu (varsayılan 275x260, her biri 120
                    ile 4000)
-  --scale N        bir PNG'de grafik pikseli başına piksel, 1 ile 4
+  --scale N        bir PNG&apos;de grafik pikseli başına piksel, 1 ile 4
   --background B   gradient (pencereninki, varsayılan) veya baskı için white
-  Bir grafiğin yazısı boyutuyla büyür: 1600x1000'de, bir sayfa sütunu
+  Bir grafiğin yazısı boyutuyla büyür: 1600x1000&apos;de, bir sayfa sütunu
   genişliğinde basıldığında, ekrandaki pencere grafiği gibi okunur.
 
   --language L     iletilerin ve pencerenin dili: de, en, es, fr, nl, tr
@@ -530,7 +530,7 @@ Listeler ve standart girdi:
   tarvik --df 12 --value 23.5
   tarvik --df 10 --upper 0.05 --numbers significant --precision 9
   tarvik --df 1..100 --upper 0.10,0.05,0.025,0.01,0.005
-  printf '3.84\n6.63\n' | tarvik --df 1 --value -
+  printf &apos;3.84\n6.63\n&apos; | tarvik --df 1 --value -
   tarvik --df 1..30 --upper 0.05,0.01 --table --format csv --output table.csv
   tarvik --df 10 --two-sided 0.05
   tarvik --df 10 --between 3.246973 20.483177
@@ -538,8 +538,8 @@ Listeler ve standart girdi:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
-  printf '20,15,25\n30,25,10\n' | tarvik --counts -
-  printf '18,22,30,30\n' | tarvik --counts - --expected 0.25,0.25,0.25,0.25
+  printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
+  printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
 Çıkış durumu: başarıda 0, hatalı girdide 2 (standart hataya bir satır,
 hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
@@ -655,8 +655,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Tabloyu CSV dosyası olarak kaydeder</translation>
     </message>
     <message>
-        <source>The degrees of freedom run backwards: 'from' is above 'to'.</source>
-        <translation>Serbestlik dereceleri geriye gidiyor: 'başlangıç' 'bitiş'ten büyük.</translation>
+        <source>The degrees of freedom run backwards: &apos;from&apos; is above &apos;to&apos;.</source>
+        <translation>Serbestlik dereceleri geriye gidiyor: &apos;başlangıç&apos; &apos;bitiş&apos;ten büyük.</translation>
     </message>
     <message>
         <source>the table</source>
@@ -678,28 +678,28 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Tarvik bir grafik ekran gerektirir: XDG_RUNTIME_DIR ayarlanmamış, bu yüzden Wayland ekranı bulunamıyor.</translation>
     </message>
     <message>
-        <source>Tarvik needs a graphical display: no Wayland display '%1' is running.</source>
-        <translation>Tarvik bir grafik ekran gerektirir: '%1' adlı Wayland ekranı çalışmıyor.</translation>
+        <source>Tarvik needs a graphical display: no Wayland display &apos;%1&apos; is running.</source>
+        <translation>Tarvik bir grafik ekran gerektirir: &apos;%1&apos; adlı Wayland ekranı çalışmıyor.</translation>
     </message>
     <message>
         <source>Tarvik needs a graphical display: none found (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <translation>Tarvik bir grafik ekran gerektirir: bulunamadı (ne DISPLAY ne de WAYLAND_DISPLAY ayarlanmış).</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the display '%1'.</source>
-        <translation>Tarvik '%1' ekranını açamıyor.</translation>
+        <source>Tarvik cannot open the display &apos;%1&apos;.</source>
+        <translation>Tarvik &apos;%1&apos; ekranını açamıyor.</translation>
     </message>
     <message>
         <source>Tarvik cannot open a Wayland display: XDG_RUNTIME_DIR is not set.</source>
         <translation>Tarvik bir Wayland ekranı açamıyor: XDG_RUNTIME_DIR ayarlanmamış.</translation>
     </message>
     <message>
-        <source>Tarvik cannot open the Wayland display '%1'.</source>
-        <translation>Tarvik '%1' Wayland ekranını açamıyor.</translation>
+        <source>Tarvik cannot open the Wayland display &apos;%1&apos;.</source>
+        <translation>Tarvik &apos;%1&apos; Wayland ekranını açamıyor.</translation>
     </message>
     <message>
-        <source>Tarvik cannot start its window: the graphical platform '%1' did not start.</source>
-        <translation>Tarvik penceresini açamıyor: '%1' grafik platformu başlamadı.</translation>
+        <source>Tarvik cannot start its window: the graphical platform &apos;%1&apos; did not start.</source>
+        <translation>Tarvik penceresini açamıyor: &apos;%1&apos; grafik platformu başlamadı.</translation>
     </message>
 </context>
 <context>
@@ -737,12 +737,12 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>G/Ç hatası %1</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' geçerli bir kayan nokta değeri değil</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; geçerli bir kayan nokta değeri değil</translation>
     </message>
     <message>
-        <source>'%1' lies below the smallest number the calculator holds, 3.36e-4932</source>
-        <translation>'%1' hesap makinesinin tuttuğu en küçük sayının, 3.36e-4932'nin altında</translation>
+        <source>&apos;%1&apos; lies below the smallest number the calculator holds, 3.36e-4932</source>
+        <translation>&apos;%1&apos; hesap makinesinin tuttuğu en küçük sayının, 3.36e-4932&apos;nin altında</translation>
     </message>
     <message>
         <source>Assertion failure</source>
@@ -753,11 +753,11 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <name>HelpText</name>
     <message>
         <source>Welcome to Tarvik by Osterby !</source>
-        <translation>Osterby'nin Tarvik'ine hoş geldiniz !</translation>
+        <translation>Osterby&apos;nin Tarvik&apos;ine hoş geldiniz !</translation>
     </message>
     <message>
         <source>Tarvik by Osterby for Linux and Windows computers calculates a couple of functions of the Chi-square (X2) distribution:</source>
-        <translation>Linux ve Windows bilgisayarlar için Osterby'nin Tarvik'i ki-kare (X2) dağılımının birkaç fonksiyonunu hesaplar:</translation>
+        <translation>Linux ve Windows bilgisayarlar için Osterby&apos;nin Tarvik&apos;i ki-kare (X2) dağılımının birkaç fonksiyonunu hesaplar:</translation>
     </message>
     <message>
         <source>  * the cumulative distribution function (cdf, aka lower tail probability) and upper tail probability</source>
@@ -809,18 +809,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, alpha, the power and the total sample size N, with the degrees of freedom; the fourth is solved as you type (for N: the smallest N that reaches the power, and the power it reaches). w can come from the proportions you expect (goodness of fit) or from a table of cell probabilities (independence). Two charts show the central density under H0 and the noncentral one under H1 with alpha and beta shaded, and the power against N or w</source>
-        <translation>  * Güç ve örneklem büyüklüğü (Ctrl+Shift+P): bir çalışma planlayın. Etki büyüklüğü w, alfa, güç ve toplam örneklem büyüklüğü N'den üçünü serbestlik derecesiyle birlikte verin; dördüncüsü siz yazarken çözülür (N için: gücü sağlayan en küçük N ve ulaşılan güç). w, beklediğiniz oranlardan (uyum iyiliği) veya bir hücre olasılıkları tablosundan (bağımsızlık) gelebilir. İki grafik, H0 altındaki merkezi yoğunluğu ve H1 altındaki merkezi olmayan yoğunluğu taralı alfa ve beta ile, ayrıca gücü N'ye veya w'ye göre gösterir</translation>
+        <translation>  * Güç ve örneklem büyüklüğü (Ctrl+Shift+P): bir çalışma planlayın. Etki büyüklüğü w, alfa, güç ve toplam örneklem büyüklüğü N&apos;den üçünü serbestlik derecesiyle birlikte verin; dördüncüsü siz yazarken çözülür (N için: gücü sağlayan en küçük N ve ulaşılan güç). w, beklediğiniz oranlardan (uyum iyiliği) veya bir hücre olasılıkları tablosundan (bağımsızlık) gelebilir. İki grafik, H0 altındaki merkezi yoğunluğu ve H1 altındaki merkezi olmayan yoğunluğu taralı alfa ve beta ile, ayrıca gücü N&apos;ye veya w&apos;ye göre gösterir</translation>
     </message>
     <message>
-        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson's chi-square and the likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, Fisher's exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
-        <translation>  * Bir tabloyu test et (Ctrl+Shift+T): frekansları yazın, bir hesap tablosundan blok yapıştırın (Ctrl+V) veya bir CSV dosyası açın. 2 x 2 veya daha büyük bir tablo bağımsızlık için, tek satır uyum iyiliği için (eşit ya da verdiğiniz beklenen oranlara göre) test edilir: Pearson ki-karesi ve olabilirlik oranı G2 p değerleriyle, 2 x 2 için basit testin yanında Yates düzeltmesi, arka planda sayılan Fisher'in kesin testi (tablolar çok fazlaysa bir Monte Carlo p'si; İptal onu durdurur), %95 aralıklarıyla Cramér'in V'si ve Cohen'in w'si, ve her hücrenin beklenen frekansı, artıkları ve Bonferroni p'si. Hesap makinesine, istatistiği yoğunluk grafiğinde gösterir</translation>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * Bir tabloyu test et (Ctrl+Shift+T): frekansları yazın, bir hesap tablosundan blok yapıştırın (Ctrl+V) veya bir CSV dosyası açın. 2 x 2 veya daha büyük bir tablo bağımsızlık için, tek satır uyum iyiliği için (eşit ya da verdiğiniz beklenen oranlara göre) test edilir: Pearson ki-karesi ve olabilirlik oranı G2 p değerleriyle, 2 x 2 için basit testin yanında Yates düzeltmesi, arka planda sayılan Fisher&apos;in kesin testi (tablolar çok fazlaysa bir Monte Carlo p&apos;si; İptal onu durdurur), %95 aralıklarıyla Cramér&apos;in V&apos;si ve Cohen&apos;in w&apos;si, ve her hücrenin beklenen frekansı, artıkları ve Bonferroni p&apos;si. Hesap makinesine, istatistiği yoğunluk grafiğinde gösterir</translation>
     </message>
     <message>
-        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's gradient or on white for print; a name typed with .png or .svg decides the format</source>
+        <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
         <translation>  * Grafiği farklı kaydet: PNG, iki kat çözünürlükte PNG veya SVG çizimi; pencerenin renk geçişi üzerinde ya da baskı için beyaz üzerinde; .png veya .svg ile yazılan ad biçimi belirler</translation>
     </message>
     <message>
-        <source>  * Language: the desktop's language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
+        <source>  * Language: the desktop&apos;s language, or English, German, Spanish, French, Dutch, Turkish or Simplified Chinese, from the next start on</source>
         <translation>  * Dil: masaüstünün dili ya da İngilizce, Almanca, İspanyolca, Fransızca, Felemenkçe, Türkçe veya Basitleştirilmiş Çince; bir sonraki açılıştan itibaren</translation>
     </message>
     <message>
@@ -836,8 +836,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Tarvik olduğu gibi, hiçbir garanti olmaksızın sunulur. Gösterdiği sayılar 80 bit genişletilmiş duyarlıkla özenle hesaplanır ve bağımsız 50 basamaklı bir referansla denetlenir; yine de önemli bir kararın dayandığı her sonucu doğrulayın.</translation>
     </message>
     <message>
-        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader's saddle-point Poisson probabilities, Legendre's continued fraction of the incomplete gamma function, Dekker's double-length arithmetic, Ding's noncentral chi-square sums, Patnaik's approximation, Gauss-Legendre quadrature, Halley's method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun's formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
-        <translation>İçindeki yayımlanmış yöntemlerin yazarlarına teşekkürler: ki-kare ve F kuyrukları için kesin sonlu toplamlar, Loader'ın eyer noktası Poisson olasılıkları, eksik gama fonksiyonu için Legendre'nin sürekli kesri, Dekker'in çift uzunluklu aritmetiği, merkezi olmayan ki-kare için Ding'in toplamları, Patnaik yaklaşımı, Gauss-Legendre kareleme, Halley yöntemi, Wilson-Hilferty ve Paulson küp kök yaklaşımları, Odeh-Evans normal kantili, Abramowitz ve Stegun'un 26.2.17 formülü, Best ve Roberts'ın yüzde nokta yöntemi (AS 91) ve yanlış konum yönteminin Illinois çeşidi.</translation>
+        <source>With thanks to the authors of the published methods inside: the exact finite sums for the chi-square and F tails, Loader&apos;s saddle-point Poisson probabilities, Legendre&apos;s continued fraction of the incomplete gamma function, Dekker&apos;s double-length arithmetic, Ding&apos;s noncentral chi-square sums, Patnaik&apos;s approximation, Gauss-Legendre quadrature, Halley&apos;s method, the Wilson-Hilferty and Paulson cube-root approximations, the Odeh-Evans normal quantile, Abramowitz and Stegun&apos;s formula 26.2.17, the percentage-point method of Best and Roberts (AS 91), and the Illinois variant of false position.</source>
+        <translation>İçindeki yayımlanmış yöntemlerin yazarlarına teşekkürler: ki-kare ve F kuyrukları için kesin sonlu toplamlar, Loader&apos;ın eyer noktası Poisson olasılıkları, eksik gama fonksiyonu için Legendre&apos;nin sürekli kesri, Dekker&apos;in çift uzunluklu aritmetiği, merkezi olmayan ki-kare için Ding&apos;in toplamları, Patnaik yaklaşımı, Gauss-Legendre kareleme, Halley yöntemi, Wilson-Hilferty ve Paulson küp kök yaklaşımları, Odeh-Evans normal kantili, Abramowitz ve Stegun&apos;un 26.2.17 formülü, Best ve Roberts&apos;ın yüzde nokta yöntemi (AS 91) ve yanlış konum yönteminin Illinois çeşidi.</translation>
     </message>
     <message>
         <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
@@ -907,7 +907,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>%1 range %2 needs more than 18 digits</source>
-        <translation>%1 aralığı %2 18'den fazla basamak gerektirir</translation>
+        <translation>%1 aralığı %2 18&apos;den fazla basamak gerektirir</translation>
     </message>
     <message>
         <source>%1 range %2 runs backwards</source>
@@ -937,8 +937,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>--language iki kez verilmiş</translation>
     </message>
     <message>
-        <source>--language '%1' is not de, en, es, fr, nl, tr or zh_CN</source>
-        <translation>--language '%1' de, en, es, fr, nl, tr veya zh_CN değil</translation>
+        <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
+        <translation>--language &apos;%1&apos; de, en, es, fr, nl, tr veya zh_CN değil</translation>
     </message>
 </context>
 <context>
@@ -949,7 +949,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>must be above 0</source>
-        <translation>0'dan büyük olmalı</translation>
+        <translation>0&apos;dan büyük olmalı</translation>
     </message>
     <message>
         <source>must lie between 0 and 1</source>
@@ -965,15 +965,15 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>gives a noncentrality N w² above 1000000</source>
-        <translation>1000000'dan büyük bir merkezi olmama N w² veriyor</translation>
+        <translation>1000000&apos;dan büyük bir merkezi olmama N w² veriyor</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is not a number</source>
-        <translation>%1 oranı %2 '%3' bir sayı değil</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is not a number</source>
+        <translation>%1 oranı %2 &apos;%3&apos; bir sayı değil</translation>
     </message>
     <message>
-        <source>%1 proportion %2 '%3' is negative</source>
-        <translation>%1 oranı %2 '%3' negatif</translation>
+        <source>%1 proportion %2 &apos;%3&apos; is negative</source>
+        <translation>%1 oranı %2 &apos;%3&apos; negatif</translation>
     </message>
     <message>
         <source>the %1 proportions add up to 0</source>
@@ -985,23 +985,23 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>H0 has %1 proportions, H1 %2</source>
-        <translation>H0'ın %1 oranı, H1'in %2 oranı var</translation>
+        <translation>H0&apos;ın %1 oranı, H1&apos;in %2 oranı var</translation>
     </message>
     <message>
         <source>H0 proportion %1 is 0</source>
         <translation>H0 oranı %1 sıfır</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is not a number</source>
-        <translation>satır %1 hücre %2 '%3' bir sayı değil</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is not a number</source>
+        <translation>satır %1 hücre %2 &apos;%3&apos; bir sayı değil</translation>
     </message>
     <message>
-        <source>row %1 cell %2 '%3' is negative</source>
-        <translation>satır %1 hücre %2 '%3' negatif</translation>
+        <source>row %1 cell %2 &apos;%3&apos; is negative</source>
+        <translation>satır %1 hücre %2 &apos;%3&apos; negatif</translation>
     </message>
     <message>
         <source>row %1 has %2 cells, row 1 has %3</source>
-        <translation>satır %1'de %2 hücre var, satır 1'de %3</translation>
+        <translation>satır %1&apos;de %2 hücre var, satır 1&apos;de %3</translation>
     </message>
     <message>
         <source>give a table of at least 2 rows and 2 columns, one row per line</source>
@@ -1009,11 +1009,11 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>row %1 adds up to 0</source>
-        <translation>satır %1'in toplamı 0</translation>
+        <translation>satır %1&apos;in toplamı 0</translation>
     </message>
     <message>
         <source>column %1 adds up to 0</source>
-        <translation>sütun %1'in toplamı 0</translation>
+        <translation>sütun %1&apos;in toplamı 0</translation>
     </message>
     <message>
         <source>effect size w</source>
@@ -1025,7 +1025,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>no N up to 1000000000 reaches this power</source>
-        <translation>1000000000'a kadar hiçbir N bu güce ulaşmıyor</translation>
+        <translation>1000000000&apos;a kadar hiçbir N bu güce ulaşmıyor</translation>
     </message>
     <message>
         <source>is always given</source>
@@ -1033,7 +1033,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>above 0, up to 1000</source>
-        <translation>0'dan büyük, 1000'e kadar</translation>
+        <translation>0&apos;dan büyük, 1000&apos;e kadar</translation>
     </message>
     <message>
         <source>whole numbers from 1 to 1000000000</source>
@@ -1100,11 +1100,11 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>Power against N</source>
-        <translation>N'ye göre güç</translation>
+        <translation>N&apos;ye göre güç</translation>
     </message>
     <message>
         <source>Power against w</source>
-        <translation>w'ye göre güç</translation>
+        <translation>w&apos;ye göre güç</translation>
     </message>
     <message>
         <source>H0 (solid)</source>
@@ -1151,8 +1151,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Serbestlik derecesi</translation>
     </message>
     <message>
-        <source>Cohen's w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen'in w'si: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
+        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
+        <translation>Cohen&apos;in w&apos;si: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
     </message>
     <message>
         <source>Significance level alpha</source>
@@ -1204,7 +1204,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>Power against %1; the chosen point has power %2</source>
-        <translation>%1'e göre güç; seçilen noktanın gücü %2</translation>
+        <translation>%1&apos;e göre güç; seçilen noktanın gücü %2</translation>
     </message>
     <message>
         <source>H0 and H1: </source>
@@ -1239,7 +1239,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>&amp;Use this w</source>
-        <translation>Bu w'yi ku&amp;llan</translation>
+        <translation>Bu w&apos;yi ku&amp;llan</translation>
     </message>
     <message>
         <source>H0 proportions</source>
@@ -1312,7 +1312,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <name>Report</name>
     <message>
         <source>%1 of %2 cells (%3 %) have expected counts below 5; the smallest is %4</source>
-        <translation>%2 hücreden %1'inin (%%3) beklenen frekansı 5'ten küçük; en küçüğü %4</translation>
+        <translation>%2 hücreden %1&apos;inin (%%3) beklenen frekansı 5&apos;ten küçük; en küçüğü %4</translation>
     </message>
     <message>
         <source>Pearson χ² = %1, df = %2, p = %3</source>
@@ -1323,7 +1323,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Olabilirlik oranı G² = %1, sd = %2, p = %3</translation>
     </message>
     <message>
-        <source>Yates' corrected χ² = %1, p = %2 (beside the plain test)</source>
+        <source>Yates&apos; corrected χ² = %1, p = %2 (beside the plain test)</source>
         <translation>Yates düzeltmeli χ² = %1, p = %2 (basit testin yanında)</translation>
     </message>
     <message>
@@ -1335,12 +1335,12 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>, χ² = 1e7 üzerinde %95 GA yok</translation>
     </message>
     <message>
-        <source>Cramér's V = %1%2</source>
-        <translation>Cramér'in V'si = %1%2</translation>
+        <source>Cramér&apos;s V = %1%2</source>
+        <translation>Cramér&apos;in V&apos;si = %1%2</translation>
     </message>
     <message>
-        <source>Cohen's w = %1%2</source>
-        <translation>Cohen'in w'si = %1%2</translation>
+        <source>Cohen&apos;s w = %1%2</source>
+        <translation>Cohen&apos;in w&apos;si = %1%2</translation>
     </message>
     <message>
         <source>Cells</source>
@@ -1394,8 +1394,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>normal bir dosya değil (bir aygıt, bir boru veya bir soket)</translation>
     </message>
     <message>
-        <source>Cannot save %1 to '%2': %3</source>
-        <translation>%1 '%2' konumuna kaydedilemiyor: %3</translation>
+        <source>Cannot save %1 to &apos;%2&apos;: %3</source>
+        <translation>%1 &apos;%2&apos; konumuna kaydedilemiyor: %3</translation>
     </message>
     <message>
         <source>the file is read-only</source>
@@ -1430,15 +1430,15 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>%1: %2 is negative; counts are whole numbers from 0</source>
-        <translation>%1: %2 negatif; frekanslar 0'dan başlayan tamsayılardır</translation>
+        <translation>%1: %2 negatif; frekanslar 0&apos;dan başlayan tamsayılardır</translation>
     </message>
     <message>
         <source>%1: %2 is not a whole number; counts are whole numbers from 0</source>
-        <translation>%1: %2 bir tamsayı değil; frekanslar 0'dan başlayan tamsayılardır</translation>
+        <translation>%1: %2 bir tamsayı değil; frekanslar 0&apos;dan başlayan tamsayılardır</translation>
     </message>
     <message>
         <source>%1: %2 is above 1e15</source>
-        <translation>%1: %2 1e15'ten büyük</translation>
+        <translation>%1: %2 1e15&apos;ten büyük</translation>
     </message>
     <message>
         <source>the table holds no counts</source>
@@ -1454,7 +1454,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>row %1 has %2 counts where row 1 has %3</source>
-        <translation>satır %1'de %2 frekans var, satır 1'de %3</translation>
+        <translation>satır %1&apos;de %2 frekans var, satır 1&apos;de %3</translation>
     </message>
     <message>
         <source>the header has %1 labels for %2 columns of counts</source>
@@ -1494,11 +1494,11 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
     <message>
         <source>row %1 adds up to 0: its expected counts would be 0</source>
-        <translation>satır %1'in toplamı 0: beklenen frekansları 0 olurdu</translation>
+        <translation>satır %1&apos;in toplamı 0: beklenen frekansları 0 olurdu</translation>
     </message>
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
-        <translation>sütun %1'in toplamı 0: beklenen frekansları 0 olurdu</translation>
+        <translation>sütun %1&apos;in toplamı 0: beklenen frekansları 0 olurdu</translation>
     </message>
 </context>
 <context>
@@ -1584,11 +1584,11 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Hücreler</translation>
     </message>
     <message>
-        <source>Each cell's expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
-        <translation>Her hücrenin beklenen frekansı, artıkları ve Bonferroni p'si; düzeltilmiş artığın işaretine göre + veya -, %5 düzeyinde anlamlıysa *</translation>
+        <source>Each cell&apos;s expected count, residuals and Bonferroni p; + or - by the sign of its adjusted residual, * where significant at 5 %</source>
+        <translation>Her hücrenin beklenen frekansı, artıkları ve Bonferroni p&apos;si; düzeltilmiş artığın işaretine göre + veya -, %5 düzeyinde anlamlıysa *</translation>
     </message>
     <message>
-        <source>Sets the calculator's degrees of freedom and chi-square value</source>
+        <source>Sets the calculator&apos;s degrees of freedom and chi-square value</source>
         <translation>Hesap makinesinin serbestlik derecesini ve ki-kare değerini ayarlar</translation>
     </message>
     <message>
@@ -1596,7 +1596,7 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Frekansları sekmeyle ayrılmış hücreler olarak kopyalar</translation>
     </message>
     <message>
-        <source>Saves every cell's expected count and residuals as a CSV file</source>
+        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
         <translation>Her hücrenin beklenen frekansını ve artıklarını CSV dosyası olarak kaydeder</translation>
     </message>
     <message>
@@ -1648,16 +1648,16 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Etiket</translation>
     </message>
     <message>
-        <source>Fisher's exact test: counting the tables with these margins…</source>
-        <translation>Fisher'in kesin testi: bu marjinallere sahip tablolar sayılıyor…</translation>
+        <source>Fisher&apos;s exact test: counting the tables with these margins…</source>
+        <translation>Fisher&apos;in kesin testi: bu marjinallere sahip tablolar sayılıyor…</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many tables to count; drawing 100000 random tables…</source>
-        <translation>Fisher'in kesin testi: sayılamayacak kadar çok tablo; 100000 rastgele tablo çekiliyor…</translation>
+        <source>Fisher&apos;s exact test: too many tables to count; drawing 100000 random tables…</source>
+        <translation>Fisher&apos;in kesin testi: sayılamayacak kadar çok tablo; 100000 rastgele tablo çekiliyor…</translation>
     </message>
     <message>
-        <source>Fisher's exact p = %1</source>
-        <translation>Fisher'in kesin p'si = %1</translation>
+        <source>Fisher&apos;s exact p = %1</source>
+        <translation>Fisher&apos;in kesin p&apos;si = %1</translation>
     </message>
     <message>
         <source> (%1 tables with these margins)</source>
@@ -1668,16 +1668,16 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Monte Carlo p = %1 ± %2 (standart hata; %3 rastgele tablo, tohum %4)</translation>
     </message>
     <message>
-        <source>Fisher's exact test: too many observations to count or draw; the chi-square's p stands</source>
-        <translation>Fisher'in kesin testi: sayılamayacak veya çekilemeyecek kadar çok gözlem; ki-karenin p'si geçerli</translation>
+        <source>Fisher&apos;s exact test: too many observations to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Fisher&apos;in kesin testi: sayılamayacak veya çekilemeyecek kadar çok gözlem; ki-karenin p&apos;si geçerli</translation>
     </message>
     <message>
-        <source>Fisher's exact test failed: %1</source>
-        <translation>Fisher'in kesin testi başarısız: %1</translation>
+        <source>Fisher&apos;s exact test failed: %1</source>
+        <translation>Fisher&apos;in kesin testi başarısız: %1</translation>
     </message>
     <message>
-        <source>Fisher's exact test cancelled</source>
-        <translation>Fisher'in kesin testi iptal edildi</translation>
+        <source>Fisher&apos;s exact test cancelled</source>
+        <translation>Fisher&apos;in kesin testi iptal edildi</translation>
     </message>
 </context>
 </TS>

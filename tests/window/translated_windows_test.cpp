@@ -203,6 +203,21 @@ void ExpectMnemonicsOnce(QWidget& window) {
     }
 }
 
+// In a menu too, each letter opens one entry (a submenu has its own).
+void ExpectMenuMnemonicsOnce(const QMenu& menu, const QString& where) {
+    std::map<QChar, QString> seen;
+    const QRegularExpression mnemonic("&([^&])");
+    for (const QAction* action : menu.actions()) {
+        if (action->menu()) ExpectMenuMnemonicsOnce(*action->menu(), where + " submenu");
+        const auto m = mnemonic.match(action->text());
+        if (!m.hasMatch()) continue;
+        const QChar key = m.captured(1).at(0).toLower();
+        EXPECT_FALSE(seen.count(key)) << where.toStdString() << ": Alt+" << QString(key).toStdString() << ": \""
+                                      << seen[key].toStdString() << "\" and \"" << action->text().toStdString() << "\"";
+        seen[key] = action->text();
+    }
+}
+
 class TranslatedWindows : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
@@ -244,6 +259,11 @@ TEST_P(TranslatedWindows, EveryWindowSpeaksTheLanguageWholeAndUncut) {
     std::vector<Shown> menus;
     AddMenu(*calculator.ChartMenu(), "chart", menus);
     AddMenu(*calculator.DensityMenu(), "density", menus);
+    ExpectMenuMnemonicsOnce(*calculator.ChartMenu(), "the chart's menu");
+    ExpectMenuMnemonicsOnce(*calculator.DensityMenu(), "the density's menu");
+    // A field's menu: Qt's edit entries, then the calculator's.
+    const auto fieldMenu = calculator.valueEdit->ContextMenu();
+    ExpectMenuMnemonicsOnce(*fieldMenu, "a field's menu");
     {
         SCOPED_TRACE("the calculator");
         Check(calculator, english.get(), menus);
