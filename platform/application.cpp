@@ -38,6 +38,15 @@ void Application::ShowException(const std::exception& e) {
     box.exec();
 }
 
+void Application::ShowNotice(const QString& text) {
+    if (MessageSink) {
+        MessageSink(title_, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title_, text, QMessageBox::Ok, activeWindow());
+    box.exec();
+}
+
 Application* CurrentApplication() { return dynamic_cast<Application*>(QCoreApplication::instance()); }
 
 QString MessageWithFullStop(const QString& message) {

@@ -22,6 +22,8 @@ public:
     // message (full stop rule applied). Tests install a sink instead of the
     // modal loop; the sink receives caption and text.
     void ShowException(const std::exception& e);
+    // The same for a notice: the information icon, the text as it is.
+    void ShowNotice(const QString& text);
     std::function<void(const QString& caption, const QString& text)> MessageSink;
     // Tests answer the window's yes-or-no questions here (the question's
     // subject in, the answer out) instead of a modal box.

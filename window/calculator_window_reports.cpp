@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "calc/results_text.h"
@@ -110,7 +109,8 @@ void CalculatorWindow::AddLanguageMenu(QMenu& menu) {
 void CalculatorWindow::ChooseLanguage(const std::string& code, bool followDesktop) {
     SaveLanguage(code, followDesktop);
     const QString name = followDesktop ? tr("the desktop's language") : LanguageName(code);
-    QMessageBox::information(this, "Tarvik", tr("Tarvik shows its words in %1 from its next start.").arg(name));
+    if (Application* app = CurrentApplication())
+        app->ShowNotice(tr("Tarvik shows its words in %1 from its next start.").arg(name));
 }
 
 // The three styles under the command line's names, each with the upper

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMenu>
+#include <QSettings>
 #include <map>
 
 #include "core/errors.h"
 #include "core/translation.h"
+#include "files/settings.h"
+#include "tests/support/qt_env.h"
+#include "window/calculator_window.h"
 #include "window/language.h"
 
 namespace tarvik::test {
@@ -115,6 +120,43 @@ TEST(Language, MessagesOfEveryLayerFollowTheLanguage) {
     ASSERT_TRUE(UseLanguage(""));
     EXPECT_EQ(EIntOverflow().Message(), "Integer overflow");
     EXPECT_EQ(QCoreApplication::translate("CalculatorWindow", "Degrees of freedom"), "Degrees of freedom");
+}
+
+// The menus' Language entry: the choice is remembered, said so, and taken
+// back by "The desktop's language".
+TEST(Language, TheMenuRemembersTheChoice) {
+    QSettings("tarvik", "tarvik").clear();
+    CalculatorWindow calculator;
+    const auto menu = calculator.ChartMenu();
+    const auto entry = [&](const QString& text) -> QAction* {
+        for (QAction* a : menu->actions())
+            if (a->menu() && a->text() == "&Language")
+                for (QAction* choice : a->menu()->actions())
+                    if (choice->text() == text) return choice;
+        return nullptr;
+    };
+    const std::size_t before = ShownMessages().size();
+    ASSERT_NE(entry("Deutsch"), nullptr);
+    entry("Deutsch")->trigger();
+    std::string saved;
+    EXPECT_TRUE(SavedLanguage(saved));
+    EXPECT_EQ(saved, "de");
+    ASSERT_EQ(ShownMessages().size(), before + 1);
+    EXPECT_EQ(ShownMessages().back().second, "Tarvik shows its words in Deutsch from its next start.");
+    entry("English")->trigger();
+    EXPECT_TRUE(SavedLanguage(saved)) << "English chosen is a choice, not the desktop's";
+    EXPECT_EQ(saved, "");
+    entry("The desktop's language")->trigger();
+    EXPECT_FALSE(SavedLanguage(saved));
+    // A menu built after a choice shows it checked.
+    entry("Deutsch")->trigger();
+    const auto again = calculator.ChartMenu();
+    for (QAction* a : again->actions()) {
+        if (!a->menu() || a->text() != "&Language") continue;
+        for (QAction* choice : a->menu()->actions()) {
+            EXPECT_EQ(choice->isChecked(), choice->text() == "Deutsch") << choice->text().toStdString();
+        }
+    }
 }
 
 }  // namespace
