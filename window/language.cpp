@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <map>
 #include <memory>
@@ -89,6 +90,13 @@ std::string DesktopLanguage(const std::function<const char*(const char*)>& envir
         }
     }
     if (SupportedLanguage(locale, code)) return code;
+    return "";
+}
+
+std::string SystemLanguage() {
+    std::string code;
+    for (QString name : QLocale::system().uiLanguages())
+        if (SupportedLanguage(name.replace('-', '_').toStdString(), code)) return code;
     return "";
 }
 

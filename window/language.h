@@ -30,6 +30,11 @@ bool SupportedLanguage(std::string_view locale, std::string& code);
 // LC_ALL, LC_MESSAGES and LANG. English where none is supported.
 std::string DesktopLanguage(const std::function<const char*(const char*)>& environment);
 
+// Where the environment names no locale at all (Windows, or a session
+// without LANG): the system's user interface languages as Qt reads them,
+// the first one carried.
+std::string SystemLanguage();
+
 // "--language de" taken out of the arguments (also "--language=de").
 // Returns false with a message for a missing or unknown language.
 bool TakeLanguageOption(std::vector<std::string>& arguments, std::string& code, bool& given, std::string& error);

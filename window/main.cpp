@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     std::string chosen, error;
     bool languageGiven = false;
     const bool languageRead = tarvik::TakeLanguageOption(arguments, chosen, languageGiven, error);
-    const std::string desktop = tarvik::DesktopLanguage([](const char* name) { return std::getenv(name); });
+    const auto environment = [](const char* name) { return std::getenv(name); };
+    const bool localeNamed = environment("LC_ALL") || environment("LC_MESSAGES") || environment("LANG");
+    const std::string desktop = localeNamed ? tarvik::DesktopLanguage(environment) : tarvik::SystemLanguage();
     // Any other argument asks for the command line: a misspelled option is
     // an error there, not a window opened in its stead. The command line
     // speaks the desktop's language, or --language's.
