@@ -145,9 +145,12 @@ bool UseLanguage(const std::string& code) {
         if (!mine) return false;
         // Qt's own words (the file dialog, the edit menus' Undo, Copy,
         // Paste): Debian's qt6-translations-l10n. Missing, they stay English.
+        // On Windows the package carries them in translations/ beside the
+        // program.
         qt = std::make_unique<QTranslator>();
-        if (!qt->load(QString("qtbase_%1").arg(QString::fromStdString(code)),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        const QString file = QString("qtbase_%1").arg(QString::fromStdString(code));
+        if (!qt->load(file, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            !(QCoreApplication::instance() && qt->load(file, QCoreApplication::applicationDirPath() + "/translations")))
             qt.reset();
     }
     const std::lock_guard<std::mutex> lock(lookupMutex);
