@@ -174,6 +174,32 @@ void ExpectNothingCut(QWidget& window) {
     }
 }
 
+// No two controls side by side cover each other: a caption grown by its
+// language must not run into the field beside it.
+void ExpectNoOverlap(QWidget& window) {
+    std::map<QWidget*, std::vector<QWidget*>> byParent;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        // Controls that show words or numbers (the spin arrows, wordless,
+        // share their edge by design).
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool control = (label && !label->text().isEmpty()) || (button && !button->text().isEmpty()) ||
+                             qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        if (control && w->isVisibleTo(&window) && !w->parentWidget()->inherits("QAbstractSpinBox") &&
+            !w->parentWidget()->inherits("QComboBox"))
+            byParent[w->parentWidget()].push_back(w);
+    }
+    for (const auto& [parent, children] : byParent)
+        for (std::size_t i = 0; i < children.size(); ++i)
+            for (std::size_t j = i + 1; j < children.size(); ++j) {
+                EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                    << children[i]->metaObject()->className() << " at "
+                    << children[i]->geometry().x() << "," << children[i]->geometry().y() << " and "
+                    << children[j]->metaObject()->className() << " at " << children[j]->geometry().x() << ","
+                    << children[j]->geometry().y();
+            }
+}
+
 // At the size a window opens with, nothing needs scrolling sideways: a
 // language's longer words widen the window instead.
 void ExpectNoSidewaysScrolling(QWidget& window) {
@@ -241,6 +267,7 @@ protected:
         if (english) ExpectNoEnglish(texts, *english);
         ExpectNothingCut(window);
         ExpectNoSidewaysScrolling(window);
+        ExpectNoOverlap(window);
         ExpectMnemonicsOnce(window);
     }
 };
