@@ -1,5 +1,6 @@
 #include "controls/spin_arrows.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "controls/spin_edit.h"
@@ -23,8 +24,8 @@ SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent) {
     up_->Direction = ArrowDirection::Up;
     down_->Direction = ArrowDirection::Down;
     // What a screen reader announces: the glyphs carry no text.
-    up_->setAccessibleName("Increase");
-    down_->setAccessibleName("Decrease");
+    up_->setAccessibleName(QCoreApplication::translate("SpinArrows", "Increase"));
+    down_->setAccessibleName(QCoreApplication::translate("SpinArrows", "Decrease"));
     focused_ = up_;
     SetBounds(0, 0, kVerticalPairWidth, kPairStartHeight);
 }

@@ -1417,6 +1417,17 @@ geschrieben werden kann.
     </message>
 </context>
 <context>
+    <name>SpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verringern</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>row %1, column %2</source>

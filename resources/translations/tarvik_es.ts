@@ -1419,6 +1419,17 @@ archivo.
     </message>
 </context>
 <context>
+    <name>SpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Disminuir</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>row %1, column %2</source>

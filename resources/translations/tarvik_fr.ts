@@ -1419,6 +1419,17 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     </message>
 </context>
 <context>
+    <name>SpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>row %1, column %2</source>

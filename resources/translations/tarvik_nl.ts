@@ -1417,6 +1417,17 @@ worden.
     </message>
 </context>
 <context>
+    <name>SpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Verhogen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verlagen</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>row %1, column %2</source>

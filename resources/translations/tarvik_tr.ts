@@ -1415,6 +1415,17 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     </message>
 </context>
 <context>
+    <name>SpinArrows</name>
+    <message>
+        <source>Increase</source>
+        <translation>Artır</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Azalt</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>row %1, column %2</source>
