@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/fisher_f.hpp>
+
+#include "tests/support/reference.h"
 
 namespace tarvik {
 namespace {
+
+namespace reference = test::reference;
 
 TEST(DensityChart, AgainstTheReference) {
     struct Case {
@@ -27,13 +29,11 @@ TEST(DensityChart, AgainstTheReference) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         const DensityPlot chart = ComputeDensityPlot(c.df, c.value);
-        const boost::math::fisher_f_distribution<double> f(c.df, double(kRangeDenominatorDf));
-        const double xmax = c.df * boost::math::quantile(boost::math::complement(f, 1e-4));
+        const double xmax = c.df * reference::FisherFUpperQuantile(c.df, double(kRangeDenominatorDf), 1e-4);
         ASSERT_GT(chart.Curve.size(), std::size_t(kDensitySamples));
         // The range search runs on approximations of the F tail (Paulson's
         // for large df): within 2 per cent, plenty for the picture's range.
         EXPECT_NEAR(chart.Curve.back().X, xmax, 0.02 * xmax);
-        const boost::math::chi_squared_distribution<double> chi(c.df);
         double peak = 0;
         const std::size_t firstEven = chart.Curve.size() - kDensitySamples;
         for (std::size_t i = 0; i < chart.Curve.size(); ++i) {
@@ -45,7 +45,7 @@ TEST(DensityChart, AgainstTheReference) {
                 EXPECT_GT(p.X, chart.Curve[i - 1].X);
             }
             if (p.X == 0) continue;
-            const double ref = boost::math::pdf(chi, p.X);
+            const double ref = reference::ChiSquaredPdf(c.df, p.X);
             EXPECT_NEAR(p.Y, ref, 1e-12 * std::max(ref, 1e-300)) << "x " << p.X;
             if (i >= firstEven) peak = std::max(peak, ref);
         }
@@ -93,8 +93,7 @@ TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
         const DensityPlot chart = ComputeDensityPlot(12, value);
         ASSERT_FALSE(chart.Tail.empty());
         EXPECT_EQ(chart.Tail.front().X, double(value));
-        const boost::math::chi_squared_distribution<double> chi(12);
-        EXPECT_NEAR(chart.Tail.front().Y, value > 0 ? boost::math::pdf(chi, double(value)) : 0, 1e-15);
+        EXPECT_NEAR(chart.Tail.front().Y, value > 0 ? reference::ChiSquaredPdf(12, double(value)) : 0, 1e-15);
         std::size_t firstAfter = 0;
         while (chart.Curve[firstAfter].X <= double(value)) ++firstAfter;
         ASSERT_EQ(chart.Tail.size(), 1 + chart.Curve.size() - firstAfter);
@@ -102,7 +101,7 @@ TEST(DensityChart, TailFollowsTheCurveFromTheValue) {
             EXPECT_EQ(chart.Tail[i].X, chart.Curve[firstAfter + i - 1].X);
             EXPECT_EQ(chart.Tail[i].Y, chart.Curve[firstAfter + i - 1].Y);
         }
-        EXPECT_NEAR(double(chart.TailProbability), boost::math::cdf(boost::math::complement(chi, double(value))), 1e-15);
+        EXPECT_NEAR(double(chart.TailProbability), reference::ChiSquaredUpper(12, double(value)), 1e-15);
     }
 }
 

@@ -17,6 +17,7 @@ namespace {
 
 using test::EpsilonsFrom;
 using test::Ref;
+namespace reference = test::reference;
 
 // What a few epsilons allow: the Poisson weight (an exponential, a square
 // root, a division: about 3) and the rounding of a short sum. The sweeps
@@ -32,8 +33,8 @@ TEST(ChiSquare, ClosedForms) {
     } cases[] = {
         {"Q(2, x) = e^(-x/2)", 2, ChiSquareUpperTail, [](const Ref& x) { return exp(-x / 2); }},
         {"Q(1, x) = erfc(sqrt(x/2))", 1, ChiSquareUpperTail,
-         [](const Ref& x) { return boost::math::erfc(sqrt(x / 2)); }},
-        {"P(1, x) = erf(sqrt(x/2))", 1, ChiSquareCdf, [](const Ref& x) { return boost::math::erf(sqrt(x / 2)); }},
+         [](const Ref& x) { return reference::Erfc(sqrt(x / 2)); }},
+        {"P(1, x) = erf(sqrt(x/2))", 1, ChiSquareCdf, [](const Ref& x) { return reference::Erf(sqrt(x / 2)); }},
         {"P(4, x) = 1 - e^(-x/2)(1 + x/2)", 4, ChiSquareCdf,
          [](const Ref& x) {
              // For small x the difference cancels even in 50 digits: there
@@ -46,11 +47,11 @@ TEST(ChiSquare, ClosedForms) {
          }},
         {"Q(3, x) = erfc(sqrt(x/2)) + sqrt(2x/pi) e^(-x/2)", 3, ChiSquareUpperTail,
          [](const Ref& x) {
-             return boost::math::erfc(sqrt(x / 2)) + sqrt(2 * x / boost::math::constants::pi<Ref>()) * exp(-x / 2);
+             return reference::Erfc(sqrt(x / 2)) + sqrt(2 * x / reference::Pi()) * exp(-x / 2);
          }},
         {"f(2, x) = e^(-x/2) / 2", 2, ChiSquarePdf, [](const Ref& x) { return exp(-x / 2) / 2; }},
         {"f(1, x) = e^(-x/2) / sqrt(2 pi x)", 1, ChiSquarePdf,
-         [](const Ref& x) { return exp(-x / 2) / sqrt(2 * boost::math::constants::pi<Ref>() * x); }},
+         [](const Ref& x) { return exp(-x / 2) / sqrt(2 * reference::Pi() * x); }},
     };
     // From the bottom of the range to where even e^(-x/2) leaves it.
     const Real xs[] = {1e-4000_r, 1e-300_r, 1e-9_r, 0.5_r, 1, 3, 20, 150, 900, 2e4_r, 2.3e4_r, 1e6_r};

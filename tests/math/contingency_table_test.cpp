@@ -8,7 +8,6 @@
 // factorials, so none of them should come near it.
 #include <gtest/gtest.h>
 
-#include <boost/math/special_functions/binomial.hpp>
 
 #include <string>
 #include <vector>
@@ -99,9 +98,8 @@ TEST(ContingencyTable, YatesCorrection) {
 }
 
 Ref ReferenceHypergeometric(unsigned a, unsigned r1, unsigned r2, unsigned c1) {
-    using boost::math::binomial_coefficient;
-    return binomial_coefficient<Ref>(r1, a) * binomial_coefficient<Ref>(r2, c1 - a) /
-           binomial_coefficient<Ref>(r1 + r2, c1);
+    using test::reference::BinomialCoefficient;
+    return BinomialCoefficient(r1, a) * BinomialCoefficient(r2, c1 - a) / BinomialCoefficient(r1 + r2, c1);
 }
 
 // Every table with the margins, in 50 digits: those no more probable than

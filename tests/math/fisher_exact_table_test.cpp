@@ -6,7 +6,6 @@
 // Carlo p is checked against the exact one within its standard error.
 #include <gtest/gtest.h>
 
-#include <boost/math/special_functions/factorials.hpp>
 
 #include <functional>
 #include <string>
@@ -20,7 +19,7 @@ namespace {
 
 const Real kTolerance = 64;
 
-Ref Factorial(Real n) { return boost::math::factorial<Ref>(unsigned(n)); }
+Ref Factorial(Real n) { return test::reference::Factorial(unsigned(n)); }
 
 // Every table with the rows' and columns' sums: the cells in row-major
 // order, each from 0 to what its row and column have left, the last row
