@@ -15,7 +15,8 @@ if ((!program_only)); then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev locales
              desktop-file-utils appstream dpkg-dev file)
   # A compiler cache: the second and later builds of a commit take seconds.
-  packages+=(ccache)
+  # Ninja keeps both cores busy where make waits for a library to link.
+  packages+=(ccache ninja-build)
   # The real-input suite: an X session driven by XTEST, read through AT-SPI,
   # and a headless Wayland compositor.
   packages+=(xvfb xauth openbox xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
