@@ -7,6 +7,8 @@ set -euo pipefail
 program_only=0
 if [ "${1:-}" = --program ]; then program_only=1; shift; fi
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation)
+# Fontconfig's headers, found through pkg-config: its set-up starts ahead.
+packages+=(pkg-config libfontconfig-dev)
 # The translations: lrelease builds them, lupdate checks them; Qt's own for
 # its dialogs and menus; the fonts Simplified Chinese needs.
 packages+=(qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk)
