@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
+#include "calc/plot_frame.h"
 #include "core/checked_math.h"
 #include "math/distributions.h"
 
 namespace tarvik {
 
 namespace {
-const Real kRangeTail = 0.0001_r;
+using plot_frame::kHeadroom;
+using plot_frame::kRightEndTail;
 const Real kWidening = 1.025_r;
-const Real kHeadroom = 1.05_r;
 // Halving steps toward 0 below the first even sample: 2^-16 of it is far
 // below a pixel at any size the chart is drawn.
 constexpr int kSteps = 16;
@@ -26,7 +27,7 @@ DensityPlot ComputeDensityPlot(Real df, Real value) { return ComputeDensityPlot(
 DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail) {
     // The range follows the df: where its upper tail is 0.0001, or just
     // beyond a value that lies further out.
-    Real xmax = df * FQuantile(kRangeTail, df, kRangeDenominatorDf);
+    Real xmax = df * FQuantile(kRightEndTail, df, kRangeDenominatorDf);
     if (value > xmax) xmax = kWidening * value;
     const ChiSquarePdfTerms terms = ChiSquarePdfPrepare(df);
     auto density = [&](Real x) { return x > 0 ? ChiSquarePdfWith(terms, x) : DensityAtZero(df); };

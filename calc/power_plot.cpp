@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "calc/plot_frame.h"
 #include "core/checked_math.h"
 #include "math/distributions.h"
 
 namespace tarvik {
 
 namespace {
-const Real kRangeTail = 0.0001_r;
-const Real kHeadroom = 1.05_r;
+using plot_frame::kHeadroom;
+using plot_frame::kRightEndTail;
 
 double D(Real v) { return checked::ToDouble(v); }
 
@@ -20,8 +21,8 @@ Real LimitAtZero(Real df, Real lambda) { return df == 2 ? checked::Exp(-lambda /
 }  // namespace
 
 HypothesesPlot ComputeHypothesesPlot(Real df, Real lambda, Real critical) {
-    const Real xmax = std::max({ChiSquareUpperQuantile(df, kRangeTail),
-                                NoncentralChiSquareUpperQuantile(df, lambda, kRangeTail), critical * 1.05_r});
+    const Real xmax = std::max({ChiSquareUpperQuantile(df, kRightEndTail),
+                                NoncentralChiSquareUpperQuantile(df, lambda, kRightEndTail), critical * 1.05_r});
     HypothesesPlot plot;
     plot.xMaximum = D(xmax);
     if (HasLimitAtZero(df)) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/round_even.h"
+
 namespace tarvik {
 
 namespace {
@@ -10,10 +12,6 @@ namespace {
 constexpr double kTinyIncrement = 1e-12;
 constexpr double kLabelLimit = 10000;
 constexpr int kIncrementSearchLimit = 4000;
-constexpr double kMaxInt = 2147483647.0;
-
-// Rounding to nearest, ties to even (the FPU's default mode).
-long long RoundEven(double v) { return std::llrint(v); }
 
 }  // namespace
 
@@ -82,7 +80,7 @@ double ComputeLabelIncrement(double axisRange, int axisPixels, int labelSize, do
         // range takes about 1000 steps, so the bound never cuts a real search.
         for (int pass = 0; pass < kIncrementSearchLimit && count > n; ++pass) {
             const double q = axisRange / inc;
-            if (std::fabs(q) < kMaxInt) {
+            if (std::fabs(q) < kLargestInt) {
                 count = RoundEven(q);
                 if (count > n) inc = NextStep(inc);
             } else {

@@ -6,15 +6,11 @@
 #include <limits>
 
 #include "chart/number_pattern.h"
+#include "chart/round_even.h"
 
 namespace tarvik {
 
 namespace {
-
-constexpr double kMaxInt = 2147483647.0;
-
-// Rounding to nearest, ties to even (the FPU's default mode).
-long long RoundEven(double v) { return std::llrint(v); }
 
 QString LabelText(double v, const std::string& pattern, const FormatSettings& fs) {
     return QString::fromStdString(FormatNumberPattern(v, pattern, fs));
@@ -174,7 +170,7 @@ double ValueToPosition(double v, double axisMin, double axisRange, int startPixe
     const int centre = (startPixel + endPixel) / 2;
     if (axisRange == 0) return centre;
     const double offset = (v - axisMin) * (endPixel - startPixel) / axisRange;
-    if (!(std::fabs(offset) <= kMaxInt)) return centre;
+    if (!(std::fabs(offset) <= kLargestInt)) return centre;
     return horizontal ? startPixel + offset : endPixel - offset;
 }
 

@@ -42,10 +42,6 @@ void RefuseNegative(Real x) {
     }
 }
 
-void CheckDf(Real df) {
-    if (!(df > 0) || !IsFinite(df)) throw ERangeError();
-}
-
 bool IsHalfWhole(Real a) { return 2 * a == Floor(2 * a); }
 
 // P(a, lambda) / w(a, lambda) for lambda < a: the terms fall from the
@@ -63,6 +59,15 @@ Real LowerSeries(Real a, Real lambda) {
 }  // namespace
 
 namespace detail {
+
+void CheckDf(Real df) {
+    if (!(df > 0) || !IsFinite(df)) throw ERangeError();
+}
+
+void CheckNoncentralShape(Real df, Real ncp) {
+    CheckDf(df);
+    if (!(ncp >= 0) || !(ncp <= kLargestNoncentralityInMath)) throw ERangeError();
+}
 
 // Legendre's continued fraction 1/(lambda+1-a- 1(1-a)/(lambda+3-a- 2(2-a)/(...))),
 // so that Q(a, lambda) = a w(a, lambda) times it (A&S 6.5.31). Evaluated
@@ -122,7 +127,7 @@ TailsAndDensity UpperBySums(Real a, Real lambda) {
 }
 
 TailsAndDensity Evaluate(Real df, Real x) {
-    CheckDf(df);
+    detail::CheckDf(df);
     RefuseNegative(x);
     const Real a = df / 2;
     if (x == 0) return {0, 1, 0};
@@ -142,8 +147,7 @@ TailsAndDensity Evaluate(Real df, Real x) {
     return {1 - q, q, Div(w, x) * a};
 }
 
-// Rounding can put a probability a hair outside [0, 1]; none is ever shown so.
-Real Probability(Real p) { return std::clamp<Real>(p, 0, 1); }
+using detail::Probability;
 
 }  // namespace
 

@@ -26,8 +26,8 @@ namespace tarvik {
 using namespace checked;
 
 namespace {
-constexpr int kNewtonPassLimit = 400;
-const Real kConverged = 4.4e-19_r;
+constexpr int kNoncentralityPassLimit = 400;
+const Real kNoncentralityConverged = 4.4e-19_r;
 }
 
 Real ChiSquareTestPower(Real df, Real w, Real alpha, Real n) {
@@ -42,7 +42,7 @@ Real NoncentralityOfUpperTail(Real df, Real c, Real power, Real start) {
     if (!(NoncentralChiSquareUpperTail(df, 0, c) < power)) return 0;
     // lo: the tail below the target (at 0 at least); hi found by doubling.
     Real lo = 0, hi = 0, lambda = start > 0 ? start : std::max<Real>(1, df);
-    for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
+    for (int pass = 0; pass < kNoncentralityPassLimit; ++pass) {
         const Real g = NoncentralChiSquareUpperTail(df, lambda, c) - power;
         if (g == 0) return lambda;
         (g < 0 ? lo : hi) = lambda;
@@ -57,12 +57,12 @@ Real NoncentralityOfUpperTail(Real df, Real c, Real power, Real start) {
         // place. Tested before the bracket: the last step rounds back onto
         // lambda, the bracket's end, and taken for a step outside it that
         // would have sent the search halfway back to 0 (40 passes, not 6).
-        if (Abs(next - lambda) <= kConverged * lambda) return next;
+        if (Abs(next - lambda) <= kNoncentralityConverged * lambda) return next;
         if (!(next > lo && (hi == 0 || next < hi))) next = hi == 0 ? lambda * 2 : (lo + hi) / 2;
-        if (hi > 0 && hi - lo <= kConverged * hi) return next;
+        if (hi > 0 && hi - lo <= kNoncentralityConverged * hi) return next;
         lambda = next;
     }
-    throw ENoConvergence("NoncentralityOfUpperTail", kNewtonPassLimit);
+    throw ENoConvergence("NoncentralityOfUpperTail", kNoncentralityPassLimit);
 }
 
 Real ChiSquareTestSampleSize(Real df, Real w, Real alpha, Real power, Real largest) {

@@ -25,7 +25,7 @@ using namespace checked;
 
 namespace {
 
-enum class Tail { Lower, Upper };
+using detail::Tail;
 
 // A Newton step below this (in ln x) lies inside the tail's own noise.
 const Real kConverged = 1e-18_r;
@@ -138,13 +138,9 @@ Real Solve(Real df, Real t, Tail tail) {
     throw ENoConvergence("ChiSquareQuantile", kNewtonPassLimit);
 }
 
-void CheckDf(Real df) {
-    if (!(df > 0) || !IsFinite(df)) throw ERangeError();
-}
-
 // p in (0, 1) on the lower tail; 0 gives 0 and 1 has no finite quantile.
 Real QuantileOfLower(Real df, Real p) {
-    CheckDf(df);
+    detail::CheckDf(df);
     if (!(p > 0)) return 0;
     if (!(p < 1)) throw EOverflow();
     // 1 - p is exact for p >= 1/2.
@@ -184,7 +180,7 @@ Real ChiSquareQuantileSmallDf(Real df, Real p) {
 Real ChiSquareQuantile(Real df, Real p) { return QuantileOfLower(df, p); }
 
 Real ChiSquareUpperQuantile(Real df, Real q) {
-    CheckDf(df);
+    detail::CheckDf(df);
     if (!(q < 1)) return 0;
     if (!(q > 0)) throw EOverflow();
     return q <= 0.5_r ? Solve(df, q, Tail::Upper) : Solve(df, 1 - q, Tail::Lower);

@@ -42,6 +42,18 @@ struct ChiSquareTailsWithDensity {
 };
 ChiSquareTailsWithDensity ChiSquareTailsAndDensity(Real df, Real x);
 
+// Which tail a quantile inverts.
+enum class Tail { Lower, Upper };
+
+// Rounding can put a probability a hair outside [0, 1]; none is ever shown so.
+inline Real Probability(Real p) { return p < 0 ? Real(0) : p > 1 ? Real(1) : p; }
+
+// The shapes every chi-square function accepts: a finite df above 0 and,
+// for the noncentral ones, a noncentrality from 0 to the largest the series
+// are built for. Anything else is the range error.
+void CheckDf(Real df);
+void CheckNoncentralShape(Real df, Real ncp);
+
 // Counts and parities of df: the whole part of v plus 0.1, in 32 bits.
 std::int32_t WholeCount(Real v);
 bool IsOddDf(Real df);

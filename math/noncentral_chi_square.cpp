@@ -181,15 +181,15 @@ struct WalkUp {
 // rule can apply, and the bound outward holds from any term), so the bound
 // on the largest term's place is taken as it is. Only where its term lies
 // below the Real range is the largest term searched for.
-struct Start {
+struct SeriesStart {
     Real j;
     detail::ChiSquareTailsWithDensity at;
     Real term;
 };
 
 template <typename Mode>
-Start StartAt(const Mixture& m, Real bound, bool lower, const Mode& mode) {
-    Start s{bound, Central(m, bound), 0};
+SeriesStart StartAt(const Mixture& m, Real bound, bool lower, const Mode& mode) {
+    SeriesStart s{bound, Central(m, bound), 0};
     s.term = MixingWeight(s.j, m.mu) * (lower ? s.at.lower : s.at.upper);
     if (s.term > 0) return s;
     s.j = mode(m);
@@ -217,7 +217,7 @@ Real LastTermThatCounts(Real j, int direction, Real t, const CompensatedSum& sum
 }
 
 Real LowerTail(const Mixture& m) {
-    const Start start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
+    const SeriesStart start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
     const Real jM = start.j, tM = start.term;
     const auto& at = start.at;
     if (!(tM > 0)) return 0;
@@ -260,7 +260,7 @@ Real LowerTail(const Mixture& m) {
 }
 
 Real UpperTail(const Mixture& m) {
-    const Start start = StartAt(m, std::max(Floor(m.mu), DensityMode(m)), false, UpperTailMode);
+    const SeriesStart start = StartAt(m, std::max(Floor(m.mu), DensityMode(m)), false, UpperTailMode);
     const Real jM = start.j, tM = start.term;
     const auto& at = start.at;
     if (!(tM > 0)) return 0;
@@ -349,7 +349,7 @@ Real Density(const Mixture& m) {
 }
 
 void CheckArguments(Real df, Real ncp, Real x) {
-    if (!(df > 0) || !IsFinite(df) || !(ncp >= 0) || !(ncp <= kLargestNoncentralityInMath)) throw ERangeError();
+    detail::CheckNoncentralShape(df, ncp);
     if (!(x >= 0) || !IsFinite(x)) throw EInvalidOp();
 }
 
@@ -365,7 +365,7 @@ void CheckArguments(Real df, Real ncp, Real x) {
 // beyond, where j + 1 == j can no longer walk.
 bool BeyondEveryReal(Real df, Real ncp, Real x) { return x >= 4 * (df + ncp) + 46400; }
 
-Real Probability(Real p) { return std::clamp<Real>(p, 0, 1); }
+using detail::Probability;
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "core/checked_math.h"
 #include "core/errors.h"
+#include "math/detail.h"
 #include "math/distributions.h"
 
 namespace tarvik {
@@ -15,11 +16,7 @@ using namespace checked;
 
 namespace {
 
-void CheckArguments(Real df, Real ncp) {
-    if (!(df > 0) || !IsFinite(df) || !(ncp >= 0) || !(ncp <= kLargestNoncentralityInMath)) throw ERangeError();
-}
-
-enum class Tail { Lower, Upper };
+using detail::Tail;
 
 struct TailAndDensity {
     Real tail, density;
@@ -38,8 +35,8 @@ Real PatnaikStart(Real df, Real ncp, Real t, Tail tail) {
     return c * (tail == Tail::Lower ? ChiSquareQuantile(nu, t) : ChiSquareUpperQuantile(nu, t));
 }
 
-constexpr int kNewtonPassLimit = 400;
-const Real kConverged = 1e-19_r;
+constexpr int kNoncentralPassLimit = 400;
+const Real kNoncentralConverged = 1e-19_r;
 
 // The x with T(x) = t on the given tail, t at most 1/2. Newton in u = ln x
 // on g(u) = ln(T / t): dg/du = -+ x f / T. The bracket (lo, hi) holds the
@@ -51,7 +48,7 @@ Real Solve(Real df, Real ncp, Real t, Tail tail) {
     Real x = PatnaikStart(df, ncp, t, tail);
     if (!(x > 0)) x = df + ncp;
     Real previousStep = 0;
-    for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
+    for (int pass = 0; pass < kNoncentralPassLimit; ++pass) {
         const TailAndDensity at = At(df, ncp, x, tail);
         Real next = 0;
         bool newton = false;
@@ -65,7 +62,7 @@ Real Solve(Real df, Real ncp, Real t, Tail tail) {
             const Real slope = tail == Tail::Lower ? s : -s;
             if (slope != 0) {
                 const Real step = -g / slope;
-                if (Abs(step) < kConverged) return x + x * step;
+                if (Abs(step) < kNoncentralConverged) return x + x * step;
                 // Rounding noise: steps that stop shrinking below 1e-15.
                 if (Abs(step) < 1e-15_r && previousStep != 0 && Abs(step) > Abs(previousStep) / 2)
                     return x + x * step;
@@ -86,13 +83,13 @@ Real Solve(Real df, Real ncp, Real t, Tail tail) {
         if (hi > 0 && hi - lo <= lo * 1e-19_r) return next;
         x = next;
     }
-    throw ENoConvergence("NoncentralChiSquareQuantile", kNewtonPassLimit);
+    throw ENoConvergence("NoncentralChiSquareQuantile", kNoncentralPassLimit);
 }
 
 }  // namespace
 
 Real NoncentralChiSquareQuantile(Real df, Real ncp, Real p) {
-    CheckArguments(df, ncp);
+    detail::CheckNoncentralShape(df, ncp);
     if (ncp == 0) return ChiSquareQuantile(df, p);
     if (!(p > 0)) return 0;
     if (!(p < 1)) throw EOverflow();
@@ -101,7 +98,7 @@ Real NoncentralChiSquareQuantile(Real df, Real ncp, Real p) {
 }
 
 Real NoncentralChiSquareUpperQuantile(Real df, Real ncp, Real q) {
-    CheckArguments(df, ncp);
+    detail::CheckNoncentralShape(df, ncp);
     if (ncp == 0) return ChiSquareUpperQuantile(df, q);
     if (!(q < 1)) return 0;
     if (!(q > 0)) throw EOverflow();

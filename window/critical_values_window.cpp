@@ -28,8 +28,8 @@
 namespace tarvik {
 
 namespace {
-constexpr QSize kStartSize(560, 440);  // fits beside the calculator on 1366x768
-constexpr QSize kSmallest(240, 200);
+constexpr QSize kCriticalValuesStartSize(560, 440);  // fits beside the calculator on 1366x768
+constexpr QSize kCriticalValuesSmallest(240, 200);
 const char* const kStartProbabilities = "0.10 0.05 0.025 0.01 0.005";
 
 }  // namespace
@@ -95,7 +95,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     // On a very small screen (1280 pixels at scale 3) the window may be made
     // smaller than its controls' ease: it must still fit whole.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kSmallest);
+    setMinimumSize(kCriticalValuesSmallest);
 
     // What a screen reader says for each control.
     dfFromBox->setAccessibleName(tr("Degrees of freedom from"));
@@ -130,7 +130,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
                      [this] { Guarded([this] { SaveAs(); }); });
 
     // Wider where a language's words need it: German and French run long.
-    resize(kStartSize.expandedTo(sizeHint()));
+    resize(kCriticalValuesStartSize.expandedTo(sizeHint()));
     Refresh();
 }
 

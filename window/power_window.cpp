@@ -30,8 +30,8 @@
 namespace tarvik {
 
 namespace {
-constexpr QSize kStartSize(640, 720);
-constexpr QSize kSmallest(320, 360);
+constexpr QSize kPowerStartSize(640, 720);
+constexpr QSize kPowerSmallest(320, 360);
 constexpr QSize kChartSize(300, 220);
 
 // The solve choices in the order of the combo box.
@@ -164,7 +164,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     outer->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kSmallest);
+    setMinimumSize(kPowerSmallest);
 
     // What a screen reader says.
     solveBox->setAccessibleName(tr("Solve for"));
@@ -198,7 +198,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // the scroll area's own hint does not know its content's width, and at
     // the start nothing should need scrolling sideways.
     contentWidth_ = content->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width();
-    resize(kStartSize.expandedTo(QSize(contentWidth_, 0)));
+    resize(kPowerStartSize.expandedTo(QSize(contentWidth_, 0)));
     Refresh();
 }
 

@@ -30,8 +30,8 @@ namespace tarvik {
 
 namespace {
 
-constexpr QSize kStartSize(620, 600);
-constexpr QSize kSmallest(300, 300);
+constexpr QSize kTableStartSize(620, 600);
+constexpr QSize kTableSmallest(300, 300);
 constexpr int kCalculatorLargestDf = 300;
 
 // Expected proportions as typed: apart by blanks or semicolons, in the
@@ -118,7 +118,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(cellsView, 2);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kSmallest);
+    setMinimumSize(kTableSmallest);
 
     countsView->setAccessibleName(tr("Counts"));
     countsView->setAccessibleDescription(
@@ -176,7 +176,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                      [this] { Guarded([this] { OpenFile(); }); });
 
     // Wider where a language's words need it: German and French run long.
-    resize(kStartSize.expandedTo(sizeHint()));
+    resize(kTableStartSize.expandedTo(sizeHint()));
     Refresh();
 }
 

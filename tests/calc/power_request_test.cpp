@@ -18,7 +18,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-std::string Refusal(const Args& args) {
+std::string AnsweringRefusal(const Args& args) {
     try {
         AnswerText(ReadCommandLine(args));
     } catch (const CommandLineError& e) {
@@ -27,7 +27,7 @@ std::string Refusal(const Args& args) {
     return "(taken)";
 }
 
-const auto& Fields = test::RecordFields;
+using test::RecordFields;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -75,13 +75,13 @@ TEST(PowerCommandLine, EveryBadQuestionIsRefusedNamingItsOption) {
          "no noncentral chart file"},
     };
     for (const Case& c : cases) {
-        const std::string got = Refusal(c.args);
+        const std::string got = AnsweringRefusal(c.args);
         EXPECT_EQ(got.rfind(c.message, 0), 0u) << c.why << ": " << got;
     }
 }
 
 TEST(PowerCommandLine, SolvedSampleSizeLine) {
-    const auto f = Fields(AnswerText(ReadCommandLine({"--df", "2", "--effect", "0.3", "--alpha", "0.05", "--power", "0.8"})));
+    const auto f = RecordFields(AnswerText(ReadCommandLine({"--df", "2", "--effect", "0.3", "--alpha", "0.05", "--power", "0.8"})));
     // The published answer (G*Power, Cohen's tables), and the line's names in order.
     EXPECT_EQ(f.at("N"), "108");
     EXPECT_EQ(f.at("df"), "2");
@@ -109,7 +109,7 @@ TEST(NoncentralCommandLine, ResultsLinesAgreeWithTheReference) {
         ReadCommandLine({"--df", "3", "--ncp", "0,10", "--value", "7.814728", "--numbers", "scientific", "--precision", "19"})));
     ASSERT_EQ(lines.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
-        const auto f = Fields(lines[i]);
+        const auto f = RecordFields(lines[i]);
         EXPECT_EQ(f.at("ncp"), i == 0 ? "0" : "10");
         const Real ncp = i == 0 ? 0 : 10;
         const test::ReferenceNoncentral want = test::MixtureReferenceAt(3, ncp, 7.814728_r);
@@ -119,7 +119,7 @@ TEST(NoncentralCommandLine, ResultsLinesAgreeWithTheReference) {
         EXPECT_LT(abs(test::Ref(f.at("f(x)")) / want.density - 1), test::Ref(2e-17)) << lines[i];
     }
     // A probability given: the line keeps it and solves x on the smaller tail.
-    const auto f = Fields(Lines(AnswerText(ReadCommandLine({"--df", "3", "--ncp", "10", "--upper", "0.05"})))[0]);
+    const auto f = RecordFields(Lines(AnswerText(ReadCommandLine({"--df", "3", "--ncp", "10", "--upper", "0.05"})))[0]);
     EXPECT_EQ(f.at("P(X>x)"), "0.050000");
     EXPECT_NEAR(std::stod(f.at("x")),
                 static_cast<double>(test::MixtureQuantile(3, 10, test::Ref("0.05"), true, 25.5_r)), 5e-7);

@@ -103,9 +103,9 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
     EXPECT_EQ(ReadCounts("1,2\nthree,4\n5,6\n").counts, (CountTable{{2}, {4}, {6}}));
 }
 
-const auto& Fields = test::RecordFields;
+using test::RecordFields;
 
-std::string Answer(std::vector<std::string> args, const std::string& table) {
+std::string AnswerForTable(std::vector<std::string> args, const std::string& table) {
     CommandRequest r = ReadCommandLine(args);
     r.countsText = table;
     return AnswerText(r);
@@ -115,7 +115,7 @@ std::string Answer(std::vector<std::string> args, const std::string& table) {
 // fisher.test print them (X-squared = 10.746, p-value = 0.004641; 4.32,
 // 0.2289; p-value = 0.02533) and to six decimals beyond.
 TEST(TableCommandLine, TheLineOfEachTest) {
-    auto f = Fields(Answer({"--counts", "-"}, "20,15,25\n30,25,10\n"));
+    auto f = RecordFields(AnswerForTable({"--counts", "-"}, "20,15,25\n30,25,10\n"));
     EXPECT_EQ(f["chi2"], "10.745765");
     EXPECT_EQ(f["df"], "2");
     EXPECT_EQ(f["p"], "0.004641");
@@ -123,34 +123,34 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     EXPECT_EQ(f["V"], "0.293200");
     EXPECT_EQ(f["fisher_p"], "0.004934");  // R's fisher.test: 0.00493384248236366
     // Tables beyond the quick budget print no fisher_p (the window counts on).
-    EXPECT_EQ(Fields(Answer({"--counts", "-"}, "20,15,25,10\n30,25,10,20\n10,20,30,40\n")).count("fisher_p"), 0u);
+    EXPECT_EQ(RecordFields(AnswerForTable({"--counts", "-"}, "20,15,25,10\n30,25,10,20\n10,20,30,40\n")).count("fisher_p"), 0u);
 
-    f = Fields(Answer({"--counts", "-", "--expected", "0.25,0.25,0.25,0.25"}, "18,22,30,30\n"));
+    f = RecordFields(AnswerForTable({"--counts", "-", "--expected", "0.25,0.25,0.25,0.25"}, "18,22,30,30\n"));
     EXPECT_EQ(f["chi2"], "4.320000");
     EXPECT_EQ(f["df"], "3");
     EXPECT_EQ(f["p"], "0.228919");
-    EXPECT_EQ(Answer({"--counts", "-"}, "18,22,30,30\n"), Answer({"--counts", "-", "--expected", "25,25,25,25"}, "18,22,30,30\n"));
+    EXPECT_EQ(AnswerForTable({"--counts", "-"}, "18,22,30,30\n"), AnswerForTable({"--counts", "-", "--expected", "25,25,25,25"}, "18,22,30,30\n"));
 
-    f = Fields(Answer({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12,5\n3,9\n"));
+    f = RecordFields(AnswerForTable({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12,5\n3,9\n"));
     EXPECT_EQ(f["fisher_p"], "0.02533");
     EXPECT_EQ(f["yates_chi2"], "4.171");  // beside the plain 5.855, never in its place
     EXPECT_EQ(f["chi2"], "5.855");
 
     // Past 1e7 in all Fisher's sum would take seconds: the chi-square's p stands.
-    f = Fields(Answer({"--counts", "-"}, "5000000,0\n0,5000001\n"));
+    f = RecordFields(AnswerForTable({"--counts", "-"}, "5000000,0\n0,5000001\n"));
     EXPECT_EQ(f.count("fisher_p"), 0u);
     EXPECT_EQ(f["chi2"], "10000001.000000");  // a diagonal table: phi = 1, chi2 = N
     EXPECT_LT(std::stod(f["yates_chi2"]), 1e7);
-    EXPECT_EQ(Fields(Answer({"--counts", "-"}, "5000000,0\n0,4999999\n"))["fisher_p"], "0.000000");
+    EXPECT_EQ(RecordFields(AnswerForTable({"--counts", "-"}, "5000000,0\n0,4999999\n"))["fisher_p"], "0.000000");
 
-    const std::string csv = Answer({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n");
+    const std::string csv = AnswerForTable({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n");
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "chi2,df,p,G2,p_G2,V,yates_chi2,fisher_p");
 }
 
 TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     const auto refusal = [](std::vector<std::string> args, const std::string& table) -> std::string {
         try {
-            Answer(std::move(args), table);
+            AnswerForTable(std::move(args), table);
         } catch (const CommandLineError& e) {
             return e.message;
         }

@@ -20,8 +20,6 @@
 namespace tarvik::test {
 namespace {
 
-const Real kTolerance = 64;
-
 struct Reference {
     Ref pearson, likelihoodRatio;
 };
@@ -62,16 +60,16 @@ TEST(ContingencyTable, StatisticsAgreeWithTheReference) {
     for (const TableCase& c : cases) {
         SCOPED_TRACE(c.why);
         const Reference want = ReferenceStatistics(c.counts);
-        EXPECT_LE(EpsilonsFrom(PearsonChiSquare(c.counts), want.pearson), kTolerance);
-        EXPECT_LE(EpsilonsFrom(LikelihoodRatioChiSquare(c.counts), want.likelihoodRatio), kTolerance);
+        EXPECT_LE(EpsilonsFrom(PearsonChiSquare(c.counts), want.pearson), kAccuracyEpsilons);
+        EXPECT_LE(EpsilonsFrom(LikelihoodRatioChiSquare(c.counts), want.likelihoodRatio), kAccuracyEpsilons);
     }
     // A 30 x 30 table of counts 1 to 900, in a pattern far from independence.
     CountTable large(30, std::vector<Real>(30));
     for (int i = 0; i < 30; ++i)
         for (int j = 0; j < 30; ++j) large[i][j] = Real(1 + (i * 37 + j * 11) % 900);
     const Reference want = ReferenceStatistics(large);
-    EXPECT_LE(EpsilonsFrom(PearsonChiSquare(large), want.pearson), kTolerance);
-    EXPECT_LE(EpsilonsFrom(LikelihoodRatioChiSquare(large), want.likelihoodRatio), kTolerance);
+    EXPECT_LE(EpsilonsFrom(PearsonChiSquare(large), want.pearson), kAccuracyEpsilons);
+    EXPECT_LE(EpsilonsFrom(LikelihoodRatioChiSquare(large), want.likelihoodRatio), kAccuracyEpsilons);
     EXPECT_EQ(IndependenceDf(large), 29 * 29);
 }
 
@@ -91,7 +89,7 @@ TEST(ContingencyTable, YatesCorrection) {
         if (want == 0) {
             EXPECT_EQ(YatesChiSquare(t), 0);  // |O - E| below 1/2 everywhere
         } else {
-            EXPECT_LE(EpsilonsFrom(YatesChiSquare(t), want), kTolerance);
+            EXPECT_LE(EpsilonsFrom(YatesChiSquare(t), want), kAccuracyEpsilons);
         }
     }
     EXPECT_THROW(YatesChiSquare({{1, 2, 3}, {4, 5, 6}}), ERangeError);
@@ -104,7 +102,7 @@ Ref ReferenceHypergeometric(unsigned a, unsigned r1, unsigned r2, unsigned c1) {
 
 // Every table with the margins, in 50 digits: those no more probable than
 // the observed one (within R's relative 1e-7) add up to the p-value.
-Ref ReferenceFisher(const CountTable& t) {
+Ref ReferenceFisherTwoByTwo(const CountTable& t) {
     const unsigned r1 = unsigned(t[0][0] + t[0][1]), r2 = unsigned(t[1][0] + t[1][1]),
                    c1 = unsigned(t[0][0] + t[1][0]);
     const Ref observed = ReferenceHypergeometric(unsigned(t[0][0]), r1, r2, c1) * Ref(1 + 1e-7);
@@ -128,7 +126,7 @@ TEST(ContingencyTable, FisherExactAgreesWithTheBruteForceSum) {
     };
     for (const TableCase& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_LE(EpsilonsFrom(FisherExactTwoByTwo(c.counts), ReferenceFisher(c.counts)), kTolerance);
+        EXPECT_LE(EpsilonsFrom(FisherExactTwoByTwo(c.counts), ReferenceFisherTwoByTwo(c.counts)), kAccuracyEpsilons);
     }
     EXPECT_NEAR(double(FisherExactTwoByTwo({{12, 5}, {3, 9}})), 0.02533, 5e-6);
     EXPECT_NEAR(double(FisherExactTwoByTwo({{3, 1}, {1, 3}})), 0.4857, 5e-5);
@@ -142,26 +140,26 @@ TEST(ContingencyTable, GoodnessOfFit) {
     EXPECT_EQ(PearsonGoodnessOfFit({18, 22, 30, 30}, {25, 25, 25, 25}),
               PearsonGoodnessOfFit({18, 22, 30, 30}, {0.25_r, 0.25_r, 0.25_r, 0.25_r}));
     const Ref g2 = 2 * (Ref(18) * log(Ref(18) / 25) + Ref(22) * log(Ref(22) / 25) + Ref(60) * log(Ref(30) / 25));
-    EXPECT_LE(EpsilonsFrom(LikelihoodRatioGoodnessOfFit({18, 22, 30, 30}, {1, 1, 1, 1}), g2), kTolerance);
+    EXPECT_LE(EpsilonsFrom(LikelihoodRatioGoodnessOfFit({18, 22, 30, 30}, {1, 1, 1, 1}), g2), kAccuracyEpsilons);
     // Uneven proportions, one observed 0.
     const Ref e0 = Ref(60) * Ref("0.5"), e1 = Ref(60) * Ref("0.375"), e2 = Ref(60) * Ref("0.125");
     const Ref want = (Ref(41) - e0) * (Ref(41) - e0) / e0 + (Ref(19) - e1) * (Ref(19) - e1) / e1 + e2;
-    EXPECT_LE(EpsilonsFrom(PearsonGoodnessOfFit({41, 19, 0}, {0.5_r, 0.375_r, 0.125_r}), want), kTolerance);
+    EXPECT_LE(EpsilonsFrom(PearsonGoodnessOfFit({41, 19, 0}, {0.5_r, 0.375_r, 0.125_r}), want), kAccuracyEpsilons);
 }
 
 TEST(ContingencyTable, ResidualsAndEffectSizes) {
     const CountTable t{{20, 15, 25}, {30, 25, 10}};
     // Cell (1, 3): O = 25, R = 60, C = 35, N = 125, E = 16.8.
     const Ref e = Ref(60) * 35 / 125;
-    EXPECT_LE(EpsilonsFrom(PearsonResidual(t, 0, 2), (25 - e) / sqrt(e)), kTolerance);
+    EXPECT_LE(EpsilonsFrom(PearsonResidual(t, 0, 2), (25 - e) / sqrt(e)), kAccuracyEpsilons);
     const Ref adjusted = (25 - e) / sqrt(e * (1 - Ref(60) / 125) * (1 - Ref(35) / 125));
-    EXPECT_LE(EpsilonsFrom(AdjustedResidual(t, 0, 2), adjusted), kTolerance);
+    EXPECT_LE(EpsilonsFrom(AdjustedResidual(t, 0, 2), adjusted), kAccuracyEpsilons);
     EXPECT_GT(AdjustedResidual(t, 0, 2), 2.9);  // the cell that drives the test
     EXPECT_EQ(AdjustedResidual({{3, 4}, {0, 0}}, 0, 0), 0);  // a row holding every count
     // phi with its sign, and V = |phi| for 2 x 2.
     const CountTable two{{12, 5}, {3, 9}};
     const Real phi = Phi(two);
-    EXPECT_LE(EpsilonsFrom(phi, (Ref(12) * 9 - Ref(5) * 3) / sqrt(Ref(17) * 12 * 15 * 14)), kTolerance);
+    EXPECT_LE(EpsilonsFrom(phi, (Ref(12) * 9 - Ref(5) * 3) / sqrt(Ref(17) * 12 * 15 * 14)), kAccuracyEpsilons);
     EXPECT_LE(EpsilonsFrom(CramersV(PearsonChiSquare(two), 29, 2, 2), Ref(phi)), 4);
     EXPECT_LT(Phi({{3, 12}, {9, 5}}), 0);
     EXPECT_LE(EpsilonsFrom(CohensW(9, 100), Ref("0.3")), 1);
@@ -202,10 +200,10 @@ TEST(ContingencyTable, NoncentralityIntervalInvertsTheNoncentralChiSquare) {
             return Ref(lambda);
         };
         if (ci.lower > 0) {
-            EXPECT_LE(EpsilonsFrom(ci.lower, reference(ci.lower * 1.01_r, Ref("0.025"))), kTolerance);
+            EXPECT_LE(EpsilonsFrom(ci.lower, reference(ci.lower * 1.01_r, Ref("0.025"))), kAccuracyEpsilons);
         }
         if (ci.upper > 0) {
-            EXPECT_LE(EpsilonsFrom(ci.upper, reference(ci.upper * 0.99_r, Ref("0.975"))), kTolerance);
+            EXPECT_LE(EpsilonsFrom(ci.upper, reference(ci.upper * 0.99_r, Ref("0.975"))), kAccuracyEpsilons);
         }
     }
 }

@@ -20,8 +20,6 @@
 namespace tarvik::test {
 namespace {
 
-const Real kTolerance = 64;
-
 struct Case {
     Real df, ncp, x;
     const char* why;
@@ -60,9 +58,9 @@ TEST(NoncentralChiSquare, BothTailsAndTheDensityAgreeWithTheMixtureSum) {
         SCOPED_TRACE(std::string(c.why) + ", df " + std::to_string(double(c.df)) + " ncp " +
                      std::to_string(double(c.ncp)) + " x " + std::to_string(double(c.x)));
         const ReferenceNoncentral want = MixtureReferenceAt(c.df, c.ncp, c.x);
-        EXPECT_LE(EpsilonsFrom(NoncentralChiSquareCdf(c.df, c.ncp, c.x), want.lower), kTolerance);
-        EXPECT_LE(EpsilonsFrom(NoncentralChiSquareUpperTail(c.df, c.ncp, c.x), want.upper), kTolerance);
-        EXPECT_LE(EpsilonsFrom(NoncentralChiSquarePdf(c.df, c.ncp, c.x), want.density), kTolerance);
+        EXPECT_LE(EpsilonsFrom(NoncentralChiSquareCdf(c.df, c.ncp, c.x), want.lower), kAccuracyEpsilons);
+        EXPECT_LE(EpsilonsFrom(NoncentralChiSquareUpperTail(c.df, c.ncp, c.x), want.upper), kAccuracyEpsilons);
+        EXPECT_LE(EpsilonsFrom(NoncentralChiSquarePdf(c.df, c.ncp, c.x), want.density), kAccuracyEpsilons);
         if (c.boostToo) {
             // The two references are one truth: 1e-40 is far below any epsilon.
             const ReferenceNoncentral boost = BoostNoncentralAt(c.df, c.ncp, c.x);
@@ -178,7 +176,7 @@ TEST(NoncentralChiSquare, QuantilesFromEitherTailAgreeWithTheMixtureSum) {
         const Real t = static_cast<Real>(c.t);
         const Real x = c.upper ? NoncentralChiSquareUpperQuantile(c.df, c.ncp, t) : NoncentralChiSquareQuantile(c.df, c.ncp, t);
         // The reference solves for the tail of the Real t, as the function is asked.
-        EXPECT_LE(EpsilonsFrom(x, MixtureQuantile(c.df, c.ncp, Ref(t), c.upper, x)), kTolerance);
+        EXPECT_LE(EpsilonsFrom(x, MixtureQuantile(c.df, c.ncp, Ref(t), c.upper, x)), kAccuracyEpsilons);
     }
 }
 
