@@ -12,7 +12,7 @@
 
 namespace tarvik {
 
-LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {}
+LineEdit::LineEdit(QWidget* parent) : MarkedLineEdit(parent) {}
 
 int LineEdit::SelStart() const {
     return hasSelectedText() ? selectionStart() : cursorPosition();

@@ -3,9 +3,10 @@
 // Guarded() (no exception unwinds through a Qt frame) and raises signals a
 // window binds with ConnectGuarded(), so that the slots run guarded too.
 #include <QClipboard>
-#include <QLineEdit>
 #include <QWidget>
 #include <memory>
+
+#include "controls/marked_line_edit.h"
 
 class QMenu;
 
@@ -14,7 +15,7 @@ namespace tarvik {
 // A key press goes: keyDown (which may cancel it by setting the key to 0),
 // then for a character characterTyped (which may replace it, or drop it with
 // the null character), then the insertion; keyUp comes with the release.
-class LineEdit : public QLineEdit {
+class LineEdit : public MarkedLineEdit {
     Q_OBJECT
 public:
     explicit LineEdit(QWidget* parent = nullptr);

@@ -130,7 +130,7 @@ void CalculatorWindow::Apply(const Effects& fx) {
 // A field whose text is read as something else is marked, and says so in
 // its tooltip and to a screen reader; the mark goes with the note.
 void CalculatorWindow::ShowNote(LineEdit* edit, const QString& note) {
-    edit->setStyleSheet(note.isEmpty() ? QString() : "QLineEdit { border: 2px solid #b00000; }");
+    edit->SetMarked(!note.isEmpty());
     edit->setAccessibleDescription(note);
     edit->setProperty("note", note);
 }

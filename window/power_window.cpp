@@ -19,6 +19,7 @@
 #include "calc/limits.h"
 #include "calc/text_table.h"
 #include "chart/chart.h"
+#include "controls/marked_line_edit.h"
 #include "core/number_text.h"
 #include "platform/application.h"
 #include "platform/screen_fit.h"
@@ -51,10 +52,10 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     dfBox = new QSpinBox;
     dfBox->setRange(1, CommandLineLimits().highestDf);
     dfBox->setValue(1);
-    effectEdit = new QLineEdit(InDesktopNumbers("0.3"));
-    alphaEdit = new QLineEdit(InDesktopNumbers("0.05"));
-    powerEdit = new QLineEdit(InDesktopNumbers("0.8"));
-    sampleSizeEdit = new QLineEdit("100");
+    effectEdit = new MarkedLineEdit(InDesktopNumbers("0.3"));
+    alphaEdit = new MarkedLineEdit(InDesktopNumbers("0.05"));
+    powerEdit = new MarkedLineEdit(InDesktopNumbers("0.8"));
+    sampleSizeEdit = new MarkedLineEdit("100");
     auto* effectHint = new QLabel(tr("Cohen: 0.1 small, 0.3 medium, 0.5 large"));
     effectHint->setEnabled(false);
     resultsLabel = new QLabel;
@@ -209,7 +210,7 @@ void PowerWindow::SetSolved(PowerField field) {
         if (kSolvable[i] == field) solveBox->setCurrentIndex(i);
 }
 
-QLineEdit* PowerWindow::EditOf(PowerField field) const {
+MarkedLineEdit* PowerWindow::EditOf(PowerField field) const {
     switch (field) {
         case PowerField::EffectSize: return effectEdit;
         case PowerField::Alpha: return alphaEdit;
@@ -238,8 +239,8 @@ void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
     const QString text = AsSentence(field == Solved() ? message : PowerFieldName(field) + (" " + message));
     problemLabel->setText(text);
     problemLabel->show();
-    if (QLineEdit* edit = EditOf(field)) {
-        edit->setStyleSheet("QLineEdit { border: 2px solid #a00000; }");
+    if (MarkedLineEdit* edit = EditOf(field)) {
+        edit->SetMarked(true);
         edit->setAccessibleDescription(text);
     }
     copyResultsButton->setEnabled(false);
@@ -253,9 +254,13 @@ void PowerWindow::Refresh() {
     q.unknown = solved;
     q.df = dfBox->value();
     for (const PowerField f : kSolvable) {
-        QLineEdit* edit = EditOf(f);
+        MarkedLineEdit* edit = EditOf(f);
         edit->setReadOnly(f == solved);
-        edit->setStyleSheet(f == solved ? "QLineEdit { background: palette(window); }" : "");
+        edit->SetMarked(false);
+        // The solved field on the window's own ground; the others inherit.
+        QPalette ground;
+        if (f == solved) ground.setColor(QPalette::Base, palette().color(QPalette::Window));
+        edit->setPalette(ground);
         edit->setAccessibleDescription(f == solved ? tr("Solved") : "");
     }
     effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : tr("Cohen's w: 0.1 small, 0.3 medium, 0.5 large"));

@@ -14,13 +14,13 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
 namespace tarvik {
 
 class Chart;
+class MarkedLineEdit;
 class ProportionsBox;
 
 class PowerWindow : public QWidget {
@@ -31,7 +31,7 @@ public:
 
     QComboBox* solveBox;  // what is solved: N, power, w or alpha
     QSpinBox* dfBox;
-    QLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
+    MarkedLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
     QLabel *resultsLabel, *problemLabel;
     ProportionsBox* proportionsBox;  // w from proportions
     // the pictures
@@ -60,7 +60,7 @@ private:
     void Refresh();
     void UseProportions();
     void ShowProblem(PowerField field, const std::string& message);
-    QLineEdit* EditOf(PowerField field) const;
+    MarkedLineEdit* EditOf(PowerField field) const;
     QString Number(Real v) const;
     void SaveChart(const Chart& chart, const QString& name);
     void CopyChart(const Chart& chart);

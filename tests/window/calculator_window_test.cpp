@@ -101,6 +101,34 @@ TEST_F(WindowTest, CdfBelowTheLowestIsClamped) {
     EXPECT_EQ(form->cdfEdit->text(), "0.000001");
 }
 
+// A text read as something else marks its field while it is typed; the
+// mark goes with the next digit, and the field keeps its own font, colours
+// and look throughout (a style sheet taken off again handed Windows' style
+// a grey serif face).
+TEST_F(WindowTest, ATextReadAsSomethingElseMarksItsFieldAndTheMarkLeavesNoTrace) {
+    LineEdit* field = form->upperTailEdit;
+    const QFont font = field->font();
+    const QPalette palette = field->palette();
+    struct Step {
+        const char* keys;
+        bool marked;
+        const char* why;
+    } steps[] = {{"0.0", true, "0 is read as the lowest probability the window holds"},
+                 {"5", false, "0.05 is read as itself"},
+                 {"\b", true, "back to 0.0: marked again"}};
+    Retype(field, "");
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.why);
+        for (const QChar key : QString(s.keys))
+            key == '\b' ? QTest::keyClick(field, Qt::Key_Backspace) : QTest::keyClicks(field, QString(key));
+        EXPECT_EQ(field->IsMarked(), s.marked);
+        EXPECT_EQ(field->accessibleDescription().isEmpty(), !s.marked);
+        EXPECT_EQ(field->font(), font);
+        EXPECT_EQ(field->palette().color(QPalette::Text), palette.color(QPalette::Text));
+        EXPECT_TRUE(field->styleSheet().isEmpty());
+    }
+}
+
 TEST_F(WindowTest, GuardTextsRecomputeNothingWhileTyped) {
     for (const char* text : {"0", "0."}) {
         Retype(form->cdfEdit, text);

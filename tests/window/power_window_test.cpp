@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QFile>
 #include <QLabel>
@@ -62,6 +63,10 @@ TEST_F(PowerWindowTest, TypingSolvesNAndItsPowerIsTheCommandLines) {
     // Solved for the power instead: N is typed, the power follows.
     w->SetSolved(PowerField::Power);
     EXPECT_TRUE(w->powerEdit->isReadOnly());
+    // The solved field lies on the window's ground; the one solved before
+    // is a field to type in again, on the field's own ground.
+    EXPECT_EQ(w->powerEdit->palette().color(QPalette::Base), w->palette().color(QPalette::Window));
+    EXPECT_EQ(w->sampleSizeEdit->palette().color(QPalette::Base), w->palette().color(QPalette::Base));
     Type(w->sampleSizeEdit, "108");
     EXPECT_EQ(w->powerEdit->text(), "0.803694");
     // And for w: the w that gives that power at N = 108 lies just below 0.3.
@@ -77,7 +82,7 @@ TEST_F(PowerWindowTest, BadInputNamesTheFieldAndKeepsTheLastAnswer) {
     ASSERT_TRUE(w);
     const QString n = w->sampleSizeEdit->text();
     const struct Case {
-        QLineEdit* PowerWindow::*field;
+        MarkedLineEdit* PowerWindow::*field;
         const char* text;
         const char* problem;
     } cases[] = {
@@ -93,14 +98,14 @@ TEST_F(PowerWindowTest, BadInputNamesTheFieldAndKeepsTheLastAnswer) {
         Type(w->*c.field, c.text);
         EXPECT_EQ(w->problemLabel->text().toStdString(), c.problem);
         EXPECT_FALSE(w->problemLabel->isHidden());
-        EXPECT_FALSE((w->*c.field)->styleSheet().isEmpty());  // the field is marked
+        EXPECT_TRUE((w->*c.field)->IsMarked());
         EXPECT_EQ((w->*c.field)->accessibleDescription().toStdString(), c.problem);
         EXPECT_EQ(w->sampleSizeEdit->text(), n);  // the last answer stays
         EXPECT_FALSE(w->copyResultsButton->isEnabled());
         EXPECT_TRUE(w->resultsLabel->text().startsWith("Still for the last good numbers"));
         Type(w->*c.field, c.field == &PowerWindow::effectEdit ? "0.3" : c.field == &PowerWindow::alphaEdit ? "0.05" : "0.8");
         EXPECT_TRUE(w->problemLabel->isHidden());
-        EXPECT_TRUE((w->*c.field)->styleSheet().isEmpty());
+        EXPECT_FALSE((w->*c.field)->IsMarked());
     }
     // Nothing reaches the power: the solved field's own sentence.
     Type(w->effectEdit, "0.0001");
@@ -222,8 +227,9 @@ TEST(ChartFileDialog, ATypedExtensionDecidesTheFormat) {
         EXPECT_EQ(got.scale, c.scale) << c.typed;
         EXPECT_EQ(got.whiteBackground, c.filter >= 3) << c.typed;
     }
-    RememberSaveFolder("/tmp/some-file.png");
-    EXPECT_EQ(LastSaveFolder().toStdString(), "/tmp");
+    // A folder as the system writes it: "/tmp" is no whole path on Windows.
+    RememberSaveFolder(QDir::tempPath() + "/some-file.png");
+    EXPECT_EQ(LastSaveFolder(), QDir::tempPath());
 }
 
 }  // namespace

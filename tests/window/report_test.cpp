@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -17,13 +18,17 @@
 namespace tarvik::test {
 namespace {
 
-// What a vector drawing of the chart holds: the curve's points (the yellow
-// polyline), whether any coordinate anywhere is fractional, and the texts.
+// What a vector drawing of the chart holds: its height, the curve's points
+// (the yellow polyline), whether any coordinate anywhere is fractional, the
+// texts, and the lines of the first (the title, one span a line where it is
+// broken).
 struct SvgContent {
     bool wellFormed = false;
+    int height = 0;
     int curvePoints = 0;
     bool fractional = false;
     QStringList texts;
+    int titleLines = 0;
 };
 
 SvgContent ReadSvg(const QString& path) {
@@ -41,9 +46,21 @@ SvgContent ReadSvg(const QString& path) {
             for (auto m = number.globalMatch(value); m.hasNext();)
                 if (m.next().captured(0).contains('.')) svg.fractional = true;
         }
+        if (xml.name() == u"svg") svg.height = attributes.value("height").toInt();
         if (xml.name() == u"polyline" && attributes.value("stroke") == u"#ffff00")
             svg.curvePoints = int(attributes.value("points").toString().split(' ', Qt::SkipEmptyParts).size());
-        if (xml.name() == u"text") svg.texts << xml.readElementText();
+        if (xml.name() == u"text") {
+            QString text;
+            int spans = 0;
+            for (int depth = 1; depth > 0 && !xml.atEnd();) {
+                xml.readNext();
+                if (xml.isStartElement()) ++depth, ++spans;
+                if (xml.isEndElement()) --depth;
+                if (xml.isCharacters()) text += xml.text();
+            }
+            if (svg.texts.isEmpty()) svg.titleLines = std::max(1, spans);
+            svg.texts << text;
+        }
     }
     svg.wellFormed = !xml.hasError();
     return svg;
@@ -58,20 +75,27 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
 
     QTemporaryDir dir;
     const QSize chart = form->densityChart->size();
+    form->SaveChartTo(dir.filePath("chart.svg"), ChartFormat::Svg, 1);
+    const SvgContent svg = ReadSvg(dir.filePath("chart.svg"));
+    EXPECT_TRUE(svg.wellFormed);
+    // A title band of 20 pixels over the chart, a line higher for each line
+    // more where the title does not fit (the fonts decide: a machine without
+    // Arial or its stand-in breaks it).
+    const int band = svg.height - chart.height();
+    EXPECT_TRUE(svg.titleLines == 1 ? band == 20 : band > 20) << svg.titleLines << " lines, band " << band;
+    // Both formats, and the copy, carry the same picture: the PNG as large
+    // as the SVG, twice as large at twice the resolution.
     struct Case {
         const char* name;
         int scale;
         QSize size;
-    } cases[] = {{"chart.png", 1, QSize(chart.width(), chart.height() + 20)},
-                 {"chart2x.png", 2, QSize(2 * chart.width(), 2 * (chart.height() + 20))}};
+    } cases[] = {{"chart.png", 1, QSize(chart.width(), svg.height)},
+                 {"chart2x.png", 2, QSize(2 * chart.width(), 2 * svg.height)}};
     for (const auto& c : cases) {
         form->SaveChartTo(dir.filePath(c.name), ChartFormat::Png, c.scale);
         const QImage image(dir.filePath(c.name));
         EXPECT_EQ(image.size(), c.size) << c.name;
     }
-    form->SaveChartTo(dir.filePath("chart.svg"), ChartFormat::Svg, 1);
-    const SvgContent svg = ReadSvg(dir.filePath("chart.svg"));
-    EXPECT_TRUE(svg.wellFormed);
     EXPECT_GT(svg.curvePoints, 200);
     EXPECT_TRUE(svg.fractional) << "a vector drawing in whole pixels";
     // The title and the labels, as text; no two labels alike.
