@@ -3,13 +3,12 @@
 // colour over the field's own frame, for a field whose text is refused or
 // read as something else.
 //
-// Painted over the field, not set as a style sheet. A style sheet taken off
-// a field hands it back the font and palette the sheet saved when it was
-// put on; under Windows' own style that is the class font and a greyed
-// palette, and the field went on in a grey serif face after its first mark
-// (seen in the Windows build, on the upper tail field after "0.0"). A
-// painted frame leaves the field's font, colours and text margins alone, so
-// the text does not move either when the mark comes and goes.
+// Painted over the field, not set as a style sheet. Taking a style sheet off
+// sets back, as the field's own, a font and palette saved when it was put
+// on; in the Windows build the field then went on in a grey serif face for
+// good after its first mark (the upper tail field after "0.0", under wine).
+// A painted frame leaves the field's font, colours and text margins alone,
+// so the text does not move either when the mark comes and goes.
 #include <QColor>
 #include <QLineEdit>
 
