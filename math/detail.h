@@ -2,6 +2,7 @@
 // Private steps of the distribution mathematics, reachable by tests only.
 #include <cstdint>
 
+#include "core/checked_math.h"
 #include "core/real.h"
 #include "math/double_real.h"
 
@@ -41,6 +42,16 @@ struct ChiSquareTailsWithDensity {
     Real lower, upper, density;
 };
 ChiSquareTailsWithDensity ChiSquareTailsAndDensity(Real df, Real x);
+
+// Fisher's exact tests: a table within a relative 1e-7 of the observed one
+// is as probable as it (as R's fisher.test counts); in logarithms, 1e-7
+// added to the observed.
+inline const Real kFisherTie = 1e-7_r;
+// exp of a double-Real logarithm; 0 below the normal Reals.
+inline Real ExpOfLn(const DoubleReal& ln) {
+    if (ln.hi < -11350) return 0;
+    return checked::Exp(ln.hi) * (1 + ln.lo);
+}
 
 // Which tail a quantile inverts.
 enum class Tail { Lower, Upper };

@@ -19,9 +19,21 @@ using WorkProgress = std::function<bool(double done)>;
 
 struct ExactTableResult {
     bool complete = false;  // every table counted: p is exact
+    bool outOfMemory = false;  // stopped at the network's bound on memory
     Real p = 0;
-    std::int64_t tables = 0;  // counted so far
+    std::int64_t tables = 0;  // counted so far (by enumeration only)
 };
+
+// The same p by a network algorithm (math/fisher_network.cpp): whole
+// subtrees of tables are decided at once, so it ends on tables whose count
+// is far beyond any enumeration. It keeps at most `pastLimit` partial paths
+// of the next stage (48 bytes each, with those of the stage being worked
+// through: at most about 2 x 48 x pastLimit bytes, 480 MB at the default)
+// and stops with outOfMemory beyond. The progress callback is called at
+// least every millisecond of work; returning false stops it.
+inline constexpr std::size_t kNetworkPastLimit = 5000000;
+ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress,
+                                      std::size_t pastLimit = kNetworkPastLimit);
 
 // Counts every table with the margins of `counts`, up to `budget` of them.
 // Tables of more than kLargestEnumeratedTotal observations are not counted
@@ -36,9 +48,9 @@ struct MonteCarloResult {
     std::int64_t samples = 0;  // drawn so far
 };
 
-// `samples` random tables with the margins (each a random permutation of
-// the observations split by the column sums, from a 64-bit Mersenne
-// twister started at `seed`); p = (1 + no more probable) / (1 + samples),
+// `samples` random tables with the margins (Patefield's algorithm, each in
+// O(r c) hypergeometric draws whatever N, from a 64-bit Mersenne twister
+// started at `seed`); p = (1 + no more probable) / (1 + samples),
 // as R's simulated fisher.test gives it, with its standard error
 // sqrt(p (1 - p) / samples).
 MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples, std::uint64_t seed,

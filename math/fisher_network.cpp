@@ -1,0 +1,535 @@
+// Fisher's exact test of an r x c table by a network algorithm (Mehta and
+// Patel 1983, "A network algorithm for performing Fisher's exact test in
+// r x c contingency tables", JASA 78: 427-434).
+//
+// The tables with the margins are the paths through a network: the node of
+// stage k is what the rows have left once k columns are placed, and an arc
+// places one column. Given its node, the rest of a table does not depend on
+// how the node was reached, and the rows are exchangeable, so a node is the
+// multiset of the rows' remainders (kept sorted): many paths meet in one.
+// Every path carries the probability of its first k columns (a product of
+// multivariate hypergeometric terms, each at most 1):
+//   P(x | r) = prod_i C(r_i, x_i) / C(n, C_k),
+// which is a proper distribution over the column x; the completions of a
+// node therefore add up to 1, and the table's probability is the path's.
+//
+// Each path that reaches a node is one "past" probability. For each node a
+// range of the future probabilities is bounded:
+//  - no completion more probable than exp(longest): a Lagrangian bound on
+//    the least sum of ln O! over the remaining table (its dual variables
+//    from proportional fitting, the inner minimum taken over the integers,
+//    so the bound holds at whatever point the fitting stops);
+//  - none less probable than exp(shortest): the greatest sum of ln O! is
+//    at most that of each column (or each row) filled greedily into the
+//    largest remainders (the majorizing vector: ln n! is convex).
+// A past for which past * longest is at most the observed probability
+// counts all its completions: its whole probability is added. One for which
+// past * shortest is above it counts none and is dropped. Only the rest go
+// on, and pasts equal to within 2^-32 in the logarithm are pooled, their
+// probabilities added. At the last free column the completion is forced:
+// the pasts of a node, sorted, are counted against each arc by a binary
+// search in their prefix sums.
+//
+// Accuracy: every ln C(r, x) is a double-Real difference of ln n! (to
+// 1e-27), each probability exp of it (one rounding) times the past (one
+// more), and all sums are compensated: p is within some 10 epsilons. The
+// decisions use the logarithms in double precision (1e-12 at ln P of 1e4),
+// far inside the 1e-7 within which a table counts as equal to the observed.
+#include "math/fisher_exact_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "core/checked_math.h"
+#include "math/detail.h"
+#include "math/double_real.h"
+
+namespace tarvik {
+
+using namespace double_real;
+
+namespace {
+
+using Count = std::int32_t;
+using Remainders = std::vector<Count>;
+
+// The bounds are computed in double: a margin keeps their rounding from
+// deciding a subtree that a table's own sum would have split.
+constexpr double kBoundSlack = 1e-9;
+// Pasts whose logarithms agree to 2^-32 are one.
+constexpr double kPoolScale = 4294967296.0;
+// The work between two looks at the progress callback: some 20,000 arcs
+// or pasts, well under a millisecond.
+constexpr std::int64_t kLookEvery = 1 << 14;
+
+struct Branch {
+    double ln;        // of the probability of the columns placed
+    DoubleReal mass;  // the probability of every path pooled here
+};
+
+struct RemaindersHash {
+    std::size_t operator()(const Remainders& r) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (const Count v : r) h = (h ^ std::uint64_t(std::uint32_t(v))) * 1099511628211ull;
+        return std::size_t(h ^ (h >> 29));
+    }
+};
+
+using Stage = std::unordered_map<Remainders, std::vector<Branch>, RemaindersHash>;
+
+struct Futures {
+    std::vector<Branch> branches;
+    std::vector<DoubleReal> prefix;  // prefix[i]: the probability of the first i
+};
+const Futures kForced{{{0, {1, 0}}}, {{0, 0}, {1, 0}}};
+
+DoubleReal Sum(const DoubleReal& a, const DoubleReal& b) { return Add(a, b); }
+
+class Network {
+public:
+    Network(const CountTable& counts, const WorkProgress& progress, std::size_t pastLimit)
+        : progress_(progress), pastLimit_(pastLimit) {
+        // The rows of the network are the table's shorter side: the nodes
+        // are vectors of that length, and the fewer their entries the more
+        // paths meet in each.
+        const TableMargins m = MarginsOf(counts);
+        const bool transpose = m.columns.size() < m.rows.size();
+        const std::vector<Real>& rows = transpose ? m.columns : m.rows;
+        const std::vector<Real>& columns = transpose ? m.rows : m.columns;
+        for (const Real& r : rows) rows_.push_back(Count(checked::Trunc(r)));
+        // Empty columns place nothing. The largest columns go last: the arcs
+        // of the last free column are counted by binary search, not pooled.
+        for (const Real& c : columns)
+            if (c > 0) columns_.push_back(Count(checked::Trunc(c)));
+        std::sort(columns_.begin(), columns_.end());
+        total_ = Count(checked::Trunc(m.total));
+        lnFactorial_.reserve(std::size_t(total_) + 1);
+        lnFactorialDouble_.reserve(std::size_t(total_) + 1);
+        for (Count i = 0; i <= total_; ++i) {
+            lnFactorial_.push_back(detail::LnFactorial(Real(i)));
+            lnFactorialDouble_.push_back(double(lnFactorial_.back().hi + lnFactorial_.back().lo));
+        }
+        double observed = 0;
+        for (const Real& r : m.rows) observed += lnFactorialDouble_[std::size_t(checked::Trunc(r))];
+        for (const Real& c : m.columns) observed += lnFactorialDouble_[std::size_t(checked::Trunc(c))];
+        observed -= lnFactorialDouble_[std::size_t(total_)];
+        for (const auto& row : counts)
+            for (const Real& o : row) observed -= lnFactorialDouble_[std::size_t(checked::Trunc(o))];
+        threshold_ = observed + double(detail::kFisherTie);
+        scratchA_.resize(rows_.size());
+        scratchB_.resize(columns_.size());
+    }
+
+    ExactTableResult Run() {
+        ExactTableResult result;
+        if (columns_.size() < 2) {  // one column of counts: one table
+            result.complete = true;
+            result.p = 1;
+            return result;
+        }
+        Stage stage;
+        Remainders start = rows_;
+        std::sort(start.begin(), start.end(), std::greater<>());
+        stage[start].push_back({0, {1, 0}});
+        // The paths go forward over the first half of the free columns (the
+        // last column is forced); the completions of the nodes they reach
+        // are listed backward over the rest, and the two meet there.
+        const std::size_t free = columns_.size() - 1, meet = (free + 1) / 2;
+        for (std::size_t k = 0; k <= meet && !stopped_; ++k) {
+            Stage next;
+            stored_ = 0;
+            std::size_t done = 0;
+            for (auto& [node, pasts] : stage) {
+                if (!Look((double(k) + double(done++) / double(stage.size())) / double(meet + 1))) break;
+                Pool(pasts);
+                Decide(node, k, pasts);
+                if (pasts.empty()) continue;
+                if (k == meet && k + 2 == columns_.size())
+                    MeetLastColumn(node, k, pasts);
+                else if (k == meet)
+                    Meet(node, k, pasts);
+                else
+                    Spread(node, k, pasts, next);
+                pasts = {};
+            }
+            stage = std::move(next);
+        }
+        result.complete = !stopped_;
+        result.outOfMemory = outOfMemory_;
+        result.p = std::min<Real>(1, p_.Value());
+        return result;
+    }
+
+private:
+    bool Look(double done) {
+        if (stopped_) return false;
+        lastDone_ = done;
+        if (progress_ && !progress_(done)) stopped_ = true;
+        return !stopped_;
+    }
+
+    bool Work() {
+        if (++work_ % kLookEvery == 0) return Look(lastDone_);
+        return !stopped_;
+    }
+
+    // Sorted by logarithm, neighbours within 2^-32 made one.
+    static void Pool(std::vector<Branch>& pasts) {
+        if (pasts.size() < 2) return;
+        std::sort(pasts.begin(), pasts.end(), [](const Branch& a, const Branch& b) { return a.ln < b.ln; });
+        std::size_t kept = 0;
+        for (std::size_t i = 1; i < pasts.size(); ++i) {
+            if (std::nearbyint(pasts[i].ln * kPoolScale) == std::nearbyint(pasts[kept].ln * kPoolScale))
+                pasts[kept].mass = Sum(pasts[kept].mass, pasts[i].mass);
+            else
+                pasts[++kept] = pasts[i];
+        }
+        pasts.resize(kept + 1);
+    }
+
+    double LnFactorial(Count n) const { return lnFactorialDouble_[std::size_t(n)]; }
+
+    // The bounds of ln P(completion | node) over the completions of `node`
+    // by the columns from k on; see the file's head.
+    void Bounds(const Remainders& node, std::size_t k, double& shortest, double& longest) const {
+        const std::size_t m = node.size(), c = columns_.size() - k;
+        const Count* cols = columns_.data() + k;
+        Count n = 0;
+        for (const Count r : node) n += r;
+        double shared = -LnFactorial(n);
+        for (const Count r : node) shared += LnFactorial(r);
+        for (std::size_t j = 0; j < c; ++j) shared += LnFactorial(cols[j]);
+
+        // Greatest sum of ln O!: each column greedily into the largest
+        // remainders (node is sorted, largest first), and each row into the
+        // largest columns (sorted, largest last).
+        double byColumns = 0, byRows = 0;
+        for (std::size_t j = 0; j < c; ++j) {
+            Count left = cols[j];
+            for (std::size_t i = 0; i < m && left > 0; ++i) {
+                const Count x = std::min(left, node[i]);
+                byColumns += LnFactorial(x);
+                left -= x;
+            }
+        }
+        for (std::size_t i = 0; i < m; ++i) {
+            Count left = node[i];
+            for (std::size_t j = c; j-- > 0 && left > 0;) {
+                const Count x = std::min(left, cols[j]);
+                byRows += LnFactorial(x);
+                left -= x;
+            }
+        }
+        shortest = shared - std::min(byColumns, byRows) - kBoundSlack;
+
+        // Least sum of ln O!: the Lagrangian dual
+        //   L(a, b) = sum a_i r_i + sum b_j c_j
+        //           + sum_ij min over whole x in [0, u_ij] of (ln x! - (a_i + b_j) x),
+        // a lower bound for any a and b; the inner minimum is at
+        // x = floor(exp(a_i + b_j)) (ln x! - ln (x-1)! = ln x), clamped.
+        // a and b start at the expected table (r_i c_j / n) and are fitted
+        // by a few rounds of proportional scaling.
+        double* a = scratchA_.data();
+        double* b = scratchB_.data();
+        const double lnN = std::log(double(n));
+        for (std::size_t i = 0; i < m; ++i) a[i] = node[i] > 0 ? std::log(double(node[i])) : -1e300;
+        for (std::size_t j = 0; j < c; ++j) b[j] = std::log(double(cols[j])) - lnN;
+        const auto fitted = [](double t, Count cap) { return std::clamp(std::exp(t) - 0.5, 0.0, double(cap)); };
+        for (int round = 0; round < 3; ++round) {
+            for (std::size_t i = 0; i < m; ++i) {
+                if (node[i] == 0) continue;
+                double s = 0;
+                for (std::size_t j = 0; j < c; ++j) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
+                a[i] += s > 0 ? std::log(double(node[i]) / s) : 1;
+            }
+            for (std::size_t j = 0; j < c; ++j) {
+                double s = 0;
+                for (std::size_t i = 0; i < m; ++i)
+                    if (node[i] > 0) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
+                b[j] += s > 0 ? std::log(double(cols[j]) / s) : 1;
+            }
+        }
+        double least = 0;
+        for (std::size_t j = 0; j < c; ++j) least += b[j] * double(cols[j]);
+        for (std::size_t i = 0; i < m; ++i) {
+            if (node[i] == 0) continue;
+            least += a[i] * double(node[i]);
+            for (std::size_t j = 0; j < c; ++j) {
+                const double t = a[i] + b[j];
+                const Count cap = std::min(node[i], cols[j]);
+                const Count x = t >= std::log(double(cap) + 1) ? cap : Count(std::floor(std::exp(t)));
+                least += LnFactorial(x) - t * double(x);
+            }
+        }
+        longest = shared - least + kBoundSlack;
+    }
+
+    // Pasts that count all their completions are added, those that count
+    // none dropped; the rest are left.
+    void Decide(const Remainders& node, std::size_t k, std::vector<Branch>& pasts) {
+        double shortest = 0, longest = 0;
+        Bounds(node, k, shortest, longest);
+        std::size_t kept = 0;
+        for (const Branch& past : pasts) {
+            if (past.ln + longest <= threshold_)
+                AddToP(past.mass);
+            else if (past.ln + shortest <= threshold_)
+                pasts[kept++] = past;
+        }
+        pasts.resize(kept);
+    }
+
+    void AddToP(const DoubleReal& mass) {
+        p_.Add(mass.hi);
+        p_.Add(mass.lo);
+    }
+
+    // Every arc from `node` by column k: x with x_i <= r_i and sum C_k,
+    // with ln P(x | r) in double-Real precision; `arc` gets the child's
+    // remainders (unsorted) and the logarithm.
+    template <class Arc>
+    void ForEachArc(const Remainders& node, std::size_t k, Arc&& arc) {
+        PlaceRows<1>(node, k, arc);
+    }
+
+    // The same with the last two rows left open: `pair` gets the logarithm
+    // so far (with ln r! of the two rows in it) and what the column has left
+    // for them.
+    template <class Pair>
+    void ForEachPair(const Remainders& node, std::size_t k, Pair&& pair) {
+        PlaceRows<2>(node, k, pair);
+    }
+
+    template <std::size_t kOpen, class Arc>
+    void PlaceRows(const Remainders& node, std::size_t k, Arc& arc) {
+        const Count column = columns_[k];
+        Count n = 0;
+        for (const Count r : node) n += r;
+        DoubleReal ln = Negate(Subtract(Subtract(lnFactorial_[std::size_t(n)], lnFactorial_[std::size_t(column)]),
+                                        lnFactorial_[std::size_t(n - column)]));
+        for (const Count r : node) ln = Add(ln, lnFactorial_[std::size_t(r)]);
+        Remainders child = node;
+        std::vector<Count> below(node.size() + 1, 0);
+        for (std::size_t i = node.size(); i-- > 0;) below[i] = below[i + 1] + node[i];
+        PlaceRow<kOpen>(node, below, 0, column, ln, child, arc);
+    }
+
+    template <std::size_t kOpen, class Arc>
+    void PlaceRow(const Remainders& node, const std::vector<Count>& below, std::size_t i, Count left,
+                  const DoubleReal& ln, Remainders& child, Arc& arc) {
+        if (stopped_) return;
+        const std::size_t m = node.size();
+        if constexpr (kOpen == 2) {
+            if (i + 2 == m) {
+                arc(ln, left);
+                return;
+            }
+        } else if (i + 1 == m) {  // the last row takes what the column has left
+            child[i] = node[i] - left;
+            arc(child, Subtract(Subtract(ln, lnFactorial_[std::size_t(left)]), lnFactorial_[std::size_t(child[i])]));
+            return;
+        }
+        const Count from = std::max<Count>(0, left - below[i + 1]), to = std::min(node[i], left);
+        for (Count x = from; x <= to && !stopped_; ++x) {
+            child[i] = node[i] - x;
+            PlaceRow<kOpen>(node, below, i + 1, left - x,
+                            Subtract(Subtract(ln, lnFactorial_[std::size_t(x)]), lnFactorial_[std::size_t(child[i])]),
+                            child, arc);
+        }
+        child[i] = node[i];
+    }
+
+    // The pasts go on along every arc to the next stage's nodes.
+    void Spread(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts, Stage& next) {
+        Remainders key;
+        ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
+            const Real probability = detail::ExpOfLn(ln);
+            const double lnArc = double(ln.hi + ln.lo);
+            key = child;
+            std::sort(key.begin(), key.end(), std::greater<>());
+            std::vector<Branch>& there = next[key];
+            for (const Branch& past : pasts) {
+                if (!Work()) return;
+                there.push_back({past.ln + lnArc, Multiply(past.mass, probability)});
+            }
+            stored_ += pasts.size();
+            // A node's pasts are pooled as they grow, so that repeats do not
+            // pile up before the node's turn.
+            if (there.size() > 64 && (there.size() & (there.size() - 1)) == 0) {
+                const std::size_t before = there.size();
+                Pool(there);
+                stored_ -= before - there.size();
+            }
+            Remember(0);
+        });
+    }
+
+    // Every completion of `node` by the columns from k on, as its logarithm
+    // and probability given the node, sorted and pooled, with the prefix
+    // sums of the probabilities; the last column is forced. Kept: many
+    // nodes above share a node's list.
+    const Futures& FuturesOf(const Remainders& node, std::size_t k) {
+        if (k + 1 == columns_.size()) return kForced;
+        auto& below = futures_[k];
+        if (const auto found = below.find(node); found != below.end()) return found->second;
+        Futures futures;
+        Remainders key;
+        ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
+            const Real probability = detail::ExpOfLn(ln);
+            const double lnArc = double(ln.hi + ln.lo);
+            key = child;
+            std::sort(key.begin(), key.end(), std::greater<>());
+            for (const Branch& f : FuturesOf(key, k + 1).branches) {
+                if (!Work()) return;
+                futures.branches.push_back({f.ln + lnArc, Multiply(f.mass, probability)});
+            }
+            Remember(futures.branches.size());
+        });
+        Pool(futures.branches);
+        futures.prefix = PrefixSums(futures.branches);
+        remembered_ += futures.branches.size();
+        Remember(0);
+        return below.emplace(node, std::move(futures)).first->second;
+    }
+
+    static std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
+        std::vector<DoubleReal> prefix(sorted.size() + 1);
+        for (std::size_t i = 0; i < sorted.size(); ++i) prefix[i + 1] = Sum(prefix[i], sorted[i].mass);
+        return prefix;
+    }
+
+    void Remember(std::size_t more) {
+        if (stored_ + remembered_ + more > pastLimit_) {
+            outOfMemory_ = true;
+            stopped_ = true;
+        }
+    }
+
+    // The pasts of a node at the meeting stage against the futures of each
+    // node it leads to: a past and a future make a table that counts when
+    // their logarithms add up to at most the threshold. Both lists are
+    // sorted, so the shorter is walked and the other searched.
+    void Meet(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
+        const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
+        const auto countedIn = [](const std::vector<Branch>& sorted, double limit) {
+            return std::size_t(std::upper_bound(sorted.begin(), sorted.end(), limit,
+                                                [](double v, const Branch& b) { return v < b.ln; }) -
+                               sorted.begin());
+        };
+        Remainders key;
+        ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
+            if (!Work()) return;
+            const double limit = threshold_ - double(ln.hi + ln.lo);
+            key = child;
+            std::sort(key.begin(), key.end(), std::greater<>());
+            const Futures& futures = FuturesOf(key, k + 1);
+            if (stopped_ || pasts.front().ln + futures.branches.front().ln > limit) return;
+            DoubleReal sum;
+            if (futures.branches.size() <= pasts.size()) {
+                for (const Branch& f : futures.branches) {
+                    const std::size_t counted = countedIn(pasts, limit - f.ln);
+                    if (counted == 0) break;
+                    sum = Sum(sum, Multiply(pastPrefix[counted], f.mass));
+                }
+            } else {
+                for (const Branch& past : pasts) {
+                    const std::size_t counted = countedIn(futures.branches, limit - past.ln);
+                    if (counted == 0) break;
+                    sum = Sum(sum, Multiply(futures.prefix[counted], past.mass));
+                }
+            }
+            AddToP(Multiply(sum, detail::ExpOfLn(ln)));
+        });
+    }
+
+    // Meet when the column after k is the last: each arc ends one table. The
+    // last two rows of the column are one hypergeometric in x, the first's
+    // share: ln C(a, x) + ln C(b, s - x) is concave in x, so its arcs fall
+    // away from the mode on both sides, and their sum over x is C(a + b, s).
+    // From the mode outward each arc is counted against the pasts until all
+    // pasts count; the rest of that side is then summed for all the pasts
+    // at once, until what is left (at most the last term times rho / (1 -
+    // rho), rho the ratio of the last two: the terms are log-concave) is
+    // below 2^-72 of the side's sum.
+    void MeetLastColumn(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
+        const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
+        const double first = pasts.front().ln, last = pasts.back().ln;
+        const std::size_t m = node.size();
+        const Count a = node[m - 2], b = node[m - 1];
+        const auto lnF = [this](Count v) -> const DoubleReal& { return lnFactorial_[std::size_t(v)]; };
+        ForEachPair(node, k, [&](const DoubleReal& ln, Count s) {
+            if (!Work()) return;
+            const Count lo = std::max<Count>(0, s - b), hi = std::min(a, s);
+            const auto lnArc = [&](Count x) {
+                return Subtract(Subtract(ln, Add(lnF(x), lnF(a - x))), Add(lnF(s - x), lnF(b - s + x)));
+            };
+            const auto value = [](const DoubleReal& v) { return double(v.hi + v.lo); };
+            const Count mode = std::clamp<Count>(
+                Count((std::int64_t(s) + 1) * (std::int64_t(a) + 1) / (std::int64_t(a) + b + 2)), lo, hi);
+            const DoubleReal top = lnArc(mode);
+            if (value(top) + last <= threshold_) {  // every arc, every past
+                const DoubleReal all = Add(Subtract(Subtract(ln, Add(lnF(a), lnF(b))), Add(lnF(s), lnF(a + b - s))), lnF(a + b));
+                AddToP(Multiply(pastPrefix.back(), detail::ExpOfLn(all)));
+                return;
+            }
+            if (value(lnArc(lo)) + first > threshold_ && value(lnArc(hi)) + first > threshold_) return;
+            DoubleReal partial;
+            const auto side = [&](Count from, Count step, Count end) {
+                DoubleReal tail;
+                Real previous = 0;
+                for (Count x = from; x != end + step; x += step) {
+                    const DoubleReal arcLn = lnArc(x);
+                    const double v = value(arcLn);
+                    const Real probability = detail::ExpOfLn(arcLn);
+                    if (v + last > threshold_) {
+                        const std::size_t counted = std::size_t(
+                            std::upper_bound(pasts.begin(), pasts.end(), threshold_ - v,
+                                             [](double limit, const Branch& p) { return limit < p.ln; }) -
+                            pasts.begin());
+                        if (counted > 0) partial = Sum(partial, Multiply(pastPrefix[counted], probability));
+                        continue;
+                    }
+                    tail = Add(tail, probability);
+                    if (previous > 0 && probability < previous) {
+                        const Real rho = probability / previous;
+                        if (probability * rho / (1 - rho) <= 0x1p-72_r * tail.hi) break;
+                    }
+                    previous = probability;
+                }
+                partial = Sum(partial, Multiply(pastPrefix.back(), tail.hi + tail.lo));
+            };
+            side(mode, 1, hi);
+            if (mode > lo) side(mode - 1, -1, lo);
+            AddToP(partial);
+        });
+    }
+
+    const WorkProgress& progress_;
+    std::size_t pastLimit_;
+    Remainders rows_;
+    std::vector<Count> columns_;
+    Count total_ = 0;
+    std::vector<DoubleReal> lnFactorial_;
+    std::vector<double> lnFactorialDouble_;
+    double threshold_ = 0;
+    CompensatedSum p_;
+    std::int64_t work_ = 0;
+    double lastDone_ = 0;
+    std::size_t stored_ = 0, remembered_ = 0;  // pasts of the next stage, futures kept
+    std::unordered_map<std::size_t, std::unordered_map<Remainders, Futures, RemaindersHash>> futures_;
+    bool stopped_ = false, outOfMemory_ = false;
+    mutable std::vector<double> scratchA_, scratchB_;
+};
+
+}  // namespace
+
+ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress, std::size_t pastLimit) {
+    const TableMargins m = MarginsOf(counts);
+    if (m.total > Real(kLargestEnumeratedTotal) || counts.size() < 2 || m.columns.size() < 2) return {};
+    return Network(counts, progress, pastLimit).Run();
+}
+
+}  // namespace tarvik
