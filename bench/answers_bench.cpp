@@ -41,7 +41,7 @@ void TenByTenReport(benchmark::State& state) {
     tarvik::CountTable counts(10, std::vector<tarvik::Real>(10));
     for (int i = 0; i < 10; ++i)
         for (int j = 0; j < 10; ++j) counts[i][j] = tarvik::Real(5 + (i * 7 + j * 13) % 40);
-    for (auto _ : state) benchmark::DoNotOptimize(tarvik::ReportOf(counts, {}, false));
+    for (auto _ : state) benchmark::DoNotOptimize(tarvik::ReportOf(counts, {}));
 }
 BENCHMARK(TenByTenReport)->Unit(benchmark::kMillisecond);
 

@@ -1,9 +1,12 @@
 #include "calc/command_request.h"
 
+#include <limits>
 #include <map>
 #include <optional>
+#include <random>
 
 #include "calc/command_line_error.h"
+#include "calc/fisher_test.h"
 #include "calc/power_request.h"
 #include "calc/number_lists.h"
 #include "calc/table_report.h"
@@ -29,6 +32,7 @@ constexpr OptionShape kOptions[] = {
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
+    {"--exact-seconds", 1}, {"--seed", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -162,27 +166,41 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     if (!raw.count("--counts")) throw CommandLineError{Tr("CommandLine", "--expected needs --counts")};
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
-            option != "--format" && option != "--output")
-            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --numbers, --precision, --format and --output, not %1"), {option})};
+            option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed")
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
     r.action = CommandAction::Counts;
     r.countsFile = raw["--counts"][0];
     if (r.countsFile.empty()) throw CommandLineError{Tr("CommandLine", "--counts needs a file name, or - for standard input")};
     if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults);
+    if (raw.count("--exact-seconds"))
+        r.exactSeconds = ReadWhole(raw["--exact-seconds"][0], "--exact-seconds", 0, kLongestExactSeconds);
+    if (raw.count("--seed")) {
+        r.seed = ReadWhole(raw["--seed"][0], "--seed", 0, std::numeric_limits<int>::max());
+        r.seedGiven = true;
+    }
     ReadOutputOptions(raw, r);
 }
 
-std::string CountsText(const CommandRequest& r) {
+// The record, then every cell's expected count and residuals; Fisher's
+// test for a table of independence, and why a Monte Carlo p stands in.
+Answer CountsAnswer(const CommandRequest& r) {
     try {
         const CountsInput in = ReadCounts(r.countsText);
         std::vector<Real> weights;
         if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
-        if (r.form != TableForm::Markdown)
-            return RenderTable(TableTestRecord(TestTable(in.counts, weights), r.format), r.form);
-        // Markdown, for a report: the record, then every cell's expected
-        // count and residuals.
         const TableReport report = ReportOf(in.counts, weights);
-        return RenderTable(TableTestRecord(report.test, r.format), r.form) + "\n" +
-               RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
+        Answer answer;
+        FisherOutcome fisher;
+        if (!report.test.goodnessOfFit) {
+            FisherControl control;
+            control.exactSeconds = r.exactSeconds;
+            control.seed = r.seedGiven ? std::uint64_t(r.seed) : std::random_device{}();
+            fisher = RunFisherTest(in.counts, control);
+            if (const std::string note = FisherNote(fisher, r.exactSeconds); !note.empty()) answer.notes.push_back(note);
+        }
+        answer.text = RenderTable(TableRecord(report, report.test.goodnessOfFit ? nullptr : &fisher, r.format), r.form) +
+                      "\n" + RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
+        return answer;
     } catch (const TableInputError& bad) {
         throw CommandLineError{Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), bad.message})};
     }
@@ -309,14 +327,16 @@ void CheckCounts(const CommandRequest& r) {
         throw CommandLineError{Tr("CommandLine", "--export-chart draws one result: give one df and one number")};
 }
 
-std::string AnswerText(const CommandRequest& r) {
+std::string AnswerText(const CommandRequest& r) { return AnswerOf(r).text; }
+
+Answer AnswerOf(const CommandRequest& r) {
     switch (r.action) {
         case CommandAction::Results:
             if (!r.ncps.empty())
                 return RenderTable(NoncentralResultsTable(r.dfs, r.ncps, r.given, r.numbers, r.format), r.form);
             return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
         case CommandAction::Power: return PowerTableText(r);
-        case CommandAction::Counts: return CountsText(r);
+        case CommandAction::Counts: return CountsAnswer(r);
         case CommandAction::Table:
             return RenderTable(CriticalValuesTable(r.dfs, r.kind, r.numbers, r.format), r.form);
         case CommandAction::TwoSided: return RenderTable(TwoSidedTable(r.dfs, r.numbers, r.format), r.form);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/answers.h"
+#include "calc/fisher_test.h"
 #include "calc/power_analysis.h"
 
 namespace tarvik {
@@ -34,6 +35,11 @@ struct CommandRequest {
     // by the runner, and the --expected items of a goodness-of-fit test.
     std::string countsFile, countsText;
     std::vector<std::string> expected;
+    // Fisher's exact test: its time before Monte Carlo takes over, and the
+    // random tables' seed where given (--seed), else a fresh one printed.
+    int exactSeconds = int(kDefaultExactSeconds);
+    int seed = 0;
+    bool seedGiven = false;
     NumberFormat format;
     TableForm form = TableForm::Text;
     std::string outputFile;  // the bytes given, empty for standard output
@@ -60,6 +66,19 @@ void CheckCounts(const CommandRequest& request);
 
 // The whole answer as text in the chosen form.
 std::string AnswerText(const CommandRequest& request);
+
+// The answer's text and the lines for standard error beside it (why a
+// Monte Carlo p stands in for Fisher's exact one).
+struct Answer {
+    Answer() = default;
+    Answer(std::string t) : text(std::move(t)) {}  // NOLINT: every answer without notes
+    std::string text;
+    std::vector<std::string> notes;
+};
+Answer AnswerOf(const CommandRequest& request);
+
+// The longest --exact-seconds: a day.
+inline constexpr int kLongestExactSeconds = 86400;
 
 // The text of --help.
 std::string CommandLineHelp();

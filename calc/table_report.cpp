@@ -22,11 +22,24 @@ Interval Widened(Interval i, Real estimate) {
 // Two-sided normal p of a residual, times the cells (Bonferroni).
 Real BonferroniP(Real z, std::size_t cells) { return std::min<Real>(1, 2 * NormalUpperTail(Abs(z)) * Real(cells)); }
 
+// Bergsma's (2013) bias-corrected V: phi^2 less its bias (r - 1)(c - 1) /
+// (N - 1), over the corrected shape's min(r~, c~) - 1, with
+// r~ = r - (r - 1)^2 / (N - 1) (and c~ alike).
+bool BiasCorrectedV(Real chiSquare, Real total, std::size_t rows, std::size_t columns, Real& v) {
+    if (!(total > 1)) return false;
+    const Real r = Real(rows), c = Real(columns), bias = (r - 1) * (c - 1) / (total - 1);
+    const Real phi2 = std::max<Real>(0, chiSquare / total - bias);
+    const Real shape = std::min(r - (r - 1) * (r - 1) / (total - 1), c - (c - 1) * (c - 1) / (total - 1)) - 1;
+    if (!(shape > 0)) return false;
+    v = Sqrt(phi2 / shape);
+    return true;
+}
+
 }  // namespace
 
-TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, bool quickExact) {
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights) {
     TableReport r;
-    r.test = TestTable(counts, weights, quickExact);
+    r.test = TestTable(counts, weights);
     if (r.test.goodnessOfFit) {
         std::vector<Real> observed;
         for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
@@ -76,11 +89,24 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
     const Real vScale = r.test.goodnessOfFit ? r.total * r.test.df
                                              : r.total * Real(std::min(r.rows, r.columns) - 1);
     r.w = CohensW(r.test.chiSquare, r.total);
+    if (r.test.goodnessOfFit) {
+        Real smallestShare = 1;
+        for (const CellDiagnostics& c : r.cells[0]) smallestShare = std::min(smallestShare, c.expected / r.total);
+        r.largestW = Sqrt(1 / smallestShare - 1);
+        r.largestV = r.largestW / Sqrt(r.test.df);
+    } else {
+        r.largestW = Sqrt(Real(std::min(r.rows, r.columns) - 1));
+        r.largestV = 1;
+        r.hasVAdjusted = BiasCorrectedV(r.test.chiSquare, r.total, r.rows, r.columns, r.vAdjusted);
+    }
     r.hasIntervals = r.test.chiSquare <= kLargestIntervalStatistic;
     if (!r.hasIntervals) return r;
     const NoncentralityInterval lambda = NoncentralityConfidenceInterval(r.test.chiSquare, r.test.df, kConfidenceLevel);
-    r.wInterval = Widened({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.w);
-    r.vInterval = Widened({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.test.cramersV);
+    const auto bounded = [](Interval i, Real largest) {
+        return Interval{std::min(i.lower, largest), std::min(i.upper, largest)};
+    };
+    r.wInterval = bounded(Widened({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.w), r.largestW);
+    r.vInterval = bounded(Widened({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.test.cramersV), r.largestV);
     return r;
 }
 
@@ -109,7 +135,7 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
                          {n(r.test.likelihoodRatio), df, n(r.test.pLikelihoodRatio)}));
     if (r.test.twoByTwo)
         lines.push_back(Fill(Tr("Report", "Yates' corrected \u03c7\u00b2 = %1, p = %2 (beside the plain test)"),
-                             {n(r.test.yatesChiSquare), n(ChiSquareUpperTail(r.test.df, r.test.yatesChiSquare))}));
+                             {n(r.test.yatesChiSquare), n(r.test.pYates)}));
     const auto interval = [&](const Interval& i) {
         return r.hasIntervals ? Fill(Tr("Report", ", 95 % CI %1 to %2"), {n(i.lower), n(i.upper)})
                               : Tr("Report", ", no 95 % CI above \u03c7\u00b2 = 1e7");
@@ -119,6 +145,43 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
     if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);
     return lines;
+}
+
+TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const NumberFormat& format) {
+    const auto n = [&](Real v) { return FormatNumber(v, format, FormatSettings{}); };
+    TextTable t{TextTable::Kind::Records, "", {}, {{}}};
+    const auto add = [&t](const char* key, std::string value) {
+        t.header.push_back(key);
+        t.rows[0].push_back(std::move(value));
+    };
+    add("chi2", n(r.test.chiSquare));
+    add("df", FixedDigits(r.test.df, 0));
+    add("p", n(r.test.p));
+    add("G2", n(r.test.likelihoodRatio));
+    add("p_G2", n(r.test.pLikelihoodRatio));
+    add("V", n(r.test.cramersV));
+    if (r.hasVAdjusted) add("V_adj", n(r.vAdjusted));
+    if (r.hasIntervals) {
+        add("V_low", n(r.vInterval.lower));
+        add("V_high", n(r.vInterval.upper));
+    }
+    add("w", n(r.w));
+    if (r.hasIntervals) {
+        add("w_low", n(r.wInterval.lower));
+        add("w_high", n(r.wInterval.upper));
+    }
+    if (r.test.twoByTwo) {
+        add("yates_chi2", n(r.test.yatesChiSquare));
+        add("p_yates", n(r.test.pYates));
+    }
+    if (fisher && fisher->kind == FisherOutcome::Kind::Exact) add("fisher_p", n(fisher->p));
+    if (fisher && fisher->kind == FisherOutcome::Kind::MonteCarlo) {
+        add("fisher_p_mc", n(fisher->p));
+        add("fisher_se", n(fisher->standardError));
+        add("fisher_seed", std::to_string(fisher->seed));
+    }
+    add("small_expected", std::to_string(r.smallCells) + "/" + std::to_string(r.rows * r.columns));
+    return t;
 }
 
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,

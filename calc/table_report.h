@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/fisher_test.h"
 #include "calc/table_test.h"
 #include "calc/text_table.h"
 #include "core/number_text.h"
@@ -32,9 +33,18 @@ struct TableReport {
     // widened, where need be, to hold the estimate: where the statistic lies
     // below what any effect makes likely, inverting leaves an interval
     // below it, and widening only ever raises the coverage.
+    // Where the inverted interval reaches past the largest value the table's
+    // shape allows (V 1 and w sqrt(min(r, c) - 1) for a table; for a fit
+    // w sqrt(1 / p - 1), p the smallest expected share, and V that over
+    // sqrt(df)), it ends there: no table has a larger effect.
     Real w = 0;
     bool hasIntervals = false;  // not above kLargestIntervalStatistic
     Interval wInterval, vInterval;
+    Real largestW = 0, largestV = 0;
+    // The bias-corrected V (Bergsma 2013), for a table of independence with
+    // enough observations for it (min(r~, c~) > 1).
+    bool hasVAdjusted = false;
+    Real vAdjusted = 0;
     bool hasPhi = false;
     Real phi = 0;
     // Cells with an expected count below 5, and the smallest one.
@@ -49,7 +59,7 @@ inline const Real kConfidenceLevel = 0.95_r;
 inline const Real kLargestIntervalStatistic = 1e7_r;
 
 // Throws TableInputError as TestTable does.
-TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, bool quickExact = true);
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights);
 
 // "k of m cells (x %) have expected counts below 5; the smallest is e", or
 // empty where none has.
@@ -62,6 +72,12 @@ std::string CellMark(const CellDiagnostics& cell);
 // The report's lines as the window shows them and Copy results copies
 // them (the exact test's line is the window's own: it is computed later).
 std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs);
+
+// One record for the command line: chi2, df, p, G2, p_G2, V, V_adj, V_low,
+// V_high, w, w_low, w_high, for 2 x 2 yates_chi2 and p_yates, Fisher's test
+// where given (fisher_p, or fisher_p_mc, fisher_se and fisher_seed), and
+// small_expected (cells with an expected count below 5, of all).
+TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const NumberFormat& format);
 
 // One row per cell: row, column, observed, expected, residuals, p, mark.
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,

@@ -7,7 +7,6 @@
 #include "core/checked_math.h"
 #include "core/decimal_digits.h"
 #include "math/distributions.h"
-#include "math/fisher_exact_table.h"
 
 namespace tarvik {
 
@@ -173,7 +172,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     return weights;
 }
 
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, bool quickExact) {
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights) {
     TableTestResult r;
     if (counts.empty() || counts.front().empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
     const bool oneRow = counts.size() == 1, oneColumn = counts.front().size() == 1;
@@ -206,43 +205,14 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
         r.df = IndependenceDf(counts);
         r.cramersV = CramersV(r.chiSquare, m.total, m.rows.size(), m.columns.size());
         r.twoByTwo = m.rows.size() == 2 && m.columns.size() == 2;
-        if (r.twoByTwo) r.yatesChiSquare = YatesChiSquare(counts);
-        // Fisher's sum runs over some 7 standard deviations of the
-        // hypergeometric, sqrt(N)/4 each: 40 ms at N = 1e7, 14 s at 1e12,
-        // where the chi-square's p is exact to every digit shown anyway.
-        if (!quickExact) {
-        } else if (r.twoByTwo) {
-            r.exact = m.total <= kLargestExactTotal;
-            if (r.exact) r.fisherP = FisherExactTwoByTwo(counts);
-        } else {
-            // Larger tables are counted table by table, up to a budget of
-            // about a tenth of a second; the window goes further, off its
-            // thread, and on to a Monte Carlo p.
-            const ExactTableResult exact = FisherExactByEnumeration(counts, kQuickTableBudget, {});
-            r.exact = exact.complete;
-            r.fisherP = exact.p;
+        if (r.twoByTwo) {
+            r.yatesChiSquare = YatesChiSquare(counts);
+            r.pYates = ChiSquareUpperTail(r.df, r.yatesChiSquare);
         }
     }
     r.p = ChiSquareUpperTail(r.df, r.chiSquare);
     r.pLikelihoodRatio = ChiSquareUpperTail(r.df, r.likelihoodRatio);
     return r;
-}
-
-TextTable TableTestRecord(const TableTestResult& r, const NumberFormat& format) {
-    const auto number = [&](Real v) { return FormatNumber(v, format, FormatSettings{}); };
-    TextTable t{TextTable::Kind::Records, "", {"chi2", "df", "p", "G2", "p_G2", "V"}, {}};
-    std::vector<std::string> row{number(r.chiSquare),       FixedDigits(r.df, 0), number(r.p),
-                                 number(r.likelihoodRatio), number(r.pLikelihoodRatio), number(r.cramersV)};
-    if (r.twoByTwo) {
-        t.header.push_back("yates_chi2");
-        row.push_back(number(r.yatesChiSquare));
-    }
-    if (r.exact) {
-        t.header.push_back("fisher_p");
-        row.push_back(number(r.fisherP));
-    }
-    t.rows.push_back(row);
-    return t;
 }
 
 }  // namespace tarvik

@@ -56,24 +56,13 @@ struct TableTestResult {
     Real likelihoodRatio = 0, pLikelihoodRatio = 0;
     Real cramersV = 0;
     bool twoByTwo = false;
-    Real yatesChiSquare = 0;  // 2 x 2 only
-    bool exact = false;  // Fisher's exact p: 2 x 2 of up to kLargestExactTotal, larger
-    Real fisherP = 0;    // tables of up to kQuickTableBudget tables with their margins
+    Real yatesChiSquare = 0, pYates = 0;  // 2 x 2 only
 };
-
-inline const Real kLargestExactTotal = 1e7_r;
-inline constexpr std::int64_t kQuickTableBudget = 1000000;
 
 // The test of independence of a table of at least 2 x 2, or the goodness
 // of fit of its one row (or column) to the weights (equal when empty).
-// Throws TableInputError for a table that cannot be tested.
-// With quickExact, Fisher's exact p where it is quick (2 x 2, or a table
-// whose tables number up to kQuickTableBudget); without, none: the window
-// counts them off its thread.
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, bool quickExact = true);
-
-// One record: chi2, df, p, G2, p_G2, V, for 2 x 2 yates_chi2, and where
-// exact fisher_p.
-TextTable TableTestRecord(const TableTestResult& r, const NumberFormat& format);
+// Throws TableInputError for a table that cannot be tested. Fisher's exact
+// test is run apart (calc/fisher_test.h): it can take seconds.
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights);
 
 }  // namespace tarvik

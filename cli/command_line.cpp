@@ -89,6 +89,7 @@ std::string CountsText(const CommandRequest& request, std::istream& in) {
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string answer;
+    std::vector<std::string> notes;
     CommandRequest request;
     // Everything is read, checked and computed before the first byte goes
     // out: a bad line 9,000 of a batch prints nothing at all.
@@ -107,7 +108,9 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
                 ReadGivenLines(request, input);
                 CheckCounts(request);
             }
-            answer = AnswerText(request);
+            Answer computed = AnswerOf(request);
+            answer = std::move(computed.text);
+            notes = std::move(computed.notes);
         }
     } catch (const CommandLineError& bad) {
         err << "tarvik: " << bad.message << "\n";
@@ -116,6 +119,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         err << "tarvik: " << e.Message() << "\n";
         return 1;
     }
+    for (const std::string& note : notes) err << "tarvik: " << note << "\n";
     try {
         if (!request.chartFile.empty()) ExportChart(request);
         if (!request.outputFile.empty()) {

@@ -233,6 +233,12 @@ Real HypergeometricProbability(Real a, Real r1, Real r2, Real c1) {
 // each from its own exact logarithm (no ratios carried along, no drift),
 // until the geometric bound on the rest is negligible.
 Real FisherExactTwoByTwo(const CountTable& counts) {
+    bool stopped = false;
+    return FisherExactTwoByTwo(counts, {}, stopped);
+}
+
+Real FisherExactTwoByTwo(const CountTable& counts, const std::function<bool(double)>& progress, bool& stopped) {
+    stopped = false;
     const TableMargins m = MarginsOf(counts);
     if (counts.size() != 2 || m.columns.size() != 2) throw ERangeError();
     const Real r1 = m.rows[0], r2 = m.rows[1], c1 = m.columns[0];
@@ -243,9 +249,17 @@ Real FisherExactTwoByTwo(const CountTable& counts) {
     const Real mode = std::clamp<Real>(Floor((r1 + 1) * (c1 + 1) / (m.total + 2)), lo, hi);
 
     CompensatedSum sum;
+    // Some 20 standard deviations of terms at most: the progress's scale.
+    const Real spread = 20 * Sqrt(r1 * r2 * c1 * (m.total - c1) / (m.total * m.total * m.total)) + 64;
+    std::int64_t terms = 0;
     const auto addOutward = [&](Real from, Real step, Real end) {
+        if (stopped) return;
         Real previous = 0;
         for (Real a = from; step > 0 ? a <= end : a >= end; a += step) {
+            if (++terms % 4096 == 0 && progress && !progress(std::min(0.99, double(Real(terms) / spread)))) {
+                stopped = true;
+                return;
+            }
             const Real t = p(a);
             sum.Add(t);
             if (!(t > 0) || (previous > 0 && t < previous && t * t <= kSumTol * sum.Value() * (previous - t))) break;

@@ -14,6 +14,7 @@
 // where N O and R C are whole numbers exact in the Real's 64 bits up to
 // 1.8e19, and bd0(b, l) = b ln(b / l) + l - b >= 0 is Loader's deviance in
 // double-Real precision. No difference of two large sums is ever formed.
+#include <functional>
 #include <vector>
 
 #include "core/real.h"
@@ -74,6 +75,10 @@ Real Phi(const CountTable& counts);
 // the margins, of every table no more probable than the one observed (as
 // R's fisher.test counts it: within a relative 1e-7 of it counts as equal).
 Real FisherExactTwoByTwo(const CountTable& counts);
+// The same, calling `progress` with the share done every 4096 terms (about
+// a tenth of a millisecond); where it returns false the sum stops, `stopped`
+// is set and the p is not to be used.
+Real FisherExactTwoByTwo(const CountTable& counts, const std::function<bool(double)>& progress, bool& stopped);
 // The hypergeometric probability of a in the top left cell of a 2 x 2
 // table with first row sum r1, second row sum r2 and first column sum c1.
 Real HypergeometricProbability(Real a, Real r1, Real r2, Real c1);

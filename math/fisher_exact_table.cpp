@@ -26,13 +26,6 @@ DoubleReal SharedLnProbability(const TableMargins& m) {
     return Subtract(k, detail::LnFactorial(m.total));
 }
 
-DoubleReal LnProbability(const CountTable& t, const DoubleReal& shared) {
-    DoubleReal ln = shared;
-    for (const auto& row : t)
-        for (const Real& o : row) ln = Subtract(ln, detail::LnFactorial(o));
-    return ln;
-}
-
 // Every table with the margins, column by column and in each column row by
 // row; the last row of a column and the whole last column follow from the
 // margins. ln n! comes from a table built once.
@@ -122,22 +115,50 @@ double Uniform(std::mt19937_64& rng) { return double(rng() >> 11) * 0x1p-53; }
 // ratio of neighbours. Some 1.6 standard deviations of steps on average; the
 // mode's probability from ln n! in Real, the walk in double (a sample needs
 // no more than a uniform draw's 53 bits).
-std::int64_t Hypergeometric(std::mt19937_64& rng, std::int64_t population, std::int64_t marked, std::int64_t draws) {
+// ln n! for the random tables: from a table up to 2^20 (each entry the one
+// before plus ln n, some 1e-12 off at its end: a sample needs no more, and
+// the 1e-7 within which tables count as equal is far above it), from
+// Stirling's series beyond.
+class LnFactorials {
+public:
+    explicit LnFactorials(std::int64_t largest) {
+        const std::int64_t size = std::min<std::int64_t>(largest, kTabled) + 1;
+        table_.resize(std::size_t(size));
+        for (std::int64_t n = 2; n < size; ++n) table_[std::size_t(n)] = table_[std::size_t(n - 1)] + checked::Ln(Real(n));
+    }
+    Real operator()(std::int64_t n) const {
+        if (n < std::int64_t(table_.size())) return table_[std::size_t(n)];
+        const DoubleReal v = detail::LnFactorial(Real(n));
+        return v.hi + v.lo;
+    }
+
+private:
+    static constexpr std::int64_t kTabled = 1 << 20;
+    std::vector<Real> table_;
+};
+
+Real LnProbability(const CountTable& t, const LnFactorials& ln) {
+    Real sum = 0;
+    for (const auto& row : t)
+        for (const Real& o : row) sum -= ln(checked::Trunc(o));
+    return sum;
+}
+
+std::int64_t Hypergeometric(std::mt19937_64& rng, const LnFactorials& ln, std::int64_t population, std::int64_t marked,
+                            std::int64_t draws) {
     const std::int64_t unmarked = population - marked;
     const std::int64_t lo = std::max<std::int64_t>(0, draws - unmarked), hi = std::min(marked, draws);
     if (lo == hi) return lo;
     const std::int64_t mode = std::clamp<std::int64_t>(
         std::int64_t((Real(draws + 1) * Real(marked + 1)) / Real(population + 2)), lo, hi);
-    const auto ln = [](std::int64_t n) { return detail::LnFactorial(Real(n)); };
-    DoubleReal lnMode = Add(Add(ln(marked), ln(unmarked)), Add(ln(draws), ln(population - draws)));
-    lnMode = Subtract(lnMode, Add(ln(population), ln(mode)));
-    lnMode = Subtract(lnMode, Add(Add(ln(marked - mode), ln(draws - mode)), ln(unmarked - draws + mode)));
+    const Real lnMode = ln(marked) + ln(unmarked) + ln(draws) + ln(population - draws) - ln(population) - ln(mode) -
+                        ln(marked - mode) - ln(draws - mode) - ln(unmarked - draws + mode);
     const double u = Uniform(rng);
     // up(x) = P(x + 1) / P(x); P(x - 1) / P(x) = 1 / up(x - 1).
     const auto up = [&](std::int64_t x) {
         return double(marked - x) * double(draws - x) / (double(x + 1) * double(unmarked - draws + x + 1));
     };
-    double sum = double(detail::ExpOfLn(lnMode)), below = sum, above = sum;
+    double sum = double(checked::Exp(lnMode)), below = sum, above = sum;
     std::int64_t down = mode, upper = mode, last = mode;
     if (u < sum) return mode;
     while (down > lo || upper < hi) {
@@ -165,44 +186,61 @@ ExactTableResult FisherExactByEnumeration(const CountTable& counts, std::int64_t
     return Enumeration(counts, budget, progress).Run();
 }
 
+namespace {
+
+void FillRandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std::int64_t>& columnSums,
+                     std::mt19937_64& rng, const LnFactorials& ln, CountTable& table) {
+    // Patefield's algorithm (AS 159, 1981): row by row, each cell drawn from
+    // its distribution given the cells before it, a hypergeometric: the rest
+    // of column j taken from what rows i.. and columns j.. hold, row i's
+    // rest marked. O(r c) draws, whatever N.
+    const std::size_t rows = rowSums.size(), columns = columnSums.size();
+    table.assign(rows, std::vector<Real>(columns));
+    std::vector<std::int64_t> columnLeft = columnSums;
+    std::int64_t pool = 0;
+    for (const std::int64_t c : columnSums) pool += c;
+    for (std::size_t i = 0; i + 1 < rows; ++i) {
+        std::int64_t rowLeft = rowSums[i], rest = pool;
+        for (std::size_t j = 0; j + 1 < columns; ++j) {
+            const std::int64_t x = Hypergeometric(rng, ln, rest, rowLeft, columnLeft[j]);
+            rest -= columnLeft[j];
+            table[i][j] = Real(x);
+            rowLeft -= x;
+            columnLeft[j] -= x;
+        }
+        table[i][columns - 1] = Real(rowLeft);
+        columnLeft[columns - 1] -= rowLeft;
+        pool -= rowSums[i];
+    }
+    for (std::size_t j = 0; j < columns; ++j) table[rows - 1][j] = Real(columnLeft[j]);
+}
+
+}  // namespace
+
+void RandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std::int64_t>& columnSums,
+                 std::mt19937_64& rng, CountTable& table) {
+    std::int64_t total = 0;
+    for (const std::int64_t r : rowSums) total += r;
+    FillRandomTable(rowSums, columnSums, rng, LnFactorials(total), table);
+}
+
 MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples, std::uint64_t seed,
                                   const WorkProgress& progress) {
     const TableMargins m = MarginsOf(counts);
-    const std::size_t rows = m.rows.size(), columns = m.columns.size();
-    const DoubleReal shared = SharedLnProbability(m);
-    const Real threshold = LnProbability(counts, shared).hi + detail::kFisherTie;
+    const LnFactorials ln(checked::Trunc(m.total));
+    // The margins' share of ln P is the same for every table: left out.
+    const Real threshold = LnProbability(counts, ln) + detail::kFisherTie;
     std::vector<std::int64_t> rowSums, columnSums;
     for (const Real& r : m.rows) rowSums.push_back(checked::Trunc(r));
     for (const Real& c : m.columns) columnSums.push_back(checked::Trunc(c));
-    const std::int64_t total = checked::Trunc(m.total);
     std::mt19937_64 rng(seed);
-    CountTable table(rows, std::vector<Real>(columns));
-    std::vector<std::int64_t> columnLeft(columns);
+    CountTable table;
     MonteCarloResult r;
     std::int64_t hits = 0;
     for (; r.samples < samples; ++r.samples) {
         if (r.samples % 64 == 0 && progress && !progress(double(r.samples) / double(samples))) break;
-        // Patefield's algorithm (AS 159, 1981): row by row, each cell drawn
-        // from its distribution given the cells before it, a hypergeometric:
-        // the rest of column j taken from what rows i.. and columns j.. hold,
-        // row i's rest marked. O(r c) draws, whatever N.
-        columnLeft = columnSums;
-        std::int64_t pool = total;
-        for (std::size_t i = 0; i + 1 < rows; ++i) {
-            std::int64_t rowLeft = rowSums[i], rest = pool;
-            for (std::size_t j = 0; j + 1 < columns; ++j) {
-                const std::int64_t x = Hypergeometric(rng, rest, rowLeft, columnLeft[j]);
-                rest -= columnLeft[j];
-                table[i][j] = Real(x);
-                rowLeft -= x;
-                columnLeft[j] -= x;
-            }
-            table[i][columns - 1] = Real(rowLeft);
-            columnLeft[columns - 1] -= rowLeft;
-            pool -= rowSums[i];
-        }
-        for (std::size_t j = 0; j < columns; ++j) table[rows - 1][j] = Real(columnLeft[j]);
-        if (LnProbability(table, shared).hi <= threshold) ++hits;
+        FillRandomTable(rowSums, columnSums, rng, ln, table);
+        if (LnProbability(table, ln) <= threshold) ++hits;
     }
     r.complete = r.samples == samples;
     if (r.samples > 0) {

@@ -8,6 +8,8 @@
 // Carlo p-value from random tables with the same margins stands in.
 #include <cstdint>
 #include <functional>
+#include <random>
+#include <vector>
 
 #include "math/contingency_table.h"
 
@@ -53,6 +55,11 @@ struct MonteCarloResult {
 // started at `seed`); p = (1 + no more probable) / (1 + samples),
 // as R's simulated fisher.test gives it, with its standard error
 // sqrt(p (1 - p) / samples).
+// One random table with the given margins, each table drawn with its
+// probability given them (Patefield's algorithm).
+void RandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std::int64_t>& columnSums,
+                 std::mt19937_64& rng, CountTable& table);
+
 MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples, std::uint64_t seed,
                                   const WorkProgress& progress);
 

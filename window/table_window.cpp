@@ -214,7 +214,7 @@ void TableWindow::Refresh() {
         std::vector<Real> weights;
         if (oneLine && !expectedEdit->text().trimmed().isEmpty())
             weights = ReadExpectedWeights(ExpectedItems(expectedEdit->text()), counts);
-        report_ = ReportOf(counts, weights, false);
+        report_ = ReportOf(counts, weights);
     } catch (const TableInputError& bad) {
         ShowProblem(AsSentence(bad.message));
         return;

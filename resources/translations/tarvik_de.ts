@@ -283,10 +283,6 @@
         <translation>--expected braucht --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts nimmt --expected, --numbers, --precision, --format und --output, nicht %1</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts braucht einen Dateinamen, oder - für die Standardeingabe</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>die Ergebnisse können nicht auf die Standardausgabe geschrieben werden</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -485,12 +493,20 @@ Eine Tabelle von Häufigkeiten:
                    Tabulatoren, Semikolons oder Kommas, mit Kopfzeile und
                    Beschriftungsspalte oder ohne. Eine Tabelle ab 2 x 2
                    testet Unabhängigkeit (auch Yates-Korrektur bei 2 x 2 und
-                   Fishers exakter Test: bei 2 x 2 mit bis zu 10000000
-                   insgesamt, bei größeren Tabellen, wo bis zu 1000000
-                   Tabellen die Ränder teilen); eine Zeile testet Anpassung
+                   Fishers exakter Test); eine Zeile testet Anpassung. V und
+                   w mit 95-%-Intervallen (zweiseitig, die nichtzentrale
+                   Chi-Quadrat-Verteilung invertiert; eines, das über das
+                   größte V oder w der Tabellenform hinausginge, endet
+                   dort), V_adj ist das biaskorrigierte V; dann je Zelle
+                   erwartete Häufigkeit und Residuen
   --expected P,P,...  mit --counts: die erwarteten Anteile (Summe 1) oder
                    erwarteten Häufigkeiten eines Anpassungstests; gleich,
                    wenn nicht angegeben
+  --exact-seconds S  mit --counts: die Zeit, die Fishers exakter Test
+                   brauchen darf (0 bis 86400, Vorgabe 60); danach ist
+                   fisher_p_mc ein Monte-Carlo-p aus 100000 Zufallstabellen,
+                   mit fisher_se und fisher_seed
+  --seed N         mit --counts: der Startwert der Zufallstabellen
 
 Listen und Standardeingabe:
   N,N,...          eine Liste: --upper 0.1,0.05,0.01
@@ -749,6 +765,21 @@ geschrieben werden kann.
     <message>
         <source>Assertion failure</source>
         <translation>Assertion fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>Fishers exakter Test endete nicht binnen %1 s (--exact-seconds); fisher_p_mc ist ein Monte-Carlo-p aus %2 Zufallstabellen</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>Fishers exakter Test bräuchte mehr Speicher, als er nehmen darf; fisher_p_mc ist ein Monte-Carlo-p aus %1 Zufallstabellen</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>die Tabelle hat zu viele Beobachtungen für Fishers exakten Test; fisher_p_mc ist ein Monte-Carlo-p aus %1 Zufallstabellen</translation>
     </message>
 </context>
 <context>
@@ -1673,10 +1704,6 @@ geschrieben werden kann.
         <translation>Fishers exaktes p = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation> (%1 Tabellen mit diesen Rändern)</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>Monte-Carlo-p = %1 ± %2 (Standardfehler; %3 Zufallstabellen, Startwert %4)</translation>
     </message>
@@ -1691,6 +1718,14 @@ geschrieben werden kann.
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fishers exakter Test abgebrochen</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation>; die exakte Zählung endete nicht binnen %1 s</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation>; die exakte Zählung bräuchte mehr Speicher, als sie nehmen darf</translation>
     </message>
 </context>
 </TS>

@@ -283,10 +283,6 @@
         <translation>--expected necesita --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts admite --expected, --numbers, --precision, --format y --output, no %1</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts necesita un nombre de archivo, o - para la entrada estándar</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>no se pueden escribir los resultados en la salida estándar</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -487,12 +495,20 @@ Una tabla de frecuencias:
                    encabezado y columna de etiquetas o sin ellas. Una tabla
                    de 2 x 2 o más contrasta independencia (también la
                    corrección de Yates para 2 x 2 y la prueba exacta de
-                   Fisher: para 2 x 2 de hasta 10000000 en total, para
-                   tablas mayores donde hasta 1000000 tablas comparten los
-                   márgenes); una fila contrasta bondad de ajuste
+                   Fisher); una fila contrasta bondad de ajuste. V y w con
+                   intervalos del 95 % (bilaterales, invirtiendo la ji
+                   cuadrado no central; uno que pasaría del mayor V o w de
+                   la forma de la tabla termina allí), V_adj es la V
+                   corregida por sesgo; luego la frecuencia esperada y los
+                   residuos de cada celda
   --expected P,P,...  con --counts: las proporciones esperadas (que suman
                    1) o las frecuencias esperadas de una prueba de bondad
                    de ajuste; iguales si no se indican
+  --exact-seconds S  con --counts: el tiempo que puede tardar la prueba
+                   exacta de Fisher (0 a 86400, 60 por defecto); después
+                   fisher_p_mc es una p de Monte Carlo de 100000 tablas
+                   aleatorias, con fisher_se y fisher_seed
+  --seed N         con --counts: la semilla de las tablas aleatorias
 
 Listas y entrada estándar:
   N,N,...          una lista: --upper 0.1,0.05,0.01
@@ -751,6 +767,21 @@ archivo.
     <message>
         <source>Assertion failure</source>
         <translation>Fallo de aserción</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>La prueba exacta de Fisher no terminó en %1 s (--exact-seconds); fisher_p_mc es una p de Monte Carlo de %2 tablas aleatorias</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>La prueba exacta de Fisher necesita más memoria de la que puede usar; fisher_p_mc es una p de Monte Carlo de %1 tablas aleatorias</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>la tabla tiene demasiadas observaciones para la prueba exacta de Fisher; fisher_p_mc es una p de Monte Carlo de %1 tablas aleatorias</translation>
     </message>
 </context>
 <context>
@@ -1675,10 +1706,6 @@ archivo.
         <translation>p exacto de Fisher = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation> (%1 tablas con estos márgenes)</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>p de Monte Carlo = %1 ± %2 (error estándar; %3 tablas aleatorias, semilla %4)</translation>
     </message>
@@ -1693,6 +1720,14 @@ archivo.
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Prueba exacta de Fisher cancelada</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation>; el recuento exacto no terminó en %1 s</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation>; el recuento exacto necesita más memoria de la que puede usar</translation>
     </message>
 </context>
 </TS>

@@ -283,10 +283,6 @@
         <translation>--expected demande --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts prend --expected, --numbers, --precision, --format et --output, pas %1</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts demande un nom de fichier, ou - pour l&apos;entrée standard</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>impossible d&apos;écrire les résultats sur la sortie standard</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts prend --expected, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -487,12 +495,20 @@ Un tableau d&apos;effectifs :
                    ou sans ligne d&apos;en-tête et colonne d&apos;étiquettes. Un
                    tableau de 2 x 2 ou plus teste l&apos;indépendance (aussi la
                    correction de Yates pour 2 x 2, et le test exact de
-                   Fisher : pour 2 x 2 jusqu&apos;à 10000000 au total, pour les
-                   tableaux plus grands quand au plus 1000000 tableaux
-                   partagent les marges) ; une ligne teste l&apos;ajustement
+                   Fisher) ; une ligne teste l&apos;ajustement. V et w avec
+                   leurs intervalles à 95 % (bilatéraux, la loi du khi-deux
+                   non centrale inversée ; un intervalle qui dépasserait le
+                   plus grand V ou w permis par la forme du tableau s&apos;y
+                   arrête), V_adj est le V corrigé du biais ; puis
+                   l&apos;effectif attendu et les résidus de chaque case
   --expected P,P,...  avec --counts : les proportions attendues (de somme
                    1) ou les effectifs attendus d&apos;un test d&apos;ajustement ;
                    égaux s&apos;ils ne sont pas donnés
+  --exact-seconds S  avec --counts : le temps que peut prendre le test
+                   exact de Fisher (0 à 86400, 60 par défaut) ; au-delà,
+                   fisher_p_mc est un p de Monte-Carlo sur 100000 tableaux
+                   aléatoires, avec fisher_se et fisher_seed
+  --seed N         avec --counts : la graine des tableaux aléatoires
 
 Listes et entrée standard :
   N,N,...          une liste : --upper 0.1,0.05,0.01
@@ -751,6 +767,21 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Assertion failure</source>
         <translation>Échec d&apos;assertion</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>Le test exact de Fisher n&apos;a pas fini en %1 s (--exact-seconds) ; fisher_p_mc est un p de Monte-Carlo sur %2 tableaux aléatoires</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>Le test exact de Fisher demande plus de mémoire qu&apos;il ne peut en prendre ; fisher_p_mc est un p de Monte-Carlo sur %1 tableaux aléatoires</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>le tableau a trop d&apos;observations pour le test exact de Fisher ; fisher_p_mc est un p de Monte-Carlo sur %1 tableaux aléatoires</translation>
     </message>
 </context>
 <context>
@@ -1675,10 +1706,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>p exact de Fisher = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation> (%1 tableaux de mêmes marges)</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>p de Monte-Carlo = %1 ± %2 (erreur type ; %3 tableaux aléatoires, graine %4)</translation>
     </message>
@@ -1693,6 +1720,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Test exact de Fisher annulé</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation> ; le dénombrement exact n&apos;a pas fini en %1 s</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation> ; le dénombrement exact demande plus de mémoire qu&apos;il ne peut en prendre</translation>
     </message>
 </context>
 </TS>

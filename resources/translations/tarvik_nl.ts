@@ -283,10 +283,6 @@
         <translation>--expected heeft --counts nodig</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts neemt --expected, --numbers, --precision, --format en --output, niet %1</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts heeft een bestandsnaam nodig, of - voor standaardinvoer</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>kan de resultaten niet naar standaarduitvoer schrijven</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -486,12 +494,20 @@ Een tabel met frequenties:
                    puntkomma&apos;s of komma&apos;s, met of zonder kopregel en
                    labelkolom. Een tabel van 2 x 2 of groter toetst
                    onafhankelijkheid (ook de correctie van Yates bij 2 x 2,
-                   en Fishers exacte toets: bij 2 x 2 tot 10000000 in
-                   totaal, bij grotere tabellen als hoogstens 1000000
-                   tabellen de marges delen); één rij toetst aanpassing
+                   en Fishers exacte toets); één rij toetst aanpassing. V en
+                   w met 95%-intervallen (tweezijdig, de niet-centrale
+                   chikwadraatverdeling omgekeerd; een interval dat voorbij
+                   de grootste V of w van de tabelvorm zou gaan, eindigt
+                   daar), V_adj is de voor vertekening gecorrigeerde V;
+                   dan per cel de verwachte frequentie en de residuen
   --expected P,P,...  met --counts: de verwachte proporties (optellend tot
                    1) of verwachte frequenties van een aanpassingstoets;
                    gelijk als ze niet gegeven zijn
+  --exact-seconds S  met --counts: de tijd die Fishers exacte toets mag
+                   duren (0 tot 86400, standaard 60); daarna is fisher_p_mc
+                   een Monte-Carlo-p uit 100000 willekeurige tabellen, met
+                   fisher_se en fisher_seed
+  --seed N         met --counts: het startgetal van de willekeurige tabellen
 
 Lijsten en standaardinvoer:
   N,N,...          een lijst: --upper 0.1,0.05,0.01
@@ -749,6 +765,21 @@ worden.
     <message>
         <source>Assertion failure</source>
         <translation>Assertie mislukt</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>Fishers exacte toets was niet binnen %1 s klaar (--exact-seconds); fisher_p_mc is een Monte Carlo-p uit %2 willekeurige tabellen</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>Fishers exacte toets heeft meer geheugen nodig dan hij mag nemen; fisher_p_mc is een Monte Carlo-p uit %1 willekeurige tabellen</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>de tabel heeft te veel waarnemingen voor Fishers exacte toets; fisher_p_mc is een Monte Carlo-p uit %1 willekeurige tabellen</translation>
     </message>
 </context>
 <context>
@@ -1673,10 +1704,6 @@ worden.
         <translation>Fishers exacte p = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation> (%1 tabellen met deze marges)</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>Monte Carlo-p = %1 ± %2 (standaardfout; %3 willekeurige tabellen, seed %4)</translation>
     </message>
@@ -1691,6 +1718,14 @@ worden.
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fishers exacte toets geannuleerd</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation>; de exacte telling was niet binnen %1 s klaar</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation>; de exacte telling heeft meer geheugen nodig dan ze mag nemen</translation>
     </message>
 </context>
 </TS>

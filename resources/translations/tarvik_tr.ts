@@ -283,10 +283,6 @@
         <translation>--expected --counts gerektirir</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts --expected, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts bir dosya adı gerektirir, standart girdi için -</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>sonuçlar standart çıktıya yazılamıyor</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -485,12 +493,20 @@ Bir frekans tablosu:
                    satırları, başlık satırı ve etiket sütunuyla ya da
                    onlarsız. 2 x 2 veya daha büyük bir tablo bağımsızlığı
                    test eder (2 x 2 için Yates düzeltmesi ve Fisher&apos;in
-                   kesin testi de: 2 x 2 için toplam 10000000&apos;a kadar,
-                   daha büyük tablolar için marjinalleri paylaşan en çok
-                   1000000 tablo varsa); tek satır uyum iyiliğini test eder
+                   kesin testi de); tek satır uyum iyiliğini test eder. V
+                   ve w %95 aralıklarıyla (iki yönlü, merkezî olmayan
+                   ki-kare tersine çevrilerek; tablonun biçiminin izin
+                   verdiği en büyük V veya w&apos;yi aşacak bir aralık orada
+                   biter), V_adj yanlılığı düzeltilmiş V&apos;dir; ardından her
+                   hücrenin beklenen frekansı ve artıkları
   --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
                    oranları (toplamı 1) veya beklenen frekansları;
                    verilmezse eşit
+  --exact-seconds S  --counts ile: Fisher&apos;in kesin testinin sürebileceği
+                   zaman (0 ile 86400 arası, varsayılan 60); sonrasında
+                   fisher_p_mc, 100000 rastgele tablodan bir Monte Carlo
+                   p&apos;sidir, fisher_se ve fisher_seed ile
+  --seed N         --counts ile: rastgele tabloların tohumu
 
 Listeler ve standart girdi:
   N,N,...          bir liste: --upper 0.1,0.05,0.01
@@ -747,6 +763,21 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Assertion failure</source>
         <translation>Doğrulama hatası</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>Fisher&apos;in kesin testi %1 s içinde bitmedi (--exact-seconds); fisher_p_mc, %2 rastgele tablodan bir Monte Carlo p&apos;sidir</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>Fisher&apos;in kesin testi alabileceğinden fazla bellek gerektiriyor; fisher_p_mc, %1 rastgele tablodan bir Monte Carlo p&apos;sidir</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>tabloda Fisher&apos;in kesin testi için çok fazla gözlem var; fisher_p_mc, %1 rastgele tablodan bir Monte Carlo p&apos;sidir</translation>
     </message>
 </context>
 <context>
@@ -1671,10 +1702,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Fisher&apos;in kesin p&apos;si = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation> (bu marjinallere sahip %1 tablo)</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>Monte Carlo p = %1 ± %2 (standart hata; %3 rastgele tablo, tohum %4)</translation>
     </message>
@@ -1689,6 +1716,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fisher&apos;in kesin testi iptal edildi</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation>; kesin sayım %1 s içinde bitmedi</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation>; kesin sayım alabileceğinden fazla bellek gerektiriyor</translation>
     </message>
 </context>
 </TS>

@@ -283,10 +283,6 @@
         <translation>--expected 需要 --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts 只接受 --expected、--numbers、--precision、--format 和 --output，不接受 %1</translation>
-    </message>
-    <message>
         <source>--counts needs a file name, or - for standard input</source>
         <translation>--counts 需要文件名，或用 - 表示标准输入</translation>
     </message>
@@ -366,6 +362,10 @@
         <source>cannot write the results to standard output</source>
         <translation>无法将结果写入标准输出</translation>
     </message>
+    <message>
+        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 只接受 --expected、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -399,12 +399,20 @@ A table of counts:
                    commas, with a header row and a column of labels or
                    without. A table of 2 x 2 or more tests independence
                    (also Yates&apos; correction for 2 x 2, and Fisher&apos;s exact
-                   test: for 2 x 2 of up to 10000000 in all, for larger
-                   tables where up to 1000000 tables share the margins);
-                   one row of counts tests goodness of fit
+                   test); one row of counts tests goodness of fit. V and w
+                   come with 95 % intervals (two-sided, the noncentral
+                   chi-square inverted; one that would pass the largest V or
+                   w of the table&apos;s shape ends there), V_adj is the
+                   bias-corrected V; then each cell&apos;s expected count and
+                   residuals
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
+                   (0 to 86400, 60 by default); past it fisher_p_mc is a
+                   Monte Carlo p from 100000 random tables, with fisher_se
+                   and fisher_seed
+  --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01
@@ -482,11 +490,17 @@ nothing printed), 1 when a file cannot be written.
 频数表：
   --counts 文件    对文件中的表做卡方检验（- 表示标准输入）：各行频数以
                    制表符、分号或逗号分隔，可带或不带表头行和标签列。
-                   2 x 2 或更大的表检验独立性（2 x 2 时还有 Yates 校正；
-                   Fisher 精确检验：2 x 2 总数至多 10000000，更大的表在
-                   共享边际的表至多 1000000 个时）；一行频数检验拟合优度
+                   2 x 2 或更大的表检验独立性（2 x 2 时还有 Yates 校正和
+                   Fisher 精确检验）；一行频数检验拟合优度。V 和 w 附 95%
+                   区间（双侧，反演非中心卡方分布；超出表形状所允许的最大
+                   V 或 w 的区间止于该值），V_adj 为偏差校正的 V；随后是
+                   每个单元格的期望频数和残差
   --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
                    或期望频数；未给出时为均等
+  --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
+                   86400，默认 60）；超时后 fisher_p_mc 为来自 100000 个
+                   随机表的蒙特卡罗 p，附 fisher_se 和 fisher_seed
+  --seed N         与 --counts 同用：随机表的种子
 
 列表和标准输入：
   N,N,...          列表：--upper 0.1,0.05,0.01
@@ -737,6 +751,21 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Assertion failure</source>
         <translation>断言失败</translation>
+    </message>
+</context>
+<context>
+    <name>Fisher</name>
+    <message>
+        <source>Fisher&apos;s exact test did not end within %1 s (--exact-seconds); fisher_p_mc is a Monte Carlo p from %2 random tables</source>
+        <translation>Fisher 精确检验未在 %1 秒内完成（--exact-seconds）；fisher_p_mc 为来自 %2 个随机表的 Monte Carlo p</translation>
+    </message>
+    <message>
+        <source>Fisher&apos;s exact test needs more memory than it may take; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>Fisher 精确检验所需内存超出允许范围；fisher_p_mc 为来自 %1 个随机表的 Monte Carlo p</translation>
+    </message>
+    <message>
+        <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
+        <translation>表中观察值过多，无法做 Fisher 精确检验；fisher_p_mc 为来自 %1 个随机表的 Monte Carlo p</translation>
     </message>
 </context>
 <context>
@@ -1661,10 +1690,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>Fisher 精确 p = %1</translation>
     </message>
     <message>
-        <source> (%1 tables with these margins)</source>
-        <translation>（具有这些边际的表共 %1 个）</translation>
-    </message>
-    <message>
         <source>Monte Carlo p = %1 ± %2 (standard error; %3 random tables, seed %4)</source>
         <translation>Monte Carlo p = %1 ± %2（标准误；%3 个随机表，种子 %4）</translation>
     </message>
@@ -1679,6 +1704,14 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Fisher&apos;s exact test cancelled</source>
         <translation>Fisher 精确检验已取消</translation>
+    </message>
+    <message>
+        <source>; the exact count did not end within %1 s</source>
+        <translation>；精确计数未在 %1 秒内完成</translation>
+    </message>
+    <message>
+        <source>; the exact count needs more memory than it may take</source>
+        <translation>；精确计数所需内存超出允许范围</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "calc/command_line_error.h"
 #include "calc/command_request.h"
 #include "tests/support/record_fields.h"
+#include "calc/fisher_test.h"
 #include "calc/table_test.h"
 
 namespace tarvik {
@@ -105,10 +106,12 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
 
 using test::RecordFields;
 
+// The answer's record: its first line (the cells' table follows).
 std::string AnswerForTable(std::vector<std::string> args, const std::string& table) {
     CommandRequest r = ReadCommandLine(args);
     r.countsText = table;
-    return AnswerText(r);
+    const std::string answer = AnswerText(r);
+    return answer.substr(0, answer.find('\n'));
 }
 
 // The printed digits of the worked examples, as R's chisq.test and
@@ -122,8 +125,7 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     EXPECT_EQ(f["G2"], "10.981645");
     EXPECT_EQ(f["V"], "0.293200");
     EXPECT_EQ(f["fisher_p"], "0.004934");  // R's fisher.test: 0.00493384248236366
-    // Tables beyond the quick budget print no fisher_p (the window counts on).
-    EXPECT_EQ(RecordFields(AnswerForTable({"--counts", "-"}, "20,15,25,10\n30,25,10,20\n10,20,30,40\n")).count("fisher_p"), 0u);
+    EXPECT_EQ(f["small_expected"], "0/6");
 
     f = RecordFields(AnswerForTable({"--counts", "-", "--expected", "0.25,0.25,0.25,0.25"}, "18,22,30,30\n"));
     EXPECT_EQ(f["chi2"], "4.320000");
@@ -136,15 +138,59 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     EXPECT_EQ(f["yates_chi2"], "4.171");  // beside the plain 5.855, never in its place
     EXPECT_EQ(f["chi2"], "5.855");
 
-    // Past 1e7 in all Fisher's sum would take seconds: the chi-square's p stands.
     f = RecordFields(AnswerForTable({"--counts", "-"}, "5000000,0\n0,5000001\n"));
-    EXPECT_EQ(f.count("fisher_p"), 0u);
     EXPECT_EQ(f["chi2"], "10000001.000000");  // a diagonal table: phi = 1, chi2 = N
     EXPECT_LT(std::stod(f["yates_chi2"]), 1e7);
-    EXPECT_EQ(RecordFields(AnswerForTable({"--counts", "-"}, "5000000,0\n0,4999999\n"))["fisher_p"], "0.000000");
+    EXPECT_EQ(f["fisher_p"], "0.000000");
+    EXPECT_EQ(f.count("V_low"), 0u);  // no interval above a statistic of 1e7
 
-    const std::string csv = AnswerForTable({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n");
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "chi2,df,p,G2,p_G2,V,yates_chi2,fisher_p");
+    EXPECT_EQ(AnswerForTable({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n"),
+              "chi2,df,p,G2,p_G2,V,V_adj,V_low,V_high,w,w_low,w_high,yates_chi2,p_yates,fisher_p,small_expected");
+    // A goodness of fit has no Fisher's test and no bias-corrected V.
+    EXPECT_EQ(AnswerForTable({"--counts", "-", "--format", "csv"}, "18,22,30,30\n"),
+              "chi2,df,p,G2,p_G2,V,V_low,V_high,w,w_low,w_high,small_expected");
+}
+
+// The exact test's time is driven here: the clock reads one second more at
+// every look, so the count runs out after as many looks as seconds given.
+TEST(FisherTest, ExactWithinItsTimeThenMonteCarlo) {
+    const CountTable threeByFour{{20, 15, 25, 10}, {30, 25, 10, 20}, {10, 20, 30, 40}};
+    const struct {
+        CountTable counts;
+        double seconds;
+        bool cancel;
+        FisherOutcome::Kind kind;
+        FisherOutcome::Why why;
+        const char* what;
+    } cases[] = {
+        {threeByFour, 1e9, false, FisherOutcome::Kind::Exact, FisherOutcome::Why::None, "in time"},
+        {threeByFour, 2, false, FisherOutcome::Kind::MonteCarlo, FisherOutcome::Why::Time, "out of time"},
+        {threeByFour, 1e9, true, FisherOutcome::Kind::Cancelled, FisherOutcome::Why::None, "cancelled"},
+        {{{12, 5}, {3, 9}}, 0, false, FisherOutcome::Kind::Exact, FisherOutcome::Why::None, "2 x 2: a sum, no clock"},
+        {{{12, 5}, {3, 9}}, 1e9, true, FisherOutcome::Kind::Exact, FisherOutcome::Why::None,
+         "2 x 2 below 4096 terms: done before its first look"},
+        {{{6000000000, 1}, {1, 6000000000}}, 1e9, false, FisherOutcome::Kind::TooLarge, FisherOutcome::Why::Size,
+         "2 x 2 above 1e10"},
+        {{{40000000, 1, 1}, {1, 1, 1}}, 1e9, false, FisherOutcome::Kind::TooLarge, FisherOutcome::Why::Size,
+         "beyond counting and drawing"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        double clock = 0;
+        FisherControl control;
+        control.exactSeconds = c.seconds;
+        control.elapsed = [&clock] { return clock += 1; };
+        control.progress = [&](double, bool) { return !c.cancel; };
+        control.samples = 2000;
+        control.seed = 3;
+        const FisherOutcome out = RunFisherTest(c.counts, control);
+        EXPECT_EQ(out.kind, c.kind);
+        EXPECT_EQ(out.why, c.why);
+        EXPECT_EQ(FisherNote(out, c.seconds).empty(), c.why == FisherOutcome::Why::None);
+        if (c.kind == FisherOutcome::Kind::MonteCarlo) {
+            EXPECT_EQ(out.samples, 2000);
+        }
+    }
 }
 
 TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
@@ -158,7 +204,7 @@ TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     };
     EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
     EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
-              "--counts takes --expected, --numbers, --precision, --format and --output, not --df");
+              "--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
     EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");
     EXPECT_EQ(refusal({"--counts", ""}, ""), "--counts needs a file name, or - for standard input");
 }

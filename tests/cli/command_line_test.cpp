@@ -93,9 +93,28 @@ TEST(CommandLine, CountsFromAFileOrStandardInput) {
     }
     const CliRun fromFile = Tarvik({"--counts", Bytes(path), "--numbers", "significant", "--precision", "4"});
     EXPECT_EQ(fromFile.code, 0) << fromFile.err;
-    EXPECT_EQ(fromFile.out, "chi2=5.855  df=1  p=0.01553  G2=6.075  p_G2=0.01371  V=0.4493  yates_chi2=4.171  fisher_p=0.02533\n");
-    const CliRun fromInput = Tarvik({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12;5\n3;9\n");
+    // The record (R's chisq.test: 5.8555, 4.1712 and 0.04111 with Yates';
+    // fisher.test 0.02533), then the cells.
+    EXPECT_EQ(fromFile.out.substr(0, fromFile.out.find('\n')),
+              "chi2=5.855  df=1  p=0.01553  G2=6.075  p_G2=0.01371  V=0.4493  V_adj=0.4151  V_low=0.07789  "
+              "V_high=0.8133  w=0.4493  w_low=0.07789  w_high=0.8133  yates_chi2=4.171  p_yates=0.04111  "
+              "fisher_p=0.02533  small_expected=0/4");
+    EXPECT_NE(fromFile.out.find("yes       A        12     8.793"), std::string::npos) << fromFile.out;
+    const CliRun fromInput = Tarvik({"--counts", "-", "--numbers", "significant", "--precision", "4"}, ";A;B\nyes;12;5\nno;3;9\n");
     EXPECT_EQ(fromInput.out, fromFile.out);
+
+    // Past --exact-seconds the Monte Carlo p stands in, said on standard
+    // error; a seed given draws the same tables again.
+    const char* threeByFour = "20,15,25,10\n30,25,10,20\n10,20,30,40\n";
+    const CliRun late = Tarvik({"--counts", "-", "--exact-seconds", "0", "--seed", "7"}, threeByFour);
+    EXPECT_EQ(late.code, 0);
+    EXPECT_EQ(late.err, "tarvik: Fisher's exact test did not end within 0 s (--exact-seconds); fisher_p_mc is a Monte "
+                        "Carlo p from 100000 random tables\n");
+    EXPECT_NE(late.out.find("fisher_p_mc=0.000010  fisher_se=0.000010  fisher_seed=7"), std::string::npos) << late.out;
+    EXPECT_EQ(late.out, Tarvik({"--counts", "-", "--exact-seconds", "0", "--seed", "7"}, threeByFour).out);
+    const CliRun inTime = Tarvik({"--counts", "-"}, threeByFour);
+    EXPECT_EQ(inTime.err, "");
+    EXPECT_NE(inTime.out.find("fisher_p=0.000001"), std::string::npos) << inTime.out;  // R: 9.4307815784e-07
 
     const CliRun missing = Tarvik({"--counts", Bytes(dir.filePath("none.csv"))});
     EXPECT_EQ(missing.code, 2);

@@ -44,8 +44,7 @@ GERMAN_NAMES = {
     "Test a table - Tarvik": "Tabelle testen - Tarvik",
     "Counts": "Häufigkeiten",
     "Fisher's exact p": "Fishers exaktes p",
-    "Fisher's exact p = {p} ({count} tables with these margins)":
-        "Fishers exaktes p = {p} ({count} Tabellen mit diesen Rändern)",
+    "Fisher's exact p = {p}": "Fishers exaktes p = {p}",
     "alt+c": "alt+r",  # "Into the &calculator", "In den &Rechner"
 }
 

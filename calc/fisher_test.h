@@ -1,0 +1,46 @@
+#pragma once
+// Fisher's exact test of a table as the window and the command line run
+// it: exact where the count ends within its time and memory (2 x 2 by the
+// hypergeometric sum, larger tables by the network algorithm), else a Monte
+// Carlo p from random tables with the same margins, seeded and reported.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "math/contingency_table.h"
+
+namespace tarvik {
+
+struct FisherOutcome {
+    enum class Kind { Exact, MonteCarlo, Cancelled, TooLarge } kind = Kind::Cancelled;
+    // Why the exact count gave way to Monte Carlo.
+    enum class Why { None, Time, Memory, Size } why = Why::None;
+    Real p = 0, standardError = 0;
+    std::int64_t samples = 0;
+    std::uint64_t seed = 0;
+};
+
+struct FisherControl {
+    double exactSeconds = 60;          // the exact count's time, then Monte Carlo
+    std::function<double()> elapsed;   // seconds since the start (a steady clock where empty)
+    // The share done, and whether random tables are being drawn; false cancels.
+    std::function<bool(double done, bool sampling)> progress;
+    std::uint64_t seed = 0;
+    std::int64_t samples = 100000;
+};
+
+inline constexpr double kDefaultExactSeconds = 60;
+// 2 x 2 tables are summed directly up to 1e10 observations (about a second:
+// the sum walks some sqrt(N) terms); random tables are drawn up to 1e7
+// (each cell's draw walks some of its standard deviation, sqrt(N) / 4).
+inline const Real kLargestTwoByTwoTotal = 1e10_r;
+inline const Real kLargestMonteCarloTotal = 1e7_r;
+
+// A table of at least 2 x 2 whose rows and columns all add up to more than 0.
+FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& control);
+
+// Why a Monte Carlo p stands in for the exact one, as one line for the
+// command line's standard error; empty for an exact p.
+std::string FisherNote(const FisherOutcome& outcome, double exactSeconds);
+
+}  // namespace tarvik
