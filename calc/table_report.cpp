@@ -105,8 +105,10 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
     const auto bounded = [](Interval i, Real largest) {
         return Interval{std::min(i.lower, largest), std::min(i.upper, largest)};
     };
-    r.wInterval = bounded(Widened({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.w), r.largestW);
-    r.vInterval = bounded(Widened({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.test.cramersV), r.largestV);
+    // Bounded, then widened to the estimate: at the bound the estimate and
+    // the bound are the same number formed two ways, an epsilon apart.
+    r.wInterval = Widened(bounded({Sqrt(lambda.lower / r.total), Sqrt(lambda.upper / r.total)}, r.largestW), r.w);
+    r.vInterval = Widened(bounded({Sqrt(lambda.lower / vScale), Sqrt(lambda.upper / vScale)}, r.largestV), r.test.cramersV);
     return r;
 }
 

@@ -1,0 +1,78 @@
+// The effect sizes beside a table's test: V's and w's intervals never past
+// the largest value the table's shape allows, and the bias-corrected V by
+// Bergsma's formula worked by hand.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "calc/table_report.h"
+#include "core/checked_math.h"
+
+namespace tarvik {
+namespace {
+
+TEST(TableReport, IntervalsStayInsideTheirRange) {
+    const struct {
+        CountTable counts;
+        std::vector<Real> weights;
+        Real largestW, largestV;
+        const char* why;
+    } cases[] = {
+        {{{3, 1}, {1, 3}}, {}, 1, 1, "the inverted upper end was 1.192947"},
+        {{{1, 0}, {0, 1}}, {}, 1, 1, "was 2.385894"},
+        {{{5000, 0}, {0, 5000}}, {}, 1, 1, "was 1.0196: V = 1 is the largest"},
+        {{{9, 0, 0}, {0, 9, 0}, {0, 0, 9}}, {}, checked::Sqrt(2), 1, "3 x 3: w up to sqrt(2)"},
+        {{{40, 0, 0, 0}}, {0.1_r, 0.2_r, 0.3_r, 0.4_r}, 3, checked::Sqrt(3), "a fit: w up to sqrt(1 / 0.1 - 1)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const TableReport r = ReportOf(c.counts, c.weights);
+        ASSERT_TRUE(r.hasIntervals);
+        EXPECT_NEAR(double(r.largestW), double(c.largestW), 1e-15);
+        EXPECT_NEAR(double(r.largestV), double(c.largestV), 1e-15);
+        // At the bound the estimate may lie an epsilon above it (the two are
+        // formed apart); the interval then ends at the estimate.
+        EXPECT_LE(r.wInterval.upper, r.largestW * (1 + 1e-18_r));
+        EXPECT_LE(r.vInterval.upper, r.largestV * (1 + 1e-18_r));
+        EXPECT_LE(r.vInterval.lower, r.test.cramersV);
+        EXPECT_GE(r.vInterval.upper, r.test.cramersV);
+    }
+    // And on 200 random 2 x 2 to 4 x 4 tables of up to 40 (seeded).
+    std::mt19937 rng(43);
+    for (int k = 0; k < 200; ++k) {
+        const std::size_t rows = 2 + rng() % 3, columns = 2 + rng() % 3;
+        CountTable t(rows, std::vector<Real>(columns));
+        for (auto& row : t)
+            for (Real& v : row) v = Real(1 + rng() % 40 * (rng() % 4 == 0));
+        const TableReport r = ReportOf(t, {});
+        EXPECT_LE(r.vInterval.upper, 1 + 1e-18_r);
+        EXPECT_LE(r.wInterval.upper, r.largestW * (1 + 1e-18_r));
+    }
+}
+
+// phi^2 = chi2 / N less (r - 1)(c - 1) / (N - 1), over min(r~, c~) - 1 with
+// r~ = r - (r - 1)^2 / (N - 1), worked by hand.
+TEST(TableReport, BiasCorrectedV) {
+    const struct {
+        CountTable counts;
+        bool defined;
+        double vAdjusted;
+        const char* why;
+    } cases[] = {
+        {{{3, 1}, {1, 3}}, true, 0.35355339059327376, "(1/4 - 1/7) / (2 - 1/7 - 1): sqrt(1/8)"},
+        {{{20, 15, 25}, {30, 25, 10}}, true, 0.2653391530411097, "the homework table (chi2 from exact fractions)"},
+        {{{4, 4}, {4, 4}}, true, 0, "no association: phi^2 below its bias gives 0"},
+        {{{1, 0}, {0, 1}}, false, 0, "N = 2: r~ = 1, no V to correct"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const TableReport r = ReportOf(c.counts, {});
+        EXPECT_EQ(r.hasVAdjusted, c.defined);
+        if (c.defined) {
+            EXPECT_NEAR(double(r.vAdjusted), c.vAdjusted, 1e-15);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvik
