@@ -54,6 +54,8 @@ FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& contr
 
 std::string FisherNote(const FisherOutcome& outcome, double exactSeconds) {
     const std::string samples = std::to_string(outcome.samples);
+    if (outcome.kind == FisherOutcome::Kind::TooLarge)
+        return Tr("Fisher", "the table has too many observations to count or draw for Fisher's exact test; the chi-square's p stands");
     switch (outcome.why) {
         case FisherOutcome::Why::None: return {};
         case FisherOutcome::Why::Time:

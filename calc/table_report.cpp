@@ -54,11 +54,15 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
             c.expected = expected[j];
             r.total += observed[j];
             // An expected count of 0 only goes with an observed 0 (refused otherwise).
-            c.residual = expected[j] > 0 ? (observed[j] - expected[j]) / Sqrt(expected[j]) : 0;
+            c.residual = GoodnessOfFitResidual(observed, w, j);
         }
-        // Adjusted: (O - E) / sqrt(E (1 - p)), p = E / N the cell's share.
-        for (CellDiagnostics& c : r.cells[0])
-            c.adjusted = c.expected < r.total ? c.residual / Sqrt(1 - c.expected / r.total) : 0;
+        // Adjusted: (O - E) / sqrt(E (1 - p)), p = e / S the cell's share.
+        Real weights = 0;
+        for (const Real& e : w) weights += e;
+        for (std::size_t j = 0; j < observed.size(); ++j) {
+            CellDiagnostics& c = r.cells[0][j];
+            c.adjusted = w[j] < weights ? c.residual / Sqrt((weights - w[j]) / weights) : 0;
+        }
     } else {
         const TableMargins m = MarginsOf(counts);
         const CountTable expected = ExpectedCounts(counts);

@@ -71,6 +71,43 @@ std::string CellName(std::size_t row, std::size_t column) {
     return Fill(Tr("Table", "row %1, column %2"), {std::to_string(row + 1), std::to_string(column + 1)});
 }
 
+// Weights are used only in proportion: decimal texts such as 0.1, 0.25 are
+// rationals, and scaled by a common power of ten they are whole numbers,
+// which the statistics take exactly (0.1 is no binary number: read as a
+// Real, an exact fit would leave a chi-square of 1e-37). Texts with an
+// exponent, or more digits than 18 in all, keep their Reals.
+std::vector<Real> ExactDecimalWeights(const std::vector<std::string>& texts, const std::vector<Real>& read) {
+    struct Decimal {
+        std::string digits;
+        std::size_t decimals = 0;
+    };
+    std::vector<Decimal> decimals;
+    std::size_t most = 0;
+    for (const std::string& text : texts) {
+        Decimal d;
+        const std::string t = Trimmed(text);
+        const auto point = t.find('.');
+        const std::string whole = t.substr(0, point), fraction = point == std::string::npos ? "" : t.substr(point + 1);
+        for (const std::string& part : {whole, fraction})
+            for (const char c : part)
+                if (c < '0' || c > '9') return read;
+        d.digits = whole + fraction;
+        d.decimals = fraction.size();
+        d.digits.erase(0, std::min(d.digits.find_first_not_of('0'), d.digits.size()));
+        most = std::max(most, d.decimals);
+        decimals.push_back(d);
+    }
+    std::vector<Real> scaled;
+    for (const Decimal& d : decimals) {
+        if (d.digits.size() + (most - d.decimals) > 18) return read;
+        std::int64_t v = 0;
+        for (const char c : d.digits) v = v * 10 + (c - '0');
+        for (std::size_t k = d.decimals; k < most; ++k) v *= 10;
+        scaled.push_back(Real(v));
+    }
+    return scaled;
+}
+
 }  // namespace
 
 Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column, const FormatSettings& fs) {
@@ -169,7 +206,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     if (!near(sum, 1) && !near(sum, total))
         throw TableInputError{Fill(Tr("Table", "the expected items add up to %1: proportions add up to 1, expected counts to the total, %2"),
                                    {Shown(sum), Shown(total)})};
-    return weights;
+    return ExactDecimalWeights(texts, weights);
 }
 
 TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights) {

@@ -27,10 +27,31 @@ std::size_t ColumnsOf(const CountTable& counts) {
     return columns;
 }
 
-// (N O - R C): both products whole and exact while below 2^64, so their
-// difference is exact too; only its square and the division round.
-Real Deviation(const TableMargins& m, const CountTable& counts, std::size_t i, std::size_t j) {
-    return m.total * counts[i][j] - m.rows[i] * m.columns[j];
+// a b - c d in double-Real precision: each product exact (Dekker's), their
+// difference by the accurate double-Real sum, within 3 2^-128 of itself
+// (Joldes, Muller and Popescu 2017). N O - R C passes 2^64 from counts near
+// 4e9: rounded products would leave only their difference's leading digits.
+DoubleReal DifferenceOfProducts(const Real& a, const Real& b, const Real& c, const Real& d) {
+    return Subtract(TwoProduct(a, b), TwoProduct(c, d));
+}
+
+DoubleReal Deviation(const TableMargins& m, const CountTable& counts, std::size_t i, std::size_t j) {
+    return DifferenceOfProducts(m.total, counts[i][j], m.rows[i], m.columns[j]);
+}
+
+Real Value(const DoubleReal& v) { return v.hi + v.lo; }
+
+// d^2 / (a b c) in double-Real precision: the Pearson term of a deviation d
+// over its scale (N R C, or S N e for a fit).
+DoubleReal SquareOver(const DoubleReal& d, const Real& a, const Real& b, const Real& c) {
+    const DoubleReal scale = Multiply(TwoProduct(a, b), c);
+    if (!(scale.hi > 0)) throw ERangeError();
+    return Divide(Multiply(d, d), scale);
+}
+
+void AddTo(CompensatedSum& sum, const DoubleReal& v) {
+    sum.Add(v.hi);
+    sum.Add(v.lo);
 }
 
 // bd0(u, v) = u ln(u / v) + v - u to its full relative precision. The
@@ -41,8 +62,8 @@ Real Deviation(const TableMargins& m, const CountTable& counts, std::size_t i, s
 //   bd0 = (u - v) e + 2u (e^3/3 + e^5/5 + ...),
 // whose first term is exact but for two roundings and whose rest is at
 // most |e| 2/3 of it, so nothing cancels.
-Real RelativeDeviance(Real u, Real v) {
-    const Real difference = u - v, sum = u + v;
+Real RelativeDeviance(Real u, Real v, const DoubleReal& exactDifference) {
+    const Real difference = Value(exactDifference), sum = u + v;
     if (Abs(difference) >= 0.1_r * sum) {
         const DoubleReal d = detail::PoissonDeviance(u, v);
         return d.hi + d.lo;
@@ -60,10 +81,11 @@ Real RelativeDeviance(Real u, Real v) {
 }
 
 // 2 bd0(u, v) / s: the G^2 term of a count against its expectation, both
-// scaled by s to whole numbers u and v. A count of 0 leaves 2 v / s.
-Real DevianceTerm(Real u, Real v, Real s) {
+// scaled by s, with u = a b and v = c d. A count of 0 leaves 2 v / s.
+Real DevianceTerm(const Real& a, const Real& b, const Real& c, const Real& d, const Real& s) {
+    const Real u = a * b, v = c * d;
     if (u == 0) return 2 * v / s;
-    return 2 * RelativeDeviance(u, v) / s;
+    return 2 * RelativeDeviance(u, v, DifferenceOfProducts(a, b, c, d)) / s;
 }
 
 }  // namespace
@@ -94,10 +116,8 @@ Real PearsonChiSquare(const CountTable& counts) {
     const TableMargins m = MarginsOf(counts);
     CompensatedSum sum;
     for (std::size_t i = 0; i < counts.size(); ++i)
-        for (std::size_t j = 0; j < m.columns.size(); ++j) {
-            const Real d = Deviation(m, counts, i, j);
-            sum.Add(Div(d * d, m.total * m.rows[i] * m.columns[j]));
-        }
+        for (std::size_t j = 0; j < m.columns.size(); ++j)
+            AddTo(sum, SquareOver(Deviation(m, counts, i, j), m.total, m.rows[i], m.columns[j]));
     return sum.Value();
 }
 
@@ -106,7 +126,7 @@ Real LikelihoodRatioChiSquare(const CountTable& counts) {
     CompensatedSum sum;
     for (std::size_t i = 0; i < counts.size(); ++i)
         for (std::size_t j = 0; j < m.columns.size(); ++j)
-            sum.Add(DevianceTerm(m.total * counts[i][j], m.rows[i] * m.columns[j], m.total));
+            sum.Add(DevianceTerm(m.total, counts[i][j], m.rows[i], m.columns[j], m.total));
     return sum.Value();
 }
 
@@ -116,10 +136,11 @@ Real YatesChiSquare(const CountTable& counts) {
     CompensatedSum sum;
     for (std::size_t i = 0; i < 2; ++i)
         for (std::size_t j = 0; j < 2; ++j) {
-            // N (|O - E| - min(1/2, |O - E|)), whole or half-whole: exact.
-            const Real d = Abs(Deviation(m, counts, i, j));
-            const Real corrected = d - std::min(m.total / 2, d);
-            sum.Add(Div(corrected * corrected, m.total * m.rows[i] * m.columns[j]));
+            // N (|O - E| - min(1/2, |O - E|)).
+            DoubleReal d = Deviation(m, counts, i, j);
+            if (d.hi < 0) d = Negate(d);
+            const DoubleReal corrected = d.hi <= m.total / 2 ? DoubleReal{} : Add(d, -m.total / 2);
+            AddTo(sum, SquareOver(corrected, m.total, m.rows[i], m.columns[j]));
         }
     return sum.Value();
 }
@@ -130,7 +151,7 @@ Real IndependenceDf(const CountTable& counts) {
 
 Real PearsonResidual(const CountTable& counts, std::size_t row, std::size_t column) {
     const TableMargins m = MarginsOf(counts);
-    return Div(Deviation(m, counts, row, column), Sqrt(m.total * m.rows[row] * m.columns[column]));
+    return Div(Value(Deviation(m, counts, row, column)), Sqrt(m.total * m.rows[row] * m.columns[column]));
 }
 
 // (O - E) / sqrt(E (1 - R/N)(1 - C/N)) = (N O - R C) sqrt(N) / sqrt(R C (N - R)(N - C)).
@@ -138,7 +159,7 @@ Real AdjustedResidual(const CountTable& counts, std::size_t row, std::size_t col
     const TableMargins m = MarginsOf(counts);
     const Real spread = m.rows[row] * m.columns[column] * (m.total - m.rows[row]) * (m.total - m.columns[column]);
     if (!(spread > 0)) return 0;
-    return Deviation(m, counts, row, column) * Sqrt(m.total) / Sqrt(spread);
+    return Value(Deviation(m, counts, row, column)) * Sqrt(m.total) / Sqrt(spread);
 }
 
 namespace {
@@ -165,10 +186,9 @@ Fit FitOf(const std::vector<Real>& observed, const std::vector<Real>& weights) {
 Real PearsonGoodnessOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights) {
     const Fit f = FitOf(observed, weights);
     CompensatedSum sum;
-    for (std::size_t i = 0; i < observed.size(); ++i) {
-        const Real d = f.weights * observed[i] - f.total * weights[i];
-        sum.Add(Div(d * d, f.weights * f.total * weights[i]));
-    }
+    for (std::size_t i = 0; i < observed.size(); ++i)
+        AddTo(sum, SquareOver(DifferenceOfProducts(f.weights, observed[i], f.total, weights[i]), f.weights, f.total,
+                              weights[i]));
     return sum.Value();
 }
 
@@ -176,8 +196,16 @@ Real LikelihoodRatioGoodnessOfFit(const std::vector<Real>& observed, const std::
     const Fit f = FitOf(observed, weights);
     CompensatedSum sum;
     for (std::size_t i = 0; i < observed.size(); ++i)
-        sum.Add(DevianceTerm(f.weights * observed[i], f.total * weights[i], f.weights));
+        sum.Add(DevianceTerm(f.weights, observed[i], f.total, weights[i], f.weights));
     return sum.Value();
+}
+
+Real GoodnessOfFitResidual(const std::vector<Real>& observed, const std::vector<Real>& weights, std::size_t i) {
+    const Fit f = FitOf(observed, weights);
+    if (!(weights[i] > 0)) return 0;
+    // (O - E) / sqrt(E) = (S O - N e) / sqrt(S N e): no rounded E in it.
+    return Div(Value(DifferenceOfProducts(f.weights, observed[i], f.total, weights[i])),
+               Sqrt(f.weights * f.total * weights[i]));
 }
 
 std::vector<Real> ExpectedCountsOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights) {

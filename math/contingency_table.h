@@ -11,9 +11,10 @@
 // E = R C / N, and
 //   Pearson's term   (O - E)^2 / E          = (N O - R C)^2 / (N R C),
 //   the G^2 term     2 (O ln(O / E) + E - O) = 2 bd0(N O, R C) / N,
-// where N O and R C are whole numbers exact in the Real's 64 bits up to
-// 1.8e19, and bd0(b, l) = b ln(b / l) + l - b >= 0 is Loader's deviance in
-// double-Real precision. No difference of two large sums is ever formed.
+// where N O - R C is formed in double-Real precision from the exact
+// products (N O passes the Real's 64 bits from counts near 4e9), and
+// bd0(b, l) = b ln(b / l) + l - b >= 0 is Loader's deviance in double-Real
+// precision. No difference of two rounded sums is ever formed.
 #include <functional>
 #include <vector>
 
@@ -51,6 +52,8 @@ Real AdjustedResidual(const CountTable& counts, std::size_t row, std::size_t col
 // expected counts alike: they are scaled to the total), df k - 1.
 Real PearsonGoodnessOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
 Real LikelihoodRatioGoodnessOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
+// Pearson's residual (O - E) / sqrt(E) of count i of a fit.
+Real GoodnessOfFitResidual(const std::vector<Real>& observed, const std::vector<Real>& weights, std::size_t i);
 std::vector<Real> ExpectedCountsOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
 
 // Effect sizes of a statistic of N observations: Cohen's w = sqrt(chi2 / N)

@@ -781,6 +781,10 @@ geschrieben werden kann.
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>die Tabelle hat zu viele Beobachtungen für Fishers exakten Test; fisher_p_mc ist ein Monte-Carlo-p aus %1 Zufallstabellen</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>die Tabelle hat zu viele Beobachtungen zum Zählen oder Ziehen für Fishers exakten Test; das p des Chi-Quadrat-Tests gilt</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

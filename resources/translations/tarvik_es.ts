@@ -783,6 +783,10 @@ archivo.
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>la tabla tiene demasiadas observaciones para la prueba exacta de Fisher; fisher_p_mc es una p de Monte Carlo de %1 tablas aleatorias</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>la tabla tiene demasiadas observaciones para contar o extraer en la prueba exacta de Fisher; vale el p de la ji cuadrado</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -783,6 +783,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>le tableau a trop d&apos;observations pour le test exact de Fisher ; fisher_p_mc est un p de Monte-Carlo sur %1 tableaux aléatoires</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>le tableau a trop d&apos;observations pour dénombrer ou tirer pour le test exact de Fisher ; le p du khi-deux fait foi</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

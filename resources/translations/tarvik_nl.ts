@@ -781,6 +781,10 @@ worden.
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>de tabel heeft te veel waarnemingen voor Fishers exacte toets; fisher_p_mc is een Monte Carlo-p uit %1 willekeurige tabellen</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>de tabel heeft te veel waarnemingen om te tellen of te trekken voor Fishers exacte toets; de p van de chikwadraattoets geldt</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

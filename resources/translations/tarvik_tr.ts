@@ -779,6 +779,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>tabloda Fisher&apos;in kesin testi için çok fazla gözlem var; fisher_p_mc, %1 rastgele tablodan bir Monte Carlo p&apos;sidir</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>tabloda Fisher&apos;in kesin testi için sayılamayacak veya çekilemeyecek kadar çok gözlem var; ki-karenin p&apos;si geçerli</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -767,6 +767,10 @@ nothing printed), 1 when a file cannot be written.
         <source>the table has too many observations for Fisher&apos;s exact test; fisher_p_mc is a Monte Carlo p from %1 random tables</source>
         <translation>表中观察值过多，无法做 Fisher 精确检验；fisher_p_mc 为来自 %1 个随机表的 Monte Carlo p</translation>
     </message>
+    <message>
+        <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
+        <translation>表中观察值太多，Fisher 精确检验无法计数或抽样；以卡方检验的 p 为准</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -132,6 +132,11 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     EXPECT_EQ(f["df"], "3");
     EXPECT_EQ(f["p"], "0.228919");
     EXPECT_EQ(AnswerForTable({"--counts", "-"}, "18,22,30,30\n"), AnswerForTable({"--counts", "-", "--expected", "25,25,25,25"}, "18,22,30,30\n"));
+    // Decimal proportions are rationals, taken exactly: an exact fit is 0
+    // (read as binary numbers it was 1.0e-37).
+    f = RecordFields(AnswerForTable({"--counts", "-", "--expected", "0.1,0.2,0.3,0.4", "--numbers", "scientific"}, "10,20,30,40\n"));
+    EXPECT_EQ(f["chi2"], "0.00000e+00");
+    EXPECT_EQ(f["G2"], "0.00000e+00");
 
     f = RecordFields(AnswerForTable({"--counts", "-", "--numbers", "significant", "--precision", "4"}, "12,5\n3,9\n"));
     EXPECT_EQ(f["fisher_p"], "0.02533");

@@ -54,7 +54,11 @@ TEST(ContingencyTable, StatisticsAgreeWithTheReference) {
         {{{12, 5}, {3, 9}}, "a small 2 x 2"},
         {{{0, 7}, {9, 3}}, "a zero cell: its G^2 term is E alone"},
         {{{1000000, 1000001}, {999999, 1000000}}, "O and E agree to 1e-6: the terms cancel in a plain formula"},
-        {{{123456789, 987654321}, {192837465, 564738291}}, "N O near 2^64, still exact"},
+        {{{123456789, 987654321}, {192837465, 564738291}}, "N O near 2^64"},
+        {{{999999999999999, 999999999999999}, {999999999999999, 1000000000000000}},
+         "counts near 1e15: N O near 4e30, the statistic 2.5e-16 (once 1.2e-5 off)"},
+        {{{1000000000000, 1000000000001}, {1000000000003, 1000000000000}}, "cells of 1e12 (once 8.2e-9 off)"},
+        {{{1e15, 3e14, 7}, {2e14, 999999999999999, 5e14}, {1, 2, 3e14}}, "3 x 3 of counts from 1 to 1e15"},
         {{{1, 2, 3, 4, 5}, {5, 4, 3, 2, 1}, {2, 2, 2, 2, 2}, {9, 0, 1, 0, 7}}, "4 x 5 with zeros"},
     };
     for (const TableCase& c : cases) {
@@ -76,7 +80,8 @@ TEST(ContingencyTable, StatisticsAgreeWithTheReference) {
 // Yates' correction lowers |O - E| by 1/2, never below 0 (R's chisq.test);
 // checked against its definition in 50 digits.
 TEST(ContingencyTable, YatesCorrection) {
-    for (const CountTable& t : std::vector<CountTable>{{{12, 5}, {3, 9}}, {{10, 10}, {10, 11}}, {{0, 7}, {9, 3}}}) {
+    for (const CountTable& t : std::vector<CountTable>{{{12, 5}, {3, 9}}, {{10, 10}, {10, 11}}, {{0, 7}, {9, 3}},
+                                                       {{999999999999999, 3}, {7, 1000000000000000}}}) {
         const Ref n = Ref(t[0][0] + t[0][1] + t[1][0] + t[1][1]);
         Ref want = 0;
         for (int i = 0; i < 2; ++i)
@@ -145,6 +150,13 @@ TEST(ContingencyTable, GoodnessOfFit) {
     const Ref e0 = Ref(60) * Ref("0.5"), e1 = Ref(60) * Ref("0.375"), e2 = Ref(60) * Ref("0.125");
     const Ref want = (Ref(41) - e0) * (Ref(41) - e0) / e0 + (Ref(19) - e1) * (Ref(19) - e1) / e1 + e2;
     EXPECT_LE(EpsilonsFrom(PearsonGoodnessOfFit({41, 19, 0}, {0.5_r, 0.375_r, 0.125_r}), want), kAccuracyEpsilons);
+    // Near a fit of counts near 1e9, each residual keeps its digits (formed
+    // from O - E with E rounded it once lost nine of them).
+    const std::vector<Real> near{1000000001, 2000000000, 2999999999, 4000000000}, weights{1, 2, 3, 4};
+    for (std::size_t i = 0; i < near.size(); ++i) {
+        const Ref e = Ref(10000000000) * Ref(weights[i]) / 10;
+        EXPECT_LE(EpsilonsFrom(GoodnessOfFitResidual(near, weights, i), (Ref(near[i]) - e) / sqrt(e)), kAccuracyEpsilons);
+    }
 }
 
 TEST(ContingencyTable, ResidualsAndEffectSizes) {
