@@ -131,7 +131,16 @@ PowerAnswer SolvePower(const PowerQuestion& q) {
             break;
         case PowerField::Power: a.power = ChiSquareTestPower(q.df, q.w, q.alpha, q.n); break;
         case PowerField::EffectSize: a.w = ChiSquareTestEffectSize(q.df, q.alpha, q.power, q.n); break;
-        case PowerField::Alpha: a.alpha = ChiSquareTestAlpha(q.df, q.w, q.power, q.n); break;
+        case PowerField::Alpha:
+            // The critical value is the noncentral quantile itself: solving
+            // it again from an alpha of 1e-328 would leave the double range
+            // the central quantile's start is found in.
+            a.lambda = a.n * a.w * a.w;
+            a.critical = NoncentralChiSquareUpperQuantile(a.df, a.lambda, q.power);
+            a.alpha = ChiSquareUpperTail(a.df, a.critical);
+            if (!(a.alpha > 0))
+                Refuse(PowerField::Alpha, Tr("Power", "would be below 3.36e-4932, the smallest Real: give a smaller N, w or power"));
+            return a;
         case PowerField::Df: Refuse(PowerField::Df, Tr("Power", "is always given"));
     }
     a.lambda = a.n * a.w * a.w;

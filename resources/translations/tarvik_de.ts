@@ -1084,6 +1084,10 @@ geschrieben werden kann.
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>läge unter 3.36e-4932, der kleinsten Real-Zahl: geben Sie ein kleineres N, w oder eine kleinere Teststärke an</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

@@ -1086,6 +1086,10 @@ archivo.
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>quedaría por debajo de 3.36e-4932, el menor Real: dé un N, un w o una potencia menores</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

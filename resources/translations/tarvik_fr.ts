@@ -1086,6 +1086,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>serait sous 3.36e-4932, le plus petit Real : donnez un N, un w ou une puissance plus petits</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

@@ -1084,6 +1084,10 @@ worden.
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>zou onder 3.36e-4932 liggen, het kleinste Real-getal: geef een kleinere N, w of een kleiner onderscheidend vermogen</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

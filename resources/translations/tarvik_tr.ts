@@ -1082,6 +1082,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>3.36e-4932&apos;nin, en küçük Real sayının altında kalırdı: daha küçük bir N, w veya güç verin</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

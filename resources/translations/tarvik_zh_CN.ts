@@ -1070,6 +1070,10 @@ nothing printed), 1 when a file cannot be written.
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
+        <translation>将低于 3.36e-4932（最小的 Real 数）：请给出更小的 N、w 或检验效能</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

@@ -12,6 +12,7 @@
 #include "tests/support/record_fields.h"
 #include "calc/power_analysis.h"
 #include "tests/support/noncentral_reference.h"
+#include "tests/support/reference.h"
 
 namespace tarvik {
 namespace {
@@ -138,6 +139,7 @@ TEST(PowerSolver, RefusalsNameTheField) {
         {{PowerField::Power, 2, 0.3_r, 0.05_r, 0, 0}, PowerField::SampleSize, "must be a whole number"},
         {{PowerField::Power, 0, 0.3_r, 0.05_r, 0, 10}, PowerField::Df, "must be a whole number from 1 to 65535"},
         {{PowerField::Alpha, 2, 0.3_r, 0, 0.8_r, 100}, PowerField::Power, ""},  // solved alpha: only power checked
+        {{PowerField::Alpha, 1, 1, 0, 0.5_r, 400000}, PowerField::Alpha, "would be below 3.36e-4932"},
     };
     for (const Case& c : cases) {
         try {
@@ -149,6 +151,17 @@ TEST(PowerSolver, RefusalsNameTheField) {
         }
     }
     EXPECT_EQ(PowerFieldName(PowerField::EffectSize), "effect size w");
+}
+
+// An alpha below the double range is solved and printed (it once failed
+// with a division by zero): at df 1 the median of the noncentral
+// chi-square with lambda N w^2 is lambda itself, so alpha is the central
+// upper tail at 1500, from the 50-digit reference.
+TEST(PowerSolver, AnAlphaBelowTheDoubleRange) {
+    const PowerAnswer a = SolvePower({PowerField::Alpha, 1, 1, 0, 0.5_r, 1500});
+    EXPECT_LE(test::EpsilonsFrom(a.critical, test::Ref(1500)), 64);
+    EXPECT_LE(test::EpsilonsFrom(a.alpha, test::ReferenceAt(1, 1500).upper), test::kAccuracyEpsilons);
+    EXPECT_LT(a.alpha, 1e-327_r);
 }
 
 }  // namespace
