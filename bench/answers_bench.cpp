@@ -45,6 +45,17 @@ void TenByTenReport(benchmark::State& state) {
 }
 BENCHMARK(TenByTenReport)->Unit(benchmark::kMillisecond);
 
+// The largest table the window takes, 100 x 100: its report is linear in
+// the cells (the margins are summed once, not again for every cell's
+// residuals), within one frame.
+void HundredByHundredReport(benchmark::State& state) {
+    tarvik::CountTable counts(100, std::vector<tarvik::Real>(100));
+    for (int i = 0; i < 100; ++i)
+        for (int j = 0; j < 100; ++j) counts[i][j] = tarvik::Real(5 + (i * 7 + j * 13) % 40);
+    for (auto _ : state) benchmark::DoNotOptimize(tarvik::ReportOf(counts, {}));
+}
+BENCHMARK(HundredByHundredReport)->Unit(benchmark::kMillisecond);
+
 // --counts of the 2 x 3 homework table inside the process, its exact test
 // included (1301 tables).
 void HomeworkCounts(benchmark::State& state) {

@@ -19,8 +19,18 @@ Interval Widened(Interval i, Real estimate) {
     return {std::min(i.lower, estimate), std::max(i.upper, estimate)};
 }
 
-// Two-sided normal p of a residual, times the cells (Bonferroni).
-Real BonferroniP(Real z, std::size_t cells) { return std::min<Real>(1, 2 * NormalUpperTail(Abs(z)) * Real(cells)); }
+// Two-sided normal p of a residual, times the cells (Bonferroni), at most 1.
+// Most cells of a large table come to 1: where a lower bound of the tail
+// already gets there, the tail is not computed (a microsecond each, 10 ms
+// of a 100 x 100 table's report). The bounds: Phi(-z) > Phi(-1) for
+// z < 1, and Phi(-z) > phi(z) z / (1 + z^2) (Gordon 1941) above.
+Real BonferroniP(Real z, std::size_t cells) {
+    const Real a = Abs(z), scale = 2 * Real(cells);
+    const Real kTailAtOne = 0.1586552539314570514_r;
+    const Real kInvSqrt2Pi = 0.3989422804014326779399_r;
+    if (a <= 1 ? scale * kTailAtOne >= 1 : scale * kInvSqrt2Pi * Exp(-a * a / 2) * a / (1 + a * a) >= 1) return 1;
+    return std::min<Real>(1, scale * NormalUpperTail(a));
+}
 
 // Bergsma's (2013) bias-corrected V: phi^2 less its bias (r - 1)(c - 1) /
 // (N - 1), over the corrected shape's min(r~, c~) - 1, with
@@ -45,6 +55,7 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
         for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
         const std::vector<Real> w = weights.empty() ? std::vector<Real>(observed.size(), 1) : weights;
         const std::vector<Real> expected = ExpectedCountsOfFit(observed, w);
+        const std::vector<Real> residuals = GoodnessOfFitResiduals(observed, w);
         r.rows = 1;
         r.columns = observed.size();
         r.cells.assign(1, std::vector<CellDiagnostics>(observed.size()));
@@ -54,7 +65,7 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
             c.expected = expected[j];
             r.total += observed[j];
             // An expected count of 0 only goes with an observed 0 (refused otherwise).
-            c.residual = GoodnessOfFitResidual(observed, w, j);
+            c.residual = residuals[j];
         }
         // Adjusted: (O - E) / sqrt(E (1 - p)), p = e / S the cell's share.
         Real weights = 0;
@@ -65,7 +76,7 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
         }
     } else {
         const TableMargins m = MarginsOf(counts);
-        const CountTable expected = ExpectedCounts(counts);
+        const CountTable expected = ExpectedCounts(m);
         r.rows = counts.size();
         r.columns = m.columns.size();
         r.total = m.total;
@@ -75,8 +86,8 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
                 CellDiagnostics& c = r.cells[i][j];
                 c.observed = counts[i][j];
                 c.expected = expected[i][j];
-                c.residual = PearsonResidual(counts, i, j);
-                c.adjusted = AdjustedResidual(counts, i, j);
+                c.residual = PearsonResidual(counts, m, i, j);
+                c.adjusted = AdjustedResidual(counts, m, i, j);
             }
         r.hasPhi = r.test.twoByTwo;
         if (r.hasPhi) r.phi = Phi(counts);

@@ -104,10 +104,11 @@ TableMargins MarginsOf(const CountTable& counts) {
     return m;
 }
 
-CountTable ExpectedCounts(const CountTable& counts) {
-    const TableMargins m = MarginsOf(counts);
-    CountTable expected(counts.size(), std::vector<Real>(m.columns.size()));
-    for (std::size_t i = 0; i < counts.size(); ++i)
+CountTable ExpectedCounts(const CountTable& counts) { return ExpectedCounts(MarginsOf(counts)); }
+
+CountTable ExpectedCounts(const TableMargins& m) {
+    CountTable expected(m.rows.size(), std::vector<Real>(m.columns.size()));
+    for (std::size_t i = 0; i < m.rows.size(); ++i)
         for (std::size_t j = 0; j < m.columns.size(); ++j) expected[i][j] = Div(m.rows[i] * m.columns[j], m.total);
     return expected;
 }
@@ -150,13 +151,19 @@ Real IndependenceDf(const CountTable& counts) {
 }
 
 Real PearsonResidual(const CountTable& counts, std::size_t row, std::size_t column) {
-    const TableMargins m = MarginsOf(counts);
+    return PearsonResidual(counts, MarginsOf(counts), row, column);
+}
+
+Real PearsonResidual(const CountTable& counts, const TableMargins& m, std::size_t row, std::size_t column) {
     return Div(Value(Deviation(m, counts, row, column)), Sqrt(m.total * m.rows[row] * m.columns[column]));
 }
 
 // (O - E) / sqrt(E (1 - R/N)(1 - C/N)) = (N O - R C) sqrt(N) / sqrt(R C (N - R)(N - C)).
 Real AdjustedResidual(const CountTable& counts, std::size_t row, std::size_t column) {
-    const TableMargins m = MarginsOf(counts);
+    return AdjustedResidual(counts, MarginsOf(counts), row, column);
+}
+
+Real AdjustedResidual(const CountTable& counts, const TableMargins& m, std::size_t row, std::size_t column) {
     const Real spread = m.rows[row] * m.columns[column] * (m.total - m.rows[row]) * (m.total - m.columns[column]);
     if (!(spread > 0)) return 0;
     return Value(Deviation(m, counts, row, column)) * Sqrt(m.total) / Sqrt(spread);
@@ -200,12 +207,15 @@ Real LikelihoodRatioGoodnessOfFit(const std::vector<Real>& observed, const std::
     return sum.Value();
 }
 
-Real GoodnessOfFitResidual(const std::vector<Real>& observed, const std::vector<Real>& weights, std::size_t i) {
+std::vector<Real> GoodnessOfFitResiduals(const std::vector<Real>& observed, const std::vector<Real>& weights) {
     const Fit f = FitOf(observed, weights);
-    if (!(weights[i] > 0)) return 0;
+    std::vector<Real> residuals(observed.size(), 0);
     // (O - E) / sqrt(E) = (S O - N e) / sqrt(S N e): no rounded E in it.
-    return Div(Value(DifferenceOfProducts(f.weights, observed[i], f.total, weights[i])),
-               Sqrt(f.weights * f.total * weights[i]));
+    for (std::size_t i = 0; i < observed.size(); ++i)
+        if (weights[i] > 0)
+            residuals[i] = Div(Value(DifferenceOfProducts(f.weights, observed[i], f.total, weights[i])),
+                               Sqrt(f.weights * f.total * weights[i]));
+    return residuals;
 }
 
 std::vector<Real> ExpectedCountsOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights) {

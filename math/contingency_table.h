@@ -32,6 +32,7 @@ TableMargins MarginsOf(const CountTable& counts);
 
 // Expected counts R C / N.
 CountTable ExpectedCounts(const CountTable& counts);
+CountTable ExpectedCounts(const TableMargins& margins);
 
 // Independence: the statistics and their df, (r - 1)(c - 1).
 Real PearsonChiSquare(const CountTable& counts);
@@ -47,13 +48,17 @@ Real IndependenceDf(const CountTable& counts);
 // of a table whose row or column holds every count (R = N) is 0.
 Real PearsonResidual(const CountTable& counts, std::size_t row, std::size_t column);
 Real AdjustedResidual(const CountTable& counts, std::size_t row, std::size_t column);
+// The same from margins summed once: a report of every cell stays linear
+// in the cells.
+Real PearsonResidual(const CountTable& counts, const TableMargins& margins, std::size_t row, std::size_t column);
+Real AdjustedResidual(const CountTable& counts, const TableMargins& margins, std::size_t row, std::size_t column);
 
 // Goodness of fit of observed counts to expected weights (proportions or
 // expected counts alike: they are scaled to the total), df k - 1.
 Real PearsonGoodnessOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
 Real LikelihoodRatioGoodnessOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
-// Pearson's residual (O - E) / sqrt(E) of count i of a fit.
-Real GoodnessOfFitResidual(const std::vector<Real>& observed, const std::vector<Real>& weights, std::size_t i);
+// Pearson's residuals (O - E) / sqrt(E) of a fit's counts.
+std::vector<Real> GoodnessOfFitResiduals(const std::vector<Real>& observed, const std::vector<Real>& weights);
 std::vector<Real> ExpectedCountsOfFit(const std::vector<Real>& observed, const std::vector<Real>& weights);
 
 // Effect sizes of a statistic of N observations: Cohen's w = sqrt(chi2 / N)

@@ -93,7 +93,9 @@ bool CountsModel::RemoveColumn(int at) {
     return true;
 }
 
-void CountsModel::SetTable(const CellTexts& table) {
+bool CountsModel::SetTable(const CellTexts& table) {
+    if (table.cells.size() > std::size_t(kMostRowsOrColumns) || table.cells.front().size() > std::size_t(kMostRowsOrColumns))
+        return false;
     beginResetModel();
     cells_.clear();
     for (const auto& row : table.cells) {
@@ -108,6 +110,7 @@ void CountsModel::SetTable(const CellTexts& table) {
     for (std::size_t j = 0; j < table.cells.front().size(); ++j)
         columnLabels_ << (j < table.columnLabels.size() ? QString::fromStdString(table.columnLabels[j]) : QString());
     endResetModel();
+    return true;
 }
 
 bool CountsModel::PasteBlock(int row, int column, const std::vector<std::vector<std::string>>& block) {

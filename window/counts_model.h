@@ -35,7 +35,7 @@ public:
     bool RemoveColumn(int at);
 
     // A whole table, as pasted or opened: cells and labels replaced.
-    void SetTable(const CellTexts& table);
+    bool SetTable(const CellTexts& table);  // false past kMostRowsOrColumns, the table kept
     // A block pasted from (row, column) on: the grid grows to hold it.
     bool PasteBlock(int row, int column, const std::vector<std::vector<std::string>>& block);
     void SetLabel(Qt::Orientation orientation, int section, const QString& label);

@@ -263,12 +263,10 @@ void TableWindow::Paste(const QString& text) {
         ShowProblem(tr("The pasted block was not taken: %1").arg(AsSentence(bad.message)));
         return;
     }
-    if (!block.rowLabels.empty() || !block.columnLabels.empty()) {
-        model_.SetTable(block);
-        return;
-    }
     const QModelIndex at = countsView->currentIndex();
-    if (!model_.PasteBlock(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, block.cells))
+    const bool labelled = !block.rowLabels.empty() || !block.columnLabels.empty();
+    if (labelled ? !model_.SetTable(block)
+                 : !model_.PasteBlock(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, block.cells))
         ShowProblem(tr("The pasted block was not taken: a table has at most %1 rows and columns.")
                         .arg(CountsModel::kMostRowsOrColumns));
 }
@@ -281,7 +279,10 @@ void TableWindow::Open(const QString& path) {
     }
     const QByteArray bytes = file.read(64 << 20);
     try {
-        model_.SetTable(SplitTable(bytes.toStdString(), CurrentFormatSettings()));
+        if (!model_.SetTable(SplitTable(bytes.toStdString(), CurrentFormatSettings())))
+            ShowProblem(tr("%1 was not opened: a table has at most %2 rows and columns.")
+                            .arg(path)
+                            .arg(CountsModel::kMostRowsOrColumns));
     } catch (const TableInputError& bad) {
         ShowProblem(QString("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
     }

@@ -1735,5 +1735,9 @@ geschrieben werden kann.
         <source>; the exact count needs more memory than it may take</source>
         <translation>; die exakte Zählung bräuchte mehr Speicher, als sie nehmen darf</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>%1 wurde nicht geöffnet: eine Tabelle hat höchstens %2 Zeilen und Spalten.</translation>
+    </message>
 </context>
 </TS>

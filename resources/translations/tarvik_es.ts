@@ -1737,5 +1737,9 @@ archivo.
         <source>; the exact count needs more memory than it may take</source>
         <translation>; el recuento exacto necesita más memoria de la que puede usar</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>No se abrió %1: una tabla tiene como máximo %2 filas y columnas.</translation>
+    </message>
 </context>
 </TS>

@@ -1737,5 +1737,9 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>; the exact count needs more memory than it may take</source>
         <translation> ; le dénombrement exact demande plus de mémoire qu&apos;il ne peut en prendre</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>%1 n&apos;a pas été ouvert : un tableau a au plus %2 lignes et colonnes.</translation>
+    </message>
 </context>
 </TS>

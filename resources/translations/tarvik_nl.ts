@@ -1735,5 +1735,9 @@ worden.
         <source>; the exact count needs more memory than it may take</source>
         <translation>; de exacte telling heeft meer geheugen nodig dan ze mag nemen</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>%1 is niet geopend: een tabel heeft hoogstens %2 rijen en kolommen.</translation>
+    </message>
 </context>
 </TS>

@@ -1733,5 +1733,9 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>; the exact count needs more memory than it may take</source>
         <translation>; kesin sayım alabileceğinden fazla bellek gerektiriyor</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>%1 açılmadı: bir tablonun en çok %2 satırı ve sütunu olabilir.</translation>
+    </message>
 </context>
 </TS>

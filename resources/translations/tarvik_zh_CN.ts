@@ -1721,5 +1721,9 @@ nothing printed), 1 when a file cannot be written.
         <source>; the exact count needs more memory than it may take</source>
         <translation>；精确计数所需内存超出允许范围</translation>
     </message>
+    <message>
+        <source>%1 was not opened: a table has at most %2 rows and columns.</source>
+        <translation>未打开 %1：表最多有 %2 行和列。</translation>
+    </message>
 </context>
 </TS>

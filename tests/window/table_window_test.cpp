@@ -122,6 +122,29 @@ TEST_F(TableWindowTest, ALargeCountRunsOffTheThreadAndCanBeCancelled) {
     EXPECT_TRUE(w->resultsLabel->text().contains("Pearson"));  // the rest stands
 }
 
+// Open and every paste keep the grid's limit: a labelled block or a file
+// past 100 rows or columns is refused with its reason, the table kept (a
+// labelled 200 x 200 paste once froze the window for a minute).
+TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("12\t5\n3\t9\n");
+    std::string tall = "\tA\tB\n";
+    for (int i = 0; i < 101; ++i) tall += "r" + std::to_string(i) + "\t1\t2\n";
+    w->Paste(QString::fromStdString(tall));
+    EXPECT_EQ(w->problemLabel->text(), "The pasted block was not taken: a table has at most 100 rows and columns.");
+    EXPECT_EQ(w->Model().rowCount(), 2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wide.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 200; ++i) file.write((QString("1,").repeated(199) + "1\n").toUtf8());
+    file.close();
+    w->Open(path);
+    EXPECT_EQ(w->problemLabel->text(), path + " was not opened: a table has at most 100 rows and columns.");
+    EXPECT_EQ(w->Model().columnCount(), 2);
+}
+
 // A statistic above 1e7 would cost the intervals a tenth of a second a
 // keystroke: they are left out, and said to be.
 TEST_F(TableWindowTest, NoIntervalsForAHugeStatistic) {
