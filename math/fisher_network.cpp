@@ -13,22 +13,14 @@
 // which is a proper distribution over the column x; the completions of a
 // node therefore add up to 1, and the table's probability is the path's.
 //
-// Each path that reaches a node is one "past" probability. For each node a
-// range of the future probabilities is bounded:
-//  - no completion more probable than exp(longest): a Lagrangian bound on
-//    the least sum of ln O! over the remaining table (its dual variables
-//    from proportional fitting, the inner minimum taken over the integers,
-//    so the bound holds at whatever point the fitting stops);
-//  - none less probable than exp(shortest): the greatest sum of ln O! is
-//    at most that of each column (or each row) filled greedily into the
-//    largest remainders (the majorizing vector: ln n! is convex).
-// A past for which past * longest is at most the observed probability
-// counts all its completions: its whole probability is added. One for which
-// past * shortest is above it counts none and is dropped. Only the rest go
-// on, and pasts equal to within 2^-32 in the logarithm are pooled, their
-// probabilities added. At the last free column the completion is forced:
-// the pasts of a node, sorted, are counted against each arc by a binary
-// search in their prefix sums.
+// Each path that reaches a node is one "past". Bounds of its completions'
+// probabilities (math/fisher_network_bounds.cpp) decide many at once: a past
+// whose most probable completion is no more probable than the observed
+// table counts all of them (its probability is added), one whose least
+// probable is more probable counts none (dropped). Only the rest go on,
+// pooled where their logarithms agree to 2^-32. The paths go forward over
+// half the free columns; the completions of the nodes they reach are listed
+// backward, sorted, with prefix sums, and the two meet by binary search.
 //
 // Accuracy: every ln C(r, x) is a double-Real difference of ln n! (to
 // 1e-27), each probability exp of it (one rounding) times the past (one
@@ -36,6 +28,7 @@
 // decisions use the logarithms in double precision (1e-12 at ln P of 1e4),
 // far inside the 1e-7 within which a table counts as equal to the observed.
 #include "math/fisher_exact_table.h"
+#include "math/fisher_network_parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,33 +43,13 @@
 namespace tarvik {
 
 using namespace double_real;
+using namespace fisher_network;
 
 namespace {
 
-using Count = std::int32_t;
-using Remainders = std::vector<Count>;
-
-// The bounds are computed in double: a margin keeps their rounding from
-// deciding a subtree that a table's own sum would have split.
-constexpr double kBoundSlack = 1e-9;
-// Pasts whose logarithms agree to 2^-32 are one.
-constexpr double kPoolScale = 4294967296.0;
 // The work between two looks at the progress callback: some 20,000 arcs
 // or pasts, well under a millisecond.
 constexpr std::int64_t kLookEvery = 1 << 14;
-
-struct Branch {
-    double ln;        // of the probability of the columns placed
-    DoubleReal mass;  // the probability of every path pooled here
-};
-
-struct RemaindersHash {
-    std::size_t operator()(const Remainders& r) const {
-        std::uint64_t h = 1469598103934665603ull;
-        for (const Count v : r) h = (h ^ std::uint64_t(std::uint32_t(v))) * 1099511628211ull;
-        return std::size_t(h ^ (h >> 29));
-    }
-};
 
 using Stage = std::unordered_map<Remainders, std::vector<Branch>, RemaindersHash>;
 
@@ -85,8 +58,6 @@ struct Futures {
     std::vector<DoubleReal> prefix;  // prefix[i]: the probability of the first i
 };
 const Futures kForced{{{0, {1, 0}}}, {{0, 0}, {1, 0}}};
-
-DoubleReal Sum(const DoubleReal& a, const DoubleReal& b) { return Add(a, b); }
 
 class Network {
 public:
@@ -119,8 +90,6 @@ public:
         for (const auto& row : counts)
             for (const Real& o : row) observed -= lnFactorialDouble_[std::size_t(checked::Trunc(o))];
         threshold_ = observed + double(detail::kFisherTie);
-        scratchA_.resize(rows_.size());
-        scratchB_.resize(columns_.size());
     }
 
     ExactTableResult Run() {
@@ -134,9 +103,6 @@ public:
         Remainders start = rows_;
         std::sort(start.begin(), start.end(), std::greater<>());
         stage[start].push_back({0, {1, 0}});
-        // The paths go forward over the first half of the free columns (the
-        // last column is forced); the completions of the nodes they reach
-        // are listed backward over the rest, and the two meet there.
         const std::size_t free = columns_.size() - 1, meet = (free + 1) / 2;
         for (std::size_t k = 0; k <= meet && !stopped_; ++k) {
             Stage next;
@@ -176,102 +142,11 @@ private:
         return !stopped_;
     }
 
-    // Sorted by logarithm, neighbours within 2^-32 made one.
-    static void Pool(std::vector<Branch>& pasts) {
-        if (pasts.size() < 2) return;
-        std::sort(pasts.begin(), pasts.end(), [](const Branch& a, const Branch& b) { return a.ln < b.ln; });
-        std::size_t kept = 0;
-        for (std::size_t i = 1; i < pasts.size(); ++i) {
-            if (std::nearbyint(pasts[i].ln * kPoolScale) == std::nearbyint(pasts[kept].ln * kPoolScale))
-                pasts[kept].mass = Sum(pasts[kept].mass, pasts[i].mass);
-            else
-                pasts[++kept] = pasts[i];
-        }
-        pasts.resize(kept + 1);
-    }
-
-    double LnFactorial(Count n) const { return lnFactorialDouble_[std::size_t(n)]; }
-
-    // The bounds of ln P(completion | node) over the completions of `node`
-    // by the columns from k on; see the file's head.
-    void Bounds(const Remainders& node, std::size_t k, double& shortest, double& longest) const {
-        const std::size_t m = node.size(), c = columns_.size() - k;
-        const Count* cols = columns_.data() + k;
-        Count n = 0;
-        for (const Count r : node) n += r;
-        double shared = -LnFactorial(n);
-        for (const Count r : node) shared += LnFactorial(r);
-        for (std::size_t j = 0; j < c; ++j) shared += LnFactorial(cols[j]);
-
-        // Greatest sum of ln O!: each column greedily into the largest
-        // remainders (node is sorted, largest first), and each row into the
-        // largest columns (sorted, largest last).
-        double byColumns = 0, byRows = 0;
-        for (std::size_t j = 0; j < c; ++j) {
-            Count left = cols[j];
-            for (std::size_t i = 0; i < m && left > 0; ++i) {
-                const Count x = std::min(left, node[i]);
-                byColumns += LnFactorial(x);
-                left -= x;
-            }
-        }
-        for (std::size_t i = 0; i < m; ++i) {
-            Count left = node[i];
-            for (std::size_t j = c; j-- > 0 && left > 0;) {
-                const Count x = std::min(left, cols[j]);
-                byRows += LnFactorial(x);
-                left -= x;
-            }
-        }
-        shortest = shared - std::min(byColumns, byRows) - kBoundSlack;
-
-        // Least sum of ln O!: the Lagrangian dual
-        //   L(a, b) = sum a_i r_i + sum b_j c_j
-        //           + sum_ij min over whole x in [0, u_ij] of (ln x! - (a_i + b_j) x),
-        // a lower bound for any a and b; the inner minimum is at
-        // x = floor(exp(a_i + b_j)) (ln x! - ln (x-1)! = ln x), clamped.
-        // a and b start at the expected table (r_i c_j / n) and are fitted
-        // by a few rounds of proportional scaling.
-        double* a = scratchA_.data();
-        double* b = scratchB_.data();
-        const double lnN = std::log(double(n));
-        for (std::size_t i = 0; i < m; ++i) a[i] = node[i] > 0 ? std::log(double(node[i])) : -1e300;
-        for (std::size_t j = 0; j < c; ++j) b[j] = std::log(double(cols[j])) - lnN;
-        const auto fitted = [](double t, Count cap) { return std::clamp(std::exp(t) - 0.5, 0.0, double(cap)); };
-        for (int round = 0; round < 3; ++round) {
-            for (std::size_t i = 0; i < m; ++i) {
-                if (node[i] == 0) continue;
-                double s = 0;
-                for (std::size_t j = 0; j < c; ++j) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
-                a[i] += s > 0 ? std::log(double(node[i]) / s) : 1;
-            }
-            for (std::size_t j = 0; j < c; ++j) {
-                double s = 0;
-                for (std::size_t i = 0; i < m; ++i)
-                    if (node[i] > 0) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
-                b[j] += s > 0 ? std::log(double(cols[j]) / s) : 1;
-            }
-        }
-        double least = 0;
-        for (std::size_t j = 0; j < c; ++j) least += b[j] * double(cols[j]);
-        for (std::size_t i = 0; i < m; ++i) {
-            if (node[i] == 0) continue;
-            least += a[i] * double(node[i]);
-            for (std::size_t j = 0; j < c; ++j) {
-                const double t = a[i] + b[j];
-                const Count cap = std::min(node[i], cols[j]);
-                const Count x = t >= std::log(double(cap) + 1) ? cap : Count(std::floor(std::exp(t)));
-                least += LnFactorial(x) - t * double(x);
-            }
-        }
-        longest = shared - least + kBoundSlack;
-    }
-
     // Pasts that count all their completions are added, those that count
     // none dropped; the rest are left.
     void Decide(const Remainders& node, std::size_t k, std::vector<Branch>& pasts) {
-        double shortest = 0, longest = 0;
-        Bounds(node, k, shortest, longest);
+        const auto [shortest, longest] =
+            BoundsOfCompletions(node, columns_.data() + k, columns_.size() - k, lnFactorialDouble_);
         std::size_t kept = 0;
         for (const Branch& past : pasts) {
             if (past.ln + longest <= threshold_)
@@ -282,10 +157,7 @@ private:
         pasts.resize(kept);
     }
 
-    void AddToP(const DoubleReal& mass) {
-        p_.Add(mass.hi);
-        p_.Add(mass.lo);
-    }
+    void AddToP(const DoubleReal& mass) { p_.Add(mass.hi), p_.Add(mass.lo); }
 
     // Every arc from `node` by column k: x with x_i <= r_i and sum C_k,
     // with ln P(x | r) in double-Real precision; `arc` gets the child's
@@ -395,12 +267,6 @@ private:
         return below.emplace(node, std::move(futures)).first->second;
     }
 
-    static std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
-        std::vector<DoubleReal> prefix(sorted.size() + 1);
-        for (std::size_t i = 0; i < sorted.size(); ++i) prefix[i + 1] = Sum(prefix[i], sorted[i].mass);
-        return prefix;
-    }
-
     void Remember(std::size_t more) {
         if (stored_ + remembered_ + more > pastLimit_) {
             outOfMemory_ = true;
@@ -432,13 +298,13 @@ private:
                 for (const Branch& f : futures.branches) {
                     const std::size_t counted = countedIn(pasts, limit - f.ln);
                     if (counted == 0) break;
-                    sum = Sum(sum, Multiply(pastPrefix[counted], f.mass));
+                    sum = Add(sum, Multiply(pastPrefix[counted], f.mass));
                 }
             } else {
                 for (const Branch& past : pasts) {
                     const std::size_t counted = countedIn(futures.branches, limit - past.ln);
                     if (counted == 0) break;
-                    sum = Sum(sum, Multiply(futures.prefix[counted], past.mass));
+                    sum = Add(sum, Multiply(futures.prefix[counted], past.mass));
                 }
             }
             AddToP(Multiply(sum, detail::ExpOfLn(ln)));
@@ -489,17 +355,17 @@ private:
                             std::upper_bound(pasts.begin(), pasts.end(), threshold_ - v,
                                              [](double limit, const Branch& p) { return limit < p.ln; }) -
                             pasts.begin());
-                        if (counted > 0) partial = Sum(partial, Multiply(pastPrefix[counted], probability));
+                        if (counted > 0) partial = Add(partial, Multiply(pastPrefix[counted], probability));
                         continue;
                     }
                     tail = Add(tail, probability);
                     if (previous > 0 && probability < previous) {
                         const Real rho = probability / previous;
-                        if (probability * rho / (1 - rho) <= 0x1p-72_r * tail.hi) break;
+                        if (probability * rho / (1 - rho) <= Ldexp(tail.hi, -72)) break;
                     }
                     previous = probability;
                 }
-                partial = Sum(partial, Multiply(pastPrefix.back(), tail.hi + tail.lo));
+                partial = Add(partial, Multiply(pastPrefix.back(), tail.hi + tail.lo));
             };
             side(mode, 1, hi);
             if (mode > lo) side(mode - 1, -1, lo);
@@ -521,7 +387,6 @@ private:
     std::size_t stored_ = 0, remembered_ = 0;  // pasts of the next stage, futures kept
     std::unordered_map<std::size_t, std::unordered_map<Remainders, Futures, RemaindersHash>> futures_;
     bool stopped_ = false, outOfMemory_ = false;
-    mutable std::vector<double> scratchA_, scratchB_;
 };
 
 }  // namespace

@@ -1419,6 +1419,10 @@ geschrieben werden kann.
         <source>mark</source>
         <translation>Marke</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>biaskorrigiertes V (Bergsma 2013) = %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1421,6 +1421,10 @@ archivo.
         <source>mark</source>
         <translation>marca</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>V corregida por sesgo (Bergsma 2013) = %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1421,6 +1421,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>mark</source>
         <translation>marque</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>V corrigé du biais (Bergsma 2013) = %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

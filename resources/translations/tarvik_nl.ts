@@ -1419,6 +1419,10 @@ worden.
         <source>mark</source>
         <translation>teken</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>voor vertekening gecorrigeerde V (Bergsma 2013) = %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1417,6 +1417,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>mark</source>
         <translation>işaret</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>yanlılığı düzeltilmiş V (Bergsma 2013) = %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1405,6 +1405,10 @@ nothing printed), 1 when a file cannot be written.
         <source>mark</source>
         <translation>标记</translation>
     </message>
+    <message>
+        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>偏差校正的 V（Bergsma 2013）= %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -188,7 +188,7 @@ TEST(FisherExactTable, RandomTablesHaveTheirExactDistribution) {
             const Real c = 3 - a - b;
             if (c > 2) continue;
             Real p = shared;
-            for (const Real o : {a, b, c, 2 - a, 3 - b, 2 - c}) p /= factorial(o);
+            for (const Real& o : {a, b, c, 2 - a, 3 - b, 2 - c}) p /= factorial(o);
             total += p;
             const Real expected = p * kDraws, observed = seen[{a, b, c}];
             chiSquare += (observed - expected) * (observed - expected) / expected;

@@ -1,0 +1,124 @@
+// The bounds that let the network decide a node's pasts at once.
+//
+// Shortest (the least probable completion): the greatest sum of ln O! over
+// the remaining table is at most that of each column filled greedily into
+// the largest remainders (the vector the greedy fill gives majorizes every
+// other, and a sum of a convex function is Schur-convex), and likewise of
+// each row into the largest columns; the smaller of the two holds.
+//
+// Longest (the most probable completion): the least sum of ln O! is at
+// least the Lagrangian dual of the margins' constraints (see below), at any
+// multipliers: the multipliers only make it tighter, never wrong.
+#include <algorithm>
+#include <cmath>
+
+#include "math/fisher_network_parts.h"
+
+namespace tarvik::fisher_network {
+
+namespace {
+
+constexpr double kBoundSlack = 1e-9;
+// Pasts whose logarithms agree to 2^-32 are one: far below the 1e-7 within
+// which a table counts as as probable as the observed.
+constexpr double kPoolScale = 4294967296.0;
+
+}  // namespace
+
+void Pool(std::vector<Branch>& sorted) {
+    if (sorted.size() < 2) return;
+    std::sort(sorted.begin(), sorted.end(), [](const Branch& a, const Branch& b) { return a.ln < b.ln; });
+    std::size_t kept = 0;
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        if (std::nearbyint(sorted[i].ln * kPoolScale) == std::nearbyint(sorted[kept].ln * kPoolScale))
+            sorted[kept].mass = double_real::Add(sorted[kept].mass, sorted[i].mass);
+        else
+            sorted[++kept] = sorted[i];
+    }
+    sorted.resize(kept + 1);
+}
+
+std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
+    std::vector<DoubleReal> prefix(sorted.size() + 1);
+    for (std::size_t i = 0; i < sorted.size(); ++i) prefix[i + 1] = double_real::Add(prefix[i], sorted[i].mass);
+    return prefix;
+}
+
+CompletionBounds BoundsOfCompletions(const Remainders& node, const Count* columns, std::size_t count,
+                                     const std::vector<double>& lnFactorial) {
+    const auto LnFactorial = [&lnFactorial](Count n) { return lnFactorial[std::size_t(n)]; };
+
+    const std::size_t m = node.size(), c = count;
+    const Count* cols = columns;
+    Count n = 0;
+    for (const Count r : node) n += r;
+    double shared = -LnFactorial(n);
+    for (const Count r : node) shared += LnFactorial(r);
+    for (std::size_t j = 0; j < c; ++j) shared += LnFactorial(cols[j]);
+
+    // Greatest sum of ln O!: each column greedily into the largest
+    // remainders (node is sorted, largest first), and each row into the
+    // largest columns (sorted, largest last).
+    double byColumns = 0, byRows = 0;
+    for (std::size_t j = 0; j < c; ++j) {
+        Count left = cols[j];
+        for (std::size_t i = 0; i < m && left > 0; ++i) {
+            const Count x = std::min(left, node[i]);
+            byColumns += LnFactorial(x);
+            left -= x;
+        }
+    }
+    for (std::size_t i = 0; i < m; ++i) {
+        Count left = node[i];
+        for (std::size_t j = c; j-- > 0 && left > 0;) {
+            const Count x = std::min(left, cols[j]);
+            byRows += LnFactorial(x);
+            left -= x;
+        }
+    }
+    const double shortest = shared - std::min(byColumns, byRows) - kBoundSlack;
+
+    // Least sum of ln O!: the Lagrangian dual
+    //   L(a, b) = sum a_i r_i + sum b_j c_j
+    //           + sum_ij min over whole x in [0, u_ij] of (ln x! - (a_i + b_j) x),
+    // a lower bound for any a and b; the inner minimum is at
+    // x = floor(exp(a_i + b_j)) (ln x! - ln (x-1)! = ln x), clamped.
+    // a and b start at the expected table (r_i c_j / n) and are fitted
+    // by a few rounds of proportional scaling.
+    std::vector<double> aStore(m), bStore(c);
+    double* a = aStore.data();
+    double* b = bStore.data();
+    const double lnN = std::log(double(n));
+    for (std::size_t i = 0; i < m; ++i) a[i] = node[i] > 0 ? std::log(double(node[i])) : -1e300;
+    for (std::size_t j = 0; j < c; ++j) b[j] = std::log(double(cols[j])) - lnN;
+    const auto fitted = [](double t, Count cap) { return std::clamp(std::exp(t) - 0.5, 0.0, double(cap)); };
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t i = 0; i < m; ++i) {
+            if (node[i] == 0) continue;
+            double s = 0;
+            for (std::size_t j = 0; j < c; ++j) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
+            a[i] += s > 0 ? std::log(double(node[i]) / s) : 1;
+        }
+        for (std::size_t j = 0; j < c; ++j) {
+            double s = 0;
+            for (std::size_t i = 0; i < m; ++i)
+                if (node[i] > 0) s += fitted(a[i] + b[j], std::min(node[i], cols[j]));
+            b[j] += s > 0 ? std::log(double(cols[j]) / s) : 1;
+        }
+    }
+    double least = 0;
+    for (std::size_t j = 0; j < c; ++j) least += b[j] * double(cols[j]);
+    for (std::size_t i = 0; i < m; ++i) {
+        if (node[i] == 0) continue;
+        least += a[i] * double(node[i]);
+        for (std::size_t j = 0; j < c; ++j) {
+            const double t = a[i] + b[j];
+            const Count cap = std::min(node[i], cols[j]);
+            const Count x = t >= std::log(double(cap) + 1) ? cap : Count(std::floor(std::exp(t)));
+            least += LnFactorial(x) - t * double(x);
+        }
+    }
+    return {shortest, shared - least + kBoundSlack};
+}
+
+}  // namespace tarvik::fisher_network
