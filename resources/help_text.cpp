@@ -37,8 +37,10 @@ QStringList HelpTextLines() {
             "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
             "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
             "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
-            "Fisher's exact test counted in the background (a Monte Carlo p where the tables are too "
-            "many; Cancel stops it), Cramer's V and Cohen's w with 95 % intervals, and each cell's "
+            "Fisher's exact test in the background (a Monte Carlo p where the exact count does not end "
+            "within a minute; Cancel stops it), Cramer's V (with the bias-corrected V) and Cohen's w "
+            "with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass "
+            "the largest V or w of the table's shape ends there), and each cell's "
             "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
             "density chart"),
         QCoreApplication::translate("HelpText", "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "

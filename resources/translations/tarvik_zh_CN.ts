@@ -835,10 +835,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>  * 检验效能与样本量 (Ctrl+Shift+P)：规划研究。给出效应量 w、alpha、检验效能和总样本量 N 中的三个，以及自由度；第四个在输入时即被求解（对 N：达到该效能的最小 N 及其实际效能）。w 可来自预期比例（拟合优度）或单元格概率表（独立性）。两个图表显示 H0 下的中心密度和 H1 下的非中心密度，并以阴影标出 alpha 和 beta，以及效能随 N 或 w 的变化</translation>
     </message>
     <message>
-        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test counted in the background (a Monte Carlo p where the tables are too many; Cancel stops it), Cramer&apos;s V and Cohen&apos;s w with 95 % intervals, and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
-        <translation>  * 检验列联表 (Ctrl+Shift+T)：输入频数、从电子表格粘贴一块数据 (Ctrl+V) 或打开 CSV 文件。2 x 2 或更大的表检验独立性，单行检验拟合优度（均等，或按您给出的预期比例）：Pearson 卡方和似然比 G2 及其 p 值，2 x 2 时在普通检验旁给出 Yates 校正，后台计算的 Fisher 精确检验（表太多时给出 Monte Carlo p 值；“取消”可停止），带 95 % 区间的 Cramér V 和 Cohen w，以及每个单元格的期望频数、残差和 Bonferroni p 值。“送入计算器”在密度图上显示统计量</translation>
-    </message>
-    <message>
         <source>  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window&apos;s gradient or on white for print; a name typed with .png or .svg decides the format</source>
         <translation>  * 图表另存为：PNG、双倍分辨率 PNG 或 SVG 绘图，可用窗口的渐变背景或用于打印的白色背景；输入以 .png 或 .svg 结尾的文件名即决定格式</translation>
     </message>
@@ -865,6 +861,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Questions, suggestions and reports of errors are welcome at tarvik@osterby.example.</source>
         <translation>欢迎将问题、建议和错误报告发送至 tarvik@osterby.example。</translation>
+    </message>
+    <message>
+        <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
+        <translation>  * 检验列联表 (Ctrl+Shift+T)：输入频数、从电子表格粘贴一块数据 (Ctrl+V) 或打开 CSV 文件。2 x 2 或更大的表检验独立性，单行检验拟合优度（均等，或按您给出的预期比例）：Pearson 卡方和似然比 G2 及其 p 值，2 x 2 时在普通检验旁给出 Yates 校正，后台计算的 Fisher 精确检验（精确计数一分钟内未完成时给出 Monte Carlo p 值；“取消”可停止），带 95 % 区间（双侧，反演非中心卡方分布；超出表形状所允许的最大 V 或 w 的区间止于该值）的 Cramér V（及偏差校正的 V）和 Cohen w，以及每个单元格的期望频数、残差和 Bonferroni p 值。“送入计算器”在密度图上显示统计量</translation>
     </message>
 </context>
 <context>
