@@ -14,7 +14,7 @@
 // node therefore add up to 1, and the table's probability is the path's.
 //
 // Each path that reaches a node is one "past". Bounds of its completions'
-// probabilities (math/fisher_network_bounds.cpp) decide many at once: a past
+// probabilities (math/fisher_network_parts.cpp) decide many at once: a past
 // whose most probable completion is no more probable than the observed
 // table counts all of them (its probability is added), one whose least
 // probable is more probable counts none (dropped). Only the rest go on,
@@ -214,19 +214,32 @@ private:
         child[i] = node[i];
     }
 
-    // The pasts go on along every arc to the next stage's nodes.
-    void Spread(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts, Stage& next) {
+    // Every arc from `node` with its child as a node (sorted) and the
+    // arc's probability and logarithm.
+    template <class Child>
+    void ForEachChild(const Remainders& node, std::size_t k, Child&& each) {
         Remainders key;
         ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
-            const Real probability = detail::ExpOfLn(ln);
-            const double lnArc = double(ln.hi + ln.lo);
             key = child;
             std::sort(key.begin(), key.end(), std::greater<>());
-            std::vector<Branch>& there = next[key];
-            for (const Branch& past : pasts) {
-                if (!Work()) return;
-                there.push_back({past.ln + lnArc, Multiply(past.mass, probability)});
-            }
+            each(key, detail::ExpOfLn(ln), double(ln.hi + ln.lo));
+        });
+    }
+
+    // Branches carried along an arc: their logarithms shifted by the arc's,
+    // their probabilities times its.
+    void Carry(const std::vector<Branch>& from, double lnArc, const Real& probability, std::vector<Branch>& to) {
+        for (const Branch& b : from) {
+            if (!Work()) return;
+            to.push_back({b.ln + lnArc, Multiply(b.mass, probability)});
+        }
+    }
+
+    // The pasts go on along every arc to the next stage's nodes.
+    void Spread(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts, Stage& next) {
+        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
+            std::vector<Branch>& there = next[child];
+            Carry(pasts, lnArc, probability, there);
             stored_ += pasts.size();
             // A node's pasts are pooled as they grow, so that repeats do not
             // pile up before the node's turn.
@@ -248,16 +261,8 @@ private:
         auto& below = futures_[k];
         if (const auto found = below.find(node); found != below.end()) return found->second;
         Futures futures;
-        Remainders key;
-        ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
-            const Real probability = detail::ExpOfLn(ln);
-            const double lnArc = double(ln.hi + ln.lo);
-            key = child;
-            std::sort(key.begin(), key.end(), std::greater<>());
-            for (const Branch& f : FuturesOf(key, k + 1).branches) {
-                if (!Work()) return;
-                futures.branches.push_back({f.ln + lnArc, Multiply(f.mass, probability)});
-            }
+        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
+            Carry(FuturesOf(child, k + 1).branches, lnArc, probability, futures.branches);
             Remember(futures.branches.size());
         });
         Pool(futures.branches);
@@ -280,34 +285,26 @@ private:
     // sorted, so the shorter is walked and the other searched.
     void Meet(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
         const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
-        const auto countedIn = [](const std::vector<Branch>& sorted, double limit) {
-            return std::size_t(std::upper_bound(sorted.begin(), sorted.end(), limit,
-                                                [](double v, const Branch& b) { return v < b.ln; }) -
-                               sorted.begin());
-        };
-        Remainders key;
-        ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
+        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
             if (!Work()) return;
-            const double limit = threshold_ - double(ln.hi + ln.lo);
-            key = child;
-            std::sort(key.begin(), key.end(), std::greater<>());
-            const Futures& futures = FuturesOf(key, k + 1);
+            const double limit = threshold_ - lnArc;
+            const Futures& futures = FuturesOf(child, k + 1);
             if (stopped_ || pasts.front().ln + futures.branches.front().ln > limit) return;
             DoubleReal sum;
             if (futures.branches.size() <= pasts.size()) {
                 for (const Branch& f : futures.branches) {
-                    const std::size_t counted = countedIn(pasts, limit - f.ln);
+                    const std::size_t counted = CountAtMost(pasts, limit - f.ln);
                     if (counted == 0) break;
                     sum = Add(sum, Multiply(pastPrefix[counted], f.mass));
                 }
             } else {
                 for (const Branch& past : pasts) {
-                    const std::size_t counted = countedIn(futures.branches, limit - past.ln);
+                    const std::size_t counted = CountAtMost(futures.branches, limit - past.ln);
                     if (counted == 0) break;
                     sum = Add(sum, Multiply(futures.prefix[counted], past.mass));
                 }
             }
-            AddToP(Multiply(sum, detail::ExpOfLn(ln)));
+            AddToP(Multiply(sum, probability));
         });
     }
 
@@ -351,10 +348,7 @@ private:
                     const double v = value(arcLn);
                     const Real probability = detail::ExpOfLn(arcLn);
                     if (v + last > threshold_) {
-                        const std::size_t counted = std::size_t(
-                            std::upper_bound(pasts.begin(), pasts.end(), threshold_ - v,
-                                             [](double limit, const Branch& p) { return limit < p.ln; }) -
-                            pasts.begin());
+                        const std::size_t counted = CountAtMost(pasts, threshold_ - v);
                         if (counted > 0) partial = Add(partial, Multiply(pastPrefix[counted], probability));
                         continue;
                     }

@@ -33,6 +33,9 @@ struct Branch {
 // probabilities added.
 void Pool(std::vector<Branch>& sorted);
 
+// How many of the sorted branches have a logarithm at most `limit`.
+std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit);
+
 // prefix[i]: the probability of the first i branches.
 std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted);
 

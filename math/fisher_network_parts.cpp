@@ -1,4 +1,5 @@
-// The bounds that let the network decide a node's pasts at once.
+// The network's pieces: its branches pooled and searched, and the bounds
+// that let it decide a node's pasts at once.
 //
 // Shortest (the least probable completion): the greatest sum of ln O! over
 // the remaining table is at most that of each column filled greedily into
@@ -36,6 +37,12 @@ void Pool(std::vector<Branch>& sorted) {
             sorted[++kept] = sorted[i];
     }
     sorted.resize(kept + 1);
+}
+
+std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit) {
+    return std::size_t(std::upper_bound(sorted.begin(), sorted.end(), limit,
+                                        [](double v, const Branch& b) { return v < b.ln; }) -
+                       sorted.begin());
 }
 
 std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
