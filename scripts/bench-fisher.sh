@@ -50,7 +50,7 @@ for shape in "${shapes[@]}"; do
     failed=1
   fi
 done
-printf '3000000,3000000,4000000\n2000000,2500000,1500000\n' >"$work/mc.csv"
+printf '2000000,2000000,2000000\n1500000,1500000,1000000\n' >"$work/mc.csv"
 t0=$(date +%s%N)
 "$tarvik" --counts "$work/mc.csv" --exact-seconds 0 --seed 1 >/dev/null 2>&1
 t1=$(date +%s%N)
