@@ -158,7 +158,7 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
                               : Tr("Report", ", no 95 % CI above \u03c7\u00b2 = 1e7");
     };
     lines.push_back(Fill(Tr("Report", "Cram\u00e9r's V = %1%2"), {n(r.test.cramersV), interval(r.vInterval)}));
-    if (r.hasVAdjusted) lines.push_back(Fill(Tr("Report", "bias-corrected V (Bergsma 2013) = %1"), {n(r.vAdjusted)}));
+    if (r.hasVAdjusted) lines.push_back(Fill(Tr("Report", "Bias-corrected V (Bergsma 2013) = %1"), {n(r.vAdjusted)}));
     lines.push_back(Fill(Tr("Report", "Cohen's w = %1%2"), {n(r.w), interval(r.wInterval)}));
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
     if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);

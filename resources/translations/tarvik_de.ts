@@ -1420,8 +1420,8 @@ geschrieben werden kann.
         <translation>Marke</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
-        <translation>biaskorrigiertes V (Bergsma 2013) = %1</translation>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>Biaskorrigiertes V (Bergsma 2013) = %1</translation>
     </message>
 </context>
 <context>

@@ -1422,7 +1422,7 @@ archivo.
         <translation>marca</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>V corregida por sesgo (Bergsma 2013) = %1</translation>
     </message>
 </context>

@@ -1422,7 +1422,7 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>marque</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>V corrigé du biais (Bergsma 2013) = %1</translation>
     </message>
 </context>

@@ -1420,8 +1420,8 @@ worden.
         <translation>teken</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
-        <translation>voor vertekening gecorrigeerde V (Bergsma 2013) = %1</translation>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>Voor vertekening gecorrigeerde V (Bergsma 2013) = %1</translation>
     </message>
 </context>
 <context>

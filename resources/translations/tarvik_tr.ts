@@ -1418,8 +1418,8 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>işaret</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
-        <translation>yanlılığı düzeltilmiş V (Bergsma 2013) = %1</translation>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
+        <translation>Yanlılığı düzeltilmiş V (Bergsma 2013) = %1</translation>
     </message>
 </context>
 <context>

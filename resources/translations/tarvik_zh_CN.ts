@@ -1406,7 +1406,7 @@ nothing printed), 1 when a file cannot be written.
         <translation>标记</translation>
     </message>
     <message>
-        <source>bias-corrected V (Bergsma 2013) = %1</source>
+        <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>偏差校正的 V（Bergsma 2013）= %1</translation>
     </message>
 </context>
