@@ -41,9 +41,14 @@ FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& contr
         out.kind = FisherOutcome::Kind::TooLarge;
         return out;
     }
-    const MonteCarloResult mc =
-        FisherMonteCarlo(counts, control.samples, control.seed, [&](double done) { return report(done, true); });
-    if (!mc.complete) return out;
+    const double drawingFrom = elapsed();
+    bool drawingOutOfTime = false;
+    const MonteCarloResult mc = FisherMonteCarlo(counts, control.samples, control.seed, [&](double done) {
+        if (!report(done, true)) cancelled = true;
+        else if (elapsed() - drawingFrom > control.monteCarloSeconds) drawingOutOfTime = true;
+        return !cancelled && !drawingOutOfTime;
+    });
+    if (cancelled || mc.samples == 0) return out;
     out.kind = FisherOutcome::Kind::MonteCarlo;
     out.p = mc.p;
     out.standardError = mc.standardError;

@@ -167,6 +167,7 @@ TEST(FisherTest, ExactWithinItsTimeThenMonteCarlo) {
         FisherOutcome::Kind kind;
         FisherOutcome::Why why;
         const char* what;
+        double drawingSeconds = 1e9;
     } cases[] = {
         {threeByFour, 1e9, false, FisherOutcome::Kind::Exact, FisherOutcome::Why::None, "in time"},
         {threeByFour, 2, false, FisherOutcome::Kind::MonteCarlo, FisherOutcome::Why::Time, "out of time"},
@@ -178,12 +179,15 @@ TEST(FisherTest, ExactWithinItsTimeThenMonteCarlo) {
          "2 x 2 above 1e10"},
         {{{40000000, 1, 1}, {1, 1, 1}}, 1e9, false, FisherOutcome::Kind::TooLarge, FisherOutcome::Why::Size,
          "beyond counting and drawing"},
+        {threeByFour, 2, false, FisherOutcome::Kind::MonteCarlo, FisherOutcome::Why::Time,
+         "out of time drawing too: the tables drawn so far stand (192, three looks of 64)", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         double clock = 0;
         FisherControl control;
         control.exactSeconds = c.seconds;
+        control.monteCarloSeconds = c.drawingSeconds;
         control.elapsed = [&clock] { return clock += 1; };
         control.progress = [&](double, bool) { return !c.cancel; };
         control.samples = 2000;
@@ -193,7 +197,7 @@ TEST(FisherTest, ExactWithinItsTimeThenMonteCarlo) {
         EXPECT_EQ(out.why, c.why);
         EXPECT_EQ(FisherNote(out, c.seconds).empty(), c.why == FisherOutcome::Why::None);
         if (c.kind == FisherOutcome::Kind::MonteCarlo) {
-            EXPECT_EQ(out.samples, 2000);
+            EXPECT_EQ(out.samples, c.drawingSeconds < 1e9 ? 192 : 2000);
         }
     }
 }
