@@ -28,11 +28,11 @@ struct ExactTableResult {
 
 // The same p by a network algorithm (math/fisher_network.cpp): whole
 // subtrees of tables are decided at once, so it ends on tables whose count
-// is far beyond any enumeration. It keeps at most `pastLimit` partial paths
-// of the next stage (48 bytes each, with those of the stage being worked
-// through: at most about 2 x 48 x pastLimit bytes, 480 MB at the default)
-// and stops with outOfMemory beyond. The progress callback is called at
-// least every millisecond of work; returning false stops it.
+// is far beyond any enumeration. It keeps at most `pastLimit` branches (the
+// next stage's pasts and the completions kept, 48 to 80 bytes each) and
+// stops with outOfMemory beyond: at the default the process peaked at
+// 294 MB (a 5 x 5 table of 150). The progress callback is called at least
+// every millisecond of work; returning false stops it.
 inline constexpr std::size_t kNetworkPastLimit = 5000000;
 ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress,
                                       std::size_t pastLimit = kNetworkPastLimit);
