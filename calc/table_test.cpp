@@ -2,6 +2,7 @@
 #include "calc/table_test.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "calc/command_line_error.h"
 #include "core/checked_math.h"
@@ -123,7 +124,11 @@ Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column,
 }
 
 
-CellTexts SplitTable(const std::string& text, const FormatSettings& fs) {
+CellTexts SplitTable(const std::string& withMark, const FormatSettings& fs) {
+    // A spreadsheet's "CSV UTF-8" starts with a byte-order mark: left in,
+    // it made the first cell a label and the first column row labels.
+    const std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const std::string text = withMark.rfind(kByteOrderMark, 0) == 0 ? withMark.substr(3) : withMark;
     const char separator = SeparatorOf(text);
     std::vector<std::vector<std::string>> lines;
     std::size_t start = 0;

@@ -68,20 +68,33 @@ void ExportChart(const CommandRequest& request) {
 }
 
 // The table of --counts: standard input for "-", else the file, read
-// whole. At most 64 MiB: a 30 x 30 table is a few kilobytes.
+// whole. At most 64 MiB (a 100 x 100 table is a few tens of kilobytes),
+// checked while it is read: a pipe or a FIFO has no size to ask for, and
+// an endless one must not grow without bound nor be answered cut short.
 std::string CountsText(const CommandRequest& request, std::istream& in) {
     constexpr qint64 kLargestTable = 64 << 20;
-    if (request.countsFile == "-") return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto tooLarge = [&] {
+        return CommandLineError{Fill(Tr("CommandLine", "--counts %1 is larger than 64 MiB"), {Quoted(request.countsFile)})};
+    };
+    if (request.countsFile == "-") {
+        std::string text;
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            text.append(chunk, std::size_t(in.gcount()));
+            if (qint64(text.size()) > kLargestTable) throw tooLarge();
+        }
+        return text;
+    }
     QFile file(FileName(request.countsFile, "--counts"));
     if (!file.open(QIODevice::ReadOnly))
         throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 cannot be read: %2"),
                                     {Quoted(request.countsFile), file.errorString().toStdString()})};
-    if (file.size() > kLargestTable)
-        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 is larger than 64 MiB"), {Quoted(request.countsFile)})};
+    if (file.size() > kLargestTable) throw tooLarge();
     const QByteArray bytes = file.read(kLargestTable + 1);
     if (file.error() != QFileDevice::NoError)
         throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 cannot be read: %2"),
                                     {Quoted(request.countsFile), file.errorString().toStdString()})};
+    if (bytes.size() > kLargestTable) throw tooLarge();
     return bytes.toStdString();
 }
 

@@ -36,6 +36,7 @@ TEST(TableInput, WaysOfWritingATableThatRead) {
         {"\"x, y\",A,B,C\n\"men\",20, 15 ,25\nwomen,\"30\",25,10\n", t, rows, columns,
          "quoted cells, one holding the separator; blanks around a count"},
         {"18,22,30,30\n", {{18, 22, 30, 30}}, {}, {}, "one row: a goodness-of-fit table"},
+        {"\xEF\xBB\xBF" "20;15;25\r\n30;25;10\r\n", t, {}, {}, "a spreadsheet's CSV UTF-8: a byte-order mark first"},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.why);

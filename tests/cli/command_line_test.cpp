@@ -122,6 +122,12 @@ TEST(CommandLine, CountsFromAFileOrStandardInput) {
     EXPECT_NE(missing.err.find("cannot be read"), std::string::npos) << missing.err;
     const CliRun folder = Tarvik({"--counts", Bytes(dir.path())});
     EXPECT_EQ(folder.code, 2) << folder.err;
+    // Standard input past 64 MiB is refused, not read on nor answered cut.
+    std::string endless;
+    while (endless.size() <= (64u << 20)) endless += "1,2,3\n";
+    const CliRun tooLong = Tarvik({"--counts", "-"}, endless);
+    EXPECT_EQ(tooLong.code, 2);
+    EXPECT_EQ(tooLong.err, "tarvik: --counts '-' is larger than 64 MiB\n");
     const CliRun badCell = Tarvik({"--counts", "-"}, "1,2\n3,x\n");
     EXPECT_EQ(badCell.code, 2);
     EXPECT_EQ(badCell.err, "tarvik: --counts '-': row 2, column 2: 'x' is not a count\n");
