@@ -1743,5 +1743,9 @@ geschrieben werden kann.
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>%1 wurde nicht geöffnet: eine Tabelle hat höchstens %2 Zeilen und Spalten.</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>%1 wurde nicht geöffnet: die Datei ist größer als 64 MiB.</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,9 @@ archivo.
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>No se abrió %1: una tabla tiene como máximo %2 filas y columnas.</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>No se abrió %1: ocupa más de 64 MiB.</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,9 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>%1 n&apos;a pas été ouvert : un tableau a au plus %2 lignes et colonnes.</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>%1 n&apos;a pas été ouvert : il dépasse 64 Mio.</translation>
+    </message>
 </context>
 </TS>

@@ -1743,5 +1743,9 @@ worden.
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>%1 is niet geopend: een tabel heeft hoogstens %2 rijen en kolommen.</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>%1 is niet geopend: het is groter dan 64 MiB.</translation>
+    </message>
 </context>
 </TS>

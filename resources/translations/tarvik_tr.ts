@@ -1741,5 +1741,9 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>%1 açılmadı: bir tablonun en çok %2 satırı ve sütunu olabilir.</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>%1 açılmadı: 64 MiB&apos;den büyük.</translation>
+    </message>
 </context>
 </TS>

@@ -1729,5 +1729,9 @@ nothing printed), 1 when a file cannot be written.
         <source>%1 was not opened: a table has at most %2 rows and columns.</source>
         <translation>未打开 %1：表最多有 %2 行和列。</translation>
     </message>
+    <message>
+        <source>%1 was not opened: it is larger than 64 MiB.</source>
+        <translation>未打开 %1：文件大于 64 MiB。</translation>
+    </message>
 </context>
 </TS>

@@ -143,6 +143,14 @@ TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
     w->Open(path);
     EXPECT_EQ(w->problemLabel->text(), path + " was not opened: a table has at most 100 rows and columns.");
     EXPECT_EQ(w->Model().columnCount(), 2);
+    // A file past 64 MiB is refused whole (it was read cut short).
+    const QString huge = dir.filePath("huge.csv");
+    QFile big(huge);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize((64 << 20) + 1));
+    big.close();
+    w->Open(huge);
+    EXPECT_EQ(w->problemLabel->text(), huge + " was not opened: it is larger than 64 MiB.");
 }
 
 // A statistic above 1e7 would cost the intervals a tenth of a second a
