@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "calc/limits.h"
 #include "calc/table_test.h"
 #include "core/errors.h"
 #include "platform/application.h"
@@ -32,7 +33,6 @@ namespace {
 
 constexpr QSize kTableStartSize(620, 600);
 constexpr QSize kTableSmallest(300, 300);
-constexpr int kCalculatorLargestDf = 300;
 
 // Expected proportions as typed: apart by blanks or semicolons, in the
 // desktop's number format.
@@ -223,11 +223,19 @@ void TableWindow::Refresh() {
     problemLabel->hide();
     QStringList lines;
     for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings())) lines << QString::fromStdString(line);
-    const bool fitsCalculator = report_->test.df <= kCalculatorLargestDf;
-    if (!fitsCalculator)
+    // Into the calculator carries what the calculator can show, or says why
+    // not: it once sent 900 for any larger statistic without a word.
+    const Limits& calculator = WindowLimits();
+    const bool dfFits = report_->test.df <= Real(calculator.highestDf);
+    const bool fitsCalculator = dfFits && report_->test.chiSquare <= calculator.valueCap;
+    if (!dfFits)
         lines << tr("The calculator takes up to %1 degrees of freedom; this test has %2.")
-                     .arg(kCalculatorLargestDf)
+                     .arg(calculator.highestDf)
                      .arg(QString::fromStdString(FormatFixed(report_->test.df, 0)));
+    else if (!fitsCalculator)
+        lines << tr("The calculator takes values up to %1; this statistic is %2.")
+                     .arg(QString::fromStdString(FormatFixed(calculator.valueCap, 0, CurrentFormatSettings())),
+                          QString::fromStdString(FormatNumber(report_->test.chiSquare, format_, CurrentFormatSettings())));
     resultsLabel->setText(lines.join("\n"));
     intoCalculatorButton->setEnabled(fitsCalculator);
     copyResultsButton->setEnabled(true);

@@ -1747,5 +1747,9 @@ geschrieben werden kann.
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>%1 wurde nicht geöffnet: die Datei ist größer als 64 MiB.</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>Der Rechner nimmt Werte bis %1; diese Prüfgröße ist %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1749,5 +1749,9 @@ archivo.
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>No se abrió %1: ocupa más de 64 MiB.</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>La calculadora admite valores hasta %1; este estadístico es %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1749,5 +1749,9 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>%1 n&apos;a pas été ouvert : il dépasse 64 Mio.</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>La calculatrice prend des valeurs jusqu&apos;à %1 ; cette statistique vaut %2.</translation>
+    </message>
 </context>
 </TS>

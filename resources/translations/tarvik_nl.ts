@@ -1747,5 +1747,9 @@ worden.
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>%1 is niet geopend: het is groter dan 64 MiB.</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>De rekenmachine neemt waarden tot %1; deze toetsingsgrootheid is %2.</translation>
+    </message>
 </context>
 </TS>

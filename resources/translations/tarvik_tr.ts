@@ -1745,5 +1745,9 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>%1 açılmadı: 64 MiB&apos;den büyük.</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>Hesap makinesi %1 değerine kadar alır; bu istatistik %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1733,5 +1733,9 @@ nothing printed), 1 when a file cannot be written.
         <source>%1 was not opened: it is larger than 64 MiB.</source>
         <translation>未打开 %1：文件大于 64 MiB。</translation>
     </message>
+    <message>
+        <source>The calculator takes values up to %1; this statistic is %2.</source>
+        <translation>计算器接受的值至多为 %1；此统计量为 %2。</translation>
+    </message>
 </context>
 </TS>

@@ -163,6 +163,11 @@ TEST_F(TableWindowTest, NoIntervalsForAHugeStatistic) {
     EXPECT_FALSE(w->Report()->hasIntervals);
     EXPECT_TRUE(w->resultsLabel->text().contains("Cram\u00e9r's V = 1.000000, no 95 % CI above \u03c7\u00b2 = 1e7"))
         << w->resultsLabel->text().toStdString();
+    // Nor can the calculator take it: said, and the button is off (it once
+    // sent 900 without a word).
+    EXPECT_TRUE(w->resultsLabel->text().contains("The calculator takes values up to 900; this statistic is 179999994.000000."))
+        << w->resultsLabel->text().toStdString();
+    EXPECT_FALSE(w->intoCalculatorButton->isEnabled());
 }
 
 // Each Alt key reaches one control: two buttons sharing a letter only take
