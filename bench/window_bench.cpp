@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <QStringList>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "platform/application.h"
 #include "window/calculator_window.h"
 #include "window/help_window.h"
+#include "window/table_window.h"
 
 namespace {
 
@@ -53,7 +55,24 @@ void BM_ChartPaint(benchmark::State& state) {
     }
 }
 
+// One edit of a cell of the largest table the table window takes, 100 x
+// 100: the report, the cells' grid and the exact test started off the
+// window's thread (stopped again by the next edit). Within one frame.
+void BM_TableCellEdit(benchmark::State& state) {
+    tarvik::TableWindow table;
+    QString text;
+    for (int i = 0; i < 100; ++i) {
+        QStringList row;
+        for (int j = 0; j < 100; ++j) row << QString::number(5 + (i * 7 + j * 13) % 40);
+        text += row.join('\t') + '\n';
+    }
+    table.Paste(text);
+    int i = 0;
+    for (auto _ : state) table.Model().setData(table.Model().index(i % 100, 7), QString::number(10 + i++ % 30), Qt::EditRole);
+}
+
 BENCHMARK(BM_ValueChain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableCellEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CdfChain)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChartPaint)->Unit(benchmark::kMicrosecond);
 

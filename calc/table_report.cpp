@@ -202,21 +202,32 @@ TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const N
     return t;
 }
 
+std::vector<std::string> CellsHeader() {
+    return {Tr("Report", "row"),      Tr("Report", "column"),           Tr("Report", "observed"),
+            Tr("Report", "expected"), Tr("Report", "residual"),         Tr("Report", "adjusted residual"),
+            Tr("Report", "Bonferroni p"), Tr("Report", "mark")};
+}
+
+std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std::vector<std::string>& rowLabels,
+                                  const std::vector<std::string>& columnLabels, const NumberFormat& format,
+                                  const FormatSettings& fs) {
+    const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
+    const std::size_t i = k / r.columns, j = k % r.columns;
+    const CellDiagnostics& c = r.cells[i][j];
+    return {i < rowLabels.size() ? rowLabels[i] : std::to_string(i + 1),
+            j < columnLabels.size() ? columnLabels[j] : std::to_string(j + 1),
+            FixedDigits(c.observed, 0),
+            n(c.expected),
+            n(c.residual),
+            n(c.adjusted),
+            n(c.adjustedP),
+            CellMark(c)};
+}
+
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
                      const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs) {
-    const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
-    TextTable t{TextTable::Kind::Grid, Tr("Report", "Cells"),
-                {Tr("Report", "row"), Tr("Report", "column"), Tr("Report", "observed"), Tr("Report", "expected"),
-                 Tr("Report", "residual"), Tr("Report", "adjusted residual"), Tr("Report", "Bonferroni p"),
-                 Tr("Report", "mark")},
-                {}};
-    for (std::size_t i = 0; i < r.rows; ++i)
-        for (std::size_t j = 0; j < r.columns; ++j) {
-            const CellDiagnostics& c = r.cells[i][j];
-            t.rows.push_back({i < rowLabels.size() ? rowLabels[i] : std::to_string(i + 1),
-                              j < columnLabels.size() ? columnLabels[j] : std::to_string(j + 1), FixedDigits(c.observed, 0),
-                              n(c.expected), n(c.residual), n(c.adjusted), n(c.adjustedP), CellMark(c)});
-        }
+    TextTable t{TextTable::Kind::Grid, Tr("Report", "Cells"), CellsHeader(), {}};
+    for (std::size_t k = 0; k < r.rows * r.columns; ++k) t.rows.push_back(CellsRow(r, k, rowLabels, columnLabels, format, fs));
     return t;
 }
 

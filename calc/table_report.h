@@ -79,7 +79,12 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
 // small_expected (cells with an expected count below 5, of all).
 TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const NumberFormat& format);
 
-// One row per cell: row, column, observed, expected, residuals, p, mark.
+// One row per cell: row, column, observed, expected, residuals, p, mark;
+// the cells row by row, cell k at row k / columns, column k % columns.
+std::vector<std::string> CellsHeader();
+std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std::vector<std::string>& rowLabels,
+                                  const std::vector<std::string>& columnLabels, const NumberFormat& format,
+                                  const FormatSettings& fs);
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
                      const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs);
 

@@ -280,7 +280,13 @@ void RandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std
 MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples, std::uint64_t seed,
                                   const WorkProgress& progress) {
     const TableMargins m = MarginsOf(counts);
-    const LnFactorials ln(checked::Trunc(m.total));
+    // Tabled up to the largest margin (no cell exceeds it; the few larger
+    // arguments of each draw's mode come from Stirling's series): the table
+    // is built before the first look at a cancel.
+    Real largest = 0;
+    for (const auto* margins : {&m.rows, &m.columns})
+        for (const Real& v : *margins) largest = std::max(largest, v);
+    const LnFactorials ln(checked::Trunc(largest));
     // The margins' share of ln P is the same for every table: left out.
     const Real threshold = LnProbability(counts, ln) + detail::kFisherTie;
     std::vector<std::int64_t> rowSums, columnSums;
@@ -288,11 +294,14 @@ MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples
     for (const Real& c : m.columns) columnSums.push_back(checked::Trunc(c));
     std::mt19937_64 rng(seed);
     const TabledHypergeometric first(ln, checked::Trunc(m.total), rowSums[0], columnSums[0]);
+    // A look at the progress every 4096 cells drawn or so: a 100 x 100
+    // table's 9,801 draws take some milliseconds, and a cancel waits for it.
+    const std::int64_t lookEvery = std::max<std::int64_t>(1, 4096 / std::int64_t(rowSums.size() * columnSums.size()));
     CountTable table;
     MonteCarloResult r;
     std::int64_t hits = 0;
     for (; r.samples < samples; ++r.samples) {
-        if (r.samples % 64 == 0 && progress && !progress(double(r.samples) / double(samples))) break;
+        if (r.samples % lookEvery == 0 && progress && !progress(double(r.samples) / double(samples))) break;
         FillRandomTable(rowSums, columnSums, rng, ln, first, table);
         if (LnProbability(table, ln) <= threshold) ++hits;
     }

@@ -11,13 +11,13 @@
 #include <optional>
 
 #include "calc/table_report.h"
+#include "window/cells_model.h"
 #include "window/counts_model.h"
 
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 class QThread;
 
@@ -67,7 +67,7 @@ private:
     void RenameSection(Qt::Orientation orientation, int section);
 
     CountsModel model_;
-    QStandardItemModel* cellsModel_;
+    CellsModel* cellsModel_;
     std::optional<TableReport> report_;
     NumberFormat format_;
     QString exactLine_;
