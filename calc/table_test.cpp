@@ -142,12 +142,20 @@ CellTexts SplitTable(const std::string& withMark, const FormatSettings& fs) {
     if (lines.empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
 
     CellTexts out;
-    bool header = false;
-    // An empty cell is a missing count, not a label.
+    // Labels are a whole row or column of text: one cell that is no number
+    // ('1 000', 'nan', a count behind a stray mark) once turned a row or
+    // column of counts into labels without a word; now it is named as a
+    // cell that is not a count. An empty header cell is a missing label, an
+    // empty count a missing count.
     const auto isLabel = [&fs](const std::string& cell) { return !cell.empty() && !IsNumber(cell, fs); };
-    for (std::size_t j = 1; j < lines.front().size(); ++j) header = header || isLabel(lines.front()[j]);
-    bool labels = false;
-    for (std::size_t i = header ? 1 : 0; i < lines.size(); ++i) labels = labels || isLabel(lines[i][0]);
+    bool header = false, headerNumbers = false;
+    for (std::size_t j = 1; j < lines.front().size(); ++j) {
+        header = header || isLabel(lines.front()[j]);
+        headerNumbers = headerNumbers || IsNumber(lines.front()[j], fs);
+    }
+    header = header && !headerNumbers;
+    bool labels = lines.size() > (header ? 1u : 0u);
+    for (std::size_t i = header ? 1 : 0; i < lines.size(); ++i) labels = labels && isLabel(lines[i][0]);
     // A header over the row labels has a cell above them too (often empty),
     // or leaves it out, as a spreadsheet copy of R's tables does.
     if (header) {

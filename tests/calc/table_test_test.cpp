@@ -100,9 +100,18 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(Refusal(c.text, c.expected).rfind(c.message, 0), 0u) << Refusal(c.text, c.expected);
     }
-    // A label in the first column of a later row makes that column labels:
-    // the counts are then the second column alone, one per row.
-    EXPECT_EQ(ReadCounts("1,2\nthree,4\n5,6\n").counts, (CountTable{{2}, {4}, {6}}));
+    // Labels are a whole row or column of text: one word among counts is a
+    // cell that is not a count, never a reason to take the others as labels
+    // (a first column of 1, three, 5 was read as labels, the table cut).
+    const struct {
+        const char* text;
+        const char* message;
+    } strays[] = {
+        {"1,2\nthree,4\n5,6\n", "row 2, column 1: 'three' is not a count"},
+        {"1 000;20\n30;40\n", "row 1, column 1: '1 000' is not a count"},
+        {"12,nan,7\n3,4,5\n", "row 1, column 2: 'nan' is not a count"},
+    };
+    for (const auto& c : strays) EXPECT_EQ(Refusal(c.text), c.message) << c.text;
 }
 
 using test::RecordFields;
