@@ -216,19 +216,28 @@ Real LastTermThatCounts(Real j, int direction, Real t, const CompensatedSum& sum
     return j;
 }
 
-Real LowerTail(const Mixture& m) {
-    const SeriesStart start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
+// Either tail as a sum over j of p_j times the central tail at a + j, from
+// its largest term jM: walked one way (d = -1 for the lower tail, down to
+// j = 0; d = +1 for the upper, on until the rest is negligible), each
+// central tail from the one before by a gamma weight (P(a + j) =
+// P(a + j + 1) + w(a + j) going down, Q(a + j) = Q(a + j - 1) +
+// w(a + j - 1) going up), all adding. The other side's terms fall from jM
+// by at most farBound(j) a step: the last that counts is found from those
+// bounds, and that side is summed from there back towards jM in the same
+// direction d, so that it too only adds.
+template <typename Walker, typename RatioBound>
+Real TailSum(const Mixture& m, const SeriesStart& start, bool lower, const RatioBound& farBound) {
+    const int d = lower ? -1 : 1;
     const Real jM = start.j, tM = start.term;
-    const auto& at = start.at;
     if (!(tM > 0)) return 0;
+    const auto tail = [lower](const detail::ChiSquareTailsWithDensity& t) { return lower ? t.lower : t.upper; };
     CompensatedSum sum;
     sum.Add(tM);
     long n = 0;
-    // Inward of the largest term: P(a + j) = P(a + j + 1) + w(a + j), all adding.
     {
-        Real P = at.lower, previous = tM;
-        WalkDown weights(m);
-        for (Real j = jM - 1; j >= 0; j -= 1) {
+        Real P = tail(start.at), previous = tM;
+        Walker weights(m);
+        for (Real j = jM + d; !lower || j >= 0; j += d) {
             CountTerm(n);
             weights.To(j);
             P += weights.w;
@@ -238,68 +247,33 @@ Real LowerTail(const Mixture& m) {
             previous = t;
         }
     }
-    // Outward: the last term that counts, from ratios bounded by
-    // mu / (j + 1) min(1, h / (a + j)); then P from there back in, adding.
-    const Real jTop = LastTermThatCounts(jM, 1, tM, sum, n, [&](Real j) {
-        return m.mu / (j + 1) * std::min<Real>(1, m.h / (m.a + j));
-    });
-    if (jTop > jM) {
-        CompensatedSum outward;
-        Real P = Central(m, jTop).lower;
-        outward.Add(MixingWeight(jTop, m.mu) * P);
-        WalkDown weights(m);
-        for (Real j = jTop - 1; j > jM; j -= 1) {
+    const Real jFar = LastTermThatCounts(jM, -d, tM, sum, n, farBound);
+    if (jFar != jM) {
+        CompensatedSum far;
+        Real P = tail(Central(m, jFar));
+        far.Add(MixingWeight(jFar, m.mu) * P);
+        Walker weights(m);
+        for (Real j = jFar + d; j != jM; j += d) {
             CountTerm(n);
             weights.To(j);
             P += weights.w;
-            outward.Add(weights.p * P);
+            far.Add(weights.p * P);
         }
-        sum.Add(outward.Value());
+        sum.Add(far.Value());
     }
     return sum.Value();
 }
 
+// The lower tail's terms above jM fall by at most mu / (j + 1) min(1, h / (a + j)).
+Real LowerTail(const Mixture& m) {
+    const SeriesStart start = StartAt(m, std::min(Floor(m.mu), DensityMode(m)), true, LowerTailMode);
+    return TailSum<WalkDown>(m, start, true, [&](Real j) { return m.mu / (j + 1) * std::min<Real>(1, m.h / (m.a + j)); });
+}
+
+// The upper tail's terms below jM: t_{j-1} / t_j <= j / mu min(1, (a + j - 1) / h).
 Real UpperTail(const Mixture& m) {
     const SeriesStart start = StartAt(m, std::max(Floor(m.mu), DensityMode(m)), false, UpperTailMode);
-    const Real jM = start.j, tM = start.term;
-    const auto& at = start.at;
-    if (!(tM > 0)) return 0;
-    CompensatedSum sum;
-    sum.Add(tM);
-    long n = 0;
-    // Outward: Q(a + j) = Q(a + j - 1) + w(a + j - 1), all adding.
-    {
-        Real Q = at.upper, previous = tM;
-        WalkUp weights(m);
-        for (Real j = jM + 1;; j += 1) {
-            CountTerm(n);
-            weights.To(j);
-            Q += weights.w;
-            const Real t = weights.p * Q;
-            sum.Add(t);
-            if (RestIsNegligible(t, previous, sum)) break;
-            previous = t;
-        }
-    }
-    // Inward: the first term that counts, from t_{j-1}/t_j <= j/mu
-    // min(1, (a + j - 1)/h); then Q from there up, adding.
-    const Real jBottom = LastTermThatCounts(jM, -1, tM, sum, n, [&](Real j) {
-        return j / m.mu * std::min<Real>(1, (m.a + j - 1) / m.h);
-    });
-    if (jBottom < jM) {
-        CompensatedSum inward;
-        Real Q = Central(m, jBottom).upper;
-        inward.Add(MixingWeight(jBottom, m.mu) * Q);
-        WalkUp weights(m);
-        for (Real j = jBottom + 1; j < jM; j += 1) {
-            CountTerm(n);
-            weights.To(j);
-            Q += weights.w;
-            inward.Add(weights.p * Q);
-        }
-        sum.Add(inward.Value());
-    }
-    return sum.Value();
+    return TailSum<WalkUp>(m, start, false, [&](Real j) { return j / m.mu * std::min<Real>(1, (m.a + j - 1) / m.h); });
 }
 
 // p_j f_{k+2j}(x) = p_j w(a + j, h) (a + j) / x. For a tiny x the weight
