@@ -31,6 +31,11 @@ struct CountsInput {
 // table: they are skipped. Counts are whole numbers from 0.
 CountsInput ReadCounts(const std::string& text);
 
+// The most bytes a table's text may have, read from a file, a pipe or a
+// paste (a 100 x 100 table is a few tens of kilobytes); more is refused
+// while it is read, never taken cut short.
+inline constexpr std::int64_t kLargestTableBytes = 64 << 20;
+
 // The same split into cells and labels, the counts left as texts.
 struct CellTexts {
     std::vector<std::vector<std::string>> cells;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calc/command_line_error.h"
+#include "calc/table_test.h"
 #include "calc/command_request.h"
 #include "calc/density_plot.h"
 #include "calc/limits.h"
@@ -68,11 +69,10 @@ void ExportChart(const CommandRequest& request) {
 }
 
 // The table of --counts: standard input for "-", else the file, read
-// whole. At most 64 MiB (a 100 x 100 table is a few tens of kilobytes),
-// checked while it is read: a pipe or a FIFO has no size to ask for, and
-// an endless one must not grow without bound nor be answered cut short.
+// whole, its size checked while it is read: a pipe or a FIFO has no size
+// to ask for, and an endless one must not grow without bound.
 std::string CountsText(const CommandRequest& request, std::istream& in) {
-    constexpr qint64 kLargestTable = 64 << 20;
+    constexpr qint64 kLargestTable = kLargestTableBytes;
     const auto tooLarge = [&] {
         return CommandLineError{Fill(Tr("CommandLine", "--counts %1 is larger than 64 MiB"), {Quoted(request.countsFile)})};
     };

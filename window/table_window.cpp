@@ -280,9 +280,7 @@ void TableWindow::Open(const QString& path) {
         ShowProblem(QString("%1 cannot be read: %2.").arg(path, file.errorString()));
         return;
     }
-    // A file past 64 MiB (a 100 x 100 table is a few tens of kilobytes) is
-    // refused, not read cut short.
-    constexpr qint64 kLargestFile = 64 << 20;
+    constexpr qint64 kLargestFile = kLargestTableBytes;
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile) {
         ShowProblem(tr("%1 was not opened: it is larger than 64 MiB.").arg(path));
