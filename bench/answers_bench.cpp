@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "calc/answer_batches.h"
 #include "calc/command_request.h"
 #include "calc/table_report.h"
 

@@ -72,7 +72,7 @@ GivenNumber ReadGiven(Field field, const std::string& text, const std::string& w
     return given;
 }
 
-TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, const std::vector<GivenNumber>& numbers,
+TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, std::span<const GivenNumber> numbers,
                        const NumberFormat& format, const FormatSettings& fs) {
     TextTable table{TextTable::Kind::Records, "", ResultsHeader(), {}};
     table.rows.reserve(dfs.size() * numbers.size());
@@ -85,7 +85,7 @@ TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, const 
 }
 
 TextTable NoncentralResultsTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& ncps, Field given,
-                                 const std::vector<GivenNumber>& numbers, const NumberFormat& format,
+                                 std::span<const GivenNumber> numbers, const NumberFormat& format,
                                  const FormatSettings& fs) {
     TextTable table{TextTable::Kind::Records, "", {"df", "ncp", "x", "P(X<=x)", "P(X>x)", "f(x)"}, {}};
     const auto number = [&](Real v) { return FormatNumber(v, format, fs); };
@@ -183,7 +183,7 @@ std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field fiel
     return numbers;
 }
 
-TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& alphas,
+TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, std::span<const GivenNumber> alphas,
                         const NumberFormat& format, const FormatSettings& fs) {
     TextTable table{TextTable::Kind::Records, "", {"df", "alpha", "lower", "upper"}, {}};
     for (const std::int32_t df : dfs)

@@ -5,6 +5,7 @@
 // read and checked first, each error naming its item, so that nothing is
 // computed from a batch with one bad line in it.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ GivenNumber ReadGiven(Field field, const std::string& text, const std::string& w
                       const FormatSettings& fs = FormatSettings{});
 
 // The results lines: one per df and number given, df first.
-TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, const std::vector<GivenNumber>& numbers,
+TextTable ResultsTable(const std::vector<std::int32_t>& dfs, Field given, std::span<const GivenNumber> numbers,
                        const NumberFormat& format, const FormatSettings& fs = FormatSettings{});
 
 // Which critical values a table holds: x with P(X<=x) = p, with P(X>x) = p,
@@ -68,7 +69,7 @@ std::vector<std::string> ListItems(const std::string& list, const FormatSettings
 std::vector<GivenNumber> ReadProbabilityList(const std::string& list, Field field, const FormatSettings& fs);
 
 // The two-sided critical values as results lines: df, alpha, lower, upper.
-TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& alphas,
+TextTable TwoSidedTable(const std::vector<std::int32_t>& dfs, std::span<const GivenNumber> alphas,
                         const NumberFormat& format, const FormatSettings& fs = FormatSettings{});
 
 // P(a < X <= b) per df.
@@ -78,7 +79,7 @@ TextTable BetweenTable(const std::vector<std::int32_t>& dfs, const GivenNumber& 
 // The noncentral results lines: df, ncp (as given), x, both tails and the
 // density, one per df, noncentrality and number given.
 TextTable NoncentralResultsTable(const std::vector<std::int32_t>& dfs, const std::vector<GivenNumber>& ncps, Field given,
-                                 const std::vector<GivenNumber>& numbers, const NumberFormat& format,
+                                 std::span<const GivenNumber> numbers, const NumberFormat& format,
                                  const FormatSettings& fs = FormatSettings{});
 
 // The critical values for a probability of each kind: (lower, upper) for

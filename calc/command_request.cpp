@@ -89,8 +89,8 @@ int ReadWhole(const std::string& text, const std::string& option, int lowest, in
     return ReadDf(text, option, whole);
 }
 
-std::vector<GivenNumber> ReadGivenList(Field field, const std::string& option, const std::string& list) {
-    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
+std::vector<GivenNumber> ReadGivenList(Field field, const std::string& option, const std::string& list, DecimalMark mark) {
+    const std::vector<std::string> texts = ExpandList(list, option, kMostResults, mark);
     std::vector<GivenNumber> numbers;
     numbers.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -171,7 +171,7 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     r.action = CommandAction::Counts;
     r.countsFile = raw["--counts"][0];
     if (r.countsFile.empty()) throw CommandLineError{Tr("CommandLine", "--counts needs a file name, or - for standard input")};
-    if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults);
+    if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults, r.mark);
     if (raw.count("--exact-seconds"))
         r.exactSeconds = ReadWhole(raw["--exact-seconds"][0], "--exact-seconds", 0, kLongestExactSeconds);
     if (raw.count("--seed")) {
@@ -208,10 +208,11 @@ Answer CountsAnswer(const CommandRequest& r) {
 
 }  // namespace
 
-CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
+CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, DecimalMark mark) {
     RawOptions raw = Collect(arguments);
     const auto has = [&](const char* o) { return raw.count(o) > 0; };
     CommandRequest r;
+    r.mark = mark;
     if (has("--help") || arguments.empty()) return r;
     if (has("--version")) {
         r.action = CommandAction::Version;
@@ -235,7 +236,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
                                                   "or three of --effect, --alpha, --power and --n")};
     if (!has("--df")) throw CommandLineError{Tr("CommandLine", "--df is required")};
 
-    const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults);
+    const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults, mark);
     for (std::size_t i = 0; i < dfTexts.size(); ++i)
         r.dfs.push_back(ReadDf(dfTexts[i], ListItemName("--df", i, dfTexts.size()), CommandLineLimits()));
 
@@ -246,15 +247,15 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
         if (has("--two-sided") || has("--between") || has("--table"))
             throw CommandLineError{Tr("CommandLine", "--ncp takes --value, --cdf or --upper")};
         if (has("--export-chart")) throw CommandLineError{Tr("CommandLine", "--export-chart does not take --ncp")};
-        r.ncps = ReadGivenList(Field::Value, "--ncp", raw["--ncp"][0]);
+        r.ncps = ReadGivenList(Field::Value, "--ncp", raw["--ncp"][0], mark);
     }
 
     if (power) {
     } else if (has("--between")) {
         r.action = CommandAction::Between;
         const auto& ab = raw["--between"];
-        r.from = ReadGiven(Field::Value, ab[0], "--between A", CommandLineLimits());
-        r.to = ReadGiven(Field::Value, ab[1], "--between B", CommandLineLimits());
+        r.from = ReadGiven(Field::Value, PointDecimal(ab[0], "--between A", mark), "--between A", CommandLineLimits());
+        r.to = ReadGiven(Field::Value, PointDecimal(ab[1], "--between B", mark), "--between B", CommandLineLimits());
         if (r.to.value < r.from.value) throw CommandLineError{Tr("CommandLine", "--between needs A <= B")};
     } else {
         static const std::pair<const char*, Field> kGiven[] = {
@@ -267,7 +268,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
         r.action = r.givenOption == "--two-sided" ? CommandAction::TwoSided : CommandAction::Results;
         const std::string& list = raw[r.givenOption][0];
         r.givenOnInput = list == "-";
-        if (!r.givenOnInput) r.numbers = ReadGivenList(r.given, r.givenOption, list);
+        if (!r.givenOnInput) r.numbers = ReadGivenList(r.given, r.givenOption, list, mark);
     }
 
     if (has("--table")) {
@@ -283,26 +284,6 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments) {
     ReadChartOptions(raw, r);
     if (!r.givenOnInput) CheckCounts(r);
     return r;
-}
-
-void ReadGivenLines(CommandRequest& request, const std::string& input) {
-    std::size_t start = 0, line = 0;
-    while (start < input.size()) {
-        std::size_t end = input.find('\n', start);
-        if (end == std::string::npos) end = input.size();
-        ++line;
-        std::string text = input.substr(start, end - start);
-        start = end + 1;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        const auto first = text.find_first_not_of(" \t");
-        if (first == std::string::npos) continue;
-        text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-        if (request.numbers.size() >= kMostResults)
-            throw CommandLineError{Fill(Tr("CommandLine", "standard input gives more than %1 numbers"), {std::to_string(kMostResults)})};
-        request.numbers.push_back(
-            ReadGiven(request.given, text, Fill(Tr("CommandLine", "standard input line %1"), {std::to_string(line)}), CommandLineLimits()));
-    }
-    if (request.numbers.empty()) throw CommandLineError{Fill(Tr("CommandLine", "standard input gives no number for %1"), {request.givenOption})};
 }
 
 void CheckCounts(const CommandRequest& r) {

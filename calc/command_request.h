@@ -9,6 +9,7 @@
 
 #include "calc/answers.h"
 #include "calc/fisher_test.h"
+#include "calc/number_lists.h"
 #include "calc/power_analysis.h"
 
 namespace tarvik {
@@ -17,6 +18,7 @@ enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Pow
 
 struct CommandRequest {
     CommandAction action = CommandAction::Help;
+    DecimalMark mark = DecimalMark::Point;  // how the numbers given were written
     std::vector<std::int32_t> dfs;
     // The numbers given by --value, --cdf, --upper or --two-sided, and
     // the field they are read for (alphas as Field::Cdf).
@@ -54,11 +56,9 @@ struct CommandRequest {
 inline constexpr std::size_t kMostResults = 1000000;
 
 // Reads the arguments (without the program's name). Throws CommandLineError.
-CommandRequest ReadCommandLine(const std::vector<std::string>& arguments);
+// `mark` is the desktop's: its numbers' decimal mark and lists' separator.
+CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, DecimalMark mark = DecimalMark::Point);
 
-// Reads the numbers on standard input into `request` ("standard input line
-// N" in messages; blank lines skipped). Throws CommandLineError.
-void ReadGivenLines(CommandRequest& request, const std::string& input);
 
 // Checks what needs the numbers from standard input: the count of results,
 // and a chart's single result. Throws CommandLineError.

@@ -122,12 +122,54 @@ void ExpandRange(const std::string& item, std::size_t dots, const std::string& o
 
 }  // namespace
 
-std::vector<std::string> ExpandList(const std::string& list, const std::string& option, std::size_t maxItems) {
+std::string PointDecimal(const std::string& text, const std::string& where, DecimalMark mark) {
+    if (mark == DecimalMark::Point || text.find(',') == std::string::npos) return text;
+    std::string point = text;
+    const std::size_t comma = point.find(',');
+    // "1,5" and "1.5" read alike; "1,2,3" and "1,5.2" are no number here,
+    // and most likely a list written for a point desktop: said so.
+    if (point.find(',', comma + 1) != std::string::npos || point.find('.') != std::string::npos)
+        throw CommandLineError{Fill(Tr("Input", "%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for "
+                                                 "one number); separate the items of a list with ';', as in 1;2;3"),
+                                    {where, Quoted(text)})};
+    point[comma] = '.';
+    return point;
+}
+
+namespace {
+
+// An item with a point for each decimal mark; a range's bounds and step
+// each on their own, as "1,5..3,5:0,5" holds three numbers.
+std::string PointItem(const std::string& item, const std::string& option, DecimalMark mark) {
+    const std::size_t dots = item.find("..");
+    if (mark == DecimalMark::Point || dots == std::string::npos) return PointDecimal(item, option, mark);
+    std::string to = item.substr(dots + 2), step;
+    if (const auto colon = to.find(':'); colon != std::string::npos) {
+        step = ":" + PointDecimal(to.substr(colon + 1), option, mark);
+        to.erase(colon);
+    }
+    return PointDecimal(item.substr(0, dots), option, mark) + ".." + PointDecimal(to, option, mark) + step;
+}
+
+}  // namespace
+
+std::vector<std::string> ExpandList(const std::string& list, const std::string& option, std::size_t maxItems,
+                                    DecimalMark mark) {
+    char separator = ';';
+    if (mark == DecimalMark::Point) {
+        const bool commas = list.find(',') != std::string::npos, semicolons = list.find(';') != std::string::npos;
+        if (commas && semicolons)
+            throw CommandLineError{Fill(Tr("Input", "%1 %2 separates its items by both ',' and ';': use one of them "
+                                                     "(a decimal comma is written as a point here: 2.5)"),
+                                        {option, Quoted(list)})};
+        if (commas) separator = ',';
+    }
     std::vector<std::string> items;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t comma = list.find(',', start);
-        const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::size_t comma = list.find(separator, start);
+        const std::string item =
+            PointItem(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start), option, mark);
         if (item.find_first_not_of(" \t") == std::string::npos)
             throw CommandLineError{Fill(Tr("Input", "%1 %2 has an empty item"), {option, Quoted(list)})};
         if (const auto dots = item.find(".."); dots != std::string::npos) {

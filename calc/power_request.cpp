@@ -10,8 +10,9 @@ namespace {
 
 // The numbers of one power option, each checked for its own range; the
 // ranges between them (power above alpha) are the solver's.
-std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& option, const std::string& list) {
-    const std::vector<std::string> texts = ExpandList(list, option, kMostResults);
+std::vector<GivenNumber> ReadPowerList(PowerField field, const std::string& option, const std::string& list,
+                                       DecimalMark mark) {
+    const std::vector<std::string> texts = ExpandList(list, option, kMostResults, mark);
     std::vector<GivenNumber> numbers;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const std::string where = ListItemName(option, i, texts.size());
@@ -76,7 +77,7 @@ void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
             continue;
         }
         ++given;
-        PowerList(r, field) = ReadPowerList(field, option, raw[option][0]);
+        PowerList(r, field) = ReadPowerList(field, option, raw[option][0], r.mark);
     }
     if (given != 3) throw CommandLineError{Tr("CommandLine", "give three of --effect, --alpha, --power and --n: the fourth is solved")};
     for (const char* o : {"--table", "--export-chart"})

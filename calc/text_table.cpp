@@ -43,18 +43,22 @@ std::string Joined(const std::vector<std::string>& cells, const std::string& sep
     return line;
 }
 
-std::string Delimited(const TextTable& t, const std::string& separator, std::string (*field)(const std::string&)) {
-    std::string out = Joined(t.header, separator, field) + "\n";
+std::string DelimitedRows(const TextTable& t, const std::string& separator, std::string (*field)(const std::string&)) {
+    std::string out;
     for (const auto& row : t.rows) out += Joined(row, separator, field) + "\n";
     return out;
 }
 
 std::string TsvCell(const std::string& s) { return TsvField(s); }
 
-std::string Markdown(const TextTable& t) {
+std::string MarkdownHeader(const TextTable& t) {
     std::string out = "| " + Joined(t.header, " | ", MarkdownField) + " |\n|";
     for (std::size_t i = 0; i < t.header.size(); ++i) out += "---:|";
-    out += "\n";
+    return out + "\n";
+}
+
+std::string MarkdownRows(const TextTable& t) {
+    std::string out;
     for (const auto& row : t.rows) out += "| " + Joined(row, " | ", MarkdownField) + " |\n";
     return out;
 }
@@ -107,13 +111,28 @@ bool TableFormOfName(const std::string& name, TableForm& form) {
 }
 
 std::string RenderTable(const TextTable& table, TableForm form) {
+    if (form == TableForm::Text && table.kind == TextTable::Kind::Grid) return Aligned(table);
+    return RenderHeader(table, form) + RenderRows(table, form);
+}
+
+std::string RenderHeader(const TextTable& table, TableForm form) {
     switch (form) {
-        case TableForm::Csv: return Delimited(table, ",", CsvField);
-        case TableForm::Tsv: return Delimited(table, "\t", TsvCell);
-        case TableForm::Markdown: return Markdown(table);
+        case TableForm::Csv: return Joined(table.header, ",", CsvField) + "\n";
+        case TableForm::Tsv: return Joined(table.header, "\t", TsvCell) + "\n";
+        case TableForm::Markdown: return MarkdownHeader(table);
         case TableForm::Text: break;
     }
-    return table.kind == TextTable::Kind::Grid ? Aligned(table) : Records(table);
+    return "";
+}
+
+std::string RenderRows(const TextTable& table, TableForm form) {
+    switch (form) {
+        case TableForm::Csv: return DelimitedRows(table, ",", CsvField);
+        case TableForm::Tsv: return DelimitedRows(table, "\t", TsvCell);
+        case TableForm::Markdown: return MarkdownRows(table);
+        case TableForm::Text: break;
+    }
+    return Records(table);
 }
 
 }  // namespace tarvik

@@ -27,4 +27,10 @@ struct TextTable {
 
 std::string RenderTable(const TextTable& table, TableForm form);
 
+// A long answer of records written in parts: the header (nothing in the
+// text form), then each part's rows in turn, which joined read as
+// RenderTable of the whole. Not for a grid, whose columns align on all rows.
+std::string RenderHeader(const TextTable& table, TableForm form);
+std::string RenderRows(const TextTable& table, TableForm form);
+
 }  // namespace tarvik

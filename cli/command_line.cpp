@@ -1,11 +1,17 @@
 #include "cli/command_line.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QTemporaryFile>
 #include <iterator>
 #include <memory>
 
+#include "calc/answer_batches.h"
 #include "calc/command_line_error.h"
+#include "cli/batched_answer.h"
 #include "calc/table_test.h"
 #include "calc/command_request.h"
 #include "calc/density_plot.h"
@@ -100,20 +106,34 @@ std::string CountsText(const CommandRequest& request, std::istream& in) {
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+DecimalMark DesktopDecimalMark() {
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? DecimalMark::Comma : DecimalMark::Point;
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err,
+                   DecimalMark mark) {
     std::string answer;
     std::vector<std::string> notes;
     CommandRequest request;
+    // A long list of results is kept in a temporary file, not in memory;
+    // where none can be made, in memory after all.
+    QTemporaryFile keptFile(QDir::tempPath() + "/tarvik-results-XXXXXX");
+    QBuffer keptInMemory;
+    QIODevice* kept = nullptr;
     // Everything is read, checked and computed before the first byte goes
     // out: a bad line 9,000 of a batch prints nothing at all.
     try {
-        request = ReadCommandLine(arguments);
+        request = ReadCommandLine(arguments, mark);
         if (!request.chartFile.empty()) FileName(request.chartFile, "--export-chart");
         if (!request.outputFile.empty()) FileName(request.outputFile, "--output");
         if (request.action == CommandAction::Help) {
             answer = CommandLineHelp();
         } else if (request.action == CommandAction::Version) {
             answer = std::string("tarvik ") + TARVIK_VERSION + "\n";
+        } else if (AnswersInBatches(request) && request.chartFile.empty()) {
+            kept = keptFile.open() ? static_cast<QIODevice*>(&keptFile) : &keptInMemory;
+            if (kept == &keptInMemory) keptInMemory.open(QIODevice::ReadWrite);
+            WriteBatchedAnswer(request, in, *kept);
         } else {
             if (request.action == CommandAction::Counts) request.countsText = CountsText(request, in);
             if (request.givenOnInput) {
@@ -133,12 +153,22 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         return 1;
     }
     for (const std::string& note : notes) err << "tarvik: " << note << "\n";
+    // The answer kept, block by block, into `write`.
+    const auto copyKept = [&](const std::function<bool(const QByteArray&)>& write) {
+        if (!kept) return write(QByteArray::fromStdString(answer));
+        kept->seek(0);
+        while (!kept->atEnd()) {
+            const QByteArray block = kept->read(1 << 16);
+            if (block.isEmpty() || !write(block)) return false;
+        }
+        return true;
+    };
     try {
         if (!request.chartFile.empty()) ExportChart(request);
         if (!request.outputFile.empty()) {
             const QString path = FileName(request.outputFile, "--output");
             WriteFileWhole(path, QString::fromStdString(Tr("CommandLine", "the results")), ReadOnlyTarget::Refuse, [&](QIODevice& device) {
-                return WriteAll(device, QByteArray::fromStdString(answer));
+                return copyKept([&](const QByteArray& block) { return WriteAll(device, block); });
             });
             return 0;
         }
@@ -146,9 +176,12 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         err << "tarvik: " << e.Message() << "\n";
         return 1;
     }
-    out << answer;
+    const bool copied = copyKept([&](const QByteArray& block) {
+        out.write(block.constData(), block.size());
+        return bool(out);
+    });
     out.flush();
-    if (!out) {
+    if (!copied || !out) {
         err << "tarvik: " << Tr("CommandLine", "cannot write the results to standard output") << "\n";
         return 1;
     }

@@ -107,7 +107,9 @@ std::string FormatFixed(Real v, int decimals, const FormatSettings& fs) {
     // From 1e18 up the text is the general form, with every digit the Real
     // holds: its shortest text that reads back as exactly v (up to 20
     // significant digits), never 15 of them.
-    if (v != 0 && DecimalExponent(v, kFixedSignificant) >= kFixedSignificant) {
+    // Below 1e17 (exact in any Real) no rounding reaches 1e18: the
+    // scientific text that decides it is skipped, half of a result's cost.
+    if (Abs(v) >= Real(1e17) && DecimalExponent(v, kFixedSignificant) >= kFixedSignificant) {
         const std::string shortest = ShortestScientific(v);
         return GeneralForm(v < 0, SignificandOf(shortest), ExponentOf(shortest), fs);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/command_line_error.h"
+#include "calc/answer_batches.h"
 #include "calc/command_request.h"
 #include "fuzz/fuzz_input.h"
 

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
             std::cerr << "tarvik: " << error << "\n";
             return 2;
         }
-        return tarvik::RunCommandLine(arguments, std::cin, std::cout, std::cerr);
+        return tarvik::RunCommandLine(arguments, std::cin, std::cout, std::cerr, tarvik::DesktopDecimalMark());
     }
     // Fontconfig sets itself up on a second thread while Qt starts.
     tarvik::FontSetupAhead fontSetup;

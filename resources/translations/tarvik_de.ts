@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts nimmt --expected, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>Zeile %1 der Standardeingabe ist länger als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>die Ergebnisse können nicht in einer temporären Datei abgelegt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -509,7 +520,10 @@ Eine Tabelle von Häufigkeiten:
   --seed N         mit --counts: der Startwert der Zufallstabellen
 
 Listen und Standardeingabe:
-  N,N,...          eine Liste: --upper 0.1,0.05,0.01
+  N,N,...          eine Liste: --upper 0.1,0.05,0.01 (oder 0.1;0.05;0.01). Wo
+                   der Desktop ein Dezimalkomma schreibt (23,5), ist ein Komma
+                   in einer Zahl eines, und Listen nehmen nur &apos;;&apos;: --value
+                   &quot;23,5;7,8&quot;. Ausgegeben wird mit Punkt
   VON..BIS[:SCHRITT]  ein Bereich: --df 1..100, --value 0..10:0.5
   -                für --value, --cdf oder --upper: eine Zahl je Zeile der
                    Standardeingabe
@@ -961,6 +975,14 @@ geschrieben werden kann.
     <message>
         <source>%1 item %2</source>
         <translation>%1 Eintrag %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2: auf diesem Desktop ist das Komma das Dezimalkomma (2,5 oder 2.5 für eine Zahl); trennen Sie die Einträge einer Liste mit &apos;;&apos;, wie in 1;2;3</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 trennt seine Einträge mit &apos;,&apos; und mit &apos;;&apos;: nehmen Sie eines davon (ein Dezimalkomma wird hier als Punkt geschrieben: 2.5)</translation>
     </message>
 </context>
 <context>

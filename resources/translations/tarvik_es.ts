@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts admite --expected, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>la línea %1 de la entrada estándar tiene más de %2 bytes</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>no se pueden guardar los resultados en un archivo temporal: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -511,7 +522,10 @@ Una tabla de frecuencias:
   --seed N         con --counts: la semilla de las tablas aleatorias
 
 Listas y entrada estándar:
-  N,N,...          una lista: --upper 0.1,0.05,0.01
+  N,N,...          una lista: --upper 0.1,0.05,0.01 (o 0.1;0.05;0.01). Donde
+                   el escritorio escribe coma decimal (23,5), una coma en un
+                   número es decimal y las listas solo admiten &apos;;&apos;: --value
+                   &quot;23,5;7,8&quot;. Lo impreso conserva el punto
   DESDE..HASTA[:PASO]  un rango: --df 1..100, --value 0..10:0.5
   -                para --value, --cdf o --upper: un número por línea de
                    la entrada estándar
@@ -963,6 +977,14 @@ archivo.
     <message>
         <source>%1 item %2</source>
         <translation>%1 elemento %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2: en este escritorio la coma es la coma decimal (2,5 o 2.5 para un número); separe los elementos de una lista con &apos;;&apos;, como en 1;2;3</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 separa sus elementos con &apos;,&apos; y con &apos;;&apos;: use uno de ellos (aquí la coma decimal se escribe como punto: 2.5)</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts prend --expected, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>la ligne %1 de l&apos;entrée standard dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>impossible de garder les résultats dans un fichier temporaire : %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -511,7 +522,11 @@ Un tableau d&apos;effectifs :
   --seed N         avec --counts : la graine des tableaux aléatoires
 
 Listes et entrée standard :
-  N,N,...          une liste : --upper 0.1,0.05,0.01
+  N,N,...          une liste : --upper 0.1,0.05,0.01 (ou 0.1;0.05;0.01). Là
+                   où le bureau écrit une virgule décimale (23,5), une
+                   virgule dans un nombre en est une, et les listes ne
+                   prennent que &apos;;&apos; : --value &quot;23,5;7,8&quot;. La sortie garde
+                   le point
   DE..À[:PAS]      un intervalle : --df 1..100, --value 0..10:0.5
   -                pour --value, --cdf ou --upper : un nombre par ligne de
                    l&apos;entrée standard
@@ -963,6 +978,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>%1 item %2</source>
         <translation>%1 élément %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2 : sur ce bureau la virgule est la virgule décimale (2,5 ou 2.5 pour un nombre) ; séparez les éléments d&apos;une liste par &apos;;&apos;, comme dans 1;2;3</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 sépare ses éléments à la fois par &apos;,&apos; et par &apos;;&apos; : utilisez l&apos;un des deux (une virgule décimale s&apos;écrit ici avec un point : 2.5)</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts neemt --expected, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>regel %1 van de standaardinvoer is langer dan %2 bytes</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>de resultaten kunnen niet in een tijdelijk bestand worden bewaard: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -510,7 +521,10 @@ Een tabel met frequenties:
   --seed N         met --counts: het startgetal van de willekeurige tabellen
 
 Lijsten en standaardinvoer:
-  N,N,...          een lijst: --upper 0.1,0.05,0.01
+  N,N,...          een lijst: --upper 0.1,0.05,0.01 (of 0.1;0.05;0.01). Waar
+                   het bureaublad een decimale komma schrijft (23,5), is een
+                   komma in een getal er een, en nemen lijsten alleen &apos;;&apos;:
+                   --value &quot;23,5;7,8&quot;. De uitvoer houdt de punt
   VAN..TOT[:STAP]  een bereik: --df 1..100, --value 0..10:0.5
   -                voor --value, --cdf of --upper: één getal per regel
                    standaardinvoer
@@ -961,6 +975,14 @@ worden.
     <message>
         <source>%1 item %2</source>
         <translation>%1 item %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2: op dit bureaublad is de komma de decimale komma (2,5 of 2.5 voor één getal); scheid de items van een lijst met &apos;;&apos;, zoals in 1;2;3</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 scheidt zijn items met zowel &apos;,&apos; als &apos;;&apos;: gebruik er één (een decimale komma wordt hier als punt geschreven: 2.5)</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts --expected, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>standart girdinin %1. satırı %2 bayttan uzun</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>sonuçlar geçici bir dosyada tutulamıyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -509,7 +520,10 @@ Bir frekans tablosu:
   --seed N         --counts ile: rastgele tabloların tohumu
 
 Listeler ve standart girdi:
-  N,N,...          bir liste: --upper 0.1,0.05,0.01
+  N,N,...          bir liste: --upper 0.1,0.05,0.01 (veya 0.1;0.05;0.01).
+                   Masaüstünün ondalık virgül yazdığı yerde (23,5) bir
+                   sayıdaki virgül ondalıktır ve listeler yalnızca &apos;;&apos; alır:
+                   --value &quot;23,5;7,8&quot;. Çıktı noktayı korur
   BAŞ..SON[:ADIM]  bir aralık: --df 1..100, --value 0..10:0.5
   -                --value, --cdf veya --upper için: standart girdinin her
                    satırında bir sayı
@@ -959,6 +973,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>%1 item %2</source>
         <translation>%1 öğe %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2: bu masaüstünde virgül ondalık virgüldür (bir sayı için 2,5 veya 2.5); bir listenin öğelerini &apos;;&apos; ile ayırın, 1;2;3 gibi</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 öğelerini hem &apos;,&apos; hem &apos;;&apos; ile ayırıyor: birini kullanın (ondalık virgül burada nokta ile yazılır: 2.5)</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,14 @@
         <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
         <translation>--counts 只接受 --expected、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
     </message>
+    <message>
+        <source>standard input line %1 is longer than %2 bytes</source>
+        <translation>标准输入第 %1 行超过 %2 字节</translation>
+    </message>
+    <message>
+        <source>cannot keep the results in a temporary file: %1</source>
+        <translation>无法将结果保存在临时文件中：%1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -415,7 +423,10 @@ A table of counts:
   --seed N         with --counts: the random tables&apos; seed
 
 Lists and standard input:
-  N,N,...          a list: --upper 0.1,0.05,0.01
+  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
+                   the desktop writes a decimal comma (23,5), a comma in a
+                   number is one, and lists take &apos;;&apos; alone: --value
+                   &quot;23,5;7,8&quot;. What is printed keeps the point
   FROM..TO[:STEP]  a range: --df 1..100, --value 0..10:0.5
   -                for --value, --cdf or --upper: one number per line of
                    standard input
@@ -503,7 +514,9 @@ nothing printed), 1 when a file cannot be written.
   --seed N         与 --counts 同用：随机表的种子
 
 列表和标准输入：
-  N,N,...          列表：--upper 0.1,0.05,0.01
+  N,N,...          列表：--upper 0.1,0.05,0.01（或 0.1;0.05;0.01）。桌面使用
+                   小数逗号（23,5）时，数中的逗号即小数点，列表只用 &apos;;&apos;
+                   分隔：--value &quot;23,5;7,8&quot;。输出仍用小数点
   起..止[:步长]    范围：--df 1..100，--value 0..10:0.5
   -                用于 --value、--cdf 或 --upper：标准输入每行一个数
   --table          与 --upper、--cdf 或 --two-sided 同用：临界值表，
@@ -947,6 +960,14 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>%1 item %2</source>
         <translation>%1 第 %2 项</translation>
+    </message>
+    <message>
+        <source>%1 %2: on this desktop a comma is the decimal comma (2,5 or 2.5 for one number); separate the items of a list with &apos;;&apos;, as in 1;2;3</source>
+        <translation>%1 %2：在此桌面上逗号是小数逗号（一个数写作 2,5 或 2.5）；列表各项请用 &apos;;&apos; 分隔，如 1;2;3</translation>
+    </message>
+    <message>
+        <source>%1 %2 separates its items by both &apos;,&apos; and &apos;;&apos;: use one of them (a decimal comma is written as a point here: 2.5)</source>
+        <translation>%1 %2 同时用 &apos;,&apos; 和 &apos;;&apos; 分隔各项：请只用其中一种（此处小数点写作点：2.5）</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The command line read strictly and answered: every refusal with its one
 // line, the batch rules, and the forms of the answer.
+#include "calc/answer_batches.h"
 #include "calc/command_request.h"
 
 #include <gtest/gtest.h>

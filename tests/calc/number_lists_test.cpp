@@ -60,6 +60,39 @@ TEST(NumberLists, MalformedListsAreRefused) {
     }
 }
 
+// A comma desktop writes 23,5: there a comma is the decimal comma and a
+// list takes semicolons; a point desktop takes either separator, never both.
+TEST(NumberLists, TheDesktopsDecimalMark) {
+    struct Case {
+        DecimalMark mark;
+        const char* list;
+        Items items;  // empty: refused with `message`
+        const char* message;
+    } cases[] = {
+        {DecimalMark::Comma, "23,5", {"23.5"}, "one number, not 23 and 5"},
+        {DecimalMark::Comma, "23,5;7,8", {"23.5", "7.8"}, "semicolons part the list"},
+        {DecimalMark::Comma, "2.5;3", {"2.5", "3"}, "a point reads as the decimal mark too"},
+        {DecimalMark::Comma, "0,5..1,5:0,5", {"0.5", "1", "1.5"}, "a range's bounds and step"},
+        {DecimalMark::Comma, "1,2,3", {}, "--x '1,2,3': on this desktop a comma is the decimal comma"},
+        {DecimalMark::Comma, "1,5.2", {}, "--x '1,5.2': on this desktop a comma is the decimal comma"},
+        {DecimalMark::Point, "1;2", {"1", "2"}, "semicolons part a list anywhere"},
+        {DecimalMark::Point, "23,5", {"23", "5"}, "a point desktop's comma parts a list, as always"},
+        {DecimalMark::Point, "0,5;0,5", {}, "--x '0,5;0,5' separates its items by both ',' and ';'"},
+    };
+    for (const auto& c : cases) {
+        if (!c.items.empty()) {
+            EXPECT_EQ(ExpandList(c.list, "--x", 1000, c.mark), c.items) << c.message;
+            continue;
+        }
+        try {
+            ExpandList(c.list, "--x", 1000, c.mark);
+            ADD_FAILURE() << c.list << " was taken";
+        } catch (const CommandLineError& e) {
+            EXPECT_EQ(e.message.rfind(c.message, 0), 0u) << e.message;
+        }
+    }
+}
+
 // An argument is quoted in a message, at most about 60 characters of it.
 TEST(NumberLists, QuotedArgumentsStayShort) {
     EXPECT_EQ(Quoted("0.05"), "'0.05'");

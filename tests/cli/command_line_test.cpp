@@ -24,10 +24,10 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun Tarvik(const std::vector<std::string>& args, const std::string& input = "") {
+CliRun Tarvik(const std::vector<std::string>& args, const std::string& input = "", DecimalMark mark = DecimalMark::Point) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int code = RunCommandLine(args, in, out, err);
+    const int code = RunCommandLine(args, in, out, err, mark);
     return {code, out.str(), err.str()};
 }
 
@@ -63,6 +63,37 @@ TEST(CommandLine, ExitCodesAndStreams) {
     EXPECT_EQ(batch.code, 0);
     EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 10000);
 
+    // A comma desktop's numbers, on the command line and standard input;
+    // what is printed keeps the point.
+    const DecimalMark comma = DecimalMark::Comma;
+    EXPECT_EQ(Tarvik({"--df", "12", "--value", "23,5"}, "", comma).out, ok.out);
+    EXPECT_EQ(Tarvik({"--df", "12", "--value", "-"}, "23,5\n", comma).out, ok.out);
+    EXPECT_EQ(Tarvik({"--df", "12", "--upper", "0,023769"}, "", comma).out,
+              Tarvik({"--df", "12", "--upper", "0.023769"}).out);
+    EXPECT_EQ(Tarvik({"--df", "10", "--between", "3,246973", "20,483177"}, "", comma).out,
+              Tarvik({"--df", "10", "--between", "3.246973", "20.483177"}).out);
+    EXPECT_EQ(Tarvik({"--counts", "-", "--expected", "0,5;0,5"}, "3,5\n", comma).out,
+              Tarvik({"--counts", "-", "--expected", "0.5,0.5"}, "3,5\n").out);
+
+    // Several dfs over standard input: df first, as for a list.
+    EXPECT_EQ(Tarvik({"--df", "1,2", "--value", "-", "--format", "csv"}, "1\n2\n").out,
+              Tarvik({"--df", "1,2", "--value", "1,2", "--format", "csv"}).out);
+    // Standard input is bounded while it is read: an endless line, or a
+    // number past the million, ends it with nothing printed.
+    for (const auto& [input, message] : {
+             std::pair{std::string(5000, '1') + "\n", "tarvik: standard input line 1 is longer than 4096 bytes\n"},
+             std::pair{std::string(2000002, '\n').replace(0, 2, "1\n") + [] {
+                           std::string many;
+                           for (int i = 0; i < 1000000; ++i) many += "2\n";
+                           return many;
+                       }(),
+                       "tarvik: standard input gives more than 1000000 numbers\n"}}) {
+        const CliRun refused = Tarvik({"--df", "3", "--value", "-"}, input);
+        EXPECT_EQ(refused.code, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, message);
+    }
+
     const CliRun help = Tarvik({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("--two-sided"), std::string::npos);
@@ -76,7 +107,7 @@ TEST(CommandLine, ExitCodesAndStreams) {
     std::ostream fullOut(&full);
     std::istringstream none;
     std::ostringstream err;
-    EXPECT_EQ(RunCommandLine({"--df", "1", "--value", "1"}, none, fullOut, err), 1);
+    EXPECT_EQ(RunCommandLine({"--df", "1", "--value", "1"}, none, fullOut, err, DecimalMark::Point), 1);
     EXPECT_EQ(err.str(), "tarvik: cannot write the results to standard output\n");
 }
 

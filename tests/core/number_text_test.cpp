@@ -4,9 +4,12 @@
 
 #include "tests/support/format_settings_cases.h"
 
+#include "core/decimal_digits.h"
 #include "core/errors.h"
 
+#include <charconv>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace tarvik {
@@ -40,6 +43,23 @@ TEST(NumberText, FixedFormat) {
     for (const auto& c : cases) {
         EXPECT_EQ(FormatFixed(c.v, 6, kPoint), c.point);
         EXPECT_EQ(FormatFixed(c.v, 6, kComma), c.comma);
+    }
+}
+
+// The fixed digits are formed by integer arithmetic; the C++ library's
+// to_chars on the hardware type, a printf of the exact binary value, is the
+// reference: random significands over the exponents a result takes, and
+// halves of small powers of two, whose ties round to even.
+TEST(NumberText, FixedDigitsAgreeWithTheLibrary) {
+    std::mt19937_64 random(20261210);
+    for (int i = 0; i < 200000; ++i) {
+        const bool tie = i % 4 == 0;
+        const long double v = tie ? std::ldexp((long double)(random() % 100000), -int(random() % 12))
+                                  : std::ldexp((long double)(random() | (1ull << 63)), int(random() % 150) - 215);
+        const int decimals = int(random() % 19);
+        char text[200];
+        const auto end = std::to_chars(text, text + sizeof text, (i % 3 ? v : -v), std::chars_format::fixed, decimals).ptr;
+        ASSERT_EQ(FixedDigits(Real(i % 3 ? v : -v), decimals), std::string(text, end)) << double(v) << " " << decimals;
     }
 }
 
