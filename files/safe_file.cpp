@@ -1,11 +1,15 @@
 #include "files/safe_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -16,7 +20,11 @@ namespace tarvik {
 QString TargetProblem(const QString& path, bool& readOnly) {
     readOnly = false;
     const QFileInfo info(path);
-    // exists() follows links: a dangling link is written through, as a new file.
+    // A save would write the file a link names, wherever it is: a link in
+    // a shared folder to a system file would have that file replaced.
+    if (info.isSymbolicLink())
+        return QCoreApplication::translate("SafeFile", "it is a symbolic link to '%1': choose that file itself, or another name")
+            .arg(info.symLinkTarget());
     if (!info.exists()) return {};
     if (info.isDir()) return QCoreApplication::translate("SafeFile", "it is a folder");
     // Devices, FIFOs and sockets: not regular files, whether named directly
@@ -44,6 +52,51 @@ QString SyncToDisk(QFileDevice& file) {
     return {};
 }
 
+#ifdef Q_OS_UNIX
+// A temporary file beside the target, written, flushed and synced, each
+// step checked, then renamed over the path itself: rename(2) replaces what
+// stands at the path, never a link's target, so a link made there while
+// the file is written is replaced, not written through. The new file takes
+// the old one's mode, owner and group (only root can give a file away;
+// anyone else saving over another's file is refused beforehand, as the
+// save would take the file from its owner).
+void WriteAndRename(const QString& path, const std::function<bool(QIODevice&)>& produce,
+                    const std::function<void(const QString&)>& fail) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat old {};
+    const bool existed = ::lstat(name.constData(), &old) == 0;
+    if (existed && old.st_uid != ::geteuid() && ::geteuid() != 0)
+        fail(QCoreApplication::translate("SafeFile", "it belongs to another user, and a new file would be yours"));
+    mode_t mode = 0;
+    if (existed) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const QFileInfo where(path);
+    QTemporaryFile file(where.dir().filePath("." + where.fileName() + ".XXXXXX"));
+    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    if (!file.open()) fail(file.errorString());
+    const auto abandon = [&](const QString& reason) {
+        fail(reason.isEmpty() || reason == "Unknown error" || reason == QIODevice::tr("Unknown error")
+                 ? QCoreApplication::translate("SafeFile", "the data could not be written")
+                 : reason);
+    };
+    if (!produce(file) || file.error() != QFileDevice::NoError) abandon(file.errorString());
+    if (!file.flush()) abandon(file.errorString());
+    if (const QString reason = SyncToDisk(file); !reason.isEmpty()) abandon(reason);
+    // Another's file keeps its owner (root alone gets here); a group the
+    // user is not in cannot be given, and the file keeps the user's own.
+    if (existed && old.st_uid != ::geteuid() && ::fchown(file.handle(), old.st_uid, old.st_gid) != 0) abandon(systemError());
+    if (existed && old.st_gid != ::getegid()) (void)::fchown(file.handle(), uid_t(-1), old.st_gid);
+    if (::fchmod(file.handle(), mode) != 0) abandon(systemError());
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), name.constData()) != 0) abandon(systemError());
+    file.setAutoRemove(false);
+}
+#endif
+
 }  // namespace
 
 bool WriteAll(QIODevice& device, const QByteArray& bytes) {
@@ -66,6 +119,10 @@ void WriteFileWhole(const QString& path, const QString& what, ReadOnlyTarget rea
     const QString problem = TargetProblem(path, readOnly);
     if (!problem.isEmpty()) fail(problem);
     if (readOnly && readOnlyPolicy == ReadOnlyTarget::Refuse) fail(QCoreApplication::translate("SafeFile", "the file is read-only"));
+#ifdef Q_OS_UNIX
+    WriteAndRename(path, produce, fail);
+    return;
+#endif
     const QFileInfo before(path);
     const bool existed = before.exists();
     // The owner, group and other bits alone: Qt's "user" flags say what this

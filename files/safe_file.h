@@ -3,9 +3,10 @@
 // the target, every write is checked, and only a complete file is renamed
 // over the target; a full disk or any other failure leaves the target as it
 // was and says why. A target that is not a regular file (a device, a FIFO,
-// a directory, or a link to one) is refused: a rename would replace it.
-// An existing file keeps its permissions; a read-only one is replaced only
-// when the caller says so.
+// a directory) is refused: a rename would replace it; so is a symbolic
+// link, whose target a save must not replace. An existing file keeps its
+// permissions and its owner; a read-only one is replaced only when the
+// caller says so.
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>

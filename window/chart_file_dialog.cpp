@@ -48,18 +48,31 @@ ChartFileChoice ChartFileOf(const QString& typed, int filter) {
     return choice;
 }
 
+namespace {
+
+// A yes-or-no question about `path`, No by default (a test's answer
+// through the application object, where it gives one).
+bool AskAboutFile(QWidget* parent, const QString& question, const QString& path) {
+    const Application* app = CurrentApplication();
+    if (app && app->QuestionSink) return app->QuestionSink(path);
+    return QMessageBox::question(parent, "Tarvik", question.arg(path), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool ConfirmReplace(QWidget* parent, const QString& path) {
+    return !QFileInfo::exists(path) ||
+           AskAboutFile(parent, QCoreApplication::translate("ChartFileDialog", "'%1' already exists. Replace it?"), path);
+}
+
 void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& choice, const QString& title) {
     bool readOnly = false;
     TargetProblem(choice.path, readOnly);
     ReadOnlyTarget policy = ReadOnlyTarget::Refuse;
     if (readOnly) {
-        const Application* app = CurrentApplication();
-        const bool replace = app && app->QuestionSink
-                                 ? app->QuestionSink(choice.path)
-                                 : QMessageBox::question(parent, "Tarvik", QCoreApplication::translate("ChartFileDialog", "'%1' is read-only. Replace it?").arg(choice.path),
-                                                         QMessageBox::Yes | QMessageBox::No,
-                                                         QMessageBox::No) == QMessageBox::Yes;
-        if (!replace) return;
+        if (!AskAboutFile(parent, QCoreApplication::translate("ChartFileDialog", "'%1' is read-only. Replace it?"), choice.path))
+            return;
         policy = ReadOnlyTarget::Replace;
     }
     SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy, choice.whiteBackground);
@@ -81,8 +94,10 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
     const QString folder = LastSaveFolder();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
     dialog.selectFile(suggestedName);
-    // A name typed without any extension gets the filter's from the dialog,
-    // which then asks before replacing a file of that name.
+    // The name typed is not always the file written ("report.csv" under
+    // the PNG filter writes report.csv.png): the question about replacing
+    // a file is asked here, about the file written, not by the dialog.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(kFilters[0].suffix);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
         for (const Filter& f : kFilters)
@@ -92,7 +107,7 @@ bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice
     const int filter = int(filters.indexOf(dialog.selectedNameFilter()));
     choice = ChartFileOf(dialog.selectedFiles().front(), filter);
     RememberSaveFolder(choice.path);
-    return true;
+    return ConfirmReplace(parent, choice.path);
 }
 
 QString AskCsvFile(QWidget* parent, const QString& title, const QString& suggestedName) {

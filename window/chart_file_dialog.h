@@ -19,13 +19,17 @@ struct ChartFileChoice {
     bool whiteBackground = false;
 };
 
-// False when the user cancels.
+// False when the user cancels, or does not want the file the choice
+// writes replaced.
 bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice& choice);
 
 // The format and file name the dialog ends with: pure, for tests. `filter`
 // is the index of the chosen filter (0 PNG, 1 PNG at twice the
 // resolution, 2 SVG, 3 PNG on white, 4 SVG on white).
 ChartFileChoice ChartFileOf(const QString& typed, int filter);
+
+// True when `path` does not exist or the user says it may be replaced.
+bool ConfirmReplace(QWidget* parent, const QString& path);
 
 // Writes the chart at its own size to the choice's file. A read-only file
 // is replaced only when the user says so (a question box, or the test's

@@ -14,6 +14,7 @@
 #include "platform/application.h"
 #include "tests/window/window_fixture.h"
 #include "files/chart_export.h"
+#include "window/chart_file_dialog.h"
 
 namespace tarvik::test {
 namespace {
@@ -112,7 +113,7 @@ TEST(SafeFile, OnlyRegularFilesAreReplaced) {
     } cases[] = {
         {"/dev/null", "it is not a regular file"},
         {"/dev/full", "it is not a regular file"},
-        {deviceLink, "it is not a regular file"},
+        {deviceLink, "it is a symbolic link to '/dev/null'"},
         {fifo, "it is not a regular file"},
         {dir.path(), "it is a folder"},
     };
@@ -126,12 +127,19 @@ TEST(SafeFile, OnlyRegularFilesAreReplaced) {
     ASSERT_EQ(stat("/dev/null", &st), 0);
     EXPECT_TRUE(S_ISCHR(st.st_mode));
 
-    // A link to a regular file writes that file, and the link stays.
+    // A link to a regular file, or to none: refused, naming its target;
+    // the target and the link stay as they were.
     const QString target = dir.filePath("real.txt"), link = dir.filePath("link.txt");
     Put(target, "old", kOwnerOnly);
     ASSERT_TRUE(QFile::link(target, link));
-    EXPECT_EQ(SaveError(link, ReadOnlyTarget::Refuse, "new"), "");
-    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(SaveError(link, ReadOnlyTarget::Replace, "new"),
+              "Cannot save the test to '" + link.toStdString() + "': it is a symbolic link to '" + target.toStdString() +
+                  "': choose that file itself, or another name");
+    EXPECT_EQ(Contents(target), "old");
+    const QString dangling = dir.filePath("dangling.txt");
+    ASSERT_TRUE(QFile::link(dir.filePath("none.txt"), dangling));
+    EXPECT_NE(SaveError(dangling, ReadOnlyTarget::Refuse, "new").find("symbolic link"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.txt")));
     ASSERT_EQ(lstat(QFile::encodeName(link).constData(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
@@ -154,6 +162,21 @@ TEST(SafeFile, PermissionsAreKept) {
     EXPECT_EQ(SaveError(locked, ReadOnlyTarget::Replace, "new"), "");
     EXPECT_EQ(Contents(locked), "new");
     EXPECT_EQ(Mode(locked), 0444u);
+
+    // Another user's file keeps its owner and group (root may save it), or
+    // is refused (anyone else would take it from its owner).
+    const QString theirs = dir.filePath("theirs.csv");
+    Put(theirs, "old", kOwnerOnly);
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), kNobody, kNobody), 0);
+        EXPECT_EQ(SaveError(theirs, ReadOnlyTarget::Refuse, "new"), "");
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(theirs).constData(), &st), 0);
+        EXPECT_EQ(st.st_uid, kNobody);
+        EXPECT_EQ(st.st_gid, kNobody);
+        EXPECT_EQ(Contents(theirs), "new");
+    }
 }
 
 // The window asks before it replaces a read-only file.
@@ -176,6 +199,17 @@ TEST_F(WindowTest, AReadOnlyChartIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_TRUE(Contents(path).startsWith("\x89PNG"));
     EXPECT_EQ(Mode(path), 0444u);
     EXPECT_TRUE(NewMessages().empty());
+
+    // The chart dialog asks about the file it writes: "report.csv" under
+    // the PNG filter is report.csv.png, and that file's replacing is asked.
+    const ChartFileChoice typed = ChartFileOf(dir.filePath("report.csv"), 0);
+    Put(typed.path, "old", kOwnerOnly);
+    Put(dir.filePath("report.csv"), "a table", kOwnerOnly);
+    answer = false;
+    EXPECT_FALSE(ConfirmReplace(nullptr, typed.path));
+    EXPECT_EQ(asked.back(), dir.filePath("report.csv.png"));
+    EXPECT_TRUE(ConfirmReplace(nullptr, dir.filePath("new.png")));
+    EXPECT_EQ(asked.size(), 3);  // a new file is not asked about
     CurrentApplication()->QuestionSink = nullptr;
 }
 
