@@ -1,14 +1,71 @@
 #include "window/counts_model.h"
 
+#include <QUndoCommand>
+
 #include "calc/table_test.h"
 #include "core/format_settings.h"
 
 namespace tarvik {
 
+namespace {
+// Steps kept: a 100 x 100 table's state is about 240 kB of pointers.
+constexpr int kMostUndoSteps = 100;
+}  // namespace
+
+// The table before and after one edit. Pushing it runs redo() once: the
+// edit has happened by then, so that first run does nothing.
+class CountsModel::Step : public QUndoCommand {
+public:
+    Step(CountsModel& model, std::shared_ptr<const State> before, std::shared_ptr<const State> after, const QString& what)
+        : QUndoCommand(what), model_(model), before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { model_.Restore(before_); }
+    void redo() override {
+        if (!pushed_) {
+            pushed_ = true;
+            return;
+        }
+        model_.Restore(after_);
+    }
+
+private:
+    CountsModel& model_;
+    std::shared_ptr<const State> before_, after_;
+    bool pushed_ = false;
+};
+
 CountsModel::CountsModel(int rows, int columns)
     : cells_(std::size_t(rows), std::vector<QString>(std::size_t(columns))) {
     for (int i = 0; i < rows; ++i) rowLabels_ << QString();
     for (int j = 0; j < columns; ++j) columnLabels_ << QString();
+    shown_ = std::make_shared<const State>(State{cells_, rowLabels_, columnLabels_});
+    undo_.setUndoLimit(kMostUndoSteps);
+}
+
+template <class Change>
+bool CountsModel::Recorded(const QString& what, Change change) {
+    if (!change()) return false;
+    auto after = std::make_shared<const State>(State{cells_, rowLabels_, columnLabels_});
+    undo_.push(new Step(*this, shown_, after, what));
+    shown_ = std::move(after);
+    return true;
+}
+
+// The same shape keeps the view's current cell and selection: the cells
+// and labels change in place. Another shape resets the view.
+void CountsModel::Restore(const std::shared_ptr<const State>& state) {
+    const bool sameShape = state->cells.size() == cells_.size() && state->cells.front().size() == cells_.front().size();
+    if (!sameShape) beginResetModel();
+    cells_ = state->cells;
+    rowLabels_ = state->rowLabels;
+    columnLabels_ = state->columnLabels;
+    shown_ = state;
+    if (!sameShape) {
+        endResetModel();
+        return;
+    }
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int CountsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(cells_.size()); }
@@ -37,10 +94,28 @@ bool CountsModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (!index.isValid() || role != Qt::EditRole) return false;
     QString& text = cells_[std::size_t(index.row())][std::size_t(index.column())];
     const QString trimmed = value.toString().trimmed();
-    if (text == trimmed) return true;
-    text = trimmed;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    Recorded(tr("edit a cell"), [&] {
+        if (text == trimmed) return false;
+        text = trimmed;
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        return true;
+    });
     return true;
+}
+
+void CountsModel::ClearCells(const QModelIndexList& indexes) {
+    Recorded(tr("clear cells"), [&] {
+        bool changed = false;
+        for (const QModelIndex& at : indexes) {
+            if (!at.isValid()) continue;
+            QString& text = cells_[std::size_t(at.row())][std::size_t(at.column())];
+            if (text.isEmpty()) continue;
+            text.clear();
+            changed = true;
+            emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
+        }
+        return changed;
+    });
 }
 
 Qt::ItemFlags CountsModel::flags(const QModelIndex& index) const {
@@ -55,7 +130,7 @@ QVariant CountsModel::headerData(int section, Qt::Orientation orientation, int r
     return (orientation == Qt::Horizontal ? tr("Column %1") : tr("Row %1")).arg(section + 1);
 }
 
-bool CountsModel::AddRow(int at) {
+bool CountsModel::InsertRow(int at) {
     if (rowCount() >= kMostRowsOrColumns) return false;
     at = std::clamp(at, 0, rowCount());
     beginInsertRows({}, at, at);
@@ -65,16 +140,7 @@ bool CountsModel::AddRow(int at) {
     return true;
 }
 
-bool CountsModel::RemoveRow(int at) {
-    if (rowCount() <= 1 || at < 0 || at >= rowCount()) return false;
-    beginRemoveRows({}, at, at);
-    cells_.erase(cells_.begin() + at);
-    rowLabels_.removeAt(at);
-    endRemoveRows();
-    return true;
-}
-
-bool CountsModel::AddColumn(int at) {
+bool CountsModel::InsertColumn(int at) {
     if (columnCount() >= kMostRowsOrColumns) return false;
     at = std::clamp(at, 0, columnCount());
     beginInsertColumns({}, at, at);
@@ -84,53 +150,82 @@ bool CountsModel::AddColumn(int at) {
     return true;
 }
 
-bool CountsModel::RemoveColumn(int at) {
-    if (columnCount() <= 1 || at < 0 || at >= columnCount()) return false;
-    beginRemoveColumns({}, at, at);
-    for (auto& row : cells_) row.erase(row.begin() + at);
-    columnLabels_.removeAt(at);
-    endRemoveColumns();
-    return true;
+bool CountsModel::AddRow(int at) {
+    return Recorded(tr("add a row"), [&] { return InsertRow(at); });
+}
+
+bool CountsModel::AddColumn(int at) {
+    return Recorded(tr("add a column"), [&] { return InsertColumn(at); });
+}
+
+bool CountsModel::RemoveRows(int first, int count) {
+    return Recorded(tr("remove rows"), [&] {
+        if (count < 1 || count >= rowCount() || first < 0 || first + count > rowCount()) return false;
+        beginRemoveRows({}, first, first + count - 1);
+        cells_.erase(cells_.begin() + first, cells_.begin() + first + count);
+        for (int k = 0; k < count; ++k) rowLabels_.removeAt(first);
+        endRemoveRows();
+        return true;
+    });
+}
+
+bool CountsModel::RemoveColumns(int first, int count) {
+    return Recorded(tr("remove columns"), [&] {
+        if (count < 1 || count >= columnCount() || first < 0 || first + count > columnCount()) return false;
+        beginRemoveColumns({}, first, first + count - 1);
+        for (auto& row : cells_) row.erase(row.begin() + first, row.begin() + first + count);
+        for (int k = 0; k < count; ++k) columnLabels_.removeAt(first);
+        endRemoveColumns();
+        return true;
+    });
 }
 
 bool CountsModel::SetTable(const CellTexts& table) {
     if (table.cells.size() > std::size_t(kMostRowsOrColumns) || table.cells.front().size() > std::size_t(kMostRowsOrColumns))
         return false;
-    beginResetModel();
-    cells_.clear();
-    for (const auto& row : table.cells) {
-        std::vector<QString> texts;
-        for (const std::string& cell : row) texts.push_back(QString::fromStdString(cell));
-        cells_.push_back(texts);
-    }
-    rowLabels_.clear();
-    columnLabels_.clear();
-    for (std::size_t i = 0; i < table.cells.size(); ++i)
-        rowLabels_ << (i < table.rowLabels.size() ? QString::fromStdString(table.rowLabels[i]) : QString());
-    for (std::size_t j = 0; j < table.cells.front().size(); ++j)
-        columnLabels_ << (j < table.columnLabels.size() ? QString::fromStdString(table.columnLabels[j]) : QString());
-    endResetModel();
-    return true;
+    return Recorded(tr("replace the table"), [&] {
+        beginResetModel();
+        cells_.clear();
+        for (const auto& row : table.cells) {
+            std::vector<QString> texts;
+            for (const std::string& cell : row) texts.push_back(QString::fromStdString(cell));
+            cells_.push_back(texts);
+        }
+        rowLabels_.clear();
+        columnLabels_.clear();
+        for (std::size_t i = 0; i < table.cells.size(); ++i)
+            rowLabels_ << (i < table.rowLabels.size() ? QString::fromStdString(table.rowLabels[i]) : QString());
+        for (std::size_t j = 0; j < table.cells.front().size(); ++j)
+            columnLabels_ << (j < table.columnLabels.size() ? QString::fromStdString(table.columnLabels[j]) : QString());
+        endResetModel();
+        return true;
+    });
 }
 
 bool CountsModel::PasteBlock(int row, int column, const std::vector<std::vector<std::string>>& block) {
     std::size_t width = 0;
     for (const auto& line : block) width = std::max(width, line.size());
     if (row + int(block.size()) > kMostRowsOrColumns || column + int(width) > kMostRowsOrColumns) return false;
-    while (rowCount() < row + int(block.size())) AddRow(rowCount());
-    while (columnCount() < column + int(width)) AddColumn(columnCount());
-    for (std::size_t i = 0; i < block.size(); ++i)
-        for (std::size_t j = 0; j < block[i].size(); ++j)
-            cells_[std::size_t(row) + i][std::size_t(column) + j] = QString::fromStdString(block[i][j]);
-    emit dataChanged(index(row, column), index(row + int(block.size()) - 1, column + int(width) - 1));
-    return true;
+    return Recorded(tr("paste"), [&] {
+        while (rowCount() < row + int(block.size())) InsertRow(rowCount());
+        while (columnCount() < column + int(width)) InsertColumn(columnCount());
+        for (std::size_t i = 0; i < block.size(); ++i)
+            for (std::size_t j = 0; j < block[i].size(); ++j)
+                cells_[std::size_t(row) + i][std::size_t(column) + j] = QString::fromStdString(block[i][j]);
+        emit dataChanged(index(row, column), index(row + int(block.size()) - 1, column + int(width) - 1));
+        return true;
+    });
 }
 
 void CountsModel::SetLabel(Qt::Orientation orientation, int section, const QString& label) {
     QStringList& labels = orientation == Qt::Horizontal ? columnLabels_ : rowLabels_;
     if (section < 0 || section >= labels.size()) return;
-    labels[section] = label.trimmed();
-    emit headerDataChanged(orientation, section, section);
+    Recorded(tr("rename"), [&] {
+        if (labels[section] == label.trimmed()) return false;
+        labels[section] = label.trimmed();
+        emit headerDataChanged(orientation, section, section);
+        return true;
+    });
 }
 
 bool CountsModel::IsEmpty() const {

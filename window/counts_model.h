@@ -2,9 +2,13 @@
 // The table window's grid of counts: the texts as typed, so that nothing
 // the user wrote is lost to a reading, with the rows' and columns' labels
 // in the headers. Read into counts only when the results are computed.
+// Every edit, from a cell typed to a table opened, is one step of its undo
+// stack.
 #include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <QUndoStack>
+#include <memory>
 #include <vector>
 
 #include "math/contingency_table.h"
@@ -30,9 +34,15 @@ public:
 
     // Each refuses to go past 1 or kMostRowsOrColumns (returns false).
     bool AddRow(int at);
-    bool RemoveRow(int at);
     bool AddColumn(int at);
-    bool RemoveColumn(int at);
+    // `count` rows or columns from `first` on; false where none would be
+    // left or the range runs past the table.
+    bool RemoveRows(int first, int count = 1);
+    bool RemoveColumns(int first, int count = 1);
+    bool RemoveRow(int at) { return RemoveRows(at); }
+    bool RemoveColumn(int at) { return RemoveColumns(at); }
+    // The cells emptied, as one step.
+    void ClearCells(const QModelIndexList& cells);
 
     // A whole table, as pasted or opened: cells and labels replaced.
     bool SetTable(const CellTexts& table);  // false past kMostRowsOrColumns, the table kept
@@ -49,9 +59,27 @@ public:
     // The grid as a spreadsheet pastes it: labels, tabs, lines.
     QString AsTabSeparated() const;
 
+    QUndoStack& UndoStack() { return undo_; }
+
 private:
+    // The whole table: an undo step keeps the one before and after it,
+    // shared with its neighbours' (a QString's text is shared besides).
+    struct State {
+        std::vector<std::vector<QString>> cells;
+        QStringList rowLabels, columnLabels;
+    };
+    class Step;
+    // Runs `change`; where it returns true, one undo step named `what`.
+    template <class Change>
+    bool Recorded(const QString& what, Change change);
+    void Restore(const std::shared_ptr<const State>& state);
+    bool InsertRow(int at);
+    bool InsertColumn(int at);
+
     std::vector<std::vector<QString>> cells_;
     QStringList rowLabels_, columnLabels_;
+    std::shared_ptr<const State> shown_;  // the table as it stands, for the next step
+    QUndoStack undo_;
 };
 
 }  // namespace tarvik

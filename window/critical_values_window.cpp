@@ -20,6 +20,7 @@
 #include "calc/command_line_error.h"
 #include "core/errors.h"
 #include "platform/application.h"
+#include "platform/window_keys.h"
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
 #include "files/safe_file.h"
@@ -124,8 +125,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     QObject::connect(twoSidedBox, &QCheckBox::toggled, this, refresh);
     QObject::connect(copyButton, &QPushButton::clicked, this, [this] { Guarded([this] { Copy(); }); });
     QObject::connect(saveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveAs(); }); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    CloseOnEscape(*this);
     QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
                      [this] { Guarded([this] { SaveAs(); }); });
 

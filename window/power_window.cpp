@@ -22,6 +22,7 @@
 #include "controls/marked_line_edit.h"
 #include "core/number_text.h"
 #include "platform/application.h"
+#include "platform/window_keys.h"
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
 #include "window/power_charts.h"
@@ -190,8 +191,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(curveAxisBox, &QComboBox::currentIndexChanged, this, refresh);
     QObject::connect(proportionsBox->useButton, &QPushButton::clicked, this, [this] { Guarded([this] { UseProportions(); }); });
     QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    CloseOnEscape(*this);
     QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
                      [this] { Guarded([this] { CopyResults(); }); });
 

@@ -16,12 +16,15 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QThread>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <climits>
 
 #include "calc/limits.h"
 #include "calc/table_test.h"
 #include "core/errors.h"
 #include "platform/application.h"
+#include "platform/window_keys.h"
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
 #include "files/safe_file.h"
@@ -46,6 +49,16 @@ std::vector<std::string> ExpectedItems(const QString& text) {
     return items;
 }
 
+// Which of a block's lines were read as labels, said where any were: a
+// first column of counts taken for labels once changed the test unseen.
+QString LabelsNote(const CellTexts& block) {
+    const bool rows = !block.rowLabels.empty(), columns = !block.columnLabels.empty();
+    if (rows && columns) return TableWindow::tr("The first row and column were read as labels.");
+    if (columns) return TableWindow::tr("The first row was read as column labels.");
+    if (rows) return TableWindow::tr("The first column was read as row labels.");
+    return {};
+}
+
 }  // namespace
 
 TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -59,6 +72,10 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     addColumnButton = new QPushButton(tr("Add co&lumn"));
     removeColumnButton = new QPushButton(tr("Remove col&umn"));
     openButton = new QPushButton(tr("&Open CSV\u2026"));
+    // What a paste or an Open did, beside the grid's buttons: a line that
+    // comes and goes there moves nothing below it.
+    editNoteLabel = new QLabel;
+    editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
     expectedEdit->setPlaceholderText(tr("equal"));
     resultsLabel = new QLabel;
@@ -94,7 +111,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     top->addWidget(openButton);
     auto* gridButtons = new QHBoxLayout;
     for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton}) gridButtons->addWidget(b);
-    gridButtons->addStretch();
+    gridButtons->addWidget(editNoteLabel, 1);
     auto* expectedRow = new QHBoxLayout;
     auto* expectedCaption = new QLabel(tr("E&xpected proportions or counts (one row)"));
     expectedCaption->setBuddy(expectedEdit);
@@ -152,10 +169,9 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         return at.isValid() ? (row ? at.row() : at.column()) : (row ? model_.rowCount() - 1 : model_.columnCount() - 1);
     };
     QObject::connect(addRowButton, &QPushButton::clicked, this, [this, current] { model_.AddRow(current(true) + 1); });
-    QObject::connect(removeRowButton, &QPushButton::clicked, this, [this, current] { model_.RemoveRow(current(true)); });
     QObject::connect(addColumnButton, &QPushButton::clicked, this, [this, current] { model_.AddColumn(current(false) + 1); });
-    QObject::connect(removeColumnButton, &QPushButton::clicked, this,
-                     [this, current] { model_.RemoveColumn(current(false)); });
+    QObject::connect(removeRowButton, &QPushButton::clicked, this, [this] { RemoveSelected(Qt::Vertical); });
+    QObject::connect(removeColumnButton, &QPushButton::clicked, this, [this] { RemoveSelected(Qt::Horizontal); });
     QObject::connect(openButton, &QPushButton::clicked, this, [this] { Guarded([this] { OpenFile(); }); });
     QObject::connect(cancelButton, &QPushButton::clicked, this, [this] { StopExactTest(); });
     QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
@@ -170,11 +186,15 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(paste, &QShortcut::activated, this,
                      [this] { Guarded([this] { Paste(QGuiApplication::clipboard()->text()); }); });
     auto* clear = new QShortcut(QKeySequence::Delete, countsView, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(clear, &QShortcut::activated, this, [this] {
-        for (const QModelIndex& index : countsView->selectionModel()->selectedIndexes()) model_.setData(index, QString(), Qt::EditRole);
-    });
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        QObject::connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    QObject::connect(clear, &QShortcut::activated, this,
+                     [this] { model_.ClearCells(countsView->selectionModel()->selectedIndexes()); });
+    // A cell's editor keeps its own Ctrl+Z while it is open.
+    for (const auto& [keys, step] : {std::pair{QKeySequence(QKeySequence::Undo), &QUndoStack::undo},
+                                     std::pair{QKeySequence(QKeySequence::Redo), &QUndoStack::redo}}) {
+        auto* shortcut = new QShortcut(keys, countsView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, this, [this, step = step] { Guarded([&] { (model_.UndoStack().*step)(); }); });
+    }
+    CloseOnEscape(*this);
     QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
                      [this] { Guarded([this] { OpenFile(); }); });
 
@@ -205,6 +225,7 @@ void TableWindow::Refresh() {
     exactLine_.clear();
     exactLabel->clear();
     resultsLabel->clear();
+    editNoteLabel->clear();
     for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton}) b->setEnabled(false);
     intoCalculatorButton->setToolTip({});
     if (model_.IsEmpty()) {
@@ -255,9 +276,10 @@ void TableWindow::ShowProblem(const QString& text) {
     cancelButton->hide();
 }
 
-// A block with labels is a whole table; a plain block goes into the cells
-// from the current one on, as in a spreadsheet. A block of rows of unequal
-// length is refused, and the grid stays as it was.
+// A block with labels, or any block where no cell is chosen or the grid is
+// empty, is the whole table; a plain block pasted at a chosen cell fills
+// the cells from there on, as in a spreadsheet, growing the grid, and says
+// so. A block of rows of unequal length is refused, the grid as it was.
 void TableWindow::Paste(const QString& text) {
     CellTexts block;
     try {
@@ -268,10 +290,43 @@ void TableWindow::Paste(const QString& text) {
     }
     const QModelIndex at = countsView->currentIndex();
     const bool labelled = !block.rowLabels.empty() || !block.columnLabels.empty();
-    if (labelled ? !model_.SetTable(block)
-                 : !model_.PasteBlock(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, block.cells))
+    const bool whole = labelled || !at.isValid() || model_.IsEmpty();
+    const int rows = int(block.cells.size()), columns = int(block.cells.front().size());
+    if (whole ? !model_.SetTable(block) : !model_.PasteBlock(at.row(), at.column(), block.cells)) {
         ShowProblem(tr("The pasted block was not taken: a table has at most %1 rows and columns.")
                         .arg(CountsModel::kMostRowsOrColumns));
+        return;
+    }
+    if (whole) {
+        editNoteLabel->setText(tr("Pasted as the whole table, %1 \u00d7 %2; Ctrl+Z takes it back.").arg(rows).arg(columns));
+    } else {
+        editNoteLabel->setText(tr("Pasted %1 \u00d7 %2 cells from row %3, column %4 on; Ctrl+Z takes them back.")
+                                   .arg(rows)
+                                   .arg(columns)
+                                   .arg(at.row() + 1)
+                                   .arg(at.column() + 1));
+    }
+    if (labelled) editNoteLabel->setText(editNoteLabel->text() + " " + LabelsNote(block));
+}
+
+// Remove acts on the rows or columns of the chosen cells, or else on the
+// last; nothing stays chosen after it, so that a second Remove takes the
+// last one the user sees, not one the view moved its current cell to.
+void TableWindow::RemoveSelected(Qt::Orientation orientation) {
+    const bool rows = orientation == Qt::Vertical;
+    int first = rows ? model_.rowCount() - 1 : model_.columnCount() - 1, last = first;
+    const QModelIndexList chosen = countsView->selectionModel()->selectedIndexes();
+    if (!chosen.isEmpty()) {
+        first = INT_MAX;
+        last = -1;
+        for (const QModelIndex& at : chosen) {
+            first = std::min(first, rows ? at.row() : at.column());
+            last = std::max(last, rows ? at.row() : at.column());
+        }
+    }
+    const bool removed = rows ? model_.RemoveRows(first, last - first + 1) : model_.RemoveColumns(first, last - first + 1);
+    countsView->selectionModel()->clear();
+    if (!removed) editNoteLabel->setText(tr("A table keeps at least one row and one column."));
 }
 
 void TableWindow::Open(const QString& path) {
@@ -287,10 +342,13 @@ void TableWindow::Open(const QString& path) {
         return;
     }
     try {
-        if (!model_.SetTable(SplitTable(bytes.toStdString(), CurrentFormatSettings())))
+        const CellTexts table = SplitTable(bytes.toStdString(), CurrentFormatSettings());
+        if (!model_.SetTable(table))
             ShowProblem(tr("%1 was not opened: a table has at most %2 rows and columns.")
                             .arg(path)
                             .arg(CountsModel::kMostRowsOrColumns));
+        else
+            editNoteLabel->setText(LabelsNote(table));
     } catch (const TableInputError& bad) {
         ShowProblem(QString("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
     }

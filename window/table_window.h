@@ -34,6 +34,7 @@ public:
     QPushButton *addRowButton, *removeRowButton, *addColumnButton, *removeColumnButton, *openButton;
     QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
     QLabel *resultsLabel, *exactLabel, *problemLabel;
+    QLabel* editNoteLabel;  // what a paste or an Open did
     QProgressBar* exactProgress;
     QPushButton *cancelButton, *intoCalculatorButton, *copyResultsButton, *copyTableButton, *saveButton;
 
@@ -65,6 +66,7 @@ private:
     void OpenFile();
     void SaveAs();
     void RenameSection(Qt::Orientation orientation, int section);
+    void RemoveSelected(Qt::Orientation orientation);
 
     CountsModel model_;
     CellsModel* cellsModel_;

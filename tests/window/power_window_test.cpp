@@ -232,5 +232,23 @@ TEST(ChartFileDialog, ATypedExtensionDecidesTheFormat) {
     EXPECT_EQ(LastSaveFolder(), QDir::tempPath());
 }
 
+// Escape closes what is open inside a window first: the drop-down, then
+// the window.
+TEST_F(PowerWindowTest, EscapeClosesTheDropDownBeforeTheWindow) {
+    PowerWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->curveAxisBox->setFocus();
+    w->curveAxisBox->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_TRUE(popup);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_FALSE(QApplication::activePopupWidget());
+    EXPECT_TRUE(w->isVisible());
+    QTest::keyClick(w->effectEdit, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+}
+
 }  // namespace
 }  // namespace tarvik::test

@@ -2,6 +2,7 @@
 // calculator, a block pasted, the results live, a bad cell named, rows and
 // columns added and removed, Fisher's count finishing (and cancelled) off
 // the window's thread, and the statistic sent into the calculator.
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
@@ -83,11 +84,11 @@ TEST_F(TableWindowTest, ABadCellIsNamedAndNothingIsComputedFromIt) {
 TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     TableWindow* w = Open();
     ASSERT_TRUE(w);
-    w->Paste("18\t22\t30\t30\n");  // one row: goodness of fit, equal by default
-    EXPECT_EQ(w->Model().rowCount(), 2);  // pasted into a 2 x 2 grid: it grows, keeps its second row
-    w->countsView->setCurrentIndex(w->Model().index(1, 0));
-    w->removeRowButton->click();
+    // One row into the empty grid is the whole table: goodness of fit,
+    // equal by default, with no empty second row left over.
+    w->Paste("18\t22\t30\t30\n");
     EXPECT_EQ(w->Model().rowCount(), 1);
+    EXPECT_EQ(w->editNoteLabel->text(), "Pasted as the whole table, 1 \u00d7 4; Ctrl+Z takes it back.");
     ASSERT_TRUE(w->Report());
     EXPECT_TRUE(w->Report()->test.goodnessOfFit);
     EXPECT_TRUE(w->resultsLabel->text().contains("Pearson \u03c7\u00b2 = 4.320000, df = 3, p = 0.228919"));
@@ -104,6 +105,56 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     EXPECT_EQ(w->Model().columnCount(), 5);
     EXPECT_TRUE(w->problemLabel->text().contains("is empty"));
     EXPECT_FALSE(w->expectedEdit->isEnabled());
+}
+
+// Every edit is a step back and forth; Remove takes the chosen rows or
+// columns, else the last; a block pasted at a chosen cell fills from there
+// and says so.
+TEST_F(TableWindowTest, EditsAreUndoneAndRemoveTakesWhatIsChosen) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("1\t2\t3\t4\n5\t6\t7\t8\n9\t10\t11\t12\n");
+    const auto grid = [&] { return w->Model().AsTabSeparated().toStdString(); };
+    const std::string pasted = grid();
+    QItemSelectionModel& chosen = *w->countsView->selectionModel();
+    chosen.select(QItemSelection(w->Model().index(0, 1), w->Model().index(0, 2)), QItemSelectionModel::Select);
+    w->removeColumnButton->click();  // columns 2 and 3, as one step
+    EXPECT_EQ(w->Model().Cell(0, 1), "4");
+    w->removeColumnButton->click();  // nothing chosen now: the last column
+    EXPECT_EQ(w->Model().columnCount(), 1);
+    w->Model().UndoStack().undo();
+    w->Model().UndoStack().undo();
+    EXPECT_EQ(grid(), pasted);
+    w->Model().UndoStack().redo();
+    EXPECT_EQ(w->Model().columnCount(), 2);
+    w->Model().UndoStack().undo();
+
+    w->countsView->setCurrentIndex(w->Model().index(2, 3));
+    w->Paste("3\t1\n1\t3\n");
+    EXPECT_EQ(w->Model().rowCount(), 4);  // grown to hold the block
+    EXPECT_EQ(w->Model().columnCount(), 5);
+    EXPECT_EQ(w->Model().Cell(3, 4), "3");
+    EXPECT_EQ(w->editNoteLabel->text(), "Pasted 2 \u00d7 2 cells from row 3, column 4 on; Ctrl+Z takes them back.");
+    w->Model().setData(w->Model().index(0, 0), "100", Qt::EditRole);
+    w->Model().UndoStack().undo();
+    w->Model().UndoStack().undo();
+    EXPECT_EQ(grid(), pasted);
+
+    // Escape in a cell's editor gives up the edit; the window stays.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->countsView->setCurrentIndex(w->Model().index(0, 0));
+    w->countsView->edit(w->Model().index(0, 0));
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_TRUE(editor && editor != w->countsView);
+    QTest::keyClicks(editor, "77");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->Model().Cell(0, 0), "1");
+
+    w->Paste("\tA\tB\nyes\t12\t5\nno\t3\t9\n");
+    EXPECT_EQ(w->editNoteLabel->text(),
+              "Pasted as the whole table, 2 \u00d7 2; Ctrl+Z takes it back. The first row and column were read as labels.");
 }
 
 TEST_F(TableWindowTest, ALargeCountRunsOffTheThreadAndCanBeCancelled) {
