@@ -129,15 +129,25 @@ CellTexts SplitTable(const std::string& withMark, const FormatSettings& fs) {
     // it made the first cell a label and the first column row labels.
     const std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     const std::string text = withMark.rfind(kByteOrderMark, 0) == 0 ? withMark.substr(3) : withMark;
+    // UTF-16 ("Unicode text" from a spreadsheet) has a zero byte beside
+    // every digit: read as bytes it gave cells no count could be read from.
+    if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0 || text.find('\0') != std::string::npos)
+        throw TableInputError{Tr("Table", "the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text")};
     const char separator = SeparatorOf(text);
     std::vector<std::vector<std::string>> lines;
-    std::size_t start = 0;
+    std::size_t start = 0, cells = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
+        // Counted before the line is split: a 50 MB line of "1," is 25
+        // million cells, gigabytes once each is a string.
         const std::string line = text.substr(start, end - start);
-        if (!Trimmed(line).empty()) lines.push_back(CellsOf(line, separator));
         start = end + 1;
+        if (Trimmed(line).empty()) continue;
+        cells += std::size_t(std::count(line.begin(), line.end(), separator)) + 1;
+        if (cells > kMostTableCells)
+            throw TableInputError{Fill(Tr("Table", "the table has more than %1 cells"), {std::to_string(kMostTableCells)})};
+        lines.push_back(CellsOf(line, separator));
     }
     if (lines.empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
 

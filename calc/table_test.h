@@ -35,6 +35,9 @@ CountsInput ReadCounts(const std::string& text);
 // paste (a 100 x 100 table is a few tens of kilobytes); more is refused
 // while it is read, never taken cut short.
 inline constexpr std::int64_t kLargestTableBytes = 64 << 20;
+// The most cells a table's text may split into: each is a string, and
+// more would take gigabytes.
+inline constexpr std::size_t kMostTableCells = 1000000;
 
 // The same split into cells and labels, the counts left as texts.
 struct CellTexts {

@@ -8,7 +8,17 @@ namespace {
 constexpr const char* kNumbersKey = "numbers";
 constexpr const char* kLanguageKey = "language";
 QSettings Store() { return QSettings("tarvik", "tarvik"); }
+
+// Written at once and checked: QSettings otherwise writes later, and a
+// file that cannot be written (a read-only home, a full disk, a file
+// owned by another) would go unnoticed.
+bool Written(QSettings& store) {
+    store.sync();
+    return store.status() == QSettings::NoError && store.isWritable();
+}
 }  // namespace
+
+QString SettingsPlace() { return Store().fileName(); }
 
 NumberFormat SavedNumberFormat() {
     NumberFormat format;
@@ -16,7 +26,11 @@ NumberFormat SavedNumberFormat() {
     return format;
 }
 
-void SaveNumberFormat(const NumberFormat& format) { Store().setValue(kNumbersKey, NumberStyleName(format.style)); }
+bool SaveNumberFormat(const NumberFormat& format) {
+    QSettings store = Store();
+    store.setValue(kNumbersKey, NumberStyleName(format.style));
+    return Written(store);
+}
 
 bool SavedLanguage(std::string& code) {
     const QVariant saved = Store().value(kLanguageKey);
@@ -27,11 +41,13 @@ bool SavedLanguage(std::string& code) {
     return true;
 }
 
-void SaveLanguage(const std::string& code, bool forget) {
+bool SaveLanguage(const std::string& code, bool forget) {
+    QSettings store = Store();
     if (forget)
-        Store().remove(kLanguageKey);
+        store.remove(kLanguageKey);
     else
-        Store().setValue(kLanguageKey, QString::fromStdString(code.empty() ? "en" : code));
+        store.setValue(kLanguageKey, QString::fromStdString(code.empty() ? "en" : code));
+    return Written(store);
 }
 
 }  // namespace tarvik

@@ -3,19 +3,24 @@
 // language chosen. Kept in
 // the desktop's usual place (~/.config/tarvik/tarvik.conf on Linux); an
 // unknown or missing entry gives the default.
+#include <QString>
 #include <string>
 
 #include "core/number_text.h"
 
 namespace tarvik {
 
+// Each Save returns false where the choice could not be written.
 NumberFormat SavedNumberFormat();
-void SaveNumberFormat(const NumberFormat& format);
+bool SaveNumberFormat(const NumberFormat& format);
 
 // The language chosen in the window: false where none was chosen (the
 // desktop's language is used); "" is English chosen.
 bool SavedLanguage(std::string& code);
 // Saves a choice; follow the desktop again with forget = true.
-void SaveLanguage(const std::string& code, bool forget = false);
+bool SaveLanguage(const std::string& code, bool forget = false);
+
+// Where the settings are kept, for a message that they could not be.
+QString SettingsPlace();
 
 }  // namespace tarvik

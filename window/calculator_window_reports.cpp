@@ -107,10 +107,12 @@ void CalculatorWindow::AddLanguageMenu(QMenu& menu) {
 }
 
 void CalculatorWindow::ChooseLanguage(const std::string& code, bool followDesktop) {
-    SaveLanguage(code, followDesktop);
+    const bool saved = SaveLanguage(code, followDesktop);
     const QString name = followDesktop ? tr("the desktop's language") : LanguageName(code);
     if (Application* app = CurrentApplication())
-        app->ShowNotice(tr("Tarvik shows its words in %1 from its next start.").arg(name));
+        app->ShowNotice(saved ? tr("Tarvik shows its words in %1 from its next start.").arg(name)
+                              : tr("The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.")
+                                    .arg(name, SettingsPlace()));
 }
 
 // The three styles under the command line's names, each with the upper
@@ -140,7 +142,10 @@ void CalculatorWindow::SetNumberStyle(NumberStyle style) {
     const NumberFormat format{style, 6};
     Apply(calc_.SetNumberFormat(format));
     UpdatePrecisionTips();
-    SaveNumberFormat(format);
+    if (!SaveNumberFormat(format))
+        if (Application* app = CurrentApplication())
+            app->ShowNotice(tr("Numbers are shown so from now on, but the choice could not be saved in %1 for the next "
+                               "start.").arg(SettingsPlace()));
     if (criticalValues_) criticalValues_->SetNumberFormat(format);
     if (power_) power_->SetNumberFormat(format);
     if (tableTest_) tableTest_->SetNumberFormat(format);

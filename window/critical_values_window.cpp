@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "controls/decimal_point_validator.h"
 #include "calc/command_line_error.h"
 #include "core/errors.h"
 #include "platform/application.h"
@@ -45,6 +46,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     dfFromBox->setValue(1);
     dfToBox->setValue(30);
     probabilitiesEdit = new QLineEdit;
+    probabilitiesEdit->setValidator(new DecimalPointValidator(probabilitiesEdit));
     // The start list in the desktop's own number format.
     probabilitiesEdit->setText(InDesktopNumbers(kStartProbabilities));
     upperTailButton = new QRadioButton(tr("&Upper tail P(X>x)"));

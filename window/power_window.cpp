@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "controls/decimal_point_validator.h"
 #include "calc/answers.h"
 #include "calc/limits.h"
 #include "calc/text_table.h"
@@ -40,6 +41,12 @@ constexpr QSize kChartSize(300, 220);
 constexpr PowerField kSolvable[] = {PowerField::SampleSize, PowerField::Power, PowerField::EffectSize,
                                     PowerField::Alpha};
 
+// Cohen's three sizes in the desktop's numbers.
+QString EffectDescription() {
+    return PowerWindow::tr("Cohen's w: %1 small, %2 medium, %3 large")
+        .arg(InDesktopNumbers("0.1"), InDesktopNumbers("0.3"), InDesktopNumbers("0.5"));
+}
+
 QString Swatch(QColor color, const QString& what) {
     return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(color.name(), what);
 }
@@ -57,7 +64,9 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     alphaEdit = new MarkedLineEdit(InDesktopNumbers("0.05"));
     powerEdit = new MarkedLineEdit(InDesktopNumbers("0.8"));
     sampleSizeEdit = new MarkedLineEdit("100");
-    auto* effectHint = new QLabel(tr("Cohen: 0.1 small, 0.3 medium, 0.5 large"));
+    for (QLineEdit* edit : {effectEdit, alphaEdit, powerEdit}) edit->setValidator(new DecimalPointValidator(edit));
+    auto* effectHint = new QLabel(
+        tr("Cohen: %1 small, %2 medium, %3 large").arg(InDesktopNumbers("0.1"), InDesktopNumbers("0.3"), InDesktopNumbers("0.5")));
     effectHint->setEnabled(false);
     resultsLabel = new QLabel;
     resultsLabel->setWordWrap(true);
@@ -172,7 +181,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     solveBox->setAccessibleName(tr("Solve for"));
     dfBox->setAccessibleName(tr("Degrees of freedom"));
     effectEdit->setAccessibleName(tr("Effect size w"));
-    effectEdit->setAccessibleDescription(tr("Cohen's w: 0.1 small, 0.3 medium, 0.5 large"));
+    effectEdit->setAccessibleDescription(EffectDescription());
     alphaEdit->setAccessibleName(tr("Significance level alpha"));
     powerEdit->setAccessibleName(tr("Power"));
     sampleSizeEdit->setAccessibleName(tr("Total sample size N"));
@@ -263,7 +272,7 @@ void PowerWindow::Refresh() {
         edit->setPalette(ground);
         edit->setAccessibleDescription(f == solved ? tr("Solved") : "");
     }
-    effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : tr("Cohen's w: 0.1 small, 0.3 medium, 0.5 large"));
+    effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : EffectDescription());
     const std::pair<PowerField, Real*> given[] = {{PowerField::EffectSize, &q.w},
                                                   {PowerField::Alpha, &q.alpha},
                                                   {PowerField::Power, &q.power},

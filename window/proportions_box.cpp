@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "controls/decimal_point_validator.h"
 #include "calc/answers.h"
 #include "platform/application.h"
 #include "window/window_texts.h"
@@ -26,6 +27,7 @@ ProportionsBox::ProportionsBox(QWidget* parent) : QGroupBox(tr("Effect size from
     expectedEdit = new QLineEdit;
     expectedEdit->setPlaceholderText(tr("equal"));
     alternativeEdit = new QLineEdit;
+    for (QLineEdit* edit : {expectedEdit, alternativeEdit}) edit->setValidator(new DecimalPointValidator(edit));
     alternativeEdit->setPlaceholderText(InDesktopNumbers("0.1 0.2 0.3 0.4"));
     cellsEdit = new QPlainTextEdit;
     cellsEdit->setPlaceholderText(InDesktopNumbers("0.3 0.2\n0.1 0.4"));

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 #include <climits>
 
+#include "controls/decimal_point_validator.h"
 #include "calc/limits.h"
 #include "calc/table_test.h"
 #include "core/errors.h"
@@ -77,6 +79,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     editNoteLabel = new QLabel;
     editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
+    expectedEdit->setValidator(new DecimalPointValidator(expectedEdit));
     expectedEdit->setPlaceholderText(tr("equal"));
     resultsLabel = new QLabel;
     resultsLabel->setWordWrap(true);
@@ -330,9 +333,15 @@ void TableWindow::RemoveSelected(Qt::Orientation orientation) {
 }
 
 void TableWindow::Open(const QString& path) {
+    // A FIFO with no writer would block the open, and the window with it,
+    // for good; a device would never end.
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        ShowProblem(tr("%1 was not opened: it is not a regular file.").arg(path));
+        return;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowProblem(QString("%1 cannot be read: %2.").arg(path, file.errorString()));
+        ShowProblem(tr("%1 cannot be read: %2.").arg(path, file.errorString()));
         return;
     }
     constexpr qint64 kLargestFile = kLargestTableBytes;
@@ -350,7 +359,7 @@ void TableWindow::Open(const QString& path) {
         else
             editNoteLabel->setText(LabelsNote(table));
     } catch (const TableInputError& bad) {
-        ShowProblem(QString("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
+        ShowProblem(tr("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
     }
 }
 

@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>Chi-Quadrat-Dichte für df %1 bei x = %2, P(X&lt;=x) = %3; schraffierte obere Flanke P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>Die Wahl von %1 konnte nicht in %2 gespeichert werden: Tarvik behält seine Sprache bei.</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>Zahlen werden ab jetzt so gezeigt, aber die Wahl konnte für den nächsten Start nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>„%1“ gibt es schon. Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -591,6 +603,42 @@ geschrieben werden kann.
     <message>
         <source>Row %1</source>
         <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>Zelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>Zellen leeren</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>Spalten entfernen</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>Tabelle ersetzen</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 <context>
@@ -1134,10 +1182,6 @@ geschrieben werden kann.
         <translation>Signifikanzniveau α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen: 0.1 klein, 0.3 mittel, 0.5 groß</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>&amp;Lösen für</translation>
     </message>
@@ -1214,10 +1258,6 @@ geschrieben werden kann.
         <translation>Freiheitsgrade</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohens w: 0.1 klein, 0.3 mittel, 0.5 groß</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>Signifikanzniveau Alpha</translation>
     </message>
@@ -1280,6 +1320,14 @@ geschrieben werden kann.
     <message>
         <source>power</source>
         <translation>Teststärke</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>Cohens w: %1 klein, %2 mittel, %3 groß</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen: %1 klein, %2 mittel, %3 groß</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1528,14 @@ geschrieben werden kann.
         <source>it was written, but its permissions could not be kept</source>
         <translation>sie wurde geschrieben, aber ihre Rechte konnten nicht erhalten werden</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>es ist ein symbolischer Link auf „%1“: wählen Sie diese Datei selbst oder einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>sie gehört einem anderen Benutzer, und eine neue Datei wäre Ihre</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1577,6 +1633,14 @@ geschrieben werden kann.
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>Spalte %1 ergibt zusammen 0: ihre erwarteten Häufigkeiten wären 0</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>der Text ist UTF-16 oder gar kein Text: speichern Sie ihn als CSV UTF-8 oder reinen Text</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>die Tabelle hat mehr als %1 Zellen</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1836,42 @@ geschrieben werden kann.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>Der Rechner nimmt Werte bis %1; diese Prüfgröße ist %2.</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>Die erste Zeile und Spalte wurden als Beschriftungen gelesen.</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>Die erste Zeile wurde als Spaltenbeschriftungen gelesen.</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>Die erste Spalte wurde als Zeilenbeschriftungen gelesen.</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>Als ganze Tabelle eingefügt, %1 × %2; Strg+Z nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>%1 × %2 Zellen ab Zeile %3, Spalte %4 eingefügt; Strg+Z nimmt sie zurück.</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>Eine Tabelle behält mindestens eine Zeile und eine Spalte.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 wurde nicht geöffnet: es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 wurde nicht geöffnet: %2</translation>
     </message>
 </context>
 </TS>

@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>Densidad ji cuadrado para gl %1 en x = %2, P(X&lt;=x) = %3; cola superior sombreada P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>No se pudo guardar la elección de %1 en %2: Tarvik mantiene sus textos como están.</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>Los números se muestran así desde ahora, pero la elección no se pudo guardar en %1 para el próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>&apos;%1&apos; ya existe. ¿Reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -593,6 +605,42 @@ archivo.
     <message>
         <source>Row %1</source>
         <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>editar una celda</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>vaciar celdas</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>añadir una fila</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>añadir una columna</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>quitar filas</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>quitar columnas</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>reemplazar la tabla</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>pegar</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>renombrar</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1184,6 @@ archivo.
         <translation>Nivel de significación α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen: 0.1 pequeño, 0.3 mediano, 0.5 grande</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>&amp;Calcular</translation>
     </message>
@@ -1216,10 +1260,6 @@ archivo.
         <translation>Grados de libertad</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>w de Cohen: 0.1 pequeño, 0.3 mediano, 0.5 grande</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>Nivel de significación alfa</translation>
     </message>
@@ -1282,6 +1322,14 @@ archivo.
     <message>
         <source>power</source>
         <translation>potencia</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>w de Cohen: %1 pequeño, %2 mediano, %3 grande</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen: %1 pequeño, %2 mediano, %3 grande</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1530,14 @@ archivo.
         <source>it was written, but its permissions could not be kept</source>
         <translation>se escribió, pero no se pudieron conservar sus permisos</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>es un enlace simbólico a &apos;%1&apos;: elija ese mismo archivo u otro nombre</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>pertenece a otro usuario, y un archivo nuevo sería suyo</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1579,6 +1635,14 @@ archivo.
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>la columna %1 suma 0: sus frecuencias esperadas serían 0</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>el texto es UTF-16 o no es texto: guárdelo como CSV UTF-8 o texto sin formato</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>la tabla tiene más de %1 celdas</translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1838,42 @@ archivo.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>La calculadora admite valores hasta %1; este estadístico es %2.</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>La primera fila y la primera columna se leyeron como etiquetas.</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>La primera fila se leyó como etiquetas de columna.</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>La primera columna se leyó como etiquetas de fila.</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>Pegado como la tabla entera, %1 × %2; Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>Pegadas %1 × %2 celdas desde la fila %3, columna %4; Ctrl+Z las deshace.</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>Una tabla conserva al menos una fila y una columna.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 no se abrió: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 no se abrió: %2</translation>
     </message>
 </context>
 </TS>

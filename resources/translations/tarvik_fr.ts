@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>Densité du khi-deux pour ddl %1 en x = %2, P(X&lt;=x) = %3 ; queue supérieure hachurée P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>Le choix de %1 n&apos;a pas pu être enregistré dans %2 : Tarvik garde ses mots tels quels.</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>Les nombres s&apos;affichent ainsi désormais, mais le choix n&apos;a pas pu être enregistré dans %1 pour le prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -594,6 +606,42 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Row %1</source>
         <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>modifier une case</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>vider des cases</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>ajouter une colonne</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>supprimer des lignes</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>supprimer des colonnes</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>remplacer le tableau</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>coller</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>renommer</translation>
     </message>
 </context>
 <context>
@@ -1137,10 +1185,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>Seuil de signification α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen : 0.1 petit, 0.3 moyen, 0.5 grand</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>&amp;Calculer</translation>
     </message>
@@ -1217,10 +1261,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>Degrés de liberté</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>w de Cohen : 0.1 petit, 0.3 moyen, 0.5 grand</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>Seuil de signification alpha</translation>
     </message>
@@ -1283,6 +1323,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>power</source>
         <translation>puissance</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>w de Cohen : %1 petit, %2 moyen, %3 grand</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen : %1 petit, %2 moyen, %3 grand</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1531,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>it was written, but its permissions could not be kept</source>
         <translation>il a été écrit, mais ses droits n&apos;ont pas pu être conservés</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>c&apos;est un lien symbolique vers « %1 » : choisissez ce fichier lui-même, ou un autre nom</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>il appartient à un autre utilisateur, et un nouveau fichier serait le vôtre</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1580,6 +1636,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>la colonne %1 a une somme nulle : ses effectifs attendus seraient 0</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>le texte est en UTF-16 ou n&apos;est pas du texte : enregistrez-le en CSV UTF-8 ou en texte brut</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>le tableau a plus de %1 cases</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1839,42 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>La calculatrice prend des valeurs jusqu&apos;à %1 ; cette statistique vaut %2.</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>La première ligne et la première colonne ont été lues comme étiquettes.</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>La première ligne a été lue comme étiquettes de colonnes.</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>La première colonne a été lue comme étiquettes de lignes.</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>Collé comme tableau entier, %1 × %2 ; Ctrl+Z l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>%1 × %2 cases collées à partir de la ligne %3, colonne %4 ; Ctrl+Z les annule.</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>Un tableau garde au moins une ligne et une colonne.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 n&apos;a pas été ouvert : ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 n&apos;a pas été ouvert : %2</translation>
     </message>
 </context>
 </TS>

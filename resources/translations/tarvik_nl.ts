@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>Chikwadraatdichtheid voor vg %1 bij x = %2, P(X&lt;=x) = %3; gearceerde rechterstaart P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>De keuze voor %1 kon niet in %2 worden bewaard: Tarvik houdt zijn woorden zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>Getallen worden vanaf nu zo getoond, maar de keuze kon niet in %1 worden bewaard voor de volgende start.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV-tabel (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>&apos;%1&apos; bestaat al. Vervangen?</translation>
     </message>
 </context>
 <context>
@@ -591,6 +603,42 @@ worden.
     <message>
         <source>Row %1</source>
         <translation>Rij %1</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>cel bewerken</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>cellen legen</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>rij toevoegen</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>kolom toevoegen</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>rijen verwijderen</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>kolommen verwijderen</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>tabel vervangen</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>plakken</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>hernoemen</translation>
     </message>
 </context>
 <context>
@@ -1134,10 +1182,6 @@ worden.
         <translation>Significantieniveau α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen: 0.1 klein, 0.3 middel, 0.5 groot</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>&amp;Oplossen voor</translation>
     </message>
@@ -1214,10 +1258,6 @@ worden.
         <translation>Vrijheidsgraden</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohens w: 0.1 klein, 0.3 middel, 0.5 groot</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>Significantieniveau alfa</translation>
     </message>
@@ -1280,6 +1320,14 @@ worden.
     <message>
         <source>power</source>
         <translation>onderscheidend vermogen</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>Cohens w: %1 klein, %2 middel, %3 groot</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen: %1 klein, %2 middel, %3 groot</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1528,14 @@ worden.
         <source>it was written, but its permissions could not be kept</source>
         <translation>het is geschreven, maar de rechten konden niet worden behouden</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>het is een symbolische koppeling naar &apos;%1&apos;: kies dat bestand zelf, of een andere naam</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>het is van een andere gebruiker, en een nieuw bestand zou van u zijn</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1577,6 +1633,14 @@ worden.
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>kolom %1 telt op tot 0: de verwachte frequenties zouden 0 zijn</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>de tekst is UTF-16 of helemaal geen tekst: sla hem op als CSV UTF-8 of platte tekst</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>de tabel heeft meer dan %1 cellen</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1836,42 @@ worden.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>De rekenmachine neemt waarden tot %1; deze toetsingsgrootheid is %2.</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>De eerste rij en kolom zijn als labels gelezen.</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>De eerste rij is als kolomlabels gelezen.</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>De eerste kolom is als rijlabels gelezen.</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>Geplakt als de hele tabel, %1 × %2; Ctrl+Z maakt het ongedaan.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>%1 × %2 cellen geplakt vanaf rij %3, kolom %4; Ctrl+Z maakt het ongedaan.</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>Een tabel houdt minstens één rij en één kolom.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 is niet geopend: het is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 is niet geopend: %2</translation>
     </message>
 </context>
 </TS>

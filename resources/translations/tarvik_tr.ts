@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>sd %1 için x = %2 noktasında ki-kare yoğunluğu, P(X&lt;=x) = %3; taralı üst kuyruk P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>%1 seçimi %2 içine kaydedilemedi: Tarvik sözcüklerini olduğu gibi tutuyor.</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>Sayılar bundan sonra böyle gösteriliyor, ancak seçim bir sonraki başlangıç için %1 içine kaydedilemedi.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV tablosu (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>&apos;%1&apos; zaten var. Değiştirilsin mi?</translation>
     </message>
 </context>
 <context>
@@ -589,6 +601,42 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Row %1</source>
         <translation>Satır %1</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>hücreyi düzenle</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>hücreleri boşalt</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>satır ekle</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>sütun ekle</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>satırları kaldır</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>sütunları kaldır</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>tabloyu değiştir</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>yapıştır</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>yeniden adlandır</translation>
     </message>
 </context>
 <context>
@@ -1132,10 +1180,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Anlamlılık düzeyi α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>Çö&amp;zülecek</translation>
     </message>
@@ -1212,10 +1256,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Serbestlik derecesi</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen&apos;in w&apos;si: 0.1 küçük, 0.3 orta, 0.5 büyük</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>Anlamlılık düzeyi alfa</translation>
     </message>
@@ -1278,6 +1318,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>power</source>
         <translation>güç</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen&apos;in w&apos;si: %1 küçük, %2 orta, %3 büyük</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen: %1 küçük, %2 orta, %3 büyük</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1526,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>it was written, but its permissions could not be kept</source>
         <translation>yazıldı, ama izinleri korunamadı</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>&apos;%1&apos; dosyasına bir sembolik bağlantı: o dosyanın kendisini veya başka bir ad seçin</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>başka bir kullanıcıya ait ve yeni bir dosya sizin olurdu</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1575,6 +1631,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>sütun %1&apos;in toplamı 0: beklenen frekansları 0 olurdu</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>metin UTF-16 ya da hiç metin değil: CSV UTF-8 veya düz metin olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>tabloda %1 hücreden fazlası var</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1834,42 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>Hesap makinesi %1 değerine kadar alır; bu istatistik %2.</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>İlk satır ve sütun etiket olarak okundu.</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>İlk satır sütun etiketleri olarak okundu.</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>İlk sütun satır etiketleri olarak okundu.</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>Tablonun tamamı olarak yapıştırıldı, %1 × %2; Ctrl+Z geri alır.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>%3. satır, %4. sütundan başlayarak %1 × %2 hücre yapıştırıldı; Ctrl+Z geri alır.</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>Bir tablo en az bir satır ve bir sütun tutar.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 açılmadı: normal bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 okunamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 açılmadı: %2</translation>
     </message>
 </context>
 </TS>

@@ -176,6 +176,14 @@
         <source>Chi-square density for df %1 at x = %2, P(X&lt;=x) = %3; shaded upper tail P(X &gt; x) = %4</source>
         <translation>自由度 %1 在 x = %2 处的卡方密度，P(X&lt;=x) = %3；阴影上尾 P(X &gt; x) = %4</translation>
     </message>
+    <message>
+        <source>The choice of %1 could not be saved in %2: Tarvik keeps its words as they are.</source>
+        <translation>无法将 %1 的选择保存到 %2：Tarvik 保持现有语言。</translation>
+    </message>
+    <message>
+        <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
+        <translation>数字从现在起如此显示，但该选择无法保存到 %1 以供下次启动使用。</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -210,6 +218,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?</source>
+        <translation>“%1”已存在。要替换吗？</translation>
     </message>
 </context>
 <context>
@@ -576,6 +588,42 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Row %1</source>
         <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>edit a cell</source>
+        <translation>编辑单元格</translation>
+    </message>
+    <message>
+        <source>clear cells</source>
+        <translation>清空单元格</translation>
+    </message>
+    <message>
+        <source>add a row</source>
+        <translation>添加行</translation>
+    </message>
+    <message>
+        <source>add a column</source>
+        <translation>添加列</translation>
+    </message>
+    <message>
+        <source>remove rows</source>
+        <translation>删除行</translation>
+    </message>
+    <message>
+        <source>remove columns</source>
+        <translation>删除列</translation>
+    </message>
+    <message>
+        <source>replace the table</source>
+        <translation>替换表</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>重命名</translation>
     </message>
 </context>
 <context>
@@ -1119,10 +1167,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>显著性水平 α</translation>
     </message>
     <message>
-        <source>Cohen: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen：0.1 小，0.3 中，0.5 大</translation>
-    </message>
-    <message>
         <source>&amp;Solve for</source>
         <translation>求解(&amp;S)</translation>
     </message>
@@ -1199,10 +1243,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>自由度</translation>
     </message>
     <message>
-        <source>Cohen&apos;s w: 0.1 small, 0.3 medium, 0.5 large</source>
-        <translation>Cohen w：0.1 小，0.3 中，0.5 大</translation>
-    </message>
-    <message>
         <source>Significance level alpha</source>
         <translation>显著性水平 alpha</translation>
     </message>
@@ -1265,6 +1305,14 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>power</source>
         <translation>检验效能</translation>
+    </message>
+    <message>
+        <source>Cohen&apos;s w: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen w：%1 小，%2 中，%3 大</translation>
+    </message>
+    <message>
+        <source>Cohen: %1 small, %2 medium, %3 large</source>
+        <translation>Cohen：%1 小，%2 中，%3 大</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1513,14 @@ nothing printed), 1 when a file cannot be written.
         <source>it was written, but its permissions could not be kept</source>
         <translation>已写入，但无法保留其权限</translation>
     </message>
+    <message>
+        <source>it is a symbolic link to &apos;%1&apos;: choose that file itself, or another name</source>
+        <translation>它是指向“%1”的符号链接：请选择该文件本身或另一个名称</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and a new file would be yours</source>
+        <translation>它属于另一个用户，新文件将归您所有</translation>
+    </message>
 </context>
 <context>
     <name>SpinArrows</name>
@@ -1562,6 +1618,14 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>column %1 adds up to 0: its expected counts would be 0</source>
         <translation>第 %1 列之和为 0：其期望频数将为 0</translation>
+    </message>
+    <message>
+        <source>the text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text</source>
+        <translation>该文本为 UTF-16 或根本不是文本：请另存为 CSV UTF-8 或纯文本</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 cells</source>
+        <translation>该表的单元格超过 %1 个</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1821,42 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>计算器接受的值至多为 %1；此统计量为 %2。</translation>
+    </message>
+    <message>
+        <source>The first row and column were read as labels.</source>
+        <translation>第一行和第一列被读作标签。</translation>
+    </message>
+    <message>
+        <source>The first row was read as column labels.</source>
+        <translation>第一行被读作列标签。</translation>
+    </message>
+    <message>
+        <source>The first column was read as row labels.</source>
+        <translation>第一列被读作行标签。</translation>
+    </message>
+    <message>
+        <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>
+        <translation>已作为整个表粘贴，%1 × %2；Ctrl+Z 可撤销。</translation>
+    </message>
+    <message>
+        <source>Pasted %1 × %2 cells from row %3, column %4 on; Ctrl+Z takes them back.</source>
+        <translation>已从第 %3 行第 %4 列起粘贴 %1 × %2 个单元格；Ctrl+Z 可撤销。</translation>
+    </message>
+    <message>
+        <source>A table keeps at least one row and one column.</source>
+        <translation>表至少保留一行和一列。</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: it is not a regular file.</source>
+        <translation>%1 未打开：它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 未打开：%2</translation>
     </message>
 </context>
 </TS>

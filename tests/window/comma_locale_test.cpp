@@ -8,6 +8,10 @@
 #include "core/decimal_digits.h"
 #include "tests/support/agreement.h"
 #include "tests/window/window_fixture.h"
+#include <QLineEdit>
+#include "window/table_window.h"
+#include "window/critical_values_window.h"
+#include "window/power_window.h"
 
 namespace tarvik::test {
 namespace {
@@ -89,6 +93,34 @@ TEST_F(CommaDesktop, PrecisionOnDemand) {
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
         "df=12  x=23.500000  P(X<=x)=0.976231  P(X>x)=0.023769  f(x)=0.007362\ndf=12  x=23.5  P(X<=x)=0.97623"))
         << QGuiApplication::clipboard()->text().toStdString();
+}
+
+// A typed point is the decimal comma in every window's number fields, as
+// in the calculator's; the hints are written with the comma.
+TEST_F(CommaDesktop, APointIsTheDecimalCommaInEveryWindow) {
+    form->ShowPower();
+    form->ShowCriticalValues();
+    form->ShowTableTest();
+    PowerWindow* power = form->Power();
+    form->TableTest()->Paste("10\t30\n");  // one row: the expected field opens
+    struct Case {
+        QLineEdit* edit;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {power->effectEdit, "0.3", "0,3"},
+        {power->alphaEdit, "1.5e-3", "1,5e-3"},
+        {form->CriticalValues()->probabilitiesEdit, "0.05 0.01;0,1", "0,05 0,01;0,1"},
+        {form->TableTest()->expectedEdit, "0.25 0.75", "0,25 0,75"},
+        {power->powerEdit, "0.8.1", "0,8.1"},  // as typed: a second mark stays, for the window to name
+    };
+    for (const auto& c : cases) {
+        c.edit->setFocus();
+        c.edit->selectAll();
+        QTest::keyClicks(c.edit, c.typed);
+        EXPECT_EQ(c.edit->text(), c.shown);
+    }
+    EXPECT_TRUE(power->effectEdit->accessibleDescription().contains("0,1")) << power->effectEdit->accessibleDescription().toStdString();
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <map>
 
@@ -157,6 +159,16 @@ TEST(Language, TheMenuRemembersTheChoice) {
             EXPECT_EQ(choice->isChecked(), choice->text() == "Deutsch") << choice->text().toStdString();
         }
     }
+
+    // Settings that cannot be written (a folder where the file goes: root
+    // writes read-only files) are said so, not reported as saved.
+    const QString place = SettingsPlace();
+    QFile::remove(place);
+    ASSERT_TRUE(QDir().mkpath(place));
+    entry("English")->trigger();
+    EXPECT_EQ(ShownMessages().back().second,
+              "The choice of English could not be saved in " + place + ": Tarvik keeps its words as they are.");
+    QDir(place).removeRecursively();
 }
 
 }  // namespace

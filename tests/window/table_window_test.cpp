@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "calc/command_request.h"
 #include "tests/window/window_fixture.h"
@@ -202,6 +203,30 @@ TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
     big.close();
     w->Open(huge);
     EXPECT_EQ(w->problemLabel->text(), huge + " was not opened: it is larger than 64 MiB.");
+    // A FIFO with no writer (it once froze the window for good), a line of
+    // 25 million cells, a file saved as UTF-16: each refused at once.
+    const QString fifo = dir.filePath("pipe.csv");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString longLine = dir.filePath("line.csv"), utf16 = dir.filePath("utf16.csv");
+    for (const auto& [name, bytes] : {std::pair{longLine, QByteArray("1,").repeated(25000000)},
+                                      std::pair{utf16, QByteArray("\xFF\xFE" "1\0,\0" "2\0\n\0", 10)}}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const struct {
+        QString path;
+        QString problem;
+    } refused[] = {
+        {fifo, fifo + " was not opened: it is not a regular file."},
+        {longLine, longLine + " was not opened: The table has more than 1000000 cells."},
+        {utf16, utf16 + " was not opened: The text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text."},
+    };
+    for (const auto& c : refused) {
+        w->Open(c.path);
+        EXPECT_EQ(w->problemLabel->text(), c.problem);
+        EXPECT_EQ(w->Model().columnCount(), 2);
+    }
 }
 
 // A statistic above 1e7 would cost the intervals a tenth of a second a
