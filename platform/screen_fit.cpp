@@ -54,6 +54,21 @@ void ShowBesideWindow(QWidget& window, const QWidget& beside, int width, int nar
         const int outer = window.width() + border.left() + border.right();
         at.setX(right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - outer);
     }
+    // The side windows open beside the calculator, each one down and to
+    // the right of any already standing there: three at one spot hid all
+    // but the last.
+    constexpr int kCascade = 32, kSameSpot = 16;
+    bool moved = true;
+    while (moved) {
+        moved = false;
+        for (const QWidget* other : beside.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == &window || !other->isWindow() || !other->isVisible()) continue;
+            if ((other->frameGeometry().topLeft() - at).manhattanLength() < kSameSpot) {
+                at += QPoint(kCascade, kCascade);
+                moved = true;
+            }
+        }
+    }
     window.move(at);
     window.show();
     PlaceOnScreen(window);

@@ -4,6 +4,28 @@
 
 namespace tarvik {
 
+namespace {
+// The paragraphs F1 opens at from the side windows.
+const char* const kCriticalValuesHelp = QT_TRANSLATE_NOOP("HelpText", "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
+            "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV");
+const char* const kPowerHelp = QT_TRANSLATE_NOOP("HelpText", "  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, "
+            "alpha, the power and the total sample size N, with the degrees of freedom; the fourth is "
+            "solved as you type (for N: the smallest N that reaches the power, and the power it "
+            "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
+            "of cell probabilities (independence). Two charts show the central density under H0 and "
+            "the noncentral one under H1 with alpha and beta shaded, and the power against N or w");
+const char* const kTableTestHelp = QT_TRANSLATE_NOOP("HelpText", "  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or "
+            "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
+            "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
+            "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
+            "Fisher's exact test in the background (a Monte Carlo p where the exact count does not end "
+            "within a minute; Cancel stops it), Cramer's V (with the bias-corrected V) and Cohen's w "
+            "with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass "
+            "the largest V or w of the table's shape ends there), and each cell's "
+            "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
+            "density chart");
+}  // namespace
+
 QStringList HelpTextLines() {
     return {
         QString(59, ' ') + QCoreApplication::translate("HelpText", "Welcome to Tarvik by Osterby !"),
@@ -25,24 +47,9 @@ QStringList HelpTextLines() {
         QCoreApplication::translate("HelpText", "  * Show numbers as: six decimals, six significant digits or scientific (2.53963e-10), so a "
             "tiny p-value can be read in its field"),
         QCoreApplication::translate("HelpText", "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them"),
-        QCoreApplication::translate("HelpText", "  * Critical values (Ctrl+T): a table of critical values by degrees of freedom and "
-            "probability, upper, lower or two-sided, to copy into a spreadsheet or save as CSV"),
-        QCoreApplication::translate("HelpText", "  * Power and sample size (Ctrl+Shift+P): plan a study. Give three of the effect size w, "
-            "alpha, the power and the total sample size N, with the degrees of freedom; the fourth is "
-            "solved as you type (for N: the smallest N that reaches the power, and the power it "
-            "reaches). w can come from the proportions you expect (goodness of fit) or from a table "
-            "of cell probabilities (independence). Two charts show the central density under H0 and "
-            "the noncentral one under H1 with alpha and beta shaded, and the power against N or w"),
-        QCoreApplication::translate("HelpText", "  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or "
-            "open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness "
-            "of fit (equal, or against the expected proportions you give): Pearson's chi-square and the "
-            "likelihood ratio G2 with their p, Yates' correction beside the plain test for 2 x 2, "
-            "Fisher's exact test in the background (a Monte Carlo p where the exact count does not end "
-            "within a minute; Cancel stops it), Cramer's V (with the bias-corrected V) and Cohen's w "
-            "with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass "
-            "the largest V or w of the table's shape ends there), and each cell's "
-            "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
-            "density chart"),
+        QCoreApplication::translate("HelpText", kCriticalValuesHelp),
+        QCoreApplication::translate("HelpText", kPowerHelp),
+        QCoreApplication::translate("HelpText", kTableTestHelp),
         QCoreApplication::translate("HelpText", "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
             "gradient or on white for print; a name typed with .png or .svg decides the format"),
         QCoreApplication::translate("HelpText", "  * Language: the desktop's language, or English, German, Spanish, French, Dutch, "
@@ -66,6 +73,11 @@ QStringList HelpTextLines() {
         "",
         QCoreApplication::translate("HelpText", "Questions, suggestions and reports of errors are welcome at tarvik@osterby.example."),
     };
+}
+
+int HelpTopicLine(HelpTopic topic) {
+    const char* const sources[] = {kCriticalValuesHelp, kPowerHelp, kTableTestHelp};
+    return int(HelpTextLines().indexOf(QCoreApplication::translate("HelpText", sources[int(topic)])));
 }
 
 }  // namespace tarvik

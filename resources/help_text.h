@@ -6,4 +6,9 @@ namespace tarvik {
 
 QStringList HelpTextLines();
 
+// The side windows' paragraphs, and the line each starts: F1 there opens
+// the help at it.
+enum class HelpTopic { CriticalValues, Power, TableTest };
+int HelpTopicLine(HelpTopic topic);
+
 }  // namespace tarvik

@@ -1,4 +1,8 @@
 // The calculator window's layout and start-up.
+#include "window/table_window.h"
+#include "window/power_window.h"
+#include "window/critical_values_window.h"
+#include "resources/help_text.h"
 #include "window/calculator_window.h"
 
 #include <QApplication>
@@ -188,7 +192,7 @@ void CalculatorWindow::BindShortcuts() {
         auto* shortcut = new QShortcut(keys, this);
         QObject::connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded([&] { (this->*action)(); }); });
     };
-    bind(QKeySequence(Qt::Key_F1), &CalculatorWindow::ShowHelp);
+    bind(QKeySequence(Qt::Key_F1), &CalculatorWindow::ShowHelpForActiveWindow);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &CalculatorWindow::CopyResults);
     bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &CalculatorWindow::OpenContextMenuFromKeyboard);
     bind(QKeySequence(Qt::CTRL | Qt::Key_T), &CalculatorWindow::ShowCriticalValues);
@@ -285,5 +289,22 @@ void CalculatorWindow::ShowHelp() {
     helpWindow_->raise();
     helpWindow_->activateWindow();
 }
+
+void CalculatorWindow::ShowHelpAt(int line) {
+    ShowHelp();
+    helpWindow_->ShowLine(line);
+}
+
+// F1 in a side window: the help at its paragraph. Qt matches the
+// calculator's own F1 from its side windows (their parent) on some
+// platforms and not on others; the side windows' own F1 names them.
+void CalculatorWindow::ShowHelpFor(const QWidget* window) {
+    if (window && window == criticalValues_) return ShowHelpAt(HelpTopicLine(HelpTopic::CriticalValues));
+    if (window && window == power_) return ShowHelpAt(HelpTopicLine(HelpTopic::Power));
+    if (window && window == tableTest_) return ShowHelpAt(HelpTopicLine(HelpTopic::TableTest));
+    ShowHelp();
+}
+
+void CalculatorWindow::ShowHelpForActiveWindow() { ShowHelpFor(QApplication::activeWindow()); }
 
 }  // namespace tarvik

@@ -71,6 +71,10 @@ public:
 
     // The critical-values table (Ctrl+T), beside this window.
     void ShowCriticalValues();
+    // The help at the paragraph of a side window (F1 there).
+    void ShowHelpAt(int line);
+    void ShowHelpFor(const QWidget* window);
+    void ShowHelpForActiveWindow();
     CriticalValuesWindow* CriticalValues() const { return criticalValues_; }
     // Power and sample size (Ctrl+Shift+P), beside this window.
     void ShowPower();

@@ -1,5 +1,6 @@
 // The window's reports: the chart saved or copied from its menu, the
 // numbers behind the six shown decimals in tooltips and copies.
+#include <QShortcut>
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -159,6 +160,9 @@ void ShowBesideCalculator(W*& window, CalculatorWindow* calculator, const Number
     if (!window) {
         window = new W(calculator);
         window->SetNumberFormat(format);
+        // F1 opens the help at the window's own paragraph.
+        QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, calculator,
+                         [calculator, window] { Guarded([&] { calculator->ShowHelpFor(window); }); });
         window->ShowBeside(*calculator);
         return;
     }
@@ -191,7 +195,9 @@ void CalculatorWindow::ShowStatistic(int df, Real chiSquare) {
     activateWindow();
 }
 
-void CalculatorWindow::ShowCriticalValues() { ShowBesideCalculator(criticalValues_, this, calc_.CurrentNumberFormat()); }
+void CalculatorWindow::ShowCriticalValues() {
+    ShowBesideCalculator(criticalValues_, this, calc_.CurrentNumberFormat());
+}
 
 std::unique_ptr<QMenu> CalculatorWindow::DensityMenu() {
     auto menu = std::make_unique<QMenu>(this);

@@ -1,6 +1,9 @@
 #include "window/help_window.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 
 #include "platform/screen_fit.h"
 
@@ -30,6 +33,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         QObject::connect(shortcut, &QShortcut::activated, this, [this] { close(); });
     }
     PlaceOnScreen(*this);
+}
+
+void HelpWindow::ShowLine(int line) {
+    const QTextBlock block = helpText->document()->findBlockByNumber(line);
+    if (!block.isValid()) return;
+    helpText->setTextCursor(QTextCursor(block));
+    helpText->verticalScrollBar()->setValue(
+        int(helpText->document()->documentLayout()->blockBoundingRect(block).top()));
 }
 
 void HelpWindow::resizeEvent(QResizeEvent* e) {

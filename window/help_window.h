@@ -12,6 +12,8 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
     QTextEdit* helpText;
+    // Scrolls the text so that paragraph `line` stands at the top.
+    void ShowLine(int line);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

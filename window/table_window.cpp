@@ -69,6 +69,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     countsView->setModel(&model_);
     countsView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     countsView->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Tab leaves the grids for the next control; the arrows move in them.
+    countsView->setTabKeyNavigation(false);
     addRowButton = new QPushButton(tr("Add &row"));
     removeRowButton = new QPushButton(tr("Remove ro&w"));
     addColumnButton = new QPushButton(tr("Add co&lumn"));
@@ -101,6 +103,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // (Qt's default): a 100 x 100 table's edit spent 100 ms measuring.
     cellsView->horizontalHeader()->setResizeContentsPrecision(100);
     cellsView->verticalHeader()->hide();
+    cellsView->setTabKeyNavigation(false);
     intoCalculatorButton = new QPushButton(tr("Into the &calculator"));
     copyResultsButton = new QPushButton(tr("Copy r&esults"));
     copyTableButton = new QPushButton(tr("Copy &table"));

@@ -872,6 +872,29 @@ def solving_for_the_power_from_the_keyboard(c):
     c.becomes("closed", lambda: power_window(c) is None, True)
 
 
+@scenario("power and sample size")
+def escape_closes_the_drop_down_first_and_f1_opens_the_help_at_the_power(c):
+    open_power_window(c)
+    solve = in_power_window(c, lambda a: a.getRole() == pyatspi.ROLE_COMBO_BOX)
+    e = solve.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 2)  # opens the list
+    time.sleep(0.4)
+    Input.keys("Escape")
+    time.sleep(0.4)
+    c.equal("the window after Escape on its open drop-down", power_window(c) is not None, True)
+    Input.keys("F1")
+    help_text = wait_for(lambda: c.p.find_anywhere(
+        lambda a: a.name == "Help text" and a.getState().contains(pyatspi.STATE_SHOWING)), 3)
+    if not help_text:
+        raise Failure("F1 in the power window showed no help")
+    text = help_text.queryText()
+    c.becomes("the help's caret at the power paragraph",
+              lambda: text.getText(text.caretOffset, text.caretOffset + 25), "  * Power and sample size")
+    Input.keys("Escape")
+    c.becomes("help closed", lambda: c.p.find_anywhere(
+        lambda a: a.name == "Help text" and a.getState().contains(pyatspi.STATE_SHOWING)) is None, True)
+
+
 @scenario("a German desktop", env=GERMAN)
 def power_and_sample_size_with_the_comma(c):
     solve_sample_size_by_typing(c)
