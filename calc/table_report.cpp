@@ -143,16 +143,24 @@ std::string CellMark(const CellDiagnostics& cell) {
     return mark;
 }
 
+std::string PValueText(Real p, const NumberFormat& format, const FormatSettings& fs) {
+    const std::string text = FormatNumber(p, format, fs);
+    if (format.style != NumberStyle::Decimals || !(p > 0) || text.find_first_of("123456789") != std::string::npos)
+        return text;
+    return FormatNumber(p, {NumberStyle::Significant, format.digits}, fs);
+}
+
 std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs) {
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
+    const auto p = [&](Real v) { return PValueText(v, format, fs); };
     const std::string df = FixedDigits(r.test.df, 0);
     std::vector<std::string> lines;
-    lines.push_back(Fill(Tr("Report", "Pearson \u03c7\u00b2 = %1, df = %2, p = %3"), {n(r.test.chiSquare), df, n(r.test.p)}));
+    lines.push_back(Fill(Tr("Report", "Pearson \u03c7\u00b2 = %1, df = %2, p = %3"), {n(r.test.chiSquare), df, p(r.test.p)}));
     lines.push_back(Fill(Tr("Report", "Likelihood ratio G\u00b2 = %1, df = %2, p = %3"),
-                         {n(r.test.likelihoodRatio), df, n(r.test.pLikelihoodRatio)}));
+                         {n(r.test.likelihoodRatio), df, p(r.test.pLikelihoodRatio)}));
     if (r.test.twoByTwo)
         lines.push_back(Fill(Tr("Report", "Yates' corrected \u03c7\u00b2 = %1, p = %2 (beside the plain test)"),
-                             {n(r.test.yatesChiSquare), n(r.test.pYates)}));
+                             {n(r.test.yatesChiSquare), p(r.test.pYates)}));
     const auto interval = [&](const Interval& i) {
         return r.hasIntervals ? Fill(Tr("Report", ", 95 % CI %1 to %2"), {n(i.lower), n(i.upper)})
                               : Tr("Report", ", no 95 % CI above \u03c7\u00b2 = 1e7");

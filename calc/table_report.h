@@ -69,6 +69,11 @@ std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);
 // adjusted residual, with "*" where its Bonferroni p is below 0.05.
 std::string CellMark(const CellDiagnostics& cell);
 
+// A p-value as the window shows it: in decimals, one too small for the
+// digits shown is given in significant digits (2.30e-220), not as
+// "0.000000", which says p is 0.
+std::string PValueText(Real p, const NumberFormat& format, const FormatSettings& fs);
+
 // The report's lines as the window shows them and Copy results copies
 // them (the exact test's line is the window's own: it is computed later).
 std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs);

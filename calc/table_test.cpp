@@ -208,7 +208,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     std::vector<Real> observed;
     for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
     if (texts.size() != observed.size())
-        throw TableInputError{Fill(Tr("Table", "give %1 expected proportions or counts, one per count; %2 were given"),
+        throw TableInputError{Fill(Tr("Table", "give %1 expected proportions or counts, one per count, not %2"),
                                    {std::to_string(observed.size()), std::to_string(texts.size())})};
     std::vector<Real> weights;
     Real sum = 0, total = 0;

@@ -76,8 +76,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     addColumnButton = new QPushButton(tr("Add co&lumn"));
     removeColumnButton = new QPushButton(tr("Remove col&umn"));
     openButton = new QPushButton(tr("&Open CSV\u2026"));
-    // What a paste or an Open did, beside the grid's buttons: a line that
-    // comes and goes there moves nothing below it.
+    // What a paste or an Open did, under the grid's buttons.
     editNoteLabel = new QLabel;
     editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
@@ -104,6 +103,10 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     cellsView->horizontalHeader()->setResizeContentsPrecision(100);
     cellsView->verticalHeader()->hide();
     cellsView->setTabKeyNavigation(false);
+    auto* cellsLegend = new QLabel(tr("Mark: + or - by the sign of the adjusted residual, * where significant at 5 % "
+                                      "(Bonferroni)"));
+    cellsLegend->setWordWrap(true);
+    cellsLegend->setEnabled(false);
     intoCalculatorButton = new QPushButton(tr("Into the &calculator"));
     copyResultsButton = new QPushButton(tr("Copy r&esults"));
     copyTableButton = new QPushButton(tr("Copy &table"));
@@ -117,7 +120,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     top->addWidget(openButton);
     auto* gridButtons = new QHBoxLayout;
     for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton}) gridButtons->addWidget(b);
-    gridButtons->addWidget(editNoteLabel, 1);
+    gridButtons->addStretch();
     auto* expectedRow = new QHBoxLayout;
     auto* expectedCaption = new QLabel(tr("E&xpected proportions or counts (one row)"));
     expectedCaption->setBuddy(expectedEdit);
@@ -133,15 +136,21 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(copyResultsButton);
     buttons->addWidget(copyTableButton);
     buttons->addWidget(saveButton);
+    // The buttons hold their places while the messages come and go: the
+    // grid's above it, under the caption; the rest at the foot, with the
+    // exact test's line, the messages and the grids between taking up the
+    // change (a second click on Add row once hit another button).
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(countsView, 2);
     layout->addLayout(gridButtons);
+    layout->addWidget(editNoteLabel);
+    layout->addWidget(countsView, 2);
     layout->addLayout(expectedRow);
     layout->addWidget(problemLabel);
     layout->addWidget(resultsLabel);
-    layout->addLayout(exactRow);
     layout->addWidget(cellsView, 2);
+    layout->addWidget(cellsLegend);
+    layout->addLayout(exactRow);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(kTableSmallest);

@@ -70,7 +70,10 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                 QString line;
                 const auto n = [&](Real v) { return QString::fromStdString(FormatNumber(v, format_)); };
                 switch (outcome.kind) {
-                    case FisherOutcome::Kind::Exact: line = tr("Fisher's exact p = %1").arg(n(outcome.p)); break;
+                    case FisherOutcome::Kind::Exact:
+                        line = tr("Fisher's exact p = %1")
+                                   .arg(QString::fromStdString(PValueText(outcome.p, format_, CurrentFormatSettings())));
+                        break;
                     case FisherOutcome::Kind::MonteCarlo:
                         line = tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")
                                    .arg(n(outcome.p), n(outcome.standardError))

@@ -1599,10 +1599,6 @@ geschrieben werden kann.
         <translation>erwartete Anteile gehören zu einer Zeile (oder einer Spalte) von Häufigkeiten</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>gib %1 erwartete Anteile oder Häufigkeiten an, eine je Häufigkeit; %2 wurden angegeben</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>erwarteter Eintrag %1 %2 ist keine Zahl</translation>
     </message>
@@ -1641,6 +1637,10 @@ geschrieben werden kann.
     <message>
         <source>the table has more than %1 cells</source>
         <translation>die Tabelle hat mehr als %1 Zellen</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>gib %1 erwartete Anteile oder Häufigkeiten an, eine je Häufigkeit, nicht %2</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1872,10 @@ geschrieben werden kann.
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 wurde nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>Markierung: + oder - nach dem Vorzeichen des adjustierten Residuums, * wo signifikant auf 5 % (Bonferroni)</translation>
     </message>
 </context>
 </TS>

@@ -1601,10 +1601,6 @@ archivo.
         <translation>las proporciones esperadas van con una fila (o una columna) de frecuencias</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>indique %1 proporciones o frecuencias esperadas, una por frecuencia; se indicaron %2</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>el elemento esperado %1 %2 no es un número</translation>
     </message>
@@ -1643,6 +1639,10 @@ archivo.
     <message>
         <source>the table has more than %1 cells</source>
         <translation>la tabla tiene más de %1 celdas</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>indique %1 proporciones o frecuencias esperadas, una por frecuencia, no %2</translation>
     </message>
 </context>
 <context>
@@ -1874,6 +1874,10 @@ archivo.
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 no se abrió: %2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>Marca: + o - según el signo del residuo ajustado, * donde es significativo al 5 % (Bonferroni)</translation>
     </message>
 </context>
 </TS>

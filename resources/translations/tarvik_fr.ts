@@ -1602,10 +1602,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>les proportions attendues vont avec une ligne (ou une colonne) d&apos;effectifs</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>donnez %1 proportions ou effectifs attendus, un par effectif ; %2 ont été donnés</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>l&apos;élément attendu %1 %2 n&apos;est pas un nombre</translation>
     </message>
@@ -1644,6 +1640,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>the table has more than %1 cells</source>
         <translation>le tableau a plus de %1 cases</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>donnez %1 proportions ou effectifs attendus, un par effectif, pas %2</translation>
     </message>
 </context>
 <context>
@@ -1875,6 +1875,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 n&apos;a pas été ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>Marque : + ou - selon le signe du résidu ajusté, * là où il est significatif à 5 % (Bonferroni)</translation>
     </message>
 </context>
 </TS>

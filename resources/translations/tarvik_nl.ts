@@ -1599,10 +1599,6 @@ worden.
         <translation>verwachte proporties horen bij één rij (of één kolom) frequenties</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>geef %1 verwachte proporties of frequenties, één per frequentie; er zijn er %2 gegeven</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>verwacht item %1 %2 is geen getal</translation>
     </message>
@@ -1641,6 +1637,10 @@ worden.
     <message>
         <source>the table has more than %1 cells</source>
         <translation>de tabel heeft meer dan %1 cellen</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>geef %1 verwachte proporties of frequenties, één per frequentie, niet %2</translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1872,10 @@ worden.
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 is niet geopend: %2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>Markering: + of - naar het teken van het gecorrigeerde residu, * waar significant op 5 % (Bonferroni)</translation>
     </message>
 </context>
 </TS>

@@ -1597,10 +1597,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>beklenen oranlar tek bir satır (veya sütun) frekansla kullanılır</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>her frekans için bir tane olmak üzere %1 beklenen oran veya frekans verin; %2 verildi</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>beklenen öğe %1 %2 bir sayı değil</translation>
     </message>
@@ -1639,6 +1635,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>the table has more than %1 cells</source>
         <translation>tabloda %1 hücreden fazlası var</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>her frekans için bir tane olmak üzere %1 beklenen oran veya frekans verin, %2 değil</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +1870,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 açılmadı: %2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>İşaret: düzeltilmiş artığın işaretine göre + veya -, %5 düzeyinde anlamlı olduğu yerde * (Bonferroni)</translation>
     </message>
 </context>
 </TS>

@@ -1584,10 +1584,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>期望比例只适用于一行（或一列）频数</translation>
     </message>
     <message>
-        <source>give %1 expected proportions or counts, one per count; %2 were given</source>
-        <translation>请给出 %1 个期望比例或频数，每个频数一个；实际给出 %2 个</translation>
-    </message>
-    <message>
         <source>expected item %1 %2 is not a number</source>
         <translation>期望项 %1 %2 不是数字</translation>
     </message>
@@ -1626,6 +1622,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>the table has more than %1 cells</source>
         <translation>该表的单元格超过 %1 个</translation>
+    </message>
+    <message>
+        <source>give %1 expected proportions or counts, one per count, not %2</source>
+        <translation>请给出 %1 个期望比例或频数，每个频数一个，而不是 %2 个</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1857,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 未打开：%2</translation>
+    </message>
+    <message>
+        <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
+        <translation>标记：按调整残差的符号记 + 或 -，在 5 % 水平显著处记 *（Bonferroni）</translation>
     </message>
 </context>
 </TS>

@@ -74,5 +74,21 @@ TEST(TableReport, BiasCorrectedV) {
     }
 }
 
+// A p too small for the decimals shown is written in significant digits,
+// never as 0.000000.
+TEST(TableReport, APValueNeverReadsAsZero) {
+    const struct {
+        Real p;
+        NumberFormat format;
+        const char* text;
+    } cases[] = {
+        {0.0125_r, {NumberStyle::Decimals, 6}, "0.012500"},
+        {4e-7_r, {NumberStyle::Decimals, 6}, "4e-07"},
+        {1.5e-220_r, {NumberStyle::Decimals, 3}, "1.5e-220"},
+        {0, {NumberStyle::Decimals, 6}, "0.000000"},  // an exact 0 stays one
+    };
+    for (const auto& c : cases) EXPECT_EQ(PValueText(c.p, c.format, FormatSettings{}), c.text);
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -85,7 +85,7 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
         {"A,B\n", {}, "the table holds no counts, only its header", "a header alone"},
         {"1,2\n3,1e16\n", {}, "row 2, column 2: '1e16' is above 1e15", "past exact products"},
         {"0,0,0\n", {}, "the counts add up to 0", "a goodness of fit of nothing"},
-        {"18,22,30,30\n", {"0.25", "0.25", "0.5"}, "give 4 expected proportions or counts, one per count; 3 were given",
+        {"18,22,30,30\n", {"0.25", "0.25", "0.5"}, "give 4 expected proportions or counts, one per count, not 3",
          "too few expected items"},
         {"18,22,30,30\n", {"0.2", "0.2", "0.3", "0.2"},
          "the expected items add up to 0.9: proportions add up to 1, expected counts to the total, 100",
