@@ -1,5 +1,6 @@
 #include "platform/screen_fit.h"
 
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -20,20 +21,35 @@ QRect FitOnScreen(const QRect& client, const QMargins& frame, const QRect& avail
     return QRect(QPoint(left + frame.left(), top + frame.top()), size);
 }
 
-void PlaceOnScreen(QWidget& window) {
+namespace {
+// The window's frame, or before it is mapped a typical decoration.
+QMargins FrameOf(const QWidget& window) {
     const QRect inner = window.geometry(), outer = window.frameGeometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                   outer.bottom() - inner.bottom());
-    if (frame.isNull()) {
-        // Not mapped yet: a typical decoration.
-        constexpr int kBorder = 4;
-        const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        frame = QMargins(kBorder, title + kBorder, kBorder, kBorder);
-    }
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    if (!frame.isNull()) return frame;
+    constexpr int kBorder = 4;
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QMargins(kBorder, title + kBorder, kBorder, kBorder);
+}
+}  // namespace
+
+void PlaceOnScreen(QWidget& window) {
+    const QMargins frame = FrameOf(window);
     const QScreen* screen = window.screen();
     if (!screen) return;
     const QRect fitted = FitOnScreen(window.geometry(), frame, screen->availableGeometry(), window.minimumSize());
     if (fitted != window.geometry()) window.setGeometry(fitted);
+}
+
+QSize SmallestWholeSize(const QWidget& window, const QSize& floor) {
+    const QSize whole = window.layout() ? window.layout()->minimumSize() : floor;
+    const QScreen* screen = window.screen();
+    const QMargins frame = FrameOf(window);
+    const QSize room = screen ? screen->availableGeometry().size() -
+                                    QSize(frame.left() + frame.right(), frame.top() + frame.bottom())
+                              : whole;
+    return whole.boundedTo(room).expandedTo(floor.boundedTo(room));
 }
 
 void ShowBesideWindow(QWidget& window, const QWidget& beside, int width, int narrowest) {

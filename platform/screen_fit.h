@@ -21,6 +21,12 @@ QRect FitOnScreen(const QRect& client, const QMargins& frame, const QRect& avail
 // border stand in for it.
 void PlaceOnScreen(QWidget& window);
 
+// The smallest size `window` may take: its layout's, where every word of
+// its buttons and labels stands whole, as far as the screen allows (a
+// smaller screen gets the smaller window, words cut), and never below
+// `floor`. Call after the window's layout is built.
+QSize SmallestWholeSize(const QWidget& window, const QSize& floor);
+
 // Shows `window` beside `beside` (the calculator), on the side with more
 // room, narrowed to that room down to a usable width (1366 pixels leave 529
 // right of the calculator at its designed place) or `narrowest` if the

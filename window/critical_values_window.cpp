@@ -98,7 +98,7 @@ CriticalValuesWindow::CriticalValuesWindow(QWidget* parent) : QWidget(parent, Qt
     // On a very small screen (1280 pixels at scale 3) the window may be made
     // smaller than its controls' ease: it must still fit whole.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kCriticalValuesSmallest);
+    setMinimumSize(SmallestWholeSize(*this, kCriticalValuesSmallest));
 
     // What a screen reader says for each control.
     dfFromBox->setAccessibleName(tr("Degrees of freedom from"));

@@ -175,7 +175,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     outer->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kPowerSmallest);
+    setMinimumSize(SmallestWholeSize(*this, kPowerSmallest));
 
     // What a screen reader says.
     solveBox->setAccessibleName(tr("Solve for"));

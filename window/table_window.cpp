@@ -153,7 +153,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(exactRow);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(kTableSmallest);
+    setMinimumSize(SmallestWholeSize(*this, kTableSmallest));
 
     countsView->setAccessibleName(tr("Counts"));
     countsView->setAccessibleDescription(

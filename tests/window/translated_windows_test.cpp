@@ -277,6 +277,17 @@ protected:
                      std::vector<Shown>& seen) {
         window.ShowBeside(calculator);
         Check(window, english, layout, seen);
+        if (!layout) return;
+        // At its smallest too, no button's words are cut ("temove rov");
+        // the messages may wrap into less room there.
+        window.resize(1, 1);
+        QCoreApplication::processEvents();
+        for (const QAbstractButton* b : window.template findChildren<QAbstractButton*>()) {
+            if (!b->isVisibleTo(&window) || b->text().isEmpty()) continue;
+            EXPECT_LE(b->sizeHint().width(), b->width())
+                << "\"" << b->text().toStdString() << "\" at the window's smallest size " << window.width() << "x"
+                << window.height();
+        }
     }
 
     // Every window of the program, in the language in force: the
