@@ -74,6 +74,8 @@ public:
     // The help at the paragraph of a side window (F1 there).
     void ShowHelpAt(int line);
     void ShowHelpFor(const QWidget* window);
+    // "Show numbers as", for every window's menu: the choice holds in all.
+    void AddNumberStyleMenu(QMenu& menu);
     void ShowHelpForActiveWindow();
     CriticalValuesWindow* CriticalValues() const { return criticalValues_; }
     // Power and sample size (Ctrl+Shift+P), beside this window.
@@ -111,7 +113,6 @@ private:
     // The number behind a field or the density label at full precision.
     Real FullNumber(const QWidget* shown) const;
     void AddCopyActions(QMenu& menu, const QWidget* shown);
-    void AddNumberStyleMenu(QMenu& menu);
     // The language of the words, chosen here and remembered: it takes
     // effect at the next start, so that no window mixes two languages.
     void AddLanguageMenu(QMenu& menu);

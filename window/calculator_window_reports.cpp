@@ -1,5 +1,6 @@
 // The window's reports: the chart saved or copied from its menu, the
 // numbers behind the six shown decimals in tooltips and copies.
+#include <QMenu>
 #include <QShortcut>
 #include <QActionGroup>
 #include <QClipboard>
@@ -163,6 +164,16 @@ void ShowBesideCalculator(W*& window, CalculatorWindow* calculator, const Number
         // F1 opens the help at the window's own paragraph.
         QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, calculator,
                          [calculator, window] { Guarded([&] { calculator->ShowHelpFor(window); }); });
+        // Its own menu (a right click on its ground): how numbers show,
+        // as in the calculator's menus, for every window at once.
+        window->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(window, &QWidget::customContextMenuRequested, calculator, [calculator, window](const QPoint& at) {
+            Guarded([&] {
+                QMenu menu(window);
+                calculator->AddNumberStyleMenu(menu);
+                menu.exec(window->mapToGlobal(at));
+            });
+        });
         window->ShowBeside(*calculator);
         return;
     }

@@ -3,6 +3,8 @@
 // columns added and removed, Fisher's count finishing (and cancelled) off
 // the window's thread, and the statistic sent into the calculator.
 #include <QApplication>
+#include <QMenu>
+#include <QTimer>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
@@ -156,6 +158,26 @@ TEST_F(TableWindowTest, EditsAreUndoneAndRemoveTakesWhatIsChosen) {
     w->Paste("\tA\tB\nyes\t12\t5\nno\t3\t9\n");
     EXPECT_EQ(w->editNoteLabel->text(),
               "Pasted as the whole table, 2 \u00d7 2; Ctrl+Z takes it back. The first row and column were read as labels.");
+}
+
+// The window's own menu sets how numbers show, here and in the calculator.
+TEST_F(TableWindowTest, ItsOwnMenuSetsHowNumbersShow) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("12\t5\n3\t9\n");
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction* styles : menu->actions())
+            if (styles->menu())
+                for (QAction* style : styles->menu()->actions())
+                    if (style->text().startsWith("S&cientific")) style->trigger();
+        menu->close();
+    });
+    emit w->customContextMenuRequested(QPoint(5, 5));
+    // 29 (12 x 9 - 5 x 3)^2 / (17 x 12 x 15 x 14) = 5.854832...
+    EXPECT_TRUE(w->resultsLabel->text().startsWith("Pearson \u03c7\u00b2 = 5.85483e+00")) << w->resultsLabel->text().toStdString();
+    EXPECT_EQ(form->valueEdit->text().contains("e"), true);
 }
 
 TEST_F(TableWindowTest, ALargeCountRunsOffTheThreadAndCanBeCancelled) {
