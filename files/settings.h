@@ -2,7 +2,8 @@
 // What the window remembers between runs: how numbers are shown, and the
 // language chosen. Kept in
 // the desktop's usual place (~/.config/tarvik/tarvik.conf on Linux); an
-// unknown or missing entry gives the default.
+// unknown or missing entry gives the default, and so does a file grown
+// past 1 MiB, which is neither read nor written.
 #include <QString>
 #include <string>
 
@@ -22,5 +23,9 @@ bool SaveLanguage(const std::string& code, bool forget = false);
 
 // Where the settings are kept, for a message that they could not be.
 QString SettingsPlace();
+
+// The folder a save dialog was last closed in, or empty.
+QString SavedFolder();
+void SaveFolder(const QString& folder);
 
 }  // namespace tarvik

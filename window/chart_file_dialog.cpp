@@ -7,9 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 
 #include "chart/chart.h"
+#include "files/settings.h"
 #include "platform/application.h"
 
 namespace tarvik {
@@ -29,7 +29,6 @@ const Filter kFilters[] = {{QT_TRANSLATE_NOOP("ChartFileDialog", "PNG image (*.p
                            {QT_TRANSLATE_NOOP("ChartFileDialog", "PNG image on white, for print (*.png)"), "png", ChartFormat::Png, 2, true},
                            {QT_TRANSLATE_NOOP("ChartFileDialog", "SVG drawing on white, for print (*.svg)"), "svg", ChartFormat::Svg, 1, true}};
 constexpr int kFilterCount = int(std::size(kFilters));
-constexpr const char* kFolderKey = "saveFolder";
 
 }  // namespace
 
@@ -78,11 +77,11 @@ void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& 
     SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy, choice.whiteBackground);
 }
 
-QString LastSaveFolder() { return QSettings("tarvik", "tarvik").value(kFolderKey).toString(); }
+QString LastSaveFolder() { return SavedFolder(); }
 
 void RememberSaveFolder(const QString& fileOrFolder) {
     const QFileInfo info(fileOrFolder);
-    QSettings("tarvik", "tarvik").setValue(kFolderKey, info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+    SaveFolder(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
 }
 
 bool AskChartFile(QWidget* parent, const QString& suggestedName, ChartFileChoice& choice) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <map>
 
@@ -160,9 +161,25 @@ TEST(Language, TheMenuRemembersTheChoice) {
         }
     }
 
-    // Settings that cannot be written (a folder where the file goes: root
-    // writes read-only files) are said so, not reported as saved.
+    // Settings that cannot be written are said so, not reported as saved:
+    // a file grown past 1 MiB, which is neither read (Qt parses it whole at
+    // every read: seconds) nor written, and a folder where the file goes
+    // (root writes read-only files). The folder comes last: Qt keeps the
+    // choice it could not write and writes it at its next chance.
     const QString place = SettingsPlace();
+    {
+        QFile grown(place);
+        ASSERT_TRUE(grown.open(QIODevice::WriteOnly));
+        QByteArray bytes("[General]\nlanguage=de\n");
+        bytes.append(QByteArray(2 << 20, '#'));
+        ASSERT_EQ(grown.write(bytes), bytes.size());
+    }
+    std::string read;
+    EXPECT_FALSE(SavedLanguage(read));
+    entry("English")->trigger();
+    EXPECT_EQ(ShownMessages().back().second,
+              "The choice of English could not be saved in " + place + ": Tarvik keeps its words as they are.");
+    EXPECT_EQ(QFileInfo(place).size(), (2 << 20) + 22);
     QFile::remove(place);
     ASSERT_TRUE(QDir().mkpath(place));
     entry("English")->trigger();
