@@ -190,6 +190,8 @@ Answer CountsAnswer(const CommandRequest& r) {
         if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
         const TableReport report = ReportOf(in.counts, weights);
         Answer answer;
+        if (const std::string note = LabelsNote(in.rowLabels, in.columnLabels); !note.empty())
+            answer.notes.push_back(Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), note}));
         FisherOutcome fisher;
         if (!report.test.goodnessOfFit) {
             FisherControl control;

@@ -191,6 +191,14 @@ CellTexts SplitTable(const std::string& withMark, const FormatSettings& fs) {
     return out;
 }
 
+std::string LabelsNote(const std::vector<std::string>& rowLabels, const std::vector<std::string>& columnLabels) {
+    const bool rows = !rowLabels.empty(), columns = !columnLabels.empty();
+    if (rows && columns) return Tr("Table", "the first row and column were read as labels");
+    if (columns) return Tr("Table", "the first row was read as column labels");
+    if (rows) return Tr("Table", "the first column was read as row labels");
+    return {};
+}
+
 CountsInput ReadCounts(const std::string& text) {
     const CellTexts split = SplitTable(text);
     CountsInput in{{}, split.rowLabels, split.columnLabels};

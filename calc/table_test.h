@@ -47,6 +47,11 @@ struct CellTexts {
 // Numbers in the given settings: a desktop's paste may write "20,0".
 CellTexts SplitTable(const std::string& text, const FormatSettings& fs = FormatSettings{});
 
+// Which lines were read as labels ("the first row was read as column
+// labels"), or empty where none were: a row of counts once taken for
+// labels changed the test unseen.
+std::string LabelsNote(const std::vector<std::string>& rowLabels, const std::vector<std::string>& columnLabels);
+
 // One count's text, read: a whole number from 0 to 1e15, or an error
 // naming the cell (row and column from 0 here, from 1 in the message).
 Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column,

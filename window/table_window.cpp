@@ -51,14 +51,10 @@ std::vector<std::string> ExpectedItems(const QString& text) {
     return items;
 }
 
-// Which of a block's lines were read as labels, said where any were: a
-// first column of counts taken for labels once changed the test unseen.
+// Which lines were read as labels, as a sentence, or empty.
 QString LabelsNote(const CellTexts& block) {
-    const bool rows = !block.rowLabels.empty(), columns = !block.columnLabels.empty();
-    if (rows && columns) return TableWindow::tr("The first row and column were read as labels.");
-    if (columns) return TableWindow::tr("The first row was read as column labels.");
-    if (rows) return TableWindow::tr("The first column was read as row labels.");
-    return {};
+    const std::string note = tarvik::LabelsNote(block.rowLabels, block.columnLabels);
+    return note.empty() ? QString() : AsSentence(note);
 }
 
 }  // namespace

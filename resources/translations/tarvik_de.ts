@@ -1642,6 +1642,18 @@ geschrieben werden kann.
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>gib %1 erwartete Anteile oder Häufigkeiten an, eine je Häufigkeit, nicht %2</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>die erste Zeile und Spalte wurden als Beschriftungen gelesen</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>die erste Zeile wurde als Spaltenbeschriftungen gelesen</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>die erste Spalte wurde als Zeilenbeschriftungen gelesen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1836,18 +1848,6 @@ geschrieben werden kann.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>Der Rechner nimmt Werte bis %1; diese Prüfgröße ist %2.</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>Die erste Zeile und Spalte wurden als Beschriftungen gelesen.</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>Die erste Zeile wurde als Spaltenbeschriftungen gelesen.</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>Die erste Spalte wurde als Zeilenbeschriftungen gelesen.</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

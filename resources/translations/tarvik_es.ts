@@ -1644,6 +1644,18 @@ archivo.
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>indique %1 proporciones o frecuencias esperadas, una por frecuencia, no %2</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>la primera fila y la primera columna se leyeron como etiquetas</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>la primera fila se leyó como etiquetas de columna</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>la primera columna se leyó como etiquetas de fila</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1838,18 +1850,6 @@ archivo.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>La calculadora admite valores hasta %1; este estadístico es %2.</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>La primera fila y la primera columna se leyeron como etiquetas.</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>La primera fila se leyó como etiquetas de columna.</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>La primera columna se leyó como etiquetas de fila.</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

@@ -1645,6 +1645,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>donnez %1 proportions ou effectifs attendus, un par effectif, pas %2</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>la première ligne et la première colonne ont été lues comme étiquettes</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>la première ligne a été lue comme étiquettes de colonnes</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>la première colonne a été lue comme étiquettes de lignes</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1839,18 +1851,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>La calculatrice prend des valeurs jusqu&apos;à %1 ; cette statistique vaut %2.</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>La première ligne et la première colonne ont été lues comme étiquettes.</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>La première ligne a été lue comme étiquettes de colonnes.</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>La première colonne a été lue comme étiquettes de lignes.</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

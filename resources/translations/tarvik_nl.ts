@@ -1642,6 +1642,18 @@ worden.
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>geef %1 verwachte proporties of frequenties, één per frequentie, niet %2</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>de eerste rij en kolom zijn als labels gelezen</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>de eerste rij is als kolomlabels gelezen</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>de eerste kolom is als rijlabels gelezen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1836,18 +1848,6 @@ worden.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>De rekenmachine neemt waarden tot %1; deze toetsingsgrootheid is %2.</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>De eerste rij en kolom zijn als labels gelezen.</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>De eerste rij is als kolomlabels gelezen.</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>De eerste kolom is als rijlabels gelezen.</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

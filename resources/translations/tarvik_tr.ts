@@ -1640,6 +1640,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>her frekans için bir tane olmak üzere %1 beklenen oran veya frekans verin, %2 değil</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>İlk satır ve sütun etiket olarak okundu</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>İlk satır sütun etiketleri olarak okundu</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>İlk sütun satır etiketleri olarak okundu</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1834,18 +1846,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>Hesap makinesi %1 değerine kadar alır; bu istatistik %2.</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>İlk satır ve sütun etiket olarak okundu.</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>İlk satır sütun etiketleri olarak okundu.</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>İlk sütun satır etiketleri olarak okundu.</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

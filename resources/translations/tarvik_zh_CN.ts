@@ -1627,6 +1627,18 @@ nothing printed), 1 when a file cannot be written.
         <source>give %1 expected proportions or counts, one per count, not %2</source>
         <translation>请给出 %1 个期望比例或频数，每个频数一个，而不是 %2 个</translation>
     </message>
+    <message>
+        <source>the first row and column were read as labels</source>
+        <translation>第一行和第一列被读作标签</translation>
+    </message>
+    <message>
+        <source>the first row was read as column labels</source>
+        <translation>第一行被读作列标签</translation>
+    </message>
+    <message>
+        <source>the first column was read as row labels</source>
+        <translation>第一列被读作行标签</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1821,18 +1833,6 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>The calculator takes values up to %1; this statistic is %2.</source>
         <translation>计算器接受的值至多为 %1；此统计量为 %2。</translation>
-    </message>
-    <message>
-        <source>The first row and column were read as labels.</source>
-        <translation>第一行和第一列被读作标签。</translation>
-    </message>
-    <message>
-        <source>The first row was read as column labels.</source>
-        <translation>第一行被读作列标签。</translation>
-    </message>
-    <message>
-        <source>The first column was read as row labels.</source>
-        <translation>第一列被读作行标签。</translation>
     </message>
     <message>
         <source>Pasted as the whole table, %1 × %2; Ctrl+Z takes it back.</source>

@@ -131,6 +131,7 @@ TEST(CommandLine, CountsFromAFileOrStandardInput) {
               "V_high=0.8133  w=0.4493  w_low=0.07789  w_high=0.8133  yates_chi2=4.171  p_yates=0.04111  "
               "fisher_p=0.02533  small_expected=0/4");
     EXPECT_NE(fromFile.out.find("yes       A        12     8.793"), std::string::npos) << fromFile.out;
+    EXPECT_EQ(fromFile.err, "tarvik: --counts '" + Bytes(path) + "': the first row and column were read as labels\n");
     const CliRun fromInput = Tarvik({"--counts", "-", "--numbers", "significant", "--precision", "4"}, ";A;B\nyes;12;5\nno;3;9\n");
     EXPECT_EQ(fromInput.out, fromFile.out);
 
