@@ -1000,6 +1000,24 @@ def a_pasted_block_is_tested_and_goes_into_the_calculator(c):
     paste_a_table_and_send_it_to_the_calculator(c)
 
 
+@scenario("test a table")
+def ctrl_z_takes_the_paste_back_and_ctrl_shift_z_brings_it_again(c):
+    Input.keys("ctrl+shift+t")
+    if not wait_for(lambda: counts_window(c), 5):
+        raise Failure("Ctrl+Shift+T did not bring the table window back")
+    from program import walk
+    grid = next(a for a in walk(counts_window(c)) if a.name == c.p.word("Counts"))
+    e = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 4)
+    pearson = counts_label(c, "Pearson")
+    if not pearson:
+        raise Failure("no Pearson line to take back")
+    Input.keys("ctrl+z")
+    c.becomes("the Pearson line after Ctrl+Z", lambda: counts_label(c, "Pearson"), "")
+    Input.keys("ctrl+shift+z")
+    c.becomes("the Pearson line after Ctrl+Shift+Z", lambda: counts_label(c, "Pearson"), pearson)
+
+
 @scenario("a German desktop", env=GERMAN)
 def a_table_with_the_comma(c):
     paste_a_table_and_send_it_to_the_calculator(c)
