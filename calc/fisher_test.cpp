@@ -23,10 +23,19 @@ FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& contr
     FisherOutcome out;
     const TableMargins m = MarginsOf(counts);
     if (m.rows.size() == 2 && m.columns.size() == 2) {
-        if (m.total > kLargestTwoByTwoTotal) return {FisherOutcome::Kind::TooLarge, FisherOutcome::Why::Size};
+        if (m.total > kLargestTwoByTwoTotal) {
+            out.kind = FisherOutcome::Kind::TooLarge;
+            out.why = FisherOutcome::Why::Size;
+            return out;
+        }
         bool stopped = false;
         out.p = FisherExactTwoByTwo(counts, [&](double done) { return report(done, false); }, stopped);
         out.kind = stopped ? FisherOutcome::Kind::Cancelled : FisherOutcome::Kind::Exact;
+        if (stopped) return out;
+        const TwoByTwoCounts t{counts[0][0], counts[0][1], counts[1][0], counts[1][1]};
+        out.twoByTwo = true;
+        out.oneSided = FisherOneSidedTests(t, out.p);
+        if (m.total <= kLargestConditionalOddsTotal) out.conditionalOddsRatio = OddsRatioConditional(t);
         return out;
     }
     const ExactTableResult exact = FisherExactByNetwork(counts, counting);

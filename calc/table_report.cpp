@@ -1,6 +1,8 @@
 #include "core/translation.h"
 #include "calc/table_report.h"
 
+#include "calc/two_by_two_lines.h"
+
 #include <algorithm>
 
 #include "core/checked_math.h"
@@ -91,6 +93,13 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
             }
         r.hasPhi = r.test.twoByTwo;
         if (r.hasPhi) r.phi = Phi(counts);
+        r.twoByTwo = r.test.twoByTwo;
+        if (r.twoByTwo) {
+            const TwoByTwoCounts t{counts[0][0], counts[0][1], counts[1][0], counts[1][1]};
+            r.oddsRatio = OddsRatioWoolf(t);
+            r.riskRatio = RiskRatioKatz(t);
+            r.riskDifference = RiskDifferenceNewcombe(t);
+        }
     }
     const std::size_t cellCount = r.rows * r.columns;
     r.smallestExpected = r.cells[0][0].expected;
@@ -169,6 +178,7 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     if (r.hasVAdjusted) lines.push_back(Fill(Tr("Report", "Bias-corrected V (Bergsma 2013) = %1"), {n(r.vAdjusted)}));
     lines.push_back(Fill(Tr("Report", "Cohen's w = %1%2"), {n(r.w), interval(r.wInterval)}));
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
+    for (std::string& line : TwoByTwoLines(r, format, fs)) lines.push_back(std::move(line));
     if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);
     return lines;
 }
@@ -206,6 +216,7 @@ TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const N
         add("fisher_se", n(fisher->standardError));
         add("fisher_seed", std::to_string(fisher->seed));
     }
+    AddTwoByTwoRecord(t, r, fisher, format);
     add("small_expected", std::to_string(r.smallCells) + "/" + std::to_string(r.rows * r.columns));
     return t;
 }

@@ -47,6 +47,11 @@ struct TableReport {
     Real vAdjusted = 0;
     bool hasPhi = false;
     Real phi = 0;
+    // A 2 x 2 table of independence: rows the groups, the first column the
+    // event. The odds ratio (Woolf), the risk ratio (Katz) and the risk
+    // difference (Newcombe), each `defined` or not (a zero cell).
+    bool twoByTwo = false;
+    EstimateInterval oddsRatio, riskRatio, riskDifference;
     // Cells with an expected count below 5, and the smallest one.
     std::size_t smallCells = 0;
     Real smallestExpected = 0;

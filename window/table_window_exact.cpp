@@ -7,6 +7,7 @@
 #include <QThread>
 #include <random>
 
+#include "calc/two_by_two_lines.h"
 #include "calc/table_test.h"
 #include "calc/fisher_test.h"
 #include "window/table_window.h"
@@ -73,6 +74,8 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                     case FisherOutcome::Kind::Exact:
                         line = tr("Fisher's exact p = %1")
                                    .arg(QString::fromStdString(PValueText(outcome.p, format_, CurrentFormatSettings())));
+                        for (const std::string& more : ExactTwoByTwoLines(outcome, format_, CurrentFormatSettings()))
+                            line += "\n" + QString::fromStdString(more);
                         break;
                     case FisherOutcome::Kind::MonteCarlo:
                         line = tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")

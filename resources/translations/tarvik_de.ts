@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -521,7 +524,11 @@ Eine Tabelle von Häufigkeiten:
                    Chi-Quadrat-Verteilung invertiert; eines, das über das
                    größte V oder w der Tabellenform hinausginge, endet
                    dort), V_adj ist das biaskorrigierte V; dann je Zelle
-                   erwartete Häufigkeit und Residuen
+                   erwartete Häufigkeit und Residuen.
+                   Eine 2 x 2-Tabelle bringt dazu OR (Woolf), OR_mle
+                   (exakt bedingt, bis 1e6 Beobachtungen), RR (Katz) und RD
+                   (Newcombe) mit 95-%-Intervallen sowie Fishers einseitige
+                   p-Werte und das Mid-p
   --expected P,P,...  mit --counts: die erwarteten Anteile (Summe 1) oder
                    erwarteten Häufigkeiten eines Anpassungstests; gleich,
                    wenn nicht angegeben
@@ -1492,6 +1499,34 @@ geschrieben werden kann.
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>Biaskorrigiertes V (Bergsma 2013) = %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1: für diese Tabelle nicht definiert (%2: eine leere Zelle oder Gruppe)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2, 95-%-KI %3 bis %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>Odds Ratio</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>Relatives Risiko</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>Risikodifferenz</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>Bedingte Odds Ratio</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>Einseitiges p = %1 (Odds Ratio unter 1), %2 (über 1); Mid-p = %3</translation>
     </message>
 </context>
 <context>

@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -523,7 +526,11 @@ Una tabla de frecuencias:
                    cuadrado no central; uno que pasaría del mayor V o w de
                    la forma de la tabla termina allí), V_adj es la V
                    corregida por sesgo; luego la frecuencia esperada y los
-                   residuos de cada celda
+                   residuos de cada celda.
+                   Una tabla 2 x 2 añade OR (Woolf), OR_mle (exacta
+                   condicional, hasta 1e6 observaciones), RR (Katz) y RD
+                   (Newcombe) con intervalos del 95 %, y los p unilaterales
+                   de Fisher y el mid-p
   --expected P,P,...  con --counts: las proporciones esperadas (que suman
                    1) o las frecuencias esperadas de una prueba de bondad
                    de ajuste; iguales si no se indican
@@ -1494,6 +1501,34 @@ archivo.
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>V corregida por sesgo (Bergsma 2013) = %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1: no definida para esta tabla (%2: una celda a cero o un grupo vacío)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2, IC 95 % %3 a %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>Razón de odds</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>Razón de riesgos</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>Diferencia de riesgos</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>Razón de odds condicional</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>p unilateral = %1 (razón de odds menor que 1), %2 (mayor que 1); mid-p = %3</translation>
     </message>
 </context>
 <context>

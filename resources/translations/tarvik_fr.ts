@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -523,7 +526,11 @@ Un tableau d&apos;effectifs :
                    non centrale inversée ; un intervalle qui dépasserait le
                    plus grand V ou w permis par la forme du tableau s&apos;y
                    arrête), V_adj est le V corrigé du biais ; puis
-                   l&apos;effectif attendu et les résidus de chaque case
+                   l&apos;effectif attendu et les résidus de chaque case.
+                   Un tableau 2 x 2 ajoute OR (Woolf), OR_mle (exact
+                   conditionnel, jusqu&apos;à 1e6 observations), RR (Katz) et RD
+                   (Newcombe) avec leurs intervalles à 95 %, et les p
+                   unilatéraux de Fisher et le mid-p
   --expected P,P,...  avec --counts : les proportions attendues (de somme
                    1) ou les effectifs attendus d&apos;un test d&apos;ajustement ;
                    égaux s&apos;ils ne sont pas donnés
@@ -1495,6 +1502,34 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>V corrigé du biais (Bergsma 2013) = %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1 : non défini pour ce tableau (%2 : une case nulle ou un groupe vide)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2, IC à 95 % %3 à %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>Rapport des cotes</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>Risque relatif</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>Différence de risques</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>Rapport des cotes conditionnel</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>p unilatéral = %1 (rapport des cotes inférieur à 1), %2 (supérieur à 1) ; mid-p = %3</translation>
     </message>
 </context>
 <context>

@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -522,7 +525,11 @@ Een tabel met frequenties:
                    chikwadraatverdeling omgekeerd; een interval dat voorbij
                    de grootste V of w van de tabelvorm zou gaan, eindigt
                    daar), V_adj is de voor vertekening gecorrigeerde V;
-                   dan per cel de verwachte frequentie en de residuen
+                   dan per cel de verwachte frequentie en de residuen.
+                   Een 2 x 2-tabel voegt OR (Woolf), OR_mle (exact
+                   voorwaardelijk, tot 1e6 waarnemingen), RR (Katz) en RD
+                   (Newcombe) met 95%-intervallen toe, en Fishers eenzijdige
+                   p-waarden en de mid-p
   --expected P,P,...  met --counts: de verwachte proporties (optellend tot
                    1) of verwachte frequenties van een aanpassingstoets;
                    gelijk als ze niet gegeven zijn
@@ -1492,6 +1499,34 @@ worden.
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>Voor vertekening gecorrigeerde V (Bergsma 2013) = %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1: niet gedefinieerd voor deze tabel (%2: een lege cel of groep)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2, 95%-BI %3 tot %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>Oddsratio</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>Relatief risico</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>Risicoverschil</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>Voorwaardelijke oddsratio</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>Eenzijdige p = %1 (oddsratio onder 1), %2 (boven 1); mid-p = %3</translation>
     </message>
 </context>
 <context>

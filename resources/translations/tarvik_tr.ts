@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -521,7 +524,11 @@ Bir frekans tablosu:
                    ki-kare tersine çevrilerek; tablonun biçiminin izin
                    verdiği en büyük V veya w&apos;yi aşacak bir aralık orada
                    biter), V_adj yanlılığı düzeltilmiş V&apos;dir; ardından her
-                   hücrenin beklenen frekansı ve artıkları
+                   hücrenin beklenen frekansı ve artıkları.
+                   2 x 2 tablo buna %95 aralıklarıyla OR (Woolf), OR_mle
+                   (kesin koşullu, 1e6 gözleme kadar), RR (Katz) ve RD
+                   (Newcombe) ile Fisher&apos;in tek yönlü p değerlerini ve
+                   mid-p&apos;yi ekler
   --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
                    oranları (toplamı 1) veya beklenen frekansları;
                    verilmezse eşit
@@ -1490,6 +1497,34 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>Yanlılığı düzeltilmiş V (Bergsma 2013) = %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1: bu tablo için tanımsız (%2: sıfır bir hücre veya boş bir grup)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2, %95 GA %3 ile %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>Odds oranı</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>Risk oranı</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>Risk farkı</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>Koşullu odds oranı</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>Tek yönlü p = %1 (odds oranı 1&apos;in altında), %2 (1&apos;in üstünde); mid-p = %3</translation>
     </message>
 </context>
 <context>

@@ -424,7 +424,10 @@ A table of counts:
                    chi-square inverted; one that would pass the largest V or
                    w of the table&apos;s shape ends there), V_adj is the
                    bias-corrected V; then each cell&apos;s expected count and
-                   residuals
+                   residuals. A 2 x 2 table adds OR (Woolf), OR_mle (exact
+                   conditional, up to 1e6 observations), RR (Katz) and RD
+                   (Newcombe) with 95 % intervals, and Fisher&apos;s one-sided
+                   p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
@@ -517,7 +520,10 @@ nothing printed), 1 when a file cannot be written.
                    Fisher 精确检验）；一行频数检验拟合优度。V 和 w 附 95%
                    区间（双侧，反演非中心卡方分布；超出表形状所允许的最大
                    V 或 w 的区间止于该值），V_adj 为偏差校正的 V；随后是
-                   每个单元格的期望频数和残差
+                   每个单元格的期望频数和残差。
+                   2 x 2 表另给出 OR（Woolf）、OR_mle（精确条件估计，至
+                   1e6 个观测）、RR（Katz）和 RD（Newcombe）及其 95% 区间，
+                   以及 Fisher 单侧 p 值和 mid-p
   --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
                    或期望频数；未给出时为均等
   --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
@@ -1477,6 +1483,34 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Bias-corrected V (Bergsma 2013) = %1</source>
         <translation>偏差校正的 V（Bergsma 2013）= %1</translation>
+    </message>
+    <message>
+        <source>%1: not defined for this table (%2: a zero cell or an empty group)</source>
+        <translation>%1：此表无定义（%2：有零单元格或空组）</translation>
+    </message>
+    <message>
+        <source>%1 = %2, 95 % CI %3 to %4 (%5)</source>
+        <translation>%1 = %2，95% CI %3 至 %4（%5）</translation>
+    </message>
+    <message>
+        <source>Odds ratio</source>
+        <translation>比值比</translation>
+    </message>
+    <message>
+        <source>Risk ratio</source>
+        <translation>风险比</translation>
+    </message>
+    <message>
+        <source>Risk difference</source>
+        <translation>风险差</translation>
+    </message>
+    <message>
+        <source>Conditional odds ratio</source>
+        <translation>条件比值比</translation>
+    </message>
+    <message>
+        <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
+        <translation>单侧 p = %1（比值比小于 1），%2（大于 1）；mid-p = %3</translation>
     </message>
 </context>
 <context>

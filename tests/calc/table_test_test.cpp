@@ -160,7 +160,19 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     EXPECT_EQ(f.count("V_low"), 0u);  // no interval above a statistic of 1e7
 
     EXPECT_EQ(AnswerForTable({"--counts", "-", "--format", "csv"}, "12,5\n3,9\n"),
-              "chi2,df,p,G2,p_G2,V,V_adj,V_low,V_high,w,w_low,w_high,yates_chi2,p_yates,fisher_p,small_expected");
+              "chi2,df,p,G2,p_G2,V,V_adj,V_low,V_high,w,w_low,w_high,yates_chi2,p_yates,fisher_p,OR,OR_low,OR_high,"
+              "OR_mle,OR_mle_low,OR_mle_high,fisher_p_less,fisher_p_greater,fisher_mid_p,RR,RR_low,RR_high,RD,RD_low,"
+              "RD_high,small_expected");
+    // A zero cell: no Woolf or Katz interval (left out, never inf or nan);
+    // the conditional estimate is 0 (R's fisher.test: 0, 0 to 0.8365).
+    f = RecordFields(AnswerForTable({"--counts", "-"}, "0,10\n5,5\n"));
+    EXPECT_EQ(f.count("OR") + f.count("RR"), 0u);
+    EXPECT_EQ(f["OR_mle"], "0.000000");
+    EXPECT_EQ(f["OR_mle_high"], "0.836522");
+    EXPECT_EQ(f["RD"], "-0.500000");
+    f = RecordFields(AnswerForTable({"--counts", "-"}, "10,0\n0,10\n"));
+    EXPECT_EQ(f["OR_mle"], "inf");  // R: Inf, from 11.1359 to Inf
+    EXPECT_EQ(f["OR_mle_high"], "inf");
     // A goodness of fit has no Fisher's test and no bias-corrected V.
     EXPECT_EQ(AnswerForTable({"--counts", "-", "--format", "csv"}, "18,22,30,30\n"),
               "chi2,df,p,G2,p_G2,V,V_low,V_high,w,w_low,w_high,small_expected");

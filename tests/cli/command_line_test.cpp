@@ -125,11 +125,15 @@ TEST(CommandLine, CountsFromAFileOrStandardInput) {
     const CliRun fromFile = Tarvik({"--counts", Bytes(path), "--numbers", "significant", "--precision", "4"});
     EXPECT_EQ(fromFile.code, 0) << fromFile.err;
     // The record (R's chisq.test: 5.8555, 4.1712 and 0.04111 with Yates';
-    // fisher.test 0.02533), then the cells.
+    // fisher.test 0.02533, its odds ratio 6.654 from 1.076 to 55.71, its
+    // one-sided p 0.9979 and 0.01968; the odds ratio 108/15 and the risk
+    // ratio (12/17)/(3/12) by hand), then the cells.
     EXPECT_EQ(fromFile.out.substr(0, fromFile.out.find('\n')),
               "chi2=5.855  df=1  p=0.01553  G2=6.075  p_G2=0.01371  V=0.4493  V_adj=0.4151  V_low=0.07789  "
               "V_high=0.8133  w=0.4493  w_low=0.07789  w_high=0.8133  yates_chi2=4.171  p_yates=0.04111  "
-              "fisher_p=0.02533  small_expected=0/4");
+              "fisher_p=0.02533  OR=7.2  OR_low=1.353  OR_high=38.33  OR_mle=6.654  OR_mle_low=1.076  OR_mle_high=55.71  "
+              "fisher_p_less=0.9979  fisher_p_greater=0.01968  fisher_mid_p=0.01655  RR=2.824  RR_low=1.011  "
+              "RR_high=7.884  RD=0.4559  RD_low=0.08715  RD_high=0.6838  small_expected=0/4");
     EXPECT_NE(fromFile.out.find("yes       A        12     8.793"), std::string::npos) << fromFile.out;
     EXPECT_EQ(fromFile.err, "tarvik: --counts '" + Bytes(path) + "': the first row and column were read as labels\n");
     const CliRun fromInput = Tarvik({"--counts", "-", "--numbers", "significant", "--precision", "4"}, ";A;B\nyes;12;5\nno;3;9\n");

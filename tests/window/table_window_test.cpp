@@ -160,6 +160,26 @@ TEST_F(TableWindowTest, EditsAreUndoneAndRemoveTakesWhatIsChosen) {
               "Pasted as the whole table, 2 \u00d7 2; Ctrl+Z takes it back. The first row and column were read as labels.");
 }
 
+// A 2 x 2 table: the odds and risk measures under the tests, the exact
+// count's conditional odds ratio and one-sided p-values under its p (each
+// against R's fisher.test and 50-digit sums in the math tests).
+TEST_F(TableWindowTest, ATwoByTwoTableGivesTheClinicalMeasures) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("12\t5\n3\t9\n");
+    const QString results = w->resultsLabel->text();
+    for (const char* line : {"Odds ratio = 7.200000, 95 % CI 1.352612 to 38.325834 (Woolf)",
+                             "Risk ratio = 2.823529, 95 % CI 1.011152 to 7.884391 (Katz)",
+                             "Risk difference = 0.455882, 95 % CI 0.087146 to 0.683837 (Newcombe)"})
+        EXPECT_TRUE(results.contains(line)) << line;
+    ASSERT_TRUE(ExactDone(w));
+    EXPECT_EQ(w->exactLabel->text(), "Fisher's exact p = 0.025328\n"
+                                     "Conditional odds ratio = 6.654383, 95 % CI 1.076118 to 55.705602 (exact)\n"
+                                     "One-sided p = 0.997868 (odds ratio below 1), 0.019685 (above 1); mid-p = 0.016551");
+    w->Paste("0\t10\n5\t5\n");
+    EXPECT_TRUE(w->resultsLabel->text().contains("Odds ratio: not defined for this table (Woolf: a zero cell or an empty group)"));
+}
+
 // The window's own menu sets how numbers show, here and in the calculator.
 TEST_F(TableWindowTest, ItsOwnMenuSetsHowNumbersShow) {
     TableWindow* w = Open();
