@@ -9,6 +9,7 @@
 #include "calc/fisher_test.h"
 #include "calc/power_request.h"
 #include "calc/number_lists.h"
+#include "calc/paired_report.h"
 #include "calc/table_report.h"
 #include "calc/table_test.h"
 #include "core/translation.h"
@@ -32,7 +33,7 @@ constexpr OptionShape kOptions[] = {
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
-    {"--exact-seconds", 1}, {"--seed", 1},
+    {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -163,11 +164,17 @@ void ReadOutputOptions(RawOptions& raw, CommandRequest& r) {
 
 // A table of counts: only the output options go with it.
 void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
-    if (!raw.count("--counts")) throw CommandLineError{Tr("CommandLine", "--expected needs --counts")};
+    if (!raw.count("--counts"))
+        throw CommandLineError{raw.count("--paired") ? Tr("CommandLine", "--paired needs --counts")
+                                                      : Tr("CommandLine", "--expected needs --counts")};
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
-            option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed")
-            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+            option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed" &&
+            option != "--paired")
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+    r.paired = raw.count("--paired") > 0;
+    if (r.paired && raw.count("--expected"))
+        throw CommandLineError{Tr("CommandLine", "--paired takes no --expected: it tests a square table of pairs")};
     r.action = CommandAction::Counts;
     r.countsFile = raw["--counts"][0];
     if (r.countsFile.empty()) throw CommandLineError{Tr("CommandLine", "--counts needs a file name, or - for standard input")};
@@ -186,6 +193,7 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
 Answer CountsAnswer(const CommandRequest& r) {
     try {
         const CountsInput in = ReadCounts(r.countsText);
+        if (r.paired) return RenderTable(PairedRecord(in.counts, r.format), r.form);
         std::vector<Real> weights;
         if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
         const TableReport report = ReportOf(in.counts, weights);
@@ -221,7 +229,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
         return r;
     }
 
-    if (has("--counts") || has("--expected")) {
+    if (has("--counts") || has("--expected") || has("--paired")) {
         ReadCountsOptions(raw, r);
         return r;
     }

@@ -37,6 +37,7 @@ struct CommandRequest {
     // by the runner, and the --expected items of a goodness-of-fit test.
     std::string countsFile, countsText;
     std::vector<std::string> expected;
+    bool paired = false;  // --paired: McNemar's or Bowker's test
     // Fisher's exact test: its time before Monte Carlo takes over, and the
     // random tables' seed where given (--seed), else a fresh one printed.
     int exactSeconds = int(kDefaultExactSeconds);

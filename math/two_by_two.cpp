@@ -11,6 +11,7 @@
 namespace tarvik {
 
 using namespace checked;
+using namespace double_real;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "window/table_window.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +24,7 @@
 
 #include "controls/decimal_point_validator.h"
 #include "calc/limits.h"
+#include "calc/paired_report.h"
 #include "calc/table_test.h"
 #include "core/errors.h"
 #include "platform/application.h"
@@ -76,6 +78,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     editNoteLabel = new QLabel;
     editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
+    pairedBox = new QCheckBox(tr("&Paired: the same subjects twice"));
     expectedEdit->setValidator(new DecimalPointValidator(expectedEdit));
     expectedEdit->setPlaceholderText(tr("equal"));
     resultsLabel = new QLabel;
@@ -122,6 +125,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     expectedCaption->setBuddy(expectedEdit);
     expectedRow->addWidget(expectedCaption);
     expectedRow->addWidget(expectedEdit, 1);
+    expectedRow->addWidget(pairedBox);
     auto* exactRow = new QHBoxLayout;
     exactRow->addWidget(exactLabel, 1);
     exactRow->addWidget(exactProgress);
@@ -175,6 +179,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(&model_, &QAbstractItemModel::modelReset, this, refresh);
     QObject::connect(&model_, &QAbstractItemModel::headerDataChanged, this, refresh);
     QObject::connect(expectedEdit, &QLineEdit::textChanged, this, refresh);
+    QObject::connect(pairedBox, &QCheckBox::toggled, this, refresh);
     const auto current = [this](bool row) {
         const QModelIndex at = countsView->currentIndex();
         return at.isValid() ? (row ? at.row() : at.column()) : (row ? model_.rowCount() - 1 : model_.columnCount() - 1);
@@ -246,6 +251,10 @@ void TableWindow::Refresh() {
     CountTable counts;
     try {
         counts = model_.Counts();
+        if (pairedBox->isChecked()) {
+            ShowPaired(counts);
+            return;
+        }
         std::vector<Real> weights;
         if (oneLine && !expectedEdit->text().trimmed().isEmpty())
             weights = ReadExpectedWeights(ExpectedItems(expectedEdit->text()), counts);
@@ -278,6 +287,18 @@ void TableWindow::Refresh() {
 
     cellsModel_->Show(report_, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings());
     if (!report_->test.goodnessOfFit) StartExactTest(counts);
+}
+
+// A table of pairs: McNemar's or Bowker's test in the results' place; the
+// cells' residuals and Fisher's test belong to a table of independence.
+void TableWindow::ShowPaired(const CountTable& counts) {
+    QStringList lines;
+    for (const std::string& line : PairedLines(counts, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings()))
+        lines << QString::fromStdString(line);
+    problemLabel->clear();
+    problemLabel->hide();
+    resultsLabel->setText(lines.join("\n"));
+    copyResultsButton->setEnabled(true);
 }
 
 void TableWindow::ShowProblem(const QString& text) {
@@ -381,14 +402,14 @@ void TableWindow::OpenFile() {
 }
 
 QString TableWindow::ResultsText() const {
-    if (!report_) return {};
+    if (!report_ && !pairedBox->isChecked()) return {};
     QString text = resultsLabel->text();
     if (!exactLine_.isEmpty()) text += "\n" + exactLine_;
     return text + "\n";
 }
 
 void TableWindow::CopyResults() {
-    if (report_) QGuiApplication::clipboard()->setText(ResultsText());
+    if (copyResultsButton->isEnabled()) QGuiApplication::clipboard()->setText(ResultsText());
 }
 
 void TableWindow::CopyTable() { QGuiApplication::clipboard()->setText(model_.AsTabSeparated()); }

@@ -14,6 +14,7 @@
 #include "window/cells_model.h"
 #include "window/counts_model.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -33,6 +34,7 @@ public:
     QTableView *countsView, *cellsView;
     QPushButton *addRowButton, *removeRowButton, *addColumnButton, *removeColumnButton, *openButton;
     QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
+    QCheckBox* pairedBox;     // the same subjects classified twice
     QLabel *resultsLabel, *exactLabel, *problemLabel;
     QLabel* editNoteLabel;  // what a paste or an Open did
     QProgressBar* exactProgress;
@@ -59,6 +61,7 @@ public:
 private:
     void Refresh();
     void ShowProblem(const QString& text);
+    void ShowPaired(const CountTable& counts);
     void StartExactTest(const CountTable& counts);
     void StopExactTest();
     void ExactProgress(int generation, double done, const QString& stage);

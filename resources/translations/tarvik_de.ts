@@ -375,16 +375,24 @@
         <translation>die Ergebnisse können nicht auf die Standardausgabe geschrieben werden</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts nimmt --expected, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>Zeile %1 der Standardeingabe ist länger als %2 Bytes</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>die Ergebnisse können nicht in einer temporären Datei abgelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired braucht --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired nimmt kein --expected: es testet eine quadratische Tabelle von Paaren</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1536,26 @@ geschrieben werden kann.
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>Einseitiges p = %1 (Odds Ratio unter 1), %2 (über 1); Mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Bowkers Symmetrietest: χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>Diskordante Paare: %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1, df = 1, p = %2; mit Stetigkeitskorrektur %3, p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>Exaktes (binomiales) p = %1, Mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>Gepaarte Odds Ratio b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1688,6 +1716,18 @@ geschrieben werden kann.
     <message>
         <source>the first column was read as row labels</source>
         <translation>die erste Spalte wurde als Zeilenbeschriftungen gelesen</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>eine gepaarte Tabelle ist quadratisch, zweimal dieselben Kategorien (k x k); diese ist %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>jedes Zellenpaar abseits der Diagonale ist leer: nichts zu testen</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>kein Paar hat seine Kategorie gewechselt (beide diskordanten Zellen sind 0): nichts zu testen</translation>
     </message>
 </context>
 <context>
@@ -1911,6 +1951,10 @@ geschrieben werden kann.
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>Markierung: + oder - nach dem Vorzeichen des adjustierten Residuums, * wo signifikant auf 5 % (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>&amp;Gepaart: dieselben Fälle zweimal</translation>
     </message>
 </context>
 </TS>

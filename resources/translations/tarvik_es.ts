@@ -375,16 +375,24 @@
         <translation>no se pueden escribir los resultados en la salida estándar</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts admite --expected, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>la línea %1 de la entrada estándar tiene más de %2 bytes</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>no se pueden guardar los resultados en un archivo temporal: %1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired necesita --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired no admite --expected: contrasta una tabla cuadrada de pares</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1538,26 @@ archivo.
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>p unilateral = %1 (razón de odds menor que 1), %2 (mayor que 1); mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Prueba de simetría de Bowker: χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>Pares discordantes: %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1, df = 1, p = %2; con la corrección de continuidad %3, p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>p exacta (binomial) = %1, mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>Razón de odds pareada b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1690,6 +1718,18 @@ archivo.
     <message>
         <source>the first column was read as row labels</source>
         <translation>la primera columna se leyó como etiquetas de fila</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>una tabla pareada es cuadrada, las mismas categorías dos veces (k x k); esta es %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>todos los pares de celdas fuera de la diagonal están vacíos: nada que contrastar</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>ningún par cambió de categoría (las dos celdas discordantes son 0): nada que contrastar</translation>
     </message>
 </context>
 <context>
@@ -1913,6 +1953,10 @@ archivo.
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>Marca: + o - según el signo del residuo ajustado, * donde es significativo al 5 % (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>&amp;Pareada: los mismos sujetos dos veces</translation>
     </message>
 </context>
 </TS>

@@ -375,16 +375,24 @@
         <translation>impossible d&apos;écrire les résultats sur la sortie standard</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts prend --expected, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>la ligne %1 de l&apos;entrée standard dépasse %2 octets</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>impossible de garder les résultats dans un fichier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired demande --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts prend --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired ne prend pas --expected : il teste un tableau carré de paires</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1539,26 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>p unilatéral = %1 (rapport des cotes inférieur à 1), %2 (supérieur à 1) ; mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Test de symétrie de Bowker : χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>Paires discordantes : %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1, df = 1, p = %2 ; avec la correction de continuité %3, p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>p exact (binomial) = %1, mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>Rapport des cotes apparié b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1691,6 +1719,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>the first column was read as row labels</source>
         <translation>la première colonne a été lue comme étiquettes de lignes</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>un tableau apparié est carré, les mêmes catégories deux fois (k x k) ; celui-ci est %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>chaque paire de cases hors de la diagonale est vide : rien à tester</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>aucune paire n&apos;a changé de catégorie (les deux cases discordantes valent 0) : rien à tester</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1954,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>Marque : + ou - selon le signe du résidu ajusté, * là où il est significatif à 5 % (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>A&amp;pparié : les mêmes sujets deux fois</translation>
     </message>
 </context>
 </TS>

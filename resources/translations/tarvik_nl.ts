@@ -375,16 +375,24 @@
         <translation>kan de resultaten niet naar standaarduitvoer schrijven</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts neemt --expected, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>regel %1 van de standaardinvoer is langer dan %2 bytes</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>de resultaten kunnen niet in een tijdelijk bestand worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired vraagt --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired neemt geen --expected: het toetst een vierkante tabel van paren</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1536,26 @@ worden.
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>Eenzijdige p = %1 (oddsratio onder 1), %2 (boven 1); mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Bowkers symmetrietoets: χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>Discordante paren: %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1, df = 1, p = %2; met de continuïteitscorrectie %3, p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>Exacte (binomiale) p = %1, mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>Gepaarde oddsratio b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1688,6 +1716,18 @@ worden.
     <message>
         <source>the first column was read as row labels</source>
         <translation>de eerste kolom is als rijlabels gelezen</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>een gepaarde tabel is vierkant, twee keer dezelfde categorieën (k x k); deze is %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>elk paar cellen buiten de diagonaal is leeg: niets te toetsen</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>geen paar veranderde van categorie (beide discordante cellen zijn 0): niets te toetsen</translation>
     </message>
 </context>
 <context>
@@ -1911,6 +1951,10 @@ worden.
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>Markering: + of - naar het teken van het gecorrigeerde residu, * waar significant op 5 % (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>&amp;Gepaard: dezelfde personen twee keer</translation>
     </message>
 </context>
 </TS>

@@ -375,16 +375,24 @@
         <translation>sonuçlar standart çıktıya yazılamıyor</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts --expected, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>standart girdinin %1. satırı %2 bayttan uzun</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>sonuçlar geçici bir dosyada tutulamıyor: %1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired, --counts gerektirir</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired --expected almaz: kare bir çiftler tablosunu test eder</translation>
     </message>
 </context>
 <context>
@@ -1526,6 +1534,26 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>Tek yönlü p = %1 (odds oranı 1&apos;in altında), %2 (1&apos;in üstünde); mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Bowker simetri testi: χ² = %1, df = %2, p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>Uyumsuz çiftler: %1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1, df = 1, p = %2; süreklilik düzeltmesiyle %3, p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>Kesin (binom) p = %1, mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>Eşleştirilmiş odds oranı b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1686,6 +1714,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>the first column was read as row labels</source>
         <translation>İlk sütun satır etiketleri olarak okundu</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>eşleştirilmiş bir tablo karedir, aynı kategoriler iki kez (k x k); bu tablo %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>köşegen dışındaki her hücre çifti boş: test edilecek bir şey yok</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>hiçbir çift kategorisini değiştirmedi (iki uyumsuz hücre de 0): test edilecek bir şey yok</translation>
     </message>
 </context>
 <context>
@@ -1909,6 +1949,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>İşaret: düzeltilmiş artığın işaretine göre + veya -, %5 düzeyinde anlamlı olduğu yerde * (Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>E&amp;şleştirilmiş: aynı denekler iki kez</translation>
     </message>
 </context>
 </TS>

@@ -375,16 +375,24 @@
         <translation>无法将结果写入标准输出</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts 只接受 --expected、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
-    </message>
-    <message>
         <source>standard input line %1 is longer than %2 bytes</source>
         <translation>标准输入第 %1 行超过 %2 字节</translation>
     </message>
     <message>
         <source>cannot keep the results in a temporary file: %1</source>
         <translation>无法将结果保存在临时文件中：%1</translation>
+    </message>
+    <message>
+        <source>--paired needs --counts</source>
+        <translation>--paired 需要 --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 只接受 --expected、--paired、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
+    <message>
+        <source>--paired takes no --expected: it tests a square table of pairs</source>
+        <translation>--paired 不接受 --expected：它检验的是配对的方阵</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1520,26 @@ nothing printed), 1 when a file cannot be written.
         <source>One-sided p = %1 (odds ratio below 1), %2 (above 1); mid-p = %3</source>
         <translation>单侧 p = %1（比值比小于 1），%2（大于 1）；mid-p = %3</translation>
     </message>
+    <message>
+        <source>Bowker&apos;s test of symmetry: χ² = %1, df = %2, p = %3</source>
+        <translation>Bowker 对称性检验：χ² = %1，df = %2，p = %3</translation>
+    </message>
+    <message>
+        <source>Discordant pairs: %1 %2, %3 %4</source>
+        <translation>不一致对：%1 %2，%3 %4</translation>
+    </message>
+    <message>
+        <source>McNemar χ² = %1, df = 1, p = %2; with the continuity correction %3, p = %4</source>
+        <translation>McNemar χ² = %1，df = 1，p = %2；连续性校正后 %3，p = %4</translation>
+    </message>
+    <message>
+        <source>Exact (binomial) p = %1, mid-p = %2</source>
+        <translation>精确（二项）p = %1，mid-p = %2</translation>
+    </message>
+    <message>
+        <source>Paired odds ratio b/c</source>
+        <translation>配对比值比 b/c</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1672,6 +1700,18 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>the first column was read as row labels</source>
         <translation>第一列被读作行标签</translation>
+    </message>
+    <message>
+        <source>a paired table is square, the same categories twice (k x k); this one is %1 x %2</source>
+        <translation>配对表必须是方阵，同一组类别出现两次（k x k）；此表为 %1 x %2</translation>
+    </message>
+    <message>
+        <source>every pair of cells off the diagonal is empty: nothing to test</source>
+        <translation>对角线外的每对单元格都为空：无可检验</translation>
+    </message>
+    <message>
+        <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
+        <translation>没有一对改变类别（两个不一致单元格都为 0）：无可检验</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +1935,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Mark: + or - by the sign of the adjusted residual, * where significant at 5 % (Bonferroni)</source>
         <translation>标记：按调整残差的符号记 + 或 -，在 5 % 水平显著处记 *（Bonferroni）</translation>
+    </message>
+    <message>
+        <source>&amp;Paired: the same subjects twice</source>
+        <translation>配对：同一对象两次(&amp;P)</translation>
     </message>
 </context>
 </TS>

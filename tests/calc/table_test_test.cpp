@@ -238,9 +238,27 @@ TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     };
     EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
     EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
-              "--counts takes --expected, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
+              "--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
     EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");
     EXPECT_EQ(refusal({"--counts", ""}, ""), "--counts needs a file name, or - for standard input");
+    EXPECT_EQ(refusal({"--paired"}, ""), "--paired needs --counts");
+    EXPECT_EQ(refusal({"--counts", "-", "--paired"}, "1,2,3\n4,5,6\n"),
+              "--counts '-': a paired table is square, the same categories twice (k x k); this one is 2 x 3");
+    EXPECT_EQ(refusal({"--counts", "-", "--paired"}, "5,0\n0,5\n"),
+              "--counts '-': no pair changed its category (both discordant cells are 0): nothing to test");
+    EXPECT_EQ(refusal({"--counts", "-", "--paired", "--expected", "0.5,0.5"}, "5,1\n2,5\n"),
+              "--paired takes no --expected: it tests a square table of pairs");
+}
+
+// --paired: the discordant cells b and c named, then McNemar's test (R's
+// mcnemar.test: 5.4 and 0.02014, corrected 4.2667 and 0.03887; binom.test
+// 0.03516); Bowker's for a larger square.
+TEST(TableCommandLine, PairedTables) {
+    EXPECT_EQ(AnswerForTable({"--counts", "-", "--paired", "--numbers", "significant", "--precision", "4"}, "10,12\n3,20\n"),
+              "b=12  c=3  mcnemar_chi2=5.4  mcnemar_p=0.02014  mcnemar_cc_chi2=4.267  mcnemar_cc_p=0.03887  "
+              "mcnemar_exact_p=0.03516  mcnemar_mid_p=0.02127  paired_OR=4  paired_OR_low=1.079  paired_OR_high=22.09");
+    EXPECT_EQ(AnswerForTable({"--counts", "-", "--paired"}, "20,10,2\n5,30,6\n3,4,25\n"),
+              "bowker_chi2=2.266667  bowker_df=3  bowker_p=0.518937");
 }
 
 }  // namespace

@@ -180,6 +180,24 @@ TEST_F(TableWindowTest, ATwoByTwoTableGivesTheClinicalMeasures) {
     EXPECT_TRUE(w->resultsLabel->text().contains("Odds ratio: not defined for this table (Woolf: a zero cell or an empty group)"));
 }
 
+// Paired: McNemar's test in the results' place, its discordant cells named
+// by the labels (R's mcnemar.test: 5.4, p 0.02014; corrected 4.2667, p
+// 0.03887; binom.test 0.03516); a table that is not square is refused.
+TEST_F(TableWindowTest, APairedTableIsTestedByMcNemar) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("\tafter yes\tafter no\nbefore yes\t10\t12\nbefore no\t3\t20\n");
+    w->pairedBox->setChecked(true);
+    EXPECT_EQ(w->resultsLabel->text(),
+              "Discordant pairs: 12 before yes \u2192 after no, 3 before no \u2192 after yes\n"
+              "McNemar \u03c7\u00b2 = 5.400000, df = 1, p = 0.020137; with the continuity correction 4.266667, p = 0.038867\n"
+              "Exact (binomial) p = 0.035156, mid-p = 0.021271\n"
+              "Paired odds ratio b/c = 4.000000, 95 % CI 1.079473 to 22.088287 (exact)");
+    EXPECT_FALSE(w->ExactRunning());
+    w->Paste("1\t2\t3\n4\t5\t6\n");
+    EXPECT_EQ(w->problemLabel->text(), "A paired table is square, the same categories twice (k x k); this one is 2 x 3.");
+}
+
 // The window's own menu sets how numbers show, here and in the calculator.
 TEST_F(TableWindowTest, ItsOwnMenuSetsHowNumbersShow) {
     TableWindow* w = Open();
