@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -545,6 +549,10 @@ Eine Tabelle von Häufigkeiten:
                    fisher_p_mc ein Monte-Carlo-p aus 100000 Zufallstabellen,
                    mit fisher_se und fisher_seed
   --seed N         mit --counts: der Startwert der Zufallstabellen
+  --paired         mit --counts: eine quadratische Tabelle derselben Fälle,
+                   zweimal eingeteilt: McNemars Test (2 x 2: b, c, mit und
+                   ohne Stetigkeitskorrektur, exakt und Mid-p, die gepaarte
+                   Odds Ratio) oder Bowkers Symmetrietest
 
 Listen und Standardeingabe:
   N,N,...          eine Liste: --upper 0.1,0.05,0.01 (oder 0.1;0.05;0.01). Wo

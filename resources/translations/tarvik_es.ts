@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -547,6 +551,10 @@ Una tabla de frecuencias:
                    fisher_p_mc es una p de Monte Carlo de 100000 tablas
                    aleatorias, con fisher_se y fisher_seed
   --seed N         con --counts: la semilla de las tablas aleatorias
+  --paired         con --counts: una tabla cuadrada de los mismos sujetos
+                   clasificados dos veces: la prueba de McNemar (2 x 2: b,
+                   c, con y sin corrección de continuidad, exacta y mid-p,
+                   la razón de odds pareada) o la de simetría de Bowker
 
 Listas y entrada estándar:
   N,N,...          una lista: --upper 0.1,0.05,0.01 (o 0.1;0.05;0.01). Donde

@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -547,6 +551,10 @@ Un tableau d&apos;effectifs :
                    fisher_p_mc est un p de Monte-Carlo sur 100000 tableaux
                    aléatoires, avec fisher_se et fisher_seed
   --seed N         avec --counts : la graine des tableaux aléatoires
+  --paired         avec --counts : un tableau carré des mêmes sujets classés
+                   deux fois : le test de McNemar (2 x 2 : b, c, avec et
+                   sans correction de continuité, exact et mid-p, le
+                   rapport des cotes apparié) ou celui de symétrie de Bowker
 
 Listes et entrée standard :
   N,N,...          une liste : --upper 0.1,0.05,0.01 (ou 0.1;0.05;0.01). Là

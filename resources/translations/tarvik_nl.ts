@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -546,6 +550,10 @@ Een tabel met frequenties:
                    een Monte-Carlo-p uit 100000 willekeurige tabellen, met
                    fisher_se en fisher_seed
   --seed N         met --counts: het startgetal van de willekeurige tabellen
+  --paired         met --counts: een vierkante tabel van dezelfde personen,
+                   twee keer ingedeeld: McNemars toets (2 x 2: b, c, met en
+                   zonder continuïteitscorrectie, exact en mid-p, de
+                   gepaarde oddsratio) of Bowkers symmetrietoets
 
 Lijsten en standaardinvoer:
   N,N,...          een lijst: --upper 0.1,0.05,0.01 (of 0.1;0.05;0.01). Waar

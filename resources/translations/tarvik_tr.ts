@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -545,6 +549,10 @@ Bir frekans tablosu:
                    fisher_p_mc, 100000 rastgele tablodan bir Monte Carlo
                    p&apos;sidir, fisher_se ve fisher_seed ile
   --seed N         --counts ile: rastgele tabloların tohumu
+  --paired         --counts ile: aynı deneklerin iki kez sınıflandığı kare
+                   bir tablo: McNemar testi (2 x 2: b, c, süreklilik
+                   düzeltmeli ve düzeltmesiz, kesin ve mid-p, eşleştirilmiş
+                   odds oranı) veya Bowker simetri testi
 
 Listeler ve standart girdi:
   N,N,...          bir liste: --upper 0.1,0.05,0.01 (veya 0.1;0.05;0.01).

@@ -444,6 +444,10 @@ A table of counts:
                    Monte Carlo p from 100000 random tables, with fisher_se
                    and fisher_seed
   --seed N         with --counts: the random tables&apos; seed
+  --paired         with --counts: a square table of the same subjects
+                   classified twice: McNemar&apos;s test (2 x 2: b, c, with and
+                   without the continuity correction, exact and mid-p, the
+                   paired odds ratio) or Bowker&apos;s test of symmetry
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -538,6 +542,9 @@ nothing printed), 1 when a file cannot be written.
                    86400，默认 60）；超时后 fisher_p_mc 为来自 100000 个
                    随机表的蒙特卡罗 p，附 fisher_se 和 fisher_seed
   --seed N         与 --counts 同用：随机表的种子
+  --paired         与 --counts 同用：同一对象两次分类的方阵：McNemar 检验
+                   （2 x 2：b、c，含与不含连续性校正，精确 p 与 mid-p，
+                   配对比值比）或 Bowker 对称性检验
 
 列表和标准输入：
   N,N,...          列表：--upper 0.1,0.05,0.01（或 0.1;0.05;0.01）。桌面使用
