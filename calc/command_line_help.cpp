@@ -57,6 +57,8 @@ std::string CommandLineHelp() {
         "                   classified twice: McNemar's test (2 x 2: b, c, with and\n"
         "                   without the continuity correction, exact and mid-p, the\n"
         "                   paired odds ratio) or Bowker's test of symmetry\n"
+        "  --pairwise ADJ   with --counts: each pair of rows as its own test, one\n"
+        "                   line each, p adjusted by holm or bonferroni\n"
         "\n"
         "Lists and standard input:\n"
         "  N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where\n"

@@ -10,6 +10,7 @@
 #include "calc/power_request.h"
 #include "calc/number_lists.h"
 #include "calc/paired_report.h"
+#include "calc/pairwise.h"
 #include "calc/table_report.h"
 #include "calc/table_test.h"
 #include "core/translation.h"
@@ -33,7 +34,7 @@ constexpr OptionShape kOptions[] = {
     {"--output", 1},  {"--export-chart", 1}, {"--size", 1},   {"--scale", 1}, {"--help", 0},
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
-    {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0},
+    {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0}, {"--pairwise", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -170,8 +171,15 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
             option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed" &&
-            option != "--paired")
-            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+            option != "--paired" && option != "--pairwise")
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+    if (raw.count("--pairwise")) {
+        r.pairwise = true;
+        if (!AdjustmentOfName(raw["--pairwise"][0], r.adjustment))
+            throw CommandLineError{Fill(Tr("CommandLine", "--pairwise %1 is not holm or bonferroni"), {Quoted(raw["--pairwise"][0])})};
+        if (raw.count("--paired") || raw.count("--expected"))
+            throw CommandLineError{Tr("CommandLine", "--pairwise compares the rows of a table of independence: not with --paired or --expected")};
+    }
     r.paired = raw.count("--paired") > 0;
     if (r.paired && raw.count("--expected"))
         throw CommandLineError{Tr("CommandLine", "--paired takes no --expected: it tests a square table of pairs")};
@@ -208,8 +216,13 @@ Answer CountsAnswer(const CommandRequest& r) {
             fisher = RunFisherTest(in.counts, control);
             if (const std::string note = FisherNote(fisher, r.exactSeconds); !note.empty()) answer.notes.push_back(note);
         }
-        answer.text = RenderTable(TableRecord(report, report.test.goodnessOfFit ? nullptr : &fisher, r.format), r.form) +
-                      "\n" + RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
+        answer.text = RenderTable(TableRecord(report, report.test.goodnessOfFit ? nullptr : &fisher, r.format), r.form) + "\n";
+        if (r.pairwise) {
+            if (report.test.goodnessOfFit)
+                throw TableInputError{Tr("Table", "--pairwise compares rows: this is one row of counts")};
+            answer.text += RenderTable(PairwiseTable(PairwiseRows(in.counts), in.rowLabels, r.adjustment, r.format), r.form) + "\n";
+        }
+        answer.text += RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
         return answer;
     } catch (const TableInputError& bad) {
         throw CommandLineError{Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), bad.message})};

@@ -10,6 +10,7 @@
 #include "calc/answers.h"
 #include "calc/fisher_test.h"
 #include "calc/number_lists.h"
+#include "calc/pairwise.h"
 #include "calc/power_analysis.h"
 
 namespace tarvik {
@@ -38,6 +39,8 @@ struct CommandRequest {
     std::string countsFile, countsText;
     std::vector<std::string> expected;
     bool paired = false;  // --paired: McNemar's or Bowker's test
+    bool pairwise = false;  // --pairwise: the rows compared in pairs
+    Adjustment adjustment = Adjustment::Holm;
     // Fisher's exact test: its time before Monte Carlo takes over, and the
     // random tables' seed where given (--seed), else a fresh one printed.
     int exactSeconds = int(kDefaultExactSeconds);

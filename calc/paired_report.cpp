@@ -2,6 +2,7 @@
 
 #include "calc/table_report.h"
 #include "calc/table_test.h"
+#include "core/decimal_digits.h"
 #include "core/translation.h"
 #include "math/paired_table.h"
 
@@ -13,10 +14,6 @@ void RefuseUnlessSquare(const CountTable& counts) {
     if (counts.size() < 2 || counts.size() != counts.front().size())
         throw TableInputError{Fill(Tr("Table", "a paired table is square, the same categories twice (k x k); this one is %1 x %2"),
                                    {std::to_string(counts.size()), std::to_string(counts.front().size())})};
-}
-
-std::string Label(const std::vector<std::string>& labels, std::size_t i) {
-    return i < labels.size() ? labels[i] : std::to_string(i + 1);
 }
 
 }  // namespace
@@ -69,8 +66,8 @@ std::vector<std::string> PairedLines(const CountTable& counts, const std::vector
     if (!m.defined) throw TableInputError{Tr("Table", "no pair changed its category (both discordant cells are 0): nothing to test")};
     // The cells the test rests on, by their labels: a table entered with
     // its levels the other way round reads so here.
-    const std::string b = Label(rowLabels, 0) + " \u2192 " + Label(columnLabels, 1);
-    const std::string c = Label(rowLabels, 1) + " \u2192 " + Label(columnLabels, 0);
+    const std::string b = LabelOf(rowLabels, 0) + " \u2192 " + LabelOf(columnLabels, 1);
+    const std::string c = LabelOf(rowLabels, 1) + " \u2192 " + LabelOf(columnLabels, 0);
     return {
         Fill(Tr("Report", "Discordant pairs: %1 %2, %3 %4"), {FormatFixed(m.b, 0), b, FormatFixed(m.c, 0), c}),
         Fill(Tr("Report", "McNemar \u03c7\u00b2 = %1, df = 1, p = %2; with the continuity correction %3, p = %4"),

@@ -233,8 +233,7 @@ std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
     const std::size_t i = k / r.columns, j = k % r.columns;
     const CellDiagnostics& c = r.cells[i][j];
-    return {i < rowLabels.size() ? rowLabels[i] : std::to_string(i + 1),
-            j < columnLabels.size() ? columnLabels[j] : std::to_string(j + 1),
+    return {LabelOf(rowLabels, i), LabelOf(columnLabels, j),
             FixedDigits(c.observed, 0),
             n(c.expected),
             n(c.residual),

@@ -74,6 +74,11 @@ std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);
 // adjusted residual, with "*" where its Bonferroni p is below 0.05.
 std::string CellMark(const CellDiagnostics& cell);
 
+// A row's or column's label, or its number from 1 where it has none.
+inline std::string LabelOf(const std::vector<std::string>& labels, std::size_t i) {
+    return i < labels.size() ? labels[i] : std::to_string(i + 1);
+}
+
 // A p-value as the window shows it: in decimals, one too small for the
 // digits shown is given in significant digits (2.30e-220), not as
 // "0.000000", which says p is 0.

@@ -387,12 +387,20 @@
         <translation>--paired braucht --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts nimmt --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired nimmt kein --expected: es testet eine quadratische Tabelle von Paaren</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 ist weder holm noch bonferroni</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise vergleicht die Zeilen einer Unabhängigkeitstabelle: nicht mit --paired oder --expected</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -553,6 +563,8 @@ Eine Tabelle von Häufigkeiten:
                    zweimal eingeteilt: McNemars Test (2 x 2: b, c, mit und
                    ohne Stetigkeitskorrektur, exakt und Mid-p, die gepaarte
                    Odds Ratio) oder Bowkers Symmetrietest
+  --pairwise ADJ   mit --counts: je zwei Zeilen als eigener Test, eine
+                   Zeile je Paar, p nach holm oder bonferroni adjustiert
 
 Listen und Standardeingabe:
   N,N,...          eine Liste: --upper 0.1,0.05,0.01 (oder 0.1;0.05;0.01). Wo
@@ -1564,6 +1576,18 @@ geschrieben werden kann.
         <source>Paired odds ratio b/c</source>
         <translation>Gepaarte Odds Ratio b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>Zeilen paarweise verglichen (Pearson-χ²; p nach Holm und nach Bonferroni adjustiert):</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1: alles in einer Spalte, nichts zu vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1736,6 +1760,10 @@ geschrieben werden kann.
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>kein Paar hat seine Kategorie gewechselt (beide diskordanten Zellen sind 0): nichts zu testen</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise vergleicht Zeilen: dies ist eine einzige Zeile</translation>
     </message>
 </context>
 <context>

@@ -387,12 +387,20 @@
         <translation>--paired necesita --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts admite --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired no admite --expected: contrasta una tabla cuadrada de pares</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 no es holm ni bonferroni</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise compara las filas de una tabla de independencia: no con --paired ni --expected</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -555,6 +565,8 @@ Una tabla de frecuencias:
                    clasificados dos veces: la prueba de McNemar (2 x 2: b,
                    c, con y sin corrección de continuidad, exacta y mid-p,
                    la razón de odds pareada) o la de simetría de Bowker
+  --pairwise AJ    con --counts: cada par de filas como prueba propia, una
+                   línea por par, p ajustada por holm o bonferroni
 
 Listas y entrada estándar:
   N,N,...          una lista: --upper 0.1,0.05,0.01 (o 0.1;0.05;0.01). Donde
@@ -1566,6 +1578,18 @@ archivo.
         <source>Paired odds ratio b/c</source>
         <translation>Razón de odds pareada b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>Filas comparadas por pares (χ² de Pearson; p ajustada por Holm y por Bonferroni):</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1: todo en una columna, nada que comparar</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1738,6 +1762,10 @@ archivo.
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>ningún par cambió de categoría (las dos celdas discordantes son 0): nada que contrastar</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise compara filas: esta es una sola fila de frecuencias</translation>
     </message>
 </context>
 <context>

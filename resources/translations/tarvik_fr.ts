@@ -387,12 +387,20 @@
         <translation>--paired demande --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts prend --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired ne prend pas --expected : il teste un tableau carré de paires</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts prend --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 n&apos;est ni holm ni bonferroni</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise compare les lignes d&apos;un tableau d&apos;indépendance : pas avec --paired ou --expected</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -555,6 +565,8 @@ Un tableau d&apos;effectifs :
                    deux fois : le test de McNemar (2 x 2 : b, c, avec et
                    sans correction de continuité, exact et mid-p, le
                    rapport des cotes apparié) ou celui de symétrie de Bowker
+  --pairwise AJ    avec --counts : chaque paire de lignes comme test à
+                   part, une ligne chacune, p ajusté par holm ou bonferroni
 
 Listes et entrée standard :
   N,N,...          une liste : --upper 0.1,0.05,0.01 (ou 0.1;0.05;0.01). Là
@@ -1567,6 +1579,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>Paired odds ratio b/c</source>
         <translation>Rapport des cotes apparié b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>Lignes comparées deux à deux (χ² de Pearson ; p ajusté par Holm et par Bonferroni) :</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1 : tout dans une colonne, rien à comparer</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1739,6 +1763,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>aucune paire n&apos;a changé de catégorie (les deux cases discordantes valent 0) : rien à tester</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise compare des lignes : ceci est une seule ligne d&apos;effectifs</translation>
     </message>
 </context>
 <context>

@@ -387,12 +387,20 @@
         <translation>--paired vraagt --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts neemt --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired neemt geen --expected: het toetst een vierkante tabel van paren</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 is geen holm of bonferroni</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise vergelijkt de rijen van een onafhankelijkheidstabel: niet met --paired of --expected</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -554,6 +564,8 @@ Een tabel met frequenties:
                    twee keer ingedeeld: McNemars toets (2 x 2: b, c, met en
                    zonder continuïteitscorrectie, exact en mid-p, de
                    gepaarde oddsratio) of Bowkers symmetrietoets
+  --pairwise AANP  met --counts: elk paar rijen als eigen toets, één regel
+                   per paar, p aangepast volgens holm of bonferroni
 
 Lijsten en standaardinvoer:
   N,N,...          een lijst: --upper 0.1,0.05,0.01 (of 0.1;0.05;0.01). Waar
@@ -1564,6 +1576,18 @@ worden.
         <source>Paired odds ratio b/c</source>
         <translation>Gepaarde oddsratio b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>Rijen paarsgewijs vergeleken (Pearson-χ²; p aangepast volgens Holm en volgens Bonferroni):</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1: alles in één kolom, niets te vergelijken</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1736,6 +1760,10 @@ worden.
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>geen paar veranderde van categorie (beide discordante cellen zijn 0): niets te toetsen</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise vergelijkt rijen: dit is één rij frequenties</translation>
     </message>
 </context>
 <context>

@@ -387,12 +387,20 @@
         <translation>--paired, --counts gerektirir</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired --expected almaz: kare bir çiftler tablosunu test eder</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 holm veya bonferroni değil</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise bir bağımsızlık tablosunun satırlarını karşılaştırır: --paired veya --expected ile olmaz</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -553,6 +563,8 @@ Bir frekans tablosu:
                    bir tablo: McNemar testi (2 x 2: b, c, süreklilik
                    düzeltmeli ve düzeltmesiz, kesin ve mid-p, eşleştirilmiş
                    odds oranı) veya Bowker simetri testi
+  --pairwise DÜZ   --counts ile: her satır çifti ayrı bir test, çift başına
+                   bir satır, p holm veya bonferroni ile düzeltilir
 
 Listeler ve standart girdi:
   N,N,...          bir liste: --upper 0.1,0.05,0.01 (veya 0.1;0.05;0.01).
@@ -1562,6 +1574,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>Paired odds ratio b/c</source>
         <translation>Eşleştirilmiş odds oranı b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>Satırlar ikişer karşılaştırıldı (Pearson χ²; p Holm ve Bonferroni ile düzeltildi):</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1: hepsi tek sütunda, karşılaştırılacak bir şey yok</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1734,6 +1758,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>hiçbir çift kategorisini değiştirmedi (iki uyumsuz hücre de 0): test edilecek bir şey yok</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise satırları karşılaştırır: bu tek bir frekans satırı</translation>
     </message>
 </context>
 <context>

@@ -387,12 +387,20 @@
         <translation>--paired 需要 --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts 只接受 --expected、--paired、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
-    </message>
-    <message>
         <source>--paired takes no --expected: it tests a square table of pairs</source>
         <translation>--paired 不接受 --expected：它检验的是配对的方阵</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 只接受 --expected、--paired、--pairwise、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
+    <message>
+        <source>--pairwise %1 is not holm or bonferroni</source>
+        <translation>--pairwise %1 不是 holm 或 bonferroni</translation>
+    </message>
+    <message>
+        <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
+        <translation>--pairwise 比较独立性表的各行：不可与 --paired 或 --expected 同用</translation>
     </message>
 </context>
 <context>
@@ -448,6 +456,8 @@ A table of counts:
                    classified twice: McNemar&apos;s test (2 x 2: b, c, with and
                    without the continuity correction, exact and mid-p, the
                    paired odds ratio) or Bowker&apos;s test of symmetry
+  --pairwise ADJ   with --counts: each pair of rows as its own test, one
+                   line each, p adjusted by holm or bonferroni
 
 Lists and standard input:
   N,N,...          a list: --upper 0.1,0.05,0.01 (or 0.1;0.05;0.01). Where
@@ -545,6 +555,8 @@ nothing printed), 1 when a file cannot be written.
   --paired         与 --counts 同用：同一对象两次分类的方阵：McNemar 检验
                    （2 x 2：b、c，含与不含连续性校正，精确 p 与 mid-p，
                    配对比值比）或 Bowker 对称性检验
+  --pairwise 校正  与 --counts 同用：每两行单独检验，每对一行，p 按 holm
+                   或 bonferroni 校正
 
 列表和标准输入：
   N,N,...          列表：--upper 0.1,0.05,0.01（或 0.1;0.05;0.01）。桌面使用
@@ -1547,6 +1559,18 @@ nothing printed), 1 when a file cannot be written.
         <source>Paired odds ratio b/c</source>
         <translation>配对比值比 b/c</translation>
     </message>
+    <message>
+        <source>Rows compared in pairs (Pearson χ²; p adjusted by Holm and by Bonferroni):</source>
+        <translation>各行两两比较（Pearson χ²；p 按 Holm 和 Bonferroni 校正）：</translation>
+    </message>
+    <message>
+        <source>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</source>
+        <translation>  %1: χ² = %2, df = %3, p = %4, Holm %5, Bonferroni %6</translation>
+    </message>
+    <message>
+        <source>  %1: all in one column, nothing to compare</source>
+        <translation>  %1：全部在同一列，无可比较</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1719,6 +1743,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>no pair changed its category (both discordant cells are 0): nothing to test</source>
         <translation>没有一对改变类别（两个不一致单元格都为 0）：无可检验</translation>
+    </message>
+    <message>
+        <source>--pairwise compares rows: this is one row of counts</source>
+        <translation>--pairwise 比较行：这里只有一行频数</translation>
     </message>
 </context>
 <context>

@@ -238,7 +238,9 @@ TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     };
     EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
     EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
-              "--counts takes --expected, --paired, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
+              "--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
+    EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "tukey"}, ""), "--pairwise 'tukey' is not holm or bonferroni");
+    EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "holm"}, "1,2\n"), "--counts '-': --pairwise compares rows: this is one row of counts");
     EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");
     EXPECT_EQ(refusal({"--counts", ""}, ""), "--counts needs a file name, or - for standard input");
     EXPECT_EQ(refusal({"--paired"}, ""), "--paired needs --counts");
@@ -259,6 +261,18 @@ TEST(TableCommandLine, PairedTables) {
               "mcnemar_exact_p=0.03516  mcnemar_mid_p=0.02127  paired_OR=4  paired_OR_low=1.079  paired_OR_high=22.09");
     EXPECT_EQ(AnswerForTable({"--counts", "-", "--paired"}, "20,10,2\n5,30,6\n3,4,25\n"),
               "bowker_chi2=2.266667  bowker_df=3  bowker_p=0.518937");
+}
+
+// --pairwise: a line per pair of rows after the record (the numbers
+// against R in pairwise_test.cpp).
+TEST(TableCommandLine, PairwiseRows) {
+    CommandRequest r = ReadCommandLine({"--counts", "-", "--pairwise", "bonferroni"});
+    r.countsText = "20,15,25\n30,25,10\n10,20,30\n";
+    const std::string answer = AnswerText(r);
+    EXPECT_NE(answer.find("\nrows=1,2  chi2=10.745765  df=2  p=0.004641  p_bonferroni=0.013922\n"
+                          "rows=1,3  chi2=4.502165  df=2  p=0.105285  p_bonferroni=0.315856\n"),
+              std::string::npos)
+        << answer;
 }
 
 }  // namespace

@@ -52,6 +52,12 @@ TEST_F(TableWindowTest, APastedTableIsTestedAndGoesIntoTheCalculator) {
     EXPECT_TRUE(results.contains("Pearson \u03c7\u00b2 = 10.745765, df = 2, p = 0.004641")) << results.toStdString();
     EXPECT_TRUE(results.contains("Likelihood ratio G\u00b2 = 10.981645")) << results.toStdString();
     EXPECT_TRUE(results.contains("Cram\u00e9r's V = 0.293200, 95 % CI")) << results.toStdString();
+    // Three rows: each pair compared (R: chisq.test of rows 1 and 2, p.adjust).
+    w->Model().AddRow(2);
+    for (int j = 0; j < 3; ++j) w->Model().setData(w->Model().index(2, j), QString::number(10 * (j + 1)), Qt::EditRole);
+    EXPECT_TRUE(w->resultsLabel->text().contains("  men / women: \u03c7\u00b2 = 10.745765, df = 2, p = 0.004641, Holm 0.009281, Bonferroni 0.013922"))
+        << w->resultsLabel->text().toStdString();
+    for (int k = 0; k < 4; ++k) w->Model().UndoStack().undo();
     ASSERT_TRUE(ExactDone(w));
     EXPECT_EQ(w->exactLabel->text(), "Fisher's exact p = 0.004934");
     // The cells: six rows of diagnostics, the driving cell marked.
