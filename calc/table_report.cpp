@@ -1,6 +1,8 @@
 #include "core/translation.h"
 #include "calc/table_report.h"
 
+#include <cstdint>
+
 #include "calc/two_by_two_lines.h"
 
 #include <algorithm>
@@ -101,6 +103,13 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
             r.riskDifference = RiskDifferenceNewcombe(t);
         }
     }
+    r.rowTotals.assign(r.rows, 0);
+    r.columnTotals.assign(r.columns, 0);
+    for (std::size_t i = 0; i < r.rows; ++i)
+        for (std::size_t j = 0; j < r.columns; ++j) {
+            r.rowTotals[i] += r.cells[i][j].observed;
+            r.columnTotals[j] += r.cells[i][j].observed;
+        }
     const std::size_t cellCount = r.rows * r.columns;
     r.smallestExpected = r.cells[0][0].expected;
     for (auto& row : r.cells)
@@ -221,8 +230,21 @@ TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const N
     return t;
 }
 
+std::string PercentText(Real part, Real whole, const FormatSettings& fs) {
+    __extension__ typedef unsigned __int128 Wide;  // GCC and Clang on 64-bit targets
+    constexpr Real kLargestExact = 1e18_r;         // 1000 times it stays far below 2^128
+    if (!(whole > 0) || !(part >= 0) || part > kLargestExact || whole > kLargestExact)
+        return FormatFixed(100 * part / whole, 1, fs);
+    const Wide numerator = Wide(static_cast<std::uint64_t>(part)) * 1000, denominator = static_cast<std::uint64_t>(whole);
+    Wide tenths = numerator / denominator;
+    const Wide rest = numerator % denominator;
+    if (2 * rest > denominator || (2 * rest == denominator && (tenths & 1))) ++tenths;
+    return std::to_string(std::uint64_t(tenths / 10)) + fs.DecimalSeparator + std::to_string(int(tenths % 10));
+}
+
 std::vector<std::string> CellsHeader() {
     return {Tr("Report", "row"),      Tr("Report", "column"),           Tr("Report", "observed"),
+            Tr("Report", "row %"),    Tr("Report", "column %"),         Tr("Report", "total %"),
             Tr("Report", "expected"), Tr("Report", "residual"),         Tr("Report", "adjusted residual"),
             Tr("Report", "Bonferroni p"), Tr("Report", "mark")};
 }
@@ -235,6 +257,9 @@ std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std
     const CellDiagnostics& c = r.cells[i][j];
     return {LabelOf(rowLabels, i), LabelOf(columnLabels, j),
             FixedDigits(c.observed, 0),
+            PercentText(c.observed, r.rowTotals[i], fs),
+            PercentText(c.observed, r.columnTotals[j], fs),
+            PercentText(c.observed, r.total, fs),
             n(c.expected),
             n(c.residual),
             n(c.adjusted),

@@ -52,6 +52,8 @@ struct TableReport {
     // difference (Newcombe), each `defined` or not (a zero cell).
     bool twoByTwo = false;
     EstimateInterval oddsRatio, riskRatio, riskDifference;
+    // The rows' and columns' totals (one row for a goodness of fit).
+    std::vector<Real> rowTotals, columnTotals;
     // Cells with an expected count below 5, and the smallest one.
     std::size_t smallCells = 0;
     Real smallestExpected = 0;
@@ -73,6 +75,11 @@ std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);
 // A cell's mark, readable without colour: "+" or "-" by the sign of its
 // adjusted residual, with "*" where its Bonferroni p is below 0.05.
 std::string CellMark(const CellDiagnostics& cell);
+
+// part / whole as a percentage to one decimal, correctly rounded from the
+// exact quotient of the two whole counts (ties to even): 247 of 2000 is
+// 12.4, where a Real quotient, 12.3499..., would print 12.3.
+std::string PercentText(Real part, Real whole, const FormatSettings& fs);
 
 // A row's or column's label, or its number from 1 where it has none.
 inline std::string LabelOf(const std::vector<std::string>& labels, std::size_t i) {

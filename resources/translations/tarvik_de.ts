@@ -1588,6 +1588,18 @@ geschrieben werden kann.
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1: alles in einer Spalte, nichts zu vergleichen</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>Zeilen-%</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>Spalten-%</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>Gesamt-%</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

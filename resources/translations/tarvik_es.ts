@@ -1590,6 +1590,18 @@ archivo.
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1: todo en una columna, nada que comparar</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>% fila</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>% columna</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>% total</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

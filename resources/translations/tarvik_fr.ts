@@ -1591,6 +1591,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1 : tout dans une colonne, rien à comparer</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>% ligne</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>% colonne</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>% total</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1588,6 +1588,18 @@ worden.
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1: alles in één kolom, niets te vergelijken</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>rij-%</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>kolom-%</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>totaal-%</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

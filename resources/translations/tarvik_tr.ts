@@ -1586,6 +1586,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1: hepsi tek sütunda, karşılaştırılacak bir şey yok</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>satır %</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>sütun %</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>toplam %</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1571,6 +1571,18 @@ nothing printed), 1 when a file cannot be written.
         <source>  %1: all in one column, nothing to compare</source>
         <translation>  %1：全部在同一列，无可比较</translation>
     </message>
+    <message>
+        <source>row %</source>
+        <translation>行 %</translation>
+    </message>
+    <message>
+        <source>column %</source>
+        <translation>列 %</translation>
+    </message>
+    <message>
+        <source>total %</source>
+        <translation>总 %</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -90,5 +90,24 @@ TEST(TableReport, APValueNeverReadsAsZero) {
     for (const auto& c : cases) EXPECT_EQ(PValueText(c.p, c.format, FormatSettings{}), c.text);
 }
 
+// Percentages from the exact quotient of the counts: its ties go to the
+// even tenth, where the Real quotient (12.3499..., 12.2500...) would round
+// by its last bits.
+TEST(TableReport, PercentagesAreRoundedFromTheExactQuotient) {
+    FormatSettings comma;
+    comma.DecimalSeparator = ',';
+    const struct {
+        Real part, whole;
+        const char* text;
+    } cases[] = {
+        {247, 2000, "12.4"},  // 12.35: the tie goes to 12.4
+        {245, 2000, "12.2"},  // 12.25: to 12.2
+        {1, 3, "33.3"},       {2, 3, "66.7"}, {0, 5, "0.0"}, {7, 7, "100.0"},
+        {999999999999999, 1000000000000000, "100.0"},  // 99.99999...: up to 100.0
+    };
+    for (const auto& c : cases) EXPECT_EQ(PercentText(c.part, c.whole, FormatSettings{}), c.text) << c.text;
+    EXPECT_EQ(PercentText(247, 2000, comma), "12,4");
+}
+
 }  // namespace
 }  // namespace tarvik
