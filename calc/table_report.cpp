@@ -230,6 +230,22 @@ TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const N
     return t;
 }
 
+std::string ResultsSentence(const TableReport& r, const FormatSettings& fs) {
+    const auto two = [&](Real v) { return FormatFixed(v, 2, fs); };
+    std::string p;
+    if (r.test.p < 0.001_r) {
+        p = "< " + std::string(1, fs.DecimalSeparator) + "001";
+    } else {
+        const std::string three = FormatFixed(r.test.p, 3, fs);
+        p = three == "1" + std::string(1, fs.DecimalSeparator) + "000" ? "> " + std::string(1, fs.DecimalSeparator) + "999"
+                                                                      : "= " + three.substr(1);  // ".005": no leading zero
+    }
+    const bool fit = r.test.goodnessOfFit;
+    return Fill(Tr("Report", "\u03c7\u00b2(%1, N = %2) = %3, p %4, %5 = %6"),
+                {FixedDigits(r.test.df, 0), FixedDigits(r.total, 0), two(r.test.chiSquare), p, fit ? "w" : "V",
+                 two(fit ? r.w : r.test.cramersV)});
+}
+
 std::string PercentText(Real part, Real whole, const FormatSettings& fs) {
     __extension__ typedef unsigned __int128 Wide;  // GCC and Clang on 64-bit targets
     constexpr Real kLargestExact = 1e18_r;         // 1000 times it stays far below 2^128

@@ -76,6 +76,11 @@ std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);
 // adjusted residual, with "*" where its Bonferroni p is below 0.05.
 std::string CellMark(const CellDiagnostics& cell);
 
+// The test as one sentence in the style of a results section:
+// "χ²(2, N = 125) = 10.75, p = .005, V = 0.29" (w for a goodness of fit);
+// p to three decimals without its leading zero, "< .001" below.
+std::string ResultsSentence(const TableReport& report, const FormatSettings& fs);
+
 // part / whole as a percentage to one decimal, correctly rounded from the
 // exact quotient of the two whole counts (ties to even): 247 of 2000 is
 // 12.4, where a Real quotient, 12.3499..., would print 12.3.

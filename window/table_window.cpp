@@ -163,6 +163,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                                            "of its adjusted residual, * where significant at 5 %"));
     intoCalculatorButton->setAccessibleDescription(tr("Sets the calculator's degrees of freedom and chi-square value"));
     copyTableButton->setAccessibleDescription(tr("Copies the counts as tab-separated cells"));
+    copyResultsButton->setToolTip(tr("Ctrl+Shift+C copies the test as one sentence of a results section"));
     saveButton->setAccessibleDescription(tr("Saves every cell's expected count and residuals as a CSV file"));
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
@@ -193,6 +194,9 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         QObject::connect(header, &QHeaderView::sectionDoubleClicked, this,
                          [this, orientation](int section) { Guarded([&] { RenameSection(orientation, section); }); });
     }
+    // Ctrl+Shift+C: the test as a results section writes it.
+    QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
+                     [this] { Guarded([this] { CopySentence(); }); });
     auto* paste = new QShortcut(QKeySequence::Paste, countsView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     QObject::connect(paste, &QShortcut::activated, this,
                      [this] { Guarded([this] { Paste(QGuiApplication::clipboard()->text()); }); });
@@ -318,6 +322,10 @@ QString TableWindow::ResultsText() const {
 
 void TableWindow::CopyResults() {
     if (copyResultsButton->isEnabled()) QGuiApplication::clipboard()->setText(ResultsText());
+}
+
+void TableWindow::CopySentence() {
+    if (report_) QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsSentence(*report_, CurrentFormatSettings())));
 }
 
 void TableWindow::CopyTable() { QGuiApplication::clipboard()->setText(model_.AsTabSeparated()); }

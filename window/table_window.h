@@ -56,6 +56,8 @@ public:
     void CopyResults();
     QString ResultsText() const;
     void CopyTable();
+    // The test as one sentence of a results section (Ctrl+Shift+C).
+    void CopySentence();
     void SaveTo(const QString& path);
 
 private:

@@ -1600,6 +1600,10 @@ geschrieben werden kann.
         <source>total %</source>
         <translation>Gesamt-%</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2003,6 +2007,10 @@ geschrieben werden kann.
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>&amp;Gepaart: dieselben Fälle zweimal</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Strg+Umschalt+C kopiert den Test als einen Satz für den Ergebnisteil</translation>
     </message>
 </context>
 </TS>

@@ -1602,6 +1602,10 @@ archivo.
         <source>total %</source>
         <translation>% total</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2005,6 +2009,10 @@ archivo.
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>&amp;Pareada: los mismos sujetos dos veces</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Ctrl+Mayús+C copia la prueba como una frase de la sección de resultados</translation>
     </message>
 </context>
 </TS>

@@ -1603,6 +1603,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>total %</source>
         <translation>% total</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2006,6 +2010,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>A&amp;pparié : les mêmes sujets deux fois</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Ctrl+Maj+C copie le test en une phrase de section de résultats</translation>
     </message>
 </context>
 </TS>

@@ -1600,6 +1600,10 @@ worden.
         <source>total %</source>
         <translation>totaal-%</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2003,6 +2007,10 @@ worden.
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>&amp;Gepaard: dezelfde personen twee keer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Ctrl+Shift+C kopieert de toets als één zin voor de resultatensectie</translation>
     </message>
 </context>
 </TS>

@@ -1598,6 +1598,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>total %</source>
         <translation>toplam %</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2001,6 +2005,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>E&amp;şleştirilmiş: aynı denekler iki kez</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Ctrl+Shift+C testi bulgular bölümü için tek bir cümle olarak kopyalar</translation>
     </message>
 </context>
 </TS>

@@ -1583,6 +1583,10 @@ nothing printed), 1 when a file cannot be written.
         <source>total %</source>
         <translation>总 %</translation>
     </message>
+    <message>
+        <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
+        <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -1986,6 +1990,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>&amp;Paired: the same subjects twice</source>
         <translation>配对：同一对象两次(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
+        <translation>Ctrl+Shift+C 将检验复制为结果部分的一句话</translation>
     </message>
 </context>
 </TS>

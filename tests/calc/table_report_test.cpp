@@ -109,5 +109,23 @@ TEST(TableReport, PercentagesAreRoundedFromTheExactQuotient) {
     EXPECT_EQ(PercentText(247, 2000, comma), "12,4");
 }
 
+// One sentence for a results section, its numbers to two decimals and p
+// to three without the leading zero.
+TEST(TableReport, TheResultsSentence) {
+    FormatSettings comma;
+    comma.DecimalSeparator = ',';
+    const struct {
+        CountTable counts;
+        const FormatSettings& fs;
+        const char* sentence;
+    } cases[] = {
+        {{{20, 15, 25}, {30, 25, 10}}, FormatSettings{}, "\u03c7\u00b2(2, N = 125) = 10.75, p = .005, V = 0.29"},
+        {{{18, 22, 30, 30}}, FormatSettings{}, "\u03c7\u00b2(3, N = 100) = 4.32, p = .229, w = 0.21"},
+        {{{500, 0}, {0, 500}}, FormatSettings{}, "\u03c7\u00b2(1, N = 1000) = 1000.00, p < .001, V = 1.00"},
+        {{{20, 15, 25}, {30, 25, 10}}, comma, "\u03c7\u00b2(2, N = 125) = 10,75, p = ,005, V = 0,29"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ResultsSentence(ReportOf(c.counts, {}), c.fs), c.sentence);
+}
+
 }  // namespace
 }  // namespace tarvik

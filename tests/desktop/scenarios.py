@@ -1016,6 +1016,9 @@ def ctrl_z_takes_the_paste_back_and_ctrl_shift_z_brings_it_again(c):
     c.becomes("the Pearson line after Ctrl+Z", lambda: counts_label(c, "Pearson"), "")
     Input.keys("ctrl+shift+z")
     c.becomes("the Pearson line after Ctrl+Shift+Z", lambda: counts_label(c, "Pearson"), pearson)
+    # Ctrl+Shift+C: the test as a results section writes it.
+    Input.keys("ctrl+shift+c")
+    c.becomes("the sentence copied", Clipboard.get, "\u03c7\u00b2(2, N = 125) = 10.75, p = .005, V = 0.29")
 
 
 @scenario("a German desktop", env=GERMAN)
