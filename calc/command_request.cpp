@@ -35,6 +35,7 @@ constexpr OptionShape kOptions[] = {
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
     {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0}, {"--pairwise", 1},
+    {"--variance", 1}, {"--level", 1}, {"--sigma2", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -196,6 +197,33 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     ReadOutputOptions(raw, r);
 }
 
+// One variance: --variance S2 and --n N, --level and --sigma2 besides, and
+// the output options.
+void ReadVarianceOptions(RawOptions& raw, CommandRequest& r) {
+    for (const auto& [option, values] : raw)
+        if (option != "--variance" && option != "--n" && option != "--level" && option != "--sigma2" &&
+            option != "--numbers" && option != "--precision" && option != "--format" && option != "--output")
+            throw CommandLineError{Fill(Tr("CommandLine", "--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1"), {option})};
+    if (!raw.count("--n")) throw CommandLineError{Tr("CommandLine", "--variance needs --n, the sample's size")};
+    r.action = CommandAction::Variance;
+    VarianceQuestion& q = r.variance;
+    const auto positive = [&](const char* option) {
+        const std::string text = PointDecimal(raw[option][0], option, r.mark);
+        const Real v = ReadGiven(Field::Value, text, option, CommandLineLimits()).value;
+        if (!(v > 0)) throw CommandLineError{Fill(Tr("Input", "%1 %2 is out of range: %3"), {option, Quoted(text), Tr("CommandLine", "above 0")})};
+        return v;
+    };
+    q.variance = positive("--variance");
+    q.n = ReadDf(raw["--n"][0], "--n", Limits{2, CommandLineLimits().highestDf + 1, 0, 0});
+    if (raw.count("--level"))
+        q.level = ReadGiven(Field::Cdf, PointDecimal(raw["--level"][0], "--level", r.mark), "--level", CommandLineLimits()).tails;
+    if (raw.count("--sigma2")) {
+        q.hasNullVariance = true;
+        q.nullVariance = positive("--sigma2");
+    }
+    ReadOutputOptions(raw, r);
+}
+
 // The record, then every cell's expected count and residuals; Fisher's
 // test for a table of independence, and why a Monte Carlo p stands in.
 Answer CountsAnswer(const CommandRequest& r) {
@@ -242,6 +270,10 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
         return r;
     }
 
+    if (has("--variance")) {
+        ReadVarianceOptions(raw, r);
+        return r;
+    }
     if (has("--counts") || has("--expected") || has("--paired")) {
         ReadCountsOptions(raw, r);
         return r;
@@ -341,6 +373,7 @@ Answer AnswerOf(const CommandRequest& r) {
             return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
         case CommandAction::Power: return PowerTableText(r);
         case CommandAction::Counts: return CountsAnswer(r);
+        case CommandAction::Variance: return RenderTable(VarianceRecord(r.variance, r.format), r.form);
         case CommandAction::Table:
             return RenderTable(CriticalValuesTable(r.dfs, r.kind, r.numbers, r.format), r.form);
         case CommandAction::TwoSided: return RenderTable(TwoSidedTable(r.dfs, r.numbers, r.format), r.form);

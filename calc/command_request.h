@@ -11,11 +11,12 @@
 #include "calc/fisher_test.h"
 #include "calc/number_lists.h"
 #include "calc/pairwise.h"
+#include "calc/variance_test.h"
 #include "calc/power_analysis.h"
 
 namespace tarvik {
 
-enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power, Counts };
+enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power, Counts, Variance };
 
 struct CommandRequest {
     CommandAction action = CommandAction::Help;
@@ -39,6 +40,7 @@ struct CommandRequest {
     std::string countsFile, countsText;
     std::vector<std::string> expected;
     bool paired = false;  // --paired: McNemar's or Bowker's test
+    VarianceQuestion variance;  // --variance: one variance's interval and test
     bool pairwise = false;  // --pairwise: the rows compared in pairs
     Adjustment adjustment = Adjustment::Holm;
     // Fisher's exact test: its time before Monte Carlo takes over, and the

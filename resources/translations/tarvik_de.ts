@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise vergleicht die Zeilen einer Unabhängigkeitstabelle: nicht mit --paired oder --expected</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance nimmt --n, --level, --sigma2, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance braucht --n, den Stichprobenumfang</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>über 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -534,6 +553,13 @@ davon, das vierte wird gelöst (bei gelöstem N ist power= die erreichte):
   --alpha A        das Signifikanzniveau
   --power P        die Teststärke, 1 - Beta, über Alpha
   --n N            der Gesamtstichprobenumfang, 1 bis 1000000000
+
+Eine Varianz, aus s^2 einer Stichprobe und ihrem Umfang (--n N, 2 bis 65536):
+  --variance S2    das Intervall für sigma^2 und sigma (var_low, var_high,
+                   sd_low, sd_high), aus dem Chi-Quadrat mit N - 1 df
+  --level L        sein Niveau, Vorgabe 0.95
+  --sigma2 S0      dazu der Test von sigma^2 = S0: chi2, p_lower, p_upper
+                   und p_two (doppelte kleinere Seite)
 
 Eine Tabelle von Häufigkeiten:
   --counts DATEI   der Chi-Quadrat-Test der Tabelle in DATEI (- für die

@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise compara las filas de una tabla de independencia: no con --paired ni --expected</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance admite --n, --level, --sigma2, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance necesita --n, el tamaño de la muestra</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>mayor que 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -535,6 +554,13 @@ estas, y la cuarta se calcula (con N calculado, power= es la alcanzada):
   --alpha A        el nivel de significación
   --power P        la potencia, 1 - beta, mayor que alfa
   --n N            el tamaño total de la muestra, de 1 a 1000000000
+
+Una varianza, a partir de s^2 de una muestra y su tamaño (--n N, 2 a 65536):
+  --variance S2    el intervalo de sigma^2 y sigma (var_low, var_high,
+                   sd_low, sd_high), de la ji cuadrado con N - 1 gl
+  --level L        su nivel, 0.95 por defecto
+  --sigma2 S0      además la prueba de sigma^2 = S0: chi2, p_lower, p_upper
+                   y p_two (el doble de la cola menor)
 
 Una tabla de frecuencias:
   --counts ARCHIVO la prueba ji cuadrado de la tabla en ARCHIVO (- para la

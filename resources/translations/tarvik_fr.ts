@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise compare les lignes d&apos;un tableau d&apos;indépendance : pas avec --paired ou --expected</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance prend --n, --level, --sigma2, --numbers, --precision, --format et --output, pas %1</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance demande --n, la taille de l&apos;échantillon</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>au-dessus de 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -535,6 +554,13 @@ puissance atteinte) :
   --alpha A        le seuil de signification
   --power P        la puissance, 1 - bêta, supérieure à alpha
   --n N            la taille totale d&apos;échantillon, de 1 à 1000000000
+
+Une variance, d&apos;après le s^2 d&apos;un échantillon et sa taille (--n N, 2 à 65536) :
+  --variance S2    l&apos;intervalle de sigma^2 et sigma (var_low, var_high,
+                   sd_low, sd_high), par le khi-deux à N - 1 ddl
+  --level L        son niveau, 0.95 par défaut
+  --sigma2 S0      aussi le test de sigma^2 = S0 : chi2, p_lower, p_upper
+                   et p_two (le double de la plus petite queue)
 
 Un tableau d&apos;effectifs :
   --counts FICHIER le test du khi-deux du tableau dans FICHIER (- pour

@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise vergelijkt de rijen van een onafhankelijkheidstabel: niet met --paired of --expected</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance neemt --n, --level, --sigma2, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance vraagt --n, de steekproefomvang</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>boven 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -535,6 +554,13 @@ power= het bereikte vermogen):
   --alpha A        het significantieniveau
   --power P        het onderscheidend vermogen, 1 - bèta, boven alfa
   --n N            de totale steekproefgrootte, 1 tot 1000000000
+
+Eén variantie, uit s^2 van een steekproef en haar omvang (--n N, 2 tot 65536):
+  --variance S2    het interval voor sigma^2 en sigma (var_low, var_high,
+                   sd_low, sd_high), uit de chikwadraat met N - 1 vg
+  --level L        het niveau, standaard 0.95
+  --sigma2 S0      ook de toets van sigma^2 = S0: chi2, p_lower, p_upper
+                   en p_two (tweemaal de kleinste staart)
 
 Een tabel met frequenties:
   --counts BESTAND de chikwadraattoets van de tabel in BESTAND (- voor

@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise bir bağımsızlık tablosunun satırlarını karşılaştırır: --paired veya --expected ile olmaz</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance --n, --level, --sigma2, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance için --n, örneklem büyüklüğü gerekir</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>0&apos;ın üstünde</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -534,6 +553,13 @@ Bir ki-kare testinin gücü ve örneklem büyüklüğü, --df ile: bunlardan
   --alpha A        anlamlılık düzeyi
   --power P        güç, 1 - beta, alfadan büyük
   --n N            toplam örneklem büyüklüğü, 1 ile 1000000000
+
+Tek varyans, bir örneklemin s^2 değerinden ve büyüklüğünden (--n N, 2-65536):
+  --variance S2    sigma^2 ve sigma için aralık (var_low, var_high, sd_low,
+                   sd_high), N - 1 sd&apos;li ki-kareden
+  --level L        düzeyi, varsayılan 0.95
+  --sigma2 S0      ayrıca sigma^2 = S0 testi: chi2, p_lower, p_upper ve
+                   p_two (küçük kuyruğun iki katı)
 
 Bir frekans tablosu:
   --counts DOSYA   DOSYA&apos;daki tablonun ki-kare testi (standart girdi için

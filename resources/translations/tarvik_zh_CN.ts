@@ -402,6 +402,18 @@
         <source>--pairwise compares the rows of a table of independence: not with --paired or --expected</source>
         <translation>--pairwise 比较独立性表的各行：不可与 --paired 或 --expected 同用</translation>
     </message>
+    <message>
+        <source>--variance takes --n, --level, --sigma2, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--variance 只接受 --n、--level、--sigma2、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
+    <message>
+        <source>--variance needs --n, the sample&apos;s size</source>
+        <translation>--variance 需要 --n，即样本量</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <translation>大于 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -428,6 +440,13 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+
+One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
+  --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
+                   sd_low, sd_high), from the chi-square with N - 1 df
+  --level L        its level, 0.95 by default
+  --sigma2 S0      also the test of sigma^2 = S0: chi2, p_lower, p_upper
+                   and p_two (twice the smaller tail)
 
 A table of counts:
   --counts FILE    the chi-square test of the table in FILE (- for standard
@@ -534,6 +553,13 @@ nothing printed), 1 when a file cannot be written.
   --alpha A        显著性水平
   --power P        检验效能 1 - beta，须大于 alpha
   --n N            总样本量，1 到 1000000000
+
+单个方差，由样本的 s^2 和样本量（--n N，2 到 65536）：
+  --variance S2    sigma^2 与 sigma 的区间（var_low、var_high、sd_low、
+                   sd_high），由自由度 N - 1 的卡方分布给出
+  --level L        置信水平，默认 0.95
+  --sigma2 S0      另做 sigma^2 = S0 的检验：chi2、p_lower、p_upper 和
+                   p_two（较小尾的两倍）
 
 频数表：
   --counts 文件    对文件中的表做卡方检验（- 表示标准输入）：各行频数以
