@@ -55,6 +55,8 @@ std::string CommandLineHelp() {
         "  --expected P,P,...  with --counts: the expected proportions (adding up\n"
         "                   to 1) or expected counts of a goodness-of-fit test;\n"
         "                   equal when not given\n"
+        "  --estimated K    with --counts of one row: K parameters of the expected\n"
+        "                   counts estimated from the data, K degrees of freedom off\n"
         "  --exact-seconds S  with --counts: the time Fisher's exact test may take\n"
         "                   (0 to 86400, 60 by default); past it fisher_p_mc is a\n"
         "                   Monte Carlo p from 100000 random tables, with fisher_se\n"

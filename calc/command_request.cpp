@@ -35,7 +35,7 @@ constexpr OptionShape kOptions[] = {
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
     {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0}, {"--pairwise", 1},
-    {"--variance", 1}, {"--level", 1}, {"--sigma2", 1},
+    {"--variance", 1}, {"--level", 1}, {"--sigma2", 1}, {"--estimated", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -167,13 +167,15 @@ void ReadOutputOptions(RawOptions& raw, CommandRequest& r) {
 // A table of counts: only the output options go with it.
 void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     if (!raw.count("--counts"))
-        throw CommandLineError{raw.count("--paired") ? Tr("CommandLine", "--paired needs --counts")
-                                                      : Tr("CommandLine", "--expected needs --counts")};
+        throw CommandLineError{raw.count("--paired")      ? Tr("CommandLine", "--paired needs --counts")
+                               : raw.count("--estimated") ? Tr("CommandLine", "--estimated needs --counts")
+                                                          : Tr("CommandLine", "--expected needs --counts")};
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
             option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed" &&
-            option != "--paired" && option != "--pairwise")
-            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+            option != "--paired" && option != "--pairwise" && option != "--estimated")
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+    if (raw.count("--estimated")) r.estimated = ReadWhole(raw["--estimated"][0], "--estimated", 0, kLargestEstimated);
     if (raw.count("--pairwise")) {
         r.pairwise = true;
         if (!AdjustmentOfName(raw["--pairwise"][0], r.adjustment))
@@ -232,7 +234,7 @@ Answer CountsAnswer(const CommandRequest& r) {
         if (r.paired) return RenderTable(PairedRecord(in.counts, r.format), r.form);
         std::vector<Real> weights;
         if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
-        const TableReport report = ReportOf(in.counts, weights);
+        const TableReport report = ReportOf(in.counts, weights, r.estimated);
         Answer answer;
         if (const std::string note = LabelsNote(in.rowLabels, in.columnLabels); !note.empty())
             answer.notes.push_back(Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), note}));
@@ -274,7 +276,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
         ReadVarianceOptions(raw, r);
         return r;
     }
-    if (has("--counts") || has("--expected") || has("--paired")) {
+    if (has("--counts") || has("--expected") || has("--paired") || has("--estimated")) {
         ReadCountsOptions(raw, r);
         return r;
     }

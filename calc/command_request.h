@@ -40,6 +40,7 @@ struct CommandRequest {
     std::string countsFile, countsText;
     std::vector<std::string> expected;
     bool paired = false;  // --paired: McNemar's or Bowker's test
+    int estimated = 0;    // --estimated: parameters estimated, off a fit's df
     VarianceQuestion variance;  // --variance: one variance's interval and test
     bool pairwise = false;  // --pairwise: the rows compared in pairs
     Adjustment adjustment = Adjustment::Holm;
@@ -82,6 +83,9 @@ struct Answer {
     std::vector<std::string> notes;
 };
 Answer AnswerOf(const CommandRequest& request);
+
+// The most parameters --estimated takes (a fit's categories limit it more).
+inline constexpr int kLargestEstimated = 1000;
 
 // The longest --exact-seconds: a day.
 inline constexpr int kLongestExactSeconds = 86400;

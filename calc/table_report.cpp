@@ -51,9 +51,9 @@ bool BiasCorrectedV(Real chiSquare, Real total, std::size_t rows, std::size_t co
 
 }  // namespace
 
-TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights) {
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, int estimated) {
     TableReport r;
-    r.test = TestTable(counts, weights);
+    r.test = TestTable(counts, weights, estimated);
     if (r.test.goodnessOfFit) {
         std::vector<Real> observed;
         for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
@@ -119,14 +119,14 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights)
             r.smallestExpected = std::min(r.smallestExpected, c.expected);
         }
     // V's denominator: N (min(r, c) - 1) for a table, N df for goodness of fit.
-    const Real vScale = r.test.goodnessOfFit ? r.total * r.test.df
+    const Real vScale = r.test.goodnessOfFit ? r.total * Real(r.columns - 1)
                                              : r.total * Real(std::min(r.rows, r.columns) - 1);
     r.w = CohensW(r.test.chiSquare, r.total);
     if (r.test.goodnessOfFit) {
         Real smallestShare = 1;
         for (const CellDiagnostics& c : r.cells[0]) smallestShare = std::min(smallestShare, c.expected / r.total);
         r.largestW = Sqrt(1 / smallestShare - 1);
-        r.largestV = r.largestW / Sqrt(r.test.df);
+        r.largestV = r.largestW / Sqrt(Real(r.columns - 1));
     } else {
         r.largestW = Sqrt(Real(std::min(r.rows, r.columns) - 1));
         r.largestV = 1;

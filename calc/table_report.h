@@ -66,7 +66,7 @@ inline const Real kConfidenceLevel = 0.95_r;
 inline const Real kLargestIntervalStatistic = 1e7_r;
 
 // Throws TableInputError as TestTable does.
-TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights);
+TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, int estimated = 0);
 
 // "k of m cells (x %) have expected counts below 5; the smallest is e", or
 // empty where none has.

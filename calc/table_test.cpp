@@ -240,7 +240,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     return ExactDecimalWeights(texts, weights);
 }
 
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights) {
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, int estimated) {
     TableTestResult r;
     if (counts.empty() || counts.front().empty()) throw TableInputError{Tr("Table", "the table holds no counts")};
     const bool oneRow = counts.size() == 1, oneColumn = counts.front().size() == 1;
@@ -259,8 +259,15 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
         r.chiSquare = PearsonGoodnessOfFit(observed, w);
         r.likelihoodRatio = LikelihoodRatioGoodnessOfFit(observed, w);
         r.df = Real(observed.size() - 1);
+        // V over the categories' k - 1, whatever was estimated.
         r.cramersV = checked::Sqrt(checked::Div(r.chiSquare, total * r.df));
+        if (Real(estimated) >= r.df)
+            throw TableInputError{Fill(Tr("Table", "%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3"),
+                                       {std::to_string(observed.size()), std::to_string(estimated), std::to_string(observed.size() - 2)})};
+        r.df -= Real(estimated);
     } else {
+        if (estimated > 0)
+            throw TableInputError{Tr("Table", "parameters estimated go with one row (or one column) of counts to fit")};
         const TableMargins m = MarginsOf(counts);
         for (std::size_t i = 0; i < m.rows.size(); ++i)
             if (!(m.rows[i] > 0))

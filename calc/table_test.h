@@ -76,6 +76,9 @@ struct TableTestResult {
 // of fit of its one row (or column) to the weights (equal when empty).
 // Throws TableInputError for a table that cannot be tested. Fisher's exact
 // test is run apart (calc/fisher_test.h): it can take seconds.
-TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights);
+// `estimated` parameters of the expected counts estimated from the data
+// (a Poisson mean, say) take as many degrees of freedom from a goodness of
+// fit: df = k - 1 - estimated, refused below 1.
+TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& weights, int estimated = 0);
 
 }  // namespace tarvik

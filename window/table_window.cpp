@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QThread>
@@ -74,6 +75,14 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
     pairedBox = new QCheckBox(tr("&Paired: the same subjects twice"));
+    // Parameters of the expected counts estimated from the data (a
+    // Poisson mean): each takes a degree of freedom from the fit.
+    estimatedLabel = new QLabel(tr("estimated"));
+    estimatedBox = new QSpinBox;
+    estimatedBox->setRange(0, CountsModel::kMostRowsOrColumns - 2);
+    estimatedBox->setAccessibleName(tr("Parameters estimated from the data"));
+    estimatedBox->setToolTip(tr("Parameters of the expected counts estimated from the data: each takes a degree of freedom"));
+    estimatedLabel->setBuddy(estimatedBox);
     expectedEdit->setValidator(new DecimalPointValidator(expectedEdit));
     expectedEdit->setPlaceholderText(tr("equal"));
     resultsLabel = new QLabel;
@@ -120,6 +129,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     expectedCaption->setBuddy(expectedEdit);
     expectedRow->addWidget(expectedCaption);
     expectedRow->addWidget(expectedEdit, 1);
+    expectedRow->addWidget(estimatedLabel);
+    expectedRow->addWidget(estimatedBox);
     expectedRow->addWidget(pairedBox);
     auto* exactRow = new QHBoxLayout;
     exactRow->addWidget(exactLabel, 1);
@@ -176,6 +187,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(&model_, &QAbstractItemModel::headerDataChanged, this, refresh);
     QObject::connect(expectedEdit, &QLineEdit::textChanged, this, refresh);
     QObject::connect(pairedBox, &QCheckBox::toggled, this, refresh);
+    QObject::connect(estimatedBox, &QSpinBox::valueChanged, this, refresh);
     const auto current = [this](bool row) {
         const QModelIndex at = countsView->currentIndex();
         return at.isValid() ? (row ? at.row() : at.column()) : (row ? model_.rowCount() - 1 : model_.columnCount() - 1);
@@ -234,6 +246,7 @@ bool TableWindow::ExactRunning() const { return worker_ != nullptr && worker_->i
 void TableWindow::Refresh() {
     const bool oneLine = model_.rowCount() == 1 || model_.columnCount() == 1;
     expectedEdit->setEnabled(oneLine);
+    estimatedBox->setEnabled(oneLine);
     cellsModel_->Show(std::nullopt, {}, {}, format_, CurrentFormatSettings());
     report_.reset();
     StopExactTest();
@@ -257,7 +270,7 @@ void TableWindow::Refresh() {
         std::vector<Real> weights;
         if (oneLine && !expectedEdit->text().trimmed().isEmpty())
             weights = ReadExpectedWeights(ExpectedItems(expectedEdit->text()), counts);
-        report_ = ReportOf(counts, weights);
+        report_ = ReportOf(counts, weights, oneLine ? estimatedBox->value() : 0);
     } catch (const TableInputError& bad) {
         ShowProblem(AsSentence(bad.message));
         return;

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 class QThread;
 
@@ -35,6 +36,8 @@ public:
     QPushButton *addRowButton, *removeRowButton, *addColumnButton, *removeColumnButton, *openButton;
     QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
     QCheckBox* pairedBox;     // the same subjects classified twice
+    QLabel* estimatedLabel;
+    QSpinBox* estimatedBox;   // a fit's parameters estimated from the data
     QLabel *resultsLabel, *exactLabel, *problemLabel;
     QLabel* editNoteLabel;  // what a paste or an Open did
     QProgressBar* exactProgress;

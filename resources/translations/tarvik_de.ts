@@ -391,10 +391,6 @@
         <translation>--paired nimmt kein --expected: es testet eine quadratische Tabelle von Paaren</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts nimmt --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 ist weder holm noch bonferroni</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>über 0</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated braucht --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -580,6 +586,8 @@ Eine Tabelle von Häufigkeiten:
   --expected P,P,...  mit --counts: die erwarteten Anteile (Summe 1) oder
                    erwarteten Häufigkeiten eines Anpassungstests; gleich,
                    wenn nicht angegeben
+  --estimated K    mit --counts einer Zeile: K Parameter der erwarteten
+                   Häufigkeiten aus den Daten geschätzt, K df weniger
   --exact-seconds S  mit --counts: die Zeit, die Fishers exakter Test
                    brauchen darf (0 bis 86400, Vorgabe 60); danach ist
                    fisher_p_mc ein Monte-Carlo-p aus 100000 Zufallstabellen,
@@ -1807,6 +1815,14 @@ geschrieben werden kann.
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise vergleicht Zeilen: dies ist eine einzige Zeile</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%1 Kategorien mit %2 geschätzten Parametern lassen keinen Freiheitsgrad (df = k - 1 - geschätzt): höchstens %3 schätzen</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>geschätzte Parameter gehören zu einer Zeile (oder Spalte) von Häufigkeiten, die angepasst wird</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2037,6 +2053,18 @@ geschrieben werden kann.
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Strg+Umschalt+C kopiert den Test als einen Satz für den Ergebnisteil</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>geschätzt</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>Aus den Daten geschätzte Parameter</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>Parameter der erwarteten Häufigkeiten, aus den Daten geschätzt: jeder kostet einen Freiheitsgrad</translation>
     </message>
 </context>
 </TS>

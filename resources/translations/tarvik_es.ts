@@ -391,10 +391,6 @@
         <translation>--paired no admite --expected: contrasta una tabla cuadrada de pares</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts admite --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 no es holm ni bonferroni</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>mayor que 0</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated necesita --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -582,6 +588,8 @@ Una tabla de frecuencias:
   --expected P,P,...  con --counts: las proporciones esperadas (que suman
                    1) o las frecuencias esperadas de una prueba de bondad
                    de ajuste; iguales si no se indican
+  --estimated K    con --counts de una fila: K parámetros de las frecuencias
+                   esperadas estimados de los datos, K grados de libertad menos
   --exact-seconds S  con --counts: el tiempo que puede tardar la prueba
                    exacta de Fisher (0 a 86400, 60 por defecto); después
                    fisher_p_mc es una p de Monte Carlo de 100000 tablas
@@ -1809,6 +1817,14 @@ archivo.
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise compara filas: esta es una sola fila de frecuencias</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%1 categorías con %2 parámetros estimados no dejan grados de libertad (df = k - 1 - estimados): estime como mucho %3</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>los parámetros estimados van con una fila (o columna) de frecuencias que ajustar</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2039,6 +2055,18 @@ archivo.
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Ctrl+Mayús+C copia la prueba como una frase de la sección de resultados</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>estimados</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>Parámetros estimados de los datos</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>Parámetros de las frecuencias esperadas estimados de los datos: cada uno resta un grado de libertad</translation>
     </message>
 </context>
 </TS>

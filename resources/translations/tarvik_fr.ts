@@ -391,10 +391,6 @@
         <translation>--paired ne prend pas --expected : il teste un tableau carré de paires</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts prend --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 n&apos;est ni holm ni bonferroni</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated demande --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts prend --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -582,6 +588,8 @@ Un tableau d&apos;effectifs :
   --expected P,P,...  avec --counts : les proportions attendues (de somme
                    1) ou les effectifs attendus d&apos;un test d&apos;ajustement ;
                    égaux s&apos;ils ne sont pas donnés
+  --estimated K    avec --counts d&apos;une ligne : K paramètres des effectifs
+                   attendus estimés sur les données, K ddl de moins
   --exact-seconds S  avec --counts : le temps que peut prendre le test
                    exact de Fisher (0 à 86400, 60 par défaut) ; au-delà,
                    fisher_p_mc est un p de Monte-Carlo sur 100000 tableaux
@@ -1810,6 +1818,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise compare des lignes : ceci est une seule ligne d&apos;effectifs</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%1 catégories avec %2 paramètres estimés ne laissent aucun degré de liberté (df = k - 1 - estimés) : estimez-en au plus %3</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>des paramètres estimés vont avec une ligne (ou une colonne) d&apos;effectifs à ajuster</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2040,6 +2056,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Ctrl+Maj+C copie le test en une phrase de section de résultats</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>estimés</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>Paramètres estimés sur les données</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>Paramètres des effectifs attendus estimés sur les données : chacun retire un degré de liberté</translation>
     </message>
 </context>
 </TS>

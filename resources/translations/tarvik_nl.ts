@@ -391,10 +391,6 @@
         <translation>--paired neemt geen --expected: het toetst een vierkante tabel van paren</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts neemt --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 is geen holm of bonferroni</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>boven 0</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated vraagt --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -581,6 +587,8 @@ Een tabel met frequenties:
   --expected P,P,...  met --counts: de verwachte proporties (optellend tot
                    1) of verwachte frequenties van een aanpassingstoets;
                    gelijk als ze niet gegeven zijn
+  --estimated K    met --counts van één rij: K parameters van de verwachte
+                   frequenties uit de gegevens geschat, K vg minder
   --exact-seconds S  met --counts: de tijd die Fishers exacte toets mag
                    duren (0 tot 86400, standaard 60); daarna is fisher_p_mc
                    een Monte-Carlo-p uit 100000 willekeurige tabellen, met
@@ -1807,6 +1815,14 @@ worden.
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise vergelijkt rijen: dit is één rij frequenties</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%1 categorieën met %2 geschatte parameters laten geen vrijheidsgraad over (df = k - 1 - geschat): schat er hoogstens %3</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>geschatte parameters horen bij één rij (of kolom) frequenties om aan te passen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2037,6 +2053,18 @@ worden.
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Ctrl+Shift+C kopieert de toets als één zin voor de resultatensectie</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>geschat</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>Uit de gegevens geschatte parameters</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>Parameters van de verwachte frequenties uit de gegevens geschat: elk kost een vrijheidsgraad</translation>
     </message>
 </context>
 </TS>

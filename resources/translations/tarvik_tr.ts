@@ -391,10 +391,6 @@
         <translation>--paired --expected almaz: kare bir çiftler tablosunu test eder</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 holm veya bonferroni değil</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>0&apos;ın üstünde</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated, --counts gerektirir</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -580,6 +586,8 @@ Bir frekans tablosu:
   --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
                    oranları (toplamı 1) veya beklenen frekansları;
                    verilmezse eşit
+  --estimated K    tek satırlık --counts ile: beklenen frekansların K
+                   parametresi veriden kestirildi, K serbestlik derecesi eksik
   --exact-seconds S  --counts ile: Fisher&apos;in kesin testinin sürebileceği
                    zaman (0 ile 86400 arası, varsayılan 60); sonrasında
                    fisher_p_mc, 100000 rastgele tablodan bir Monte Carlo
@@ -1805,6 +1813,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise satırları karşılaştırır: bu tek bir frekans satırı</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%2 parametresi kestirilen %1 kategori serbestlik derecesi bırakmıyor (df = k - 1 - kestirilen): en çok %3 kestirin</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>kestirilen parametreler uyum için tek satır (veya sütun) frekansla kullanılır</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2035,6 +2051,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Ctrl+Shift+C testi bulgular bölümü için tek bir cümle olarak kopyalar</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>kestirilen</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>Veriden kestirilen parametreler</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>Beklenen frekansların veriden kestirilen parametreleri: her biri bir serbestlik derecesi alır</translation>
     </message>
 </context>
 </TS>

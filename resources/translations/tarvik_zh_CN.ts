@@ -391,10 +391,6 @@
         <translation>--paired 不接受 --expected：它检验的是配对的方阵</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts 只接受 --expected、--paired、--pairwise、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
-    </message>
-    <message>
         <source>--pairwise %1 is not holm or bonferroni</source>
         <translation>--pairwise %1 不是 holm 或 bonferroni</translation>
     </message>
@@ -413,6 +409,14 @@
     <message>
         <source>above 0</source>
         <translation>大于 0</translation>
+    </message>
+    <message>
+        <source>--estimated needs --counts</source>
+        <translation>--estimated 需要 --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 只接受 --expected、--estimated、--paired、--pairwise、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,8 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given
+  --estimated K    with --counts of one row: K parameters of the expected
+                   counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -574,6 +580,8 @@ nothing printed), 1 when a file cannot be written.
                    以及 Fisher 单侧 p 值和 mid-p
   --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
                    或期望频数；未给出时为均等
+  --estimated K    与单行 --counts 同用：期望频数有 K 个参数由数据估计，
+                   自由度减去 K
   --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
                    86400，默认 60）；超时后 fisher_p_mc 为来自 100000 个
                    随机表的蒙特卡罗 p，附 fisher_se 和 fisher_seed
@@ -1790,6 +1798,14 @@ nothing printed), 1 when a file cannot be written.
         <source>--pairwise compares rows: this is one row of counts</source>
         <translation>--pairwise 比较行：这里只有一行频数</translation>
     </message>
+    <message>
+        <source>%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3</source>
+        <translation>%1 个类别、%2 个估计参数不剩自由度（df = k - 1 - 估计数）：最多估计 %3 个</translation>
+    </message>
+    <message>
+        <source>parameters estimated go with one row (or one column) of counts to fit</source>
+        <translation>估计参数只用于拟合的一行（或一列）频数</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2020,6 +2036,18 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Ctrl+Shift+C copies the test as one sentence of a results section</source>
         <translation>Ctrl+Shift+C 将检验复制为结果部分的一句话</translation>
+    </message>
+    <message>
+        <source>estimated</source>
+        <translation>估计参数</translation>
+    </message>
+    <message>
+        <source>Parameters estimated from the data</source>
+        <translation>由数据估计的参数</translation>
+    </message>
+    <message>
+        <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
+        <translation>由数据估计的期望频数参数：每个占用一个自由度</translation>
     </message>
 </context>
 </TS>

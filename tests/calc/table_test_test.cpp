@@ -238,7 +238,7 @@ TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     };
     EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
     EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
-              "--counts takes --expected, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
+              "--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
     EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "tukey"}, ""), "--pairwise 'tukey' is not holm or bonferroni");
     EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "holm"}, "1,2\n"), "--counts '-': --pairwise compares rows: this is one row of counts");
     EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");
@@ -261,6 +261,31 @@ TEST(TableCommandLine, PairedTables) {
               "mcnemar_exact_p=0.03516  mcnemar_mid_p=0.02127  paired_OR=4  paired_OR_low=1.079  paired_OR_high=22.09");
     EXPECT_EQ(AnswerForTable({"--counts", "-", "--paired"}, "20,10,2\n5,30,6\n3,4,25\n"),
               "bowker_chi2=2.266667  bowker_df=3  bowker_p=0.518937");
+}
+
+// --estimated K: K degrees of freedom fewer for a fit whose expected
+// counts were estimated from the data; V still over the k - 1 categories.
+TEST(TableCommandLine, ParametersEstimated) {
+    auto f = RecordFields(AnswerForTable({"--counts", "-", "--estimated", "1"}, "10,25,30,20,10,5\n"));
+    auto plain = RecordFields(AnswerForTable({"--counts", "-"}, "10,25,30,20,10,5\n"));
+    EXPECT_EQ(f["df"], "4");
+    EXPECT_EQ(f["chi2"], plain["chi2"]);
+    EXPECT_EQ(f["p"], "0.000008");  // R: pchisq(29, 4, lower.tail = FALSE) = 7.8e-06
+    EXPECT_EQ(f["V"], plain["V"]);
+    const auto refusal = [](std::vector<std::string> args, const std::string& table) -> std::string {
+        try {
+            AnswerForTable(std::move(args), table);
+        } catch (const CommandLineError& e) {
+            return e.message;
+        }
+        return "(taken)";
+    };
+    EXPECT_EQ(refusal({"--counts", "-", "--estimated", "1"}, "10,25\n"),
+              "--counts '-': 2 categories with 1 parameters estimated leave no degree of freedom (df = k - 1 - estimated): "
+              "estimate at most 0");
+    EXPECT_EQ(refusal({"--counts", "-", "--estimated", "1"}, "10,25\n5,6\n"),
+              "--counts '-': parameters estimated go with one row (or one column) of counts to fit");
+    EXPECT_EQ(refusal({"--estimated", "1"}, ""), "--estimated needs --counts");
 }
 
 // --pairwise: a line per pair of rows after the record (the numbers

@@ -105,6 +105,9 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     w->expectedEdit->setText("0.1 0.2 0.3 0.4");
     EXPECT_TRUE(w->resultsLabel->text().contains("df = 3")) << w->resultsLabel->text().toStdString();
     EXPECT_NE(w->Report()->test.chiSquare, Real(4.32_r));
+    w->estimatedBox->setValue(1);  // a parameter estimated: df 2
+    EXPECT_TRUE(w->resultsLabel->text().contains("df = 2")) << w->resultsLabel->text().toStdString();
+    w->estimatedBox->setValue(0);
     w->expectedEdit->setText("0.1 0.2 0.3");
     EXPECT_TRUE(w->problemLabel->text().startsWith("Give 4 expected proportions or counts"));
     w->expectedEdit->clear();
