@@ -189,7 +189,7 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     r.action = CommandAction::Counts;
     r.countsFile = raw["--counts"][0];
     if (r.countsFile.empty()) throw CommandLineError{Tr("CommandLine", "--counts needs a file name, or - for standard input")};
-    if (raw.count("--expected")) r.expected = ExpandList(raw["--expected"][0], "--expected", kMostResults, r.mark);
+    if (raw.count("--expected")) r.expected = RatioItems(ExpandList(raw["--expected"][0], "--expected", kMostResults, r.mark));
     if (raw.count("--exact-seconds"))
         r.exactSeconds = ReadWhole(raw["--exact-seconds"][0], "--exact-seconds", 0, kLongestExactSeconds);
     if (raw.count("--seed")) {
@@ -233,11 +233,13 @@ Answer CountsAnswer(const CommandRequest& r) {
         const CountsInput in = ReadCounts(r.countsText);
         if (r.paired) return RenderTable(PairedRecord(in.counts, r.format), r.form);
         std::vector<Real> weights;
-        if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts);
+        std::string expectedNote;
+        if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts, &expectedNote);
         const TableReport report = ReportOf(in.counts, weights, r.estimated);
         Answer answer;
         if (const std::string note = LabelsNote(in.rowLabels, in.columnLabels); !note.empty())
             answer.notes.push_back(Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), note}));
+        if (!expectedNote.empty()) answer.notes.push_back("--expected: " + expectedNote);
         FisherOutcome fisher;
         if (!report.test.goodnessOfFit) {
             FisherControl control;

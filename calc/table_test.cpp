@@ -210,7 +210,18 @@ CountsInput ReadCounts(const std::string& text) {
     return in;
 }
 
-std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts) {
+std::vector<std::string> RatioItems(const std::vector<std::string>& items) {
+    if (items.size() != 1 || items[0].find(':') == std::string::npos) return items;
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t colon = items[0].find(':', start);
+        parts.push_back(items[0].substr(start, colon == std::string::npos ? std::string::npos : colon - start));
+        if (colon == std::string::npos) return parts;
+        start = colon + 1;
+    }
+}
+
+std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts, std::string* note) {
     if (counts.size() > 1 && counts.front().size() > 1)
         throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
     std::vector<Real> observed;
@@ -234,9 +245,12 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
         total += observed[i];
     }
     const auto near = [](Real a, Real b) { return Abs(a - b) <= 1e-9_r * b; };
-    if (!near(sum, 1) && !near(sum, total))
-        throw TableInputError{Fill(Tr("Table", "the expected items add up to %1: proportions add up to 1, expected counts to the total, %2"),
-                                   {Shown(sum), Shown(total)})};
+    // Weights are relative: any that add up to neither are ratios, and the
+    // fit rescales them. Said, since proportions that miss 1 are often a
+    // slip of the keyboard.
+    if (!near(sum, 1) && !near(sum, total) && note)
+        *note = Fill(Tr("Table", "the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total"),
+                     {Shown(sum), Shown(total)});
     return ExactDecimalWeights(texts, weights);
 }
 

@@ -57,11 +57,17 @@ std::string LabelsNote(const std::vector<std::string>& rowLabels, const std::vec
 Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column,
                    const FormatSettings& fs = FormatSettings{});
 
-// Expected weights of a goodness-of-fit test: proportions adding up to 1
-// (within 1e-9) or expected counts adding up to the observed total (within
-// 1e-9 of it), one per count of a table's one row or column. Read with the
-// point as the decimal separator, as the command line reads numbers.
-std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts);
+// Expected weights of a goodness-of-fit test, one per count of a table's
+// one row or column: proportions adding up to 1 (within 1e-9), expected
+// counts adding up to the observed total, or ratios (9:3:3:1, or weights
+// adding up to neither), which are rescaled and said so in `note`. Read
+// with the point as the decimal separator, as the command line reads
+// numbers.
+std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts,
+                                      std::string* note = nullptr);
+
+// "9:3:3:1" as its four items; any other text as it is.
+std::vector<std::string> RatioItems(const std::vector<std::string>& items);
 
 struct TableTestResult {
     bool goodnessOfFit = false;

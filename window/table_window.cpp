@@ -261,6 +261,7 @@ void TableWindow::Refresh() {
         return;
     }
     CountTable counts;
+    std::string expectedNote;  // how the expected items were read, where it needs saying
     try {
         counts = model_.Counts();
         if (pairedBox->isChecked()) {
@@ -269,7 +270,7 @@ void TableWindow::Refresh() {
         }
         std::vector<Real> weights;
         if (oneLine && !expectedEdit->text().trimmed().isEmpty())
-            weights = ReadExpectedWeights(ExpectedItems(expectedEdit->text()), counts);
+            weights = ReadExpectedWeights(RatioItems(ExpectedItems(expectedEdit->text())), counts, &expectedNote);
         report_ = ReportOf(counts, weights, oneLine ? estimatedBox->value() : 0);
     } catch (const TableInputError& bad) {
         ShowProblem(AsSentence(bad.message));
@@ -278,6 +279,7 @@ void TableWindow::Refresh() {
     problemLabel->clear();
     problemLabel->hide();
     QStringList lines;
+    if (!expectedNote.empty()) lines << AsSentence(expectedNote);
     for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings())) lines << QString::fromStdString(line);
     // Three rows or more: each pair of rows compared, up to ten rows (45
     // pairs; more are the command line's --pairwise).

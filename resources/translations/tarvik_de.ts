@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -585,7 +586,9 @@ Eine Tabelle von Häufigkeiten:
                    p-Werte und das Mid-p
   --expected P,P,...  mit --counts: die erwarteten Anteile (Summe 1) oder
                    erwarteten Häufigkeiten eines Anpassungstests; gleich,
-                   wenn nicht angegeben
+                   wenn nicht angegeben;
+                   oder Verhältnisse, 9:3:3:1 oder beliebige Gewichte, mit
+                   einem Hinweis umskaliert
   --estimated K    mit --counts einer Zeile: K Parameter der erwarteten
                    Häufigkeiten aus den Daten geschätzt, K df weniger
   --exact-seconds S  mit --counts: die Zeit, die Fishers exakter Test
@@ -1756,10 +1759,6 @@ geschrieben werden kann.
         <translation>erwarteter Eintrag %1 %2 ist 0, wo %3 beobachtet wurden: kein Test kann das annehmen</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>die erwarteten Einträge ergeben zusammen %1: Anteile ergeben 1, erwartete Häufigkeiten die Summe, %2</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>eine Tabelle braucht 2 Zeilen und 2 Spalten, oder eine Zeile mit 2 oder mehr Häufigkeiten zur Anpassung</translation>
     </message>
@@ -1822,6 +1821,10 @@ geschrieben werden kann.
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>geschätzte Parameter gehören zu einer Zeile (oder Spalte) von Häufigkeiten, die angepasst wird</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>die erwarteten Werte ergeben zusammen %1, weder 1 noch die Summe %2: als Verhältnisse gelesen und auf die Summe umskaliert</translation>
     </message>
 </context>
 <context>

@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -587,7 +588,9 @@ Una tabla de frecuencias:
                    de Fisher y el mid-p
   --expected P,P,...  con --counts: las proporciones esperadas (que suman
                    1) o las frecuencias esperadas de una prueba de bondad
-                   de ajuste; iguales si no se indican
+                   de ajuste; iguales si no se indican;
+                   o razones, 9:3:3:1 o cualquier peso, reescaladas con un
+                   aviso
   --estimated K    con --counts de una fila: K parámetros de las frecuencias
                    esperadas estimados de los datos, K grados de libertad menos
   --exact-seconds S  con --counts: el tiempo que puede tardar la prueba
@@ -1758,10 +1761,6 @@ archivo.
         <translation>el elemento esperado %1 %2 es 0 donde se observaron %3: ninguna prueba lo admite</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>los elementos esperados suman %1: las proporciones suman 1, las frecuencias esperadas el total, %2</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>una tabla necesita 2 filas y 2 columnas, o una fila de 2 frecuencias o más para ajustar</translation>
     </message>
@@ -1824,6 +1823,10 @@ archivo.
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>los parámetros estimados van con una fila (o columna) de frecuencias que ajustar</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>los valores esperados suman %1, ni 1 ni el total %2: leídos como razones y reescalados al total</translation>
     </message>
 </context>
 <context>

@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -587,7 +588,9 @@ Un tableau d&apos;effectifs :
                    unilatéraux de Fisher et le mid-p
   --expected P,P,...  avec --counts : les proportions attendues (de somme
                    1) ou les effectifs attendus d&apos;un test d&apos;ajustement ;
-                   égaux s&apos;ils ne sont pas donnés
+                   égaux s&apos;ils ne sont pas donnés;
+                   ou des rapports, 9:3:3:1 ou tout poids, remis à l&apos;échelle
+                   avec une note
   --estimated K    avec --counts d&apos;une ligne : K paramètres des effectifs
                    attendus estimés sur les données, K ddl de moins
   --exact-seconds S  avec --counts : le temps que peut prendre le test
@@ -1759,10 +1762,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>l&apos;élément attendu %1 %2 vaut 0 alors que %3 ont été observés : aucun test ne l&apos;accepte</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>les éléments attendus ont pour somme %1 : les proportions font 1, les effectifs attendus le total, %2</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>un tableau demande 2 lignes et 2 colonnes, ou une ligne de 2 effectifs ou plus pour l&apos;ajustement</translation>
     </message>
@@ -1825,6 +1824,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>des paramètres estimés vont avec une ligne (ou une colonne) d&apos;effectifs à ajuster</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>les valeurs attendues font %1 au total, ni 1 ni le total %2 : lues comme des rapports et remises à l&apos;échelle du total</translation>
     </message>
 </context>
 <context>

@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -586,7 +587,9 @@ Een tabel met frequenties:
                    p-waarden en de mid-p
   --expected P,P,...  met --counts: de verwachte proporties (optellend tot
                    1) of verwachte frequenties van een aanpassingstoets;
-                   gelijk als ze niet gegeven zijn
+                   gelijk als ze niet gegeven zijn;
+                   of verhoudingen, 9:3:3:1 of willekeurige gewichten,
+                   herschaald met een opmerking
   --estimated K    met --counts van één rij: K parameters van de verwachte
                    frequenties uit de gegevens geschat, K vg minder
   --exact-seconds S  met --counts: de tijd die Fishers exacte toets mag
@@ -1756,10 +1759,6 @@ worden.
         <translation>verwacht item %1 %2 is 0 waar %3 geobserveerd zijn: geen toets kan dat aan</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>de verwachte items tellen op tot %1: proporties tellen op tot 1, verwachte frequenties tot het totaal, %2</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>een tabel heeft 2 rijen en 2 kolommen nodig, of één rij van 2 of meer frequenties voor aanpassing</translation>
     </message>
@@ -1822,6 +1821,10 @@ worden.
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>geschatte parameters horen bij één rij (of kolom) frequenties om aan te passen</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>de verwachte waarden tellen op tot %1, niet 1 en niet het totaal %2: gelezen als verhoudingen en herschaald naar het totaal</translation>
     </message>
 </context>
 <context>

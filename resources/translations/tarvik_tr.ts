@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -585,7 +586,9 @@ Bir frekans tablosu:
                    mid-p&apos;yi ekler
   --expected P,P,...  --counts ile: bir uyum iyiliği testinin beklenen
                    oranları (toplamı 1) veya beklenen frekansları;
-                   verilmezse eşit
+                   verilmezse eşit;
+                   ya da oranlar, 9:3:3:1 veya herhangi ağırlıklar, bir notla
+                   yeniden ölçeklenir
   --estimated K    tek satırlık --counts ile: beklenen frekansların K
                    parametresi veriden kestirildi, K serbestlik derecesi eksik
   --exact-seconds S  --counts ile: Fisher&apos;in kesin testinin sürebileceği
@@ -1754,10 +1757,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>beklenen öğe %1 %2, %3 gözlenmişken 0: hiçbir test bunu kabul edemez</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>beklenen öğelerin toplamı %1: oranların toplamı 1, beklenen frekansların toplamı toplam frekans, %2 olmalı</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>bir tablo 2 satır ve 2 sütun ya da uyum için 2 veya daha fazla frekanslı tek satır gerektirir</translation>
     </message>
@@ -1820,6 +1819,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>kestirilen parametreler uyum için tek satır (veya sütun) frekansla kullanılır</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>beklenen değerlerin toplamı %1; ne 1 ne de toplam %2: oran olarak okundu ve toplama göre yeniden ölçeklendi</translation>
     </message>
 </context>
 <context>

@@ -469,7 +469,8 @@ A table of counts:
                    p-values and mid-p
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
-                   equal when not given
+                   equal when not given; or ratios, 9:3:3:1 or any weights,
+                   rescaled with a note
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -579,7 +580,8 @@ nothing printed), 1 when a file cannot be written.
                    1e6 个观测）、RR（Katz）和 RD（Newcombe）及其 95% 区间，
                    以及 Fisher 单侧 p 值和 mid-p
   --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
-                   或期望频数；未给出时为均等
+                   或期望频数；未给出时为均等；
+                   或比例 9:3:3:1 等任意权重，重新缩放并给出说明
   --estimated K    与单行 --counts 同用：期望频数有 K 个参数由数据估计，
                    自由度减去 K
   --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
@@ -1739,10 +1741,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>期望项 %1 %2 为 0，但观察到 %3：没有检验能接受这种情况</translation>
     </message>
     <message>
-        <source>the expected items add up to %1: proportions add up to 1, expected counts to the total, %2</source>
-        <translation>期望项之和为 %1：比例之和应为 1，期望频数之和应为总数 %2</translation>
-    </message>
-    <message>
         <source>a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit</source>
         <translation>表需要 2 行 2 列，或用于拟合的一行 2 个或更多频数</translation>
     </message>
@@ -1805,6 +1803,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>parameters estimated go with one row (or one column) of counts to fit</source>
         <translation>估计参数只用于拟合的一行（或一列）频数</translation>
+    </message>
+    <message>
+        <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
+        <translation>期望值之和为 %1，既不是 1 也不是总数 %2：按比例读取并缩放到总数</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     w->estimatedBox->setValue(1);  // a parameter estimated: df 2
     EXPECT_TRUE(w->resultsLabel->text().contains("df = 2")) << w->resultsLabel->text().toStdString();
     w->estimatedBox->setValue(0);
+    w->expectedEdit->setText("9:3:3:1");  // ratios: rescaled, and said so
+    EXPECT_TRUE(w->resultsLabel->text().startsWith(
+        "The expected items add up to 16, neither 1 nor the total 100: read as ratios and rescaled to the total.\n"))
+        << w->resultsLabel->text().toStdString();
     w->expectedEdit->setText("0.1 0.2 0.3");
     EXPECT_TRUE(w->problemLabel->text().startsWith("Give 4 expected proportions or counts"));
     w->expectedEdit->clear();
