@@ -248,7 +248,7 @@ std::string ResultsSentence(const TableReport& r, const FormatSettings& fs) {
 
 std::string PercentText(Real part, Real whole, const FormatSettings& fs) {
     __extension__ typedef unsigned __int128 Wide;  // GCC and Clang on 64-bit targets
-    constexpr Real kLargestExact = 1e18_r;         // 1000 times it stays far below 2^128
+    const Real kLargestExact = 1e18_r;  // 1000 times it stays far below 2^128
     if (!(whole > 0) || !(part >= 0) || part > kLargestExact || whole > kLargestExact)
         return FormatFixed(100 * part / whole, 1, fs);
     const Wide numerator = Wide(static_cast<std::uint64_t>(part)) * 1000, denominator = static_cast<std::uint64_t>(whole);

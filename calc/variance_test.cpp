@@ -38,7 +38,7 @@ TextTable VarianceRecord(const VarianceQuestion& q, const NumberFormat& format) 
                   n(a.sdLow), n(a.sdHigh)}}};
     if (q.hasNullVariance) {
         for (const char* key : {"chi2", "p_lower", "p_upper", "p_two"}) t.header.push_back(key);
-        for (const Real v : {a.chiSquare, a.pLower, a.pUpper, a.pTwoSided}) t.rows[0].push_back(n(v));
+        for (const Real& v : {a.chiSquare, a.pLower, a.pUpper, a.pTwoSided}) t.rows[0].push_back(n(v));
     }
     return t;
 }

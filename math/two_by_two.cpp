@@ -106,7 +106,7 @@ private:
 // reached at the bracket's end.
 template <class Rising>
 Real SolveTheta(Rising rising, Real target) {
-    constexpr Real kFarthest = 1e4;
+    const Real kFarthest = 1e4_r;
     constexpr int kMostSteps = 200;
     Real low = -1, high = 1;
     Real fLow = rising(low) - target, fHigh = rising(high) - target;
