@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTimer>
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
