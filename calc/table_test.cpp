@@ -221,6 +221,10 @@ std::vector<std::string> RatioItems(const std::vector<std::string>& items) {
     }
 }
 
+namespace {
+const Real kLargestExpectedItem = 1e15_r, kSmallestExpectedItem = 1e-300_r;
+}  // namespace
+
 std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts, std::string* note) {
     if (counts.size() > 1 && counts.front().size() > 1)
         throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
@@ -237,6 +241,10 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
         if (!TryTextToRealSaturated(texts[i], v, FormatSettings{}))
             throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is not a number"), {number, item})};
         if (!(v >= 0) || !IsFinite(v)) throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is negative"), {number, item})};
+        // Within the counts' own range, and far from the Real's ends: ratios
+        // of 1e73005 or 1e-4900 would overflow the statistic.
+        if (v > kLargestExpectedItem || (v > 0 && v < kSmallestExpectedItem))
+            throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15"), {number, item})};
         if (v == 0 && observed[i] > 0)
             throw TableInputError{Fill(Tr("Table", "expected item %1 %2 is 0 where %3 were observed: no test can take that"),
                                        {number, item, Shown(observed[i])})};
@@ -248,9 +256,14 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     // Weights are relative: any that add up to neither are ratios, and the
     // fit rescales them. Said, since proportions that miss 1 are often a
     // slip of the keyboard.
-    if (!near(sum, 1) && !near(sum, total) && note)
-        *note = Fill(Tr("Table", "the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total"),
-                     {Shown(sum), Shown(total)});
+    if (!near(sum, 1) && !near(sum, total)) {
+        if (note)
+            *note = Fill(Tr("Table", "the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total"),
+                         {Shown(sum), Shown(total)});
+        // As proportions: the fit's sums then stay as small as a proportion's.
+        for (Real& w : weights) w /= sum;
+        return weights;
+    }
     return ExactDecimalWeights(texts, weights);
 }
 

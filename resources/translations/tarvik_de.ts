@@ -1826,6 +1826,10 @@ geschrieben werden kann.
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>die erwarteten Werte ergeben zusammen %1, weder 1 noch die Summe %2: als Verhältnisse gelesen und auf die Summe umskaliert</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>erwarteter Wert %1 %2 liegt außerhalb des Bereichs: 0 oder von 1e-300 bis 1e15</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1828,6 +1828,10 @@ archivo.
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>los valores esperados suman %1, ni 1 ni el total %2: leídos como razones y reescalados al total</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>el valor esperado %1 %2 está fuera de rango: 0, o de 1e-300 a 1e15</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1829,6 +1829,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>les valeurs attendues font %1 au total, ni 1 ni le total %2 : lues comme des rapports et remises à l&apos;échelle du total</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>la valeur attendue %1 %2 est hors limites : 0, ou de 1e-300 à 1e15</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1826,6 +1826,10 @@ worden.
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>de verwachte waarden tellen op tot %1, niet 1 en niet het totaal %2: gelezen als verhoudingen en herschaald naar het totaal</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>verwachte waarde %1 %2 valt buiten het bereik: 0, of van 1e-300 tot 1e15</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

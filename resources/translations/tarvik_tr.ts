@@ -1824,6 +1824,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>beklenen değerlerin toplamı %1; ne 1 ne de toplam %2: oran olarak okundu ve toplama göre yeniden ölçeklendi</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>beklenen değer %1 %2 aralık dışında: 0 ya da 1e-300 ile 1e15 arası</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

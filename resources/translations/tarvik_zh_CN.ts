@@ -1808,6 +1808,10 @@ nothing printed), 1 when a file cannot be written.
         <source>the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total</source>
         <translation>期望值之和为 %1，既不是 1 也不是总数 %2：按比例读取并缩放到总数</translation>
     </message>
+    <message>
+        <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
+        <translation>期望值第 %1 项 %2 超出范围：应为 0，或在 1e-300 到 1e15 之间</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
