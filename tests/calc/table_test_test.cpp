@@ -88,6 +88,8 @@ TEST(TableInput, EveryFaultIsNamedByItsCell) {
         {"18,22,30,30\n", {"0.25", "0.25", "0.5"}, "give 4 expected proportions or counts, one per count, not 3",
          "too few expected items"},
         {"18,22,30,30\n", {"0.5", "-0.1", "0.3", "0.3"}, "expected item 2 '-0.1' is negative", "a negative proportion"},
+        {"9,22,30\n", {"0.21e73005", "0.35", "0.5"}, "expected item 1 '0.21e73005' is out of range: 0, or from 1e-300 to 1e15",
+         "a ratio past any Real's statistic (the fuzzer's)"},
         {"18,22,30,30\n", {"0.5", "0", "0.25", "0.25"}, "expected item 2 '0' is 0 where 22 were observed",
          "an impossible category that was observed"},
         {"1,2\n3,4\n", {"0.5", "0.5"}, "expected proportions go with one row (or one column) of counts",
