@@ -230,7 +230,10 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Refresh();
 }
 
-TableWindow::~TableWindow() { StopExactTest(); }
+TableWindow::~TableWindow() {
+    FinishOpening();
+    StopExactTest();
+}
 
 void TableWindow::SetNumberFormat(const NumberFormat& format) {
     format_ = format;

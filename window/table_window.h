@@ -55,7 +55,9 @@ public:
     // The clipboard's text into the grid: a whole table (with labels or
     // without) at the top left cell, else a block from the current cell.
     void Paste(const QString& text);
+    // Reads the file off the window's thread; the table comes later.
     void Open(const QString& path);
+    bool Opening() const;
     void CopyResults();
     QString ResultsText() const;
     void CopyTable();
@@ -72,6 +74,8 @@ private:
     void ExactProgress(int generation, double done, const QString& stage);
     void ExactFinished(int generation, const QString& line);
     void OpenFile();
+    void TakeOpened(int generation, const QString& path, const CellTexts& table, const QString& problem);
+    void FinishOpening();
     void SaveAs();
     void RenameSection(Qt::Orientation orientation, int section);
     void RemoveSelected(Qt::Orientation orientation);
@@ -86,6 +90,8 @@ private:
     QThread* worker_ = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel_;
     int generation_ = 0;
+    QThread* opener_ = nullptr;
+    int openGeneration_ = 0;
 };
 
 }  // namespace tarvik

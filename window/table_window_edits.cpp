@@ -6,9 +6,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
+#include <QThread>
+#include <memory>
 #include <climits>
 
 #include "calc/table_test.h"
+#include "core/format_settings.h"
+#include "platform/application.h"
 #include "window/chart_file_dialog.h"
 #include "window/table_window.h"
 #include "window/window_texts.h"
@@ -78,35 +82,85 @@ void TableWindow::RemoveSelected(Qt::Orientation orientation) {
     if (!removed) editNoteLabel->setText(tr("A table keeps at least one row and one column."));
 }
 
+namespace {
+
+// What an Open came to: the split table, or why it was not taken.
+struct OpenedFile {
+    CellTexts table;
+    QString problem;
+};
+
+// Reads and splits a file on the opening thread. Both are bounded (64 MiB,
+// a million cells), but a slow disk or a network folder can still take
+// seconds: none of it may hold up the window.
+OpenedFile ReadTableFile(const QString& path, const FormatSettings& settings) {
+    OpenedFile opened;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        opened.problem = TableWindow::tr("%1 cannot be read: %2.").arg(path, file.errorString());
+        return opened;
+    }
+    constexpr qint64 kLargestFile = kLargestTableBytes;
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile) {
+        opened.problem = TableWindow::tr("%1 was not opened: it is larger than 64 MiB.").arg(path);
+        return opened;
+    }
+    try {
+        opened.table = SplitTable(bytes.toStdString(), settings);
+    } catch (const TableInputError& bad) {
+        opened.problem = TableWindow::tr("%1 was not opened: %2").arg(path, AsSentence(bad.message));
+    } catch (const std::exception& failure) {
+        opened.problem = TableWindow::tr("%1 cannot be read: %2.").arg(path, QString::fromStdString(failure.what()));
+    }
+    return opened;
+}
+
+}  // namespace
+
+// The file is read and split off the window's thread; the table it gives
+// is taken here, when it comes, as one undoable step. A second Open while
+// one is reading supersedes it.
 void TableWindow::Open(const QString& path) {
-    // A FIFO with no writer would block the open, and the window with it,
+    // A FIFO with no writer would block the open, and the reader with it,
     // for good; a device would never end.
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
         ShowProblem(tr("%1 was not opened: it is not a regular file.").arg(path));
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowProblem(tr("%1 cannot be read: %2.").arg(path, file.errorString()));
-        return;
-    }
-    constexpr qint64 kLargestFile = kLargestTableBytes;
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (bytes.size() > kLargestFile) {
-        ShowProblem(tr("%1 was not opened: it is larger than 64 MiB.").arg(path));
-        return;
-    }
-    try {
-        const CellTexts table = SplitTable(bytes.toStdString(), CurrentFormatSettings());
-        if (!model_.SetTable(table))
-            ShowProblem(tr("%1 was not opened: a table has at most %2 rows and columns.")
-                            .arg(path)
-                            .arg(CountsModel::kMostRowsOrColumns));
-        else
-            editNoteLabel->setText(LabelsNote(table));
-    } catch (const TableInputError& bad) {
-        ShowProblem(tr("%1 was not opened: %2").arg(path, AsSentence(bad.message)));
-    }
+    FinishOpening();
+    const int generation = ++openGeneration_;
+    const FormatSettings settings = CurrentFormatSettings();
+    editNoteLabel->setText(tr("Opening %1\u2026").arg(path));
+    opener_ = QThread::create([this, path, settings, generation] {
+        auto opened = std::make_shared<OpenedFile>(ReadTableFile(path, settings));
+        QMetaObject::invokeMethod(
+            this, [this, path, opened, generation] { Guarded([&] { TakeOpened(generation, path, opened->table, opened->problem); }); },
+            Qt::QueuedConnection);
+    });
+    opener_->start();
+}
+
+void TableWindow::TakeOpened(int generation, const QString& path, const CellTexts& table, const QString& problem) {
+    if (generation != openGeneration_) return;
+    FinishOpening();
+    editNoteLabel->clear();
+    if (!problem.isEmpty())
+        ShowProblem(problem);
+    else if (!model_.SetTable(table))
+        ShowProblem(
+            tr("%1 was not opened: a table has at most %2 rows and columns.").arg(path).arg(CountsModel::kMostRowsOrColumns));
+    else
+        editNoteLabel->setText(LabelsNote(table));
+}
+
+bool TableWindow::Opening() const { return opener_ != nullptr; }
+
+void TableWindow::FinishOpening() {
+    if (!opener_) return;
+    opener_->wait();
+    delete opener_;
+    opener_ = nullptr;
 }
 
 void TableWindow::OpenFile() {

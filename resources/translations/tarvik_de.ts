@@ -2073,5 +2073,9 @@ geschrieben werden kann.
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>Parameter der erwarteten Häufigkeiten, aus den Daten geschätzt: jeder kostet einen Freiheitsgrad</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
 </context>
 </TS>

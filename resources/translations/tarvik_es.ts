@@ -2075,5 +2075,9 @@ archivo.
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>Parámetros de las frecuencias esperadas estimados de los datos: cada uno resta un grado de libertad</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>Abriendo %1…</translation>
+    </message>
 </context>
 </TS>

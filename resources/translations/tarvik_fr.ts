@@ -2076,5 +2076,9 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>Paramètres des effectifs attendus estimés sur les données : chacun retire un degré de liberté</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>Ouverture de %1…</translation>
+    </message>
 </context>
 </TS>

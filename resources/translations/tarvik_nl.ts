@@ -2073,5 +2073,9 @@ worden.
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>Parameters van de verwachte frequenties uit de gegevens geschat: elk kost een vrijheidsgraad</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wordt geopend…</translation>
+    </message>
 </context>
 </TS>

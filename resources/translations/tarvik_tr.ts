@@ -2071,5 +2071,9 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>Beklenen frekansların veriden kestirilen parametreleri: her biri bir serbestlik derecesi alır</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 açılıyor…</translation>
+    </message>
 </context>
 </TS>

@@ -2055,5 +2055,9 @@ nothing printed), 1 when a file cannot be written.
         <source>Parameters of the expected counts estimated from the data: each takes a degree of freedom</source>
         <translation>由数据估计的期望频数参数：每个占用一个自由度</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>正在打开 %1…</translation>
+    </message>
 </context>
 </TS>

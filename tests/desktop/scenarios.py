@@ -1021,6 +1021,26 @@ def ctrl_z_takes_the_paste_back_and_ctrl_shift_z_brings_it_again(c):
     c.becomes("the sentence copied", Clipboard.get, "\u03c7\u00b2(2, N = 125) = 10.75, p = .005, V = 0.29")
 
 
+@scenario("test a table")
+def ctrl_o_opens_a_file_typed_into_the_dialog(c):
+    table = [[12, 7, 3], [4, 9, 15]]
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "survey.csv")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\ufeff,low,mid,high\nA,12,7,3\nB,4,9,15\n")  # as a spreadsheet saves it
+    Input.keys("ctrl+shift+t")
+    if not wait_for(lambda: counts_window(c), 5):
+        raise Failure("Ctrl+Shift+T did not bring the table window back")
+    Input.keys("ctrl+o")
+    time.sleep(1.0)
+    Input.type(path)
+    Input.keys("Return")
+    chi2 = exact_chi_square(table)
+    want = c.reference(2, "value", chi2)
+    c.becomes("the Pearson line of the opened file", lambda: counts_label(c, "Pearson").split("\n")[0],
+              f"Pearson \u03c7\u00b2 = {typed(c, chi2)}, df = 2, p = {want['upper']}", timeout=5)
+
+
 @scenario("a German desktop", env=GERMAN)
 def a_table_with_the_comma(c):
     paste_a_table_and_send_it_to_the_calculator(c)

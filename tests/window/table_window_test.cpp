@@ -33,6 +33,11 @@ protected:
         EXPECT_TRUE(w && w->isVisible());
         return w;
     }
+    // The file is read off the window's thread.
+    static bool OpenDone(TableWindow* w, const QString& path) {
+        w->Open(path);
+        return QTest::qWaitFor([w] { return !w->Opening(); }, 20000);
+    }
     // The background count reports back through the event loop.
     static bool ExactDone(TableWindow* w) {
         return QTest::qWaitFor([w] { return !w->ExactRunning() && !w->exactLabel->text().contains("\u2026"); }, 20000);
@@ -267,7 +272,7 @@ TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int i = 0; i < 200; ++i) file.write((QString("1,").repeated(199) + "1\n").toUtf8());
     file.close();
-    w->Open(path);
+    ASSERT_TRUE(OpenDone(w, path));
     EXPECT_EQ(w->problemLabel->text(), path + " was not opened: a table has at most 100 rows and columns.");
     EXPECT_EQ(w->Model().columnCount(), 2);
     // A file past 64 MiB is refused whole (it was read cut short).
@@ -276,7 +281,7 @@ TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize((64 << 20) + 1));
     big.close();
-    w->Open(huge);
+    ASSERT_TRUE(OpenDone(w, huge));
     EXPECT_EQ(w->problemLabel->text(), huge + " was not opened: it is larger than 64 MiB.");
     // A FIFO with no writer (it once froze the window for good), a line of
     // 25 million cells, a file saved as UTF-16: each refused at once.
@@ -298,10 +303,23 @@ TEST_F(TableWindowTest, OpenAndPasteKeepTheSizeLimit) {
         {utf16, utf16 + " was not opened: The text is UTF-16 or not text at all: save it as CSV UTF-8 or plain text."},
     };
     for (const auto& c : refused) {
-        w->Open(c.path);
+        ASSERT_TRUE(OpenDone(w, c.path));
         EXPECT_EQ(w->problemLabel->text(), c.problem);
         EXPECT_EQ(w->Model().columnCount(), 2);
     }
+    // A file that is taken arrives from the reading thread: the window is
+    // still the old table when Open returns.
+    const QString good = dir.filePath("good.csv");
+    QFile g(good);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(",A,B,C\nx,1,2,3\ny,4,5,6\n");
+    g.close();
+    w->Open(good);
+    EXPECT_TRUE(w->Opening());
+    EXPECT_EQ(w->Model().columnCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([w] { return !w->Opening(); }, 20000));
+    EXPECT_EQ(w->Model().columnCount(), 3);
+    EXPECT_FALSE(w->editNoteLabel->text().isEmpty());
 }
 
 // A statistic above 1e7 would cost the intervals a tenth of a second a
