@@ -1,6 +1,7 @@
 #include "window/counts_model.h"
 
 #include <QUndoCommand>
+#include <algorithm>
 
 #include "calc/table_test.h"
 #include "core/format_settings.h"
@@ -178,6 +179,39 @@ bool CountsModel::RemoveColumns(int first, int count) {
         endRemoveColumns();
         return true;
     });
+}
+
+void CountsModel::Rearranged(const QString& what, std::vector<std::vector<QString>> cells, QStringList rowLabels,
+                             QStringList columnLabels) {
+    Recorded(what, [&] {
+        beginResetModel();
+        cells_ = std::move(cells);
+        rowLabels_ = std::move(rowLabels);
+        columnLabels_ = std::move(columnLabels);
+        endResetModel();
+        return true;
+    });
+}
+
+void CountsModel::Transpose() {
+    std::vector<std::vector<QString>> turned(cells_.front().size(), std::vector<QString>(cells_.size()));
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        for (std::size_t j = 0; j < cells_[i].size(); ++j) turned[j][i] = cells_[i][j];
+    Rearranged(tr("swap rows and columns"), std::move(turned), columnLabels_, rowLabels_);
+}
+
+void CountsModel::ReverseRows() {
+    QStringList labels = rowLabels_;
+    std::reverse(labels.begin(), labels.end());
+    Rearranged(tr("reverse the rows"), {cells_.rbegin(), cells_.rend()}, labels, columnLabels_);
+}
+
+void CountsModel::ReverseColumns() {
+    std::vector<std::vector<QString>> cells = cells_;
+    for (auto& row : cells) std::reverse(row.begin(), row.end());
+    QStringList labels = columnLabels_;
+    std::reverse(labels.begin(), labels.end());
+    Rearranged(tr("reverse the columns"), std::move(cells), rowLabels_, labels);
 }
 
 bool CountsModel::SetTable(const CellTexts& table) {

@@ -41,6 +41,12 @@ public:
     bool RemoveColumns(int first, int count = 1);
     bool RemoveRow(int at) { return RemoveRows(at); }
     bool RemoveColumn(int at) { return RemoveColumns(at); }
+    // Rows and columns exchanged, labels with them; the rows' or the
+    // columns' order reversed (for a 2 x 2 table, the other column as the
+    // event, or the other row as the first group). Each one step.
+    void Transpose();
+    void ReverseRows();
+    void ReverseColumns();
     // The cells emptied, as one step.
     void ClearCells(const QModelIndexList& cells);
 
@@ -73,6 +79,9 @@ private:
     template <class Change>
     bool Recorded(const QString& what, Change change);
     void Restore(const std::shared_ptr<const State>& state);
+    // The table rearranged as a whole: the view is reset, as for a paste.
+    void Rearranged(const QString& what, std::vector<std::vector<QString>> cells, QStringList rowLabels,
+                    QStringList columnLabels);
     bool InsertRow(int at);
     bool InsertColumn(int at);
 

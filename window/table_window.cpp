@@ -1,5 +1,6 @@
 #include "window/table_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -70,6 +71,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     addColumnButton = new QPushButton(tr("Add co&lumn"));
     removeColumnButton = new QPushButton(tr("Remove col&umn"));
     openButton = new QPushButton(tr("&Open CSV\u2026"));
+    swapButton = new QPushButton(tr("Swap rows an&d columns"));
     // What a paste or an Open did, under the grid's buttons.
     editNoteLabel = new QLabel;
     editNoteLabel->setWordWrap(true);
@@ -122,7 +124,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     top->addWidget(countsCaption, 1);
     top->addWidget(openButton);
     auto* gridButtons = new QHBoxLayout;
-    for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton}) gridButtons->addWidget(b);
+    for (QPushButton* b : {addRowButton, removeRowButton, addColumnButton, removeColumnButton, swapButton})
+        gridButtons->addWidget(b);
     gridButtons->addStretch();
     auto* expectedRow = new QHBoxLayout;
     auto* expectedCaption = new QLabel(tr("E&xpected proportions or counts (one row)"));
@@ -221,6 +224,17 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* shortcut = new QShortcut(keys, countsView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
         QObject::connect(shortcut, &QShortcut::activated, this, [this, step = step] { Guarded([&] { (model_.UndoStack().*step)(); }); });
     }
+    QObject::connect(swapButton, &QPushButton::clicked, this, [this] { Guarded([this] { model_.Transpose(); }); });
+    // The grid's own menu (right button, the Menu key): which row is the
+    // first group and which column the event, for a 2 x 2 table's ratios.
+    countsView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const auto& [text, rearrange] : {std::pair{tr("Swap rows and columns"), &CountsModel::Transpose},
+                                          std::pair{tr("Reverse the rows"), &CountsModel::ReverseRows},
+                                          std::pair{tr("Reverse the columns"), &CountsModel::ReverseColumns}}) {
+        auto* action = new QAction(text, countsView);
+        QObject::connect(action, &QAction::triggered, this, [this, rearrange = rearrange] { Guarded([&] { (model_.*rearrange)(); }); });
+        countsView->addAction(action);
+    }
     CloseOnEscape(*this);
     QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
                      [this] { Guarded([this] { OpenFile(); }); });
@@ -254,6 +268,7 @@ void TableWindow::Refresh() {
     report_.reset();
     StopExactTest();
     exactLine_.clear();
+    exactOutcome_.reset();
     exactLabel->clear();
     resultsLabel->clear();
     editNoteLabel->clear();
@@ -347,19 +362,6 @@ void TableWindow::CopySentence() {
 }
 
 void TableWindow::CopyTable() { QGuiApplication::clipboard()->setText(model_.AsTabSeparated()); }
-
-void TableWindow::SaveTo(const QString& path) {
-    if (!report_) return;
-    // CSV separates with commas: its numbers keep the point.
-    const QByteArray csv = QByteArray::fromStdString(RenderTable(
-        CellsTable(*report_, model_.RowLabels(), model_.ColumnLabels(), format_, FormatSettings{}), TableForm::Csv));
-    WriteFileWhole(path, tr("the cells"), ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
-}
-
-void TableWindow::SaveAs() {
-    if (!saveButton->isEnabled()) return;
-    if (const QString path = AskCsvFile(this, tr("Save cells as"), "table-cells.csv"); !path.isEmpty()) SaveTo(path);
-}
 
 void TableWindow::RenameSection(Qt::Orientation orientation, int section) {
     bool ok = false;

@@ -34,6 +34,7 @@ public:
 
     QTableView *countsView, *cellsView;
     QPushButton *addRowButton, *removeRowButton, *addColumnButton, *removeColumnButton, *openButton;
+    QPushButton* swapButton;  // rows and columns exchanged; the grid's menu reverses either
     QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
     QCheckBox* pairedBox;     // the same subjects classified twice
     QLabel* estimatedLabel;
@@ -72,7 +73,7 @@ private:
     void StartExactTest(const CountTable& counts);
     void StopExactTest();
     void ExactProgress(int generation, double done, const QString& stage);
-    void ExactFinished(int generation, const QString& line);
+    void ExactFinished(int generation, const QString& line, const FisherOutcome& outcome);
     void OpenFile();
     void TakeOpened(int generation, const QString& path, const CellTexts& table, const QString& problem);
     void FinishOpening();
@@ -85,6 +86,7 @@ private:
     std::optional<TableReport> report_;
     NumberFormat format_;
     QString exactLine_;
+    std::optional<FisherOutcome> exactOutcome_;  // the last test that ended
     // The background count: a new table cancels it and starts another;
     // its reports carry the generation they belong to.
     QThread* worker_ = nullptr;

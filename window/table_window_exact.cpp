@@ -93,7 +93,7 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                     case FisherOutcome::Kind::Cancelled: line = tr("Fisher's exact test cancelled"); break;
                 }
                 if (!failure.isEmpty()) line = tr("Fisher's exact test failed: %1").arg(failure);
-                ExactFinished(generation, line);
+                ExactFinished(generation, line, outcome);
             },
             Qt::QueuedConnection);
     });
@@ -117,7 +117,7 @@ void TableWindow::ExactProgress(int generation, double done, const QString& stag
     exactProgress->setValue(int(done * 1000));
 }
 
-void TableWindow::ExactFinished(int generation, const QString& line) {
+void TableWindow::ExactFinished(int generation, const QString& line, const FisherOutcome& outcome) {
     if (generation != generation_) return;
     if (worker_) {
         worker_->wait();
@@ -125,6 +125,7 @@ void TableWindow::ExactFinished(int generation, const QString& line) {
         worker_ = nullptr;
     }
     exactLine_ = line;
+    exactOutcome_ = outcome;
     exactLabel->setText(line);
     exactProgress->hide();
     cancelButton->hide();

@@ -712,6 +712,18 @@ geschrieben werden kann.
         <source>rename</source>
         <translation>Umbenennen</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>Zeilen und Spalten vertauschen</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>Zeilen umkehren</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>Spalten umkehren</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1958,14 +1970,6 @@ geschrieben werden kann.
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>die Zellen</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>Zellen speichern unter</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>Spaltenbeschriftung</translation>
     </message>
@@ -2076,6 +2080,30 @@ geschrieben werden kann.
     <message>
         <source>Opening %1…</source>
         <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>Zeilen und Spalten &amp;vertauschen</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>Zeilen und Spalten vertauschen</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>Reihenfolge der Zeilen umkehren</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>Reihenfolge der Spalten umkehren</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>die Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>Ergebnisse und Zellen speichern unter</translation>
     </message>
 </context>
 </TS>

@@ -714,6 +714,18 @@ archivo.
         <source>rename</source>
         <translation>renombrar</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>intercambiar filas y columnas</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>invertir las filas</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>invertir las columnas</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1960,14 +1972,6 @@ archivo.
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>las celdas</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>Guardar celdas como</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>Etiqueta de columna</translation>
     </message>
@@ -2078,6 +2082,30 @@ archivo.
     <message>
         <source>Opening %1…</source>
         <translation>Abriendo %1…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>&amp;Intercambiar filas y columnas</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>Intercambiar filas y columnas</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>Invertir el orden de las filas</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>Invertir el orden de las columnas</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>los resultados</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>Guardar resultados y celdas como</translation>
     </message>
 </context>
 </TS>

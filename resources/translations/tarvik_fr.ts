@@ -715,6 +715,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>rename</source>
         <translation>renommer</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>échanger lignes et colonnes</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>inverser les lignes</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>inverser les colonnes</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1961,14 +1973,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>les cellules</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>Enregistrer les cellules sous</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>Étiquette de colonne</translation>
     </message>
@@ -2079,6 +2083,30 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Opening %1…</source>
         <translation>Ouverture de %1…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>Éc&amp;hanger lignes et colonnes</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>Échanger lignes et colonnes</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>Inverser l&apos;ordre des lignes</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>Inverser l&apos;ordre des colonnes</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>les résultats</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>Enregistrer les résultats et les cellules sous</translation>
     </message>
 </context>
 </TS>

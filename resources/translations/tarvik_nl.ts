@@ -712,6 +712,18 @@ worden.
         <source>rename</source>
         <translation>hernoemen</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>rijen en kolommen omwisselen</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>rijen omkeren</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>kolommen omkeren</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1958,14 +1970,6 @@ worden.
         <translation>Alle bestanden (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>de cellen</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>Cellen opslaan als</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>Kolomlabel</translation>
     </message>
@@ -2076,6 +2080,30 @@ worden.
     <message>
         <source>Opening %1…</source>
         <translation>%1 wordt geopend…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>Rijen en kolommen omw&amp;isselen</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>Rijen en kolommen omwisselen</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>Volgorde van de rijen omkeren</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>Volgorde van de kolommen omkeren</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>de resultaten</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>Resultaten en cellen opslaan als</translation>
     </message>
 </context>
 </TS>

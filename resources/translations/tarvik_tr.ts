@@ -710,6 +710,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>rename</source>
         <translation>yeniden adlandır</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>satır ve sütunları değiştir</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>satırları ters çevir</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>sütunları ters çevir</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1956,14 +1968,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Tüm dosyalar (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>hücreler</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>Hücreleri farklı kaydet</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>Sütun etiketi</translation>
     </message>
@@ -2074,6 +2078,30 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Opening %1…</source>
         <translation>%1 açılıyor…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>Satır ve sütunları &amp;değiştir</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>Satır ve sütunları değiştir</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>Satırların sırasını ters çevir</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>Sütunların sırasını ters çevir</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>sonuçlar</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>Sonuçları ve hücreleri farklı kaydet</translation>
     </message>
 </context>
 </TS>

@@ -694,6 +694,18 @@ nothing printed), 1 when a file cannot be written.
         <source>rename</source>
         <translation>重命名</translation>
     </message>
+    <message>
+        <source>swap rows and columns</source>
+        <translation>交换行列</translation>
+    </message>
+    <message>
+        <source>reverse the rows</source>
+        <translation>颠倒行</translation>
+    </message>
+    <message>
+        <source>reverse the columns</source>
+        <translation>颠倒列</translation>
+    </message>
 </context>
 <context>
     <name>CriticalValuesModel</name>
@@ -1940,14 +1952,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>所有文件 (*)</translation>
     </message>
     <message>
-        <source>the cells</source>
-        <translation>单元格</translation>
-    </message>
-    <message>
-        <source>Save cells as</source>
-        <translation>单元格另存为</translation>
-    </message>
-    <message>
         <source>Column label</source>
         <translation>列标签</translation>
     </message>
@@ -2058,6 +2062,30 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Opening %1…</source>
         <translation>正在打开 %1…</translation>
+    </message>
+    <message>
+        <source>Swap rows an&amp;d columns</source>
+        <translation>交换行列(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Swap rows and columns</source>
+        <translation>交换行列</translation>
+    </message>
+    <message>
+        <source>Reverse the rows</source>
+        <translation>颠倒行的顺序</translation>
+    </message>
+    <message>
+        <source>Reverse the columns</source>
+        <translation>颠倒列的顺序</translation>
+    </message>
+    <message>
+        <source>the results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Save results and cells as</source>
+        <translation>将结果和单元格另存为</translation>
     </message>
 </context>
 </TS>

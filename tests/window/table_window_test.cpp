@@ -196,6 +196,33 @@ TEST_F(TableWindowTest, ATwoByTwoTableGivesTheClinicalMeasures) {
     EXPECT_EQ(w->exactLabel->text(), "Fisher's exact p = 0.025328\n"
                                      "Conditional odds ratio = 6.654383, 95 % CI 1.076118 to 55.705602 (exact)\n"
                                      "One-sided p = 0.997868 (odds ratio below 1), 0.019685 (above 1); mid-p = 0.016551");
+    // The other column as the event, the other row first, the table turned:
+    // each from the grid's menu (or the button), each one undo step.
+    // Risks 5/17 and 9/12, 3/12 and 12/17, 12/15 and 5/14.
+    const struct {
+        const char* action;
+        const char* grid;
+        const char* riskRatio;
+    } rearranged[] = {
+        {"Reverse the columns", "5 12 / 9 3", "Risk ratio = 0.392157, 95 % CI "},
+        {"Reverse the rows", "3 9 / 12 5", "Risk ratio = 0.354167, 95 % CI "},
+        {"Swap rows and columns", "12 3 / 5 9", "Risk ratio = 2.240000, 95 % CI "},
+    };
+    const auto grid = [&] {
+        const CountsModel& m = w->Model();
+        return (m.Cell(0, 0) + " " + m.Cell(0, 1) + " / " + m.Cell(1, 0) + " " + m.Cell(1, 1)).toStdString();
+    };
+    for (const auto& c : rearranged) {
+        const QList<QAction*> menu = w->countsView->actions();
+        const auto action = std::find_if(menu.begin(), menu.end(), [&](QAction* a) { return a->text() == c.action; });
+        ASSERT_NE(action, menu.end()) << c.action;
+        (*action)->trigger();
+        EXPECT_EQ(grid(), c.grid) << c.action;
+        EXPECT_TRUE(w->resultsLabel->text().contains(c.riskRatio)) << c.action << "\n" << w->resultsLabel->text().toStdString();
+        w->Model().UndoStack().undo();
+    }
+    w->swapButton->click();
+    EXPECT_EQ(grid(), "12 3 / 5 9");
     w->Paste("0\t10\n5\t5\n");
     EXPECT_TRUE(w->resultsLabel->text().contains("Odds ratio: not defined for this table (Woolf: a zero cell or an empty group)"));
 }
@@ -359,21 +386,27 @@ TEST_F(TableWindowTest, EveryMnemonicIsItsOwn) {
     EXPECT_GE(seen.size(), 12);
 }
 
-TEST_F(TableWindowTest, CopyTableAndSaveTheCells) {
+// Save as CSV writes what --counts --format csv prints for the same table:
+// the results' record, Fisher's p once counted, over the cells.
+TEST_F(TableWindowTest, CopyTableAndSaveTheResultsWithTheCells) {
     TableWindow* w = Open();
     ASSERT_TRUE(w);
-    w->Paste("\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n");
+    const QString table = "\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n";
+    w->Paste(table);
     w->copyTableButton->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), table);
+    ASSERT_TRUE(ExactDone(w));
     QTemporaryDir dir;
     const QString path = dir.filePath("cells.csv");
     w->SaveTo(path);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString csv = QString::fromUtf8(f.readAll());
-    EXPECT_TRUE(csv.startsWith("row,column,observed,row %,column %,total %,expected,residual,adjusted residual,Bonferroni p,mark\n"))
-        << csv.toStdString();
-    EXPECT_TRUE(csv.contains("treated,yes,12,70.6,80.0,41.4,")) << csv.toStdString();  // 12/17, 12/15, 12/29
+    const std::string saved = f.readAll().toStdString();
+    CommandRequest request = ReadCommandLine({"--counts", "-", "--format", "csv"});
+    request.countsText = table.toStdString();
+    EXPECT_EQ(saved, AnswerOf(request).text);
+    EXPECT_NE(saved.find("fisher_p,"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("treated,yes,12,70.6,80.0,41.4,"), std::string::npos) << saved;  // 12/17, 12/15, 12/29
 }
 
 }  // namespace
