@@ -1,4 +1,5 @@
 #include "core/translation.h"
+#include "calc/column_letters.h"
 #include "calc/table_report.h"
 
 #include <cstdint>
@@ -93,6 +94,7 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
                 c.residual = PearsonResidual(counts, m, i, j);
                 c.adjusted = AdjustedResidual(counts, m, i, j);
             }
+        r.columnLetters = ColumnLetters(counts);
         r.hasPhi = r.test.twoByTwo;
         if (r.hasPhi) r.phi = Phi(counts);
         r.twoByTwo = r.test.twoByTwo;
@@ -258,11 +260,13 @@ std::string PercentText(Real part, Real whole, const FormatSettings& fs) {
     return std::to_string(std::uint64_t(tenths / 10)) + fs.DecimalSeparator + std::to_string(int(tenths % 10));
 }
 
-std::vector<std::string> CellsHeader() {
-    return {Tr("Report", "row"),      Tr("Report", "column"),           Tr("Report", "observed"),
-            Tr("Report", "row %"),    Tr("Report", "column %"),         Tr("Report", "total %"),
-            Tr("Report", "expected"), Tr("Report", "residual"),         Tr("Report", "adjusted residual"),
-            Tr("Report", "Bonferroni p"), Tr("Report", "mark")};
+std::vector<std::string> CellsHeader(const TableReport& r) {
+    std::vector<std::string> header{Tr("Report", "row"),      Tr("Report", "column"),   Tr("Report", "observed"),
+                                    Tr("Report", "row %"),    Tr("Report", "column %"), Tr("Report", "total %"),
+                                    Tr("Report", "expected"), Tr("Report", "residual"), Tr("Report", "adjusted residual"),
+                                    Tr("Report", "Bonferroni p"), Tr("Report", "mark")};
+    if (!r.columnLetters.empty()) header.insert(header.begin() + 5, Tr("Report", "letters"));
+    return header;
 }
 
 std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std::vector<std::string>& rowLabels,
@@ -271,7 +275,7 @@ std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
     const std::size_t i = k / r.columns, j = k % r.columns;
     const CellDiagnostics& c = r.cells[i][j];
-    return {LabelOf(rowLabels, i), LabelOf(columnLabels, j),
+    std::vector<std::string> row{LabelOf(rowLabels, i), LabelOf(columnLabels, j),
             FixedDigits(c.observed, 0),
             PercentText(c.observed, r.rowTotals[i], fs),
             PercentText(c.observed, r.columnTotals[j], fs),
@@ -281,11 +285,13 @@ std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std
             n(c.adjusted),
             n(c.adjustedP),
             CellMark(c)};
+    if (!r.columnLetters.empty()) row.insert(row.begin() + 5, r.columnLetters[i][j]);
+    return row;
 }
 
 TextTable CellsTable(const TableReport& r, const std::vector<std::string>& rowLabels,
                      const std::vector<std::string>& columnLabels, const NumberFormat& format, const FormatSettings& fs) {
-    TextTable t{TextTable::Kind::Grid, Tr("Report", "Cells"), CellsHeader(), {}};
+    TextTable t{TextTable::Kind::Grid, Tr("Report", "Cells"), CellsHeader(r), {}};
     for (std::size_t k = 0; k < r.rows * r.columns; ++k) t.rows.push_back(CellsRow(r, k, rowLabels, columnLabels, format, fs));
     return t;
 }

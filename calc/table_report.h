@@ -54,6 +54,10 @@ struct TableReport {
     EstimateInterval oddsRatio, riskRatio, riskDifference;
     // The rows' and columns' totals (one row for a goodness of fit).
     std::vector<Real> rowTotals, columnTotals;
+    // Each row's letters for its columns' proportions (same letter, no
+    // difference), for a table of independence of up to ten columns; empty
+    // where none are given.
+    std::vector<std::vector<std::string>> columnLetters;
     // Cells with an expected count below 5, and the smallest one.
     std::size_t smallCells = 0;
     Real smallestExpected = 0;
@@ -106,9 +110,11 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
 // small_expected (cells with an expected count below 5, of all).
 TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const NumberFormat& format);
 
-// One row per cell: row, column, observed, expected, residuals, p, mark;
-// the cells row by row, cell k at row k / columns, column k % columns.
-std::vector<std::string> CellsHeader();
+// One row per cell: row, column, observed, the percentages (with the
+// column proportions' letters where the report has them), expected,
+// residuals, p, mark; the cells row by row, cell k at row k / columns,
+// column k % columns.
+std::vector<std::string> CellsHeader(const TableReport& r);
 std::vector<std::string> CellsRow(const TableReport& r, std::size_t k, const std::vector<std::string>& rowLabels,
                                   const std::vector<std::string>& columnLabels, const NumberFormat& format,
                                   const FormatSettings& fs);

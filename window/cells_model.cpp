@@ -8,7 +8,7 @@ void CellsModel::Show(const std::optional<TableReport>& report, std::vector<std:
     report_ = report ? &*report : nullptr;
     rowLabels_ = std::move(rowLabels);
     columnLabels_ = std::move(columnLabels);
-    header_ = CellsHeader();
+    header_ = report ? CellsHeader(*report) : std::vector<std::string>{};
     format_ = format;
     settings_ = settings;
     cachedRow_ = -1;

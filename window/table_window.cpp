@@ -109,7 +109,10 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     cellsView->verticalHeader()->hide();
     cellsView->setTabKeyNavigation(false);
     auto* cellsLegend = new QLabel(tr("Mark: + or - by the sign of the adjusted residual, * where significant at 5 % "
-                                      "(Bonferroni)"));
+                                      "(Bonferroni)") +
+                                   ". " +
+                                   tr("Letters: in a row, columns that share a letter do not differ in their column % "
+                                      "(z-tests at 5 %, Bonferroni)"));
     cellsLegend->setWordWrap(true);
     cellsLegend->setEnabled(false);
     intoCalculatorButton = new QPushButton(tr("Into the &calculator"));

@@ -1653,6 +1653,10 @@ geschrieben werden kann.
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>Buchstaben</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2104,6 +2108,10 @@ geschrieben werden kann.
     <message>
         <source>Save results and cells as</source>
         <translation>Ergebnisse und Zellen speichern unter</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>Buchstaben: in einer Zeile unterscheiden sich Spalten mit einem gemeinsamen Buchstaben nicht in ihrem Spalten-% (z-Tests zu 5 %, Bonferroni)</translation>
     </message>
 </context>
 </TS>

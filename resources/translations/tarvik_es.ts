@@ -1655,6 +1655,10 @@ archivo.
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>letras</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2106,6 +2110,10 @@ archivo.
     <message>
         <source>Save results and cells as</source>
         <translation>Guardar resultados y celdas como</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>Letras: en una fila, las columnas que comparten una letra no difieren en su % de columna (pruebas z al 5 %, Bonferroni)</translation>
     </message>
 </context>
 </TS>

@@ -1656,6 +1656,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>lettres</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2107,6 +2111,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Save results and cells as</source>
         <translation>Enregistrer les résultats et les cellules sous</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>Lettres : dans une ligne, les colonnes qui partagent une lettre ne diffèrent pas par leur % de colonne (tests z à 5 %, Bonferroni)</translation>
     </message>
 </context>
 </TS>

@@ -1653,6 +1653,10 @@ worden.
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>lettercodes</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2104,6 +2108,10 @@ worden.
     <message>
         <source>Save results and cells as</source>
         <translation>Resultaten en cellen opslaan als</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>Letters: in een rij verschillen kolommen met een gemeenschappelijke letter niet in hun kolom-% (z-toetsen bij 5 %, Bonferroni)</translation>
     </message>
 </context>
 </TS>

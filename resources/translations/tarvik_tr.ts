@@ -1651,6 +1651,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>harfler</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2102,6 +2106,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Save results and cells as</source>
         <translation>Sonuçları ve hücreleri farklı kaydet</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>Harfler: bir satırda ortak harfi olan sütunlar sütun %&apos;lerinde farklı değildir (%5 düzeyinde z testleri, Bonferroni)</translation>
     </message>
 </context>
 </TS>

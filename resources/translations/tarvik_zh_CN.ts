@@ -1635,6 +1635,10 @@ nothing printed), 1 when a file cannot be written.
         <source>χ²(%1, N = %2) = %3, p %4, %5 = %6</source>
         <translation>χ²(%1, N = %2) = %3, p %4, %5 = %6</translation>
     </message>
+    <message>
+        <source>letters</source>
+        <translation>字母</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2086,6 +2090,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Save results and cells as</source>
         <translation>将结果和单元格另存为</translation>
+    </message>
+    <message>
+        <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
+        <translation>字母：同一行中共享一个字母的列，其列百分比无差异（5 % 水平的 z 检验，Bonferroni）</translation>
     </message>
 </context>
 </TS>
