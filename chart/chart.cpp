@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart_svg.h"
 #include "core/errors.h"
 
 #include "platform/application.h"
@@ -179,6 +180,11 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
         }
     }
     painter.restore();
+}
+
+QString Chart::SvgElements(const QSize& size, const ChartLook& look) const {
+    return ChartSvgElements(model_, Layout(size.width(), size.height(), look), LabelsFont(look.textScale), size,
+                            look.whiteBackground);
 }
 
 }  // namespace tarvik

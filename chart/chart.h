@@ -8,19 +8,12 @@
 
 #include "chart/chart_layout.h"
 #include "chart/chart_model.h"
+#include "chart/picture.h"
 #include <QWidget>
 
 namespace tarvik {
 
-// How a picture of the chart is drawn beyond its model: its text grown for
-// a large saved picture (the labels' points times textScale), and a plain
-// white background for print in place of the gradient.
-struct ChartLook {
-    double textScale = 1;
-    bool whiteBackground = false;
-};
-
-class Chart : public QWidget {
+class Chart : public QWidget, public Picture {
 public:
     explicit Chart(QWidget* parent = nullptr);
 
@@ -68,6 +61,12 @@ public:
     // screen shows it, or unrounded for a vector file or a higher pixel
     // ratio.
     void Paint(QPainter& painter, const QSize& size, bool pixelGrid, const ChartLook& look = {}) const;
+
+    void PaintPicture(QPainter& painter, const QSize& size, bool pixelGrid, const ChartLook& look) const override {
+        Paint(painter, size, pixelGrid, look);
+    }
+    QString SvgElements(const QSize& size, const ChartLook& look) const override;
+    QFont TitleFont() const override { return font(); }
 
 private:
     // A point that is not finite has no place on an axis: refused here, so

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart.h"
-#include "calc/limits.h"
 #include "chart/chart_svg.h"
+#include "chart/picture.h"
+#include "calc/limits.h"
 
 namespace tarvik {
 
@@ -34,9 +34,9 @@ struct TitleLayout {
     int lineSpacing = 0;  // from one line's baseline to the next
 };
 
-TitleLayout LayOutTitle(const Chart& chart, const QString& title, int width, double textScale) {
+TitleLayout LayOutTitle(const Picture& chart, const QString& title, int width, double textScale) {
     TitleLayout out;
-    out.font = chart.font();
+    out.font = chart.TitleFont();
     out.font.setPixelSize(Scaled(kTitlePixels, textScale));
     const int room = width - 2 * Scaled(kTitleInset, textScale);
     while (out.font.pixelSize() > kSmallestTitlePixels && QFontMetrics(out.font).horizontalAdvance(title) > room)
@@ -72,11 +72,11 @@ double SavedTextScale(const QSize& size) {
     return std::max(1.0, std::min(double(size.width()) / kChartWidth, double(size.height()) / kChartHeight));
 }
 
-QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale) {
+QImage RenderChart(const Picture& chart, const QString& title, const QSize& size, int scale) {
     return RenderChart(chart, title, size, scale, ChartLook{});
 }
 
-QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale, const ChartLook& look) {
+QImage RenderChart(const Picture& chart, const QString& title, const QSize& size, int scale, const ChartLook& look) {
     const TitleLayout heading = LayOutTitle(chart, title, size.width(), look.textScale);
     const int lineBand = Scaled(kTitleHeight, look.textScale), inset = Scaled(kTitleInset, look.textScale);
     QImage image(size.width() * scale, (size.height() + heading.height) * scale, QImage::Format_RGB32);
@@ -89,15 +89,15 @@ QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, 
         painter.drawText(QRect(inset, i * heading.lineSpacing, size.width() - 2 * inset, lineBand),
                          Qt::AlignVCenter | Qt::AlignLeft, heading.lines[i]);
     painter.translate(0, heading.height);
-    chart.Paint(painter, size, scale == 1, look);
+    chart.PaintPicture(painter, size, scale == 1, look);
     return image;
 }
 
-QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size) {
+QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize& size) {
     return ChartSvgDocument(chart, title, size, ChartLook{});
 }
 
-QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size, const ChartLook& look) {
+QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize& size, const ChartLook& look) {
     const TitleLayout heading = LayOutTitle(chart, title, size.width(), look.textScale);
     const int height = size.height() + heading.height;
     const QFontMetricsF metrics(heading.font);
@@ -125,11 +125,10 @@ QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& 
         .arg(SvgNumber(baseline), SvgEscaped(heading.font.family()))
         .arg(heading.font.pixelSize())
         .arg(lines)
-        .arg(ChartSvgElements(chart.Model(), chart.Layout(size.width(), size.height(), look),
-                              chart.LabelsFont(look.textScale), size, look.whiteBackground));
+        .arg(chart.SvgElements(size, look));
 }
 
-void SaveChart(const Chart& chart, const QString& path, ChartFormat format, const QString& title,
+void SaveChart(const Picture& chart, const QString& path, ChartFormat format, const QString& title,
                const QSize& size, int scale, ReadOnlyTarget readOnly, bool whiteBackground) {
     const ChartLook look{SavedTextScale(size), whiteBackground};
     WriteFileWhole(path, QCoreApplication::translate("SafeFile", "the chart"), readOnly, [&](QIODevice& device) {

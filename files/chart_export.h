@@ -11,7 +11,7 @@
 
 namespace tarvik {
 
-class Chart;
+class Picture;
 struct ChartLook;
 
 enum class ChartFormat { Png, Svg };
@@ -27,16 +27,16 @@ double SavedTextScale(const QSize& size);
 
 // The chart at `size` (logical pixels) under its title, at `scale` pixels
 // per logical pixel; title and labels grown by the look's text scale.
-QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale = 1);
-QImage RenderChart(const Chart& chart, const QString& title, const QSize& size, int scale, const ChartLook& look);
+QImage RenderChart(const Picture& chart, const QString& title, const QSize& size, int scale = 1);
+QImage RenderChart(const Picture& chart, const QString& title, const QSize& size, int scale, const ChartLook& look);
 // The same as an SVG document.
-QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size);
-QString ChartSvgDocument(const Chart& chart, const QString& title, const QSize& size, const ChartLook& look);
+QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize& size);
+QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize& size, const ChartLook& look);
 
 // Writes the chart to `path` in `format`, whole or not at all (safe_file.h),
 // its text grown for its size (SavedTextScale). Throws Exception with the
 // reason when it cannot.
-void SaveChart(const Chart& chart, const QString& path, ChartFormat format, const QString& title,
+void SaveChart(const Picture& chart, const QString& path, ChartFormat format, const QString& title,
                const QSize& size, int scale, ReadOnlyTarget readOnly, bool whiteBackground = false);
 
 }  // namespace tarvik

@@ -50,6 +50,14 @@ QStringList HelpTextLines() {
         QCoreApplication::translate("HelpText", kCriticalValuesHelp),
         QCoreApplication::translate("HelpText", kPowerHelp),
         QCoreApplication::translate("HelpText", kTableTestHelp),
+        QCoreApplication::translate("HelpText", "  * After the table's test: for 2 x 2 the odds ratio, the risk ratio and the risk difference "
+            "with 95 % intervals and Fisher's one-sided p (rows the groups, the first column the event; "
+            "Swap rows and columns, or the grid's right-click menu, turns or reverses the table); "
+            "Paired: McNemar's test for 2 x 2, Bowker's for k x k; the rows compared in pairs (Holm, "
+            "Bonferroni); each cell's row, column and total percentages, with letters: in a row, "
+            "columns that share a letter do not differ in their column percentage; Mosaic: the table "
+            "as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C "
+            "copies the test as one sentence; Save as CSV saves the results with the cells"),
         QCoreApplication::translate("HelpText", "  * Save chart as: PNG, PNG at twice the resolution, or an SVG drawing, on the window's "
             "gradient or on white for print; a name typed with .png or .svg decides the format"),
         QCoreApplication::translate("HelpText", "  * Language: the desktop's language, or English, German, Spanish, French, Dutch, "

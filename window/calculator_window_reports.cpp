@@ -16,6 +16,7 @@
 #include "window/critical_values_window.h"
 #include "window/language.h"
 #include "window/power_window.h"
+#include "window/mosaic_window.h"
 #include "window/table_window.h"
 #include "files/settings.h"
 
@@ -189,6 +190,9 @@ void CalculatorWindow::ShowTableTest() {
     const bool first = !tableTest_;
     ShowBesideCalculator(tableTest_, this, calc_.CurrentNumberFormat());
     if (!first) return;
+    // The mosaic's F1 opens the table test's paragraph, which tells of it.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), tableTest_->mosaicWindow), &QShortcut::activated, this,
+                     [this] { Guarded([this] { ShowHelpFor(tableTest_); }); });
     QObject::connect(tableTest_->intoCalculatorButton, &QPushButton::clicked, this, [this] {
         Guarded([this] {
             if (const auto& report = tableTest_->Report()) ShowStatistic(int(ToLongDouble(report->test.df)), report->test.chiSquare);

@@ -66,6 +66,11 @@ bool ConfirmReplace(QWidget* parent, const QString& path) {
 }
 
 void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& choice, const QString& title) {
+    SavePictureAsked(parent, chart, chart.size(), choice, title);
+}
+
+void SavePictureAsked(QWidget* parent, const Picture& picture, const QSize& size, const ChartFileChoice& choice,
+                      const QString& title) {
     bool readOnly = false;
     TargetProblem(choice.path, readOnly);
     ReadOnlyTarget policy = ReadOnlyTarget::Refuse;
@@ -74,7 +79,7 @@ void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& 
             return;
         policy = ReadOnlyTarget::Replace;
     }
-    SaveChart(chart, choice.path, choice.format, title, chart.size(), choice.scale, policy, choice.whiteBackground);
+    SaveChart(picture, choice.path, choice.format, title, size, choice.scale, policy, choice.whiteBackground);
 }
 
 QString LastSaveFolder() { return SavedFolder(); }

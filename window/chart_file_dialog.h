@@ -12,6 +12,9 @@ class QWidget;
 
 namespace tarvik {
 
+class Chart;
+class Picture;
+
 struct ChartFileChoice {
     QString path;
     ChartFormat format = ChartFormat::Png;
@@ -35,6 +38,9 @@ bool ConfirmReplace(QWidget* parent, const QString& path);
 // is replaced only when the user says so (a question box, or the test's
 // answer through the application object). Throws Exception on failure.
 void SaveChartAsked(QWidget* parent, const Chart& chart, const ChartFileChoice& choice, const QString& title);
+// The same for any picture, at `size`.
+void SavePictureAsked(QWidget* parent, const Picture& picture, const QSize& size, const ChartFileChoice& choice,
+                      const QString& title);
 
 // The last folder a save dialog was closed in, or empty.
 QString LastSaveFolder();

@@ -35,6 +35,7 @@
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
 #include "files/safe_file.h"
+#include "window/mosaic_window.h"
 #include "window/window_texts.h"
 
 namespace tarvik {
@@ -119,6 +120,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     copyResultsButton = new QPushButton(tr("Copy r&esults"));
     copyTableButton = new QPushButton(tr("Copy &table"));
     saveButton = new QPushButton(tr("&Save as CSV\u2026"));
+    mosaicButton = new QPushButton(tr("&Mosaic\u2026"));
+    mosaicWindow = new MosaicWindow(this);
 
     auto* top = new QHBoxLayout;
     auto* countsCaption = new QLabel(tr("Cou&nts: type them, paste a block (Ctrl+V) or open a file"));
@@ -148,6 +151,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(copyResultsButton);
     buttons->addWidget(copyTableButton);
     buttons->addWidget(saveButton);
+    buttons->addWidget(mosaicButton);
     // The buttons hold their places while the messages come and go: the
     // grid's above it, under the caption; the rest at the foot, with the
     // exact test's line, the messages and the grids between taking up the
@@ -181,7 +185,8 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     intoCalculatorButton->setAccessibleDescription(tr("Sets the calculator's degrees of freedom and chi-square value"));
     copyTableButton->setAccessibleDescription(tr("Copies the counts as tab-separated cells"));
     copyResultsButton->setToolTip(tr("Ctrl+Shift+C copies the test as one sentence of a results section"));
-    saveButton->setAccessibleDescription(tr("Saves every cell's expected count and residuals as a CSV file"));
+    saveButton->setAccessibleDescription(tr("Saves the results and every cell's expected count and residuals as a CSV file"));
+    mosaicButton->setAccessibleDescription(tr("Shows the table as a mosaic shaded by the adjusted residuals"));
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
     QObject::connect(&model_, &QAbstractItemModel::dataChanged, this, refresh);
@@ -207,6 +212,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(copyResultsButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyResults(); }); });
     QObject::connect(copyTableButton, &QPushButton::clicked, this, [this] { Guarded([this] { CopyTable(); }); });
     QObject::connect(saveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveAs(); }); });
+    QObject::connect(mosaicButton, &QPushButton::clicked, this, [this] { Guarded([this] { ShowMosaic(); }); });
     for (QHeaderView* header : {countsView->horizontalHeader(), countsView->verticalHeader()}) {
         const Qt::Orientation orientation = header->orientation();
         QObject::connect(header, &QHeaderView::sectionDoubleClicked, this,
@@ -275,7 +281,8 @@ void TableWindow::Refresh() {
     exactLabel->clear();
     resultsLabel->clear();
     editNoteLabel->clear();
-    for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton}) b->setEnabled(false);
+    for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton, mosaicButton}) b->setEnabled(false);
+    UpdateMosaic();
     intoCalculatorButton->setToolTip({});
     if (model_.IsEmpty()) {
         ShowProblem(tr("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit."));
@@ -325,6 +332,8 @@ void TableWindow::Refresh() {
     intoCalculatorButton->setEnabled(fitsCalculator);
     copyResultsButton->setEnabled(true);
     saveButton->setEnabled(true);
+    mosaicButton->setEnabled(true);
+    UpdateMosaic();
 
     cellsModel_->Show(report_, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings());
     if (!report_->test.goodnessOfFit) StartExactTest(counts);

@@ -25,6 +25,8 @@ class QThread;
 
 namespace tarvik {
 
+class MosaicWindow;
+
 class TableWindow : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(TableWindow)
 
@@ -42,7 +44,8 @@ public:
     QLabel *resultsLabel, *exactLabel, *problemLabel;
     QLabel* editNoteLabel;  // what a paste or an Open did
     QProgressBar* exactProgress;
-    QPushButton *cancelButton, *intoCalculatorButton, *copyResultsButton, *copyTableButton, *saveButton;
+    QPushButton *cancelButton, *intoCalculatorButton, *copyResultsButton, *copyTableButton, *saveButton, *mosaicButton;
+    MosaicWindow* mosaicWindow;  // made hidden with the window, shown by mosaicButton
 
     void SetNumberFormat(const NumberFormat& format);
     void ShowBeside(const QWidget& beside);
@@ -78,6 +81,8 @@ private:
     void TakeOpened(int generation, const QString& path, const CellTexts& table, const QString& problem);
     void FinishOpening();
     void SaveAs();
+    void ShowMosaic();
+    void UpdateMosaic();
     void RenameSection(Qt::Orientation orientation, int section);
     void RemoveSelected(Qt::Orientation orientation);
 

@@ -1026,6 +1026,10 @@ geschrieben werden kann.
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Tabelle testen (Strg+Umschalt+T): Häufigkeiten eintippen, einen Block aus einer Tabellenkalkulation einfügen (Strg+V) oder eine CSV-Datei öffnen. Eine Tabelle ab 2 x 2 wird auf Unabhängigkeit getestet, eine Zeile auf Anpassung (gleich verteilt oder gegen die angegebenen erwarteten Anteile): Pearsons Chi-Quadrat und der Likelihood-Quotient G2 mit ihrem p, die Yates-Korrektur neben dem einfachen Test bei 2 x 2, Fishers exakter Test im Hintergrund gezählt (ein Monte-Carlo-p, wo die exakte Zählung nicht binnen einer Minute endet; Abbrechen stoppt ihn), Cramérs V (mit dem biaskorrigierten V) und Cohens w mit 95-%-Intervallen (zweiseitig, durch Invertieren der nichtzentralen Chi-Quadrat-Verteilung; eines, das über das größte V oder w der Tabellenform hinausginge, endet dort) sowie für jede Zelle erwartete Häufigkeit, Residuen und Bonferroni-p. In den Rechner zeigt die Prüfgröße im Dichtediagramm</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * Nach dem Test der Tabelle: für 2 x 2 das Odds Ratio, das relative Risiko und die Risikodifferenz mit 95-%-Intervallen und Fishers einseitiges p (Zeilen die Gruppen, die erste Spalte das Ereignis; Zeilen und Spalten vertauschen oder das Rechtsklickmenü des Rasters dreht die Tabelle oder kehrt sie um); Gepaart: McNemars Test für 2 x 2, Bowkers für k x k; die Zeilen paarweise verglichen (Holm, Bonferroni); für jede Zelle Zeilen-, Spalten- und Gesamtprozente, mit Buchstaben: in einer Zeile unterscheiden sich Spalten mit einem gemeinsamen Buchstaben nicht in ihrem Spaltenprozent; Mosaikdiagramm: die Tabelle als Kacheln, schattiert nach ihren adjustierten Residuen, kopiert oder gespeichert wie ein Diagramm; Strg+Umschalt+C kopiert den Test als einen Satz; Als CSV speichern speichert die Ergebnisse mit den Zellen</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1130,6 +1134,56 @@ geschrieben werden kann.
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language &apos;%1&apos; ist nicht de, en, es, fr, nl, tr oder zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 oder mehr</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 bis 4</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>Adjustiertes Residuum</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>Mosaikdiagramm der Tabelle</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 bis 2</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 bis −2</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 oder weniger</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>Mosaikdiagramm - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>Die Fläche jeder Kachel ist der Anteil ihrer Zelle an der Tabelle: die Zeilen nebeneinander, die Spalten jeder Zeile übereinander. Schattierung und Umriss folgen dem adjustierten Residuum: blau und durchgezogen über der Erwartung, rot und gestrichelt darunter.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Speichern unter…</translation>
     </message>
 </context>
 <context>
@@ -1942,10 +1996,6 @@ geschrieben werden kann.
         <translation>Kopiert die Häufigkeiten als tabulatorgetrennte Zellen</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>Speichert erwartete Häufigkeit und Residuen jeder Zelle als CSV-Datei</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>Häufigkeiten eintippen oder einfügen: eine Tabelle ab 2 × 2 oder eine Zeile von Häufigkeiten zur Anpassung.</translation>
     </message>
@@ -2112,6 +2162,18 @@ geschrieben werden kann.
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>Buchstaben: in einer Zeile unterscheiden sich Spalten mit einem gemeinsamen Buchstaben nicht in ihrem Spalten-% (z-Tests zu 5 %, Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>&amp;Mosaikdiagramm…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>Speichert die Ergebnisse und für jede Zelle die erwartete Häufigkeit und die Residuen als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>Zeigt die Tabelle als Mosaikdiagramm, schattiert nach den adjustierten Residuen</translation>
     </message>
 </context>
 </TS>

@@ -1028,6 +1028,10 @@ archivo.
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Contrastar una tabla (Ctrl+Mayús+T): escriba frecuencias, pegue un bloque de una hoja de cálculo (Ctrl+V) o abra un archivo CSV. Una tabla de 2 x 2 o más se contrasta para independencia, una fila para bondad de ajuste (iguales, o frente a las proporciones esperadas que indique): la ji cuadrado de Pearson y la razón de verosimilitud G2 con su p, la corrección de Yates junto a la prueba simple para 2 x 2, la prueba exacta de Fisher contada en segundo plano (un p de Monte Carlo cuando el recuento exacto no termina en un minuto; Cancelar la detiene), la V de Cramér (con la V corregida por sesgo) y la w de Cohen con intervalos del 95 % (bilaterales, invirtiendo la ji cuadrado no central; uno que pasaría del mayor V o w de la forma de la tabla termina allí), y la frecuencia esperada, los residuos y el p de Bonferroni de cada celda. A la calculadora muestra el estadístico en el gráfico de densidad</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * Tras la prueba de la tabla: para 2 x 2, la razón de momios, el riesgo relativo y la diferencia de riesgos con intervalos del 95 % y el p unilateral de Fisher (filas los grupos, la primera columna el evento; Intercambiar filas y columnas, o el menú contextual de la cuadrícula, gira o invierte la tabla); Pareada: la prueba de McNemar para 2 x 2, la de Bowker para k x k; las filas comparadas por pares (Holm, Bonferroni); los porcentajes de fila, de columna y del total de cada celda, con letras: en una fila, las columnas que comparten una letra no difieren en su porcentaje de columna; Gráfico de mosaico: la tabla como teselas sombreadas según sus residuos ajustados, copiada o guardada como un gráfico; Ctrl+Mayús+C copia la prueba como una frase; Guardar como CSV guarda los resultados con las celdas</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1132,6 +1136,56 @@ archivo.
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language &apos;%1&apos; no es de, en, es, fr, nl, tr ni zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 o más</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 a 4</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>Residuo ajustado</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>Gráfico de mosaico de la tabla</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 a 2</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 a −2</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 o menos</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>Mosaico - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>El área de cada tesela es la parte de su celda en la tabla: las filas una al lado de otra, las columnas de cada fila apiladas. El sombreado y el contorno siguen el residuo ajustado: azul y continuo por encima de lo esperado, rojo y discontinuo por debajo.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Guardar como…</translation>
     </message>
 </context>
 <context>
@@ -1944,10 +1998,6 @@ archivo.
         <translation>Copia las frecuencias como celdas separadas por tabuladores</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>Guarda la frecuencia esperada y los residuos de cada celda como archivo CSV</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>Escriba o pegue las frecuencias: una tabla de 2 × 2 o más, o una fila de frecuencias para ajustar.</translation>
     </message>
@@ -2114,6 +2164,18 @@ archivo.
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>Letras: en una fila, las columnas que comparten una letra no difieren en su % de columna (pruebas z al 5 %, Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>Gráfico de &amp;mosaico…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>Guarda los resultados y, de cada celda, la frecuencia esperada y los residuos como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>Muestra la tabla como un gráfico de mosaico sombreado según los residuos ajustados</translation>
     </message>
 </context>
 </TS>

@@ -1029,6 +1029,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Tester un tableau (Ctrl+Maj+T) : saisissez des effectifs, collez un bloc d&apos;un tableur (Ctrl+V) ou ouvrez un fichier CSV. Un tableau de 2 x 2 ou plus est testé pour l&apos;indépendance, une ligne pour l&apos;ajustement (égal, ou selon les proportions attendues que vous donnez) : le khi-deux de Pearson et le rapport de vraisemblance G2 avec leur p, la correction de Yates à côté du test simple pour 2 x 2, le test exact de Fisher compté en arrière-plan (un p de Monte-Carlo quand le dénombrement exact ne finit pas en une minute ; Annuler l&apos;arrête), le V de Cramér (avec le V corrigé du biais) et le w de Cohen avec des intervalles à 95 % (bilatéraux, en inversant la loi du khi-deux non centrale ; un intervalle qui dépasserait le plus grand V ou w permis par la forme du tableau s&apos;y arrête), et pour chaque cellule l&apos;effectif attendu, les résidus et le p de Bonferroni. Vers la calculatrice montre la statistique sur le graphique de densité</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * Après le test du tableau : pour 2 x 2, le rapport des cotes, le risque relatif et la différence de risques avec leurs intervalles à 95 % et le p unilatéral de Fisher (lignes les groupes, la première colonne l&apos;événement ; Échanger lignes et colonnes, ou le menu contextuel de la grille, tourne ou inverse le tableau) ; Apparié : le test de McNemar pour 2 x 2, celui de Bowker pour k x k ; les lignes comparées par paires (Holm, Bonferroni) ; pour chaque cellule les pourcentages en ligne, en colonne et du total, avec des lettres : dans une ligne, les colonnes qui partagent une lettre ne diffèrent pas par leur pourcentage en colonne ; Mosaïque : le tableau en tuiles teintées selon leurs résidus ajustés, copiée ou enregistrée comme un graphique ; Ctrl+Maj+C copie le test en une phrase ; Enregistrer en CSV enregistre les résultats avec les cellules</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1133,6 +1137,56 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language &apos;%1&apos; n&apos;est pas de, en, es, fr, nl, tr ou zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 ou plus</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 à 4</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>Résidu ajusté</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>Mosaïque du tableau</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 à 2</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 à −2</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 ou moins</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>Mosaïque - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>L&apos;aire de chaque tuile est la part de sa cellule dans le tableau : les lignes côte à côte, les colonnes de chaque ligne empilées. La teinte et le contour suivent le résidu ajusté : bleu et plein au-dessus de l&apos;attendu, rouge et pointillé en dessous.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Enregistrer sous…</translation>
     </message>
 </context>
 <context>
@@ -1945,10 +1999,6 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <translation>Copie les effectifs en cellules séparées par des tabulations</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>Enregistre l&apos;effectif attendu et les résidus de chaque cellule comme fichier CSV</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>Saisissez ou collez les effectifs : un tableau de 2 × 2 ou plus, ou une ligne d&apos;effectifs pour l&apos;ajustement.</translation>
     </message>
@@ -2115,6 +2165,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>Lettres : dans une ligne, les colonnes qui partagent une lettre ne diffèrent pas par leur % de colonne (tests z à 5 %, Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>&amp;Mosaïque…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>Enregistre les résultats et, pour chaque cellule, l&apos;effectif attendu et les résidus dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>Montre le tableau en mosaïque, teintée selon les résidus ajustés</translation>
     </message>
 </context>
 </TS>

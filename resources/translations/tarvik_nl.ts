@@ -1026,6 +1026,10 @@ worden.
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Een tabel toetsen (Ctrl+Shift+T): typ frequenties, plak een blok uit een spreadsheet (Ctrl+V) of open een CSV-bestand. Een tabel van 2 x 2 of groter wordt op onafhankelijkheid getoetst, één rij op aanpassing (gelijk, of tegen de verwachte proporties die u geeft): Pearsons chikwadraat en de aannemelijkheidsquotiënt G2 met hun p, de correctie van Yates naast de gewone toets bij 2 x 2, Fishers exacte toets op de achtergrond geteld (een Monte Carlo-p als de exacte telling niet binnen een minuut klaar is; Annuleren stopt hem), Cramérs V (met de voor vertekening gecorrigeerde V) en Cohens w met 95%-intervallen (tweezijdig, door de niet-centrale chikwadraatverdeling om te keren; een interval dat voorbij de grootste V of w van de tabelvorm zou gaan, eindigt daar), en per cel de verwachte frequentie, de residuen en de Bonferroni-p. Naar de rekenmachine toont de toetsingsgrootheid in de dichtheidsgrafiek</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * Na de toets van de tabel: voor 2 x 2 de odds ratio, het relatieve risico en het risicoverschil met 95%-intervallen en Fishers eenzijdige p (rijen de groepen, de eerste kolom de gebeurtenis; Rijen en kolommen omwisselen, of het rechtsklikmenu van het raster, draait of keert de tabel om); Gepaard: de toets van McNemar voor 2 x 2, die van Bowker voor k x k; de rijen paarsgewijs vergeleken (Holm, Bonferroni); per cel de rij-, kolom- en totaalpercentages, met letters: in een rij verschillen kolommen met een gemeenschappelijke letter niet in hun kolompercentage; Mozaïekdiagram: de tabel als tegels gekleurd naar hun gecorrigeerde residuen, gekopieerd of opgeslagen als een grafiek; Ctrl+Shift+C kopieert de toets als één zin; Als CSV opslaan slaat de resultaten met de cellen op</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1130,6 +1134,56 @@ worden.
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language &apos;%1&apos; is geen de, en, es, fr, nl, tr of zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 of meer</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 tot 4</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>Gecorrigeerd residu</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>Mozaïekdiagram van de tabel</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 tot 2</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 tot −2</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 of minder</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>Mozaïek - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>De oppervlakte van elke tegel is het aandeel van zijn cel in de tabel: de rijen naast elkaar, de kolommen van elke rij gestapeld. Kleur en omtrek volgen het gecorrigeerde residu: blauw en doorgetrokken boven de verwachting, rood en gestreept eronder.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Afbeelding &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>Op&amp;slaan als…</translation>
     </message>
 </context>
 <context>
@@ -1942,10 +1996,6 @@ worden.
         <translation>Kopieert de frequenties als door tabs gescheiden cellen</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>Slaat de verwachte frequentie en residuen van elke cel op als CSV-bestand</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>Typ of plak de frequenties: een tabel van 2 × 2 of groter, of één rij frequenties voor aanpassing.</translation>
     </message>
@@ -2112,6 +2162,18 @@ worden.
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>Letters: in een rij verschillen kolommen met een gemeenschappelijke letter niet in hun kolom-% (z-toetsen bij 5 %, Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>&amp;Mozaïekdiagram…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>Slaat de resultaten en van elke cel de verwachte frequentie en de residuen op als CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>Toont de tabel als mozaïekdiagram, gekleurd naar de gecorrigeerde residuen</translation>
     </message>
 </context>
 </TS>

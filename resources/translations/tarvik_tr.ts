@@ -1024,6 +1024,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * Bir tabloyu test et (Ctrl+Shift+T): frekansları yazın, bir hesap tablosundan blok yapıştırın (Ctrl+V) veya bir CSV dosyası açın. 2 x 2 veya daha büyük bir tablo bağımsızlık için, tek satır uyum iyiliği için (eşit ya da verdiğiniz beklenen oranlara göre) test edilir: Pearson ki-karesi ve olabilirlik oranı G2 p değerleriyle, 2 x 2 için basit testin yanında Yates düzeltmesi, arka planda sayılan Fisher&apos;in kesin testi (kesin sayım bir dakika içinde bitmezse bir Monte Carlo p&apos;si; İptal onu durdurur), %95 aralıklarıyla (iki yönlü, merkezî olmayan ki-kare tersine çevrilerek; tablonun biçiminin izin verdiği en büyük V veya w&apos;yi aşacak bir aralık orada biter) Cramér&apos;in V&apos;si (yanlılığı düzeltilmiş V ile) ve Cohen&apos;in w&apos;si, ve her hücrenin beklenen frekansı, artıkları ve Bonferroni p&apos;si. Hesap makinesine, istatistiği yoğunluk grafiğinde gösterir</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * Tablonun testinden sonra: 2 x 2 için %95 aralıklarıyla odds oranı, risk oranı ve risk farkı ile Fisher&apos;ın tek yönlü p&apos;si (satırlar gruplar, ilk sütun olay; Satır ve sütunları değiştir ya da ızgaranın sağ tık menüsü tabloyu çevirir veya ters çevirir); Eşleştirilmiş: 2 x 2 için McNemar testi, k x k için Bowker testi; satırlar ikişer ikişer karşılaştırılır (Holm, Bonferroni); her hücrenin satır, sütun ve toplam yüzdeleri, harflerle: bir satırda ortak harfi olan sütunlar sütun yüzdelerinde farklı değildir; Mozaik grafik: tablo, düzeltilmiş artıklarına göre gölgelenmiş karolar olarak, bir grafik gibi kopyalanır veya kaydedilir; Ctrl+Shift+C testi tek bir cümle olarak kopyalar; CSV olarak kaydet sonuçları hücrelerle birlikte kaydeder</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1128,6 +1132,56 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language &apos;%1&apos; de, en, es, fr, nl, tr veya zh_CN değil</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 veya daha fazla</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 ile 4 arası</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>Düzeltilmiş artık</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>Tablonun mozaik grafiği</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 ile 2 arası</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 ile −2 arası</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 veya daha az</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>Mozaik - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>Her karonun alanı, hücresinin tablodaki payıdır: satırlar yan yana, her satırın sütunları üst üste. Gölge ve çerçeve düzeltilmiş artığı izler: beklentinin üstünde mavi ve düz, altında kırmızı ve kesikli.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Resmi &amp;kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>&amp;Farklı kaydet…</translation>
     </message>
 </context>
 <context>
@@ -1940,10 +1994,6 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <translation>Frekansları sekmeyle ayrılmış hücreler olarak kopyalar</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>Her hücrenin beklenen frekansını ve artıklarını CSV dosyası olarak kaydeder</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>Frekansları yazın veya yapıştırın: 2 × 2 veya daha büyük bir tablo ya da uyum için tek satır frekans.</translation>
     </message>
@@ -2110,6 +2160,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>Harfler: bir satırda ortak harfi olan sütunlar sütun %&apos;lerinde farklı değildir (%5 düzeyinde z testleri, Bonferroni)</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>&amp;Mozaik grafik…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>Sonuçları ve her hücrenin beklenen frekansını ve artıklarını CSV dosyası olarak kaydeder</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>Tabloyu düzeltilmiş artıklara göre gölgelenmiş bir mozaik grafik olarak gösterir</translation>
     </message>
 </context>
 </TS>

@@ -1008,6 +1008,10 @@ nothing printed), 1 when a file cannot be written.
         <source>  * Test a table (Ctrl+Shift+T): type counts, paste a block from a spreadsheet (Ctrl+V) or open a CSV file. A table of 2 x 2 or more is tested for independence, one row for goodness of fit (equal, or against the expected proportions you give): Pearson&apos;s chi-square and the likelihood ratio G2 with their p, Yates&apos; correction beside the plain test for 2 x 2, Fisher&apos;s exact test in the background (a Monte Carlo p where the exact count does not end within a minute; Cancel stops it), Cramer&apos;s V (with the bias-corrected V) and Cohen&apos;s w with 95 % intervals (two-sided, by inverting the noncentral chi-square; one that would pass the largest V or w of the table&apos;s shape ends there), and each cell&apos;s expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the density chart</source>
         <translation>  * 检验列联表 (Ctrl+Shift+T)：输入频数、从电子表格粘贴一块数据 (Ctrl+V) 或打开 CSV 文件。2 x 2 或更大的表检验独立性，单行检验拟合优度（均等，或按您给出的预期比例）：Pearson 卡方和似然比 G2 及其 p 值，2 x 2 时在普通检验旁给出 Yates 校正，后台计算的 Fisher 精确检验（精确计数一分钟内未完成时给出 Monte Carlo p 值；“取消”可停止），带 95 % 区间（双侧，反演非中心卡方分布；超出表形状所允许的最大 V 或 w 的区间止于该值）的 Cramér V（及偏差校正的 V）和 Cohen w，以及每个单元格的期望频数、残差和 Bonferroni p 值。“送入计算器”在密度图上显示统计量</translation>
     </message>
+    <message>
+        <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
+        <translation>  * 表格检验之后：2 x 2 表给出优势比、风险比和风险差及其 95 % 区间，以及 Fisher 单侧 p（行为组，第一列为事件；“交换行列”或网格的右键菜单可转置或颠倒表格）；配对：2 x 2 用 McNemar 检验，k x k 用 Bowker 检验；各行两两比较（Holm、Bonferroni）；每个单元格的行、列和总百分比，并附字母：同一行中共享一个字母的列，其列百分比无差异；马赛克图：表格显示为按调整残差着色的方块，可像图表一样复制或保存；Ctrl+Shift+C 将检验复制为一句话；“另存为 CSV”将结果与单元格一起保存</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -1112,6 +1116,56 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>--language &apos;%1&apos; is not de, en, es, fr, nl, tr or zh_CN</source>
         <translation>--language “%1”不是 de、en、es、fr、nl、tr 或 zh_CN</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicChart</name>
+    <message>
+        <source>4 or more</source>
+        <translation>4 及以上</translation>
+    </message>
+    <message>
+        <source>2 to 4</source>
+        <translation>2 至 4</translation>
+    </message>
+    <message>
+        <source>Adjusted residual</source>
+        <translation>调整残差</translation>
+    </message>
+    <message>
+        <source>Mosaic of the table</source>
+        <translation>表格的马赛克图</translation>
+    </message>
+    <message>
+        <source>−2 to 2</source>
+        <translation>−2 至 2</translation>
+    </message>
+    <message>
+        <source>−4 to −2</source>
+        <translation>−4 至 −2</translation>
+    </message>
+    <message>
+        <source>−4 or less</source>
+        <translation>−4 及以下</translation>
+    </message>
+</context>
+<context>
+    <name>MosaicWindow</name>
+    <message>
+        <source>Mosaic - Tarvik</source>
+        <translation>马赛克图 - Tarvik</translation>
+    </message>
+    <message>
+        <source>Each tile&apos;s area is its cell&apos;s share of the table: the rows side by side, each row&apos;s columns stacked. Shade and outline follow the adjusted residual: blue and solid above expectation, red and dashed below.</source>
+        <translation>每块的面积是其单元格在表中所占的比例：各行并排，每行的各列上下堆叠。底色和轮廓随调整残差而定：高于期望为蓝色实线，低于期望为红色虚线。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>复制图片(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation>另存为(&amp;S)…</translation>
     </message>
 </context>
 <context>
@@ -1924,10 +1978,6 @@ nothing printed), 1 when a file cannot be written.
         <translation>将频数复制为以制表符分隔的单元格</translation>
     </message>
     <message>
-        <source>Saves every cell&apos;s expected count and residuals as a CSV file</source>
-        <translation>将每个单元格的期望频数和残差保存为 CSV 文件</translation>
-    </message>
-    <message>
         <source>Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.</source>
         <translation>请输入或粘贴频数：2 × 2 或更大的表，或用于拟合的一行频数。</translation>
     </message>
@@ -2094,6 +2144,18 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Letters: in a row, columns that share a letter do not differ in their column % (z-tests at 5 %, Bonferroni)</source>
         <translation>字母：同一行中共享一个字母的列，其列百分比无差异（5 % 水平的 z 检验，Bonferroni）</translation>
+    </message>
+    <message>
+        <source>&amp;Mosaic…</source>
+        <translation>马赛克图(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Saves the results and every cell&apos;s expected count and residuals as a CSV file</source>
+        <translation>将结果以及每个单元格的期望频数和残差保存为 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
+        <translation>以按调整残差着色的马赛克图显示表格</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,8 @@
 
 #include "calc/command_request.h"
 #include "tests/window/window_fixture.h"
+#include "window/mosaic_chart.h"
+#include "window/mosaic_window.h"
 #include "window/table_window.h"
 
 namespace tarvik::test {
@@ -373,8 +375,11 @@ TEST_F(TableWindowTest, EveryMnemonicIsItsOwn) {
     TableWindow* w = Open();
     ASSERT_TRUE(w);
     QStringList texts;
-    for (const QPushButton* b : w->findChildren<QPushButton*>()) texts << b->text();
-    for (const QLabel* l : w->findChildren<QLabel*>()) texts << l->text();
+    // The mosaic's window is the table window's child, but a window of its own.
+    for (const QPushButton* b : w->findChildren<QPushButton*>())
+        if (b->window() == w) texts << b->text();
+    for (const QLabel* l : w->findChildren<QLabel*>())
+        if (l->window() == w) texts << l->text();
     QMap<QChar, QString> seen;
     for (const QString& text : texts) {
         const qsizetype at = text.indexOf('&');
@@ -407,6 +412,38 @@ TEST_F(TableWindowTest, CopyTableAndSaveTheResultsWithTheCells) {
     EXPECT_EQ(saved, AnswerOf(request).text);
     EXPECT_NE(saved.find("fisher_p,"), std::string::npos) << saved;
     EXPECT_NE(saved.find("treated,yes,12,70.6,80.0,a,41.4,"), std::string::npos) << saved;  // 12/17, 12/15, 12/29
+}
+
+// The mosaic: opened from its button, redrawn as the table changes, its
+// tiles and the legend's swatches written to SVG as placed on screen, and
+// copied as a picture under the test's sentence.
+TEST_F(TableWindowTest, TheMosaicFollowsTheTableAndIsSavedAndCopied) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("\tlow\tmid\thigh\nmen\t20\t15\t25\nwomen\t30\t25\t10\n");
+    w->mosaicButton->click();
+    ASSERT_TRUE(w->mosaicWindow->isVisible());
+    MosaicChart& chart = *w->mosaicWindow->chart;
+    EXPECT_EQ(chart.Plot().tiles.size(), 6u);
+    EXPECT_EQ(w->mosaicWindow->Title(), "\u03c7\u00b2(2, N = 125) = 10.75, p = .005, V = 0.29");
+    const MosaicScene scene = chart.Scene(chart.size());
+    const QRectF inside(QPointF(0, 0), QSizeF(chart.size()));
+    for (const PlacedTile& tile : scene.tiles) EXPECT_TRUE(inside.contains(tile.rect)) << tile.rect.x() << " " << tile.rect.y();
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("mosaic.svg");
+    w->mosaicWindow->SaveTo(svg, 1, 1);
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_EQ(text.count("<rect"), 1 + 1 + 6 + 5) << "the title's band, the ground, 6 tiles and 5 swatches";
+    EXPECT_TRUE(text.contains(">women</text>"));
+    w->mosaicWindow->copyButton->click();
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+    w->Paste("3\t1\t4\t1\n5\t9\t2\t6\n");
+    EXPECT_EQ(chart.Plot().tiles.size(), 8u);
+    w->Paste("x\t1\n");
+    EXPECT_TRUE(chart.Plot().tiles.empty());
+    EXPECT_FALSE(w->mosaicWindow->saveButton->isEnabled());
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
-// The table window's Save as CSV: what the command line's --counts writes
-// with --format csv for the same table, the results' record over the
-// cells, so that a saved file and a script's output read alike.
+// What the table window makes of its results: the CSV file, which holds
+// what the command line's --counts writes with --format csv for the same
+// table (the results' record over the cells, so that a saved file and a
+// script's output read alike), and the mosaic in its own window.
 #include <QPushButton>
+
+#include "platform/screen_fit.h"
+#include "window/mosaic_window.h"
 
 #include "calc/table_report.h"
 #include "files/safe_file.h"
@@ -26,6 +30,21 @@ void TableWindow::SaveAs() {
     if (!saveButton->isEnabled()) return;
     if (const QString path = AskCsvFile(this, tr("Save results and cells as"), "table-results.csv"); !path.isEmpty())
         SaveTo(path);
+}
+
+void TableWindow::ShowMosaic() {
+    const bool first = !mosaicWindow->isVisible();
+    mosaicWindow->show();
+    UpdateMosaic();
+    if (first) ShowBesideWindow(*mosaicWindow, *this, mosaicWindow->width(), mosaicWindow->minimumSizeHint().width());
+    mosaicWindow->raise();
+    mosaicWindow->activateWindow();
+}
+
+// Drawn only while it shows: a hidden mosaic costs an edit nothing.
+void TableWindow::UpdateMosaic() {
+    if (mosaicWindow->isVisible())
+        mosaicWindow->Show(report_ ? &*report_ : nullptr, model_.RowLabels(), model_.ColumnLabels());
 }
 
 }  // namespace tarvik
