@@ -1041,6 +1041,41 @@ def ctrl_o_opens_a_file_typed_into_the_dialog(c):
               f"Pearson \u03c7\u00b2 = {typed(c, chi2)}, df = 2, p = {want['upper']}", timeout=5)
 
 
+def paste_into_the_counts(c, text):
+    from program import walk
+    grid = next(a for a in walk(counts_window(c)) if a.name == c.p.word("Counts"))
+    e = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Input.click(e.x + e.width // 2, e.y + e.height // 4)
+    Clipboard.set(text)
+    Input.keys("ctrl+v")
+
+
+@scenario("test a table")
+def paired_choice_tests_by_mcnemar_and_mosaic_is_copied(c):
+    Input.keys("ctrl+shift+t")
+    if not wait_for(lambda: counts_window(c), 5):
+        raise Failure("Ctrl+Shift+T did not bring the table window back")
+    paste_into_the_counts(c, "\tafter yes\tafter no\nbefore yes\t10\t12\nbefore no\t3\t20\n")
+    Input.keys("alt+p")  # Paired
+    # McNemar's statistic (b - c)^2 / (b + c) = 81/15, exactly 5.4; its p from the reference.
+    p = c.reference(1, "value", "5.4")["upper"]
+    c.becomes("the discordant pairs named", lambda: counts_label(c, "Discordant").split("\n")[0],
+              "Discordant pairs: 12 before yes \u2192 after no, 3 before no \u2192 after yes")
+    c.becomes("McNemar's line", lambda: counts_label(c, "Discordant").split("\n")[1].split(";")[0],
+              f"McNemar \u03c7\u00b2 = 5.400000, df = 1, p = {p}")
+    Input.keys("alt+p")  # back to a test of independence
+    c.becomes("Pearson's line again", lambda: counts_label(c, "Pearson") != "", True)
+    Input.keys("alt+m")
+    mosaic = lambda: next((w for w in c.p.windows() if w is not None and w.name == "Mosaic - Tarvik"), None)  # noqa: E731
+    if not wait_for(mosaic, 5):
+        raise Failure("Alt+M opened no window titled 'Mosaic - Tarvik'")
+    Input.keys("alt+c")  # Copy picture
+    c.becomes("a picture on the clipboard", lambda: "image/png" in Clipboard.get_targets(), True)
+    Input.keys("Escape")
+    c.becomes("the mosaic closed", lambda: mosaic() is None or not mosaic().getState().contains(pyatspi.STATE_SHOWING),
+              True)
+
+
 @scenario("a German desktop", env=GERMAN)
 def a_table_with_the_comma(c):
     paste_a_table_and_send_it_to_the_calculator(c)
