@@ -170,7 +170,9 @@ std::string PValueText(Real p, const NumberFormat& format, const FormatSettings&
     return FormatNumber(p, {NumberStyle::Significant, format.digits}, fs);
 }
 
-std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs) {
+std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs,
+                                     const std::vector<std::string>& rowLabels,
+                                     const std::vector<std::string>& columnLabels) {
     const auto n = [&](Real v) { return FormatNumber(v, format, fs); };
     const auto p = [&](Real v) { return PValueText(v, format, fs); };
     const std::string df = FixedDigits(r.test.df, 0);
@@ -189,7 +191,7 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     if (r.hasVAdjusted) lines.push_back(Fill(Tr("Report", "Bias-corrected V (Bergsma 2013) = %1"), {n(r.vAdjusted)}));
     lines.push_back(Fill(Tr("Report", "Cohen's w = %1%2"), {n(r.w), interval(r.wInterval)}));
     if (r.hasPhi) lines.push_back("phi = " + n(r.phi));
-    for (std::string& line : TwoByTwoLines(r, format, fs)) lines.push_back(std::move(line));
+    for (std::string& line : TwoByTwoLines(r, format, fs, rowLabels, columnLabels)) lines.push_back(std::move(line));
     if (const std::string note = SmallExpectedNote(r, fs); !note.empty()) lines.push_back(note);
     return lines;
 }

@@ -102,7 +102,9 @@ std::string PValueText(Real p, const NumberFormat& format, const FormatSettings&
 
 // The report's lines as the window shows them and Copy results copies
 // them (the exact test's line is the window's own: it is computed later).
-std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs);
+std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs,
+                                     const std::vector<std::string>& rowLabels = {},
+                                     const std::vector<std::string>& columnLabels = {});
 
 // One record for the command line: chi2, df, p, G2, p_G2, V, V_adj, V_low,
 // V_high, w, w_low, w_high, for 2 x 2 yates_chi2 and p_yates, Fisher's test

@@ -34,9 +34,17 @@ void AddKeys(TextTable& record, const std::string& key, const EstimateInterval& 
 
 }  // namespace
 
-std::vector<std::string> TwoByTwoLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs) {
+std::vector<std::string> TwoByTwoLines(const TableReport& r, const NumberFormat& format, const FormatSettings& fs,
+                                       const std::vector<std::string>& rowLabels,
+                                       const std::vector<std::string>& columnLabels) {
     if (!r.twoByTwo) return {};
-    return {Line(TrLater("Report", "Odds ratio"), "Woolf", r.oddsRatio, format, fs),
+    const auto named = [](const std::vector<std::string>& labels, std::size_t i, const char* numbered) {
+        return i < labels.size() && !labels[i].empty() ? labels[i] : Fill(Tr("Report", numbered), {std::to_string(i + 1)});
+    };
+    return {Fill(Tr("Report", "Read with %1 as the event (the first column), %2 against %3 (the rows)"),
+                 {named(columnLabels, 0, TrLater("Report", "column %1")), named(rowLabels, 0, TrLater("Report", "row %1")),
+                  named(rowLabels, 1, TrLater("Report", "row %1"))}),
+            Line(TrLater("Report", "Odds ratio"), "Woolf", r.oddsRatio, format, fs),
             Line(TrLater("Report", "Risk ratio"), "Katz", r.riskRatio, format, fs),
             Line(TrLater("Report", "Risk difference"), "Newcombe", r.riskDifference, format, fs)};
 }

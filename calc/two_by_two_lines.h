@@ -12,8 +12,12 @@
 
 namespace tarvik {
 
-// The odds ratio, risk ratio and risk difference with their intervals.
-std::vector<std::string> TwoByTwoLines(const TableReport& report, const NumberFormat& format, const FormatSettings& fs);
+// The odds ratio, risk ratio and risk difference with their intervals,
+// under a line that says how the table is read: which column is the event
+// and which row is set against which, by their labels (or numbers).
+std::vector<std::string> TwoByTwoLines(const TableReport& report, const NumberFormat& format, const FormatSettings& fs,
+                                       const std::vector<std::string>& rowLabels = {},
+                                       const std::vector<std::string>& columnLabels = {});
 
 // The exact count's own 2 x 2 lines: the conditional odds ratio with its
 // exact interval, and the one-sided p-values and the mid-p.

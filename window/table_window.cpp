@@ -308,7 +308,7 @@ void TableWindow::Refresh() {
     problemLabel->hide();
     QStringList lines;
     if (!expectedNote.empty()) lines << AsSentence(expectedNote);
-    for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings())) lines << QString::fromStdString(line);
+    for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings(), model_.RowLabels(), model_.ColumnLabels())) lines << QString::fromStdString(line);
     // Three rows or more: each pair of rows compared, up to ten rows (45
     // pairs; more are the command line's --pairwise).
     constexpr std::size_t kMostPairwiseRows = 10;

@@ -1711,6 +1711,18 @@ geschrieben werden kann.
         <source>letters</source>
         <translation>Buchstaben</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>Gelesen mit %1 als Ereignis (die erste Spalte), %2 gegen %3 (die Zeilen)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

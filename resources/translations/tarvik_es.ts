@@ -1713,6 +1713,18 @@ archivo.
         <source>letters</source>
         <translation>letras</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>Leída con %1 como evento (la primera columna), %2 frente a %3 (las filas)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1714,6 +1714,18 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>letters</source>
         <translation>lettres</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>Lu avec %1 comme événement (la première colonne), %2 contre %3 (les lignes)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1711,6 +1711,18 @@ worden.
         <source>letters</source>
         <translation>lettercodes</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>Gelezen met %1 als gebeurtenis (de eerste kolom), %2 tegenover %3 (de rijen)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

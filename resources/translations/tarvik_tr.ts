@@ -1709,6 +1709,18 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>letters</source>
         <translation>harfler</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>Olay olarak %1 (ilk sütun), %2 ile %3 karşılaştırılarak okundu (satırlar)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>sütun %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>satır %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

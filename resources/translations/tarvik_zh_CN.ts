@@ -1693,6 +1693,18 @@ nothing printed), 1 when a file cannot be written.
         <source>letters</source>
         <translation>字母</translation>
     </message>
+    <message>
+        <source>Read with %1 as the event (the first column), %2 against %3 (the rows)</source>
+        <translation>以 %1 为事件（第一列），%2 对比 %3（各行）</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -190,7 +190,8 @@ TEST_F(TableWindowTest, ATwoByTwoTableGivesTheClinicalMeasures) {
     ASSERT_TRUE(w);
     w->Paste("12\t5\n3\t9\n");
     const QString results = w->resultsLabel->text();
-    for (const char* line : {"Odds ratio = 7.200000, 95 % CI 1.352612 to 38.325834 (Woolf)",
+    for (const char* line : {"Read with Column 1 as the event (the first column), Row 1 against Row 2 (the rows)",
+                             "Odds ratio = 7.200000, 95 % CI 1.352612 to 38.325834 (Woolf)",
                              "Risk ratio = 2.823529, 95 % CI 1.011152 to 7.884391 (Katz)",
                              "Risk difference = 0.455882, 95 % CI 0.087146 to 0.683837 (Newcombe)"})
         EXPECT_TRUE(results.contains(line)) << line;
@@ -225,6 +226,11 @@ TEST_F(TableWindowTest, ATwoByTwoTableGivesTheClinicalMeasures) {
     }
     w->swapButton->click();
     EXPECT_EQ(grid(), "12 3 / 5 9");
+    // The labels say which column is the event, and follow a swap.
+    w->Paste("\tyes\tno\ntreated\t12\t5\ncontrol\t3\t9\n");
+    EXPECT_TRUE(w->resultsLabel->text().contains("Read with yes as the event (the first column), treated against control"));
+    w->Model().ReverseColumns();
+    EXPECT_TRUE(w->resultsLabel->text().contains("Read with no as the event (the first column), treated against control"));
     w->Paste("0\t10\n5\t5\n");
     EXPECT_TRUE(w->resultsLabel->text().contains("Odds ratio: not defined for this table (Woolf: a zero cell or an empty group)"));
 }
