@@ -240,15 +240,20 @@ Answer CountsAnswer(const CommandRequest& r) {
         if (const std::string note = LabelsNote(in.rowLabels, in.columnLabels); !note.empty())
             answer.notes.push_back(Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), note}));
         if (!expectedNote.empty()) answer.notes.push_back("--expected: " + expectedNote);
+        // Fisher's test of a table; the exact multinomial test of a fit
+        // whose probabilities were given, not estimated (the exact test
+        // takes them as known).
         FisherOutcome fisher;
-        if (!report.test.goodnessOfFit) {
+        const bool exactTest = !report.test.goodnessOfFit || r.estimated == 0;
+        if (exactTest) {
             FisherControl control;
             control.exactSeconds = r.exactSeconds;
             control.seed = r.seedGiven ? std::uint64_t(r.seed) : std::random_device{}();
-            fisher = RunFisherTest(in.counts, control);
+            fisher = report.test.goodnessOfFit ? RunExactFitTest(FitObserved(report), FitProbabilities(report), control)
+                                               : RunFisherTest(in.counts, control);
             if (const std::string note = FisherNote(fisher, r.exactSeconds); !note.empty()) answer.notes.push_back(note);
         }
-        answer.text = RenderTable(TableRecord(report, report.test.goodnessOfFit ? nullptr : &fisher, r.format), r.form) + "\n";
+        answer.text = RenderTable(TableRecord(report, exactTest ? &fisher : nullptr, r.format), r.form) + "\n";
         if (r.pairwise) {
             if (report.test.goodnessOfFit)
                 throw TableInputError{Tr("Table", "--pairwise compares rows: this is one row of counts")};

@@ -23,6 +23,9 @@ struct FisherOutcome {
     // and the conditional odds ratio with its exact interval (up to
     // kLargestConditionalOddsTotal observations; `defined` false past it).
     bool twoByTwo = false;
+    // The exact multinomial test of a goodness of fit (RunExactFitTest):
+    // its keys are exact_p, exact_p_mc, exact_se and exact_seed.
+    bool multinomial = false;
     FisherOneSided oneSided;
     EstimateInterval conditionalOddsRatio;
 };
@@ -52,6 +55,12 @@ inline const Real kLargestConditionalOddsTotal = 1e6_r;
 
 // A table of at least 2 x 2 whose rows and columns all add up to more than 0.
 FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& control);
+
+// The exact multinomial test of a fit of `observed` to `probabilities`
+// (adding up to 1), run as Fisher's: exact within its time, else Monte
+// Carlo from random outcomes.
+FisherOutcome RunExactFitTest(const std::vector<Real>& observed, const std::vector<Real>& probabilities,
+                              const FisherControl& control);
 
 // Why a Monte Carlo p stands in for the exact one, as one line for the
 // command line's standard error; empty for an exact p.

@@ -196,6 +196,20 @@ std::vector<std::string> ReportLines(const TableReport& r, const NumberFormat& f
     return lines;
 }
 
+std::vector<Real> FitObserved(const TableReport& r) {
+    std::vector<Real> observed;
+    for (const auto& row : r.cells)
+        for (const CellDiagnostics& c : row) observed.push_back(c.observed);
+    return observed;
+}
+
+std::vector<Real> FitProbabilities(const TableReport& r) {
+    std::vector<Real> p;
+    for (const auto& row : r.cells)
+        for (const CellDiagnostics& c : row) p.push_back(c.expected / r.total);
+    return p;
+}
+
 TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const NumberFormat& format) {
     const auto n = [&](Real v) { return FormatNumber(v, format, FormatSettings{}); };
     TextTable t{TextTable::Kind::Records, "", {}, {{}}};
@@ -223,11 +237,13 @@ TextTable TableRecord(const TableReport& r, const FisherOutcome* fisher, const N
         add("yates_chi2", n(r.test.yatesChiSquare));
         add("p_yates", n(r.test.pYates));
     }
-    if (fisher && fisher->kind == FisherOutcome::Kind::Exact) add("fisher_p", n(fisher->p));
+    // Fisher's test of a table, or the exact multinomial test of a fit.
+    const std::string exact = fisher && fisher->multinomial ? "exact" : "fisher";
+    if (fisher && fisher->kind == FisherOutcome::Kind::Exact) add((exact + "_p").c_str(), n(fisher->p));
     if (fisher && fisher->kind == FisherOutcome::Kind::MonteCarlo) {
-        add("fisher_p_mc", n(fisher->p));
-        add("fisher_se", n(fisher->standardError));
-        add("fisher_seed", std::to_string(fisher->seed));
+        add((exact + "_p_mc").c_str(), n(fisher->p));
+        add((exact + "_se").c_str(), n(fisher->standardError));
+        add((exact + "_seed").c_str(), std::to_string(fisher->seed));
     }
     AddTwoByTwoRecord(t, r, fisher, format);
     add("small_expected", std::to_string(r.smallCells) + "/" + std::to_string(r.rows * r.columns));

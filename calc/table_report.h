@@ -72,6 +72,11 @@ inline const Real kLargestIntervalStatistic = 1e7_r;
 // Throws TableInputError as TestTable does.
 TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights, int estimated = 0);
 
+// A fit's observed counts and its categories' probabilities (the expected
+// counts over the total), for its exact multinomial test.
+std::vector<Real> FitObserved(const TableReport& r);
+std::vector<Real> FitProbabilities(const TableReport& r);
+
 // "k of m cells (x %) have expected counts below 5; the smallest is e", or
 // empty where none has.
 std::string SmallExpectedNote(const TableReport& r, const FormatSettings& fs);

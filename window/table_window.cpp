@@ -336,7 +336,10 @@ void TableWindow::Refresh() {
     UpdateMosaic();
 
     cellsModel_->Show(report_, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings());
+    // A fit's exact test takes its probabilities as known: none where
+    // parameters were estimated from the data.
     if (!report_->test.goodnessOfFit) StartExactTest(counts);
+    else if (estimatedBox->value() == 0) StartExactTest(counts, FitProbabilities(*report_));
 }
 
 // A table of pairs: McNemar's or Bowker's test in the results' place; the

@@ -73,7 +73,9 @@ private:
     void Refresh();
     void ShowProblem(const QString& text);
     void ShowPaired(const CountTable& counts);
-    void StartExactTest(const CountTable& counts);
+    // Fisher's test of a table, or with `probabilities` the exact
+    // multinomial test of a fit.
+    void StartExactTest(const CountTable& counts, const std::vector<Real>& probabilities = {});
     void StopExactTest();
     void ExactProgress(int generation, double done, const QString& stage);
     void ExactFinished(int generation, const QString& line, const FisherOutcome& outcome);

@@ -20,8 +20,9 @@ namespace {
 // 100,000 random tables. Progress is passed on only when the shown
 // thousandth changes: the count calls back far more often than a progress
 // bar can move.
-FisherOutcome CountExactly(const CountTable& counts, const std::atomic<bool>& cancel,
-                           const std::function<void(double, bool)>& report) {
+// `probabilities` given: the exact multinomial test of a fit, else Fisher's.
+FisherOutcome CountExactly(const CountTable& counts, const std::vector<Real>& probabilities,
+                           const std::atomic<bool>& cancel, const std::function<void(double, bool)>& report) {
     int shown = -1;
     bool shownSampling = false;
     FisherControl control;
@@ -32,33 +33,39 @@ FisherOutcome CountExactly(const CountTable& counts, const std::atomic<bool>& ca
         shownSampling = sampling;
         return !cancel.load();
     };
-    return RunFisherTest(counts, control);
+    if (probabilities.empty()) return RunFisherTest(counts, control);
+    std::vector<Real> observed;
+    for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+    return RunExactFitTest(observed, probabilities, control);
 }
 
 }  // namespace
 
-void TableWindow::StartExactTest(const CountTable& counts) {
+void TableWindow::StartExactTest(const CountTable& counts, const std::vector<Real>& probabilities) {
     const int generation = ++generation_;
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancel_ = cancel;
-    exactLabel->setText(tr("Fisher's exact test: counting the tables with these margins\u2026"));
+    const bool fit = !probabilities.empty();
+    const QString counting = fit ? tr("Exact multinomial test: counting the outcomes\u2026")
+                                 : tr("Fisher's exact test: counting the tables with these margins\u2026");
+    const QString drawing = fit ? tr("Exact multinomial test: too many outcomes to count; drawing 100000 random "
+                                     "outcomes\u2026")
+                                : tr("Fisher's exact test: too many tables to count; drawing 100000 random tables\u2026");
+    exactLabel->setText(counting);
     exactProgress->setValue(0);
     exactProgress->show();
     cancelButton->show();
     // Progress and the result come back to this thread queued on this
     // window: a window closed meanwhile drops them (it waits for the count
     // to stop before it goes).
-    worker_ = QThread::create([this, counts, cancel, generation] {
+    worker_ = QThread::create([this, counts, probabilities, counting, drawing, cancel, generation] {
         FisherOutcome outcome;
         QString failure;
         try {
-            outcome = CountExactly(counts, *cancel, [this, generation](double done, bool sampling) {
+            outcome = CountExactly(counts, probabilities, *cancel, [&](double done, bool sampling) {
                 QMetaObject::invokeMethod(
-                    this, [this, generation, done, sampling] {
-                        ExactProgress(generation, done, sampling ? tr("Fisher's exact test: too many tables to count; "
-                                                                      "drawing 100000 random tables\u2026")
-                                                                 : tr("Fisher's exact test: counting the tables with "
-                                                                      "these margins\u2026"));
+                    this, [this, generation, done, sampling, counting, drawing] {
+                        ExactProgress(generation, done, sampling ? drawing : counting);
                     },
                     Qt::QueuedConnection);
             });
@@ -72,13 +79,15 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                 const auto n = [&](Real v) { return QString::fromStdString(FormatNumber(v, format_)); };
                 switch (outcome.kind) {
                     case FisherOutcome::Kind::Exact:
-                        line = tr("Fisher's exact p = %1")
+                        line = (outcome.multinomial ? tr("Exact multinomial p = %1") : tr("Fisher's exact p = %1"))
                                    .arg(QString::fromStdString(PValueText(outcome.p, format_, CurrentFormatSettings())));
                         for (const std::string& more : ExactTwoByTwoLines(outcome, format_, CurrentFormatSettings()))
                             line += "\n" + QString::fromStdString(more);
                         break;
                     case FisherOutcome::Kind::MonteCarlo:
-                        line = tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)")
+                        line = (outcome.multinomial
+                                    ? tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random outcomes, seed %4)")
+                                    : tr("Monte Carlo p = %1 \u00b1 %2 (standard error; %3 random tables, seed %4)"))
                                    .arg(n(outcome.p), n(outcome.standardError))
                                    .arg(outcome.samples)
                                    .arg(outcome.seed);
@@ -90,7 +99,9 @@ void TableWindow::StartExactTest(const CountTable& counts) {
                     case FisherOutcome::Kind::TooLarge:
                         line = tr("Fisher's exact test: too many observations to count or draw; the chi-square's p stands");
                         break;
-                    case FisherOutcome::Kind::Cancelled: line = tr("Fisher's exact test cancelled"); break;
+                    case FisherOutcome::Kind::Cancelled:
+                        line = outcome.multinomial ? tr("Exact multinomial test cancelled") : tr("Fisher's exact test cancelled");
+                        break;
                 }
                 if (!failure.isEmpty()) line = tr("Fisher's exact test failed: %1").arg(failure);
                 ExactFinished(generation, line, outcome);

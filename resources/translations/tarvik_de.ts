@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -588,7 +590,9 @@ Eine Tabelle von Häufigkeiten:
                    erwarteten Häufigkeiten eines Anpassungstests; gleich,
                    wenn nicht angegeben;
                    oder Verhältnisse, 9:3:3:1 oder beliebige Gewichte, mit
-                   einem Hinweis umskaliert
+                   einem Hinweis umskaliert; angegeben, nicht geschätzt,
+                   kommt der exakte Multinomialtest hinzu (exact_p; nach
+                   --exact-seconds exact_p_mc, exact_se und exact_seed)
   --estimated K    mit --counts einer Zeile: K Parameter der erwarteten
                    Häufigkeiten aus den Daten geschätzt, K df weniger
   --exact-seconds S  mit --counts: die Zeit, die Fishers exakter Test
@@ -930,6 +934,14 @@ geschrieben werden kann.
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>die Tabelle hat zu viele Beobachtungen zum Zählen oder Ziehen für Fishers exakten Test; das p des Chi-Quadrat-Tests gilt</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>der exakte Multinomialtest endete nicht innerhalb von %1 s (--exact-seconds); exact_p_mc ist ein Monte-Carlo-p aus %2 Zufallsergebnissen</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>die Anpassung hat zu viele Beobachtungen oder Kategorien, um ihre Ergebnisse zu zählen; exact_p_mc ist ein Monte-Carlo-p aus %1 Zufallsergebnissen</translation>
     </message>
 </context>
 <context>
@@ -2186,6 +2198,26 @@ geschrieben werden kann.
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>Zeigt die Tabelle als Mosaikdiagramm, schattiert nach den adjustierten Residuen</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>Exakter Multinomialtest: die Ergebnisse werden gezählt…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>Exakter Multinomialtest: zu viele Ergebnisse zum Zählen; 100000 Zufallsergebnisse werden gezogen…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>Exakter Multinomialtest p = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>Monte-Carlo-p = %1 ± %2 (Standardfehler; %3 Zufallsergebnisse, Startwert %4)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>Exakter Multinomialtest abgebrochen</translation>
     </message>
 </context>
 </TS>

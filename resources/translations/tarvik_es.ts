@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -590,7 +592,9 @@ Una tabla de frecuencias:
                    1) o las frecuencias esperadas de una prueba de bondad
                    de ajuste; iguales si no se indican;
                    o razones, 9:3:3:1 o cualquier peso, reescaladas con un
-                   aviso
+                   aviso; dadas, no estimadas, añaden el p multinomial
+                   exacto (exact_p; pasado --exact-seconds, exact_p_mc,
+                   exact_se y exact_seed)
   --estimated K    con --counts de una fila: K parámetros de las frecuencias
                    esperadas estimados de los datos, K grados de libertad menos
   --exact-seconds S  con --counts: el tiempo que puede tardar la prueba
@@ -932,6 +936,14 @@ archivo.
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>la tabla tiene demasiadas observaciones para contar o extraer en la prueba exacta de Fisher; vale el p de la ji cuadrado</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>la prueba multinomial exacta no terminó en %1 s (--exact-seconds); exact_p_mc es un p de Monte Carlo de %2 resultados aleatorios</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>el ajuste tiene demasiadas observaciones o categorías para contar sus resultados; exact_p_mc es un p de Monte Carlo de %1 resultados aleatorios</translation>
     </message>
 </context>
 <context>
@@ -2188,6 +2200,26 @@ archivo.
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>Muestra la tabla como un gráfico de mosaico sombreado según los residuos ajustados</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>Prueba multinomial exacta: contando los resultados…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>Prueba multinomial exacta: demasiados resultados para contar; extrayendo 100000 resultados aleatorios…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>p multinomial exacto = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>p de Monte Carlo = %1 ± %2 (error estándar; %3 resultados aleatorios, semilla %4)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>Prueba multinomial exacta cancelada</translation>
     </message>
 </context>
 </TS>

@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -590,7 +592,9 @@ Un tableau d&apos;effectifs :
                    1) ou les effectifs attendus d&apos;un test d&apos;ajustement ;
                    égaux s&apos;ils ne sont pas donnés;
                    ou des rapports, 9:3:3:1 ou tout poids, remis à l&apos;échelle
-                   avec une note
+                   avec une note ; donnés, non estimés, ils ajoutent le p
+                   multinomial exact (exact_p ; au-delà de --exact-seconds
+                   exact_p_mc, exact_se et exact_seed)
   --estimated K    avec --counts d&apos;une ligne : K paramètres des effectifs
                    attendus estimés sur les données, K ddl de moins
   --exact-seconds S  avec --counts : le temps que peut prendre le test
@@ -933,6 +937,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>le tableau a trop d&apos;observations pour dénombrer ou tirer pour le test exact de Fisher ; le p du khi-deux fait foi</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>le test multinomial exact n&apos;a pas fini en %1 s (--exact-seconds) ; exact_p_mc est un p de Monte-Carlo sur %2 issues aléatoires</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>l&apos;ajustement a trop d&apos;observations ou de catégories pour dénombrer ses issues ; exact_p_mc est un p de Monte-Carlo sur %1 issues aléatoires</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2201,26 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>Montre le tableau en mosaïque, teintée selon les résidus ajustés</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>Test multinomial exact : dénombrement des issues…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>Test multinomial exact : trop d&apos;issues à dénombrer ; tirage de 100000 issues aléatoires…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>p multinomial exact = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>p de Monte-Carlo = %1 ± %2 (erreur type ; %3 issues aléatoires, graine %4)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>Test multinomial exact annulé</translation>
     </message>
 </context>
 </TS>

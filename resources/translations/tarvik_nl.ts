@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -589,7 +591,9 @@ Een tabel met frequenties:
                    1) of verwachte frequenties van een aanpassingstoets;
                    gelijk als ze niet gegeven zijn;
                    of verhoudingen, 9:3:3:1 of willekeurige gewichten,
-                   herschaald met een opmerking
+                   herschaald met een opmerking; gegeven, niet geschat,
+                   voegen ze de exacte multinomiale p toe (exact_p; na
+                   --exact-seconds exact_p_mc, exact_se en exact_seed)
   --estimated K    met --counts van één rij: K parameters van de verwachte
                    frequenties uit de gegevens geschat, K vg minder
   --exact-seconds S  met --counts: de tijd die Fishers exacte toets mag
@@ -930,6 +934,14 @@ worden.
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>de tabel heeft te veel waarnemingen om te tellen of te trekken voor Fishers exacte toets; de p van de chikwadraattoets geldt</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>de exacte multinomiale toets eindigde niet binnen %1 s (--exact-seconds); exact_p_mc is een Monte-Carlo-p uit %2 willekeurige uitkomsten</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>de aanpassing heeft te veel waarnemingen of categorieën om de uitkomsten te tellen; exact_p_mc is een Monte-Carlo-p uit %1 willekeurige uitkomsten</translation>
     </message>
 </context>
 <context>
@@ -2186,6 +2198,26 @@ worden.
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>Toont de tabel als mozaïekdiagram, gekleurd naar de gecorrigeerde residuen</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>Exacte multinomiale toets: de uitkomsten worden geteld…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>Exacte multinomiale toets: te veel uitkomsten om te tellen; 100000 willekeurige uitkomsten worden getrokken…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>Exacte multinomiale p = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>Monte-Carlo-p = %1 ± %2 (standaardfout; %3 willekeurige uitkomsten, startwaarde %4)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>Exacte multinomiale toets geannuleerd</translation>
     </message>
 </context>
 </TS>

@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -588,7 +590,9 @@ Bir frekans tablosu:
                    oranları (toplamı 1) veya beklenen frekansları;
                    verilmezse eşit;
                    ya da oranlar, 9:3:3:1 veya herhangi ağırlıklar, bir notla
-                   yeniden ölçeklenir
+                   yeniden ölçeklenir; tahmin edilmeyip verildiklerinde kesin
+                   multinom p eklenir (exact_p; --exact-seconds aşılınca
+                   exact_p_mc, exact_se ve exact_seed)
   --estimated K    tek satırlık --counts ile: beklenen frekansların K
                    parametresi veriden kestirildi, K serbestlik derecesi eksik
   --exact-seconds S  --counts ile: Fisher&apos;in kesin testinin sürebileceği
@@ -928,6 +932,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>tabloda Fisher&apos;in kesin testi için sayılamayacak veya çekilemeyecek kadar çok gözlem var; ki-karenin p&apos;si geçerli</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>kesin multinom testi %1 sn içinde bitmedi (--exact-seconds); exact_p_mc, %2 rastgele sonuçtan bir Monte Carlo p&apos;sidir</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>uyumun sonuçlarını saymak için çok fazla gözlemi veya kategorisi var; exact_p_mc, %1 rastgele sonuçtan bir Monte Carlo p&apos;sidir</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2196,26 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>Tabloyu düzeltilmiş artıklara göre gölgelenmiş bir mozaik grafik olarak gösterir</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>Kesin multinom testi: sonuçlar sayılıyor…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>Kesin multinom testi: sayılamayacak kadar çok sonuç; 100000 rastgele sonuç çekiliyor…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>Kesin multinom p = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>Monte Carlo p = %1 ± %2 (standart hata; %3 rastgele sonuç, tohum %4)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>Kesin multinom testi iptal edildi</translation>
     </message>
 </context>
 </TS>

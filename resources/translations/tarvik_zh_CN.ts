@@ -470,7 +470,9 @@ A table of counts:
   --expected P,P,...  with --counts: the expected proportions (adding up
                    to 1) or expected counts of a goodness-of-fit test;
                    equal when not given; or ratios, 9:3:3:1 or any weights,
-                   rescaled with a note
+                   rescaled with a note; given, not estimated, they add
+                   the exact multinomial p (exact_p; past --exact-seconds
+                   exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
@@ -581,7 +583,9 @@ nothing printed), 1 when a file cannot be written.
                    以及 Fisher 单侧 p 值和 mid-p
   --expected P,P,...  与 --counts 同用：拟合优度检验的期望比例（和为 1）
                    或期望频数；未给出时为均等；
-                   或比例 9:3:3:1 等任意权重，重新缩放并给出说明
+                   或比例 9:3:3:1 等任意权重，重新缩放并给出说明；
+                   给定而非估计时，另给出精确多项式检验 p（exact_p；
+                   超过 --exact-seconds 时为 exact_p_mc、exact_se 和 exact_seed）
   --estimated K    与单行 --counts 同用：期望频数有 K 个参数由数据估计，
                    自由度减去 K
   --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
@@ -912,6 +916,14 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>the table has too many observations to count or draw for Fisher&apos;s exact test; the chi-square&apos;s p stands</source>
         <translation>表中观察值太多，Fisher 精确检验无法计数或抽样；以卡方检验的 p 为准</translation>
+    </message>
+    <message>
+        <source>the exact multinomial test did not end within %1 s (--exact-seconds); exact_p_mc is a Monte Carlo p from %2 random outcomes</source>
+        <translation>精确多项式检验未在 %1 秒内结束（--exact-seconds）；exact_p_mc 是来自 %2 个随机结果的蒙特卡罗 p</translation>
+    </message>
+    <message>
+        <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
+        <translation>该拟合的观测或类别太多，无法计数其结果；exact_p_mc 是来自 %1 个随机结果的蒙特卡罗 p</translation>
     </message>
 </context>
 <context>
@@ -2168,6 +2180,26 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Shows the table as a mosaic shaded by the adjusted residuals</source>
         <translation>以按调整残差着色的马赛克图显示表格</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: counting the outcomes…</source>
+        <translation>精确多项式检验：正在计数各结果…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many outcomes to count; drawing 100000 random outcomes…</source>
+        <translation>精确多项式检验：结果太多无法计数；正在抽取 100000 个随机结果…</translation>
+    </message>
+    <message>
+        <source>Exact multinomial p = %1</source>
+        <translation>精确多项式检验 p = %1</translation>
+    </message>
+    <message>
+        <source>Monte Carlo p = %1 ± %2 (standard error; %3 random outcomes, seed %4)</source>
+        <translation>蒙特卡罗 p = %1 ± %2（标准误；%3 个随机结果，种子 %4）</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test cancelled</source>
+        <translation>精确多项式检验已取消</translation>
     </message>
 </context>
 </TS>

@@ -172,9 +172,10 @@ TEST(TableCommandLine, TheLineOfEachTest) {
     f = RecordFields(AnswerForTable({"--counts", "-"}, "10,0\n0,10\n"));
     EXPECT_EQ(f["OR_mle"], "inf");  // R: Inf, from 11.1359 to Inf
     EXPECT_EQ(f["OR_mle_high"], "inf");
-    // A goodness of fit has no Fisher's test and no bias-corrected V.
+    // A goodness of fit has its exact multinomial test, not Fisher's, and no
+    // bias-corrected V.
     EXPECT_EQ(AnswerForTable({"--counts", "-", "--format", "csv"}, "18,22,30,30\n"),
-              "chi2,df,p,G2,p_G2,V,V_low,V_high,w,w_low,w_high,small_expected");
+              "chi2,df,p,G2,p_G2,V,V_low,V_high,w,w_low,w_high,exact_p,small_expected");
 }
 
 // The exact test's time is driven here: the clock reads one second more at

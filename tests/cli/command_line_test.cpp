@@ -113,6 +113,16 @@ TEST(CommandLine, ExitCodesAndStreams) {
 
 // --counts reads its table from a file or standard input; a file that
 // cannot be read is bad input (exit 2), named with the system's reason.
+// A fit given its proportions gets the exact multinomial p (0.36983016...
+// by an exact rational count of all 1330 outcomes); a fit with estimated
+// parameters does not, since the exact test takes them as known.
+TEST(CommandLine, AFitGetsItsExactMultinomialP) {
+    const std::string given = Tarvik({"--counts", "-", "--expected", "0.4,0.1,0.3,0.2"}, "10,2,5,1\n").out;
+    EXPECT_NE(given.find("exact_p=0.369830"), std::string::npos) << given;
+    const std::string estimated = Tarvik({"--counts", "-", "--estimated", "1"}, "10,2,5,1\n").out;
+    EXPECT_EQ(estimated.find("exact_p"), std::string::npos) << estimated;
+}
+
 TEST(CommandLine, CountsFromAFileOrStandardInput) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -116,7 +116,16 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     EXPECT_NE(w->Report()->test.chiSquare, Real(4.32_r));
     w->estimatedBox->setValue(1);  // a parameter estimated: df 2
     EXPECT_TRUE(w->resultsLabel->text().contains("df = 2")) << w->resultsLabel->text().toStdString();
+    EXPECT_FALSE(w->ExactRunning());  // no exact test with an estimated parameter
+    EXPECT_EQ(w->exactLabel->text(), "");
     w->estimatedBox->setValue(0);
+    // The exact multinomial test behind the fit (0.3698301600759808 by an
+    // exact rational count of every outcome).
+    w->Paste("10\t2\t5\t1\n");
+    w->expectedEdit->setText("0.4 0.1 0.3 0.2");
+    ASSERT_TRUE(ExactDone(w));
+    EXPECT_EQ(w->exactLabel->text(), "Exact multinomial p = 0.369830");
+    w->Model().UndoStack().undo();
     w->expectedEdit->setText("9:3:3:1");  // ratios: rescaled, and said so
     EXPECT_TRUE(w->resultsLabel->text().startsWith(
         "The expected items add up to 16, neither 1 nor the total 100: read as ratios and rescaled to the total.\n"))
