@@ -6,6 +6,7 @@
 #include <random>
 
 #include "calc/command_line_error.h"
+#include "calc/counts_answer.h"
 #include "calc/fisher_test.h"
 #include "calc/power_request.h"
 #include "calc/number_lists.h"
@@ -13,6 +14,7 @@
 #include "calc/pairwise.h"
 #include "calc/table_report.h"
 #include "calc/table_test.h"
+#include "core/decimal_digits.h"
 #include "core/translation.h"
 
 namespace tarvik {
@@ -35,7 +37,7 @@ constexpr OptionShape kOptions[] = {
     {"--version", 0}, {"--ncp", 1},     {"--effect", 1},       {"--alpha", 1}, {"--power", 1},
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
     {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0}, {"--pairwise", 1},
-    {"--variance", 1}, {"--level", 1}, {"--sigma2", 1}, {"--estimated", 1},
+    {"--variance", 1}, {"--level", 1}, {"--sigma2", 1}, {"--estimated", 1}, {"--fit", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -169,12 +171,20 @@ void ReadCountsOptions(RawOptions& raw, CommandRequest& r) {
     if (!raw.count("--counts"))
         throw CommandLineError{raw.count("--paired")      ? Tr("CommandLine", "--paired needs --counts")
                                : raw.count("--estimated") ? Tr("CommandLine", "--estimated needs --counts")
+                               : raw.count("--fit")       ? Tr("CommandLine", "--fit needs --counts")
                                                           : Tr("CommandLine", "--expected needs --counts")};
     for (const auto& [option, values] : raw)
         if (option != "--counts" && option != "--expected" && option != "--numbers" && option != "--precision" &&
             option != "--format" && option != "--output" && option != "--exact-seconds" && option != "--seed" &&
-            option != "--paired" && option != "--pairwise" && option != "--estimated")
-            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+            option != "--paired" && option != "--pairwise" && option != "--estimated" && option != "--fit")
+            throw CommandLineError{Fill(Tr("CommandLine", "--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1"), {option})};
+    if (raw.count("--fit")) {
+        r.fit = true;
+        if (!CountModelOfName(raw["--fit"][0], r.fitModel))
+            throw CommandLineError{Fill(Tr("CommandLine", "--fit %1 is not poisson or binomial"), {Quoted(raw["--fit"][0])})};
+        if (raw.count("--expected") || raw.count("--paired") || raw.count("--pairwise"))
+            throw CommandLineError{Tr("CommandLine", "--fit makes the expected counts itself: not with --expected, --paired or --pairwise")};
+    }
     if (raw.count("--estimated")) r.estimated = ReadWhole(raw["--estimated"][0], "--estimated", 0, kLargestEstimated);
     if (raw.count("--pairwise")) {
         r.pairwise = true;
@@ -226,46 +236,6 @@ void ReadVarianceOptions(RawOptions& raw, CommandRequest& r) {
     ReadOutputOptions(raw, r);
 }
 
-// The record, then every cell's expected count and residuals; Fisher's
-// test for a table of independence, and why a Monte Carlo p stands in.
-Answer CountsAnswer(const CommandRequest& r) {
-    try {
-        const CountsInput in = ReadCounts(r.countsText);
-        if (r.paired) return RenderTable(PairedRecord(in.counts, r.format), r.form);
-        std::vector<Real> weights;
-        std::string expectedNote;
-        if (!r.expected.empty()) weights = ReadExpectedWeights(r.expected, in.counts, &expectedNote);
-        const TableReport report = ReportOf(in.counts, weights, r.estimated);
-        Answer answer;
-        if (const std::string note = LabelsNote(in.rowLabels, in.columnLabels); !note.empty())
-            answer.notes.push_back(Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), note}));
-        if (!expectedNote.empty()) answer.notes.push_back("--expected: " + expectedNote);
-        // Fisher's test of a table; the exact multinomial test of a fit
-        // whose probabilities were given, not estimated (the exact test
-        // takes them as known).
-        FisherOutcome fisher;
-        const bool exactTest = !report.test.goodnessOfFit || r.estimated == 0;
-        if (exactTest) {
-            FisherControl control;
-            control.exactSeconds = r.exactSeconds;
-            control.seed = r.seedGiven ? std::uint64_t(r.seed) : std::random_device{}();
-            fisher = report.test.goodnessOfFit ? RunExactFitTest(FitObserved(report), FitProbabilities(report), control)
-                                               : RunFisherTest(in.counts, control);
-            if (const std::string note = FisherNote(fisher, r.exactSeconds); !note.empty()) answer.notes.push_back(note);
-        }
-        answer.text = RenderTable(TableRecord(report, exactTest ? &fisher : nullptr, r.format), r.form) + "\n";
-        if (r.pairwise) {
-            if (report.test.goodnessOfFit)
-                throw TableInputError{Tr("Table", "--pairwise compares rows: this is one row of counts")};
-            answer.text += RenderTable(PairwiseTable(PairwiseRows(in.counts), in.rowLabels, r.adjustment, r.format), r.form) + "\n";
-        }
-        answer.text += RenderTable(CellsTable(report, in.rowLabels, in.columnLabels, r.format, FormatSettings{}), r.form);
-        return answer;
-    } catch (const TableInputError& bad) {
-        throw CommandLineError{Fill(Tr("CommandLine", "--counts %1: %2"), {Quoted(r.countsFile), bad.message})};
-    }
-}
-
 }  // namespace
 
 CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, DecimalMark mark) {
@@ -283,7 +253,7 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
         ReadVarianceOptions(raw, r);
         return r;
     }
-    if (has("--counts") || has("--expected") || has("--paired") || has("--estimated")) {
+    if (has("--counts") || has("--expected") || has("--paired") || has("--estimated") || has("--fit")) {
         ReadCountsOptions(raw, r);
         return r;
     }

@@ -10,6 +10,7 @@
 #include "calc/answers.h"
 #include "calc/fisher_test.h"
 #include "calc/number_lists.h"
+#include "calc/model_fit.h"
 #include "calc/pairwise.h"
 #include "calc/variance_test.h"
 #include "calc/power_analysis.h"
@@ -40,6 +41,8 @@ struct CommandRequest {
     std::string countsFile, countsText;
     std::vector<std::string> expected;
     bool paired = false;  // --paired: McNemar's or Bowker's test
+    bool fit = false;     // --fit: a Poisson or binomial model fitted
+    CountModel fitModel = CountModel::Poisson;
     int estimated = 0;    // --estimated: parameters estimated, off a fit's df
     VarianceQuestion variance;  // --variance: one variance's interval and test
     bool pairwise = false;  // --pairwise: the rows compared in pairs

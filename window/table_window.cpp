@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -45,18 +46,6 @@ namespace {
 constexpr QSize kTableStartSize(620, 600);
 constexpr QSize kTableSmallest(300, 300);
 
-// Expected proportions as typed: apart by blanks or semicolons, in the
-// desktop's number format.
-std::vector<std::string> ExpectedItems(const QString& text) {
-    std::vector<std::string> items;
-    for (const QString& item : text.split(QRegularExpression("[\\s;]+"), Qt::SkipEmptyParts)) {
-        QString point = item;
-        if (CurrentFormatSettings().DecimalSeparator != '.') point.replace(QChar(CurrentFormatSettings().DecimalSeparator), '.');
-        items.push_back(point.toStdString());
-    }
-    return items;
-}
-
 }  // namespace
 
 TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -78,6 +67,9 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     editNoteLabel->setWordWrap(true);
     expectedEdit = new QLineEdit;
     pairedBox = new QCheckBox(tr("&Paired: the same subjects twice"));
+    modelBox = new QComboBox;
+    modelBox->addItems({tr("as given"), tr("Poisson, mean from the data"), tr("binomial, p from the data")});
+    modelBox->setAccessibleName(tr("Expected counts from a model"));
     // Parameters of the expected counts estimated from the data (a
     // Poisson mean): each takes a degree of freedom from the fit.
     estimatedLabel = new QLabel(tr("estimated"));
@@ -138,9 +130,17 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     expectedCaption->setBuddy(expectedEdit);
     expectedRow->addWidget(expectedCaption);
     expectedRow->addWidget(expectedEdit, 1);
+    auto* modelCaption = new QLabel(tr("&Fit"));
+    modelCaption->setBuddy(modelBox);
     expectedRow->addWidget(estimatedLabel);
     expectedRow->addWidget(estimatedBox);
-    expectedRow->addWidget(pairedBox);
+    // How the expected counts come, and the paired choice, on a row of
+    // their own: beside the expected field they cut its caption.
+    auto* choicesRow = new QHBoxLayout;
+    choicesRow->addWidget(modelCaption);
+    choicesRow->addWidget(modelBox);
+    choicesRow->addStretch();
+    choicesRow->addWidget(pairedBox);
     auto* exactRow = new QHBoxLayout;
     exactRow->addWidget(exactLabel, 1);
     exactRow->addWidget(exactProgress);
@@ -162,6 +162,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(editNoteLabel);
     layout->addWidget(countsView, 2);
     layout->addLayout(expectedRow);
+    layout->addLayout(choicesRow);
     layout->addWidget(problemLabel);
     layout->addWidget(resultsLabel);
     layout->addWidget(cellsView, 2);
@@ -198,6 +199,7 @@ TableWindow::TableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QObject::connect(&model_, &QAbstractItemModel::headerDataChanged, this, refresh);
     QObject::connect(expectedEdit, &QLineEdit::textChanged, this, refresh);
     QObject::connect(pairedBox, &QCheckBox::toggled, this, refresh);
+    QObject::connect(modelBox, &QComboBox::currentIndexChanged, this, refresh);
     QObject::connect(estimatedBox, &QSpinBox::valueChanged, this, refresh);
     const auto current = [this](bool row) {
         const QModelIndex at = countsView->currentIndex();
@@ -266,93 +268,6 @@ void TableWindow::SetNumberFormat(const NumberFormat& format) {
 void TableWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, beside, width(), layout()->minimumSize().width()); }
 
 bool TableWindow::ExactRunning() const { return worker_ != nullptr && worker_->isRunning(); }
-
-// Every change of a cell, a label or the expected proportions recomputes
-// the report at once; Fisher's count starts afresh behind it.
-void TableWindow::Refresh() {
-    const bool oneLine = model_.rowCount() == 1 || model_.columnCount() == 1;
-    expectedEdit->setEnabled(oneLine);
-    estimatedBox->setEnabled(oneLine);
-    cellsModel_->Show(std::nullopt, {}, {}, format_, CurrentFormatSettings());
-    report_.reset();
-    StopExactTest();
-    exactLine_.clear();
-    exactOutcome_.reset();
-    exactLabel->clear();
-    resultsLabel->clear();
-    editNoteLabel->clear();
-    for (QPushButton* b : {intoCalculatorButton, copyResultsButton, saveButton, mosaicButton}) b->setEnabled(false);
-    UpdateMosaic();
-    intoCalculatorButton->setToolTip({});
-    if (model_.IsEmpty()) {
-        ShowProblem(tr("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit."));
-        return;
-    }
-    CountTable counts;
-    std::string expectedNote;  // how the expected items were read, where it needs saying
-    try {
-        counts = model_.Counts();
-        if (pairedBox->isChecked()) {
-            ShowPaired(counts);
-            return;
-        }
-        std::vector<Real> weights;
-        if (oneLine && !expectedEdit->text().trimmed().isEmpty())
-            weights = ReadExpectedWeights(RatioItems(ExpectedItems(expectedEdit->text())), counts, &expectedNote);
-        report_ = ReportOf(counts, weights, oneLine ? estimatedBox->value() : 0);
-    } catch (const TableInputError& bad) {
-        ShowProblem(AsSentence(bad.message));
-        return;
-    }
-    problemLabel->clear();
-    problemLabel->hide();
-    QStringList lines;
-    if (!expectedNote.empty()) lines << AsSentence(expectedNote);
-    for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings(), model_.RowLabels(), model_.ColumnLabels())) lines << QString::fromStdString(line);
-    // Three rows or more: each pair of rows compared, up to ten rows (45
-    // pairs; more are the command line's --pairwise).
-    constexpr std::size_t kMostPairwiseRows = 10;
-    if (!report_->test.goodnessOfFit && counts.size() >= 3 && counts.size() <= kMostPairwiseRows)
-        for (const std::string& line : PairwiseLines(PairwiseRows(counts), model_.RowLabels(), format_, CurrentFormatSettings()))
-            lines << QString::fromStdString(line);
-    // Into the calculator carries what the calculator can show, or says why
-    // not: it once sent 900 for any larger statistic without a word.
-    const Limits& calculator = WindowLimits();
-    const bool dfFits = report_->test.df <= Real(calculator.highestDf);
-    const bool fitsCalculator = dfFits && report_->test.chiSquare <= calculator.valueCap;
-    if (!dfFits)
-        lines << tr("The calculator takes up to %1 degrees of freedom; this test has %2.")
-                     .arg(calculator.highestDf)
-                     .arg(QString::fromStdString(FormatFixed(report_->test.df, 0)));
-    else if (!fitsCalculator)
-        lines << tr("The calculator takes values up to %1; this statistic is %2.")
-                     .arg(QString::fromStdString(FormatFixed(calculator.valueCap, 0, CurrentFormatSettings())),
-                          QString::fromStdString(FormatNumber(report_->test.chiSquare, format_, CurrentFormatSettings())));
-    resultsLabel->setText(lines.join("\n"));
-    intoCalculatorButton->setEnabled(fitsCalculator);
-    copyResultsButton->setEnabled(true);
-    saveButton->setEnabled(true);
-    mosaicButton->setEnabled(true);
-    UpdateMosaic();
-
-    cellsModel_->Show(report_, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings());
-    // A fit's exact test takes its probabilities as known: none where
-    // parameters were estimated from the data.
-    if (!report_->test.goodnessOfFit) StartExactTest(counts);
-    else if (estimatedBox->value() == 0) StartExactTest(counts, FitProbabilities(*report_));
-}
-
-// A table of pairs: McNemar's or Bowker's test in the results' place; the
-// cells' residuals and Fisher's test belong to a table of independence.
-void TableWindow::ShowPaired(const CountTable& counts) {
-    QStringList lines;
-    for (const std::string& line : PairedLines(counts, model_.RowLabels(), model_.ColumnLabels(), format_, CurrentFormatSettings()))
-        lines << QString::fromStdString(line);
-    problemLabel->clear();
-    problemLabel->hide();
-    resultsLabel->setText(lines.join("\n"));
-    copyResultsButton->setEnabled(true);
-}
 
 void TableWindow::ShowProblem(const QString& text) {
     problemLabel->setText(text);

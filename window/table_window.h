@@ -15,6 +15,7 @@
 #include "window/counts_model.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -39,6 +40,7 @@ public:
     QPushButton* swapButton;  // rows and columns exchanged; the grid's menu reverses either
     QLineEdit* expectedEdit;  // goodness of fit: expected proportions or counts
     QCheckBox* pairedBox;     // the same subjects classified twice
+    QComboBox* modelBox;      // one line of frequencies: as given, or a Poisson or binomial model fitted
     QLabel* estimatedLabel;
     QSpinBox* estimatedBox;   // a fit's parameters estimated from the data
     QLabel *resultsLabel, *exactLabel, *problemLabel;
@@ -92,6 +94,9 @@ private:
     CellsModel* cellsModel_;
     std::optional<TableReport> report_;
     NumberFormat format_;
+    // The labels the results show: the grid's, or a fitted model's pooled
+    // categories.
+    std::vector<std::string> shownRows_, shownColumns_;
     QString exactLine_;
     std::optional<FisherOutcome> exactOutcome_;  // the last test that ended
     // The background count: a new table cancels it and starts another;

@@ -21,7 +21,7 @@ void TableWindow::SaveTo(const QString& path) {
     const FisherOutcome* fisher = exactOutcome_ ? &*exactOutcome_ : nullptr;
     const std::string record = RenderTable(TableRecord(*report_, fisher, format_), TableForm::Csv);
     const std::string cells = RenderTable(
-        CellsTable(*report_, model_.RowLabels(), model_.ColumnLabels(), format_, FormatSettings{}), TableForm::Csv);
+        CellsTable(*report_, shownRows_, shownColumns_, format_, FormatSettings{}), TableForm::Csv);
     const QByteArray csv = QByteArray::fromStdString(record + "\n" + cells);
     WriteFileWhole(path, tr("the results"), ReadOnlyTarget::Refuse, [&](QIODevice& device) { return WriteAll(device, csv); });
 }
@@ -44,7 +44,7 @@ void TableWindow::ShowMosaic() {
 // Drawn only while it shows: a hidden mosaic costs an edit nothing.
 void TableWindow::UpdateMosaic() {
     if (mosaicWindow->isVisible())
-        mosaicWindow->Show(report_ ? &*report_ : nullptr, model_.RowLabels(), model_.ColumnLabels());
+        mosaicWindow->Show(report_ ? &*report_ : nullptr, shownRows_, shownColumns_);
 }
 
 }  // namespace tarvik

@@ -415,8 +415,20 @@
         <translation>--estimated braucht --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts nimmt --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit braucht --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts nimmt --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format und --output, nicht %1</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 ist weder poisson noch binomial</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit bildet die erwarteten Häufigkeiten selbst: nicht mit --expected, --paired oder --pairwise</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -595,6 +612,11 @@ Eine Tabelle von Häufigkeiten:
                    --exact-seconds exact_p_mc, exact_se und exact_seed)
   --estimated K    mit --counts einer Zeile: K Parameter der erwarteten
                    Häufigkeiten aus den Daten geschätzt, K df weniger
+  --fit MODELL     mit --counts von Häufigkeiten (eine Zeile oder Spalte,
+                   für die Werte 0, 1, 2, ... oder ihre Beschriftungen; oder
+                   zwei: die Werte, dann die Häufigkeiten): poisson oder
+                   binomial, ihr Parameter geschätzt (1 df weniger), die
+                   Enden zusammengefasst, bis sie 5 oder mehr erwarten
   --exact-seconds S  mit --counts: die Zeit, die Fishers exakter Test
                    brauchen darf (0 bis 86400, Vorgabe 60); danach ist
                    fisher_p_mc ein Monte-Carlo-p aus 100000 Zufallstabellen,
@@ -1924,6 +1946,42 @@ geschrieben werden kann.
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>erwarteter Wert %1 %2 liegt außerhalb des Bereichs: 0 oder von 1e-300 bis 1e15</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit nimmt eine Zeile oder Spalte von Häufigkeiten, oder zwei: die Werte und ihre Häufigkeiten</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>ein Modell wird an drei oder mehr Werte angepasst: 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>ein Modell braucht Beobachtungen: jede Häufigkeit ist 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>ein Poisson-Modell braucht einen Mittelwert über 0: jeder beobachtete Wert ist 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>ein Binomialmodell braucht Versuche: der größte Wert ist sein n</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>Poisson-Mittelwert = %1, aus den Daten geschätzt (1 df weniger)</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>Binomial-p = %1 bei n = %2 Versuchen, aus den Daten geschätzt (1 df weniger)</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation>; die Werte sind 0 bis %1 nach Position (keine Kopfzeile aus ganzen Zahlen)</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation>; %1 Werte in die Enden zusammengefasst, die weniger als 5 erwarteten</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2218,6 +2276,26 @@ geschrieben werden kann.
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>Exakter Multinomialtest abgebrochen</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>wie angegeben</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>Poisson, Mittelwert aus den Daten</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>binomial, p aus den Daten</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>Erwartete Häufigkeiten aus einem Modell</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>Mo&amp;dell</translation>
     </message>
 </context>
 </TS>

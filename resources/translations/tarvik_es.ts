@@ -415,8 +415,20 @@
         <translation>--estimated necesita --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts admite --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit necesita --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts admite --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format y --output, no %1</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 no es poisson ni binomial</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit forma las frecuencias esperadas por sí mismo: no con --expected, --paired ni --pairwise</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -597,6 +614,11 @@ Una tabla de frecuencias:
                    exact_se y exact_seed)
   --estimated K    con --counts de una fila: K parámetros de las frecuencias
                    esperadas estimados de los datos, K grados de libertad menos
+  --fit MODELO     con --counts de frecuencias (una fila o columna, para los
+                   valores 0, 1, 2, ... o sus etiquetas; o dos: los valores,
+                   luego las frecuencias): poisson o binomial, su parámetro
+                   estimado (1 grado de libertad menos), los extremos
+                   agrupados hasta esperar 5 o más
   --exact-seconds S  con --counts: el tiempo que puede tardar la prueba
                    exacta de Fisher (0 a 86400, 60 por defecto); después
                    fisher_p_mc es una p de Monte Carlo de 100000 tablas
@@ -1926,6 +1948,42 @@ archivo.
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>el valor esperado %1 %2 está fuera de rango: 0, o de 1e-300 a 1e15</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit toma una fila o columna de frecuencias, o dos: los valores y sus frecuencias</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>un modelo se ajusta a tres valores o más: 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>un modelo necesita observaciones: todas las frecuencias son 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>un modelo de Poisson necesita una media mayor que 0: todos los valores vistos son 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>un modelo binomial necesita ensayos: el mayor valor es su n</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>media de Poisson = %1, estimada de los datos (1 grado de libertad menos)</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>p binomial = %1 de n = %2 ensayos, estimada de los datos (1 grado de libertad menos)</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation>; los valores son 0 a %1 por posición (sin encabezado de números enteros)</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation>; %1 valores agrupados en los extremos, que esperaban menos de 5</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2220,6 +2278,26 @@ archivo.
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>Prueba multinomial exacta cancelada</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>como se indica</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>Poisson, media de los datos</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>binomial, p de los datos</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>Frecuencias esperadas de un modelo</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>Mo&amp;delo</translation>
     </message>
 </context>
 </TS>

@@ -415,8 +415,20 @@
         <translation>--estimated demande --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts prend --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit nécessite --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts accepte --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format et --output, pas %1</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 n&apos;est ni poisson ni binomial</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit forme lui-même les effectifs attendus : pas avec --expected, --paired ou --pairwise</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -597,6 +614,11 @@ Un tableau d&apos;effectifs :
                    exact_p_mc, exact_se et exact_seed)
   --estimated K    avec --counts d&apos;une ligne : K paramètres des effectifs
                    attendus estimés sur les données, K ddl de moins
+  --fit MODÈLE     avec --counts d&apos;effectifs (une ligne ou colonne, pour les
+                   valeurs 0, 1, 2, ... ou ses étiquettes ; ou deux : les
+                   valeurs, puis les effectifs) : poisson ou binomial, son
+                   paramètre estimé (1 ddl de moins), les extrémités
+                   regroupées jusqu&apos;à attendre 5 ou plus
   --exact-seconds S  avec --counts : le temps que peut prendre le test
                    exact de Fisher (0 à 86400, 60 par défaut) ; au-delà,
                    fisher_p_mc est un p de Monte-Carlo sur 100000 tableaux
@@ -1927,6 +1949,42 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>la valeur attendue %1 %2 est hors limites : 0, ou de 1e-300 à 1e15</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit prend une ligne ou colonne d&apos;effectifs, ou deux : les valeurs et leurs effectifs</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>un modèle s&apos;ajuste à trois valeurs ou plus : 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>un modèle a besoin d&apos;observations : tous les effectifs sont 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>un modèle de Poisson a besoin d&apos;une moyenne supérieure à 0 : toutes les valeurs vues sont 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>un modèle binomial a besoin d&apos;essais : la plus grande valeur est son n</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>moyenne de Poisson = %1, estimée sur les données (1 ddl de moins)</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>p binomiale = %1 sur n = %2 essais, estimée sur les données (1 ddl de moins)</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation> ; les valeurs sont 0 à %1 par position (pas d&apos;en-tête de nombres entiers)</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation> ; %1 valeurs regroupées dans les extrémités, qui attendaient moins de 5</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2221,6 +2279,26 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>Test multinomial exact annulé</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>tel que donné</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>Poisson, moyenne des données</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>binomiale, p des données</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>Effectifs attendus d&apos;un modèle</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;justement</translation>
     </message>
 </context>
 </TS>

@@ -415,8 +415,20 @@
         <translation>--estimated vraagt --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts neemt --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit heeft --counts nodig</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts neemt --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format en --output, niet %1</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 is geen poisson of binomial</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit maakt de verwachte frequenties zelf: niet met --expected, --paired of --pairwise</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -596,6 +613,11 @@ Een tabel met frequenties:
                    --exact-seconds exact_p_mc, exact_se en exact_seed)
   --estimated K    met --counts van één rij: K parameters van de verwachte
                    frequenties uit de gegevens geschat, K vg minder
+  --fit MODEL      met --counts van frequenties (één rij of kolom, voor de
+                   waarden 0, 1, 2, ... of de labels; of twee: de waarden,
+                   dan de frequenties): poisson of binomial, de parameter
+                   geschat (1 vg minder), de uiteinden samengevoegd tot ze
+                   5 of meer verwachten
   --exact-seconds S  met --counts: de tijd die Fishers exacte toets mag
                    duren (0 tot 86400, standaard 60); daarna is fisher_p_mc
                    een Monte-Carlo-p uit 100000 willekeurige tabellen, met
@@ -1924,6 +1946,42 @@ worden.
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>verwachte waarde %1 %2 valt buiten het bereik: 0, of van 1e-300 tot 1e15</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit neemt één rij of kolom frequenties, of twee: de waarden en hun frequenties</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>een model wordt aangepast aan drie of meer waarden: 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>een model heeft waarnemingen nodig: elke frequentie is 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>een Poisson-model heeft een gemiddelde boven 0 nodig: elke geziene waarde is 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>een binomiaal model heeft pogingen nodig: de grootste waarde is zijn n</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>Poisson-gemiddelde = %1, geschat uit de gegevens (1 vg minder)</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>binomiale p = %1 bij n = %2 pogingen, geschat uit de gegevens (1 vg minder)</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation>; de waarden zijn 0 tot %1 naar positie (geen kop van gehele getallen)</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation>; %1 waarden samengevoegd in de uiteinden, die minder dan 5 verwachtten</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2218,6 +2276,26 @@ worden.
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>Exacte multinomiale toets geannuleerd</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>zoals gegeven</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>Poisson, gemiddelde uit de gegevens</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>binomiaal, p uit de gegevens</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>Verwachte frequenties uit een model</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Passend model</translation>
     </message>
 </context>
 </TS>

@@ -415,8 +415,20 @@
         <translation>--estimated, --counts gerektirir</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 almaz</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit, --counts gerektirir</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format ve --output alır, %1 değil</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 poisson veya binomial değil</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit beklenen frekansları kendisi oluşturur: --expected, --paired veya --pairwise ile olmaz</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -595,6 +612,11 @@ Bir frekans tablosu:
                    exact_p_mc, exact_se ve exact_seed)
   --estimated K    tek satırlık --counts ile: beklenen frekansların K
                    parametresi veriden kestirildi, K serbestlik derecesi eksik
+  --fit MODEL      frekansların --counts ile (0, 1, 2, ... değerleri veya
+                   etiketleri için tek satır ya da sütun; veya iki: değerler,
+                   sonra frekanslar): poisson veya binomial, parametresi
+                   kestirilir (1 serbestlik derecesi eksik), uçlar 5 veya
+                   daha fazla bekleyene dek birleştirilir
   --exact-seconds S  --counts ile: Fisher&apos;in kesin testinin sürebileceği
                    zaman (0 ile 86400 arası, varsayılan 60); sonrasında
                    fisher_p_mc, 100000 rastgele tablodan bir Monte Carlo
@@ -1922,6 +1944,42 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>beklenen değer %1 %2 aralık dışında: 0 ya da 1e-300 ile 1e15 arası</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit tek satır veya sütun frekans alır, ya da iki: değerler ve frekansları</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>bir model üç veya daha fazla değere uydurulur: 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>bir model gözlem gerektirir: her frekans 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>bir Poisson modeli 0&apos;dan büyük bir ortalama gerektirir: görülen her değer 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>bir binom modeli deneme gerektirir: en büyük değer onun n&apos;sidir</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>Poisson ortalaması = %1, veriden kestirildi (1 sd eksik)</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>binom p = %1, n = %2 deneme, veriden kestirildi (1 sd eksik)</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation>; değerler konuma göre 0 ile %1 arasıdır (tam sayılardan başlık yok)</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation>; beklenen değeri 5&apos;ten az olan uçlara %1 değer birleştirildi</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2216,6 +2274,26 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>Kesin multinom testi iptal edildi</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>verildiği gibi</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>Poisson, ortalama veriden</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>binom, p veriden</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>Bir modelden beklenen frekanslar</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Uyum modeli</translation>
     </message>
 </context>
 </TS>

@@ -415,8 +415,20 @@
         <translation>--estimated 需要 --counts</translation>
     </message>
     <message>
-        <source>--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
-        <translation>--counts 只接受 --expected、--estimated、--paired、--pairwise、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+        <source>--fit needs --counts</source>
+        <translation>--fit 需要 --counts</translation>
+    </message>
+    <message>
+        <source>--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not %1</source>
+        <translation>--counts 接受 --expected、--estimated、--fit、--paired、--pairwise、--exact-seconds、--seed、--numbers、--precision、--format 和 --output，不接受 %1</translation>
+    </message>
+    <message>
+        <source>--fit %1 is not poisson or binomial</source>
+        <translation>--fit %1 既不是 poisson 也不是 binomial</translation>
+    </message>
+    <message>
+        <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
+        <translation>--fit 自行计算期望频数：不能与 --expected、--paired 或 --pairwise 同用</translation>
     </message>
 </context>
 <context>
@@ -475,6 +487,11 @@ A table of counts:
                    exact_p_mc, exact_se and exact_seed)
   --estimated K    with --counts of one row: K parameters of the expected
                    counts estimated from the data, K degrees of freedom off
+  --fit MODEL      with --counts of frequencies (one row or column, for the
+                   values 0, 1, 2, ... or its labels; or two: the values,
+                   then the frequencies): poisson or binomial, its
+                   parameter estimated (1 df off), the ends pooled until
+                   they expect 5 or more
   --exact-seconds S  with --counts: the time Fisher&apos;s exact test may take
                    (0 to 86400, 60 by default); past it fisher_p_mc is a
                    Monte Carlo p from 100000 random tables, with fisher_se
@@ -588,6 +605,10 @@ nothing printed), 1 when a file cannot be written.
                    超过 --exact-seconds 时为 exact_p_mc、exact_se 和 exact_seed）
   --estimated K    与单行 --counts 同用：期望频数有 K 个参数由数据估计，
                    自由度减去 K
+  --fit 模型       与频数表 --counts 同用（一行或一列，对应值 0、1、2……
+                   或其标签；或两行：先值后频数）：poisson 或 binomial，
+                   其参数由数据估计（自由度减 1），两端合并直至期望频数
+                   达到 5 或以上
   --exact-seconds S  与 --counts 同用：Fisher 精确检验可用的时间（0 到
                    86400，默认 60）；超时后 fisher_p_mc 为来自 100000 个
                    随机表的蒙特卡罗 p，附 fisher_se 和 fisher_seed
@@ -1906,6 +1927,42 @@ nothing printed), 1 when a file cannot be written.
         <source>expected item %1 %2 is out of range: 0, or from 1e-300 to 1e15</source>
         <translation>期望值第 %1 项 %2 超出范围：应为 0，或在 1e-300 到 1e15 之间</translation>
     </message>
+    <message>
+        <source>--fit takes one row or column of frequencies, or two: the values and their frequencies</source>
+        <translation>--fit 接受一行或一列频数，或两行：值及其频数</translation>
+    </message>
+    <message>
+        <source>a model is fitted to three values or more: 0, 1, 2, ...</source>
+        <translation>模型需拟合三个或更多值：0、1、2……</translation>
+    </message>
+    <message>
+        <source>a model needs observations: every frequency is 0</source>
+        <translation>模型需要观测：所有频数均为 0</translation>
+    </message>
+    <message>
+        <source>a Poisson model needs a mean above 0: every value seen is 0</source>
+        <translation>泊松模型需要大于 0 的均值：观测到的值全为 0</translation>
+    </message>
+    <message>
+        <source>a binomial model needs trials: the largest value is its n</source>
+        <translation>二项模型需要试验次数：最大值即其 n</translation>
+    </message>
+    <message>
+        <source>Poisson mean = %1, estimated from the data (1 df off)</source>
+        <translation>泊松均值 = %1，由数据估计（自由度减 1）</translation>
+    </message>
+    <message>
+        <source>Binomial p = %1 of n = %2 trials, estimated from the data (1 df off)</source>
+        <translation>二项 p = %1（n = %2 次试验），由数据估计（自由度减 1）</translation>
+    </message>
+    <message>
+        <source>; the values are 0 to %1 by position (no header of whole numbers)</source>
+        <translation>；各值按位置为 0 至 %1（无整数表头）</translation>
+    </message>
+    <message>
+        <source>; %1 values pooled into the ends, which expected fewer than 5</source>
+        <translation>；%1 个值并入期望频数不足 5 的两端</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -2200,6 +2257,26 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Exact multinomial test cancelled</source>
         <translation>精确多项式检验已取消</translation>
+    </message>
+    <message>
+        <source>as given</source>
+        <translation>按给定</translation>
+    </message>
+    <message>
+        <source>Poisson, mean from the data</source>
+        <translation>泊松，均值取自数据</translation>
+    </message>
+    <message>
+        <source>binomial, p from the data</source>
+        <translation>二项，p 取自数据</translation>
+    </message>
+    <message>
+        <source>Expected counts from a model</source>
+        <translation>来自模型的期望频数</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>模型(&amp;F)</translation>
     </message>
 </context>
 </TS>

@@ -238,7 +238,7 @@ TEST(TableCommandLine, RefusalsNameTheOptionAndTheCell) {
     };
     EXPECT_EQ(refusal({"--counts", "t.csv"}, "1,2\n3,x\n"), "--counts 't.csv': row 2, column 2: 'x' is not a count");
     EXPECT_EQ(refusal({"--counts", "-", "--df", "3"}, ""),
-              "--counts takes --expected, --estimated, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
+              "--counts takes --expected, --estimated, --fit, --paired, --pairwise, --exact-seconds, --seed, --numbers, --precision, --format and --output, not --df");
     EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "tukey"}, ""), "--pairwise 'tukey' is not holm or bonferroni");
     EXPECT_EQ(refusal({"--counts", "-", "--pairwise", "holm"}, "1,2\n"), "--counts '-': --pairwise compares rows: this is one row of counts");
     EXPECT_EQ(refusal({"--expected", "0.5,0.5"}, ""), "--expected needs --counts");

@@ -121,6 +121,13 @@ TEST(CommandLine, AFitGetsItsExactMultinomialP) {
     EXPECT_NE(given.find("exact_p=0.369830"), std::string::npos) << given;
     const std::string estimated = Tarvik({"--counts", "-", "--estimated", "1"}, "10,2,5,1\n").out;
     EXPECT_EQ(estimated.find("exact_p"), std::string::npos) << estimated;
+    // A Poisson model fitted to the values and their frequencies (horse
+    // kicks: mean 0.61, 2 to 4 pooled); a model that is none is refused.
+    const CliRun kicks = Tarvik({"--counts", "-", "--fit", "poisson"}, "0,1,2,3,4\n109,65,22,3,1\n");
+    EXPECT_EQ(kicks.out.substr(0, kicks.out.find("  G2")), "mean=0.610000  chi2=0.062784  df=1  p=0.802149") << kicks.out;
+    EXPECT_NE(kicks.out.find("\u22652"), std::string::npos) << kicks.out;
+    const CliRun normal = Tarvik({"--counts", "-", "--fit", "normal"}, "1,2,3\n");
+    EXPECT_EQ(normal.err, "tarvik: --fit 'normal' is not poisson or binomial\n");
 }
 
 TEST(CommandLine, CountsFromAFileOrStandardInput) {

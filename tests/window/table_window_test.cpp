@@ -126,6 +126,20 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     ASSERT_TRUE(ExactDone(w));
     EXPECT_EQ(w->exactLabel->text(), "Exact multinomial p = 0.369830");
     w->Model().UndoStack().undo();
+    // A Poisson model fitted to Bortkiewicz's deaths by horse kicks (the
+    // textbook's mean 0.61 and its pooled 2 or more; the statistic against
+    // a 50-digit reference in the calc tests).
+    w->expectedEdit->clear();
+    w->Paste("109\t65\t22\t3\t1\n");
+    w->modelBox->setCurrentIndex(1);
+    EXPECT_FALSE(w->expectedEdit->isEnabled());
+    EXPECT_TRUE(w->resultsLabel->text().startsWith("Poisson mean = 0.610000, estimated from the data (1 df off)"))
+        << w->resultsLabel->text().toStdString();
+    EXPECT_TRUE(w->resultsLabel->text().contains("Pearson \u03c7\u00b2 = 0.062784, df = 1")) << w->resultsLabel->text().toStdString();
+    EXPECT_EQ(w->cellsView->model()->index(2, 1).data().toString(), "\u22652");
+    EXPECT_FALSE(w->ExactRunning());
+    w->modelBox->setCurrentIndex(0);
+    w->Model().UndoStack().undo();
     w->expectedEdit->setText("9:3:3:1");  // ratios: rescaled, and said so
     EXPECT_TRUE(w->resultsLabel->text().startsWith(
         "The expected items add up to 16, neither 1 nor the total 100: read as ratios and rescaled to the total.\n"))
