@@ -51,6 +51,10 @@ void TableWindow::Refresh() {
     cellsModel_->Show(std::nullopt, {}, {}, format_, CurrentFormatSettings());
     report_.reset();
     StopExactTest();
+    // The stopped count's last report ("cancelled") is queued already: a
+    // new generation drops it, or a table without an exact test (paired,
+    // a fitted model) would show it.
+    ++generation_;
     exactLine_.clear();
     exactOutcome_.reset();
     exactLabel->clear();
