@@ -24,6 +24,11 @@ const char* const kTableTestHelp = QT_TRANSLATE_NOOP("HelpText", "  * Test a tab
             "the largest V or w of the table's shape ends there), and each cell's "
             "expected count, residuals and Bonferroni p. Into the calculator shows the statistic on the "
             "density chart");
+const char* const kVarianceHelp = QT_TRANSLATE_NOOP("HelpText", "  * One variance (Ctrl+Shift+V): from a sample's variance s2 (or standard deviation s) "
+            "and size n, the interval for sigma2 and sigma at the level you give (the chi-square with "
+            "n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the "
+            "test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided "
+            "one, twice the smaller tail");
 }  // namespace
 
 QStringList HelpTextLines() {
@@ -49,6 +54,7 @@ QStringList HelpTextLines() {
         QCoreApplication::translate("HelpText", "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them"),
         QCoreApplication::translate("HelpText", kCriticalValuesHelp),
         QCoreApplication::translate("HelpText", kPowerHelp),
+        QCoreApplication::translate("HelpText", kVarianceHelp),
         QCoreApplication::translate("HelpText", kTableTestHelp),
         QCoreApplication::translate("HelpText", "  * After the table's test: for 2 x 2 the odds ratio, the risk ratio and the risk difference "
             "with 95 % intervals and Fisher's one-sided p (rows the groups, the first column the event; "
@@ -84,7 +90,7 @@ QStringList HelpTextLines() {
 }
 
 int HelpTopicLine(HelpTopic topic) {
-    const char* const sources[] = {kCriticalValuesHelp, kPowerHelp, kTableTestHelp};
+    const char* const sources[] = {kCriticalValuesHelp, kPowerHelp, kTableTestHelp, kVarianceHelp};
     return int(HelpTextLines().indexOf(QCoreApplication::translate("HelpText", sources[int(topic)])));
 }
 

@@ -8,7 +8,7 @@ QStringList HelpTextLines();
 
 // The side windows' paragraphs, and the line each starts: F1 there opens
 // the help at it.
-enum class HelpTopic { CriticalValues, Power, TableTest };
+enum class HelpTopic { CriticalValues, Power, TableTest, Variance };
 int HelpTopicLine(HelpTopic topic);
 
 }  // namespace tarvik

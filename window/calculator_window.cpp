@@ -1,5 +1,6 @@
 // The calculator window's layout and start-up.
 #include "window/table_window.h"
+#include "window/variance_window.h"
 #include "window/power_window.h"
 #include "window/critical_values_window.h"
 #include "resources/help_text.h"
@@ -198,6 +199,7 @@ void CalculatorWindow::BindShortcuts() {
     bind(QKeySequence(Qt::CTRL | Qt::Key_T), &CalculatorWindow::ShowCriticalValues);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CalculatorWindow::ShowPower);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &CalculatorWindow::ShowTableTest);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &CalculatorWindow::ShowVariance);
     for (LineEdit* e : {valueEdit, cdfEdit, upperTailEdit})
         ConnectGuarded(e, &LineEdit::contextMenuAboutToShow, this, [this, e](QMenu* menu) { AddCopyActions(*menu, e); });
     densityLabel->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -302,6 +304,7 @@ void CalculatorWindow::ShowHelpFor(const QWidget* window) {
     if (window && window == criticalValues_) return ShowHelpAt(HelpTopicLine(HelpTopic::CriticalValues));
     if (window && window == power_) return ShowHelpAt(HelpTopicLine(HelpTopic::Power));
     if (window && window == tableTest_) return ShowHelpAt(HelpTopicLine(HelpTopic::TableTest));
+    if (window && window == variance_) return ShowHelpAt(HelpTopicLine(HelpTopic::Variance));
     ShowHelp();
 }
 

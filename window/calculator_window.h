@@ -22,6 +22,7 @@ namespace tarvik {
 
 class CriticalValuesWindow;
 class PowerWindow;
+class VarianceWindow;
 class TableWindow;
 class HelpWindow;
 
@@ -80,6 +81,8 @@ public:
     CriticalValuesWindow* CriticalValues() const { return criticalValues_; }
     // Power and sample size (Ctrl+Shift+P), beside this window.
     void ShowPower();
+    void ShowVariance();
+    VarianceWindow* Variance() const { return variance_; }
     PowerWindow* Power() const { return power_; }
     // Test a table (Ctrl+Shift+T), beside this window; its "Into the
     // calculator" sets df and the chi-square value here.
@@ -131,6 +134,7 @@ private:
     std::unique_ptr<HelpWindow> ownHelpWindow_;
     CriticalValuesWindow* criticalValues_ = nullptr;
     PowerWindow* power_ = nullptr;
+    VarianceWindow* variance_ = nullptr;
     TableWindow* tableTest_ = nullptr;
     bool shown_ = false;
     bool startValuesWritten_ = false;

@@ -16,6 +16,7 @@
 #include "window/critical_values_window.h"
 #include "window/language.h"
 #include "window/power_window.h"
+#include "window/variance_window.h"
 #include "window/mosaic_window.h"
 #include "window/table_window.h"
 #include "files/settings.h"
@@ -82,6 +83,9 @@ void CalculatorWindow::AddWindowActions(QMenu& menu) {
     QAction* tableTest = menu.addAction(tr("Test a table\u2026"));
     tableTest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     QObject::connect(tableTest, &QAction::triggered, this, [this] { Guarded([this] { ShowTableTest(); }); });
+    QAction* variance = menu.addAction(tr("One variance\u2026"));
+    variance->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    QObject::connect(variance, &QAction::triggered, this, [this] { Guarded([this] { ShowVariance(); }); });
     menu.addSeparator();
     AddLanguageMenu(menu);
 }
@@ -152,6 +156,7 @@ void CalculatorWindow::SetNumberStyle(NumberStyle style) {
     if (criticalValues_) criticalValues_->SetNumberFormat(format);
     if (power_) power_->SetNumberFormat(format);
     if (tableTest_) tableTest_->SetNumberFormat(format);
+    if (variance_) variance_->SetNumberFormat(format);
 }
 
 namespace {
@@ -185,6 +190,8 @@ void ShowBesideCalculator(W*& window, CalculatorWindow* calculator, const Number
 }  // namespace
 
 void CalculatorWindow::ShowPower() { ShowBesideCalculator(power_, this, calc_.CurrentNumberFormat()); }
+
+void CalculatorWindow::ShowVariance() { ShowBesideCalculator(variance_, this, calc_.CurrentNumberFormat()); }
 
 void CalculatorWindow::ShowTableTest() {
     const bool first = !tableTest_;

@@ -1,41 +1,13 @@
 #include "window/power_charts.h"
 
 #include "chart/chart.h"
+#include "window/plain_chart.h"
 
 namespace tarvik {
 
 namespace {
 enum HypothesesSeries { kAlphaRegion, kBetaRegion, kCentral, kNoncentral, kCriticalLine };
 enum CurveSeries { kCurve, kChosen };
-constexpr int kLabelRoom = 100;
-
-void ConfigurePlain(Chart& chart) {
-    ChartModel& m = chart.Model();
-    m.MarginLeft = 5;
-    m.MarginTop = 6;
-    m.MarginRight = 4;
-    m.MarginBottom = 5;
-    m.Gradient.Visible = false;
-    m.Color = kWhite;
-    m.BackWall.BrushColor = kWhite;
-    m.BackWall.BrushClear = false;
-    for (ChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
-        axis->Grid.Visible = false;
-        axis->Ticks.Color = QColor(64, 64, 64);
-        axis->LabelsSeparation = kLabelRoom;
-        axis->MinorTickCount = 1;
-    }
-    chart.RightAxis().Visible = false;
-    chart.TopAxis().Visible = false;
-}
-
-template <typename S>
-S* Add(Chart& chart, const char* name, QColor color) {
-    auto* s = chart.AddSeries<S>();
-    s->Name = s->Title = name;
-    s->SeriesColor = color;
-    return s;
-}
 
 }  // namespace
 

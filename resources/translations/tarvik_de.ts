@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>Zahlen werden ab jetzt so gezeigt, aber die Wahl konnte für den nächsten Start nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>Eine Varianz…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1063,6 +1067,10 @@ geschrieben werden kann.
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * Nach dem Test der Tabelle: für 2 x 2 das Odds Ratio, das relative Risiko und die Risikodifferenz mit 95-%-Intervallen und Fishers einseitiges p (Zeilen die Gruppen, die erste Spalte das Ereignis; Zeilen und Spalten vertauschen oder das Rechtsklickmenü des Rasters dreht die Tabelle oder kehrt sie um); Gepaart: McNemars Test für 2 x 2, Bowkers für k x k; die Zeilen paarweise verglichen (Holm, Bonferroni); für jede Zelle Zeilen-, Spalten- und Gesamtprozente, mit Buchstaben: in einer Zeile unterscheiden sich Spalten mit einem gemeinsamen Buchstaben nicht in ihrem Spaltenprozent; Mosaikdiagramm: die Tabelle als Kacheln, schattiert nach ihren adjustierten Residuen, kopiert oder gespeichert wie ein Diagramm; Strg+Umschalt+C kopiert den Test als einen Satz; Als CSV speichern speichert die Ergebnisse mit den Zellen</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * Eine Varianz (Strg+Umschalt+V): aus der Varianz s2 (oder Standardabweichung s) und dem Umfang n einer Stichprobe das Intervall für sigma2 und sigma zum angegebenen Niveau (die Chi-Quadrat-Verteilung mit n - 1 Freiheitsgraden, ihre beiden Grenzen auf der Dichte gezeigt); mit sigma0 zum Quadrat dessen Test: die Statistik (n - 1) s2 / sigma0 zum Quadrat, beide einseitigen p und das zweiseitige, das Doppelte des kleineren Randes</translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2304,89 @@ geschrieben werden kann.
     <message>
         <source>&amp;Fit</source>
         <translation>Mo&amp;dell</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>Eine Varianz - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>Stichprobenvarianz s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>Stichproben-Standardabweichung s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>Was die Stichprobe angibt</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>leer: kein Test</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>Die Chi-Quadrat-Dichte mit den Grenzen des Intervalls</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>Ergebnisse k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>&amp;Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>Stichproben&amp;umfang n</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>Konfidenz&amp;niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>&amp;Testen gegen σ₀²</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>Schattiert: die Ränder jenseits der beiden Grenzen, je (1 − Niveau) / 2; gepunktet: die Teststatistik</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 ist eine Zahl über 0.</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>Das Konfidenzniveau ist eine Zahl zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>σ₀² zum Testen ist eine Zahl über 0 oder leer.</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>df = %1, s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>%1-%-Intervall für σ²: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>%1-%-Intervall für σ: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1 (σ² unter σ₀²), %2 (darüber); zweiseitig %3</translation>
     </message>
 </context>
 </TS>

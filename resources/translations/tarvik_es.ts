@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>Los números se muestran así desde ahora, pero la elección no se pudo guardar en %1 para el próximo inicio.</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>Una varianza…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1065,6 +1069,10 @@ archivo.
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * Tras la prueba de la tabla: para 2 x 2, la razón de momios, el riesgo relativo y la diferencia de riesgos con intervalos del 95 % y el p unilateral de Fisher (filas los grupos, la primera columna el evento; Intercambiar filas y columnas, o el menú contextual de la cuadrícula, gira o invierte la tabla); Pareada: la prueba de McNemar para 2 x 2, la de Bowker para k x k; las filas comparadas por pares (Holm, Bonferroni); los porcentajes de fila, de columna y del total de cada celda, con letras: en una fila, las columnas que comparten una letra no difieren en su porcentaje de columna; Gráfico de mosaico: la tabla como teselas sombreadas según sus residuos ajustados, copiada o guardada como un gráfico; Ctrl+Mayús+C copia la prueba como una frase; Guardar como CSV guarda los resultados con las celdas</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * Una varianza (Ctrl+Mayús+V): a partir de la varianza s2 (o la desviación típica s) y el tamaño n de una muestra, el intervalo para sigma2 y sigma al nivel que indique (la chi-cuadrado con n - 1 grados de libertad, sus dos cortes mostrados sobre la densidad); dado sigma0 al cuadrado, su prueba: el estadístico (n - 1) s2 / sigma0 al cuadrado, ambos p unilaterales y el bilateral, el doble de la cola menor</translation>
     </message>
 </context>
 <context>
@@ -2298,6 +2306,89 @@ archivo.
     <message>
         <source>&amp;Fit</source>
         <translation>Mo&amp;delo</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>Una varianza - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>Varianza muestral s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>Desviación típica muestral s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>Lo que da la muestra</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>vacío: sin prueba</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>La densidad chi-cuadrado con los cortes del intervalo</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>Copiar r&amp;esultados</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>Copiar &amp;gráfico</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>&amp;Tamaño muestral n</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>&amp;Nivel de confianza</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>&amp;Probar frente a σ₀²</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>Sombreado: las colas más allá de los dos cortes, cada una (1 − nivel) / 2; punteado: el estadístico de la prueba</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 es un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>El nivel de confianza es un número entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>σ₀² para probar es un número mayor que 0, o vacío.</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>gl = %1, s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>intervalo del %1 % para σ²: %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>intervalo del %1 % para σ: %2 a %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1 (σ² por debajo de σ₀²), %2 (por encima); bilateral %3</translation>
     </message>
 </context>
 </TS>

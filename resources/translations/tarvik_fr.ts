@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>Les nombres s&apos;affichent ainsi désormais, mais le choix n&apos;a pas pu être enregistré dans %1 pour le prochain démarrage.</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>Une variance…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1066,6 +1070,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * Après le test du tableau : pour 2 x 2, le rapport des cotes, le risque relatif et la différence de risques avec leurs intervalles à 95 % et le p unilatéral de Fisher (lignes les groupes, la première colonne l&apos;événement ; Échanger lignes et colonnes, ou le menu contextuel de la grille, tourne ou inverse le tableau) ; Apparié : le test de McNemar pour 2 x 2, celui de Bowker pour k x k ; les lignes comparées par paires (Holm, Bonferroni) ; pour chaque cellule les pourcentages en ligne, en colonne et du total, avec des lettres : dans une ligne, les colonnes qui partagent une lettre ne diffèrent pas par leur pourcentage en colonne ; Mosaïque : le tableau en tuiles teintées selon leurs résidus ajustés, copiée ou enregistrée comme un graphique ; Ctrl+Maj+C copie le test en une phrase ; Enregistrer en CSV enregistre les résultats avec les cellules</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * Une variance (Ctrl+Maj+V) : à partir de la variance s2 (ou de l&apos;écart type s) et de la taille n d&apos;un échantillon, l&apos;intervalle pour sigma2 et sigma au niveau donné (le khi-deux à n - 1 degrés de liberté, ses deux bornes montrées sur la densité) ; avec sigma0 au carré, son test : la statistique (n - 1) s2 / sigma0 au carré, les deux p unilatéraux et le bilatéral, le double de la plus petite queue</translation>
     </message>
 </context>
 <context>
@@ -2299,6 +2307,89 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>&amp;Fit</source>
         <translation>A&amp;justement</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>Une variance - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>Variance de l&apos;échantillon s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>Écart type de l&apos;échantillon s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>Ce que donne l&apos;échantillon</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>vide : pas de test</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>La densité du khi-deux avec les bornes de l&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>Copier les &amp;résultats</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>Copier le &amp;graphique</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>&amp;Taille de l&apos;échantillon n</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>&amp;Niveau de confiance</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>Tester &amp;contre σ₀²</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>Ombré : les queues au-delà des deux bornes, chacune (1 − niveau) / 2 ; pointillé : la statistique du test</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 est un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>Le niveau de confiance est un nombre entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>σ₀² à tester est un nombre supérieur à 0, ou vide.</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>ddl = %1, s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>intervalle à %1 % pour σ² : %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>intervalle à %1 % pour σ : %2 à %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1 (σ² sous σ₀²), %2 (au-dessus) ; bilatéral %3</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>Getallen worden vanaf nu zo getoond, maar de keuze kon niet in %1 worden bewaard voor de volgende start.</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>Eén variantie…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1063,6 +1067,10 @@ worden.
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * Na de toets van de tabel: voor 2 x 2 de odds ratio, het relatieve risico en het risicoverschil met 95%-intervallen en Fishers eenzijdige p (rijen de groepen, de eerste kolom de gebeurtenis; Rijen en kolommen omwisselen, of het rechtsklikmenu van het raster, draait of keert de tabel om); Gepaard: de toets van McNemar voor 2 x 2, die van Bowker voor k x k; de rijen paarsgewijs vergeleken (Holm, Bonferroni); per cel de rij-, kolom- en totaalpercentages, met letters: in een rij verschillen kolommen met een gemeenschappelijke letter niet in hun kolompercentage; Mozaïekdiagram: de tabel als tegels gekleurd naar hun gecorrigeerde residuen, gekopieerd of opgeslagen als een grafiek; Ctrl+Shift+C kopieert de toets als één zin; Als CSV opslaan slaat de resultaten met de cellen op</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * Eén variantie (Ctrl+Shift+V): uit de variantie s2 (of standaardafwijking s) en grootte n van een steekproef het interval voor sigma2 en sigma bij het gegeven niveau (de chikwadraat met n - 1 vrijheidsgraden, de twee grenzen op de dichtheid getoond); met sigma0 in het kwadraat de toets ervan: de grootheid (n - 1) s2 / sigma0 in het kwadraat, beide eenzijdige p en de tweezijdige, tweemaal de kleinste staart</translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2304,89 @@ worden.
     <message>
         <source>&amp;Fit</source>
         <translation>&amp;Passend model</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>Eén variantie - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>Steekproefvariantie s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>Steekproefstandaardafwijking s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>Wat de steekproef geeft</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>leeg: geen toets</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>De chikwadraatdichtheid met de grenzen van het interval</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>R&amp;esultaten kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>&amp;Grafiek kopiëren</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>Steek&amp;proefgrootte n</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>Betrouwbaarheids&amp;niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>&amp;Toetsen tegen σ₀²</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>Gearceerd: de staarten voorbij de twee grenzen, elk (1 − niveau) / 2; gestippeld: de toetsingsgrootheid</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 is een getal boven 0.</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>Het betrouwbaarheidsniveau is een getal tussen 0 en 1.</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>σ₀² om tegen te toetsen is een getal boven 0, of leeg.</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>vg = %1, s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>%1%-interval voor σ²: %2 tot %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>%1%-interval voor σ: %2 tot %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1 (σ² onder σ₀²), %2 (erboven); tweezijdig %3</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>Sayılar bundan sonra böyle gösteriliyor, ancak seçim bir sonraki başlangıç için %1 içine kaydedilemedi.</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>Tek varyans…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1061,6 +1065,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * Tablonun testinden sonra: 2 x 2 için %95 aralıklarıyla odds oranı, risk oranı ve risk farkı ile Fisher&apos;ın tek yönlü p&apos;si (satırlar gruplar, ilk sütun olay; Satır ve sütunları değiştir ya da ızgaranın sağ tık menüsü tabloyu çevirir veya ters çevirir); Eşleştirilmiş: 2 x 2 için McNemar testi, k x k için Bowker testi; satırlar ikişer ikişer karşılaştırılır (Holm, Bonferroni); her hücrenin satır, sütun ve toplam yüzdeleri, harflerle: bir satırda ortak harfi olan sütunlar sütun yüzdelerinde farklı değildir; Mozaik grafik: tablo, düzeltilmiş artıklarına göre gölgelenmiş karolar olarak, bir grafik gibi kopyalanır veya kaydedilir; Ctrl+Shift+C testi tek bir cümle olarak kopyalar; CSV olarak kaydet sonuçları hücrelerle birlikte kaydeder</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * Tek varyans (Ctrl+Shift+V): bir örneklemin varyansı s2 (veya standart sapması s) ve büyüklüğü n&apos;den, verdiğiniz düzeyde sigma2 ve sigma için aralık (n - 1 serbestlik dereceli ki-kare, iki kesim noktası yoğunluk üzerinde gösterilir); sigma0 karesi verildiğinde testi: (n - 1) s2 / sigma0 karesi istatistiği, iki tek yönlü p ve çift yönlü p, küçük kuyruğun iki katı</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2302,89 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>&amp;Fit</source>
         <translation>&amp;Uyum modeli</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>Tek varyans - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>Örneklem varyansı s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>Örneklem standart sapması s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>Örneklemin verdiği</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>boş: test yok</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>Aralığın kesim noktalarıyla ki-kare yoğunluğu</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>S&amp;onuçları kopyala</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>&amp;Grafiği kopyala</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>Örneklem &amp;büyüklüğü n</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>Güven &amp;düzeyi</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>σ₀² değerine karşı &amp;test et</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>Gölgeli: iki kesim noktasının ötesindeki kuyruklar, her biri (1 − düzey) / 2; noktalı: test istatistiği</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 0&apos;dan büyük bir sayıdır.</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>Güven düzeyi 0 ile 1 arasında bir sayıdır.</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>Karşı test edilecek σ₀² 0&apos;dan büyük bir sayıdır ya da boştur.</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>sd = %1, s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>σ² için %%1 aralığı: %2 ile %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>σ için %%1 aralığı: %2 ile %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1 (σ², σ₀² altında), %2 (üstünde); çift yönlü %3</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,10 @@
         <source>Numbers are shown so from now on, but the choice could not be saved in %1 for the next start.</source>
         <translation>数字从现在起如此显示，但该选择无法保存到 %1 以供下次启动使用。</translation>
     </message>
+    <message>
+        <source>One variance…</source>
+        <translation>单个方差…</translation>
+    </message>
 </context>
 <context>
     <name>ChartFileDialog</name>
@@ -1044,6 +1048,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>  * After the table&apos;s test: for 2 x 2 the odds ratio, the risk ratio and the risk difference with 95 % intervals and Fisher&apos;s one-sided p (rows the groups, the first column the event; Swap rows and columns, or the grid&apos;s right-click menu, turns or reverses the table); Paired: McNemar&apos;s test for 2 x 2, Bowker&apos;s for k x k; the rows compared in pairs (Holm, Bonferroni); each cell&apos;s row, column and total percentages, with letters: in a row, columns that share a letter do not differ in their column percentage; Mosaic: the table as tiles shaded by their adjusted residuals, copied or saved like a chart; Ctrl+Shift+C copies the test as one sentence; Save as CSV saves the results with the cells</source>
         <translation>  * 表格检验之后：2 x 2 表给出优势比、风险比和风险差及其 95 % 区间，以及 Fisher 单侧 p（行为组，第一列为事件；“交换行列”或网格的右键菜单可转置或颠倒表格）；配对：2 x 2 用 McNemar 检验，k x k 用 Bowker 检验；各行两两比较（Holm、Bonferroni）；每个单元格的行、列和总百分比，并附字母：同一行中共享一个字母的列，其列百分比无差异；马赛克图：表格显示为按调整残差着色的方块，可像图表一样复制或保存；Ctrl+Shift+C 将检验复制为一句话；“另存为 CSV”将结果与单元格一起保存</translation>
+    </message>
+    <message>
+        <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
+        <translation>  * 单个方差（Ctrl+Shift+V）：由样本方差 s2（或标准差 s）和样本量 n，按给定水平求 sigma2 与 sigma 的区间（自由度 n - 1 的卡方分布，其两个分界点显示在密度图上）；给定 sigma0 的平方时对其检验：统计量 (n - 1) s2 / sigma0 的平方，两个单侧 p 和双侧 p（较小尾部的两倍）</translation>
     </message>
 </context>
 <context>
@@ -2277,6 +2285,89 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>&amp;Fit</source>
         <translation>模型(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>VarianceWindow</name>
+    <message>
+        <source>One variance - Tarvik</source>
+        <translation>单个方差 - Tarvik</translation>
+    </message>
+    <message>
+        <source>Sample variance s²</source>
+        <translation>样本方差 s²</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation s</source>
+        <translation>样本标准差 s</translation>
+    </message>
+    <message>
+        <source>What the sample gives</source>
+        <translation>样本给出的量</translation>
+    </message>
+    <message>
+        <source>none: no test</source>
+        <translation>留空：不检验</translation>
+    </message>
+    <message>
+        <source>The chi-square density with the interval&apos;s cut-offs</source>
+        <translation>带区间分界点的卡方密度</translation>
+    </message>
+    <message>
+        <source>Copy r&amp;esults</source>
+        <translation>复制结果(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Copy c&amp;hart</source>
+        <translation>复制图表(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Sample si&amp;ze n</source>
+        <translation>样本量 n(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Confidence &amp;level</source>
+        <translation>置信水平(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Test against σ₀²</source>
+        <translation>检验 σ₀²(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Shaded: the tails beyond the two cut-offs, each (1 − level) / 2; dotted: the test&apos;s statistic</source>
+        <translation>阴影：两个分界点之外的尾部，各为 (1 − 水平) / 2；虚线：检验统计量</translation>
+    </message>
+    <message>
+        <source>%1 is a number above 0.</source>
+        <translation>%1 是大于 0 的数。</translation>
+    </message>
+    <message>
+        <source>The confidence level is a number between 0 and 1.</source>
+        <translation>置信水平是 0 到 1 之间的数。</translation>
+    </message>
+    <message>
+        <source>σ₀² to test against is a number above 0, or empty.</source>
+        <translation>用于检验的 σ₀² 是大于 0 的数，或留空。</translation>
+    </message>
+    <message>
+        <source>df = %1, s² = %2</source>
+        <translation>自由度 = %1，s² = %2</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ²: %2 to %3</source>
+        <translation>σ² 的 %1 % 区间：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1 % interval for σ: %2 to %3</source>
+        <translation>σ 的 %1 % 区间：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>χ² = (n − 1) s² / σ₀² = %1</source>
+        <translation>χ² = (n − 1) s² / σ₀² = %1</translation>
+    </message>
+    <message>
+        <source>p = %1 (σ² below σ₀²), %2 (above); two-sided %3</source>
+        <translation>p = %1（σ² 低于 σ₀²），%2（高于）；双侧 %3</translation>
     </message>
 </context>
 </TS>

@@ -71,7 +71,7 @@ TEST_F(WindowTest, ChartMenuSavesAndCopies) {
     QStringList entries;
     for (QAction* a : menu->actions()) entries << a->text();
     EXPECT_EQ(entries, (QStringList{"Save chart as\u2026", "Copy chart", "", "Critical values\u2026",
-                                    "Power and sample size\u2026", "Test a table\u2026", "", "&Language"}));
+                                    "Power and sample size\u2026", "Test a table\u2026", "One variance\u2026", "", "&Language"}));
 
     QTemporaryDir dir;
     const QSize chart = form->densityChart->size();

@@ -33,6 +33,7 @@
 #include "window/power_window.h"
 #include "window/mosaic_window.h"
 #include "window/table_window.h"
+#include "window/variance_window.h"
 
 namespace tarvik::test {
 namespace {
@@ -328,6 +329,12 @@ protected:
         {
             SCOPED_TRACE("power and sample size");
             PowerWindow window;
+            CheckBeside(window, calculator, english, layout, seen);
+        }
+        {
+            SCOPED_TRACE("one variance");
+            VarianceWindow window;
+            window.nullEdit->setText("3");
             CheckBeside(window, calculator, english, layout, seen);
         }
         {
