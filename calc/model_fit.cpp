@@ -80,7 +80,7 @@ ModelFit FitCountModel(CountModel model, const std::vector<std::string>& labels,
     std::vector<Real> low = fit.values, high = fit.values;
     // Pooled from the ends while an end expects fewer than 5, keeping three
     // categories (a fit of one parameter needs them for one df).
-    constexpr Real kSmallestExpected = 5;
+    const Real kSmallestExpected = 5;
     while (fit.observed.size() > 3 && (fit.expected.back() < kSmallestExpected || fit.expected.front() < kSmallestExpected)) {
         const bool back = fit.expected.back() <= fit.expected.front();
         const std::size_t from = back ? fit.observed.size() - 1 : 0, into = back ? from - 1 : 1;
