@@ -1076,6 +1076,41 @@ def paired_choice_tests_by_mcnemar_and_mosaic_is_copied(c):
               True)
 
 
+VARIANCE_TITLE = "One variance - Tarvik"
+
+
+@scenario("one variance")
+def ctrl_shift_v_gives_the_variance_interval_and_test(c):
+    """n 20 and s² 4.2 as typed: 19 × 4.2 over each chi-square quantile
+    (from the reference) bounds σ²; σ0² 3 gives the statistic 26.6."""
+    c.p.focus_field(VALUE)
+    Input.keys("ctrl+shift+v")
+    window = lambda: next((w for w in c.p.windows() if w is not None and w.name == c.p.word(VARIANCE_TITLE)), None)  # noqa: E731
+    if not wait_for(window, 5):
+        raise Failure("Ctrl+Shift+V opened no window titled " + repr(VARIANCE_TITLE) + "; windows: " +
+                      repr([w.name for w in c.p.windows() if w is not None]))
+    Input.keys("alt+t")
+    Input.type("3")
+    from program import walk
+    from decimal import Decimal, ROUND_HALF_EVEN
+
+    def results():
+        for acc in walk(window()):
+            if acc.getRole() == pyatspi.ROLE_LABEL and acc.name.startswith("df ="):
+                return acc.name
+        return ""
+    low_q = Decimal(c.reference(19, "cdf", "0.025")["value"])
+    high_q = Decimal(c.reference(19, "upper", "0.025")["value"])
+    # Six decimals of the quantiles bound the interval's ends to about 1e-6
+    # relative: compared at four.
+    ends = [(Decimal("79.8") / q).quantize(Decimal("0.0001"), ROUND_HALF_EVEN) for q in (high_q, low_q)]
+    c.becomes("the interval's ends", lambda: [Decimal(x).quantize(Decimal("0.0001"))
+                                               for x in results().split("\n")[1].split(": ")[1].split(" to ")], ends)
+    c.becomes("the statistic", lambda: results().split("\n")[3].endswith("= 26.600000"), True)
+    Input.keys("Escape")
+    c.becomes("closed", lambda: window() is None or not window().getState().contains(pyatspi.STATE_SHOWING), True)
+
+
 @scenario("a German desktop", env=GERMAN)
 def a_table_with_the_comma(c):
     paste_a_table_and_send_it_to_the_calculator(c)
