@@ -7,6 +7,8 @@
 
 namespace tarvik {
 
+using namespace double_real;
+
 Real PoissonProbability(Real k, Real lambda) { return detail::PoissonWeight(k, lambda); }
 
 Real PoissonUpperTail(Real k, Real lambda) { return k <= 0 ? 1 : ChiSquareCdf(2 * k, 2 * lambda); }

@@ -9,6 +9,8 @@
 
 namespace tarvik {
 
+using namespace double_real;
+
 namespace {
 
 struct MultinomialCategory {

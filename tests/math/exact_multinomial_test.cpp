@@ -15,8 +15,8 @@ Ref BruteForceMultinomial(const std::vector<Real>& observed, const std::vector<R
     unsigned total = 0;
     for (const Real& x : observed) total += unsigned(x);
     const auto probability = [&](const std::vector<unsigned>& y) {
-        Ref v = Factorial(total);
-        for (std::size_t j = 0; j < y.size(); ++j) v *= pow(Ref(p[j]), y[j]) / Factorial(y[j]);
+        Ref v = reference::Factorial(total);
+        for (std::size_t j = 0; j < y.size(); ++j) v *= pow(Ref(p[j]), y[j]) / reference::Factorial(y[j]);
         return v;
     };
     std::vector<unsigned> y(observed.size());

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSpinBox>
 #include <QClipboard>
 #include <QFile>
