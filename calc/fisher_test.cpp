@@ -95,7 +95,7 @@ FisherOutcome RunExactFitTest(const std::vector<Real>& observed, const std::vect
         [&](const WorkProgress& progress) {
             return MultinomialMonteCarlo(observed, probabilities, control.samples, control.seed, progress);
         },
-        true, control);
+        observed.size() <= kMostDrawnCategories, control);
     out.multinomial = true;
     return out;
 }
@@ -103,6 +103,8 @@ FisherOutcome RunExactFitTest(const std::vector<Real>& observed, const std::vect
 std::string FisherNote(const FisherOutcome& outcome, double exactSeconds) {
     const std::string samples = std::to_string(outcome.samples);
     if (outcome.multinomial) {
+        if (outcome.kind == FisherOutcome::Kind::TooLarge)
+            return Tr("Fisher", "the fit has too many categories to count or draw its outcomes; the chi-square's p stands");
         if (outcome.why == FisherOutcome::Why::Time)
             return Fill(Tr("Fisher", "the exact multinomial test did not end within %1 s (--exact-seconds); "
                                      "exact_p_mc is a Monte Carlo p from %2 random outcomes"),

@@ -56,6 +56,11 @@ inline const Real kLargestConditionalOddsTotal = 1e6_r;
 // A table of at least 2 x 2 whose rows and columns all add up to more than 0.
 FisherOutcome RunFisherTest(const CountTable& counts, const FisherControl& control);
 
+// Random outcomes of a fit are drawn up to this many categories: each
+// outcome is a binomial draw a category, and 100,000 outcomes of 200
+// categories take some 3 seconds.
+inline constexpr std::size_t kMostDrawnCategories = 200;
+
 // The exact multinomial test of a fit of `observed` to `probabilities`
 // (adding up to 1), run as Fisher's: exact within its time, else Monte
 // Carlo from random outcomes.

@@ -157,12 +157,22 @@ MonteCarloResult MultinomialMonteCarlo(const std::vector<Real>& observed, const 
                                        std::int64_t samples, std::uint64_t seed, const WorkProgress& progress) {
     const std::vector<MultinomialCategory> c = CategoriesOf(observed, probabilities);
     const std::int64_t total = checked::Trunc(TotalOf(observed));
+    // ln y! tabled up to a million (8 MB of Reals at most): a draw's
+    // probability takes one look-up a category.
+    const std::int64_t tabled = std::min<std::int64_t>(total, 1 << 20);
+    std::vector<Real> lnFactorials(std::size_t(tabled) + 1);
+    for (std::int64_t k = 0; k <= tabled; ++k) {
+        const DoubleReal ln = detail::LnFactorial(Real(k));
+        lnFactorials[std::size_t(k)] = ln.hi + ln.lo;
+    }
+    const auto lnFactorial = [&](std::int64_t k) {
+        if (k <= tabled) return lnFactorials[std::size_t(k)];
+        const DoubleReal ln = detail::LnFactorial(Real(k));
+        return ln.hi + ln.lo;
+    };
     const auto lnProbability = [&](const std::vector<std::int64_t>& y) {
         Real ln = 0;
-        for (std::size_t j = 0; j < c.size(); ++j) {
-            const DoubleReal share = Subtract(TwoProduct(Real(y[j]), c[j].lnP), detail::LnFactorial(Real(y[j])));
-            ln += share.hi + share.lo;
-        }
+        for (std::size_t j = 0; j < c.size(); ++j) ln += Real(y[j]) * c[j].lnP - lnFactorial(y[j]);
         return ln;
     };
     std::vector<std::int64_t> y(c.size());

@@ -97,7 +97,9 @@ void TableWindow::StartExactTest(const CountTable& counts, const std::vector<Rea
                             line += tr("; the exact count needs more memory than it may take");
                         break;
                     case FisherOutcome::Kind::TooLarge:
-                        line = tr("Fisher's exact test: too many observations to count or draw; the chi-square's p stands");
+                        line = outcome.multinomial
+                                   ? tr("Exact multinomial test: too many categories to count or draw; the chi-square's p stands")
+                                   : tr("Fisher's exact test: too many observations to count or draw; the chi-square's p stands");
                         break;
                     case FisherOutcome::Kind::Cancelled:
                         line = outcome.multinomial ? tr("Exact multinomial test cancelled") : tr("Fisher's exact test cancelled");

@@ -969,6 +969,10 @@ geschrieben werden kann.
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>die Anpassung hat zu viele Beobachtungen oder Kategorien, um ihre Ergebnisse zu zählen; exact_p_mc ist ein Monte-Carlo-p aus %1 Zufallsergebnissen</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>die Anpassung hat zu viele Kategorien, um ihre Ergebnisse zu zählen oder zu ziehen; das p des Chi-Quadrat-Tests gilt</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2304,6 +2308,10 @@ geschrieben werden kann.
     <message>
         <source>&amp;Fit</source>
         <translation>Mo&amp;dell</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Exakter Multinomialtest: zu viele Kategorien zum Zählen oder Ziehen; das p des Chi-Quadrat-Tests gilt</translation>
     </message>
 </context>
 <context>

@@ -971,6 +971,10 @@ archivo.
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>el ajuste tiene demasiadas observaciones o categorías para contar sus resultados; exact_p_mc es un p de Monte Carlo de %1 resultados aleatorios</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>el ajuste tiene demasiadas categorías para contar o extraer sus resultados; vale el p de la chi-cuadrado</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2306,6 +2310,10 @@ archivo.
     <message>
         <source>&amp;Fit</source>
         <translation>Mo&amp;delo</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Prueba multinomial exacta: demasiadas categorías para contar o extraer; vale el p de la chi-cuadrado</translation>
     </message>
 </context>
 <context>

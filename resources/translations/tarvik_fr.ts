@@ -972,6 +972,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>l&apos;ajustement a trop d&apos;observations ou de catégories pour dénombrer ses issues ; exact_p_mc est un p de Monte-Carlo sur %1 issues aléatoires</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>l&apos;ajustement a trop de catégories pour dénombrer ou tirer ses issues ; le p du khi-deux tient</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2307,6 +2311,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>&amp;Fit</source>
         <translation>A&amp;justement</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Test multinomial exact : trop de catégories à dénombrer ou tirer ; le p du khi-deux tient</translation>
     </message>
 </context>
 <context>

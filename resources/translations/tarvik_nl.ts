@@ -969,6 +969,10 @@ worden.
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>de aanpassing heeft te veel waarnemingen of categorieën om de uitkomsten te tellen; exact_p_mc is een Monte-Carlo-p uit %1 willekeurige uitkomsten</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>de aanpassing heeft te veel categorieën om de uitkomsten te tellen of te trekken; de p van de chikwadraat geldt</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2304,6 +2308,10 @@ worden.
     <message>
         <source>&amp;Fit</source>
         <translation>&amp;Passend model</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Exacte multinomiale toets: te veel categorieën om te tellen of te trekken; de p van de chikwadraat geldt</translation>
     </message>
 </context>
 <context>

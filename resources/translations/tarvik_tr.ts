@@ -967,6 +967,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>uyumun sonuçlarını saymak için çok fazla gözlemi veya kategorisi var; exact_p_mc, %1 rastgele sonuçtan bir Monte Carlo p&apos;sidir</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>uyumun sonuçlarını saymak veya çekmek için çok fazla kategorisi var; ki-karenin p&apos;si geçerlidir</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2302,6 +2306,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>&amp;Fit</source>
         <translation>&amp;Uyum modeli</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>Kesin multinom testi: saymak veya çekmek için çok fazla kategori; ki-karenin p&apos;si geçerlidir</translation>
     </message>
 </context>
 <context>

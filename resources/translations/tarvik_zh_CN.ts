@@ -950,6 +950,10 @@ nothing printed), 1 when a file cannot be written.
         <source>the fit has too many observations or categories to count its outcomes; exact_p_mc is a Monte Carlo p from %1 random outcomes</source>
         <translation>该拟合的观测或类别太多，无法计数其结果；exact_p_mc 是来自 %1 个随机结果的蒙特卡罗 p</translation>
     </message>
+    <message>
+        <source>the fit has too many categories to count or draw its outcomes; the chi-square&apos;s p stands</source>
+        <translation>该拟合的类别太多，无法计数或抽取其结果；以卡方检验的 p 为准</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -2285,6 +2289,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>&amp;Fit</source>
         <translation>模型(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exact multinomial test: too many categories to count or draw; the chi-square&apos;s p stands</source>
+        <translation>精确多项式检验：类别太多，无法计数或抽取；以卡方检验的 p 为准</translation>
     </message>
 </context>
 <context>
