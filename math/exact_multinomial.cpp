@@ -32,6 +32,10 @@ DoubleReal Share(Real y, const MultinomialCategory& c, const std::vector<DoubleR
     return Subtract(TwoProduct(y, c.lnP), lnFactorials[std::size_t(checked::Trunc(y))]);
 }
 
+// A side of a node's children is left where all that remains of it is
+// below this share of the p counted so far.
+const Real kNegligible = 0x1p-70_r;
+
 class OutcomeWalk {
 public:
     OutcomeWalk(std::vector<MultinomialCategory> categories, Real total, const WorkProgress& progress)
@@ -110,12 +114,26 @@ private:
         }
         const DoubleReal& lnN = lnFactorials_[std::size_t(checked::Trunc(n))];
         if (reached + n * leastLnP_[i] - (lnN.hi + lnN.lo) > threshold_ + margin_) return Decided(i, n, w);
-        if (i + 2 == k) {
-            for (Real t = 0; t <= n; t += 1)
-                Count(Add(Add(w, Share(t, c_[i], lnFactorials_)), Share(n - t, c_[i + 1], lnFactorials_)));
-            return Decided(i, n, w);
+        // The children, category i taking y, from the most probable y
+        // outward on each side (their masses are binomial in y); a side
+        // ends where all that is left of it is below 2^-70 of the sum so
+        // far, a bound its falling ratio gives. The last two categories'
+        // children are single outcomes.
+        const bool outcomes = i + 2 == k;
+        const Real p = c_[i].p, rest = suffixP_[i + 1];
+        const Real mode = std::min(n, Floor((n + 1) * p / suffixP_[i]));
+        for (const int step : {1, -1}) {
+            for (Real y = step > 0 ? mode : mode - 1; y >= 0 && y <= n && !stopped_; y += step) {
+                const DoubleReal reachedChild = Add(w, Share(y, c_[i], lnFactorials_));
+                if (outcomes) Count(Add(reachedChild, Share(n - y, c_[i + 1], lnFactorials_)));
+                else Visit(i + 1, n - y, reachedChild);
+                const Real ratio = step > 0 ? p * (n - y) / (rest * (y + 1)) : rest * y / (p * (n - y + 1));
+                if (ratio >= 1) continue;
+                const Real mass = Probability(MassLn(i + 1, n - y, reachedChild));
+                if (mass * ratio / (1 - ratio) < kNegligible * P()) break;
+            }
         }
-        for (Real y = 0; y <= n && !stopped_; y += 1) Visit(i + 1, n - y, Add(w, Share(y, c_[i], lnFactorials_)));
+        Decided(i, n, w);
     }
 
     std::vector<MultinomialCategory> c_;
