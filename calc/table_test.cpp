@@ -225,7 +225,8 @@ namespace {
 const Real kLargestExpectedItem = 1e15_r, kSmallestExpectedItem = 1e-300_r;
 }  // namespace
 
-std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts, std::string* note) {
+std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts, std::string* note,
+                                      std::string* reading) {
     if (counts.size() > 1 && counts.front().size() > 1)
         throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
     std::vector<Real> observed;
@@ -257,13 +258,18 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
     // fit rescales them. Said, since proportions that miss 1 are often a
     // slip of the keyboard.
     if (!near(sum, 1) && !near(sum, total)) {
-        if (note)
-            *note = Fill(Tr("Table", "the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total"),
-                         {Shown(sum), Shown(total)});
+        const std::string rescaled =
+            Fill(Tr("Table", "the expected items add up to %1, neither 1 nor the total %2: read as ratios and rescaled to the total"),
+                 {Shown(sum), Shown(total)});
+        if (note) *note = rescaled;
+        if (reading) *reading = rescaled;
         // As proportions: the fit's sums then stay as small as a proportion's.
         for (Real& w : weights) w /= sum;
         return weights;
     }
+    if (reading)
+        *reading = near(sum, 1) ? Tr("Table", "the expected items add up to 1: read as proportions")
+                                : Fill(Tr("Table", "the expected items add up to the total %1: read as expected counts"), {Shown(total)});
     return ExactDecimalWeights(texts, weights);
 }
 

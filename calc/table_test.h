@@ -62,9 +62,10 @@ Real ReadCountCell(const std::string& cell, std::size_t row, std::size_t column,
 // counts adding up to the observed total, or ratios (9:3:3:1, or weights
 // adding up to neither), which are rescaled and said so in `note`. Read
 // with the point as the decimal separator, as the command line reads
-// numbers.
+// numbers. `reading` says how they were read however they add up (the
+// window's expected field says it always).
 std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, const CountTable& counts,
-                                      std::string* note = nullptr);
+                                      std::string* note = nullptr, std::string* reading = nullptr);
 
 // "9:3:3:1" as its four items; any other text as it is.
 std::vector<std::string> RatioItems(const std::vector<std::string>& items);

@@ -23,11 +23,14 @@ namespace tarvik {
 
 namespace {
 
-// Expected proportions as typed: apart by blanks or semicolons, in the
-// desktop's number format.
+// Expected proportions as typed: apart by blanks or semicolons, and by
+// commas where the desktop's decimal mark is the point; in the desktop's
+// number format.
 std::vector<std::string> ExpectedItems(const QString& text) {
     std::vector<std::string> items;
-    for (const QString& item : text.split(QRegularExpression("[\\s;]+"), Qt::SkipEmptyParts)) {
+    const bool commaDecimal = CurrentFormatSettings().DecimalSeparator == ',';
+    const QRegularExpression apart(commaDecimal ? "[\\s;]+" : "[\\s;,]+");
+    for (const QString& item : text.split(apart, Qt::SkipEmptyParts)) {
         QString point = item;
         if (CurrentFormatSettings().DecimalSeparator != '.') point.replace(QChar(CurrentFormatSettings().DecimalSeparator), '.');
         items.push_back(point.toStdString());
@@ -87,7 +90,7 @@ void TableWindow::Refresh() {
         } else {
             std::vector<Real> weights;
             if (oneLine && !expectedEdit->text().trimmed().isEmpty())
-                weights = ReadExpectedWeights(RatioItems(ExpectedItems(expectedEdit->text())), counts, &expectedNote);
+                weights = ReadExpectedWeights(RatioItems(ExpectedItems(expectedEdit->text())), counts, nullptr, &expectedNote);
             report_ = ReportOf(counts, weights, oneLine ? estimatedBox->value() : 0);
         }
     } catch (const TableInputError& bad) {

@@ -1994,6 +1994,14 @@ geschrieben werden kann.
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation>; %1 Werte in die Enden zusammengefasst, die weniger als 5 erwarteten</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>die erwarteten Einträge ergeben zusammen 1: als Anteile gelesen</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>die erwarteten Einträge ergeben zusammen die Summe %1: als erwartete Häufigkeiten gelesen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1996,6 +1996,14 @@ archivo.
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation>; %1 valores agrupados en los extremos, que esperaban menos de 5</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>los elementos esperados suman 1: leídos como proporciones</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>los elementos esperados suman el total %1: leídos como frecuencias esperadas</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1997,6 +1997,14 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation> ; %1 valeurs regroupées dans les extrémités, qui attendaient moins de 5</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>les éléments attendus ont pour somme 1 : lus comme des proportions</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>les éléments attendus ont pour somme le total %1 : lus comme des effectifs attendus</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -1994,6 +1994,14 @@ worden.
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation>; %1 waarden samengevoegd in de uiteinden, die minder dan 5 verwachtten</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>de verwachte items tellen op tot 1: gelezen als proporties</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>de verwachte items tellen op tot het totaal %1: gelezen als verwachte frequenties</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

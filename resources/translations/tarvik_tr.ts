@@ -1992,6 +1992,14 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation>; beklenen değeri 5&apos;ten az olan uçlara %1 değer birleştirildi</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>beklenen öğelerin toplamı 1: oran olarak okundu</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>beklenen öğelerin toplamı %1 toplamına eşit: beklenen frekans olarak okundu</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

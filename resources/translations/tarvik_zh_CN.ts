@@ -1975,6 +1975,14 @@ nothing printed), 1 when a file cannot be written.
         <source>; %1 values pooled into the ends, which expected fewer than 5</source>
         <translation>；%1 个值并入期望频数不足 5 的两端</translation>
     </message>
+    <message>
+        <source>the expected items add up to 1: read as proportions</source>
+        <translation>期望项之和为 1：按比例读取</translation>
+    </message>
+    <message>
+        <source>the expected items add up to the total %1: read as expected counts</source>
+        <translation>期望项之和等于总数 %1：按期望频数读取</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -112,6 +112,19 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
     EXPECT_TRUE(w->Report()->test.goodnessOfFit);
     EXPECT_TRUE(w->resultsLabel->text().contains("Pearson \u03c7\u00b2 = 4.320000, df = 3, p = 0.228919"));
     EXPECT_TRUE(w->expectedEdit->isEnabled());
+    // The expected items as the user writes them, and how they were read.
+    const struct {
+        const char *typed, *reading;
+    } readings[] = {
+        {"0.25,0.25,0.25,0.25", "The expected items add up to 1: read as proportions.\n"},  // commas on a point desktop
+        {"25 25 25 25", "The expected items add up to the total 100: read as expected counts.\n"},
+        {"1;1;1;1", "The expected items add up to 4, neither 1 nor the total 100: read as ratios and rescaled to the total.\n"},
+    };
+    for (const auto& c : readings) {
+        w->expectedEdit->setText(c.typed);
+        EXPECT_TRUE(w->resultsLabel->text().startsWith(c.reading)) << w->resultsLabel->text().toStdString();
+        EXPECT_TRUE(w->resultsLabel->text().contains("Pearson \u03c7\u00b2 = 4.320000, df = 3, p = 0.228919")) << c.typed;
+    }
     w->expectedEdit->setText("0.1 0.2 0.3 0.4");
     EXPECT_TRUE(w->resultsLabel->text().contains("df = 3")) << w->resultsLabel->text().toStdString();
     EXPECT_NE(w->Report()->test.chiSquare, Real(4.32_r));
