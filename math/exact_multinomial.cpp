@@ -34,7 +34,7 @@ DoubleReal Share(Real y, const MultinomialCategory& c, const std::vector<DoubleR
 
 // A side of a node's children is left where all that remains of it is
 // below this share of the p counted so far.
-const Real kNegligible = 0x1p-70_r;
+const Real kNegligible = Ldexp(Real(1), -70);
 
 class OutcomeWalk {
 public:
