@@ -26,7 +26,7 @@ Answer ModelFitAnswer(const CommandRequest& r, const CountsInput& in) {
     std::vector<Real> frequencies;
     std::vector<std::string> labels = t.size() == 1 ? in.columnLabels : in.rowLabels;
     if (t.size() == 1 || t.front().size() == 1) {
-        for (const auto& row : t) frequencies.insert(frequencies.end(), row.begin(), row.end());
+        frequencies = CellsInOrder(t);
     } else if (t.size() == 2 || t.front().size() == 2) {
         const bool rows = t.size() == 2;
         labels.clear();

@@ -56,8 +56,7 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
     TableReport r;
     r.test = TestTable(counts, weights, estimated);
     if (r.test.goodnessOfFit) {
-        std::vector<Real> observed;
-        for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+        const std::vector<Real> observed = CellsInOrder(counts);
         const std::vector<Real> w = weights.empty() ? std::vector<Real>(observed.size(), 1) : weights;
         const std::vector<Real> expected = ExpectedCountsOfFit(observed, w);
         const std::vector<Real> residuals = GoodnessOfFitResiduals(observed, w);

@@ -229,8 +229,7 @@ std::vector<Real> ReadExpectedWeights(const std::vector<std::string>& texts, con
                                       std::string* reading) {
     if (counts.size() > 1 && counts.front().size() > 1)
         throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
-    std::vector<Real> observed;
-    for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+    const std::vector<Real> observed = CellsInOrder(counts);
     if (texts.size() != observed.size())
         throw TableInputError{Fill(Tr("Table", "give %1 expected proportions or counts, one per count, not %2"),
                                    {std::to_string(observed.size()), std::to_string(texts.size())})};
@@ -280,8 +279,7 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
     if (oneRow || oneColumn || !weights.empty()) {
         if (!oneRow && !oneColumn)
             throw TableInputError{Tr("Table", "expected proportions go with one row (or one column) of counts")};
-        std::vector<Real> observed;
-        for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+        const std::vector<Real> observed = CellsInOrder(counts);
         if (observed.size() < 2)
             throw TableInputError{Tr("Table", "a table needs 2 rows and 2 columns, or one row of 2 counts or more to fit")};
         Real total = 0;

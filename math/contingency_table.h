@@ -24,6 +24,13 @@ namespace tarvik {
 
 using CountTable = std::vector<std::vector<Real>>;
 
+// The cells row by row: a fit's one line of counts, whichever way it lies.
+inline std::vector<Real> CellsInOrder(const CountTable& counts) {
+    std::vector<Real> cells;
+    for (const auto& row : counts) cells.insert(cells.end(), row.begin(), row.end());
+    return cells;
+}
+
 struct TableMargins {
     std::vector<Real> rows, columns;
     Real total = 0;

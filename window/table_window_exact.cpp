@@ -34,8 +34,7 @@ FisherOutcome CountExactly(const CountTable& counts, const std::vector<Real>& pr
         return !cancel.load();
     };
     if (probabilities.empty()) return RunFisherTest(counts, control);
-    std::vector<Real> observed;
-    for (const auto& row : counts) observed.insert(observed.end(), row.begin(), row.end());
+    const std::vector<Real> observed = CellsInOrder(counts);
     return RunExactFitTest(observed, probabilities, control);
 }
 

@@ -79,8 +79,7 @@ void TableWindow::Refresh() {
             return;
         }
         if (modelled) {
-            std::vector<Real> frequencies;
-            for (const auto& row : counts) frequencies.insert(frequencies.end(), row.begin(), row.end());
+            const std::vector<Real> frequencies = CellsInOrder(counts);
             const ModelFit fit = FitCountModel(modelBox->currentIndex() == 1 ? CountModel::Poisson : CountModel::Binomial,
                                                model_.rowCount() == 1 ? shownColumns_ : shownRows_, frequencies);
             report_ = ReportOf({fit.observed}, fit.expected, 1 + estimatedBox->value());
