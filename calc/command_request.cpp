@@ -9,6 +9,7 @@
 #include "calc/counts_answer.h"
 #include "calc/fisher_test.h"
 #include "calc/power_request.h"
+#include "calc/design_request.h"
 #include "calc/number_lists.h"
 #include "calc/paired_report.h"
 #include "calc/pairwise.h"
@@ -38,6 +39,8 @@ constexpr OptionShape kOptions[] = {
     {"--n", 1},       {"--background", 1}, {"--counts", 1},  {"--expected", 1},
     {"--exact-seconds", 1}, {"--seed", 1}, {"--paired", 0}, {"--pairwise", 1},
     {"--variance", 1}, {"--level", 1}, {"--sigma2", 1}, {"--estimated", 1}, {"--fit", 1},
+    {"--design", 1}, {"--p10", 1}, {"--p01", 1}, {"--or", 1}, {"--p1", 1}, {"--p2", 1}, {"--ratio", 1},
+    {"--correct", 0}, {"--groups", 1}, {"--sizes", 1}, {"--shape", 1}, {"--v", 1},
 };
 
 constexpr int kMostDigits = 21;  // past the Real's 19.3 digits nothing changes
@@ -253,6 +256,11 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
         ReadVarianceOptions(raw, r);
         return r;
     }
+    if (has("--design")) {
+        ReadDesignOptions(raw, r);
+        ReadOutputOptions(raw, r);
+        return r;
+    }
     if (has("--counts") || has("--expected") || has("--paired") || has("--estimated") || has("--fit")) {
         ReadCountsOptions(raw, r);
         return r;
@@ -262,12 +270,17 @@ CommandRequest ReadCommandLine(const std::vector<std::string>& arguments, Decima
     for (const char* o : {"--value", "--cdf", "--upper", "--two-sided", "--between"}) questions += has(o);
     bool power = false;
     for (const auto& option : kPowerOptions) power = power || has(option.first);
+    power = power || has("--v") || has("--shape");
     if (power && (questions > 0 || has("--ncp")))
         throw CommandLineError{Tr("CommandLine", "--effect, --alpha, --power and --n take none of --value, --cdf, --upper, "
                                                   "--two-sided, --between and --ncp")};
     if (!power && questions != 1)
         throw CommandLineError{Tr("CommandLine", "give one of --value, --cdf, --upper, --two-sided and --between, "
                                                   "or three of --effect, --alpha, --power and --n")};
+    if (power && has("--shape")) {
+        if (has("--df")) throw CommandLineError{Tr("CommandLine", "--shape gives the df: not with --df")};
+        raw["--df"] = {std::to_string(ReadShape(raw, r))};
+    }
     if (!has("--df")) throw CommandLineError{Tr("CommandLine", "--df is required")};
 
     const std::vector<std::string> dfTexts = ExpandList(raw["--df"][0], "--df", kMostResults, mark);
@@ -351,6 +364,7 @@ Answer AnswerOf(const CommandRequest& r) {
                 return RenderTable(NoncentralResultsTable(r.dfs, r.ncps, r.given, r.numbers, r.format), r.form);
             return RenderTable(ResultsTable(r.dfs, r.given, r.numbers, r.format), r.form);
         case CommandAction::Power: return PowerTableText(r);
+        case CommandAction::Design: return DesignTableText(r);
         case CommandAction::Counts: return CountsAnswer(r);
         case CommandAction::Variance: return RenderTable(VarianceRecord(r.variance, r.format), r.form);
         case CommandAction::Table:

@@ -14,10 +14,11 @@
 #include "calc/pairwise.h"
 #include "calc/variance_test.h"
 #include "calc/power_analysis.h"
+#include "calc/power_designs.h"
 
 namespace tarvik {
 
-enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power, Counts, Variance };
+enum class CommandAction { Help, Version, Results, Table, TwoSided, Between, Power, Design, Counts, Variance };
 
 struct CommandRequest {
     CommandAction action = CommandAction::Help;
@@ -36,6 +37,9 @@ struct CommandRequest {
     // (the unknown's list stays empty).
     PowerField unknown = PowerField::SampleSize;
     std::vector<GivenNumber> effects, alphas, powers, sampleSizes;
+    // --shape RxC: the table's df, and V beside w (--v given for --effect).
+    int shapeRows = 0, shapeColumns = 0;
+    DesignRequest design;  // --design
     // --counts: the table's file ("-": standard input), its text once read
     // by the runner, and the --expected items of a goodness-of-fit test.
     std::string countsFile, countsText;

@@ -13,16 +13,14 @@ namespace {
 
 [[noreturn]] void Refuse(PowerField field, const std::string& why) { throw PowerInputError{field, why}; }
 
-bool IsProbability(Real p) { return p > 0 && p < 1; }
-
 void Check(const PowerQuestion& q) {
     const Limits& limits = CommandLineLimits();
     if (!(q.df >= limits.lowestDf && q.df <= limits.highestDf) || q.df != Floor(q.df))
         Refuse(PowerField::Df, Fill(Tr("Power", "must be a whole number from 1 to %1"), {std::to_string(limits.highestDf)}));
     const auto given = [&](PowerField f) { return q.unknown != f; };
     if (given(PowerField::EffectSize) && !(q.w > 0)) Refuse(PowerField::EffectSize, Tr("Power", "must be above 0"));
-    if (given(PowerField::Alpha) && !IsProbability(q.alpha)) Refuse(PowerField::Alpha, Tr("Power", "must lie between 0 and 1"));
-    if (given(PowerField::Power) && !IsProbability(q.power)) Refuse(PowerField::Power, Tr("Power", "must lie between 0 and 1"));
+    if (given(PowerField::Alpha) && !IsOpenProbability(q.alpha)) Refuse(PowerField::Alpha, Tr("Power", "must lie between 0 and 1"));
+    if (given(PowerField::Power) && !IsOpenProbability(q.power)) Refuse(PowerField::Power, Tr("Power", "must lie between 0 and 1"));
     if (given(PowerField::SampleSize) && !(q.n >= 1 && q.n <= kLargestSampleSize && q.n == Floor(q.n)))
         Refuse(PowerField::SampleSize, Tr("Power", "must be a whole number from 1 to 1000000000"));
     // A test of level alpha has power alpha at no effect and more above it.
@@ -52,25 +50,9 @@ std::vector<Real> Proportions(const std::string& list, const char* hypothesis, c
     return values;
 }
 
-}  // namespace
-
-EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
-                                          const FormatSettings& fs) {
-    const std::vector<Real> h1 = Proportions(alternative, "H1", fs);
-    if (h1.size() < 2) Refuse(PowerField::EffectSize, Tr("Power", "give at least two H1 proportions"));
-    std::vector<Real> h0(h1.size(), Real(1) / Real(h1.size()));
-    if (!ListItems(expected, fs).empty()) {
-        h0 = Proportions(expected, "H0", fs);
-        if (h0.size() != h1.size())
-            Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 has %1 proportions, H1 %2"),
-                                                {std::to_string(h0.size()), std::to_string(h1.size())}));
-        for (std::size_t i = 0; i < h0.size(); ++i)
-            if (!(h0[i] > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 proportion %1 is 0"), {std::to_string(i + 1)}));
-    }
-    return {EffectSizeOfProportions(h0, h1), int(h1.size()) - 1};
-}
-
-EffectFromProportions IndependenceEffect(const std::string& cells, const FormatSettings& fs) {
+// A table of non-negative numbers, one row per line, each row and column
+// adding up to more than 0.
+std::vector<std::vector<Real>> ReadProportionTable(const std::string& cells, const FormatSettings& fs) {
     std::vector<std::vector<Real>> table;
     std::size_t start = 0;
     while (start <= cells.size()) {
@@ -106,7 +88,52 @@ EffectFromProportions IndependenceEffect(const std::string& cells, const FormatS
         for (const auto& row : table) sum += row[j];
         if (!(sum > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "column %1 adds up to 0"), {std::to_string(j + 1)}));
     }
+    return table;
+}
+
+}  // namespace
+
+EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
+                                          const FormatSettings& fs) {
+    const std::vector<Real> h1 = Proportions(alternative, "H1", fs);
+    if (h1.size() < 2) Refuse(PowerField::EffectSize, Tr("Power", "give at least two H1 proportions"));
+    std::vector<Real> h0(h1.size(), Real(1) / Real(h1.size()));
+    if (!ListItems(expected, fs).empty()) {
+        h0 = Proportions(expected, "H0", fs);
+        if (h0.size() != h1.size())
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 has %1 proportions, H1 %2"),
+                                                {std::to_string(h0.size()), std::to_string(h1.size())}));
+        for (std::size_t i = 0; i < h0.size(); ++i)
+            if (!(h0[i] > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "H0 proportion %1 is 0"), {std::to_string(i + 1)}));
+    }
+    return {EffectSizeOfProportions(h0, h1), int(h1.size()) - 1};
+}
+
+EffectFromProportions IndependenceEffect(const std::string& cells, const FormatSettings& fs) {
+    const std::vector<std::vector<Real>> table = ReadProportionTable(cells, fs);
     return {EffectSizeOfTable(table), int((table.size() - 1) * (table.front().size() - 1))};
+}
+
+GroupsEffect EffectOfGroups(const std::string& groups, const std::string& sizes, const FormatSettings& fs) {
+    std::vector<std::vector<Real>> table = ReadProportionTable(groups, fs);
+    std::vector<Real> shares(table.size(), Real(1) / Real(table.size()));
+    if (!ListItems(sizes, fs).empty()) {
+        shares = Proportions(sizes, Tr("Power", "group size").c_str(), fs);
+        if (shares.size() != table.size())
+            Refuse(PowerField::EffectSize, Fill(Tr("Power", "%1 group sizes for %2 groups"),
+                                                {std::to_string(shares.size()), std::to_string(table.size())}));
+        for (std::size_t i = 0; i < shares.size(); ++i)
+            if (!(shares[i] > 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "group %1 has size 0"), {std::to_string(i + 1)}));
+    }
+    // Each group's proportions scaled to add up to 1, then weighted by its
+    // share: the cell probabilities of the whole study.
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        Real sum = 0;
+        for (const Real& v : table[i]) sum += v;
+        for (Real& v : table[i]) v = v / sum * shares[i];
+    }
+    return {{EffectSizeOfTable(table), int((table.size() - 1) * (table.front().size() - 1))}, shares,
+            int(table.size()), int(table.front().size())};
 }
 
 std::string PowerFieldName(PowerField field) {

@@ -39,6 +39,9 @@ inline const Real kLargestNoncentrality = 1e6_r;
 // Cohen's conventional effect sizes for w: small, medium, large.
 inline constexpr double kCohenSmall = 0.1, kCohenMedium = 0.3, kCohenLarge = 0.5;
 
+// alpha and the power lie strictly between 0 and 1.
+inline bool IsOpenProbability(Real p) { return p > 0 && p < 1; }
+
 // The field's name in messages: "effect size w", "alpha", "power", "N", "df".
 std::string PowerFieldName(PowerField field);
 
@@ -60,6 +63,15 @@ struct EffectFromProportions {
 EffectFromProportions GoodnessOfFitEffect(const std::string& expected, const std::string& alternative,
                                           const FormatSettings& fs);
 EffectFromProportions IndependenceEffect(const std::string& cells, const FormatSettings& fs);
+// The same from each group's proportions of the outcomes, one group per
+// line, and the groups' sizes (any scale, equal when blank): the cells are
+// each group's proportions times its share of the study.
+struct GroupsEffect {
+    EffectFromProportions effect;
+    std::vector<Real> shares;
+    int rows, columns;
+};
+GroupsEffect EffectOfGroups(const std::string& groups, const std::string& sizes, const FormatSettings& fs);
 
 // The answer as a results line's cells: df, w, alpha, power, N, lambda, critical.
 const std::vector<std::string>& PowerHeader();

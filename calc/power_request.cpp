@@ -3,6 +3,7 @@
 
 #include "calc/command_line_error.h"
 #include "calc/number_lists.h"
+#include "math/design_power.h"
 
 namespace tarvik {
 
@@ -70,6 +71,11 @@ const char* OptionOf(PowerField field) {
 }  // namespace
 
 void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
+    // --v, Cramer's V of the --shape table, stands for --effect.
+    const bool v = raw.count("--v") > 0;
+    if (v && (raw.count("--effect") || !r.shapeRows))
+        throw CommandLineError{Tr("CommandLine", "--v takes --shape and stands for --effect")};
+    if (v) raw["--effect"] = raw["--v"];
     int given = 0;
     for (const auto& [option, field] : kPowerOptions) {
         if (!raw.count(option)) {
@@ -77,8 +83,15 @@ void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
             continue;
         }
         ++given;
-        PowerList(r, field) = ReadPowerList(field, option, raw[option][0], r.mark);
+        const char* name = v && field == PowerField::EffectSize ? "--v" : option;
+        PowerList(r, field) = ReadPowerList(field, name, raw[option][0], r.mark);
     }
+    if (v)
+        for (GivenNumber& g : r.effects) {
+            if (g.value > 1)
+                throw CommandLineError{Fill(Tr("Input", "%1 %2 is out of range: %3"), {"--v", Quoted(g.text), Tr("Power", "above 0, up to 1")})};
+            g.value = EffectSizeOfCramersV(g.value, r.shapeRows, r.shapeColumns);
+        }
     if (given != 3) throw CommandLineError{Tr("CommandLine", "give three of --effect, --alpha, --power and --n: the fourth is solved")};
     for (const char* o : {"--table", "--export-chart"})
         if (raw.count(o)) throw CommandLineError{Fill(Tr("CommandLine", "%1 does not take --effect, --alpha, --power and --n"), {o})};
@@ -86,9 +99,16 @@ void ReadPowerOptions(RawOptions& raw, CommandRequest& r) {
 
 std::string PowerTableText(const CommandRequest& r) {
     TextTable table{TextTable::Kind::Records, "", PowerHeader(), {}};
+    // With --shape, V beside w.
+    if (r.shapeRows) table.header.insert(table.header.begin() + 2, "V");
     for (const PowerQuestion& q : PowerQuestions(r)) {
         try {
-            table.rows.push_back(PowerCells(SolvePower(q), r.format, FormatSettings{}));
+            const PowerAnswer a = SolvePower(q);
+            table.rows.push_back(PowerCells(a, r.format, FormatSettings{}));
+            if (r.shapeRows)
+                table.rows.back().insert(table.rows.back().begin() + 2,
+                                         FormatNumber(CramersVOfEffectSize(a.w, r.shapeRows, r.shapeColumns), r.format,
+                                                      FormatSettings{}));
         } catch (const PowerInputError& bad) {
             // The number at fault as the user wrote it.
             const Real value = bad.field == PowerField::EffectSize ? q.w

@@ -26,4 +26,20 @@ Real BinomialProbability(Real k, Real n, Real p, Real q) {
     return detail::ExpOfLn(ln);
 }
 
+Real BinomialLowerTail(Real k, Real n, Real p, Real q) {
+    if (k < 0) return 0;
+    if (k >= n || q <= 0) return k >= n ? 1 : 0;
+    if (p <= 0) return 1;
+    const bool lower = k < Floor((n + 1) * p);
+    Real i = lower ? k : k + 1, term = BinomialProbability(i, n, p, q), sum = 0;
+    while (term > 0 && term >= detail::kSumTol * sum) {
+        sum += term;
+        if (lower ? i <= 0 : i >= n) break;
+        // P(i - 1) / P(i) = i q / ((n - i + 1) p), and the inverse upward.
+        term = lower ? term * i * q / ((n - i + 1) * p) : term * (n - i) * p / ((i + 1) * q);
+        i += lower ? -1 : 1;
+    }
+    return detail::Probability(lower ? sum : 1 - sum);
+}
+
 }  // namespace tarvik

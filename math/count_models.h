@@ -16,5 +16,9 @@ Real PoissonLowerTail(Real k, Real lambda);
 // q = 1 - p is given as its own quotient (1 - p rounded would cost a
 // small q its digits).
 Real BinomialProbability(Real k, Real n, Real p, Real q);
+// P(X <= k) for the same X: the terms summed from k away from the mode
+// until they no longer count, where k lies below it; else 1 minus the
+// upper tail so summed.
+Real BinomialLowerTail(Real k, Real n, Real p, Real q);
 
 }  // namespace tarvik
