@@ -160,7 +160,7 @@ std::string DesignTableText(const CommandRequest& r) {
             // Each group's share of N, rounded up: what the study recruits.
             std::string sizes;
             for (const Real& share : d.groupsEffect.shares)
-                sizes += (sizes.empty() ? "" : ";") + FixedDigits(-Floor(-(a.n * share * (1 - 1e-15_r))), 0);
+                sizes += (sizes.empty() ? "" : ";") + FixedDigits(WholeGroupSize(a.n * share), 0);
             header.push_back("n_groups");
             cells.push_back(sizes);
             return RenderTable({TextTable::Kind::Records, "", header, {cells}}, r.form);
@@ -169,9 +169,12 @@ std::string DesignTableText(const CommandRequest& r) {
         return RenderTable({TextTable::Kind::Records, "", DesignHeader(d.question), {DesignCells(a, r.format, FormatSettings{})}},
                            r.form);
     } catch (const PowerInputError& bad) {
-        throw CommandLineError{Fill(Tr("Power", "%1: %2"), {OptionOf(bad.field, d.groups), bad.message})};
+        // The solved quantity's refusal is a sentence of its own.
+        const PowerField unknown = d.groups ? d.groupsQuestion.unknown : d.question.unknown;
+        throw CommandLineError{Fill(bad.field == unknown ? Tr("Power", "%1: %2") : Tr("Power", "%1 %2"),
+                                    {OptionOf(bad.field, d.groups), bad.message})};
     } catch (const DesignInputError& bad) {
-        throw CommandLineError{Fill(Tr("Power", "%1: %2"), {OptionOf(bad.input), bad.message})};
+        throw CommandLineError{Fill(Tr("Power", "%1 %2"), {OptionOf(bad.input), bad.message})};
     }
 }
 

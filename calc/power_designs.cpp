@@ -6,6 +6,7 @@
 #include "calc/answers.h"
 #include "core/checked_math.h"
 #include "core/decimal_digits.h"
+#include "core/number_text.h"
 #include "math/chi_square_power.h"
 #include "math/design_power.h"
 #include "math/distributions.h"
@@ -109,14 +110,36 @@ void SolveTwoProportions(DesignAnswer& a) {
     a.w = TwoProportionsEffectSize(q.p1, q.p2, a.n2 / q.n);
 }
 
+// A typed number within (low, high], or the refusal naming it.
+Real TypedNumber(const std::string& name, const std::string& text, Real low, Real high, const std::string& range,
+                 const FormatSettings& fs) {
+    Real v = 0;
+    if (!TryTextToReal(text, v, fs)) RefuseField(PowerField::EffectSize, Fill(Tr("Power", "%1 '%2' is not a number"), {name, text}));
+    if (!(v > low && v <= high)) RefuseField(PowerField::EffectSize, Fill(Tr("Power", "%1 %2"), {name, range}));
+    return v;
+}
+
 }  // namespace
 
-Real SecondGroupSize(Real n1, Real ratio) {
+EffectFromProportions EffectOfCramersV(const std::string& v, int rows, int columns, const FormatSettings& fs) {
+    const Real value = TypedNumber("V", v, 0, 1, Tr("Power", "must lie above 0, up to 1"), fs);
+    return {EffectSizeOfCramersV(value, rows, columns), (rows - 1) * (columns - 1)};
+}
+
+EffectFromProportions EffectOfOddsRatio(const std::string& baseline, const std::string& oddsRatio,
+                                        const std::string& groupRatio, const FormatSettings& fs) {
+    const Real p1 = TypedNumber("p1", baseline, 0, 1, Tr("Power", "must lie between 0 and 1"), fs);
+    if (p1 == 1) RefuseField(PowerField::EffectSize, Tr("Power", "p1 must lie between 0 and 1"));
+    const Real ratio = TypedNumber(Tr("Power", "the odds ratio"), oddsRatio, 0, 1e6_r, Tr("Power", "must lie above 0, up to 1000000"), fs);
+    const Real groups = TypedNumber("n2 / n1", groupRatio, 0, 1000, Tr("Power", "must lie above 0, up to 1000"), fs);
+    return {TwoProportionsEffectSize(p1, ProportionOfOddsRatio(p1, ratio), groups), 1};
+}
+
+Real WholeGroupSize(Real size) {
     // A ratio typed as a decimal is a binary number a hair off: 0.1 x 30
     // must give 3, not 4, so the product loses its last bits before it is
     // rounded up.
-    const Real product = n1 * ratio * (1 - 1e-15_r);
-    return std::max<Real>(1, -Floor(-product));
+    return std::max<Real>(1, -Floor(-(size * (1 - 1e-15_r))));
 }
 
 DesignAnswer SolveDesign(const DesignQuestion& question) {

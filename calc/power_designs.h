@@ -48,8 +48,18 @@ struct DesignRequest {
     GroupsEffect groupsEffect{};
 };
 
+// w and df from Cramer's V of an r x c table, and from an odds ratio to a
+// baseline proportion p1 with the groups' ratio n2 / n1 (2 x 2, df 1), as
+// typed; throws PowerInputError (field EffectSize) naming the item at fault.
+EffectFromProportions EffectOfCramersV(const std::string& v, int rows, int columns, const FormatSettings& fs);
+EffectFromProportions EffectOfOddsRatio(const std::string& baseline, const std::string& oddsRatio,
+                                        const std::string& groupRatio, const FormatSettings& fs);
+
+// A group's size from its share of a study, a product such as ratio n1 or
+// share N, rounded up to a whole size of at least 1.
+Real WholeGroupSize(Real size);
 // The second group's size: ratio n1 rounded up, at least 1.
-Real SecondGroupSize(Real n1, Real ratio);
+inline Real SecondGroupSize(Real n1, Real ratio) { return WholeGroupSize(n1 * ratio); }
 
 DesignAnswer SolveDesign(const DesignQuestion& question);
 

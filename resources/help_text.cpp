@@ -54,6 +54,13 @@ QStringList HelpTextLines() {
         QCoreApplication::translate("HelpText", "  * Copy results (Ctrl+Shift+C): the results as one line, as the command line prints them"),
         QCoreApplication::translate("HelpText", kCriticalValuesHelp),
         QCoreApplication::translate("HelpText", kPowerHelp),
+        QCoreApplication::translate("HelpText", "  * Designs in the power window: McNemar's test of paired proportions (the discordant "
+            "proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the "
+            "exact binomial test's power beside the chi-square's) and two independent proportions (p1 and p2, or "
+            "p1 and the odds ratio, with the groups' ratio n2 / n1 and the continuity correction: n1 and n2, the "
+            "power or the detectable p2 on either side of p1, by the normal approximation). w can also come from "
+            "each group's proportions and the groups' sizes, from Cramer's V (w = V times the square root of "
+            "min(r, c) - 1) or from an odds ratio and a baseline proportion"),
         QCoreApplication::translate("HelpText", kVarianceHelp),
         QCoreApplication::translate("HelpText", kTableTestHelp),
         QCoreApplication::translate("HelpText", "  * After the table's test: for 2 x 2 the odds ratio, the risk ratio and the risk difference "

@@ -1,5 +1,6 @@
 #include "window/power_window.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
@@ -26,6 +27,7 @@
 #include "platform/window_keys.h"
 #include "platform/screen_fit.h"
 #include "window/chart_file_dialog.h"
+#include "window/design_fields.h"
 #include "window/power_charts.h"
 #include "window/proportions_box.h"
 #include "window/window_texts.h"
@@ -55,6 +57,11 @@ QString Swatch(QColor color, const QString& what) {
 PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("Power and sample size - Tarvik"));
 
+    designBox = new QComboBox;
+    designBox->addItems({tr("Cohen's w (chi-square test)"), tr("McNemar's test (paired proportions)"),
+                         tr("Two independent proportions")});
+    designFields = new DesignFields;
+    designFields->hide();
     solveBox = new QComboBox;
     solveBox->addItems({tr("Sample size N"), tr("Power"), tr("Effect size w"), tr("Significance level \u03B1")});
     dfBox = new QSpinBox;
@@ -77,19 +84,28 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     problemLabel->hide();
 
     auto* form = new QFormLayout;
+    form_ = form;
+    auto* designLabel = new QLabel(tr("D&esign"));
+    designLabel->setBuddy(designBox);
+    form->addRow(designLabel, designBox);
     auto* solveLabel = new QLabel(tr("&Solve for"));
     solveLabel->setBuddy(solveBox);
     form->addRow(solveLabel, solveBox);
     form->addRow(tr("&Degrees of freedom"), dfBox);
-    auto* effectRow = new QHBoxLayout;
+    effectRow_ = new QWidget;
+    auto* effectRow = new QHBoxLayout(effectRow_);
+    effectRow->setContentsMargins(0, 0, 0, 0);
     effectRow->addWidget(effectEdit, 1);
     effectRow->addWidget(effectHint);
     auto* effectLabel = new QLabel(tr("Effect size &w"));
     effectLabel->setBuddy(effectEdit);
-    form->addRow(effectLabel, effectRow);
+    form->addRow(effectLabel, effectRow_);
+    form->addRow(designFields);
     form->addRow(tr("Significance level &\u03B1"), alphaEdit);
     form->addRow(tr("&Power 1 \u2212 \u03B2"), powerEdit);
-    form->addRow(tr("Total sample size &N"), sampleSizeEdit);
+    sampleSizeLabel = new QLabel(tr("Total sample size &N"));
+    sampleSizeLabel->setBuddy(sampleSizeEdit);
+    form->addRow(sampleSizeLabel, sampleSizeEdit);
 
     proportionsBox = new ProportionsBox;
     // The pictures.
@@ -110,7 +126,9 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                               Swatch(kAlphaRegionColor, "\u03B1") + "&nbsp;&nbsp; " + Swatch(kBetaRegionColor, "\u03B2"));
     legend->setToolTip(tr("\u03B1 under H0 right of the critical value, \u03B2 under H1 left of it"));
     legend->setWordWrap(true);
-    auto* charts = new QHBoxLayout;
+    chartsArea_ = new QWidget;
+    auto* charts = new QHBoxLayout(chartsArea_);
+    charts->setContentsMargins(0, 0, 0, 0);
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(hypothesesChart, 1);
     leftColumn->addWidget(legend);
@@ -165,7 +183,12 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(problemLabel);
     layout->addWidget(resultsLabel);
     layout->addWidget(proportionsBox);
-    layout->addLayout(charts, 1);
+    layout->addWidget(chartsArea_, 1);
+    // Where a design has no pictures, this takes their room, not its fields.
+    chartsFiller_ = new QWidget;
+    chartsFiller_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    chartsFiller_->hide();
+    layout->addWidget(chartsFiller_, 1);
     layout->addLayout(buttons);
     auto* scroll = new QScrollArea;
     scroll->setWidget(content);
@@ -178,6 +201,7 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setMinimumSize(SmallestWholeSize(*this, kPowerSmallest));
 
     // What a screen reader says.
+    designBox->setAccessibleName(tr("Design"));
     solveBox->setAccessibleName(tr("Solve for"));
     dfBox->setAccessibleName(tr("Degrees of freedom"));
     effectEdit->setAccessibleName(tr("Effect size w"));
@@ -194,6 +218,9 @@ PowerWindow::PowerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     const auto refresh = [this] { Guarded([this] { Refresh(); }); };
     QObject::connect(solveBox, &QComboBox::currentIndexChanged, this, refresh);
+    QObject::connect(designBox, &QComboBox::currentIndexChanged, this, refresh);
+    for (QLineEdit* edit : designFields->Edits()) QObject::connect(edit, &QLineEdit::textEdited, this, refresh);
+    QObject::connect(designFields->correctionBox, &QCheckBox::toggled, this, refresh);
     QObject::connect(dfBox, &QSpinBox::valueChanged, this, refresh);
     for (QLineEdit* edit : {effectEdit, alphaEdit, powerEdit, sampleSizeEdit})
         QObject::connect(edit, &QLineEdit::textEdited, this, refresh);
@@ -235,6 +262,7 @@ QString PowerWindow::Number(Real v) const { return QString::fromStdString(Format
 void PowerWindow::SetNumberFormat(const NumberFormat& format) {
     format_ = format;
     proportionsBox->SetNumberFormat(format);
+    designFields->format = format;
     Refresh();
 }
 
@@ -246,18 +274,24 @@ void PowerWindow::ShowBeside(const QWidget& beside) { ShowBesideWindow(*this, be
 void PowerWindow::ShowProblem(PowerField field, const std::string& message) {
     // The solved field's refusal is a sentence of its own ("No N up to ...").
     const QString text = AsSentence(field == Solved() ? message : PowerFieldName(field) + (" " + message));
-    problemLabel->setText(text);
-    problemLabel->show();
     if (MarkedLineEdit* edit = EditOf(field)) {
         edit->SetMarked(true);
         edit->setAccessibleDescription(text);
     }
+    ShowRefusal(text);
+}
+
+void PowerWindow::ShowRefusal(const QString& text) {
+    problemLabel->setText(text);
+    problemLabel->show();
     copyResultsButton->setEnabled(false);
     if (!lastResults_.isEmpty()) resultsLabel->setText(tr("Still for the last good numbers: %1").arg(lastResults_));
     answer_.reset();
+    designAnswer_.reset();
 }
 
 void PowerWindow::Refresh() {
+    ShowDesignChoices();
     const PowerField solved = Solved();
     PowerQuestion q;
     q.unknown = solved;
@@ -273,6 +307,11 @@ void PowerWindow::Refresh() {
         edit->setAccessibleDescription(f == solved ? tr("Solved") : "");
     }
     effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : EffectDescription());
+    if (designBox->currentIndex() > 0) {
+        RefreshDesign();
+        return;
+    }
+    designAnswer_.reset();
     const std::pair<PowerField, Real*> given[] = {{PowerField::EffectSize, &q.w},
                                                   {PowerField::Alpha, &q.alpha},
                                                   {PowerField::Power, &q.power},
@@ -303,18 +342,18 @@ void PowerWindow::Refresh() {
     QString results = tr("\u03BB = N w\u00B2 = %1    critical value \u03C7\u00B2 = %2").arg(Number(a.lambda), Number(a.critical));
     if (solved == PowerField::SampleSize)
         results += tr("    power reached at N = %1: %2").arg(qlonglong(ToLongDouble(a.n))).arg(Number(a.power));
+    // A w from groups' proportions, unchanged since: each group's share of
+    // N, rounded up, is what the study recruits.
+    if (!usedShares_.empty() && effectEdit->text() == usedEffectText_ && dfBox->value() == usedDf_) {
+        QStringList sizes;
+        for (const Real& share : usedShares_)
+            sizes << QString::number(qlonglong(ToLongDouble(WholeGroupSize(a.n * share))));
+        results += tr("    per group: %1").arg(sizes.join(", "));
+    }
     lastResults_ = results;
     resultsLabel->setText(results);
 
-    ShowHypotheses(*hypothesesChart, ComputeHypothesesPlot(a.df, a.lambda, a.critical));
-    const PowerCurveAxis axis = curveAxisBox->currentIndex() == 1 ? PowerCurveAxis::EffectSize : PowerCurveAxis::SampleSize;
-    ShowPowerCurve(*curveChart, ComputePowerCurve(a, axis));
-    hypothesesChart->setAccessibleDescription(
-        tr("Central density under H0 and noncentral density under H1 with lambda %1; critical value %2; "
-           "alpha %3 shaded under H0, beta %4 under H1")
-            .arg(Number(a.lambda), Number(a.critical), Number(a.alpha), Number(1 - a.power)));
-    curveChart->setAccessibleDescription(tr("Power against %1; the chosen point has power %2")
-                                             .arg(axis == PowerCurveAxis::SampleSize ? "N" : "w", Number(a.power)));
+    ShowCharts(a);
 }
 
 // The proportions' w and df go into the fields; w is no longer solved.
@@ -322,14 +361,21 @@ void PowerWindow::UseProportions() {
     const std::optional<EffectFromProportions> e = proportionsBox->Effect();
     if (!e) return;
     if (Solved() == PowerField::EffectSize) SetSolved(PowerField::SampleSize);
-    effectEdit->setText(QString::fromStdString(FormatFullPrecision(e->w)));
+    usedShares_ = proportionsBox->Shares();
+    usedEffectText_ = QString::fromStdString(FormatFullPrecision(e->w));
+    usedDf_ = e->df;
+    effectEdit->setText(usedEffectText_);
     dfBox->setValue(e->df);
     Refresh();
 }
 
 QString PowerWindow::ResultsText() const {
-    if (!answer_) return {};
+    if (!answer_ && !designAnswer_) return {};
     const auto line = [&](const NumberFormat& format) {
+        if (designAnswer_)
+            return RenderTable({TextTable::Kind::Records, "", DesignHeader(designAnswer_->solved),
+                                {DesignCells(*designAnswer_, format, FormatSettings{})}},
+                               TableForm::Text);
         return RenderTable({TextTable::Kind::Records, "", PowerHeader(), {PowerCells(*answer_, format, FormatSettings{})}},
                            TableForm::Text);
     };
@@ -338,31 +384,7 @@ QString PowerWindow::ResultsText() const {
 }
 
 void PowerWindow::CopyResults() {
-    if (answer_) QGuiApplication::clipboard()->setText(ResultsText());
-}
-
-QString PowerWindow::ChartTitle(const Chart& chart) const {
-    if (!answer_) return {};
-    const PowerAnswer& a = *answer_;
-    return QString("%1df %2   w = %3   \u03B1 = %4   N = %5   %6 = %7")
-        .arg(&chart == hypothesesChart ? tr("H0 and H1: ") : tr("Power curve: "))
-        .arg(qlonglong(ToLongDouble(a.df)))
-        .arg(Number(a.w), Number(a.alpha))
-        .arg(qlonglong(ToLongDouble(a.n)))
-        .arg(tr("power"), Number(a.power));
-}
-
-void PowerWindow::SaveChart(const Chart& chart, const QString& name) {
-    ChartFileChoice choice;
-    if (AskChartFile(this, name, choice)) SaveChartAsked(this, chart, choice, ChartTitle(chart));
-}
-
-void PowerWindow::SaveChartTo(const Chart& chart, const QString& path, int format, int scale) {
-    SaveChartAsked(this, chart, {path, format == 1 ? ChartFormat::Svg : ChartFormat::Png, scale, false}, ChartTitle(chart));
-}
-
-void PowerWindow::CopyChart(const Chart& chart) {
-    QGuiApplication::clipboard()->setImage(RenderChart(chart, ChartTitle(chart), chart.size()));
+    if (answer_ || designAnswer_) QGuiApplication::clipboard()->setText(ResultsText());
 }
 
 }  // namespace tarvik

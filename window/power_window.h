@@ -4,15 +4,20 @@
 // live as the fields change. Below, the picture of both hypotheses and the
 // power curve, each saved or copied like the calculator's chart; w can
 // also come from proportions under H0 and H1 (goodness of fit) or from a
-// table of cell probabilities (independence).
+// table of cell probabilities (independence). Besides Cohen's w, the
+// design may be McNemar's test of paired proportions or two independent
+// proportions, each with its own fields.
 #include <QCoreApplication>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "calc/power_analysis.h"
+#include "calc/power_designs.h"
 #include "calc/power_plot.h"
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -21,6 +26,7 @@ namespace tarvik {
 
 class Chart;
 class MarkedLineEdit;
+class DesignFields;
 class ProportionsBox;
 
 class PowerWindow : public QWidget {
@@ -29,7 +35,10 @@ class PowerWindow : public QWidget {
 public:
     explicit PowerWindow(QWidget* parent = nullptr);
 
-    QComboBox* solveBox;  // what is solved: N, power, w or alpha
+    QComboBox* designBox;  // Cohen's w, McNemar's test or two proportions
+    QComboBox* solveBox;   // what is solved: N, power, w (the design's effect) or alpha
+    DesignFields* designFields;
+    QLabel* sampleSizeLabel;
     QSpinBox* dfBox;
     MarkedLineEdit *effectEdit, *alphaEdit, *powerEdit, *sampleSizeEdit;
     QLabel *resultsLabel, *problemLabel;
@@ -44,6 +53,8 @@ public:
 
     // The last answer, or none while an input is bad.
     const std::optional<PowerAnswer>& Answer() const { return answer_; }
+    // The last answer of McNemar's or two proportions' design.
+    const std::optional<DesignAnswer>& DesignResult() const { return designAnswer_; }
     PowerField Solved() const;
     void SetSolved(PowerField field);
 
@@ -58,8 +69,15 @@ private:
     // calculator, the window is never made narrower.
     int contentWidth_ = 0;
     void Refresh();
+    // The fields and choices of the chosen design shown, the others hidden.
+    void ShowDesignChoices();
+    void RefreshDesign();
+    void ShowDesignAnswer(const DesignAnswer& a);
+    void ShowCharts(const PowerAnswer& a);
     void UseProportions();
     void ShowProblem(PowerField field, const std::string& message);
+    void ShowDesignProblem(const DesignInputError& bad);
+    void ShowRefusal(const QString& text);
     MarkedLineEdit* EditOf(PowerField field) const;
     QString Number(Real v) const;
     void SaveChart(const Chart& chart, const QString& name);
@@ -67,6 +85,15 @@ private:
     QString ChartTitle(const Chart& chart) const;
 
     std::optional<PowerAnswer> answer_;
+    std::optional<DesignAnswer> designAnswer_;
+    // The groups' shares of the w last taken from groups, with that w's
+    // text and df: the N they apply to is split among the groups.
+    std::vector<Real> usedShares_;
+    QString usedEffectText_;
+    int usedDf_ = 0;
+    QFormLayout* form_ = nullptr;
+    QWidget *chartsArea_ = nullptr, *chartsFiller_ = nullptr;
+    QWidget* effectRow_ = nullptr;
     QString lastResults_;
     NumberFormat format_;
 };

@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit bildet die erwarteten Häufigkeiten selbst: nicht mit --expected, --paired oder --pairwise</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape gibt die df vor: nicht mit --df</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design braucht --alpha und zwei von --power, --n und dem Effekt: der dritte wird gelöst</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 ist nicht mcnemar, two-proportions oder groups</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1 nimmt kein %2</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design braucht --alpha</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups braucht --groups</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups gibt den Effekt vor: --power oder --n weglassen</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 braucht %2</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>%1 oder --or angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 ist nicht ZEILENxSPALTEN wie 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v braucht --shape und steht für --effect</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -583,6 +644,22 @@ davon, das vierte wird gelöst (bei gelöstem N ist power= die erreichte):
   --alpha A        das Signifikanzniveau
   --power P        die Teststärke, 1 - Beta, über Alpha
   --n N            der Gesamtstichprobenumfang, 1 bis 1000000000
+  --shape RxC      statt --df: die df der Tafel, und V neben w;
+                   --v V, Cramérs V, kann für --effect stehen
+
+Teststärke anderer Designs: --design D mit --alpha und zwei von --power,
+--n und dem Effekt; der dritte wird gelöst:
+  mcnemar          N Paare; --p01 P mit --p10 P (den diskordanten
+                   Anteilen) oder --or R (p10 / p01), sonst wird p10 gelöst;
+                   w, die Teststärke des Chi-Quadrat-Tests und die des exakten
+                   (Binomial-)Tests power_exact (bis 100000 Paare)
+  two-proportions  --n ist die Größe von Gruppe 1; --p1 P mit --p2 P oder
+                   --or R (Odds Ratio), sonst wird p2 gelöst (p2_low unter
+                   p1); --ratio K für n2 / n1 (Vorgabe 1), --correct für die
+                   Stetigkeitskorrektur
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; die Anteile jeder Gruppe,
+                   Gruppen durch / getrennt, --sizes S,S (Vorgabe gleich):
+                   w, V und das n jeder Gruppe (n_groups)
 
 Eine Varianz, aus s^2 einer Stichprobe und ihrem Umfang (--n N, 2 bis 65536):
   --variance S2    das Intervall für sigma^2 und sigma (var_low, var_high,
@@ -683,6 +760,7 @@ Beispiele:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -859,6 +937,77 @@ geschrieben werden kann.
     <message>
         <source>Save table as</source>
         <translation>Tabelle speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>Diskordanter Anteil p10, ja dann nein</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>Diskordanter Anteil p01, nein dann ja</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>Verhältnis p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>Anteil p1 in Gruppe 1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>Anteil p2 in Gruppe 2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds Ratio von p2 zu p1</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>Verhältnis der Gruppen n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>Stetigkeitskorrektur</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10 (ja, dann nein)</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01 (nein, dann ja)</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>oder ihr Verhältnis p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (Gruppe 1)</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2 (Gruppe 2)</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>oder die Odds Ratio</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Gruppenverhältnis n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1224,10 @@ geschrieben werden kann.
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * Eine Varianz (Strg+Umschalt+V): aus der Varianz s2 (oder Standardabweichung s) und dem Umfang n einer Stichprobe das Intervall für sigma2 und sigma zum angegebenen Niveau (die Chi-Quadrat-Verteilung mit n - 1 Freiheitsgraden, ihre beiden Grenzen auf der Dichte gezeigt); mit sigma0 zum Quadrat dessen Test: die Statistik (n - 1) s2 / sigma0 zum Quadrat, beide einseitigen p und das zweiseitige, das Doppelte des kleineren Randes</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * Designs im Fenster für die Teststärke: McNemar-Test für gepaarte Anteile (die diskordanten Anteile p10 und p01, oder p01 und ihr Verhältnis: N Paare, die Teststärke oder das nachweisbare p10, mit der Teststärke des exakten Binomialtests neben der des Chi-Quadrat-Tests) und zwei unabhängige Anteile (p1 und p2, oder p1 und die Odds Ratio, mit dem Gruppenverhältnis n2 / n1 und der Stetigkeitskorrektur: n1 und n2, die Teststärke oder das nachweisbare p2 auf beiden Seiten von p1, nach der Normalapproximation). w kann auch aus den Anteilen jeder Gruppe und den Gruppengrößen kommen, aus Cramérs V (w = V mal die Wurzel aus min(r, c) - 1) oder aus einer Odds Ratio und einem Ausgangsanteil</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1495,82 @@ geschrieben werden kann.
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>läge unter 3.36e-4932, der kleinsten Real-Zahl: geben Sie ein kleineres N, w oder eine kleinere Teststärke an</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>über 0, bis 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>Gruppengröße</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%1 Gruppengrößen für %2 Gruppen</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>Gruppe %1 hat die Größe 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>und p01 ergeben zusammen mehr als 1</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>ist gleich p01: es gibt keinen Effekt nachzuweisen</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>kein p10 bis 1 - p01 erreicht diese Teststärke: ein größeres N angeben</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>muss über 0 und höchstens 1000 sein</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>muss zwischen 0 und 1 (einschließlich) liegen</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>ist gleich p1: es gibt keinen Effekt nachzuweisen</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>kein p2 von 0 bis 1 erreicht diese Teststärke: ein größeres N angeben</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>muss über 0 und höchstens 1 sein</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1 muss zwischen 0 und 1 liegen</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>die Odds Ratio</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>muss über 0 und höchstens 1000000 sein</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>ist in diesem Design immer gegeben</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>über 0, bis 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1513,6 +1742,70 @@ geschrieben werden kann.
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen: %1 klein, %2 mittel, %3 groß</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>Cohens w (Chi-Quadrat-Test)</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>McNemar-Test (gepaarte Anteile)</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>Zwei unabhängige Anteile</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>Studi&amp;endesign</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Studiendesign</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    je Gruppe: %1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>Nachweisbares p10</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>Nachweisbares p2</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>Anzahl der Paare &amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>&amp;N in Gruppe 1</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    kritischer Wert χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    Teststärke des exakten (Binomial-)Tests bei N = %1: %2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    die Teststärke des exakten Tests wird bis %1 Paare berechnet</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1, n2 = %2, N = %3 insgesamt    w der 2 × 2-Tafel = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    erreichte Teststärke: %1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    auch unter p1: p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1563,6 +1856,70 @@ geschrieben werden kann.
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1 bei df %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>Anteile der Gruppen</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>Cramérs V</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>Odds Ratio (2 × 2)</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>Gruppengrößen</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>Zeilen × Spalten</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (Gruppe 1)</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds Ratio von p2 zu p1</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Gruppenverhältnis n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>Anteile jeder Gruppe</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>Eine Gruppe pro Zeile</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3 mit df %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1; w der 2 × 2-Tafel = %2 mit df 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>Die Anteile jeder Gruppe eingeben, eine Gruppe pro Zeile.</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1; V = %2; Anteile der Gruppen an N: %3</translation>
     </message>
 </context>
 <context>

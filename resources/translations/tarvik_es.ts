@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit forma las frecuencias esperadas por sí mismo: no con --expected, --paired ni --pairwise</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape da los gl: no con --df</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design necesita --alpha y dos de --power, --n y el efecto: se calcula el tercero</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 no es mcnemar, two-proportions ni groups</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1 no admite %2</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design necesita --alpha</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups necesita --groups</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups da el efecto: omita --power o --n</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 necesita %2</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>indique %1 o --or, no ambos</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 no es FILASxCOLUMNAS, como 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v requiere --shape y sustituye a --effect</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -584,6 +645,22 @@ estas, y la cuarta se calcula (con N calculado, power= es la alcanzada):
   --alpha A        el nivel de significación
   --power P        la potencia, 1 - beta, mayor que alfa
   --n N            el tamaño total de la muestra, de 1 a 1000000000
+  --shape RxC      en lugar de --df: los gl de la tabla, y V junto a w;
+                   --v V, la V de Cramér, puede sustituir a --effect
+
+Potencia de otros diseños: --design D con --alpha y dos de --power, --n
+y el efecto; se calcula el tercero:
+  mcnemar          N pares; --p01 P con --p10 P (las proporciones
+                   discordantes) o --or R (p10 / p01), o se calcula p10;
+                   w, la potencia de chi-cuadrado y la de la prueba exacta
+                   (binomial) power_exact (hasta 100000 pares)
+  two-proportions  --n es el tamaño del grupo 1; --p1 P con --p2 P o
+                   --or R (la odds ratio), o se calcula p2 (p2_low por debajo
+                   de p1); --ratio K para n2 / n1 (1 por defecto), --correct
+                   para la corrección por continuidad
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; las proporciones de cada
+                   grupo, separados por /, --sizes S,S (iguales por defecto):
+                   w, V y el n de cada grupo (n_groups)
 
 Una varianza, a partir de s^2 de una muestra y su tamaño (--n N, 2 a 65536):
   --variance S2    el intervalo de sigma^2 y sigma (var_low, var_high,
@@ -685,6 +762,7 @@ Ejemplos:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -861,6 +939,77 @@ archivo.
     <message>
         <source>Save table as</source>
         <translation>Guardar tabla como</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>Proporción discordante p10, sí y luego no</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>Proporción discordante p01, no y luego sí</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>Razón p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>Proporción p1 en el grupo 1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>Proporción p2 en el grupo 2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio de p2 frente a p1</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>Razón de los grupos n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>Corrección por continuidad</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10 (sí, luego no)</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01 (no, luego sí)</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>o su razón p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (grupo 1)</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2 (grupo 2)</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>o la odds ratio</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Razón de los grupos n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Calculado</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1226,10 @@ archivo.
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * Una varianza (Ctrl+Mayús+V): a partir de la varianza s2 (o la desviación típica s) y el tamaño n de una muestra, el intervalo para sigma2 y sigma al nivel que indique (la chi-cuadrado con n - 1 grados de libertad, sus dos cortes mostrados sobre la densidad); dado sigma0 al cuadrado, su prueba: el estadístico (n - 1) s2 / sigma0 al cuadrado, ambos p unilaterales y el bilateral, el doble de la cola menor</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * Diseños en la ventana de potencia: la prueba de McNemar de proporciones pareadas (las proporciones discordantes p10 y p01, o p01 y su razón: N pares, la potencia o el p10 detectable, con la potencia de la prueba binomial exacta junto a la de chi-cuadrado) y dos proporciones independientes (p1 y p2, o p1 y la odds ratio, con la razón de los grupos n2 / n1 y la corrección por continuidad: n1 y n2, la potencia o el p2 detectable a cada lado de p1, por la aproximación normal). w también puede venir de las proporciones de cada grupo y los tamaños de los grupos, de la V de Cramér (w = V por la raíz cuadrada de min(r, c) - 1) o de una odds ratio y una proporción de referencia</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1497,82 @@ archivo.
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>quedaría por debajo de 3.36e-4932, el menor Real: dé un N, un w o una potencia menores</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>mayor que 0, hasta 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>tamaño de grupo</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%1 tamaños de grupo para %2 grupos</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>el grupo %1 tiene tamaño 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>y p01 suman más de 1</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>es igual a p01: no hay efecto que detectar</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>ningún p10 hasta 1 - p01 alcanza esta potencia: indique un N mayor</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>debe ser mayor que 0 y como mucho 1000</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>debe estar entre 0 y 1 (incluidos)</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>es igual a p1: no hay efecto que detectar</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>ningún p2 de 0 a 1 alcanza esta potencia: indique un N mayor</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>debe ser mayor que 0 y como mucho 1</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1 debe estar entre 0 y 1</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>la odds ratio</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>debe ser mayor que 0 y como mucho 1000000</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>siempre se da en este diseño</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>mayor que 0, hasta 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1515,6 +1744,70 @@ archivo.
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen: %1 pequeño, %2 mediano, %3 grande</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>w de Cohen (prueba de chi-cuadrado)</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>Prueba de McNemar (proporciones pareadas)</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>Dos proporciones independientes</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>&amp;Diseño</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    por grupo: %1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>p10 detectable</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>p2 detectable</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>Número de pares &amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>&amp;N en el grupo 1</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    valor crítico χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    potencia de la prueba exacta (binomial) con N = %1: %2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    la potencia de la prueba exacta se calcula hasta %1 pares</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1, n2 = %2, N = %3 en total    w de la tabla 2 × 2 = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    potencia alcanzada: %1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    también por debajo de p1: p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1565,6 +1858,70 @@ archivo.
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1 con gl %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>Proporciones de los grupos</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>V de Cramér</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>Razón de momios (2 × 2)</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>Tamaños de los grupos</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>Filas × columnas</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (grupo 1)</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio de p2 frente a p1</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Razón de los grupos n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>Proporciones de cada grupo</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>Un grupo por línea</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3 con gl %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1; w de la tabla 2 × 2 = %2 con gl 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>Escriba las proporciones de cada grupo, un grupo por línea.</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1; V = %2; partes de N de los grupos: %3</translation>
     </message>
 </context>
 <context>

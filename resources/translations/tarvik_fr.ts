@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit forme lui-même les effectifs attendus : pas avec --expected, --paired ou --pairwise</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape donne les ddl : pas avec --df</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design demande --alpha et deux de --power, --n et l&apos;effet : le troisième est calculé</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 n&apos;est pas mcnemar, two-proportions ou groups</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1 n&apos;accepte pas %2</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design demande --alpha</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups demande --groups</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups donne l&apos;effet : omettez --power ou --n</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 demande %2</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>donnez %1 ou --or, pas les deux</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 n&apos;est pas LIGNESxCOLONNES, comme 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v demande --shape et tient lieu de --effect</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -584,6 +645,22 @@ puissance atteinte) :
   --alpha A        le seuil de signification
   --power P        la puissance, 1 - bêta, supérieure à alpha
   --n N            la taille totale d&apos;échantillon, de 1 à 1000000000
+  --shape RxC      au lieu de --df : les ddl du tableau, et V à côté de w ;
+                   --v V, le V de Cramér, peut tenir lieu de --effect
+
+Puissance d&apos;autres plans : --design D avec --alpha et deux de --power,
+--n et l&apos;effet ; le troisième est calculé :
+  mcnemar          N paires ; --p01 P avec --p10 P (les proportions
+                   discordantes) ou --or R (p10 / p01), ou p10 calculé ;
+                   w, la puissance du khi-deux et celle du test exact
+                   (binomial) power_exact (jusqu&apos;à 100000 paires)
+  two-proportions  --n est la taille du groupe 1 ; --p1 P avec --p2 P ou
+                   --or R (l&apos;odds ratio), ou p2 calculé (p2_low sous p1) ;
+                   --ratio K pour n2 / n1 (1 par défaut), --correct pour la
+                   correction de continuité
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; les proportions de chaque
+                   groupe, séparés par /, --sizes S,S (égales par défaut) :
+                   w, V et le n de chaque groupe (n_groups)
 
 Une variance, d&apos;après le s^2 d&apos;un échantillon et sa taille (--n N, 2 à 65536) :
   --variance S2    l&apos;intervalle de sigma^2 et sigma (var_low, var_high,
@@ -686,6 +763,7 @@ Exemples :
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -862,6 +940,77 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>Save table as</source>
         <translation>Enregistrer le tableau sous</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>Proportion discordante p10, oui puis non</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>Proportion discordante p01, non puis oui</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>Rapport p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>Proportion p1 dans le groupe 1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>Proportion p2 dans le groupe 2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio de p2 à p1</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>Rapport des groupes n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>Correction de continuité</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10 (oui, puis non)</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01 (non, puis oui)</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>ou leur rapport p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (groupe 1)</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2 (groupe 2)</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>ou l&apos;odds ratio</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Rapport des groupes n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Calculé</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1227,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * Une variance (Ctrl+Maj+V) : à partir de la variance s2 (ou de l&apos;écart type s) et de la taille n d&apos;un échantillon, l&apos;intervalle pour sigma2 et sigma au niveau donné (le khi-deux à n - 1 degrés de liberté, ses deux bornes montrées sur la densité) ; avec sigma0 au carré, son test : la statistique (n - 1) s2 / sigma0 au carré, les deux p unilatéraux et le bilatéral, le double de la plus petite queue</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * Plans d&apos;étude dans la fenêtre de puissance : le test de McNemar de proportions appariées (les proportions discordantes p10 et p01, ou p01 et leur rapport : N paires, la puissance ou le p10 détectable, avec la puissance du test binomial exact à côté de celle du khi-deux) et deux proportions indépendantes (p1 et p2, ou p1 et l&apos;odds ratio, avec le rapport des groupes n2 / n1 et la correction de continuité : n1 et n2, la puissance ou le p2 détectable de part et d&apos;autre de p1, par l&apos;approximation normale). w peut aussi venir des proportions de chaque groupe et des tailles des groupes, du V de Cramér (w = V fois la racine carrée de min(r, c) - 1) ou d&apos;un odds ratio et d&apos;une proportion de référence</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1498,82 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>serait sous 3.36e-4932, le plus petit Real : donnez un N, un w ou une puissance plus petits</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>au-dessus de 0, jusqu’à 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>taille de groupe</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%1 tailles de groupe pour %2 groupes</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>le groupe %1 a une taille de 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>et p01 font plus de 1 à eux deux</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>est égal à p01 : il n&apos;y a pas d&apos;effet à détecter</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>aucun p10 jusqu&apos;à 1 - p01 n&apos;atteint cette puissance : donnez un N plus grand</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>doit être au-dessus de 0, au plus 1000</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>doit être compris entre 0 et 1 (inclus)</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>est égal à p1 : il n&apos;y a pas d&apos;effet à détecter</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>aucun p2 de 0 à 1 n&apos;atteint cette puissance : donnez un N plus grand</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>doit être au-dessus de 0, au plus 1</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1 doit être compris entre 0 et 1</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>l&apos;odds ratio</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>doit être au-dessus de 0, au plus 1000000</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>est toujours donné dans ce plan</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>au-dessus de 0, jusqu’à 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1516,6 +1745,70 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen : %1 petit, %2 moyen, %3 grand</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>w de Cohen (test du khi-deux)</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>Test de McNemar (proportions appariées)</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>Deux proportions indépendantes</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>P&amp;lan d&apos;étude</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Plan d&apos;étude</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    par groupe : %1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>p10 détectable</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>p2 détectable</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>Nombre de paires &amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>&amp;N dans le groupe 1</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    valeur critique χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    puissance du test exact (binomial) pour N = %1 : %2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    la puissance du test exact est calculée jusqu’à %1 paires</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1, n2 = %2, N = %3 au total    w du tableau 2 × 2 = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    puissance atteinte : %1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    aussi sous p1 : p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1566,6 +1859,70 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1 avec ddl %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>Proportions des groupes</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>V de Cramér</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>Rapport des cotes (2 × 2)</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>Tailles des groupes</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>Lignes × colonnes</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (groupe 1)</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio de p2 à p1</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Rapport des groupes n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>Proportions de chaque groupe</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>Un groupe par ligne</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3 avec ddl %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1 ; w du tableau 2 × 2 = %2 avec ddl 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>Saisissez les proportions de chaque groupe, un groupe par ligne.</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1 ; V = %2 ; parts de N des groupes : %3</translation>
     </message>
 </context>
 <context>

@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit maakt de verwachte frequenties zelf: niet met --expected, --paired of --pairwise</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape geeft de vg: niet met --df</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design heeft --alpha en twee van --power, --n en het effect nodig: het derde wordt opgelost</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 is niet mcnemar, two-proportions of groups</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1 neemt geen %2</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design heeft --alpha nodig</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups heeft --groups nodig</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups geeft het effect: laat --power of --n weg</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 heeft %2 nodig</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>geef %1 of --or, niet beide</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 is niet RIJENxKOLOMMEN, zoals 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v vraagt --shape en staat voor --effect</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -584,6 +645,22 @@ power= het bereikte vermogen):
   --alpha A        het significantieniveau
   --power P        het onderscheidend vermogen, 1 - bèta, boven alfa
   --n N            de totale steekproefgrootte, 1 tot 1000000000
+  --shape RxC      in plaats van --df: de vg van de tabel, en V naast w;
+                   --v V, Cramérs V, mag voor --effect staan
+
+Vermogen van andere opzetten: --design D met --alpha en twee van --power,
+--n en het effect; het derde wordt opgelost:
+  mcnemar          N paren; --p01 P met --p10 P (de discordante
+                   proporties) of --or R (p10 / p01), of p10 opgelost;
+                   w, het vermogen van de chikwadraattoets en dat van de
+                   exacte (binomiale) toets power_exact (tot 100000 paren)
+  two-proportions  --n is de grootte van groep 1; --p1 P met --p2 P of
+                   --or R (de odds ratio), of p2 opgelost (p2_low onder p1);
+                   --ratio K voor n2 / n1 (standaard 1), --correct voor de
+                   continuïteitscorrectie
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; de proporties van elke
+                   groep, gescheiden door /, --sizes S,S (standaard gelijk):
+                   w, V en de n van elke groep (n_groups)
 
 Eén variantie, uit s^2 van een steekproef en haar omvang (--n N, 2 tot 65536):
   --variance S2    het interval voor sigma^2 en sigma (var_low, var_high,
@@ -683,6 +760,7 @@ Voorbeelden:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -859,6 +937,77 @@ worden.
     <message>
         <source>Save table as</source>
         <translation>Tabel opslaan als</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>Discordante proportie p10, ja dan nee</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>Discordante proportie p01, nee dan ja</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>Verhouding p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>Proportie p1 in groep 1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>Proportie p2 in groep 2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio van p2 ten opzichte van p1</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>Verhouding van de groepen n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>Continuïteitscorrectie</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10 (ja, dan nee)</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01 (nee, dan ja)</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>of hun verhouding p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (groep 1)</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2 (groep 2)</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>of de odds ratio</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Groepsverhouding n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Opgelost</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>is geen getal</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1224,10 @@ worden.
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * Eén variantie (Ctrl+Shift+V): uit de variantie s2 (of standaardafwijking s) en grootte n van een steekproef het interval voor sigma2 en sigma bij het gegeven niveau (de chikwadraat met n - 1 vrijheidsgraden, de twee grenzen op de dichtheid getoond); met sigma0 in het kwadraat de toets ervan: de grootheid (n - 1) s2 / sigma0 in het kwadraat, beide eenzijdige p en de tweezijdige, tweemaal de kleinste staart</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * Onderzoeksopzetten in het venster voor onderscheidend vermogen: de McNemar-toets voor gepaarde proporties (de discordante proporties p10 en p01, of p01 en hun verhouding: N paren, het vermogen of de aantoonbare p10, met het vermogen van de exacte binomiale toets naast dat van de chikwadraattoets) en twee onafhankelijke proporties (p1 en p2, of p1 en de odds ratio, met de groepsverhouding n2 / n1 en de continuïteitscorrectie: n1 en n2, het vermogen of de aantoonbare p2 aan beide kanten van p1, volgens de normale benadering). w kan ook komen uit de proporties van elke groep en de groepsgroottes, uit Cramérs V (w = V maal de wortel uit min(r, c) - 1) of uit een odds ratio en een basisproportie</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1495,82 @@ worden.
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>zou onder 3.36e-4932 liggen, het kleinste Real-getal: geef een kleinere N, w of een kleiner onderscheidend vermogen</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>boven 0, tot 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>groepsgrootte</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%1 groepsgroottes voor %2 groepen</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>groep %1 heeft grootte 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>en p01 tellen op tot meer dan 1</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>is gelijk aan p01: er is geen effect om aan te tonen</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>geen p10 tot 1 - p01 bereikt dit vermogen: geef een grotere N</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>moet boven 0 liggen, tot 1000</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>moet van 0 tot 1 liggen</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>is gelijk aan p1: er is geen effect om aan te tonen</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>geen p2 van 0 tot 1 bereikt dit vermogen: geef een grotere N</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; is geen getal</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>moet boven 0 liggen, tot 1</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1 moet tussen 0 en 1 liggen</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>de odds ratio</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>moet boven 0 liggen, tot 1000000</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>is in deze opzet altijd gegeven</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>boven 0, tot 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1513,6 +1742,70 @@ worden.
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen: %1 klein, %2 middel, %3 groot</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>Cohens w (chikwadraattoets)</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>McNemar-toets (gepaarde proporties)</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>Twee onafhankelijke proporties</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>Op&amp;zet</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Opzet</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    per groep: %1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>Aantoonbare p10</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>Aantoonbare p2</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>Aantal paren &amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>&amp;N in groep 1</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    kritieke waarde χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    vermogen van de exacte (binomiale) toets bij N = %1: %2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    het vermogen van de exacte toets wordt tot %1 paren berekend</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1, n2 = %2, N = %3 in totaal    w van de 2 × 2-tabel = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    bereikt vermogen: %1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    ook onder p1: p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1563,6 +1856,70 @@ worden.
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1 bij vg %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>Proporties van de groepen</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>Cramérs V</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>Oddsverhouding (2 × 2)</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>Groepsgroottes</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>Rijen × kolommen</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (groep 1)</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>Odds ratio van p2 ten opzichte van p1</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Groepsverhouding n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rijen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>Proporties per groep</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>Eén groep per regel</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3 met vg %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1; w van de 2 × 2-tabel = %2 met vg 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>Typ de proporties van elke groep, één groep per regel.</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1; V = %2; aandelen van de groepen in N: %3</translation>
     </message>
 </context>
 <context>

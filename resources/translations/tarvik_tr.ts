@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit beklenen frekansları kendisi oluşturur: --expected, --paired veya --pairwise ile olmaz</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape sd verir: --df ile olmaz</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design için --alpha ve --power, --n ile etkiden ikisi gerekir: üçüncüsü çözülür</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 mcnemar, two-proportions veya groups değil</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1, %2 almaz</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design için --alpha gerekir</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups için --groups gerekir</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups etkiyi verir: --power veya --n verilmemeli</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 için %2 gerekir</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>%1 veya --or verin, ikisini birden değil</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 SATIRxSÜTUN değil, örneğin 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v, --shape ister ve --effect yerine geçer</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -583,6 +644,22 @@ Bir ki-kare testinin gücü ve örneklem büyüklüğü, --df ile: bunlardan
   --alpha A        anlamlılık düzeyi
   --power P        güç, 1 - beta, alfadan büyük
   --n N            toplam örneklem büyüklüğü, 1 ile 1000000000
+  --shape RxC      --df yerine: tablonun sd&apos;si ve w&apos;nin yanında V;
+                   --v V, Cramér&apos;in V&apos;si, --effect yerine geçebilir
+
+Diğer desenlerin gücü: --design D, --alpha ile ve --power, --n ile
+etkiden ikisiyle; üçüncüsü çözülür:
+  mcnemar          N çift; --p01 P ile --p10 P (uyumsuz oranlar) veya
+                   --or R (p10 / p01), yoksa p10 çözülür; w, ki-kare
+                   gücü ve kesin (binom) testin gücü power_exact (en çok
+                   100000 çift)
+  two-proportions  --n grup 1&apos;in büyüklüğü; --p1 P ile --p2 P veya --or R
+                   (odds oranı), yoksa p2 çözülür (p1&apos;in altında p2_low);
+                   n2 / n1 için --ratio K (varsayılan 1), süreklilik
+                   düzeltmesi için --correct
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; her grubun oranları,
+                   gruplar / ile ayrılır, --sizes S,S (varsayılan eşit):
+                   w, V ve her grubun n&apos;si (n_groups)
 
 Tek varyans, bir örneklemin s^2 değerinden ve büyüklüğünden (--n N, 2-65536):
   --variance S2    sigma^2 ve sigma için aralık (var_low, var_high, sd_low,
@@ -682,6 +759,7 @@ Listeler ve standart girdi:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -857,6 +935,77 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>Save table as</source>
         <translation>Tabloyu farklı kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>Uyumsuz oran p10, önce evet sonra hayır</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>Uyumsuz oran p01, önce hayır sonra evet</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>Oran p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>Grup 1 içindeki oran p1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>Grup 2 içindeki oran p2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>p2&apos;nin p1&apos;e göre odds oranı</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>Grupların oranı n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>Süreklilik düzeltmesi</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10 (evet, sonra hayır)</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01 (hayır, sonra evet)</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>ya da oranları p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (grup 1)</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2 (grup 2)</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>ya da odds oranı</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Grup oranı n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Çözüldü</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>bir sayı değil</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1222,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * Tek varyans (Ctrl+Shift+V): bir örneklemin varyansı s2 (veya standart sapması s) ve büyüklüğü n&apos;den, verdiğiniz düzeyde sigma2 ve sigma için aralık (n - 1 serbestlik dereceli ki-kare, iki kesim noktası yoğunluk üzerinde gösterilir); sigma0 karesi verildiğinde testi: (n - 1) s2 / sigma0 karesi istatistiği, iki tek yönlü p ve çift yönlü p, küçük kuyruğun iki katı</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * Güç penceresindeki desenler: eşleştirilmiş oranlar için McNemar testi (uyumsuz oranlar p10 ve p01 ya da p01 ve oranları: N çift, güç veya saptanabilir p10; ki-kare testinin gücünün yanında kesin binom testinin gücü) ve iki bağımsız oran (p1 ve p2 ya da p1 ve odds oranı; grup oranı n2 / n1 ve süreklilik düzeltmesiyle: n1 ve n2, güç veya p1&apos;in iki yanında saptanabilir p2, normal yaklaşımla). w ayrıca her grubun oranlarından ve grup büyüklüklerinden, Cramér V&apos;sinden (w = V çarpı min(r, c) - 1&apos;in karekökü) ya da bir odds oranı ile bir başlangıç oranından gelebilir</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1493,82 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>3.36e-4932&apos;nin, en küçük Real sayının altında kalırdı: daha küçük bir N, w veya güç verin</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>0&apos;ın üstünde, en çok 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>grup büyüklüğü</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%2 grup için %1 grup büyüklüğü</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>grup %1 büyüklüğü 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>ve p01&apos;in toplamı 1&apos;den büyük</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>p01&apos;e eşit: saptanacak etki yok</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>1 - p01&apos;e kadar hiçbir p10 bu güce ulaşmaz: daha büyük bir N verin</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>0&apos;ın üstünde, en çok 1000 olmalı</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>0 ile 1 arasında (dahil) olmalı</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>p1&apos;e eşit: saptanacak etki yok</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>0 ile 1 arasında hiçbir p2 bu güce ulaşmaz: daha büyük bir N verin</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; bir sayı değil</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>0&apos;ın üstünde, en çok 1 olmalı</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1, 0 ile 1 arasında olmalı</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>odds oranı</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>0&apos;ın üstünde, en çok 1000000 olmalı</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>bu desende her zaman verilir</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>0&apos;ın üstünde, en çok 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1511,6 +1740,70 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen: %1 küçük, %2 orta, %3 büyük</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>Cohen&apos;in w&apos;si (ki-kare testi)</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>McNemar testi (eşleştirilmiş oranlar)</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>İki bağımsız oran</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>&amp;Tasarım</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Tasarım</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    grup başına: %1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>Saptanabilir p10</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>Saptanabilir p2</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>Çift sayısı &amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>Grup 1 içinde &amp;N</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    kritik değer χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    N = %1 için kesin (binom) testin gücü: %2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    kesin testin gücü en çok %1 çift için hesaplanır</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1, n2 = %2, toplam N = %3    2 × 2 tablonun w değeri = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    ulaşılan güç: %1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    p1&apos;in altında da: p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1561,6 +1854,70 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1, sd %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>Grupların oranları</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>Cramér&apos;in V&apos;si</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>Odds oranı (2 × 2)</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>Grup büyüklükleri</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>Satır × sütun</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1 (grup 1)</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>p2&apos;nin p1&apos;e göre odds oranı</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>Grup oranı n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Satırlar</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Sütunlar</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>Her grubun oranları</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>Her satırda bir grup</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3, sd %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1; 2 × 2 tablonun w değeri = %2, sd 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>Her grubun oranlarını yazın, her satırda bir grup.</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1; V = %2; grupların N&apos;deki payları: %3</translation>
     </message>
 </context>
 <context>

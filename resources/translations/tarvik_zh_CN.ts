@@ -434,6 +434,50 @@
         <source>--fit makes the expected counts itself: not with --expected, --paired or --pairwise</source>
         <translation>--fit 自行计算期望频数：不能与 --expected、--paired 或 --pairwise 同用</translation>
     </message>
+    <message>
+        <source>--shape gives the df: not with --df</source>
+        <translation>--shape 给出自由度：不能与 --df 同用</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha and two of --power, --n and the effect: the third is solved</source>
+        <translation>--design 需要 --alpha 以及 --power、--n 和效应中的两个：求解第三个</translation>
+    </message>
+    <message>
+        <source>--design %1 is not mcnemar, two-proportions or groups</source>
+        <translation>--design %1 不是 mcnemar、two-proportions 或 groups</translation>
+    </message>
+    <message>
+        <source>--design %1 does not take %2</source>
+        <translation>--design %1 不接受 %2</translation>
+    </message>
+    <message>
+        <source>--design needs --alpha</source>
+        <translation>--design 需要 --alpha</translation>
+    </message>
+    <message>
+        <source>--design groups needs --groups</source>
+        <translation>--design groups 需要 --groups</translation>
+    </message>
+    <message>
+        <source>--groups gives the effect: leave out --power or --n</source>
+        <translation>--groups 给出效应：请省略 --power 或 --n</translation>
+    </message>
+    <message>
+        <source>--design %1 needs %2</source>
+        <translation>--design %1 需要 %2</translation>
+    </message>
+    <message>
+        <source>give %1 or --or, not both</source>
+        <translation>请给出 %1 或 --or，不能两者都给</translation>
+    </message>
+    <message>
+        <source>--shape %1 is not ROWSxCOLUMNS, as in 3x4</source>
+        <translation>--shape %1 不是 行x列 的形式，如 3x4</translation>
+    </message>
+    <message>
+        <source>--v takes --shape and stands for --effect</source>
+        <translation>--v 需要 --shape，并代替 --effect</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -460,6 +504,22 @@ and the fourth is solved (for a solved N, power= is the power reached):
   --alpha A        the significance level
   --power P        the power, 1 - beta, above alpha
   --n N            the total sample size, 1 to 1000000000
+  --shape RxC      in place of --df: the table&apos;s df, and V beside w;
+                   --v V, Cramer&apos;s V, may stand for --effect
+
+Power of other designs: --design D with --alpha and two of --power, --n
+and the effect; the third is solved:
+  mcnemar          N pairs; --p01 P with --p10 P (the discordant
+                   proportions) or --or R (p10 / p01), or p10 solved;
+                   w, the chi-square&apos;s power and the exact (binomial)
+                   test&apos;s power_exact (up to 100000 pairs)
+  two-proportions  --n is group 1&apos;s size; --p1 P with --p2 P or --or R
+                   (the odds ratio), or p2 solved (p2_low below p1);
+                   --ratio K for n2 / n1 (1 by default), --correct for
+                   the continuity correction
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; each group&apos;s proportions,
+                   groups parted by /, --sizes S,S (equal by default):
+                   w, V and each group&apos;s n (n_groups)
 
 One variance, from a sample&apos;s s^2 and its size (--n N, 2 to 65536):
   --variance S2    the interval for sigma^2 and sigma (var_low, var_high,
@@ -555,6 +615,7 @@ Examples:
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -583,6 +644,19 @@ nothing printed), 1 when a file cannot be written.
   --alpha A        显著性水平
   --power P        检验效能 1 - beta，须大于 alpha
   --n N            总样本量，1 到 1000000000
+  --shape RxC      代替 --df：表的自由度，并在 w 旁给出 V；
+                   --v V（Cramér V）可代替 --effect
+
+其他设计的检验效能：--design D，配合 --alpha 以及 --power、--n 和效应
+中的两个；求解第三个：
+  mcnemar          N 对；--p01 P 配合 --p10 P（不一致比例）或 --or R
+                   （p10 / p01），否则求解 p10；给出 w、卡方检验的效能
+                   和精确（二项）检验的效能 power_exact（至多 100000 对）
+  two-proportions  --n 为第 1 组的样本量；--p1 P 配合 --p2 P 或 --or R
+                   （比值比），否则求解 p2（低于 p1 的一侧为 p2_low）；
+                   --ratio K 为 n2 / n1（默认 1），--correct 为连续性校正
+  groups           --groups &quot;0.2,0.8/0.4,0.6&quot; 各组的比例，组间用 / 分隔，
+                   --sizes S,S（默认相等）：给出 w、V 和各组的 n（n_groups）
 
 单个方差，由样本的 s^2 和样本量（--n N，2 到 65536）：
   --variance S2    sigma^2 与 sigma 的区间（var_low、var_high、sd_low、
@@ -665,6 +739,7 @@ nothing printed), 1 when a file cannot be written.
   tarvik --df 3 --ncp 10 --value 7.814728
   tarvik --df 2 --effect 0.3 --alpha 0.05 --power 0.8
   tarvik --df 1 --effect 0.1,0.3,0.5 --alpha 0.05 --n 50..200:50
+  tarvik --design mcnemar --p10 0.25 --p01 0.1 --alpha 0.05 --power 0.8
   printf &apos;20,15,25\n30,25,10\n&apos; | tarvik --counts -
   printf &apos;18,22,30,30\n&apos; | tarvik --counts - --expected 0.25,0.25,0.25,0.25
 
@@ -840,6 +915,77 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>Save table as</source>
         <translation>表格另存为</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFields</name>
+    <message>
+        <source>Discordant proportion p10, yes then no</source>
+        <translation>不一致比例 p10，先是后否</translation>
+    </message>
+    <message>
+        <source>Discordant proportion p01, no then yes</source>
+        <translation>不一致比例 p01，先否后是</translation>
+    </message>
+    <message>
+        <source>Ratio p10 / p01</source>
+        <translation>比值 p10 / p01</translation>
+    </message>
+    <message>
+        <source>Proportion p1 in group 1</source>
+        <translation>第 1 组的比例 p1</translation>
+    </message>
+    <message>
+        <source>Proportion p2 in group 2</source>
+        <translation>第 2 组的比例 p2</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>p2 相对 p1 的比值比</translation>
+    </message>
+    <message>
+        <source>Ratio of the groups n2 / n1</source>
+        <translation>两组之比 n2 / n1</translation>
+    </message>
+    <message>
+        <source>Continuity correction</source>
+        <translation>连续性校正</translation>
+    </message>
+    <message>
+        <source>p10 (yes, then no)</source>
+        <translation>p10（先是后否）</translation>
+    </message>
+    <message>
+        <source>p01 (no, then yes)</source>
+        <translation>p01（先否后是）</translation>
+    </message>
+    <message>
+        <source>or their ratio p10 / p01</source>
+        <translation>或其比值 p10 / p01</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1（第 1 组）</translation>
+    </message>
+    <message>
+        <source>p2 (group 2)</source>
+        <translation>p2（第 2 组）</translation>
+    </message>
+    <message>
+        <source>or the odds ratio</source>
+        <translation>或比值比</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>组间比 n2 / n1</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>已求解</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>不是数字</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1202,10 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>  * One variance (Ctrl+Shift+V): from a sample&apos;s variance s2 (or standard deviation s) and size n, the interval for sigma2 and sigma at the level you give (the chi-square with n - 1 degrees of freedom, its two cut-offs shown on the density); given sigma0 squared, the test of it: the statistic (n - 1) s2 / sigma0 squared, both one-sided p and the two-sided one, twice the smaller tail</source>
         <translation>  * 单个方差（Ctrl+Shift+V）：由样本方差 s2（或标准差 s）和样本量 n，按给定水平求 sigma2 与 sigma 的区间（自由度 n - 1 的卡方分布，其两个分界点显示在密度图上）；给定 sigma0 的平方时对其检验：统计量 (n - 1) s2 / sigma0 的平方，两个单侧 p 和双侧 p（较小尾部的两倍）</translation>
+    </message>
+    <message>
+        <source>  * Designs in the power window: McNemar&apos;s test of paired proportions (the discordant proportions p10 and p01, or p01 and their ratio: N pairs, the power or the detectable p10, with the exact binomial test&apos;s power beside the chi-square&apos;s) and two independent proportions (p1 and p2, or p1 and the odds ratio, with the groups&apos; ratio n2 / n1 and the continuity correction: n1 and n2, the power or the detectable p2 on either side of p1, by the normal approximation). w can also come from each group&apos;s proportions and the groups&apos; sizes, from Cramer&apos;s V (w = V times the square root of min(r, c) - 1) or from an odds ratio and a baseline proportion</source>
+        <translation>  * 检验效能窗口中的设计：配对比例的 McNemar 检验（不一致比例 p10 和 p01，或 p01 及其比值：N 对、检验效能或可检测的 p10，卡方检验的效能旁附精确二项检验的效能）和两个独立比例（p1 和 p2，或 p1 和比值比，含两组之比 n2 / n1 和连续性校正：n1 和 n2、检验效能或 p1 两侧可检测的 p2，采用正态近似）。w 也可以由各组的比例和各组的样本量、由 Cramér V（w = V 乘以 min(r, c) - 1 的平方根）或由比值比和基线比例得到</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1473,82 @@ nothing printed), 1 when a file cannot be written.
         <source>would be below 3.36e-4932, the smallest Real: give a smaller N, w or power</source>
         <translation>将低于 3.36e-4932（最小的 Real 数）：请给出更小的 N、w 或检验效能</translation>
     </message>
+    <message>
+        <source>above 0, up to 1000000</source>
+        <translation>大于 0，至多 1000000</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>group size</source>
+        <translation>组样本量</translation>
+    </message>
+    <message>
+        <source>%1 group sizes for %2 groups</source>
+        <translation>%1 个组样本量对应 %2 个组</translation>
+    </message>
+    <message>
+        <source>group %1 has size 0</source>
+        <translation>第 %1 组的样本量为 0</translation>
+    </message>
+    <message>
+        <source>and p01 add up to more than 1</source>
+        <translation>与 p01 之和大于 1</translation>
+    </message>
+    <message>
+        <source>equals p01: there is no effect to detect</source>
+        <translation>等于 p01：没有可检测的效应</translation>
+    </message>
+    <message>
+        <source>no p10 up to 1 - p01 reaches this power: give a larger N</source>
+        <translation>在 1 - p01 以内没有 p10 能达到此检验效能：请给出更大的 N</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000</source>
+        <translation>必须大于 0，至多 1000</translation>
+    </message>
+    <message>
+        <source>must lie from 0 to 1</source>
+        <translation>必须在 0 到 1 之间（含端点）</translation>
+    </message>
+    <message>
+        <source>equals p1: there is no effect to detect</source>
+        <translation>等于 p1：没有可检测的效应</translation>
+    </message>
+    <message>
+        <source>no p2 from 0 to 1 reaches this power: give a larger N</source>
+        <translation>0 到 1 之间没有 p2 能达到此检验效能：请给出更大的 N</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number</source>
+        <translation>%1 &apos;%2&apos; 不是数字</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1</source>
+        <translation>必须大于 0，至多 1</translation>
+    </message>
+    <message>
+        <source>p1 must lie between 0 and 1</source>
+        <translation>p1 必须在 0 和 1 之间</translation>
+    </message>
+    <message>
+        <source>the odds ratio</source>
+        <translation>比值比</translation>
+    </message>
+    <message>
+        <source>must lie above 0, up to 1000000</source>
+        <translation>必须大于 0，至多 1000000</translation>
+    </message>
+    <message>
+        <source>is always given in this design</source>
+        <translation>在此设计中总是给定的</translation>
+    </message>
+    <message>
+        <source>above 0, up to 1</source>
+        <translation>大于 0，至多 1</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
@@ -1494,6 +1720,70 @@ nothing printed), 1 when a file cannot be written.
         <source>Cohen: %1 small, %2 medium, %3 large</source>
         <translation>Cohen：%1 小，%2 中，%3 大</translation>
     </message>
+    <message>
+        <source>Cohen&apos;s w (chi-square test)</source>
+        <translation>Cohen w（卡方检验）</translation>
+    </message>
+    <message>
+        <source>McNemar&apos;s test (paired proportions)</source>
+        <translation>McNemar 检验（配对比例）</translation>
+    </message>
+    <message>
+        <source>Two independent proportions</source>
+        <translation>两个独立比例</translation>
+    </message>
+    <message>
+        <source>D&amp;esign</source>
+        <translation>设计(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>设计</translation>
+    </message>
+    <message>
+        <source>    per group: %1</source>
+        <translation>    每组：%1</translation>
+    </message>
+    <message>
+        <source>Detectable p10</source>
+        <translation>可检测的 p10</translation>
+    </message>
+    <message>
+        <source>Detectable p2</source>
+        <translation>可检测的 p2</translation>
+    </message>
+    <message>
+        <source>Number of pairs &amp;N</source>
+        <translation>配对数(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;N in group 1</source>
+        <translation>第 1 组的 N(&amp;N)</translation>
+    </message>
+    <message>
+        <source>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    critical value χ² = %3</source>
+        <translation>w = |p10 − p01| / √(p10 + p01) = %1    λ = N w² = %2    临界值 χ² = %3</translation>
+    </message>
+    <message>
+        <source>    the exact (binomial) test&apos;s power at N = %1: %2</source>
+        <translation>    N = %1 时精确（二项）检验的效能：%2</translation>
+    </message>
+    <message>
+        <source>    the exact test&apos;s power is computed up to %1 pairs</source>
+        <translation>    精确检验的效能最多计算到 %1 对</translation>
+    </message>
+    <message>
+        <source>n1 = %1, n2 = %2, N = %3 in all    w of the 2 × 2 table = %4</source>
+        <translation>n1 = %1，n2 = %2，共 N = %3    2 × 2 表的 w = %4</translation>
+    </message>
+    <message>
+        <source>    power reached: %1</source>
+        <translation>    达到的检验效能：%1</translation>
+    </message>
+    <message>
+        <source>    below p1 too: p2 = %1</source>
+        <translation>    低于 p1 的一侧：p2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>ProportionsBox</name>
@@ -1544,6 +1834,70 @@ nothing printed), 1 when a file cannot be written.
     <message>
         <source>w = %1 with df %2</source>
         <translation>w = %1，自由度 %2</translation>
+    </message>
+    <message>
+        <source>Groups&apos; proportions</source>
+        <translation>各组比例</translation>
+    </message>
+    <message>
+        <source>Cramér&apos;s V</source>
+        <translation>Cramér V</translation>
+    </message>
+    <message>
+        <source>Odds ratio (2 × 2)</source>
+        <translation>比值比（2 × 2）</translation>
+    </message>
+    <message>
+        <source>Groups&apos; sizes</source>
+        <translation>各组样本量</translation>
+    </message>
+    <message>
+        <source>Rows × columns</source>
+        <translation>行 × 列</translation>
+    </message>
+    <message>
+        <source>p1 (group 1)</source>
+        <translation>p1（第 1 组）</translation>
+    </message>
+    <message>
+        <source>Odds ratio of p2 to p1</source>
+        <translation>p2 相对 p1 的比值比</translation>
+    </message>
+    <message>
+        <source>Groups&apos; ratio n2 / n1</source>
+        <translation>组间比 n2 / n1</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>行数</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>Each group&apos;s proportions</source>
+        <translation>各组的比例</translation>
+    </message>
+    <message>
+        <source>One group per line</source>
+        <translation>每行一组</translation>
+    </message>
+    <message>
+        <source>w = V √(min(r, c) − 1) = %1 × √%2 = %3 with df %4</source>
+        <translation>w = V √(min(r, c) − 1) = %1 × √%2 = %3，自由度 %4</translation>
+    </message>
+    <message>
+        <source>p2 = OR p1 / (1 − p1 + OR p1) = %1; w of the 2 × 2 table = %2 with df 1</source>
+        <translation>p2 = OR p1 / (1 − p1 + OR p1) = %1；2 × 2 表的 w = %2，自由度 1</translation>
+    </message>
+    <message>
+        <source>Type each group&apos;s proportions, one group per line.</source>
+        <translation>输入各组的比例，每行一组。</translation>
+    </message>
+    <message>
+        <source>%1; V = %2; the groups&apos; shares of N: %3</source>
+        <translation>%1；V = %2；各组占 N 的比例：%3</translation>
     </message>
 </context>
 <context>
