@@ -51,6 +51,8 @@ TEST(PowerDesigns, SolvedNIsTheSmallestThatReachesThePower) {
         {McNemar(0.25_r, 0.1_r, 0.05_r, 0.8_r), 0, "McNemar, a common design"},
         {McNemar(0.011_r, 0.01_r, 0.01_r, 0.9_r), 0, "McNemar, a tiny difference: N in the millions"},
         {TwoProportions(0.25_r, 0.4_r, 1, false, 0.05_r, 0.8_r), 152, "equal groups: 151.87 rounded up"},
+        {TwoProportions(0.6_r, 0.8_r, 1, false, 0.05_r, 0.8_r), 82, "0.60 against 0.80: 81.2 rounded up"},
+        {TwoProportions(0.6_r, 0.8_r, 1, true, 0.05_r, 0.8_r), 91, "the same corrected: 90.9 rounded up"},
         {TwoProportions(0.25_r, 0.4_r, 2, true, 0.05_r, 0.8_r), 126, "twice as many in group 2, corrected"},
         {TwoProportions(0.4_r, 0.1_r, 0.5_r, false, 0.01_r, 0.95_r), 0, "a smaller second group, p2 below p1"},
         {TwoProportions(0.001_r, 0.0015_r, 3, true, 0.05_r, 0.9_r), 0, "rare events"},

@@ -41,11 +41,16 @@ GERMAN_NAMES = {
     "Power": "Teststärke",
     "Total sample size N": "Gesamtstichprobenumfang N",
     "power reached at N = {n}: {power}": "erreichte Teststärke bei N = {n}: {power}",
+    "Discordant proportion p10, yes then no": "Diskordanter Anteil p10, ja dann nein",
+    "Discordant proportion p01, no then yes": "Diskordanter Anteil p01, nein dann ja",
+    "Number of pairs N": "Anzahl der Paare N",
+    "exact (binomial) test's power at N = {n}: {power}": "Teststärke des exakten (Binomial-)Tests bei N = {n}: {power}",
     "Test a table - Tarvik": "Tabelle testen - Tarvik",
     "Counts": "Häufigkeiten",
     "Fisher's exact p": "Fishers exaktes p",
     "Fisher's exact p = {p}": "Fishers exaktes p = {p}",
     "alt+c": "alt+r",  # "Into the &calculator", "In den &Rechner"
+    "alt+s": "alt+l",  # "&Solve for", "&Lösen für"
 }
 
 

@@ -898,6 +898,39 @@ def escape_closes_the_drop_down_first_and_f1_opens_the_help_at_the_power(c):
 @scenario("a German desktop", env=GERMAN)
 def power_and_sample_size_with_the_comma(c):
     solve_sample_size_by_typing(c)
+
+
+def mcnemar_pairs_by_typing(c):
+    open_power_window(c)
+    # A click into the window first: opened before, it may not have the focus.
+    power_replace(c, "Significance level alpha", typed(c, "0.05"))
+    Input.keys("alt+e")  # the Design choice, by its mnemonic in both languages
+    time.sleep(0.3)
+    Input.keys("Down")  # Cohen's w -> McNemar's test
+    Input.keys(c.p.word("alt+s"))
+    time.sleep(0.3)
+    Input.keys("Home")  # solve for the sample size, whatever was solved before
+    p10 = "Discordant proportion p10, yes then no"
+    c.becomes("McNemar's fields shown", lambda: in_power_window(
+        c, lambda a: a.name == c.p.word(p10) and a.getState().contains(pyatspi.STATE_SHOWING)) is not None, True)
+    power_replace(c, p10, typed(c, "0.25"))
+    power_replace(c, "Discordant proportion p01, no then yes", typed(c, "0.1"))
+    power_replace(c, "Power", typed(c, "0.8"))
+    n, _, exact = subprocess.run([c.reference_path, "mcnemar", "0.25", "0.1", "0.05", "0.8"], capture_output=True,
+                                 text=True, check=True).stdout.split()
+    c.becomes("pairs", lambda: power_text(c, "Number of pairs N"), n)
+    want = c.p.word("exact (binomial) test's power at N = {n}: {power}").format(n=n, power=typed(c, exact))
+    c.becomes("the exact test's power in the results", lambda: want in power_label(c, "w = |p10"), True)
+
+
+@scenario("power and sample size")
+def mcnemar_design_chosen_by_keyboard_solves_the_pairs(c):
+    mcnemar_pairs_by_typing(c)
+
+
+@scenario("a German desktop", env=GERMAN)
+def mcnemar_design_with_the_comma(c):
+    mcnemar_pairs_by_typing(c)
     Input.keys("Escape")
 
 
