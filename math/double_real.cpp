@@ -53,7 +53,10 @@ DoubleReal LogDoubleReal(const Real& y) {
     Real m = Frexp(y, &e);  // [0.5, 1)
     m = Ldexp(m, 1);        // [1, 2)
     --e;
-    const int j = int(checked::Round((m - 1) * kTableSteps));
+    // Rounded by truncating a half more: a library rounding call was a
+    // twentieth of a large table's G^2. A tie may go either way: c is
+    // within half a step of m all the same.
+    const int j = int((m - 1) * kTableSteps + 0.5_r);
     const Real c = 1 + Real(j) / kTableSteps;  // exact: six bits after the point
     // m - c is exact (both lie in [1, 2], within 1/128 of each other).
     const DoubleReal u = Divide(m - c, c);

@@ -240,8 +240,11 @@ private:
     std::vector<double> cumulative_;
 };
 
-void FillRandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std::int64_t>& columnSums,
-                     std::mt19937_64& rng, const LnFactorials& ln, const TabledHypergeometric& first, CountTable& table) {
+// False where `goOn`, asked after each row, says stop: a 100 x 100 table's
+// one draw takes some 15 ms, too long a wait for a cancel.
+bool FillRandomTable(const std::vector<std::int64_t>& rowSums, const std::vector<std::int64_t>& columnSums,
+                     std::mt19937_64& rng, const LnFactorials& ln, const TabledHypergeometric& first, CountTable& table,
+                     const std::function<bool()>& goOn = {}) {
     // Patefield's algorithm (AS 159, 1981): row by row, each cell drawn from
     // its distribution given the cells before it, a hypergeometric: the rest
     // of column j taken from what rows i.. and columns j.. hold, row i's
@@ -263,8 +266,10 @@ void FillRandomTable(const std::vector<std::int64_t>& rowSums, const std::vector
         table[i][columns - 1] = Real(rowLeft);
         columnLeft[columns - 1] -= rowLeft;
         pool -= rowSums[i];
+        if (goOn && !goOn()) return false;
     }
     for (std::size_t j = 0; j < columns; ++j) table[rows - 1][j] = Real(columnLeft[j]);
+    return true;
 }
 
 }  // namespace
@@ -294,15 +299,20 @@ MonteCarloResult FisherMonteCarlo(const CountTable& counts, std::int64_t samples
     for (const Real& c : m.columns) columnSums.push_back(checked::Trunc(c));
     std::mt19937_64 rng(seed);
     const TabledHypergeometric first(ln, checked::Trunc(m.total), rowSums[0], columnSums[0]);
-    // A look at the progress every 4096 cells drawn or so: a 100 x 100
-    // table's 9,801 draws take some milliseconds, and a cancel waits for it.
+    // A look at the progress every 4096 cells drawn or so.
     const std::int64_t lookEvery = std::max<std::int64_t>(1, 4096 / std::int64_t(rowSums.size() * columnSums.size()));
     CountTable table;
     MonteCarloResult r;
     std::int64_t hits = 0;
+    // Where one table is more than a look's worth of cells, a look after
+    // each of its rows as well.
+    const bool lookByRow = rowSums.size() * columnSums.size() > 4096 && progress;
     for (; r.samples < samples; ++r.samples) {
-        if (r.samples % lookEvery == 0 && progress && !progress(double(r.samples) / double(samples))) break;
-        FillRandomTable(rowSums, columnSums, rng, ln, first, table);
+        const double done = double(r.samples) / double(samples);
+        if (r.samples % lookEvery == 0 && progress && !progress(done)) break;
+        if (!FillRandomTable(rowSums, columnSums, rng, ln, first, table,
+                             lookByRow ? std::function<bool()>([&] { return progress(done); }) : std::function<bool()>{}))
+            break;
         if (LnProbability(table, ln) <= threshold) ++hits;
     }
     r.complete = r.samples == samples;

@@ -4,15 +4,25 @@ namespace tarvik {
 
 void CellsModel::Show(const std::optional<TableReport>& report, std::vector<std::string> rowLabels,
                       std::vector<std::string> columnLabels, const NumberFormat& format, const FormatSettings& settings) {
-    beginResetModel();
-    report_ = report ? &*report : nullptr;
+    std::vector<std::string> header = report ? CellsHeader(*report) : std::vector<std::string>{};
+    // The same grid with new numbers (an edited count) changes in place:
+    // a reset would make the view measure every column again at once, a
+    // third of a 100 x 100 table's edit.
+    const bool sameShape = report_ && report && header == header_ && report->rows * report->columns ==
+                                                                           report_->rows * report_->columns;
+    if (!sameShape) beginResetModel();
+    report_ = report;
     rowLabels_ = std::move(rowLabels);
     columnLabels_ = std::move(columnLabels);
-    header_ = report ? CellsHeader(*report) : std::vector<std::string>{};
+    header_ = std::move(header);
     format_ = format;
     settings_ = settings;
     cachedRow_ = -1;
-    endResetModel();
+    if (!sameShape) {
+        endResetModel();
+        return;
+    }
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int CellsModel::rowCount(const QModelIndex& parent) const {

@@ -25,7 +25,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const TableReport* report_ = nullptr;
+    // Its own copy: the window may drop its report while this one is still
+    // shown, and a grid of the same shape then changes in place.
+    std::optional<TableReport> report_;
     std::vector<std::string> rowLabels_, columnLabels_, header_;
     NumberFormat format_;
     FormatSettings settings_;

@@ -270,11 +270,27 @@ bool CountsModel::IsEmpty() const {
 }
 
 CountTable CountsModel::Counts() const {
-    CountTable counts;
+    const FormatSettings& fs = CurrentFormatSettings();
+    if (fs.DecimalSeparator != readDecimal_ || fs.ThousandSeparator != readGroup_) {
+        read_.clear();
+        readDecimal_ = fs.DecimalSeparator;
+        readGroup_ = fs.ThousandSeparator;
+    }
+    read_.resize(cells_.size());
+    CountTable counts(cells_.size());
     for (std::size_t i = 0; i < cells_.size(); ++i) {
-        std::vector<Real> row;
-        for (std::size_t j = 0; j < cells_[i].size(); ++j) row.push_back(ReadCountCell(cells_[i][j].toStdString(), i, j, CurrentFormatSettings()));
-        counts.push_back(row);
+        read_[i].resize(cells_[i].size());
+        counts[i].reserve(cells_[i].size());
+        for (std::size_t j = 0; j < cells_[i].size(); ++j) {
+            ReadCell& cell = read_[i][j];
+            // A cell read before under another text (or never: an empty
+            // text is read too, as 0 or as the missing count it is).
+            if (cell.text.isNull() || cell.text != cells_[i][j]) {
+                cell.count = ReadCountCell(cells_[i][j].toStdString(), i, j, fs);
+                cell.text = cells_[i][j].isNull() ? QString("") : cells_[i][j];
+            }
+            counts[i].push_back(cell.count);
+        }
     }
     return counts;
 }

@@ -86,6 +86,15 @@ private:
     bool InsertColumn(int at);
 
     std::vector<std::vector<QString>> cells_;
+    // Each cell's text as last read and its count: an edit reads one cell
+    // again, not the ten thousand of a 100 x 100 table. Read under the
+    // decimal and group marks kept beside it; others read everything anew.
+    struct ReadCell {
+        QString text;
+        Real count = 0;
+    };
+    mutable std::vector<std::vector<ReadCell>> read_;
+    mutable char readDecimal_ = 0, readGroup_ = 0;
     QStringList rowLabels_, columnLabels_;
     std::shared_ptr<const State> shown_;  // the table as it stands, for the next step
     QUndoStack undo_;

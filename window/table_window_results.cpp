@@ -51,7 +51,9 @@ void TableWindow::Refresh() {
     shownRows_ = model_.RowLabels();
     shownColumns_ = model_.ColumnLabels();
     estimatedBox->setEnabled(oneLine);
-    cellsModel_->Show(std::nullopt, {}, {}, format_, CurrentFormatSettings());
+    // The cells' grid keeps its numbers until the new ones replace them, or
+    // is emptied where there are none.
+    const auto clearCells = [this] { cellsModel_->Show(std::nullopt, {}, {}, format_, CurrentFormatSettings()); };
     report_.reset();
     StopExactTest();
     // The stopped count's last report ("cancelled") is queued already: a
@@ -67,6 +69,7 @@ void TableWindow::Refresh() {
     UpdateMosaic();
     intoCalculatorButton->setToolTip({});
     if (model_.IsEmpty()) {
+        clearCells();
         ShowProblem(tr("Type or paste the counts: a table of 2 \u00d7 2 or more, or one row of counts to fit."));
         return;
     }
@@ -75,6 +78,7 @@ void TableWindow::Refresh() {
     try {
         counts = model_.Counts();
         if (pairedBox->isChecked()) {
+            clearCells();
             ShowPaired(counts);
             return;
         }
@@ -93,6 +97,7 @@ void TableWindow::Refresh() {
             report_ = ReportOf(counts, weights, oneLine ? estimatedBox->value() : 0);
         }
     } catch (const TableInputError& bad) {
+        clearCells();
         ShowProblem(AsSentence(bad.message));
         return;
     }

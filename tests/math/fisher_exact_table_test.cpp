@@ -218,6 +218,13 @@ TEST(FisherExactTable, MonteCarloWithinItsStandardErrorAndRepeatable) {
     const MonteCarloResult again = FisherMonteCarlo(t, 20000, 12345, kNoProgress);
     EXPECT_EQ(again.p, r.p);  // one seed, one answer
     EXPECT_FALSE(FisherMonteCarlo(t, 20000, 1, [](double done) { return done < 0.5; }).complete);
+    // A table too large for one look per draw is looked at row by row: a
+    // cancel stops it within its first table, not after it.
+    const CountTable large(100, std::vector<Real>(100, 3));
+    int looks = 0;
+    const MonteCarloResult stopped = FisherMonteCarlo(large, 10, 1, [&](double) { return ++looks < 5; });
+    EXPECT_EQ(stopped.samples, 0);
+    EXPECT_EQ(looks, 5);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <sys/stat.h>
 
 #include "calc/command_request.h"
+#include "tests/support/scoped_format_settings.h"
 #include "tests/window/window_fixture.h"
 #include "window/mosaic_chart.h"
 #include "window/mosaic_window.h"
@@ -174,6 +175,24 @@ TEST_F(TableWindowTest, RowsColumnsAndGoodnessOfFit) {
 // Every edit is a step back and forth; Remove takes the chosen rows or
 // columns, else the last; a block pasted at a chosen cell fills from there
 // and says so.
+// An edit changes the cells' grid in place: the row a reader is on stays
+// chosen. The counts read before are read again where the desktop's marks
+// change ("3.0" is three under a decimal point, no count under a comma).
+TEST_F(TableWindowTest, AnEditKeepsTheCellsGridWhereItIs) {
+    TableWindow* w = Open();
+    ASSERT_TRUE(w);
+    w->Paste("10\t20\t30\n40\t50\t60\n70\t80\t3.0\n");
+    w->cellsView->setCurrentIndex(w->cellsView->model()->index(5, 1));
+    w->Model().setData(w->Model().index(0, 0), "12", Qt::EditRole);
+    EXPECT_EQ(w->cellsView->currentIndex().row(), 5);
+    EXPECT_EQ(w->Model().Counts()[2][2], 3);
+    FormatSettings comma;
+    comma.DecimalSeparator = ',';
+    comma.ThousandSeparator = '.';
+    ScopedFormatSettings german(comma);
+    EXPECT_THROW(w->Model().Counts(), TableInputError);
+}
+
 TEST_F(TableWindowTest, EditsAreUndoneAndRemoveTakesWhatIsChosen) {
     TableWindow* w = Open();
     ASSERT_TRUE(w);
