@@ -19,4 +19,9 @@ std::string Quoted(const std::string& argument) {
     return "'" + shown + "'";
 }
 
+std::string ShownItem(const std::string& argument) {
+    const std::string quoted = Quoted(argument);
+    return quoted.substr(1, quoted.size() - 2);
+}
+
 }  // namespace tarvik

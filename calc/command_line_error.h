@@ -12,5 +12,7 @@ struct CommandLineError {
 // never splits a UTF-8 sequence), control bytes shown as '?'. An argument
 // may be 130 KB long; its message line stays readable.
 std::string Quoted(const std::string& argument);
+// The same without the quotes, for a message whose pattern has its own.
+std::string ShownItem(const std::string& argument);
 
 }  // namespace tarvik

@@ -2,6 +2,7 @@
 #include "calc/power_analysis.h"
 
 #include "calc/answers.h"
+#include "calc/command_line_error.h"
 #include "calc/limits.h"
 #include "core/decimal_digits.h"
 #include "math/chi_square_power.h"
@@ -36,7 +37,7 @@ std::vector<Real> Proportions(const std::string& list, const char* hypothesis, c
     const std::vector<std::string> items = ListItems(list, fs);
     for (std::size_t i = 0; i < items.size(); ++i) {
         Real v = 0;
-        const std::vector<std::string> item{hypothesis, std::to_string(i + 1), items[i]};
+        const std::vector<std::string> item{hypothesis, std::to_string(i + 1), ShownItem(items[i])};
         if (!TryTextToReal(items[i], v, fs))
             Refuse(PowerField::EffectSize, Fill(Tr("Power", "%1 proportion %2 '%3' is not a number"), {item[0], item[1], item[2]}));
         if (!(v >= 0))
@@ -65,8 +66,8 @@ std::vector<std::vector<Real>> ReadProportionTable(const std::string& cells, con
             Real v = 0;
             const std::string r = std::to_string(table.size() + 1), c = std::to_string(row.size() + 1);
             if (!TryTextToReal(item, v, fs))
-                Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is not a number"), {r, c, item}));
-            if (!(v >= 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is negative"), {r, c, item}));
+                Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is not a number"), {r, c, ShownItem(item)}));
+            if (!(v >= 0)) Refuse(PowerField::EffectSize, Fill(Tr("Power", "row %1 cell %2 '%3' is negative"), {r, c, ShownItem(item)}));
             row.push_back(v);
         }
         if (!table.empty() && row.size() != table.front().size())

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/answers.h"
+#include "calc/command_line_error.h"
 #include "core/checked_math.h"
 #include "core/decimal_digits.h"
 #include "core/number_text.h"
@@ -114,7 +115,8 @@ void SolveTwoProportions(DesignAnswer& a) {
 Real TypedNumber(const std::string& name, const std::string& text, Real low, Real high, const std::string& range,
                  const FormatSettings& fs) {
     Real v = 0;
-    if (!TryTextToReal(text, v, fs)) RefuseField(PowerField::EffectSize, Fill(Tr("Power", "%1 '%2' is not a number"), {name, text}));
+    if (!TryTextToReal(text, v, fs))
+        RefuseField(PowerField::EffectSize, Fill(Tr("Power", "%1 '%2' is not a number"), {name, ShownItem(text)}));
     if (!(v > low && v <= high)) RefuseField(PowerField::EffectSize, Fill(Tr("Power", "%1 %2"), {name, range}));
     return v;
 }

@@ -23,7 +23,14 @@ using namespace checked;
 namespace {
 
 // Phi(x) on whichever tail is the smaller, to its full relative precision.
-Real Phi(Real x) { return x < 0 ? NormalUpperTail(-x) : NormalCdfAccurate(x); }
+// Past 40 it is 1 to the Real's last bit, and below -160 under its range:
+// a proportion of 1e-300 puts x at 1e150, whose bands the normal's own
+// functions cannot even number.
+Real Phi(Real x) {
+    if (x > 40) return 1;
+    if (x < -160) return 0;
+    return x < 0 ? NormalUpperTail(-x) : NormalCdfAccurate(x);
+}
 
 // The two-sided normal point z with P(|Z| > z) = alpha, from the chi-square
 // with 1 df, whose quantile keeps every digit where the normal's rational

@@ -47,6 +47,8 @@ TEST(DesignPower, TwoProportionsAgreesWithTheReference) {
         {0.001_r, 0.002_r, 50000, 50000, 0.05_r, false, "rare events"},
         {0.5_r, 0.51_r, 20, 20, 0.05_r, true, "power below alpha: the correction's price"},
         {0.2_r, 0.9_r, 30, 30, 1e-10_r, false, "a tiny alpha"},
+        {1e-300_r, 1, 40, 40, 1e-300_r, false, "a proportion of 1e-300 against 1 (once an invalid operation)"},
+        {0.3_r, 0.31_r, 2, 2, 0.5_r, true, "the correction past the difference: Phi far below -40"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
