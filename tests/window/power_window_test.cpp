@@ -179,27 +179,31 @@ TEST_F(PowerWindowTest, ChartsShowTheAnswerAndAreSaved) {
 TEST_F(PowerWindowTest, NoControlOverlapsAnotherAtAnySize) {
     PowerWindow* w = Open();
     ASSERT_TRUE(w);
-    for (const QSize size : {QSize(640, 720), QSize(480, 480), w->minimumSize()}) {
-        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
-        w->resize(size);
-        QApplication::processEvents();
-        QList<QWidget*> controls;
-        for (QWidget* child : w->findChildren<QWidget*>())
-            if (child->isVisible() && (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
-                                       qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
-                                       qobject_cast<QAbstractSpinBox*>(child) || dynamic_cast<Chart*>(child)) &&
-                !qobject_cast<QAbstractSpinBox*>(child->parentWidget()) && !qobject_cast<QComboBox*>(child->parentWidget()))
-                controls << child;
-        ASSERT_GE(controls.size(), 12);
-        for (int i = 0; i < controls.size(); ++i)
-            for (int j = i + 1; j < controls.size(); ++j) {
-                const QRect a(controls[i]->mapTo(w, QPoint(0, 0)), controls[i]->size());
-                const QRect b(controls[j]->mapTo(w, QPoint(0, 0)), controls[j]->size());
-                EXPECT_FALSE(a.intersects(b)) << controls[i]->metaObject()->className() << " "
-                                              << controls[i]->accessibleName().toStdString() << " and "
-                                              << controls[j]->metaObject()->className() << " "
-                                              << controls[j]->accessibleName().toStdString();
-            }
+    // Each design at each size: their fields take the same rows.
+    for (int design = 0; design < w->designBox->count(); ++design) {
+        for (const QSize size : {QSize(640, 720), QSize(480, 480), w->minimumSize()}) {
+            SCOPED_TRACE(std::to_string(design) + ": " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+            w->designBox->setCurrentIndex(design);
+            w->resize(size);
+            QApplication::processEvents();
+            QList<QWidget*> controls;
+            for (QWidget* child : w->findChildren<QWidget*>())
+                if (child->isVisible() && (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
+                                           qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child) ||
+                                           qobject_cast<QAbstractSpinBox*>(child) || dynamic_cast<Chart*>(child)) &&
+                    !qobject_cast<QAbstractSpinBox*>(child->parentWidget()) && !qobject_cast<QComboBox*>(child->parentWidget()))
+                    controls << child;
+            ASSERT_GE(controls.size(), 10);
+            for (int i = 0; i < controls.size(); ++i)
+                for (int j = i + 1; j < controls.size(); ++j) {
+                    const QRect a(controls[i]->mapTo(w, QPoint(0, 0)), controls[i]->size());
+                    const QRect b(controls[j]->mapTo(w, QPoint(0, 0)), controls[j]->size());
+                    EXPECT_FALSE(a.intersects(b)) << controls[i]->metaObject()->className() << " "
+                                                  << controls[i]->accessibleName().toStdString() << " and "
+                                                  << controls[j]->metaObject()->className() << " "
+                                                  << controls[j]->accessibleName().toStdString();
+                }
+        }
     }
 }
 
