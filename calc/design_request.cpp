@@ -71,7 +71,9 @@ void ReadDesignOptions(RawOptions& raw, CommandRequest& r) {
     const auto design = std::find_if(std::begin(kDesigns), std::end(kDesigns), [&](const DesignOptions& d) { return name == d.name; });
     if (design == std::end(kDesigns))
         throw CommandLineError{Fill(Tr("CommandLine", "--design %1 is not mcnemar, two-proportions or groups"), {Quoted(name)})};
-    for (const auto& [option, values] : raw) {
+    for (const auto& entry : raw) {
+        // Not a structured binding: clang 14 lets no lambda capture one.
+        const std::string& option = entry.first;
         const auto is = [&](const char* o) { return option == o; };
         if (std::none_of(std::begin(kShared), std::end(kShared), is) && std::none_of(design->options.begin(), design->options.end(), is))
             throw CommandLineError{Fill(Tr("CommandLine", "--design %1 does not take %2"), {name, option})};
