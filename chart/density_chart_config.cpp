@@ -1,6 +1,10 @@
 #include "chart/density_chart_config.h"
 
+#include <QCoreApplication>
+
+#include "calc/density_plot.h"
 #include "chart/chart.h"
+#include "core/number_text.h"
 
 namespace tarvik {
 
@@ -68,6 +72,27 @@ void ConfigureDensityChart(Chart& chart) {
     tail->Title = "Upper tail";
     tail->SeriesColor = QColor(0, 0, 128);
     tail->Transparency = 65;
+}
+
+// Six decimals, and six significant digits where those show nothing (a
+// p-value of 2.5e-10 reads 0.000000 otherwise).
+QString ProbabilityText(Real p) {
+    QString text = QString::fromStdString(FormatFixed(p));
+    if (p > 0 && p < 0.0001_r) text += " (" + QString::fromStdString(FormatScientific(p, 6)) + ")";
+    return text;
+}
+
+// The texts keep the calculator window's context: the command line's
+// chart says what the window's does, in the same translation.
+void ShowDensityChart(Chart& chart, const DensityPlot& d) {
+    chart.SetPoints(kCurveSeries, d.Curve);
+    chart.SetPoints(kMarkerSeries, std::vector<PlotPoint>{d.Marker});
+    chart.SetPoints(kTailSeries, d.Tail);
+    chart.LeftAxis().Maximum = d.LeftAxisMaximum;  // read at the one repaint the points asked for
+    const QString tail = ProbabilityText(d.TailProbability);
+    chart.setToolTip(QCoreApplication::translate("CalculatorWindow", "Shaded: upper tail P(X > x) = %1").arg(tail));
+    chart.setAccessibleDescription(
+        QCoreApplication::translate("CalculatorWindow", "Chi-square density, shaded upper tail P(X > x) = %1").arg(tail));
 }
 
 }  // namespace tarvik

@@ -1,6 +1,8 @@
 #pragma once
 // The density chart's fixed look: gradient teal to aqua, clear back wall,
-// margins, the two axes, the yellow curve series and the red triangle marker.
+// margins, the two axes, the yellow curve series and the red triangle marker;
+// and the chart filled with the core's picture, for the calculator window
+// and the command line's --export-chart alike.
 #include <QString>
 
 #include "core/real.h"
