@@ -48,8 +48,7 @@ void PowerWindow::ShowDesignChoices() {
 
 void PowerWindow::ShowDesignProblem(const DesignInputError& bad) {
     static const char* const kNames[] = {"p10", "p01", "p1", "p2", "n2 / n1"};
-    // Not AsSentence: p1 is not P1.
-    const QString text = QString::fromStdString(kNames[int(bad.input)] + (" " + bad.message)) + ".";
+    const QString text = AsSentence(kNames[int(bad.input)] + (" " + bad.message));
     designFields->Mark(bad.input, text);
     ShowRefusal(text);
 }

@@ -3,6 +3,7 @@
 // value, an example) in the desktop's own number format, and a message of
 // the core's as a sentence.
 #include <QString>
+#include <algorithm>
 #include <string>
 
 #include "core/format_settings.h"
@@ -15,9 +16,12 @@ inline QString InDesktopNumbers(const char* text) {
 }
 
 // "probability 3 'x' is not a number" as "Probability 3 'x' is not a number."
+// A symbol first keeps its case: "p1 must lie ..." is not "P1 must lie ...".
 inline QString AsSentence(const std::string& message) {
     QString s = QString::fromStdString(message);
-    if (!s.isEmpty()) s[0] = s[0].toUpper();
+    const QString first = s.section(' ', 0, 0);
+    const bool symbol = std::any_of(first.begin(), first.end(), [](QChar c) { return c.isDigit(); });
+    if (!s.isEmpty() && !symbol) s[0] = s[0].toUpper();
     return s + ".";
 }
 

@@ -100,7 +100,8 @@ TEST_F(PowerDesignsTest, EffectSizeFromVOddsRatioAndGroups) {
     } cases[] = {
         {box->cramersButton, [&] { box->cramersEdit->setText("0.3"); }, "w = V \u221A(min(r, c) \u2212 1) = 0.3 \u00D7 \u221A2 = 0.424264 with df 6", 6},
         {box->cramersButton, [&] { box->cramersEdit->setText("1.2"); }, "V must lie above 0, up to 1.", 0},
-        {box->oddsButton, [&] { box->oddsRatioEdit->setText("2.25"); }, "p2 = OR p1 / (1 \u2212 p1 + OR p1) = 0.360000; w of the 2 \u00D7 2 table = 0.178174 with df 1", 1},
+        {box->oddsButton, [&] { box->baselineEdit->setText("1.5"); }, "p1 must lie between 0 and 1.", 0},
+        {box->oddsButton, [&] { box->baselineEdit->setText("0.2"); box->oddsRatioEdit->setText("2.25"); }, "p2 = OR p1 / (1 \u2212 p1 + OR p1) = 0.360000; w of the 2 \u00D7 2 table = 0.178174 with df 1", 1},
         // 1:1 against 1:3 in groups of 1:3: phi = 0.046875 / sqrt(0.25 0.75 0.3125 0.6875).
         {box->groupsButton, [&] { box->cellsEdit->setPlainText("1 1\n1 3"); box->sizesEdit->setText("1 3"); },
          "w = 0.233550 with df 1; V = 0.233550; the groups' shares of N: 25 %, 75 %", 1},
