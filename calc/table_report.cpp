@@ -116,18 +116,27 @@ TableReport ReportOf(const CountTable& counts, const std::vector<Real>& weights,
     for (auto& row : r.cells)
         for (CellDiagnostics& c : row) {
             c.adjustedP = BonferroniP(c.adjusted, cellCount);
-            if (c.expected < kSmallExpected) ++r.smallCells;
-            r.smallestExpected = std::min(r.smallestExpected, c.expected);
+            // A category expected 0 (a fit's structural zero) is no cell of the test.
+            if (c.expected > 0 && c.expected < kSmallExpected) ++r.smallCells;
+            if (c.expected > 0) r.smallestExpected = std::min(r.smallestExpected, c.expected);
         }
-    // V's denominator: N (min(r, c) - 1) for a table, N df for goodness of fit.
-    const Real vScale = r.test.goodnessOfFit ? r.total * Real(r.columns - 1)
+    // A fit's categories are those expected at all: one expected 0 (seen 0)
+    // takes no part, in V's k - 1 nor in the largest w.
+    std::size_t categories = 0;
+    Real smallestShare = 1;
+    if (r.test.goodnessOfFit)
+        for (const CellDiagnostics& c : r.cells[0])
+            if (c.expected > 0) {
+                ++categories;
+                smallestShare = std::min(smallestShare, c.expected / r.total);
+            }
+    // V's denominator: N (min(r, c) - 1) for a table, N (k - 1) for goodness of fit.
+    const Real vScale = r.test.goodnessOfFit ? r.total * Real(categories - 1)
                                              : r.total * Real(std::min(r.rows, r.columns) - 1);
     r.w = CohensW(r.test.chiSquare, r.total);
     if (r.test.goodnessOfFit) {
-        Real smallestShare = 1;
-        for (const CellDiagnostics& c : r.cells[0]) smallestShare = std::min(smallestShare, c.expected / r.total);
         r.largestW = Sqrt(1 / smallestShare - 1);
-        r.largestV = r.largestW / Sqrt(Real(r.columns - 1));
+        r.largestV = r.largestW / Sqrt(Real(categories - 1));
     } else {
         r.largestW = Sqrt(Real(std::min(r.rows, r.columns) - 1));
         r.largestV = 1;
@@ -268,8 +277,10 @@ std::string ResultsSentence(const TableReport& r, const FormatSettings& fs) {
 std::string PercentText(Real part, Real whole, const FormatSettings& fs) {
     __extension__ typedef unsigned __int128 Wide;  // GCC and Clang on 64-bit targets
     const Real kLargestExact = 1e18_r;  // 1000 times it stays far below 2^128
-    if (!(whole > 0) || !(part >= 0) || part > kLargestExact || whole > kLargestExact)
-        return FormatFixed(100 * part / whole, 1, fs);
+    // No share of nothing: a fit's category seen 0 times is its column's
+    // whole, and 0 / 0 printed as NAN.
+    if (!(whole > 0)) return "-";
+    if (!(part >= 0) || part > kLargestExact || whole > kLargestExact) return FormatFixed(100 * part / whole, 1, fs);
     const Wide numerator = Wide(static_cast<std::uint64_t>(part)) * 1000, denominator = static_cast<std::uint64_t>(whole);
     Wide tenths = numerator / denominator;
     const Wide rest = numerator % denominator;

@@ -289,12 +289,17 @@ TableTestResult TestTable(const CountTable& counts, const std::vector<Real>& wei
         r.goodnessOfFit = true;
         r.chiSquare = PearsonGoodnessOfFit(observed, w);
         r.likelihoodRatio = LikelihoodRatioGoodnessOfFit(observed, w);
-        r.df = Real(observed.size() - 1);
+        // The categories expected at all: one expected 0 (and so seen 0,
+        // as the expected items are read) is no category of the test.
+        const std::size_t categories = std::size_t(std::count_if(w.begin(), w.end(), [](const Real& e) { return e > 0; }));
+        if (categories < 2)
+            throw TableInputError{Tr("Table", "the expected items leave fewer than 2 categories above 0: nothing to test")};
+        r.df = Real(categories - 1);
         // V over the categories' k - 1, whatever was estimated.
         r.cramersV = checked::Sqrt(checked::Div(r.chiSquare, total * r.df));
         if (Real(estimated) >= r.df)
             throw TableInputError{Fill(Tr("Table", "%1 categories with %2 parameters estimated leave no degree of freedom (df = k - 1 - estimated): estimate at most %3"),
-                                       {std::to_string(observed.size()), std::to_string(estimated), std::to_string(observed.size() - 2)})};
+                                       {std::to_string(categories), std::to_string(estimated), std::to_string(categories - 2)})};
         r.df -= Real(estimated);
     } else {
         if (estimated > 0)

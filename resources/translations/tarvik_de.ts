@@ -2359,6 +2359,10 @@ geschrieben werden kann.
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>die erwarteten Einträge ergeben zusammen die Summe %1: als erwartete Häufigkeiten gelesen</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>die erwarteten Angaben lassen weniger als 2 Kategorien über 0: nichts zu testen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

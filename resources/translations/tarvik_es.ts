@@ -2361,6 +2361,10 @@ archivo.
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>los elementos esperados suman el total %1: leídos como frecuencias esperadas</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>los elementos esperados dejan menos de 2 categorías por encima de 0: nada que contrastar</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

@@ -2362,6 +2362,10 @@ sur la sortie d&apos;erreur, rien d&apos;imprimé), 1 si un fichier ne peut pas 
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>les éléments attendus ont pour somme le total %1 : lus comme des effectifs attendus</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>les éléments attendus laissent moins de 2 catégories au-dessus de 0 : rien à tester</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

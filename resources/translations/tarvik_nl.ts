@@ -2359,6 +2359,10 @@ worden.
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>de verwachte items tellen op tot het totaal %1: gelezen als verwachte frequenties</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>de verwachte items laten minder dan 2 categorieën boven 0 over: niets te toetsen</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

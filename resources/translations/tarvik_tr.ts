@@ -2357,6 +2357,10 @@ hiçbir şey yazılmaz), bir dosya yazılamazsa 1.
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>beklenen öğelerin toplamı %1 toplamına eşit: beklenen frekans olarak okundu</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>beklenen öğeler 0&apos;ın üstünde 2&apos;den az kategori bırakıyor: test edilecek bir şey yok</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

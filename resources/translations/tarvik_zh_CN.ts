@@ -2337,6 +2337,10 @@ nothing printed), 1 when a file cannot be written.
         <source>the expected items add up to the total %1: read as expected counts</source>
         <translation>期望项之和等于总数 %1：按期望频数读取</translation>
     </message>
+    <message>
+        <source>the expected items leave fewer than 2 categories above 0: nothing to test</source>
+        <translation>期望项中大于 0 的类别不足 2 个：无可检验</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

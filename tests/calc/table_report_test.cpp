@@ -104,9 +104,26 @@ TEST(TableReport, PercentagesAreRoundedFromTheExactQuotient) {
         {245, 2000, "12.2"},  // 12.25: to 12.2
         {1, 3, "33.3"},       {2, 3, "66.7"}, {0, 5, "0.0"}, {7, 7, "100.0"},
         {999999999999999, 1000000000000000, "100.0"},  // 99.99999...: up to 100.0
+        {0, 0, "-"},  // a fit's category seen never is its column's whole: printed NAN once
     };
     for (const auto& c : cases) EXPECT_EQ(PercentText(c.part, c.whole, FormatSettings{}), c.text) << c.text;
     EXPECT_EQ(PercentText(247, 2000, comma), "12,4");
+}
+
+// A category expected 0 and seen 0 (a structural zero) is no category of
+// the fit: the test is that of the others (it once threw a range error, the
+// command line's exit 1), and fewer than two left is refused.
+TEST(TableReport, AStructuralZeroTakesNoPartInTheFit) {
+    const TableReport with = ReportOf({{8, 223, 0}}, {0.5_r, 0.5_r, 0});
+    const TableReport without = ReportOf({{8, 223}}, {0.5_r, 0.5_r});
+    // (8 - 115.5)^2 / 115.5 twice, all but two roundings exact.
+    EXPECT_NEAR(double(with.test.chiSquare), 2 * 107.5 * 107.5 / 115.5, 1e-13);
+    EXPECT_EQ(with.test.chiSquare, without.test.chiSquare);
+    EXPECT_EQ(with.test.df, 1);
+    EXPECT_EQ(with.test.cramersV, without.test.cramersV);
+    EXPECT_EQ(with.vInterval.upper, without.vInterval.upper);
+    EXPECT_EQ(with.smallCells, 0);
+    EXPECT_THROW(ReportOf({{8, 0, 0}}, {1, 0, 0}), TableInputError);
 }
 
 // One sentence for a results section, its numbers to two decimals and p
