@@ -95,11 +95,7 @@ void DesignFields::ShowDesign(PowerDesign design) {
 void DesignFields::SetEffectSolved(bool solved) {
     effectSolved_ = solved;
     for (MarkedLineEdit* edit : {p10Edit, pairRatioEdit, p2Edit, oddsRatioEdit}) {
-        edit->setReadOnly(solved);
-        QPalette ground;
-        if (solved) ground.setColor(QPalette::Base, palette().color(QPalette::Window));
-        edit->setPalette(ground);
-        edit->setAccessibleDescription(solved ? tr("Solved") : QString());
+        ShowSolved(*edit, solved, tr("Solved"));
     }
 }
 

@@ -298,13 +298,8 @@ void PowerWindow::Refresh() {
     q.df = dfBox->value();
     for (const PowerField f : kSolvable) {
         MarkedLineEdit* edit = EditOf(f);
-        edit->setReadOnly(f == solved);
         edit->SetMarked(false);
-        // The solved field on the window's own ground; the others inherit.
-        QPalette ground;
-        if (f == solved) ground.setColor(QPalette::Base, palette().color(QPalette::Window));
-        edit->setPalette(ground);
-        edit->setAccessibleDescription(f == solved ? tr("Solved") : "");
+        ShowSolved(*edit, f == solved, tr("Solved"));
     }
     effectEdit->setAccessibleDescription(solved == PowerField::EffectSize ? tr("Solved") : EffectDescription());
     if (designBox->currentIndex() > 0) {

@@ -2,6 +2,8 @@
 // Texts the windows build alike: a number written in the program (a start
 // value, an example) in the desktop's own number format, and a message of
 // the core's as a sentence.
+#include <QLineEdit>
+#include <QPalette>
 #include <QString>
 #include <algorithm>
 #include <string>
@@ -23,6 +25,17 @@ inline QString AsSentence(const std::string& message) {
     const bool symbol = std::any_of(first.begin(), first.end(), [](QChar c) { return c.isDigit(); });
     if (!s.isEmpty() && !symbol) s[0] = s[0].toUpper();
     return s + ".";
+}
+
+// A field the window solves is read-only on the window's own ground, and
+// says so to a screen reader; given again, it inherits its look. The
+// power window and its designs' fields show it alike.
+inline void ShowSolved(QLineEdit& edit, bool solved, const QString& solvedText) {
+    edit.setReadOnly(solved);
+    QPalette ground;
+    if (solved) ground.setColor(QPalette::Base, edit.window()->palette().color(QPalette::Window));
+    edit.setPalette(ground);
+    edit.setAccessibleDescription(solved ? solvedText : QString());
 }
 
 }  // namespace tarvik
