@@ -21,14 +21,14 @@ struct DoubleReal {
 namespace double_real {
 
 // a + b exactly, as the rounded sum and its error (Knuth).
-inline DoubleReal TwoSum(const Real& a, const Real& b) {
+[[gnu::always_inline]] inline DoubleReal TwoSum(const Real& a, const Real& b) {
     const Real s = a + b;
     const Real bb = s - a;
     return {s, (a - (s - bb)) + (b - bb)};
 }
 
 // As TwoSum, for |a| >= |b| (or a = 0) (Dekker).
-inline DoubleReal FastTwoSum(const Real& a, const Real& b) {
+[[gnu::always_inline]] inline DoubleReal FastTwoSum(const Real& a, const Real& b) {
     const Real s = a + b;
     return {s, b - (s - a)};
 }
@@ -45,21 +45,21 @@ inline DoubleReal TwoProduct(const Real& a, const Real& b) {
     return {p, ((aHi * bHi - p) + aHi * bLo + aLo * bHi) + aLo * bLo};
 }
 
-inline DoubleReal Add(const DoubleReal& x, const DoubleReal& y) {
+[[gnu::always_inline]] inline DoubleReal Add(const DoubleReal& x, const DoubleReal& y) {
     DoubleReal s = TwoSum(x.hi, y.hi);
     const DoubleReal t = TwoSum(x.lo, y.lo);
     s = FastTwoSum(s.hi, s.lo + t.hi);
     return FastTwoSum(s.hi, s.lo + t.lo);
 }
 
-inline DoubleReal Add(const DoubleReal& x, const Real& y) {
+[[gnu::always_inline]] inline DoubleReal Add(const DoubleReal& x, const Real& y) {
     const DoubleReal s = TwoSum(x.hi, y);
     return FastTwoSum(s.hi, s.lo + x.lo);
 }
 
 inline DoubleReal Negate(const DoubleReal& x) { return {-x.hi, -x.lo}; }
 
-inline DoubleReal Subtract(const DoubleReal& x, const DoubleReal& y) { return Add(x, Negate(y)); }
+[[gnu::always_inline]] inline DoubleReal Subtract(const DoubleReal& x, const DoubleReal& y) { return Add(x, Negate(y)); }
 
 inline DoubleReal Multiply(const DoubleReal& x, const DoubleReal& y) {
     const DoubleReal p = TwoProduct(x.hi, y.hi);

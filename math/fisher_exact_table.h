@@ -28,14 +28,20 @@ struct ExactTableResult {
 
 // The same p by a network algorithm (math/fisher_network.cpp): whole
 // subtrees of tables are decided at once, so it ends on tables whose count
-// is far beyond any enumeration. It keeps at most `pastLimit` branches (the
+// is far beyond any enumeration. It keeps at most `pasts` branches (the
 // next stage's pasts and the completions kept, 48 to 80 bytes each) and
 // stops with outOfMemory beyond: at the default the process peaked at
-// 294 MB (a 5 x 5 table of 150). The progress callback is called at least
-// every millisecond of work; returning false stops it.
-inline constexpr std::size_t kNetworkPastLimit = 5000000;
+// MEMORY. A stage reached by at most `fewPasts` pasts
+// goes on forward rather than meet the completions listed backward: listing
+// them costs their whole subtrees, so few pasts only their arcs. The
+// progress callback is called at least every millisecond of work;
+// returning false stops it.
+struct NetworkLimits {
+    std::size_t pasts = 5000000;
+    std::size_t fewPasts = 5000;
+};
 ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress,
-                                      std::size_t pastLimit = kNetworkPastLimit);
+                                      const NetworkLimits& limits = {});
 
 // Counts every table with the margins of `counts`, up to `budget` of them.
 // Tables of more than kLargestEnumeratedTotal observations are not counted

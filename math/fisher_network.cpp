@@ -51,7 +51,13 @@ namespace {
 // or pasts, well under a millisecond.
 constexpr std::int64_t kLookEvery = 1 << 14;
 
-using Stage = std::unordered_map<Remainders, std::vector<Branch>, RemaindersHash>;
+// A node of a stage: the bounds of its completions and the pasts that
+// reach it undecided.
+struct Node {
+    CompletionBounds bounds;
+    std::vector<Branch> pasts;
+};
+using Stage = std::unordered_map<Remainders, Node, RemaindersHash>;
 
 struct Futures {
     std::vector<Branch> branches;
@@ -61,8 +67,8 @@ const Futures kForced{{{0, {1, 0}}}, {{0, 0}, {1, 0}}};
 
 class Network {
 public:
-    Network(const CountTable& counts, const WorkProgress& progress, std::size_t pastLimit)
-        : progress_(progress), pastLimit_(pastLimit) {
+    Network(const CountTable& counts, const WorkProgress& progress, const NetworkLimits& limits)
+        : progress_(progress), pastLimit_(limits.pasts), fewPasts_(limits.fewPasts) {
         // The rows of the network are the table's shorter side: the nodes
         // are vectors of that length, and the fewer their entries the more
         // paths meet in each.
@@ -102,16 +108,24 @@ public:
         Stage stage;
         Remainders start = rows_;
         std::sort(start.begin(), start.end(), std::greater<>());
-        stage[start].push_back({0, {1, 0}});
-        const std::size_t free = columns_.size() - 1, meet = (free + 1) / 2;
+        stage[start] = {BoundsOf(start, 0), {{0, {1, 0}}}};
+        const std::size_t free = columns_.size() - 1;
+        std::size_t meet = (free + 1) / 2;
         for (std::size_t k = 0; k <= meet && !stopped_; ++k) {
+            std::size_t reached = 0;
+            for (auto& [node, at] : stage) {
+                if (!Work()) break;
+                Pool(at.pasts);
+                Decide(at.bounds, at.pasts);
+                reached += at.pasts.size();
+            }
+            if (k == meet && k + 2 < columns_.size() && reached <= fewPasts_) ++meet;
             Stage next;
             stored_ = 0;
             std::size_t done = 0;
-            for (auto& [node, pasts] : stage) {
-                if (!Look((double(k) + double(done++) / double(stage.size())) / double(meet + 1))) break;
-                Pool(pasts);
-                Decide(node, k, pasts);
+            for (auto& [node, at] : stage) {
+                std::vector<Branch>& pasts = at.pasts;
+                if (!Look(std::max(lastDone_, (double(k) + double(done++) / double(stage.size())) / double(meet + 1)))) break;
                 if (pasts.empty()) continue;
                 if (k == meet && k + 2 == columns_.size())
                     MeetLastColumn(node, k, pasts);
@@ -144,17 +158,19 @@ private:
 
     // Pasts that count all their completions are added, those that count
     // none dropped; the rest are left.
-    void Decide(const Remainders& node, std::size_t k, std::vector<Branch>& pasts) {
-        const auto [shortest, longest] =
-            BoundsOfCompletions(node, columns_.data() + k, columns_.size() - k, lnFactorialDouble_);
+    void Decide(const CompletionBounds& bounds, std::vector<Branch>& pasts) {
         std::size_t kept = 0;
         for (const Branch& past : pasts) {
-            if (past.ln + longest <= threshold_)
+            if (past.ln + bounds.longest <= threshold_)
                 AddToP(past.mass);
-            else if (past.ln + shortest <= threshold_)
+            else if (past.ln + bounds.shortest <= threshold_)
                 pasts[kept++] = past;
         }
         pasts.resize(kept);
+    }
+
+    CompletionBounds BoundsOf(const Remainders& node, std::size_t k) const {
+        return BoundsOfCompletions(node, columns_.data() + k, columns_.size() - k, lnFactorialDouble_);
     }
 
     void AddToP(const DoubleReal& mass) { p_.Add(mass.hi), p_.Add(mass.lo); }
@@ -186,12 +202,29 @@ private:
         Remainders child = node;
         std::vector<Count> below(node.size() + 1, 0);
         for (std::size_t i = node.size(); i-- > 0;) below[i] = below[i + 1] + node[i];
-        PlaceRow<kOpen>(node, below, 0, column, ln, child, arc);
+        // ln x! + ln (r_i - x)! for every share x of every row, summed once
+        // per node rather than once per arc: the arcs outnumber the shares.
+        // (Kept per call: a node's arcs may place those of its children.)
+        Splits splits;
+        splits.at.resize(node.size());
+        for (std::size_t i = 0; i < node.size(); ++i) {
+            splits.at[i] = splits.ln.size();
+            for (Count x = 0; x <= node[i]; ++x)
+                splits.ln.push_back(Add(lnFactorial_[std::size_t(x)], lnFactorial_[std::size_t(node[i] - x)]));
+        }
+        PlaceRow<kOpen>(node, below, splits, 0, column, ln, child, arc);
     }
 
+    // ln x! + ln (r_i - x)! of row i's share x: ln[at[i] + x].
+    struct Splits {
+        std::vector<DoubleReal> ln;
+        std::vector<std::size_t> at;
+        const DoubleReal& Of(std::size_t i, Count x) const { return ln[at[i] + std::size_t(x)]; }
+    };
+
     template <std::size_t kOpen, class Arc>
-    void PlaceRow(const Remainders& node, const std::vector<Count>& below, std::size_t i, Count left,
-                  const DoubleReal& ln, Remainders& child, Arc& arc) {
+    void PlaceRow(const Remainders& node, const std::vector<Count>& below, const Splits& splits, std::size_t i,
+                  Count left, const DoubleReal& ln, Remainders& child, Arc& arc) {
         if (stopped_) return;
         const std::size_t m = node.size();
         if constexpr (kOpen == 2) {
@@ -201,28 +234,28 @@ private:
             }
         } else if (i + 1 == m) {  // the last row takes what the column has left
             child[i] = node[i] - left;
-            arc(child, Subtract(Subtract(ln, lnFactorial_[std::size_t(left)]), lnFactorial_[std::size_t(child[i])]));
+            arc(child, Subtract(ln, splits.Of(i, left)));
             return;
         }
         const Count from = std::max<Count>(0, left - below[i + 1]), to = std::min(node[i], left);
         for (Count x = from; x <= to && !stopped_; ++x) {
             child[i] = node[i] - x;
-            PlaceRow<kOpen>(node, below, i + 1, left - x,
-                            Subtract(Subtract(ln, lnFactorial_[std::size_t(x)]), lnFactorial_[std::size_t(child[i])]),
-                            child, arc);
+            PlaceRow<kOpen>(node, below, splits, i + 1, left - x, Subtract(ln, splits.Of(i, x)), child, arc);
         }
         child[i] = node[i];
     }
 
     // Every arc from `node` with its child as a node (sorted) and the
-    // arc's probability and logarithm.
+    // arc's logarithm, exact and in double. Its probability is left to the
+    // caller: many arcs are decided by the logarithm alone, and exp is a
+    // good part of an arc's cost.
     template <class Child>
     void ForEachChild(const Remainders& node, std::size_t k, Child&& each) {
         Remainders key;
         ForEachArc(node, k, [&](const Remainders& child, const DoubleReal& ln) {
             key = child;
             std::sort(key.begin(), key.end(), std::greater<>());
-            each(key, detail::ExpOfLn(ln), double(ln.hi + ln.lo));
+            each(key, ln, double(ln.hi + ln.lo));
         });
     }
 
@@ -235,18 +268,32 @@ private:
         }
     }
 
-    // The pasts go on along every arc to the next stage's nodes.
+    // The pasts go on along every arc to the next stage's nodes, decided
+    // there by the child's bounds as they arrive: most are, and are never
+    // stored.
     void Spread(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts, Stage& next) {
-        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
-            std::vector<Branch>& there = next[child];
-            Carry(pasts, lnArc, probability, there);
-            stored_ += pasts.size();
+        const std::vector<DoubleReal> prefix = PrefixSums(pasts);
+        ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
+            if (!Work()) return;
+            auto [there, added] = next.try_emplace(child);
+            if (added) there->second.bounds = BoundsOf(child, k + 1);
+            const CompletionBounds& bounds = there->second.bounds;
+            // The pasts are sorted: those up to `all` count every completion
+            // of the child, those from `some` on none.
+            const std::size_t all = CountAtMost(pasts, threshold_ - lnArc - bounds.longest);
+            const std::size_t some = CountAtMost(pasts, threshold_ - lnArc - bounds.shortest);
+            if (some == 0) return;
+            const Real probability = detail::ExpOfLn(lnExact);
+            if (all > 0) AddToP(Multiply(prefix[all], probability));
+            std::vector<Branch>& kept = there->second.pasts;
+            for (std::size_t i = all; i < some && Work(); ++i)
+                kept.push_back({pasts[i].ln + lnArc, Multiply(pasts[i].mass, probability)}), ++stored_;
             // A node's pasts are pooled as they grow, so that repeats do not
             // pile up before the node's turn.
-            if (there.size() > 64 && (there.size() & (there.size() - 1)) == 0) {
-                const std::size_t before = there.size();
-                Pool(there);
-                stored_ -= before - there.size();
+            if (kept.size() > 64 && (kept.size() & (kept.size() - 1)) == 0) {
+                const std::size_t before = kept.size();
+                Pool(kept);
+                stored_ -= before - kept.size();
             }
             Remember(0);
         });
@@ -261,8 +308,8 @@ private:
         auto& below = futures_[k];
         if (const auto found = below.find(node); found != below.end()) return found->second;
         Futures futures;
-        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
-            Carry(FuturesOf(child, k + 1).branches, lnArc, probability, futures.branches);
+        ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
+            Carry(FuturesOf(child, k + 1).branches, lnArc, detail::ExpOfLn(lnExact), futures.branches);
             Remember(futures.branches.size());
         });
         Pool(futures.branches);
@@ -270,6 +317,12 @@ private:
         remembered_ += futures.branches.size();
         Remember(0);
         return below.emplace(node, std::move(futures)).first->second;
+    }
+
+    const CompletionBounds& ChildBounds(const Remainders& node, std::size_t k) {
+        auto [found, added] = childBounds_.try_emplace(node);
+        if (added) found->second = BoundsOf(node, k), ++remembered_;
+        return found->second;
     }
 
     void Remember(std::size_t more) {
@@ -285,26 +338,17 @@ private:
     // sorted, so the shorter is walked and the other searched.
     void Meet(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
         const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
-        ForEachChild(node, k, [&](const Remainders& child, const Real& probability, double lnArc) {
+        ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
             if (!Work()) return;
             const double limit = threshold_ - lnArc;
+            // The child's bounds decide most arcs without its completions.
+            const CompletionBounds& bounds = ChildBounds(child, k + 1);
+            if (pasts.front().ln + bounds.shortest > limit) return;
+            const Real probability = detail::ExpOfLn(lnExact);
+            if (pasts.back().ln + bounds.longest <= limit) return AddToP(Multiply(pastPrefix.back(), probability));
             const Futures& futures = FuturesOf(child, k + 1);
             if (stopped_ || pasts.front().ln + futures.branches.front().ln > limit) return;
-            DoubleReal sum;
-            if (futures.branches.size() <= pasts.size()) {
-                for (const Branch& f : futures.branches) {
-                    const std::size_t counted = CountAtMost(pasts, limit - f.ln);
-                    if (counted == 0) break;
-                    sum = Add(sum, Multiply(pastPrefix[counted], f.mass));
-                }
-            } else {
-                for (const Branch& past : pasts) {
-                    const std::size_t counted = CountAtMost(futures.branches, limit - past.ln);
-                    if (counted == 0) break;
-                    sum = Add(sum, Multiply(futures.prefix[counted], past.mass));
-                }
-            }
-            AddToP(Multiply(sum, probability));
+            AddToP(Multiply(SumOfPairsAtMost(pasts, pastPrefix, futures.branches, futures.prefix, limit), probability));
         });
     }
 
@@ -368,7 +412,7 @@ private:
     }
 
     const WorkProgress& progress_;
-    std::size_t pastLimit_;
+    std::size_t pastLimit_, fewPasts_;
     Remainders rows_;
     std::vector<Count> columns_;
     Count total_ = 0;
@@ -380,15 +424,17 @@ private:
     double lastDone_ = 0;
     std::size_t stored_ = 0, remembered_ = 0;  // pasts of the next stage, futures kept
     std::unordered_map<std::size_t, std::unordered_map<Remainders, Futures, RemaindersHash>> futures_;
+    std::unordered_map<Remainders, CompletionBounds, RemaindersHash> childBounds_;  // of the meeting's children
     bool stopped_ = false, outOfMemory_ = false;
 };
 
 }  // namespace
 
-ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress, std::size_t pastLimit) {
+ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress,
+                                      const NetworkLimits& limits) {
     const TableMargins m = MarginsOf(counts);
     if (m.total > Real(kLargestEnumeratedTotal) || counts.size() < 2 || m.columns.size() < 2) return {};
-    return Network(counts, progress, pastLimit).Run();
+    return Network(counts, progress, limits).Run();
 }
 
 }  // namespace tarvik

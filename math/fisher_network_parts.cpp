@@ -51,6 +51,24 @@ std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
     return prefix;
 }
 
+// The branches of `a` up to `whole` pair with all of `b`, those from `some`
+// on with none; only those between are searched in `b`, or, where `b` is
+// the shorter, the same done with the roles swapped. Most pairs at a node
+// fall in the first two parts: a binary search for each branch cost the
+// network most of its time.
+DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<DoubleReal>& aPrefix,
+                            const std::vector<Branch>& b, const std::vector<DoubleReal>& bPrefix, double limit) {
+    using double_real::Add;
+    using double_real::Multiply;
+    if (a.empty() || b.empty()) return {};
+    const std::size_t whole = CountAtMost(a, limit - b.back().ln), some = CountAtMost(a, limit - b.front().ln);
+    const std::size_t bWhole = CountAtMost(b, limit - a.back().ln), bSome = CountAtMost(b, limit - a.front().ln);
+    if (bSome - bWhole < some - whole) return SumOfPairsAtMost(b, bPrefix, a, aPrefix, limit);
+    DoubleReal sum = Multiply(aPrefix[whole], bPrefix.back());
+    for (std::size_t i = whole; i < some; ++i) sum = Add(sum, Multiply(bPrefix[CountAtMost(b, limit - a[i].ln)], a[i].mass));
+    return sum;
+}
+
 CompletionBounds BoundsOfCompletions(const Remainders& node, const Count* columns, std::size_t count,
                                      const std::vector<double>& lnFactorial) {
     const auto LnFactorial = [&lnFactorial](Count n) { return lnFactorial[std::size_t(n)]; };

@@ -39,6 +39,11 @@ std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit);
 // prefix[i]: the probability of the first i branches.
 std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted);
 
+// The probability of every pair of a branch of `a` and one of `b` whose
+// logarithms add up to at most `limit`, both sorted, with their prefix sums.
+DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<DoubleReal>& aPrefix,
+                            const std::vector<Branch>& b, const std::vector<DoubleReal>& bPrefix, double limit);
+
 // Bounds of ln P(completion | node) over every completion of `node` by the
 // `count` columns from `columns` on (ln n! in double from `lnFactorial`):
 // no completion is less probable than exp(shortest) nor more probable than

@@ -84,6 +84,8 @@ TEST(FisherExactTable, AgreesWithTheBruteForceCount) {
         {{{4, 1}, {1, 4}}, "2 x 2"},
         {{{2, 0, 1, 3, 1}, {0, 3, 1, 0, 2}, {1, 1, 2, 1, 0}}, "3 x 5: completions listed backward and met"},
         {{{1, 0, 2, 1, 0, 1}, {0, 2, 0, 1, 2, 1}}, "2 x 6, a row of the network two long"},
+        {{{1, 0, 2, 1, 0, 1, 2}, {0, 2, 0, 1, 2, 1, 1}, {1, 1, 0, 0, 1, 2, 0}},
+         "3 x 7: a node's completions over two columns listed by those of its children"},
         {{{4, 0}, {0, 3}, {1, 1}, {2, 0}, {0, 2}}, "5 x 2: transposed, the shorter side the network's rows"},
         {{{3, 0, 0}, {0, 3, 0}, {0, 0, 3}}, "the least probable table: only its permutations count"},
     };
@@ -93,9 +95,11 @@ TEST(FisherExactTable, AgreesWithTheBruteForceCount) {
         const ExactTableResult r = FisherExactByEnumeration(c.counts, 1000000, kNoProgress);
         ASSERT_TRUE(r.complete);
         EXPECT_LE(EpsilonsFrom(r.p, want), kAccuracyEpsilons);
-        const ExactTableResult network = FisherExactByNetwork(c.counts, kNoProgress);
-        ASSERT_TRUE(network.complete);
-        EXPECT_LE(EpsilonsFrom(network.p, want), kAccuracyEpsilons);
+        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.fewPasts = 0}}) {
+            const ExactTableResult network = FisherExactByNetwork(c.counts, kNoProgress, limits);
+            ASSERT_TRUE(network.complete);
+            EXPECT_LE(EpsilonsFrom(network.p, want), kAccuracyEpsilons);
+        }
     }
     // 2 x 2 by enumeration and by the direct sum agree.
     const CountTable two{{12, 5}, {3, 9}};
@@ -129,9 +133,14 @@ TEST(FisherExactTable, TheNetworkAgreesWithTheCounter) {
         if (std::count(m.rows.begin(), m.rows.end(), 0) || std::count(m.columns.begin(), m.columns.end(), 0)) continue;
         ++compared;
         const ExactTableResult counted = FisherExactByEnumeration(t, 100000000, kNoProgress);
-        const ExactTableResult network = FisherExactByNetwork(t, kNoProgress);
-        ASSERT_TRUE(counted.complete && network.complete);
-        EXPECT_LE(EpsilonsFrom(network.p, Ref(counted.p)), kAccuracyEpsilons) << compared;
+        ASSERT_TRUE(counted.complete);
+        // Small tables go forward to the last column; with no pasts "few"
+        // the completions are listed backward and met halfway.
+        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.fewPasts = 0}}) {
+            const ExactTableResult network = FisherExactByNetwork(t, kNoProgress, limits);
+            ASSERT_TRUE(network.complete);
+            EXPECT_LE(EpsilonsFrom(network.p, Ref(counted.p)), kAccuracyEpsilons) << compared << " " << limits.fewPasts;
+        }
     }
 }
 
@@ -156,7 +165,7 @@ TEST(FisherExactTable, PublishedTablesByTheNetwork) {
 
 TEST(FisherExactTable, TheNetworkStopsAtItsMemoryAndOnCancel) {
     const CountTable wide{{8, 6, 9, 7, 5, 8, 6, 7}, {5, 9, 6, 8, 7, 6, 9, 5}, {7, 5, 8, 6, 9, 7, 5, 8}};
-    const ExactTableResult small = FisherExactByNetwork(wide, kNoProgress, 1000);
+    const ExactTableResult small = FisherExactByNetwork(wide, kNoProgress, {.pasts = 1000});
     EXPECT_FALSE(small.complete);
     EXPECT_TRUE(small.outOfMemory);
     int calls = 0;
