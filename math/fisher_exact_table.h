@@ -29,9 +29,10 @@ struct ExactTableResult {
 // The same p by a network algorithm (math/fisher_network.cpp): whole
 // subtrees of tables are decided at once, so it ends on tables whose count
 // is far beyond any enumeration. It keeps at most `pasts` branches (the
-// next stage's pasts and the completions kept, 48 to 80 bytes each) and
+// next stage's pasts and the completions kept, 32 to 48 bytes each) and
 // stops with outOfMemory beyond: at the default the process peaked at
-// MEMORY. A stage reached by at most `fewPasts` pasts
+// 326 MB on a 5 x 5 table of 150 and at 633 MB on one of 200, which ran
+// out. A stage reached by at most `fewPasts` pasts
 // goes on forward rather than meet the completions listed backward: listing
 // them costs their whole subtrees, so few pasts only their arcs. The
 // progress callback is called at least every millisecond of work;

@@ -17,16 +17,20 @@
 // probabilities (math/fisher_network_parts.cpp) decide many at once: a past
 // whose most probable completion is no more probable than the observed
 // table counts all of them (its probability is added), one whose least
-// probable is more probable counts none (dropped). Only the rest go on,
-// pooled where their logarithms agree to 2^-32. The paths go forward over
-// half the free columns; the completions of the nodes they reach are listed
-// backward, sorted, with prefix sums, and the two meet by binary search.
+// probable is more probable counts none (dropped). A past is decided as it
+// reaches a node, so most are never stored; only the rest go on, pooled
+// where their logarithms agree to 2^-32. The paths go forward over half the
+// free columns (all of them where few pasts are left); the completions of
+// the nodes they reach are listed backward, sorted, with prefix sums, and
+// the two meet by binary search, where the child's bounds leave a choice.
 //
 // Accuracy: every ln C(r, x) is a double-Real difference of ln n! (to
 // 1e-27), each probability exp of it (one rounding) times the past (one
-// more), and all sums are compensated: p is within some 10 epsilons. The
-// decisions use the logarithms in double precision (1e-12 at ln P of 1e4),
-// far inside the 1e-7 within which a table counts as equal to the observed.
+// more per column), pooled and prefix sums in double-Real rounded once, and
+// the p a compensated sum of positive terms: its relative error is that of
+// its worst term, some 10 epsilons. The decisions use the logarithms in
+// double precision (1e-12 at ln P of 1e4), far inside the 1e-7 within which
+// a table counts as equal to the observed.
 #include "math/fisher_exact_table.h"
 #include "math/fisher_network_parts.h"
 
@@ -61,9 +65,9 @@ using Stage = std::unordered_map<Remainders, Node, RemaindersHash>;
 
 struct Futures {
     std::vector<Branch> branches;
-    std::vector<DoubleReal> prefix;  // prefix[i]: the probability of the first i
+    std::vector<Real> prefix;  // prefix[i]: the probability of the first i
 };
-const Futures kForced{{{0, {1, 0}}}, {{0, 0}, {1, 0}}};
+const Futures kForced{{{0, 1}}, {0, 1}};
 
 class Network {
 public:
@@ -108,7 +112,7 @@ public:
         Stage stage;
         Remainders start = rows_;
         std::sort(start.begin(), start.end(), std::greater<>());
-        stage[start] = {BoundsOf(start, 0), {{0, {1, 0}}}};
+        stage[start] = {BoundsOf(start, 0), {{0, 1}}};
         const std::size_t free = columns_.size() - 1;
         std::size_t meet = (free + 1) / 2;
         for (std::size_t k = 0; k <= meet && !stopped_; ++k) {
@@ -173,6 +177,7 @@ private:
         return BoundsOfCompletions(node, columns_.data() + k, columns_.size() - k, lnFactorialDouble_);
     }
 
+    void AddToP(const Real& mass) { p_.Add(mass); }
     void AddToP(const DoubleReal& mass) { p_.Add(mass.hi), p_.Add(mass.lo); }
 
     // Every arc from `node` by column k: x with x_i <= r_i and sum C_k,
@@ -264,7 +269,7 @@ private:
     void Carry(const std::vector<Branch>& from, double lnArc, const Real& probability, std::vector<Branch>& to) {
         for (const Branch& b : from) {
             if (!Work()) return;
-            to.push_back({b.ln + lnArc, Multiply(b.mass, probability)});
+            to.push_back({b.ln + lnArc, b.mass * probability});
         }
     }
 
@@ -272,7 +277,7 @@ private:
     // there by the child's bounds as they arrive: most are, and are never
     // stored.
     void Spread(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts, Stage& next) {
-        const std::vector<DoubleReal> prefix = PrefixSums(pasts);
+        const std::vector<Real> prefix = PrefixSums(pasts);
         ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
             if (!Work()) return;
             auto [there, added] = next.try_emplace(child);
@@ -284,10 +289,10 @@ private:
             const std::size_t some = CountAtMost(pasts, threshold_ - lnArc - bounds.shortest);
             if (some == 0) return;
             const Real probability = detail::ExpOfLn(lnExact);
-            if (all > 0) AddToP(Multiply(prefix[all], probability));
+            if (all > 0) AddToP(prefix[all] * probability);
             std::vector<Branch>& kept = there->second.pasts;
             for (std::size_t i = all; i < some && Work(); ++i)
-                kept.push_back({pasts[i].ln + lnArc, Multiply(pasts[i].mass, probability)}), ++stored_;
+                kept.push_back({pasts[i].ln + lnArc, pasts[i].mass * probability}), ++stored_;
             // A node's pasts are pooled as they grow, so that repeats do not
             // pile up before the node's turn.
             if (kept.size() > 64 && (kept.size() & (kept.size() - 1)) == 0) {
@@ -337,7 +342,7 @@ private:
     // their logarithms add up to at most the threshold. Both lists are
     // sorted, so the shorter is walked and the other searched.
     void Meet(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
-        const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
+        const std::vector<Real> pastPrefix = PrefixSums(pasts);
         ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
             if (!Work()) return;
             const double limit = threshold_ - lnArc;
@@ -345,7 +350,7 @@ private:
             const CompletionBounds& bounds = ChildBounds(child, k + 1);
             if (pasts.front().ln + bounds.shortest > limit) return;
             const Real probability = detail::ExpOfLn(lnExact);
-            if (pasts.back().ln + bounds.longest <= limit) return AddToP(Multiply(pastPrefix.back(), probability));
+            if (pasts.back().ln + bounds.longest <= limit) return AddToP(pastPrefix.back() * probability);
             const Futures& futures = FuturesOf(child, k + 1);
             if (stopped_ || pasts.front().ln + futures.branches.front().ln > limit) return;
             AddToP(Multiply(SumOfPairsAtMost(pasts, pastPrefix, futures.branches, futures.prefix, limit), probability));
@@ -362,7 +367,7 @@ private:
     // rho), rho the ratio of the last two: the terms are log-concave) is
     // below 2^-72 of the side's sum.
     void MeetLastColumn(const Remainders& node, std::size_t k, const std::vector<Branch>& pasts) {
-        const std::vector<DoubleReal> pastPrefix = PrefixSums(pasts);
+        const std::vector<Real> pastPrefix = PrefixSums(pasts);
         const double first = pasts.front().ln, last = pasts.back().ln;
         const std::size_t m = node.size();
         const Count a = node[m - 2], b = node[m - 1];
@@ -379,7 +384,7 @@ private:
             const DoubleReal top = lnArc(mode);
             if (value(top) + last <= threshold_) {  // every arc, every past
                 const DoubleReal all = Add(Subtract(Subtract(ln, Add(lnF(a), lnF(b))), Add(lnF(s), lnF(a + b - s))), lnF(a + b));
-                AddToP(Multiply(pastPrefix.back(), detail::ExpOfLn(all)));
+                AddToP(pastPrefix.back() * detail::ExpOfLn(all));
                 return;
             }
             if (value(lnArc(lo)) + first > threshold_ && value(lnArc(hi)) + first > threshold_) return;
@@ -393,7 +398,7 @@ private:
                     const Real probability = detail::ExpOfLn(arcLn);
                     if (v + last > threshold_) {
                         const std::size_t counted = CountAtMost(pasts, threshold_ - v);
-                        if (counted > 0) partial = Add(partial, Multiply(pastPrefix[counted], probability));
+                        if (counted > 0) partial = Add(partial, pastPrefix[counted] * probability);
                         continue;
                     }
                     tail = Add(tail, probability);
@@ -403,7 +408,7 @@ private:
                     }
                     previous = probability;
                 }
-                partial = Add(partial, Multiply(pastPrefix.back(), tail.hi + tail.lo));
+                partial = Add(partial, pastPrefix.back() * (tail.hi + tail.lo));
             };
             side(mode, 1, hi);
             if (mode > lo) side(mode - 1, -1, lo);

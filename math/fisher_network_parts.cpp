@@ -29,14 +29,19 @@ constexpr double kPoolScale = 4294967296.0;
 void Pool(std::vector<Branch>& sorted) {
     if (sorted.size() < 2) return;
     std::sort(sorted.begin(), sorted.end(), [](const Branch& a, const Branch& b) { return a.ln < b.ln; });
+    const auto key = [](const Branch& b) { return std::nearbyint(b.ln * kPoolScale); };
     std::size_t kept = 0;
-    for (std::size_t i = 1; i < sorted.size(); ++i) {
-        if (std::nearbyint(sorted[i].ln * kPoolScale) == std::nearbyint(sorted[kept].ln * kPoolScale))
-            sorted[kept].mass = double_real::Add(sorted[kept].mass, sorted[i].mass);
-        else
-            sorted[++kept] = sorted[i];
+    for (std::size_t i = 0; i < sorted.size();) {
+        std::size_t j = i + 1;
+        if (j < sorted.size() && key(sorted[j]) == key(sorted[i])) {
+            DoubleReal sum{sorted[i].mass, 0};
+            for (; j < sorted.size() && key(sorted[j]) == key(sorted[i]); ++j) sum = double_real::Add(sum, sorted[j].mass);
+            sorted[i].mass = sum.hi + sum.lo;
+        }
+        sorted[kept++] = sorted[i];
+        i = j;
     }
-    sorted.resize(kept + 1);
+    sorted.resize(kept);
 }
 
 std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit) {
@@ -45,9 +50,13 @@ std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit) {
                        sorted.begin());
 }
 
-std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
-    std::vector<DoubleReal> prefix(sorted.size() + 1);
-    for (std::size_t i = 0; i < sorted.size(); ++i) prefix[i + 1] = double_real::Add(prefix[i], sorted[i].mass);
+std::vector<Real> PrefixSums(const std::vector<Branch>& sorted) {
+    std::vector<Real> prefix(sorted.size() + 1);
+    DoubleReal sum;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        sum = double_real::Add(sum, sorted[i].mass);
+        prefix[i + 1] = sum.hi + sum.lo;
+    }
     return prefix;
 }
 
@@ -56,16 +65,15 @@ std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted) {
 // the shorter, the same done with the roles swapped. Most pairs at a node
 // fall in the first two parts: a binary search for each branch cost the
 // network most of its time.
-DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<DoubleReal>& aPrefix,
-                            const std::vector<Branch>& b, const std::vector<DoubleReal>& bPrefix, double limit) {
+DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<Real>& aPrefix,
+                            const std::vector<Branch>& b, const std::vector<Real>& bPrefix, double limit) {
     using double_real::Add;
-    using double_real::Multiply;
     if (a.empty() || b.empty()) return {};
     const std::size_t whole = CountAtMost(a, limit - b.back().ln), some = CountAtMost(a, limit - b.front().ln);
     const std::size_t bWhole = CountAtMost(b, limit - a.back().ln), bSome = CountAtMost(b, limit - a.front().ln);
     if (bSome - bWhole < some - whole) return SumOfPairsAtMost(b, bPrefix, a, aPrefix, limit);
-    DoubleReal sum = Multiply(aPrefix[whole], bPrefix.back());
-    for (std::size_t i = whole; i < some; ++i) sum = Add(sum, Multiply(bPrefix[CountAtMost(b, limit - a[i].ln)], a[i].mass));
+    DoubleReal sum{aPrefix[whole] * bPrefix.back(), 0};
+    for (std::size_t i = whole; i < some; ++i) sum = Add(sum, bPrefix[CountAtMost(b, limit - a[i].ln)] * a[i].mass);
     return sum;
 }
 

@@ -26,23 +26,24 @@ struct RemaindersHash {
 // into it.
 struct Branch {
     double ln;
-    DoubleReal mass;
+    Real mass;
 };
 
 // Sorted by logarithm; neighbours within 2^-32 in it made one, their
-// probabilities added.
+// probabilities added (in double-Real, rounded once).
 void Pool(std::vector<Branch>& sorted);
 
 // How many of the sorted branches have a logarithm at most `limit`.
 std::size_t CountAtMost(const std::vector<Branch>& sorted, double limit);
 
-// prefix[i]: the probability of the first i branches.
-std::vector<DoubleReal> PrefixSums(const std::vector<Branch>& sorted);
+// prefix[i]: the probability of the first i branches (summed in
+// double-Real, each rounded once).
+std::vector<Real> PrefixSums(const std::vector<Branch>& sorted);
 
 // The probability of every pair of a branch of `a` and one of `b` whose
 // logarithms add up to at most `limit`, both sorted, with their prefix sums.
-DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<DoubleReal>& aPrefix,
-                            const std::vector<Branch>& b, const std::vector<DoubleReal>& bPrefix, double limit);
+DoubleReal SumOfPairsAtMost(const std::vector<Branch>& a, const std::vector<Real>& aPrefix,
+                            const std::vector<Branch>& b, const std::vector<Real>& bPrefix, double limit);
 
 // Bounds of ln P(completion | node) over every completion of `node` by the
 // `count` columns from `columns` on (ln n! in double from `lnFactorial`):
