@@ -11,7 +11,7 @@
 
 #include "calc/answer_batches.h"
 #include "calc/command_line_error.h"
-#include "cli/batched_answer.h"
+#include "calc/command_line_answer.h"
 #include "calc/table_test.h"
 #include "calc/command_request.h"
 #include "calc/density_plot.h"
@@ -79,18 +79,10 @@ void ExportChart(const CommandRequest& request) {
 // to ask for, and an endless one must not grow without bound.
 std::string CountsText(const CommandRequest& request, std::istream& in) {
     constexpr qint64 kLargestTable = kLargestTableBytes;
+    if (request.countsFile == "-") return CountsFromInput(request, in);
     const auto tooLarge = [&] {
         return CommandLineError{Fill(Tr("CommandLine", "--counts %1 is larger than 64 MiB"), {Quoted(request.countsFile)})};
     };
-    if (request.countsFile == "-") {
-        std::string text;
-        char chunk[1 << 16];
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-            text.append(chunk, std::size_t(in.gcount()));
-            if (qint64(text.size()) > kLargestTable) throw tooLarge();
-        }
-        return text;
-    }
     QFile file(FileName(request.countsFile, "--counts"));
     if (!file.open(QIODevice::ReadOnly))
         throw CommandLineError{Fill(Tr("CommandLine", "--counts %1 cannot be read: %2"),
@@ -126,25 +118,18 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         request = ReadCommandLine(arguments, mark);
         if (!request.chartFile.empty()) FileName(request.chartFile, "--export-chart");
         if (!request.outputFile.empty()) FileName(request.outputFile, "--output");
-        if (request.action == CommandAction::Help) {
-            answer = CommandLineHelp();
-        } else if (request.action == CommandAction::Version) {
-            answer = std::string("tarvik ") + TARVIK_VERSION + "\n";
-        } else if (AnswersInBatches(request) && request.chartFile.empty()) {
-            kept = keptFile.open() ? static_cast<QIODevice*>(&keptFile) : &keptInMemory;
-            if (kept == &keptInMemory) keptInMemory.open(QIODevice::ReadWrite);
-            WriteBatchedAnswer(request, in, *kept);
-        } else {
-            if (request.action == CommandAction::Counts) request.countsText = CountsText(request, in);
-            if (request.givenOnInput) {
-                const std::string input{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-                ReadGivenLines(request, input);
-                CheckCounts(request);
+        const BatchSink keep = [&](std::string_view batch) {
+            if (!kept) {
+                kept = keptFile.open() ? static_cast<QIODevice*>(&keptFile) : &keptInMemory;
+                if (kept == &keptInMemory) keptInMemory.open(QIODevice::ReadWrite);
             }
-            Answer computed = AnswerOf(request);
-            answer = std::move(computed.text);
-            notes = std::move(computed.notes);
-        }
+            if (!WriteAll(*kept, QByteArray::fromRawData(batch.data(), qsizetype(batch.size()))))
+                throw Exception(Fill(Tr("CommandLine", "cannot keep the results in a temporary file: %1"),
+                                     {kept->errorString().toStdString()}));
+        };
+        CommandLineAnswer computed = AnswerRequest(request, in, CountsText, keep);
+        answer = std::move(computed.text);
+        notes = std::move(computed.notes);
     } catch (const CommandLineError& bad) {
         err << "tarvik: " << bad.message << "\n";
         return 2;

@@ -14,8 +14,9 @@ packages+=(pkg-config libfontconfig-dev)
 packages+=(qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk)
 if ((!program_only)); then
   # Tests, benchmarks and the install/package check.
+  # python3 writes the translations' table for the look-up without Qt.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev locales
-             desktop-file-utils appstream dpkg-dev file)
+             desktop-file-utils appstream dpkg-dev file python3)
   # A compiler cache: the second and later builds of a commit take seconds.
   # Ninja keeps both cores busy where make waits for a library to link.
   packages+=(ccache ninja-build)

@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v braucht --shape und steht für --effect</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 liest oder schreibt eine Datei, und hier gibt es keine Dateien</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

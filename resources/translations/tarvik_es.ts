@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v requiere --shape y sustituye a --effect</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 lee o escribe un archivo, y aquí no hay archivos</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v demande --shape et tient lieu de --effect</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 lit ou écrit un fichier, et il n’y a pas de fichiers ici</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v vraagt --shape en staat voor --effect</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 leest of schrijft een bestand, en hier zijn geen bestanden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v, --shape ister ve --effect yerine geçer</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 bir dosya okur ya da yazar ve burada dosya yok</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

@@ -478,6 +478,10 @@
         <source>--v takes --shape and stands for --effect</source>
         <translation>--v 需要 --shape，并代替 --effect</translation>
     </message>
+    <message>
+        <source>%1 reads or writes a file, and there are no files here</source>
+        <translation>%1 需要读写文件，而这里没有文件</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>

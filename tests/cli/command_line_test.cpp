@@ -3,6 +3,8 @@
 // or not at all, file names taken as bytes.
 #include "cli/command_line.h"
 
+#include "calc/command_line_answer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -334,6 +336,53 @@ TEST(CommandLine, FileNamesAreNeverAltered) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("is not valid UTF-8"), std::string::npos) << r.err;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// Without files, in memory, the command line prints what the desktop's
+// does, byte for byte, status and both streams: what a front end with no
+// files (the browser's page) shows. Files are refused there, by name.
+TEST(CommandLine, InMemoryPrintsWhatTheDesktopPrints) {
+    std::string manyValues;
+    for (int i = 0; i < 20000; ++i) manyValues += std::to_string(i % 97) + ".25\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        DecimalMark mark;
+        const char* why;
+    } cases[] = {
+        {{"--df", "12", "--value", "23.5"}, "", DecimalMark::Point, "one result"},
+        {{"--df", "1..300", "--upper", "0.1,0.05,0.01", "--table", "--format", "csv"}, "", DecimalMark::Point,
+         "a table of critical values, 300 rows"},
+        {{"--df", "3", "--value", "-"}, manyValues, DecimalMark::Point, "standard input, batch by batch"},
+        {{"--df", "2", "--value", "23,5;7,8"}, "", DecimalMark::Comma, "a comma desktop's list"},
+        {{"--counts", "-"}, "20,15,25\n30,25,10\n", DecimalMark::Point, "a table on standard input"},
+        {{"--counts", "-", "--format", "markdown"}, "\xEF\xBB\xBF;A;B\nx;3;1\ny;1;3\n", DecimalMark::Comma,
+         "a spreadsheet's byte-order mark and labels; notes on standard error"},
+        {{"--design", "mcnemar", "--p10", "0.25", "--p01", "0.1", "--alpha", "0.05", "--power", "0.8"}, "",
+         DecimalMark::Point, "a design's power"},
+        {{"--df", "0", "--value", "1"}, "", DecimalMark::Point, "bad input: status 2, one line"},
+        {{"--df", "1", "--effect", "1", "--power", "0.5", "--n", "400000"}, "", DecimalMark::Point,
+         "below the Real's range"},
+        {{"--help"}, "", DecimalMark::Point, "the help"},
+        {{"--version"}, "", DecimalMark::Point, "the version"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const CliRun desktop = Tarvik(c.args, c.input, c.mark);
+        const CommandLineOutcome memory = RunCommandLineInMemory(c.args, c.input, c.mark);
+        EXPECT_EQ(memory.status, desktop.code);
+        EXPECT_EQ(memory.out, desktop.out);
+        EXPECT_EQ(memory.err, desktop.err);
+    }
+    for (const auto& [args, option] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--df", "1", "--value", "1", "--output", "x.txt"}, "--output"},
+             {{"--df", "1", "--value", "1", "--export-chart", "x.svg"}, "--export-chart"},
+             {{"--counts", "table.csv"}, "--counts"}}) {
+        const CommandLineOutcome refused = RunCommandLineInMemory(args, "", DecimalMark::Point);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, "tarvik: " + option + " reads or writes a file, and there are no files here\n");
+    }
 }
 
 }  // namespace

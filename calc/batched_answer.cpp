@@ -1,4 +1,4 @@
-#include "cli/batched_answer.h"
+#include "calc/batched_answer.h"
 
 #include <algorithm>
 #include <exception>
@@ -7,9 +7,6 @@
 #include <vector>
 
 #include "calc/answer_batches.h"
-#include "core/errors.h"
-#include "core/translation.h"
-#include "files/safe_file.h"
 
 namespace tarvik {
 
@@ -48,16 +45,10 @@ std::string BatchText(const CommandRequest& r, std::size_t group, std::span<cons
     return joined;
 }
 
-void Write(QIODevice& sink, const std::string& text) {
-    if (!WriteAll(sink, QByteArray::fromRawData(text.data(), qsizetype(text.size()))))
-        throw Exception(Fill(Tr("CommandLine", "cannot keep the results in a temporary file: %1"),
-                             {sink.errorString().toStdString()}));
-}
-
 }  // namespace
 
-void WriteBatchedAnswer(const CommandRequest& request, std::istream& in, QIODevice& sink) {
-    Write(sink, RenderHeader(BatchTable(request, 0, {}), request.form));
+void WriteBatchedAnswer(const CommandRequest& request, std::istream& in, const BatchSink& sink) {
+    sink(RenderHeader(BatchTable(request, 0, {}), request.form));
     const std::size_t groups = BatchGroups(request);
     if (request.givenOnInput && groups == 1) {
         // One group: each batch is computed while the next is read, and
@@ -71,13 +62,13 @@ void WriteBatchedAnswer(const CommandRequest& request, std::istream& in, QIODevi
             batch.reserve(kBatchNumbers);
             for (GivenNumber number; batch.size() < kBatchNumbers && (more = lines.Next(number));)
                 batch.push_back(std::move(number));
-            if (computing.valid()) Write(sink, computing.get());
+            if (computing.valid()) sink(computing.get());
             if (!batch.empty())
                 computing = std::async(std::launch::async, [&request, numbers = std::move(batch)] {
                     return BatchText(request, 0, numbers);
                 });
         }
-        if (computing.valid()) Write(sink, computing.get());
+        if (computing.valid()) sink(computing.get());
         return;
     }
     std::vector<GivenNumber> read;
@@ -88,7 +79,7 @@ void WriteBatchedAnswer(const CommandRequest& request, std::istream& in, QIODevi
     const std::vector<GivenNumber>& numbers = request.givenOnInput ? read : request.numbers;
     for (std::size_t group = 0; group < groups; ++group)
         for (std::size_t first = 0; first < numbers.size(); first += kBatchNumbers)
-            Write(sink, BatchText(request, group,
+            sink(BatchText(request, group,
                                   std::span(numbers).subspan(first, std::min(kBatchNumbers, numbers.size() - first))));
 }
 
