@@ -17,12 +17,19 @@ namespace {
 constexpr std::size_t kBatchNumbers = 8192;
 // Below this a part is not worth a thread's start.
 constexpr std::size_t kLeastPerThread = 256;
+// WebAssembly without threads (the page's module) computes each batch
+// where it is asked for: a thread started there never runs.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool kThreads = false;
+#else
+constexpr bool kThreads = true;
+#endif
 
 // The rows of `numbers` for one group, the numbers split among the cores,
 // each part's text joined in order. A result that cannot be computed on
 // any core is thrown here, as it would be on one.
 std::string BatchText(const CommandRequest& r, std::size_t group, std::span<const GivenNumber> numbers) {
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t cores = kThreads ? std::max(1u, std::thread::hardware_concurrency()) : 1;
     const std::size_t parts = std::clamp<std::size_t>(numbers.size() / kLeastPerThread, 1, std::min<std::size_t>(cores, 16));
     std::vector<std::string> texts(parts);
     std::vector<std::exception_ptr> errors(parts);
@@ -64,7 +71,8 @@ void WriteBatchedAnswer(const CommandRequest& request, std::istream& in, const B
                 batch.push_back(std::move(number));
             if (computing.valid()) sink(computing.get());
             if (!batch.empty())
-                computing = std::async(std::launch::async, [&request, numbers = std::move(batch)] {
+                computing = std::async(kThreads ? std::launch::async : std::launch::deferred,
+                                       [&request, numbers = std::move(batch)] {
                     return BatchText(request, 0, numbers);
                 });
         }

@@ -85,11 +85,18 @@ std::string ScientificDigits(Real v, int precision) {
     return digits_backend::Format(v, std::chars_format::scientific, precision);
 }
 std::string ScientificDigits(double v, int precision) {
+#if defined(__cpp_lib_to_chars)
     constexpr int kDoubleBuffer = 400;
     char buf[kDoubleBuffer];
     const auto r = std::to_chars(buf, buf + kDoubleBuffer, v, std::chars_format::scientific, precision);
     if (r.ec != std::errc()) return std::isnan(v) ? "NAN" : (v < 0 ? "-INF" : "INF");
     return std::string(buf, r.ptr);
+#else
+    // libc++ before 14 (emscripten's) has no floating-point to_chars. A
+    // double is exactly a Real, whose digits are those of its exact value,
+    // rounded once: the same text.
+    return digits_backend::Format(Real(v), std::chars_format::scientific, precision);
+#endif
 }
 std::string FixedDigits(Real v, int decimals) {
     if (auto text = FixedByIntegers(v, decimals)) return *std::move(text);

@@ -13,3 +13,5 @@ seed=${TARVIK_SEED:-$(bash scripts/seed.sh 0)}
 # The parts that compute in Real again, in the software extended Real.
 bash scripts/build.sh portable
 (cd build-portable && ctest --output-on-failure -j"$(nproc)" --timeout 600)
+# The page's module in WebAssembly against its native twin, byte for byte.
+bash scripts/web.sh check

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The page's module: the layers without Qt (core, math, calc) and the
+# translations' table in WebAssembly, built by Debian's emscripten into
+# build-web/web/tarvik.js (one file, the module inside it). Installs what
+# it needs from Debian. With "check": also answers a corpus of command
+# lines by the module under node and by its native twin in the software
+# Real (build-portable), and fails where any answer differs by a byte.
+# Usage: scripts/web.sh [check]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --program emscripten node-acorn python3 libboost-dev
+command -v node >/dev/null || bash scripts/install-deps.sh --program nodejs
+# emscripten's tools load Debian's node modules (acorn); a node from
+# elsewhere looks for them only where NODE_PATH says.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+# The cross compiler sees Boost alone, not the build machine's headers.
+mkdir -p build-web/boost-include
+ln -sfn /usr/include/boost build-web/boost-include/boost
+if [ ! -f build-web/CMakeCache.txt ]; then
+  generator=()
+  if command -v ninja >/dev/null; then generator=(-G Ninja); fi
+  emcmake cmake -S . -B build-web "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DTARVIK_WEB=ON \
+    -DTARVIK_PORTABLE_REAL=ON -DTARVIK_BOOST_INCLUDE_DIR="$PWD/build-web/boost-include" >/dev/null
+fi
+cmake --build build-web -j"$(nproc)"
+echo "web: build-web/web/tarvik.js, $(gzip -9 -c build-web/web/tarvik.js | wc -c) bytes gzipped"
+if [ "${1:-}" = check ]; then
+  bash scripts/build.sh portable >/dev/null
+  python3 tests/web/corpus.py build-portable/tests/native_answer build-web/web/tarvik.js
+fi
