@@ -3,6 +3,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "calc/answer_batches.h"
 #include "calc/answers.h"
 #include "calc/command_line_error.h"
 #include "calc/table_test.h"
