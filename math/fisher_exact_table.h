@@ -31,15 +31,16 @@ struct ExactTableResult {
 // is far beyond any enumeration. It keeps at most `pasts` branches (the
 // next stage's pasts and the completions kept, 32 to 48 bytes each) and
 // stops with outOfMemory beyond: at the default the process peaked at
-// 326 MB on a 5 x 5 table of 150 and at 633 MB on one of 200, which ran
-// out. A stage reached by at most `fewPasts` pasts
-// goes on forward rather than meet the completions listed backward: listing
-// them costs their whole subtrees, so few pasts only their arcs. The
-// progress callback is called at least every millisecond of work;
-// returning false stops it.
+// 225 MB on a 5 x 5 table of 150 and at 381 MB on one of 200, which ran
+// out. From the middle stage on, the pasts go on forward rather than meet
+// the completions listed backward while the next stage, grown as the last
+// grew, would hold at most `forwardWithin` of them: listing completions
+// costs their whole subtrees, and forward pasts only their arcs, but the
+// pasts of a wide table multiply tenfold a column. The progress callback is
+// called at least every millisecond of work; returning false stops it.
 struct NetworkLimits {
     std::size_t pasts = 5000000;
-    std::size_t fewPasts = 5000;
+    std::size_t forwardWithin = 1250000;
 };
 ExactTableResult FisherExactByNetwork(const CountTable& counts, const WorkProgress& progress,
                                       const NetworkLimits& limits = {});

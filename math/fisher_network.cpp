@@ -72,7 +72,7 @@ const Futures kForced{{{0, 1}}, {0, 1}};
 class Network {
 public:
     Network(const CountTable& counts, const WorkProgress& progress, const NetworkLimits& limits)
-        : progress_(progress), pastLimit_(limits.pasts), fewPasts_(limits.fewPasts) {
+        : progress_(progress), pastLimit_(limits.pasts), forwardWithin_(limits.forwardWithin) {
         // The rows of the network are the table's shorter side: the nodes
         // are vectors of that length, and the fewer their entries the more
         // paths meet in each.
@@ -114,7 +114,7 @@ public:
         std::sort(start.begin(), start.end(), std::greater<>());
         stage[start] = {BoundsOf(start, 0), {{0, 1}}};
         const std::size_t free = columns_.size() - 1;
-        std::size_t meet = (free + 1) / 2;
+        std::size_t meet = (free + 1) / 2, lastReached = 1;
         for (std::size_t k = 0; k <= meet && !stopped_; ++k) {
             std::size_t reached = 0;
             for (auto& [node, at] : stage) {
@@ -123,7 +123,13 @@ public:
                 Decide(at.bounds, at.pasts);
                 reached += at.pasts.size();
             }
-            if (k == meet && k + 2 < columns_.size() && reached <= fewPasts_) ++meet;
+            // Forward rather than meet where the next stage, grown as this
+            // one grew from the last, stays within `forwardWithin`.
+            if (k == meet && k + 2 < columns_.size()) {
+                const double growth = std::max(1.0, double(reached) / double(std::max<std::size_t>(1, lastReached)));
+                if (double(reached) * growth <= double(forwardWithin_)) ++meet;
+            }
+            lastReached = reached;
             Stage next;
             stored_ = 0;
             std::size_t done = 0;
@@ -300,8 +306,24 @@ private:
                 Pool(kept);
                 stored_ -= before - kept.size();
             }
+            if (stored_ + remembered_ > pastLimit_) Compact(next);
             Remember(0);
         });
+    }
+
+    // Every node of the next stage pooled at once, where the pasts that
+    // reach them (most of them repeats, a node at a time below the size at
+    // which it pools) would pass the limit. Where that frees less than a
+    // quarter of it, the limit stands.
+    void Compact(Stage& next) {
+        stored_ = 0;
+        for (auto& [node, at] : next) {
+            if (!Work()) return;
+            Pool(at.pasts);
+            at.pasts.shrink_to_fit();
+            stored_ += at.pasts.size();
+        }
+        if (stored_ + remembered_ > pastLimit_ / 4 * 3) stored_ = pastLimit_ + 1;
     }
 
     // Every completion of `node` by the columns from k on, as its logarithm
@@ -313,8 +335,15 @@ private:
         auto& below = futures_[k];
         if (const auto found = below.find(node); found != below.end()) return found->second;
         Futures futures;
+        // Pooled as it doubles: the children's lists carried whole would
+        // hold many times what is left once equal logarithms are one.
+        std::size_t pooledAt = 4096;
         ForEachChild(node, k, [&](const Remainders& child, const DoubleReal& lnExact, double lnArc) {
             Carry(FuturesOf(child, k + 1).branches, lnArc, detail::ExpOfLn(lnExact), futures.branches);
+            if (futures.branches.size() > 2 * pooledAt) {
+                Pool(futures.branches);
+                pooledAt = std::max<std::size_t>(4096, futures.branches.size());
+            }
             Remember(futures.branches.size());
         });
         Pool(futures.branches);
@@ -417,7 +446,7 @@ private:
     }
 
     const WorkProgress& progress_;
-    std::size_t pastLimit_, fewPasts_;
+    std::size_t pastLimit_, forwardWithin_;
     Remainders rows_;
     std::vector<Count> columns_;
     Count total_ = 0;

@@ -95,7 +95,7 @@ TEST(FisherExactTable, AgreesWithTheBruteForceCount) {
         const ExactTableResult r = FisherExactByEnumeration(c.counts, 1000000, kNoProgress);
         ASSERT_TRUE(r.complete);
         EXPECT_LE(EpsilonsFrom(r.p, want), kAccuracyEpsilons);
-        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.fewPasts = 0}}) {
+        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.forwardWithin = 0}}) {
             const ExactTableResult network = FisherExactByNetwork(c.counts, kNoProgress, limits);
             ASSERT_TRUE(network.complete);
             EXPECT_LE(EpsilonsFrom(network.p, want), kAccuracyEpsilons);
@@ -134,12 +134,12 @@ TEST(FisherExactTable, TheNetworkAgreesWithTheCounter) {
         ++compared;
         const ExactTableResult counted = FisherExactByEnumeration(t, 100000000, kNoProgress);
         ASSERT_TRUE(counted.complete);
-        // Small tables go forward to the last column; with no pasts "few"
-        // the completions are listed backward and met halfway.
-        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.fewPasts = 0}}) {
+        // Small tables go forward to the last column; with nothing allowed
+        // forward the completions are listed backward and met halfway.
+        for (const NetworkLimits limits : {NetworkLimits{}, NetworkLimits{.forwardWithin = 0}}) {
             const ExactTableResult network = FisherExactByNetwork(t, kNoProgress, limits);
             ASSERT_TRUE(network.complete);
-            EXPECT_LE(EpsilonsFrom(network.p, Ref(counted.p)), kAccuracyEpsilons) << compared << " " << limits.fewPasts;
+            EXPECT_LE(EpsilonsFrom(network.p, Ref(counted.p)), kAccuracyEpsilons) << compared << " " << limits.forwardWithin;
         }
     }
 }
