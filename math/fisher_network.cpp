@@ -20,9 +20,10 @@
 // probable is more probable counts none (dropped). A past is decided as it
 // reaches a node, so most are never stored; only the rest go on, pooled
 // where their logarithms agree to 2^-32. The paths go forward over half the
-// free columns (all of them where few pasts are left); the completions of
-// the nodes they reach are listed backward, sorted, with prefix sums, and
-// the two meet by binary search, where the child's bounds leave a choice.
+// free columns, and on while the next stage would stay small (its growth
+// measured on the last); the completions of the nodes they reach are listed
+// backward, sorted, with prefix sums, and the two meet by binary search,
+// where the child's bounds leave a choice.
 //
 // Accuracy: every ln C(r, x) is a double-Real difference of ln n! (to
 // 1e-27), each probability exp of it (one rounding) times the past (one
