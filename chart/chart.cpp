@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart_svg.h"
+#include "chart/qt_geometry.h"
+#include "plot/chart_svg.h"
 #include "core/errors.h"
 
 #include "platform/application.h"
+#include "platform/colors.h"
 #include "platform/focus_frame.h"
 #include "platform/fonts.h"
 #include "platform/pixel_shapes.h"
@@ -20,7 +22,7 @@ namespace {
 class FontTextMetrics : public TextMetrics {
 public:
     explicit FontTextMetrics(const QFont& font) : fm_(font) {}
-    int TextWidth(const QString& text) const override { return fm_.horizontalAdvance(text); }
+    int TextWidth(const std::string& text) const override { return fm_.horizontalAdvance(QString::fromStdString(text)); }
     int FontHeight() const override { return fm_.height(); }
 
 private:
@@ -28,7 +30,7 @@ private:
 };
 
 QPen PenOf(const ChartPen& p) {
-    QPen pen(p.Color);
+    QPen pen(ToQColor(p.Color));
     pen.setWidth(p.Width);
     pen.setStyle(p.Dotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
@@ -48,7 +50,7 @@ void Chart::RequireFinite(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
 }
 
-void Chart::AddXY(int index, double x, double y, QColor color) {
+void Chart::AddXY(int index, double x, double y, Rgb color) {
     RequireFinite(x, y);
     Series(index)->AddXY(x, y, color);
     update();
@@ -57,7 +59,7 @@ void Chart::AddXY(int index, double x, double y, QColor color) {
 QFont Chart::LabelsFont(double textScale) const {
     const ChartAxis& axis = model_.BottomAxis;
     // Points at 96 pixels per inch.
-    return LayoutFont(axis.LabelsFontName, int(std::lround(axis.LabelsFontPoints * 96 / 72 * textScale)));
+    return LayoutFont(QString::fromStdString(axis.LabelsFontName), int(std::lround(axis.LabelsFontPoints * 96 / 72 * textScale)));
 }
 
 ChartLayout Chart::Layout() const { return Layout(width(), height()); }
@@ -88,30 +90,30 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
 
     // Background.
     if (layout.background.empty()) {
-        painter.fillRect(QRect(QPoint(0, 0), size), look.whiteBackground ? QColor(Qt::white) : model_.Color);
+        painter.fillRect(QRect(QPoint(0, 0), size), look.whiteBackground ? QColor(Qt::white) : ToQColor(model_.Color));
     } else {
         for (const GradientBand& band : layout.background)
-            painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), band.color);
+            painter.fillRect(QRect(0, band.top, size.width(), band.bottom - band.top), ToQColor(band.color));
     }
 
     // Back wall: a frame over the plot rectangle, both ends inclusive.
-    const QRect& plot = layout.plot;
-    DrawPixelRect(painter, plot, PixelPen(model_.BackWall.Pen.Color),
-                  model_.BackWall.BrushClear ? QBrush(Qt::NoBrush) : QBrush(model_.BackWall.BrushColor));
+    const QRect plot = ToQt(layout.plot);
+    DrawPixelRect(painter, plot, PixelPen(ToQColor(model_.BackWall.Pen.Color)),
+                  model_.BackWall.BrushClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(model_.BackWall.BrushColor)));
 
     // Axes: grid, line, ticks, labels.
     for (auto [axis, a] : {std::pair{&model_.LeftAxis, &layout.left}, std::pair{&model_.BottomAxis, &layout.bottom}}) {
         if (!a->visible) continue;
         painter.setPen(PenOf(axis->Grid));
-        for (const QLineF& g : a->grid) painter.drawLine(g);
-        if (axis->Axis.Visible) painter.fillRect(a->lineRect, axis->Axis.Color);
+        for (const Segment& g : a->grid) painter.drawLine(ToQt(g));
+        if (axis->Axis.Visible) painter.fillRect(ToQt(a->lineRect), ToQColor(axis->Axis.Color));
         painter.setPen(PenOf(axis->Ticks));
-        for (const QLineF& t : a->majorTicks) painter.drawLine(t);
+        for (const Segment& t : a->majorTicks) painter.drawLine(ToQt(t));
         painter.setPen(PenOf(axis->MinorTicks));
-        for (const QLineF& t : a->minorTicks) painter.drawLine(t);
-        painter.setPen(axis->LabelsFontColor);
+        for (const Segment& t : a->minorTicks) painter.drawLine(ToQt(t));
+        painter.setPen(ToQColor(axis->LabelsFontColor));
         const double ascent = pixelGrid ? QFontMetrics(painter.font()).ascent() : QFontMetricsF(painter.font()).ascent();
-        for (const AxisLabel& label : a->labels) painter.drawText(label.textTopLeft + QPointF(0, ascent), label.text);
+        for (const AxisLabel& label : a->labels) painter.drawText(ToQt(label.textTopLeft) + QPointF(0, ascent), QString::fromStdString(label.text));
     }
 
     // The series stay inside the plot: a density that grows without bound
@@ -122,9 +124,9 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
     // Areas first, beneath every line and pointer.
     for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
         const auto* area = dynamic_cast<const AreaSeries*>(Series(i));
-        const QPolygonF& polygon = layout.series[std::size_t(i)].area;
+        const QPolygonF polygon = ToQt(layout.series[std::size_t(i)].area);
         if (!area || polygon.size() < 3) continue;
-        QColor fill = area->SeriesColor;
+        QColor fill = ToQColor(area->SeriesColor);
         fill.setAlphaF(1.0 - std::clamp(area->Transparency, 0, 100) / 100.0);
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
@@ -135,6 +137,7 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
     // Series over the axes, in order.
     for (int i = 0; i < SeriesCount() && i < int(layout.series.size()); ++i) {
         const SeriesLayout& sl = layout.series[std::size_t(i)];
+        const QPolygonF curve = ToQt(sl.line);
         if (const auto* line = dynamic_cast<const LineSeries*>(Series(i))) {
             if (sl.line.size() < 2) continue;
             // The whole edge first, then the whole line over it, so no
@@ -146,35 +149,38 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
                 QPen pen = PenOf(edge);
                 pen.setJoinStyle(Qt::RoundJoin);  // no notches where segments meet
                 painter.setPen(pen);
-                painter.drawPolyline(sl.line);
+                painter.drawPolyline(curve);
             }
             if (line->LinePen.Visible) {
                 QPen pen = PenOf(line->LinePen);
                 painter.setPen(pen);
                 if (pixelGrid) {
-                    for (int k = 1; k < sl.line.size(); ++k) painter.drawLine(sl.line[k - 1], sl.line[k]);
+                    for (qsizetype k = 1; k < curve.size(); ++k) painter.drawLine(curve[k - 1], curve[k]);
                 } else {
                     pen.setJoinStyle(Qt::RoundJoin);
                     painter.setPen(pen);
-                    painter.drawPolyline(sl.line);
+                    painter.drawPolyline(curve);
                 }
             }
         }
         if (const auto* points = dynamic_cast<const PointSeries*>(Series(i))) {
             if (pixelGrid) {
-                const QPen pen = PixelPen(points->Pointer.Pen.Color, points->Pointer.Pen.Width);
-                const QBrush fill(points->SeriesColor);
+                const QPen pen = PixelPen(ToQColor(points->Pointer.Pen.Color), points->Pointer.Pen.Width);
+                const QBrush fill(ToQColor(points->SeriesColor));
                 for (const auto& t : sl.triangles)
-                    DrawPixelPolygon(painter, QPolygon({t[0].toPoint(), t[1].toPoint(), t[2].toPoint()}), pen, fill);
-                for (const QRectF& r : sl.rectangles) DrawPixelRect(painter, r.toRect(), pen, fill);
+                    DrawPixelPolygon(painter, QPolygon({ToQt(t[0]).toPoint(), ToQt(t[1]).toPoint(), ToQt(t[2]).toPoint()}), pen, fill);
+                for (const Box& r : sl.rectangles) DrawPixelRect(painter, ToQt(r).toRect(), pen, fill);
             } else {
-                QPen pen(points->Pointer.Pen.Color);
+                QPen pen(ToQColor(points->Pointer.Pen.Color));
                 pen.setWidthF(points->Pointer.Pen.Width);
                 pen.setJoinStyle(Qt::MiterJoin);
                 painter.setPen(pen);
-                painter.setBrush(points->SeriesColor);
-                for (const auto& t : sl.triangles) painter.drawPolygon(t.data(), 3);
-                for (const QRectF& r : sl.rectangles) painter.drawRect(r);
+                painter.setBrush(ToQColor(points->SeriesColor));
+                for (const auto& t : sl.triangles) {
+                    const QPointF corners[] = {ToQt(t[0]), ToQt(t[1]), ToQt(t[2])};
+                    painter.drawPolygon(corners, 3);
+                }
+                for (const Box& r : sl.rectangles) painter.drawRect(ToQt(r));
                 painter.setBrush(Qt::NoBrush);
             }
         }
@@ -183,8 +189,12 @@ void Chart::Paint(QPainter& painter, const QSize& size, bool pixelGrid, const Ch
 }
 
 QString Chart::SvgElements(const QSize& size, const ChartLook& look) const {
-    return ChartSvgElements(model_, Layout(size.width(), size.height(), look), LabelsFont(look.textScale), size,
-                            look.whiteBackground);
+    const QFont font = LabelsFont(look.textScale);
+    const SvgFont svgFont{font.family().toStdString(),
+                          font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72,
+                          QFontMetricsF(font).ascent()};
+    return QString::fromStdString(ChartSvgElements(model_, Layout(size.width(), size.height(), look), svgFont,
+                                                   size.width(), size.height(), look.whiteBackground));
 }
 
 }  // namespace tarvik

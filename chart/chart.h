@@ -6,8 +6,9 @@
 #include <QSize>
 #include <memory>
 
-#include "chart/chart_layout.h"
-#include "chart/chart_model.h"
+#include "plot/chart_layout.h"
+#include "plot/chart_model.h"
+#include "plot/geometry.h"
 #include "chart/picture.h"
 #include <QWidget>
 
@@ -36,7 +37,7 @@ public:
     // Clears a series and asks for a repaint.
     void ClearSeries(int index);
     // Appends a point and asks for a repaint.
-    void AddXY(int index, double x, double y, QColor color);
+    void AddXY(int index, double x, double y, Rgb color);
     // Replaces a series' points (anything with X and Y) in the series'
     // colour and asks for one repaint. A point that is not finite refuses
     // the whole set and leaves the series as it was.

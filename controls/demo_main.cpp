@@ -12,8 +12,8 @@ int main(int argc, char** argv) {
     tarvik::GradientPanel panel;
     panel.resize(260, 120);
     panel.setWindowTitle(tarvik::VisualStylesActive() ? "styles path" : "classic path");
-    panel.SetFromColor(tarvik::kAqua);
-    panel.SetToColor(tarvik::kTeal);
+    panel.SetFromColor(tarvik::ToQColor(tarvik::kAqua));
+    panel.SetToColor(tarvik::ToQColor(tarvik::kTeal));
     panel.SetSteps(100);
     QFont font("DejaVu Sans");
     font.setPixelSize(13);

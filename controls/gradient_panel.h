@@ -25,8 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor fromColor_ = kBlue;
-    QColor toColor_ = kBlack;
+    QColor fromColor_ = ToQColor(kBlue);
+    QColor toColor_ = ToQColor(kBlack);
     std::uint16_t steps_ = 20;
     bool direction_ = false;
 };

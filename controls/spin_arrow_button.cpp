@@ -170,7 +170,7 @@ void SpinArrowButton::paintEvent(QPaintEvent*) {
             const int shift = pressed ? 1 : 0;
             const int x = (width() - Glyph.width()) / 2 + shift;
             const int y = (height() - Glyph.height()) / 2 + shift;
-            painter.drawImage(x, y, WithoutColor(Glyph, kOlive));
+            painter.drawImage(x, y, WithoutColor(Glyph, ToQColor(kOlive)));
             return;
         }
         // Left and right: a scroll-bar style arrow on the frame.

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart_svg.h"
+#include "chart/svg_text.h"
 #include "chart/picture.h"
 #include "calc/limits.h"
 
@@ -103,13 +103,13 @@ QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize
     const QFontMetricsF metrics(heading.font);
     const double baseline = (Scaled(kTitleHeight, look.textScale) + metrics.ascent() - metrics.descent()) / 2;
     // One line is one text element, as before; more lines are its spans.
-    QString lines = SvgEscaped(heading.lines.value(0));
+    QString lines = SvgEscapedText(heading.lines.value(0));
     if (heading.lines.size() > 1) {
         lines.clear();
         for (int i = 0; i < heading.lines.size(); ++i)
             lines += QString("<tspan x=\"%1\" y=\"%2\">%3</tspan>")
                          .arg(Scaled(kTitleInset, look.textScale))
-                         .arg(SvgNumber(baseline + i * heading.lineSpacing), SvgEscaped(heading.lines[i]));
+                         .arg(SvgNumberText(baseline + i * heading.lineSpacing), SvgEscapedText(heading.lines[i]));
     }
     return QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n"
@@ -119,10 +119,10 @@ QString ChartSvgDocument(const Picture& chart, const QString& title, const QSize
                    "<g transform=\"translate(0,%4)\">\n%10</g>\n</svg>\n")
         .arg(size.width())
         .arg(height)
-        .arg(SvgEscaped(title))
+        .arg(SvgEscapedText(title))
         .arg(heading.height)
         .arg(Scaled(kTitleInset, look.textScale))
-        .arg(SvgNumber(baseline), SvgEscaped(heading.font.family()))
+        .arg(SvgNumberText(baseline), SvgEscapedText(heading.font.family()))
         .arg(heading.font.pixelSize())
         .arg(lines)
         .arg(chart.SvgElements(size, look));

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "chart/chart_layout.h"
+#include "plot/chart_layout.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/support/fixed_metrics.h"
 #include "tests/support/format_settings_cases.h"
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     marks->Pointer.InflateMargins = (flags & 8) != 0;
     for (int i = 0; i < 64 && in.Take<std::uint8_t>() != 0; ++i) {
         const double x = in.Take<double>(), y = in.Take<double>();
-        (i % 2 ? marks.get() : static_cast<tarvik::ChartSeries*>(line.get()))->AddXY(x, y, QColor());
+        (i % 2 ? marks.get() : static_cast<tarvik::ChartSeries*>(line.get()))->AddXY(x, y, tarvik::Rgb{});
     }
     model.Series.push_back(std::move(line));
     model.Series.push_back(std::move(marks));

@@ -1,16 +1,11 @@
 #pragma once
-// The colours the layouts name.
+// The layouts' colours as Qt paints them.
 #include <QColor>
+
+#include "plot/colors.h"
 
 namespace tarvik {
 
-inline constexpr QColor kBlack(0, 0, 0);
-inline constexpr QColor kBlue(0, 0, 255);
-inline constexpr QColor kAqua(0, 255, 255);
-inline constexpr QColor kTeal(0, 128, 128);
-inline constexpr QColor kYellow(255, 255, 0);
-inline constexpr QColor kRed(255, 0, 0);
-inline constexpr QColor kWhite(255, 255, 255);
-inline constexpr QColor kOlive(128, 128, 0);
+constexpr QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace tarvik

@@ -75,8 +75,8 @@ void CalculatorWindow::FitMinimumSizeToScreen() {
 
 void CalculatorWindow::BuildLayout() {
     background = new GradientPanel(this);
-    background->SetFromColor(kAqua);
-    background->SetToColor(kTeal);
+    background->SetFromColor(ToQColor(kAqua));
+    background->SetToColor(ToQColor(kTeal));
     background->SetSteps(100);
     background->SetDirection(false);
     background->setFont(LayoutFont("MS Sans Serif", 13));

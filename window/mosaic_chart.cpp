@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/chart_svg.h"
+#include "chart/svg_text.h"
 #include "platform/application.h"
 
 namespace tarvik {
@@ -141,8 +141,8 @@ QString MosaicChart::SvgElements(const QSize& size, const ChartLook& look) const
     QString svg = QString("<rect x=\"0\" y=\"0\" width=\"%1\" height=\"%2\" fill=\"#ffffff\"/>\n").arg(size.width()).arg(size.height());
     for (const PlacedTile& tile : scene.tiles)
         svg += QString("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\" stroke=\"%6\" stroke-width=\"%7\"%8/>\n")
-                   .arg(SvgNumber(tile.rect.x()), SvgNumber(tile.rect.y()), SvgNumber(tile.rect.width()),
-                        SvgNumber(tile.rect.height()), SvgColor(MosaicFill(tile.shade)), SvgColor(MosaicOutline(tile.shade)))
+                   .arg(SvgNumberText(tile.rect.x()), SvgNumberText(tile.rect.y()), SvgNumberText(tile.rect.width()),
+                        SvgNumberText(tile.rect.height()), SvgColorText(MosaicFill(tile.shade)), SvgColorText(MosaicOutline(tile.shade)))
                    .arg(std::abs(int(tile.shade)) == 2 ? 2 : 1)
                    .arg(MosaicDashed(tile.shade) ? " stroke-dasharray=\"4 2\"" : "");
     for (const PlacedText& text : scene.texts) {
@@ -150,10 +150,10 @@ QString MosaicChart::SvgElements(const QSize& size, const ChartLook& look) const
         const double x = right ? text.box.right() : centre ? text.box.center().x() : text.box.left();
         const double baseline = text.box.center().y() + (metrics.ascent() - metrics.descent()) / 2;
         svg += QString("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\" font-family=\"%4\" font-size=\"%5\">%6</text>\n")
-                   .arg(SvgNumber(x), SvgNumber(baseline), right ? "end" : centre ? "middle" : "start",
-                        SvgEscaped(textFont.family()))
+                   .arg(SvgNumberText(x), SvgNumberText(baseline), right ? "end" : centre ? "middle" : "start",
+                        SvgEscapedText(textFont.family()))
                    .arg(textFont.pixelSize())
-                   .arg(SvgEscaped(text.text));
+                   .arg(SvgEscapedText(text.text));
     }
     return svg;
 }

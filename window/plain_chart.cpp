@@ -20,7 +20,7 @@ void ConfigurePlain(Chart& chart) {
     m.BackWall.BrushClear = false;
     for (ChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
         axis->Grid.Visible = false;
-        axis->Ticks.Color = QColor(64, 64, 64);
+        axis->Ticks.Color = Rgb{64, 64, 64};
         axis->LabelsSeparation = kLabelRoom;
         axis->MinorTickCount = 1;
     }

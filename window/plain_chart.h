@@ -2,7 +2,6 @@
 // What the side windows' charts share: a plain white chart with the bottom
 // and left axes only (it reads under a dark theme, in print and in grey),
 // and a series added by name and colour.
-#include <QColor>
 
 #include "chart/chart.h"
 
@@ -11,7 +10,7 @@ namespace tarvik {
 void ConfigurePlain(Chart& chart);
 
 template <typename S>
-S* Add(Chart& chart, const char* name, QColor color) {
+S* Add(Chart& chart, const char* name, Rgb color) {
     auto* s = chart.AddSeries<S>();
     s->Name = s->Title = name;
     s->SeriesColor = color;

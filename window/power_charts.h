@@ -19,9 +19,9 @@ void ShowPowerCurve(Chart& chart, const PowerCurve& curve);
 
 // The colours, for the legends beside the charts.
 // Luminance: the dark blue about 3 %, the orange about 27 %, on white 100 %.
-inline constexpr QColor kCentralColor = QColor(16, 32, 96);
-inline constexpr QColor kNoncentralColor = QColor(208, 112, 0);
-inline constexpr QColor kAlphaRegionColor = QColor(16, 32, 96);
-inline constexpr QColor kBetaRegionColor = QColor(240, 160, 64);
+inline constexpr Rgb kCentralColor{16, 32, 96};
+inline constexpr Rgb kNoncentralColor{208, 112, 0};
+inline constexpr Rgb kAlphaRegionColor{16, 32, 96};
+inline constexpr Rgb kBetaRegionColor{240, 160, 64};
 
 }  // namespace tarvik

@@ -49,8 +49,8 @@ QString EffectDescription() {
         .arg(InDesktopNumbers("0.1"), InDesktopNumbers("0.3"), InDesktopNumbers("0.5"));
 }
 
-QString Swatch(QColor color, const QString& what) {
-    return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(color.name(), what);
+QString Swatch(Rgb color, const QString& what) {
+    return QString("<span style=\"color:%1\">\u25A0</span>&nbsp;%2").arg(ToQColor(color).name(), what);
 }
 }  // namespace
 

@@ -33,7 +33,7 @@ namespace {
 
 constexpr QSize kVarianceStartSize(600, 420);
 enum VarianceSeries { kLowerRegion, kUpperRegion, kDensity, kLowerCut, kUpperCut, kStatistic };
-constexpr QColor kStatisticColor(192, 0, 0);
+constexpr Rgb kStatisticColor{192, 0, 0};
 
 void ConfigureVarianceChart(Chart& chart) {
     ConfigurePlain(chart);

@@ -1,4 +1,4 @@
-#include "chart/chart_layout.h"
+#include "plot/chart_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "core/errors.h"
 
 #include "chart/chart.h"
-#include "chart/number_pattern.h"
+#include "plot/number_pattern.h"
 #include "tests/support/fixed_metrics.h"
 
 namespace tarvik {
@@ -48,7 +48,7 @@ TEST(ChartLayout, NextStepSequence) {
 
 TEST(ChartLayout, GradientBands) {
     // 240 rows: 240 one-pixel bands, band 0 on the bottom edge in StartColor.
-    auto bands = ComputeGradientBands(QRect(0, 0, 275, 240), kTeal, kAqua);
+    auto bands = ComputeGradientBands(PixelRect(0, 0, 275, 240), kTeal, kAqua);
     ASSERT_EQ(bands.size(), 240u);
     EXPECT_EQ(bands[0].top, 239);
     EXPECT_EQ(bands[0].bottom, 240);
@@ -59,7 +59,7 @@ TEST(ChartLayout, GradientBands) {
     // Green and blue climb 128 -> 255 by MulDiv(k, 127, 239).
     EXPECT_EQ(bands[120].color.green(), 128 + 64);  // 120*127/239 = 63.77
     // 300 rows: 256 bands of one or two rows, covering every row once.
-    bands = ComputeGradientBands(QRect(0, 0, 100, 300), kTeal, kAqua);
+    bands = ComputeGradientBands(PixelRect(0, 0, 100, 300), kTeal, kAqua);
     ASSERT_EQ(bands.size(), 256u);
     int covered = 0;
     for (std::size_t k = 0; k < bands.size(); ++k) {

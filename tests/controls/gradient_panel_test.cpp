@@ -12,7 +12,7 @@ int Cyan(QColor c) { return c.green(); }
 
 TEST(PanelBands, CalculatorPanelWorkedExample) {
     // 632 x 253, aqua to teal in 100 steps, bands stacked downwards.
-    const auto bands = ComputePanelBands(632, 253, kAqua, kTeal, 100, false);
+    const auto bands = ComputePanelBands(632, 253, ToQColor(kAqua), ToQColor(kTeal), 100, false);
     ASSERT_EQ(bands.size(), 100u);
     struct Row {
         int band, greenBlue, first, last;
@@ -32,20 +32,20 @@ TEST(PanelBands, CalculatorPanelWorkedExample) {
 
 TEST(PanelBands, SpecialSettings) {
     // Steps 0 paints as one band of FromColor over the whole panel.
-    auto one = ComputePanelBands(40, 30, kBlue, kBlack, 0, false);
+    auto one = ComputePanelBands(40, 30, ToQColor(kBlue), ToQColor(kBlack), 0, false);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0].color, kBlue);
+    EXPECT_EQ(one[0].color, ToQColor(kBlue));
     EXPECT_EQ(one[0].bottom, 31);
     // Equal colours give a uniform panel.
-    for (const auto& b : ComputePanelBands(40, 30, kRed, kRed, 7, false)) EXPECT_EQ(b.color, kRed);
+    for (const auto& b : ComputePanelBands(40, 30, ToQColor(kRed), ToQColor(kRed), 7, false)) EXPECT_EQ(b.color, ToQColor(kRed));
     // Side by side: 632 / 100 = 6.32 spacing, 7 wide, colour changing rightwards.
-    const auto cols = ComputePanelBands(632, 253, kAqua, kTeal, 100, true);
+    const auto cols = ComputePanelBands(632, 253, ToQColor(kAqua), ToQColor(kTeal), 100, true);
     EXPECT_EQ(cols[1].left, 6);
     EXPECT_EQ(cols[1].right - cols[1].left, 7);
     EXPECT_EQ(cols[1].top, 0);
     EXPECT_EQ(cols[1].bottom, 253);
     // More steps than pixels: bands of a pixel or two, still covering all rows.
-    const auto dense = ComputePanelBands(10, 50, kWhite, kBlack, 200, false);
+    const auto dense = ComputePanelBands(10, 50, ToQColor(kWhite), ToQColor(kBlack), 200, false);
     EXPECT_GE(dense.back().bottom, 50);
 }
 
@@ -60,8 +60,8 @@ TEST(GradientPanel, PaintsExactlyTheBands) {
     GradientPanel panel;
     panel.setWindowTitle("a caption, never painted");
     panel.resize(632, 253);
-    panel.SetFromColor(kAqua);
-    panel.SetToColor(kTeal);
+    panel.SetFromColor(ToQColor(kAqua));
+    panel.SetToColor(ToQColor(kTeal));
     panel.SetSteps(100);
     const QImage image = Render(panel);
     for (int row : {0, 1, 2}) EXPECT_EQ(image.pixelColor(300, row), QColor(0, 255, 255)) << row;
@@ -80,8 +80,8 @@ TEST(GradientPanel, StepsZeroBecomesOneAtPaint) {
     GradientPanel panel;
     panel.resize(50, 40);
     EXPECT_EQ(panel.Steps(), 20);        // construction defaults
-    EXPECT_EQ(panel.FromColor(), kBlue);
-    EXPECT_EQ(panel.ToColor(), kBlack);
+    EXPECT_EQ(panel.FromColor(), ToQColor(kBlue));
+    EXPECT_EQ(panel.ToColor(), ToQColor(kBlack));
     EXPECT_FALSE(panel.Direction());
     panel.SetSteps(0);
     const QImage image = Render(panel);

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/chart_layout.h"
+#include "plot/chart_layout.h"
 
 namespace tarvik::test {
 
@@ -27,19 +27,19 @@ inline void ExpectLabelRule(const ChartLayout& layout, QSize size, const TextMet
             return vertical ? metrics.FontHeight() : metrics.TextWidth(label.text);
         };
         for (const AxisLabel& label : axis->labels) {
-            EXPECT_GE(label.textTopLeft.x(), 0) << label.text.toStdString();
-            EXPECT_GE(label.textTopLeft.y(), 0) << label.text.toStdString();
-            EXPECT_LE(label.textTopLeft.x() + metrics.TextWidth(label.text), size.width()) << label.text.toStdString();
-            EXPECT_LE(label.textTopLeft.y() + metrics.FontHeight(), size.height()) << label.text.toStdString();
+            EXPECT_GE(label.textTopLeft.x(), 0) << label.text;
+            EXPECT_GE(label.textTopLeft.y(), 0) << label.text;
+            EXPECT_LE(label.textTopLeft.x() + metrics.TextWidth(label.text), size.width()) << label.text;
+            EXPECT_LE(label.textTopLeft.y() + metrics.FontHeight(), size.height()) << label.text;
         }
         for (std::size_t i = 1; i < axis->labels.size(); ++i) {
             const AxisLabel& a = axis->labels[i - 1];
             const AxisLabel& b = axis->labels[i];
-            EXPECT_NE(a.text, b.text) << a.text.toStdString();
+            EXPECT_NE(a.text, b.text) << a.text;
             const double free = std::abs(a.position - b.position) - (labelSize(a) + labelSize(b)) / 2.0;
             // A billionth of a pixel: the positions' own rounding.
             EXPECT_GE(free + 1e-9, 0.25 * std::max(labelSize(a), labelSize(b)))
-                << a.text.toStdString() << " " << b.text.toStdString();
+                << a.text << " " << b.text;
         }
     }
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/chart.h"
-#include "chart/chart_layout.h"
+#include "plot/chart_layout.h"
 #include "tests/support/fixed_metrics.h"
 #include "tests/support/format_settings_cases.h"
 #include "tests/support/label_rule.h"
@@ -67,20 +67,20 @@ TEST(ChartLayout, StartupPictureWithExactMetrics) {
     EXPECT_EQ(ValueToPixel(94.135, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true), b.endPixel - 5);
     EXPECT_GE(b.increment, 1);
     EXPECT_EQ(b.labels.back().text, "0");
-    EXPECT_EQ(b.labels.front().text, QString::number(int(b.labels.front().value)));
+    EXPECT_EQ(b.labels.front().text, std::to_string(int(b.labels.front().value)));
     // Ticks lie outside the plot: below the bottom edge, left of the left edge.
-    for (const QLineF& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
-    for (const QLineF& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
+    for (const Segment& t : b.majorTicks) EXPECT_GT(t.y1(), layout.plot.bottom());
+    for (const Segment& t : layout.left.majorTicks) EXPECT_LT(t.x1(), layout.plot.left());
     EXPECT_EQ(layout.left.minorTicks.size(), 5u);  // four between, one above .40
     // The curve: 200 points; on the screen's grid no two neighbours alike.
-    EXPECT_EQ(layout.series[0].line.size(), 200);
-    const QPolygonF onGrid = ToPixelGrid(layout).series[0].line;
-    for (int i = 1; i < onGrid.size(); ++i) EXPECT_NE(onGrid[i], onGrid[i - 1]);
+    EXPECT_EQ(layout.series[0].line.size(), 200u);
+    const Polyline onGrid = ToPixelGrid(layout).series[0].line;
+    for (std::size_t i = 1; i < onGrid.size(); ++i) EXPECT_NE(onGrid[i], onGrid[i - 1]);
     // The marker: apex up, 9 wide and 9 high around (x, y).
     ASSERT_EQ(layout.series[1].triangles.size(), 1u);
     const auto& t = layout.series[1].triangles[0];
-    const QPointF centre(b.startPixel, layout.left.endPixel - 0);
-    EXPECT_EQ(t[2], QPointF(centre.x(), t[0].y() - 8));
+    const Position centre(b.startPixel, layout.left.endPixel - 0);
+    EXPECT_EQ(t[2], Position(centre.x(), t[0].y() - 8));
     EXPECT_EQ(t[1].x() - t[0].x(), 8);
     EXPECT_EQ(t[0].x(), centre.x() - 4);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/chart.h"
+#include "chart/qt_geometry.h"
 #include "chart/density_chart_config.h"
 
 namespace tarvik {
@@ -43,7 +44,7 @@ TEST_F(ChartPaint, BackgroundGradientBottomToTop) {
 TEST_F(ChartPaint, BackWallFrameAndClearInside) {
     const ChartLayout layout = chart.Layout();
     const QImage image = Paint(chart);
-    const QRect& p = layout.plot;
+    const QRect p = ToQt(layout.plot);
     EXPECT_EQ(image.pixelColor(p.right(), p.top()), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(p.center().x(), p.top()), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(p.right(), p.center().y()), QColor(0, 0, 0));
@@ -58,7 +59,7 @@ TEST_F(ChartPaint, TriangleMarkerCorners) {
     const QImage image = Paint(chart);
     ASSERT_EQ(layout.series[1].triangles.size(), 1u);
     const auto& t = layout.series[1].triangles[0];
-    const QPoint apex = t[2].toPoint(), baseLeft = t[0].toPoint(), baseRight = t[1].toPoint();
+    const QPoint apex = ToQt(t[2]).toPoint(), baseLeft = ToQt(t[0]).toPoint(), baseRight = ToQt(t[1]).toPoint();
     // The outline (pointer pen, black) runs through the three corners.
     EXPECT_EQ(image.pixelColor(apex), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(baseLeft), QColor(0, 0, 0));
@@ -70,8 +71,8 @@ TEST_F(ChartPaint, TriangleMarkerCorners) {
 
 TEST_F(ChartPaint, LineSegmentBetweenTwoKnownPoints) {
     const ChartLayout layout = ToPixelGrid(chart.Layout());
-    ASSERT_EQ(layout.series[0].line.size(), 2);
-    const QLine seg(layout.series[0].line[0].toPoint(), layout.series[0].line[1].toPoint());
+    ASSERT_EQ(layout.series[0].line.size(), 2u);
+    const QLine seg(ToQt(layout.series[0].line[0]).toPoint(), ToQt(layout.series[0].line[1]).toPoint());
     const AxisLayout& b = layout.bottom;
     const AxisLayout& l = layout.left;
     EXPECT_EQ(seg.p1(), QPoint(ValueToPixel(10, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),

@@ -1,7 +1,8 @@
 // The density chart's refresh and the help window.
 #include <QTest>
 
-#include "chart/chart_layout.h"
+#include "chart/qt_geometry.h"
+#include "plot/chart_layout.h"
 
 #include "tests/window/window_fixture.h"
 
@@ -61,7 +62,7 @@ TEST_F(WindowTest, ShadedTailGeometry) {
     form->dfSpinEdit->SetValue(4);
     Retype(form->valueEdit, "3");
     const ChartLayout layout = form->densityChart->Layout();
-    const QPolygonF& area = layout.series[2].area;
+    const QPolygonF area = ToQt(layout.series[2].area);
     const AxisLayout& b = layout.bottom;
     const AxisLayout& l = layout.left;
     auto px = [&](double x) { return ValueToPosition(x, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true); };

@@ -1,9 +1,9 @@
-#include "chart/axis_steps.h"
+#include "plot/axis_steps.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/round_even.h"
+#include "plot/round_even.h"
 
 namespace tarvik {
 

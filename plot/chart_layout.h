@@ -7,18 +7,14 @@
 // Positions are kept unrounded (in logical pixels): a vector file or a
 // picture at twice the resolution draws them as they are; the screen rounds
 // them to its pixel grid (ToPixelGrid) and draws what it always drew.
-#include <QLineF>
-#include <QPointF>
-#include <QPolygonF>
-#include <QRect>
-#include <QRectF>
-#include <QString>
 #include <array>
+#include <string>
 #include <vector>
 
-#include "chart/axis_steps.h"
-#include "chart/chart_model.h"
-#include "chart/background_bands.h"
+#include "plot/axis_steps.h"
+#include "plot/chart_model.h"
+#include "plot/background_bands.h"
+#include "plot/geometry.h"
 #include "core/format_settings.h"
 
 namespace tarvik {
@@ -26,7 +22,7 @@ namespace tarvik {
 class TextMetrics {
 public:
     virtual ~TextMetrics() = default;
-    virtual int TextWidth(const QString& text) const = 0;
+    virtual int TextWidth(const std::string& text) const = 0;
     virtual int FontHeight() const = 0;
 };
 
@@ -44,9 +40,9 @@ std::vector<double> ComputeMinorTicks(const std::vector<double>& majors, int min
 
 struct AxisLabel {
     double value;
-    QString text;
+    std::string text;
     double position;
-    QPointF textTopLeft;
+    Position textTopLeft;
 };
 
 struct AxisLayout {
@@ -59,20 +55,20 @@ struct AxisLayout {
     int labelsLine = 0;       // where the label room ends toward the plot
     std::vector<AxisLabel> labels;
     std::vector<double> majorPositions;  // one per label, in drawing order
-    std::vector<QLineF> majorTicks, minorTicks, grid;
-    QRectF lineRect;          // the axis line, as filled by its pen
+    std::vector<Segment> majorTicks, minorTicks, grid;
+    Box lineRect;          // the axis line, as filled by its pen
 };
 
 struct SeriesLayout {
-    QPolygonF line;                                    // line series: the polyline
-    std::vector<std::array<QPointF, 3>> triangles;     // triangle pointers
-    std::vector<QRectF> rectangles;                    // other pointer styles
-    QPolygonF area;  // area series: the points, closed along the bottom of the plot
+    Polyline line;                                    // line series: the polyline
+    std::vector<std::array<Position, 3>> triangles;     // triangle pointers
+    std::vector<Box> rectangles;                    // other pointer styles
+    Polyline area;  // area series: the points, closed along the bottom of the plot
 };
 
 struct ChartLayout {
     std::vector<GradientBand> background;  // empty when the gradient is hidden
-    QRect plot;                            // inclusive: the back wall's frame
+    PixelRect plot;                            // inclusive: the back wall's frame
     AxisLayout left, bottom;
     std::vector<SeriesLayout> series;
 };
@@ -84,6 +80,6 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
 // The layout on the pixel grid: every position rounded (ties to even) as the
 // screen draws it, and repeated points of a polyline dropped.
 ChartLayout ToPixelGrid(const ChartLayout& layout);
-QPointF OnPixelGrid(const QPointF& p);
+Position OnPixelGrid(const Position& p);
 
 }  // namespace tarvik

@@ -1,4 +1,4 @@
-#include "chart/number_pattern.h"
+#include "plot/number_pattern.h"
 
 #include <cmath>
 

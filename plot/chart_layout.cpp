@@ -1,28 +1,28 @@
-#include "chart/chart_layout.h"
+#include "plot/chart_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 
-#include "chart/number_pattern.h"
-#include "chart/round_even.h"
+#include "plot/number_pattern.h"
+#include "plot/round_even.h"
 
 namespace tarvik {
 
 namespace {
 
-QString LabelText(double v, const std::string& pattern, const FormatSettings& fs) {
-    return QString::fromStdString(FormatNumberPattern(v, pattern, fs));
+std::string LabelText(double v, const std::string& pattern, const FormatSettings& fs) {
+    return FormatNumberPattern(v, pattern, fs);
 }
 
 // A label in the axis's unit: in thousands it carries the SI prefix ("20k"),
 // except 0, which is 0 in any unit. The pattern is the one for the step in
 // that unit.
-QString LabelText(double v, double unit, const std::string& pattern, const FormatSettings& fs) {
+std::string LabelText(double v, double unit, const std::string& pattern, const FormatSettings& fs) {
     if (unit == 1) return LabelText(v, pattern, fs);
-    const QString text = LabelText(v / unit, pattern, fs);
-    return v == 0 ? text : text + QStringLiteral("k");
+    const std::string text = LabelText(v / unit, pattern, fs);
+    return v == 0 ? text : text + "k";
 }
 
 // Room between the label line and the plot: the axis line, the major ticks,
@@ -83,25 +83,25 @@ void PlaceLabels(AxisLayout& a, const ChartAxis& axis, const TextMetrics& m,
         if (!(axis.LabelsOnAxis || (a.startPixel < p && p < a.endPixel))) continue;
         AxisLabel label{v, LabelText(v, a.labelUnit, pattern, fs), p, {}};
         const int w = m.TextWidth(label.text);
-        label.textTopLeft = horizontal ? QPointF(p - w / 2, a.labelsLine)
-                                       : QPointF(a.labelsLine - w, p - m.FontHeight() / 2);
+        label.textTopLeft = horizontal ? Position(p - w / 2, a.labelsLine)
+                                       : Position(a.labelsLine - w, p - m.FontHeight() / 2);
         if (axis.Labels) a.labels.push_back(label);
         a.majorPositions.push_back(p);
     }
 }
 
 // Ticks and the axis line, outward from the plot edge.
-void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const QRect& plot) {
+void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const PixelRect& plot) {
     const int w = axis.Axis.Visible ? axis.Axis.Width : 0;
     const std::vector<double>& majors = a.majorPositions;
     auto tick = [&](double p, int length) {
-        if (axis.Horizontal()) return QLineF(p, plot.bottom() + w, p, plot.bottom() + w + length - 1);
-        return QLineF(plot.left() - w, p, plot.left() - w - length + 1, p);
+        if (axis.Horizontal()) return Segment(p, plot.bottom() + w, p, plot.bottom() + w + length - 1);
+        return Segment(plot.left() - w, p, plot.left() - w - length + 1, p);
     };
     if (axis.Horizontal())
-        a.lineRect = QRectF(a.startPixel, plot.bottom(), a.axisPixels + 1, w);
+        a.lineRect = Box(a.startPixel, plot.bottom(), a.axisPixels + 1, w);
     else
-        a.lineRect = QRectF(plot.left() - w + 1, a.startPixel, w, a.axisPixels + 1);
+        a.lineRect = Box(plot.left() - w + 1, a.startPixel, w, a.axisPixels + 1);
     if (axis.Ticks.Visible && axis.TickLength > 0)
         for (double p : majors) a.majorTicks.push_back(tick(p, axis.TickLength));
     if (axis.MinorTicks.Visible && axis.MinorTickLength > 0)
@@ -109,8 +109,8 @@ void PlaceTicks(AxisLayout& a, const ChartAxis& axis, const QRect& plot) {
             a.minorTicks.push_back(tick(p, axis.MinorTickLength));
     if (axis.Grid.Visible)
         for (double p : majors)
-            a.grid.push_back(axis.Horizontal() ? QLineF(p, plot.top(), p, plot.bottom())
-                                               : QLineF(plot.left(), p, plot.right(), p));
+            a.grid.push_back(axis.Horizontal() ? Segment(p, plot.top(), p, plot.bottom())
+                                               : Segment(plot.left(), p, plot.right(), p));
 }
 
 }  // namespace
@@ -270,7 +270,7 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
     ChartLayout out;
     if (model.Gradient.Visible)
         out.background =
-            ComputeGradientBands(QRect(0, 0, width, height), model.Gradient.StartColor, model.Gradient.EndColor);
+            ComputeGradientBands(PixelRect(0, 0, width, height), model.Gradient.StartColor, model.Gradient.EndColor);
 
     // Plot rectangle: margins in percent of the panel, then each axis's room.
     int left = int(MulDiv(model.MarginLeft, width, 100)) + model.BorderWidth;
@@ -329,7 +329,7 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         if (!(overhang > 0) || overhang >= right - left) break;
         right -= int(overhang);
     }
-    out.plot = QRect(QPoint(left, top), QPoint(right, bottom));
+    out.plot = PixelRect::FromCorners(left, top, right, bottom);
 
     for (auto [axis, layout] : {std::pair{&lAxis, &l}, std::pair{&bAxis, &b}}) {
         if (!layout->visible) continue;
@@ -342,29 +342,29 @@ ChartLayout ComputeChartLayout(const ChartModel& model, int width, int height,
         SeriesLayout sl;
         if (s->Active) {
             auto position = [&](const ChartPoint& p) {
-                return QPointF(ValueToPosition(p.X, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
+                return Position(ValueToPosition(p.X, b.axisMin, b.axisRange, b.startPixel, b.endPixel, true),
                                ValueToPosition(p.Y, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false));
             };
             if (dynamic_cast<const LineSeries*>(s.get())) {
-                for (const ChartPoint& p : s->Points()) sl.line << position(p);
+                for (const ChartPoint& p : s->Points()) sl.line.push_back(position(p));
             } else if (dynamic_cast<const AreaSeries*>(s.get())) {
                 if (s->Count() > 0) {
                     const double base =
                         ValueToPosition(l.axisMin, l.axisMin, l.axisRange, l.startPixel, l.endPixel, false);
-                    sl.area << QPointF(position(s->Points().front()).x(), base);
-                    for (const ChartPoint& p : s->Points()) sl.area << position(p);
-                    sl.area << QPointF(position(s->Points().back()).x(), base);
+                    sl.area.push_back(Position(position(s->Points().front()).x(), base));
+                    for (const ChartPoint& p : s->Points()) sl.area.push_back(position(p));
+                    sl.area.push_back(Position(position(s->Points().back()).x(), base));
                 }
             } else if (const auto* ps = dynamic_cast<const PointSeries*>(s.get())) {
                 if (ps->Pointer.Visible) {
                     const int hs = ps->Pointer.HorizSize, vs = ps->Pointer.VertSize;
                     for (const ChartPoint& p : s->Points()) {
-                        const QPointF q = position(p);
+                        const Position q = position(p);
                         if (ps->Pointer.Style == PointerStyle::Triangle)
-                            sl.triangles.push_back({QPointF(q.x() - hs, q.y() + vs), QPointF(q.x() + hs, q.y() + vs),
-                                                    QPointF(q.x(), q.y() - vs)});
+                            sl.triangles.push_back({Position(q.x() - hs, q.y() + vs), Position(q.x() + hs, q.y() + vs),
+                                                    Position(q.x(), q.y() - vs)});
                         else
-                            sl.rectangles.push_back(QRectF(QPointF(q.x() - hs, q.y() - vs), QPointF(q.x() + hs, q.y() + vs)));
+                            sl.rectangles.push_back(Box(Position(q.x() - hs, q.y() - vs), Position(q.x() + hs, q.y() + vs)));
                     }
                 }
             }

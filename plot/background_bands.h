@@ -1,9 +1,8 @@
 #pragma once
 // The chart's background: a vertical gradient drawn as bands of one colour.
-#include <QRect>
 #include <vector>
 
-#include "chart/chart_model.h"
+#include "plot/chart_model.h"
 
 namespace tarvik {
 
@@ -12,10 +11,10 @@ long long MulDiv(long long a, long long b, long long d);
 
 struct GradientBand {
     int top, bottom;  // rows [top, bottom)
-    QColor color;
+    Rgb color;
 };
 // Vertical gradient over `rect` (right/bottom exclusive), StartColor at the
 // bottom edge; at most 256 bands.
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, QColor start, QColor end);
+std::vector<GradientBand> ComputeGradientBands(const PixelRect& rect, Rgb start, Rgb end);
 
 }  // namespace tarvik

@@ -1,17 +1,16 @@
 #pragma once
 // The chart's settings and data as plain values: axes, series, gradient,
 // back wall and margins. The layout reads them; the panel paints the layout.
-#include <QString>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/colors.h"
+#include "plot/colors.h"
 
 namespace tarvik {
 
 struct ChartPen {
-    QColor Color = kBlack;
+    Rgb Color = kBlack;
     int Width = 1;
     bool Visible = true;
     bool Dotted = false;
@@ -33,13 +32,13 @@ struct ChartAxis {
     int TickLength = 4, TickInnerLength = 0, MinorTickLength = 2, MinorTickCount = 3;
     int StartPosition = 0, EndPosition = 100, PositionPercent = 0;
     bool Labels = true, Visible = true;
-    QString LabelsFontName = "Arial";
+    std::string LabelsFontName = "Arial";
     int LabelsFontPoints = 8;
-    QColor LabelsFontColor = kBlack;
+    Rgb LabelsFontColor = kBlack;
     ChartPen Axis{kBlack, 2, true, false};
-    ChartPen Ticks{QColor(128, 128, 128), 1, true, false};
-    ChartPen MinorTicks{QColor(128, 128, 128), 1, true, false};
-    ChartPen Grid{QColor(128, 128, 128), 1, true, true};
+    ChartPen Ticks{Rgb{128, 128, 128}, 1, true, false};
+    ChartPen MinorTicks{Rgb{128, 128, 128}, 1, true, false};
+    ChartPen Grid{Rgb{128, 128, 128}, 1, true, true};
 
     bool MinimumAutomatic() const { return Automatic || AutomaticMinimum; }
     bool MaximumAutomatic() const { return Automatic || AutomaticMaximum; }
@@ -53,7 +52,7 @@ struct ChartAxis {
 
 struct ChartPoint {
     double X, Y;
-    QColor Color;
+    Rgb Color;
 };
 
 enum class PointerStyle { Rectangle, Circle, Triangle };
@@ -64,21 +63,21 @@ struct SeriesPointer {
     int HorizSize = 4, VertSize = 4;
     PointerStyle Style = PointerStyle::Rectangle;
     ChartPen Pen{kBlack, 1, true, false};
-    QColor BrushColor = kWhite;  // the series colour fills the pointer
+    Rgb BrushColor = kWhite;  // the series colour fills the pointer
 };
 
 class ChartSeries {
 public:
     virtual ~ChartSeries() = default;
-    QString Name, Title;
-    QColor SeriesColor = kRed;
+    std::string Name, Title;
+    Rgb SeriesColor = kRed;
     bool Active = true;
 
     const std::vector<ChartPoint>& Points() const { return points_; }
     int Count() const { return int(points_.size()); }
     void Clear() { points_.clear(); }
     // Appends a point in the given colour (points are 64-bit floats).
-    void AddXY(double x, double y, QColor color) { points_.push_back({x, y, color}); }
+    void AddXY(double x, double y, Rgb color) { points_.push_back({x, y, color}); }
 
     // Pixels of margin this series needs at each end of a horizontal or
     // vertical axis (the pointer's size plus one when it inflates margins).
@@ -120,12 +119,12 @@ public:
 struct ChartGradient {
     bool Visible = false;
     bool TopBottom = true;  // the only direction in use
-    QColor StartColor = kWhite, EndColor = kYellow;
+    Rgb StartColor = kWhite, EndColor = kYellow;
 };
 
 struct ChartBackWall {
     ChartPen Pen{kBlack, 1, true, false};
-    QColor BrushColor = kWhite;
+    Rgb BrushColor = kWhite;
     bool BrushClear = false;
 };
 
@@ -133,7 +132,7 @@ struct ChartModel {
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;
     int BorderWidth = 0;
     ChartGradient Gradient;
-    QColor Color = kWhite;
+    Rgb Color = kWhite;
     ChartBackWall BackWall;
     ChartAxis LeftAxis{AxisSide::Left}, TopAxis{AxisSide::Top}, RightAxis{AxisSide::Right},
         BottomAxis{AxisSide::Bottom};

@@ -1,4 +1,4 @@
-#include "chart/background_bands.h"
+#include "plot/background_bands.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,7 +14,7 @@ long long MulDiv(long long a, long long b, long long d) {
     return q;
 }
 
-std::vector<GradientBand> ComputeGradientBands(const QRect& rect, QColor start, QColor end) {
+std::vector<GradientBand> ComputeGradientBands(const PixelRect& rect, Rgb start, Rgb end) {
     const int h = rect.height();
     const int n = std::min(h, 256);
     std::vector<GradientBand> bands;
@@ -25,8 +25,8 @@ std::vector<GradientBand> ComputeGradientBands(const QRect& rect, QColor start, 
             const long long delta = n > 1 ? MulDiv(k, e - s, n - 1) : 0;
             return int((s + delta) & 0xFF);
         };
-        const QColor c = QColor(channel(start.red(), end.red()), channel(start.green(), end.green()),
-                             channel(start.blue(), end.blue()));
+        const Rgb c{channel(start.red(), end.red()), channel(start.green(), end.green()),
+                             channel(start.blue(), end.blue())};
         bands.push_back({int(bottom - MulDiv(k + 1, h, n)), int(bottom - MulDiv(k, h, n)), c});
     }
     return bands;
