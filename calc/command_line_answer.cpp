@@ -42,7 +42,7 @@ std::string CountsFromInput(const CommandRequest& request, std::istream& in) {
 }
 
 CommandLineOutcome RunCommandLineInMemory(const std::vector<std::string>& arguments, const std::string& input,
-                                          DecimalMark mark) {
+                                          DecimalMark mark, const InMemoryHooks& hooks) {
     CommandLineOutcome outcome;
     std::istringstream in(input);
     const auto noFiles = [](const char* option) {
@@ -50,6 +50,8 @@ CommandLineOutcome RunCommandLineInMemory(const std::vector<std::string>& argume
     };
     try {
         CommandRequest request = ReadCommandLine(arguments, mark);
+        request.exactTest = hooks.exactTest;
+        request.exactProgress = hooks.exactProgress;
         if (!request.outputFile.empty()) throw noFiles("--output");
         if (!request.chartFile.empty()) throw noFiles("--export-chart");
         const CountsReader counts = [&](const CommandRequest& r, std::istream& from) {

@@ -44,7 +44,13 @@ struct CommandLineOutcome {
     int status = 0;
     std::string out, err;
 };
+// What a front end sets beyond the arguments (CommandRequest's exactTest
+// and exactProgress).
+struct InMemoryHooks {
+    bool exactTest = true;
+    std::function<bool(double done, bool sampling)> exactProgress;
+};
 CommandLineOutcome RunCommandLineInMemory(const std::vector<std::string>& arguments, const std::string& input,
-                                          DecimalMark mark);
+                                          DecimalMark mark, const InMemoryHooks& hooks = {});
 
 }  // namespace tarvik

@@ -4,6 +4,7 @@
 // an error naming its item. What it asks for is then answered by answers.h
 // and printed by the window layer's runner.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ struct CommandRequest {
     int exactSeconds = int(kDefaultExactSeconds);
     int seed = 0;
     bool seedGiven = false;
+    // Set by a front end, never read from the command line: whether the
+    // exact test runs at all (the browser's page shows the rest at once and
+    // counts apart), and how the count reports its share done.
+    bool exactTest = true;
+    std::function<bool(double done, bool sampling)> exactProgress;
     NumberFormat format;
     TableForm form = TableForm::Text;
     std::string outputFile;  // the bytes given, empty for standard output

@@ -79,10 +79,11 @@ Answer CountsAnswer(const CommandRequest& r) {
         // whose probabilities were given, not estimated (the exact test
         // takes them as known).
         FisherOutcome fisher;
-        const bool exactTest = !report.test.goodnessOfFit || r.estimated == 0;
+        const bool exactTest = r.exactTest && (!report.test.goodnessOfFit || r.estimated == 0);
         if (exactTest) {
             FisherControl control;
             control.exactSeconds = r.exactSeconds;
+            control.progress = r.exactProgress;
             control.seed = r.seedGiven ? std::uint64_t(r.seed) : std::random_device{}();
             fisher = report.test.goodnessOfFit ? RunExactFitTest(FitObserved(report), FitProbabilities(report), control)
                                                : RunFisherTest(in.counts, control);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The page's module: the layers without Qt (core, math, calc) and the
+# The page: the layers without Qt (core, math, calc, plot) and the
 # translations' table in WebAssembly, built by Debian's emscripten into
-# build-web/web/tarvik.js (one file, the module inside it). Installs what
-# it needs from Debian. With "check": also answers a corpus of command
+# build-web/web/tarvik.js and tarvik.wasm, and the page around them,
+# build-web/tarvik.html: one file that works offline. Installs what it
+# needs from Debian. With "check": also answers a corpus of command
 # lines by the module under node and by its native twin in the software
 # Real (build-portable), and fails where any answer differs by a byte.
 # Usage: scripts/web.sh [check]
@@ -19,11 +20,15 @@ ln -sfn /usr/include/boost build-web/boost-include/boost
 if [ ! -f build-web/CMakeCache.txt ]; then
   generator=()
   if command -v ninja >/dev/null; then generator=(-G Ninja); fi
+  # -Oz: the page's size is its start on a slow line; a keystroke's
+  # answer stays under a millisecond.
   emcmake cmake -S . -B build-web "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DTARVIK_WEB=ON \
+    -DCMAKE_CXX_FLAGS_RELEASE="-Oz -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS_RELEASE="-Oz" \
     -DTARVIK_PORTABLE_REAL=ON -DTARVIK_BOOST_INCLUDE_DIR="$PWD/build-web/boost-include" >/dev/null
 fi
 cmake --build build-web -j"$(nproc)"
-echo "web: build-web/web/tarvik.js, $(gzip -9 -c build-web/web/tarvik.js | wc -c) bytes gzipped"
+python3 scripts/web_page.py web/page build-web/web/tarvik.js build-web/web/tarvik.wasm build-web/tarvik.html
+echo "web: build-web/tarvik.html, $(gzip -9 -c build-web/tarvik.html | wc -c) bytes gzipped"
 if [ "${1:-}" = check ]; then
   bash scripts/build.sh portable >/dev/null
   python3 tests/web/corpus.py build-portable/tests/native_answer build-web/web/tarvik.js

@@ -10,6 +10,10 @@
 #include "calc/command_line_answer.h"
 #include "core/text_catalog.h"
 
+EM_JS(void, tarvik_progress, (double done, int sampling), {
+    if (Module.onExactProgress) Module.onExactProgress(done, sampling != 0);
+});
+
 namespace {
 
 tarvik::CommandLineOutcome last;
@@ -36,6 +40,22 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int tarvik_run(const char* arguments, const char* input, int comma) {
     last = tarvik::RunCommandLineInMemory(SplitArguments(arguments), input,
                                           comma ? tarvik::DecimalMark::Comma : tarvik::DecimalMark::Point);
+    return last.status;
+}
+
+// The same for the page's table test: without the exact test where `exact`
+// is 0 (the rest shows at once), else with it, its share done handed to
+// Module.onExactProgress(done, sampling) where the page set one. A Worker
+// runs it; the page cancels by ending the Worker.
+EMSCRIPTEN_KEEPALIVE int tarvik_table(const char* arguments, const char* input, int comma, int exact) {
+    tarvik::InMemoryHooks hooks;
+    hooks.exactTest = exact != 0;
+    hooks.exactProgress = [](double done, bool sampling) {
+        tarvik_progress(done, sampling ? 1 : 0);
+        return true;
+    };
+    last = tarvik::RunCommandLineInMemory(SplitArguments(arguments), input,
+                                          comma ? tarvik::DecimalMark::Comma : tarvik::DecimalMark::Point, hooks);
     return last.status;
 }
 

@@ -4,7 +4,10 @@
 const fs = require('fs');
 const path = require('path');
 const TarvikModule = require(path.resolve(process.argv[2]));
-TarvikModule().then((m) => {
+// The WebAssembly handed over as bytes, as the page hands it: this
+// emscripten's loader would fetch() a path, which node's fetch refuses.
+const wasmBinary = fs.readFileSync(process.argv[2].replace(/\.js$/, '.wasm'));
+TarvikModule({wasmBinary}).then((m) => {
   const run = m.cwrap('tarvik_run', 'number', ['string', 'string', 'number']);
   const out = m.cwrap('tarvik_output', 'string', []);
   const err = m.cwrap('tarvik_errors', 'string', []);
