@@ -258,7 +258,16 @@ void Calculator::UpdatePdf() {
 void Calculator::RedrawChart() {
     const Real x = Effective(Field::Value);
     const ChiSquareTailsAndPdf* at = Memoized(x);
-    fx_.Chart = at ? ComputeDensityPlot(Real(df_), x, at->upper) : ComputeDensityPlot(Real(df_), x);
+    const Real df = Real(df_);
+    if (!lastCurve_ || lastCurve_->df != df_) {
+        const Real end = DensityRangeEnd(df);
+        lastCurve_ = CurveMemo{df_, end, end, ComputeDensityCurve(df, end)};
+    }
+    if (const Real end = DensityRangeEnd(lastCurve_->rangeEndOfDf, x); end != lastCurve_->rangeEnd) {
+        lastCurve_->curve = ComputeDensityCurve(df, end);
+        lastCurve_->rangeEnd = end;
+    }
+    fx_.Chart = DensityPlotOnCurve(lastCurve_->curve, df, x, at ? at->upper : ChiSquareUpperTail(df, x));
 }
 
 const ChiSquareTailsAndPdf* Calculator::Memoized(Real x) const {

@@ -189,6 +189,14 @@ private:
     // The memo's numbers when it holds this df and value.
     const ChiSquareTailsAndPdf* Memoized(Real x) const;
     std::optional<TailsMemo> lastTails_;
+    // The chart's curve at its df and range: kept while edits move the
+    // value within the range, where only the marker and the tail move.
+    struct CurveMemo {
+        std::int64_t df;
+        Real rangeEndOfDf, rangeEnd;
+        DensityCurve curve;
+    };
+    std::optional<CurveMemo> lastCurve_;
 };
 
 }  // namespace tarvik

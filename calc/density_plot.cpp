@@ -25,10 +25,15 @@ Real DensityAtZero(Real df) { return df == 2 ? 0.5_r : 0; }
 DensityPlot ComputeDensityPlot(Real df, Real value) { return ComputeDensityPlot(df, value, ChiSquareUpperTail(df, value)); }
 
 DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail) {
-    // The range follows the df: where its upper tail is 0.0001, or just
-    // beyond a value that lies further out.
-    Real xmax = df * FQuantile(kRightEndTail, df, kRangeDenominatorDf);
-    if (value > xmax) xmax = kWidening * value;
+    return DensityPlotOnCurve(ComputeDensityCurve(df, DensityRangeEnd(DensityRangeEnd(df), value)), df, value, upperTail);
+}
+
+// The range follows the df: where its upper tail is 0.0001, or just
+// beyond a value that lies further out.
+Real DensityRangeEnd(Real df) { return df * FQuantile(kRightEndTail, df, kRangeDenominatorDf); }
+Real DensityRangeEnd(Real rangeEndOfDf, Real value) { return value > rangeEndOfDf ? kWidening * value : rangeEndOfDf; }
+
+DensityCurve ComputeDensityCurve(Real df, Real xmax) {
     const ChiSquarePdfTerms terms = ChiSquarePdfPrepare(df);
     auto density = [&](Real x) { return x > 0 ? ChiSquarePdfWith(terms, x) : DensityAtZero(df); };
 
@@ -55,11 +60,19 @@ DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail) {
         if (unbounded && k >= kSteps && y > kAbovePlot * kHeadroom * ymax) break;
     }
 
+    DensityCurve curve;
+    curve.LeftAxisMaximum = checked::ToDouble(kHeadroom * std::max(ymax, DensityAtZero(df)));
+    if (!unbounded) curve.Curve.push_back({0, checked::ToDouble(DensityAtZero(df))});
+    curve.Curve.insert(curve.Curve.end(), nearZero.rbegin(), nearZero.rend());
+    curve.Curve.insert(curve.Curve.end(), even.begin(), even.end());
+    return curve;
+}
+
+DensityPlot DensityPlotOnCurve(const DensityCurve& curve, Real df, Real value, Real upperTail) {
+    const bool unbounded = df < 2;
     DensityPlot chart;
-    chart.LeftAxisMaximum = checked::ToDouble(kHeadroom * std::max(ymax, DensityAtZero(df)));
-    if (!unbounded) chart.Curve.push_back({0, checked::ToDouble(DensityAtZero(df))});
-    chart.Curve.insert(chart.Curve.end(), nearZero.rbegin(), nearZero.rend());
-    chart.Curve.insert(chart.Curve.end(), even.begin(), even.end());
+    chart.Curve = curve.Curve;
+    chart.LeftAxisMaximum = curve.LeftAxisMaximum;
     // The marker's height does not count toward the axis maximum.
     chart.Marker = {checked::ToDouble(value), kMarkerHeight};
 
@@ -68,7 +81,7 @@ DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail) {
     // density of df 1 grows past any axis (4e499 at 1e-1000): its edge then
     // starts from the top of the plot.
     const Real top = Real(chart.LeftAxisMaximum);
-    const Real atValue = value > 0 ? std::min(density(value), top) : (unbounded ? top : DensityAtZero(df));
+    const Real atValue = value > 0 ? std::min(ChiSquarePdfWith(ChiSquarePdfPrepare(df), value), top) : (unbounded ? top : DensityAtZero(df));
     chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(atValue)});
     for (const PlotPoint& p : chart.Curve)
         if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);

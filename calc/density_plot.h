@@ -41,4 +41,21 @@ DensityPlot ComputeDensityPlot(Real df, Real value);
 // value chain has just computed it).
 DensityPlot ComputeDensityPlot(Real df, Real value, Real upperTail);
 
+// The same in its two parts. The curve depends on the df and the range's
+// end alone, and the range's end moves with the value only beyond the
+// df's own end: a calculator keeps the curve while the value moves within
+// it (some 220 densities and an F quantile an edit, in the software Real
+// some milliseconds).
+struct DensityCurve {
+    std::vector<PlotPoint> Curve;
+    double LeftAxisMaximum = 0;
+};
+// Where the df's upper tail is 0.0001.
+Real DensityRangeEnd(Real df);
+// The range's end for a value: the df's own, or just beyond the value.
+Real DensityRangeEnd(Real rangeEndOfDf, Real value);
+DensityCurve ComputeDensityCurve(Real df, Real rangeEnd);
+// The curve with the marker at the value and the upper tail shaded.
+DensityPlot DensityPlotOnCurve(const DensityCurve& curve, Real df, Real value, Real upperTail);
+
 }  // namespace tarvik

@@ -6,6 +6,8 @@
 # needs from Debian. With "check": also answers a corpus of command
 # lines by the module under node and by its native twin in the software
 # Real (build-portable), and fails where any answer differs by a byte.
+# With "check" it also drives the page in headless Chromium
+# (tests/web/page_test.py).
 # Usage: scripts/web.sh [check]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,4 +34,8 @@ echo "web: build-web/tarvik.html, $(gzip -9 -c build-web/tarvik.html | wc -c) by
 if [ "${1:-}" = check ]; then
   bash scripts/build.sh portable >/dev/null
   python3 tests/web/corpus.py build-portable/tests/native_answer build-web/web/tarvik.js
+  # The page in headless Chromium, driven by chromedriver from Debian's
+  # Python (its selenium is Debian's package, not a virtual environment's).
+  bash scripts/install-deps.sh --program chromium chromium-driver python3-selenium
+  /usr/bin/python3 tests/web/page_test.py build-portable/tests/native_answer build-web/tarvik.html
 fi

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "calc/calculator.h"
 #include "tests/support/reference.h"
 
 namespace tarvik {
@@ -109,6 +110,42 @@ TEST(DensityChart, ValueBeyondTheRangeWidensIt) {
     const DensityPlot chart = ComputeDensityPlot(1, 900);
     EXPECT_DOUBLE_EQ(chart.Curve.back().X, 922.5);
     EXPECT_DOUBLE_EQ(chart.Marker.X, 900);
+}
+
+// The calculator keeps the curve while the value moves within its range:
+// what it draws after each edit must be what a fresh computation draws.
+TEST(DensityChart, TheKeptCurveDrawsWhatAFreshOneDraws) {
+    struct Step {
+        std::int64_t df;
+        const char* value;
+        const char* why;
+    } steps[] = {
+        {12, "23.5", "a new df: the curve computed"},
+        {12, "7.5", "within the range: the curve kept"},
+        {12, "60", "beyond the range: the range widens"},
+        {12, "61", "further beyond: it widens again"},
+        {12, "8", "back within: the df's own range again"},
+        {1, "8", "another df"},
+    };
+    Calculator calc;
+    calc.Show();
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.why);
+        calc.DfChanged(s.df);
+        const Effects fx = calc.TextEdited(Field::Value, s.value);
+        ASSERT_TRUE(fx.Chart.has_value());
+        const Results r = calc.CurrentResults();
+        const DensityPlot fresh = ComputeDensityPlot(Real(s.df), r.value);
+        auto same = [](const std::vector<PlotPoint>& a, const std::vector<PlotPoint>& b) {
+            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const PlotPoint& p, const PlotPoint& q) {
+                       return p.X == q.X && p.Y == q.Y;
+                   });
+        };
+        EXPECT_TRUE(same(fx.Chart->Curve, fresh.Curve));
+        EXPECT_TRUE(same(fx.Chart->Tail, fresh.Tail));
+        EXPECT_EQ(fx.Chart->LeftAxisMaximum, fresh.LeftAxisMaximum);
+        EXPECT_EQ(fx.Chart->TailProbability, fresh.TailProbability);
+    }
 }
 
 }  // namespace

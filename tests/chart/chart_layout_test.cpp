@@ -4,6 +4,8 @@
 
 #include "tests/support/format_settings_cases.h"
 
+#include <clocale>
+#include <string>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "core/errors.h"
 
 #include "chart/chart.h"
+#include "plot/chart_svg.h"
 #include "plot/number_pattern.h"
 #include "tests/support/fixed_metrics.h"
 
@@ -20,6 +23,20 @@ namespace {
 using test::kPoint;
 
 using test::FixedMetrics;
+
+// The SVG's numbers: three decimals at most, and a point on a German
+// desktop too, whose C library would write a comma ("%.3f").
+TEST(ChartLayout, SvgNumbersAreLocaleFree) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    const struct {
+        double v;
+        const char* text;
+    } cases[] = {{0.0004, "0"}, {-0.0004, "0"}, {1.5, "1.5"}, {-2.25, "-2.25"}, {1234.5678, "1234.568"},
+                 {0.1 + 0.2, "0.3"}, {275, "275"}, {1e300, "1000000000000000"}};
+    for (const auto& c : cases) EXPECT_EQ(SvgNumber(c.v), c.text) << c.v;
+    std::setlocale(LC_NUMERIC, previous.c_str());
+}
 
 TEST(ChartLayout, MulDivRoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(5, 275, 100), 14);   // 13.75

@@ -1,0 +1,195 @@
+#!/usr/bin/env python3
+"""The page, driven in headless Chromium as a person would: real key
+events (the DevTools protocol's, through chromedriver), the fields read
+back from the DOM and from the accessibility tree. Every number the page
+shows is checked against the native twin's answer to the same question
+(tests/web/native_answer, the same C++ natively). Once in English, once
+under a German browser locale, and once 360 pixels wide; a screenshot of
+each is left in build-web/ to be looked at.
+
+Usage: page_test.py NATIVE_ANSWER build-web/tarvik.html
+"""
+import os
+import subprocess
+import sys
+import time
+import urllib.parse
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+NATIVE, PAGE = sys.argv[1], os.path.abspath(sys.argv[2])
+failures = []
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append("%s: got %r, expected %r" % (what, got, expected))
+
+
+def native(*args, stdin=""):
+    """The native twin's record of a question, as {key: text}."""
+    ran = subprocess.run([NATIVE, *args, "--format", "tsv"], input=stdin, capture_output=True, text=True)
+    names, values = ran.stdout.split("\n")[:2]
+    return dict(zip(names.split("\t"), values.split("\t")))
+
+
+def browser(language, width=1200):
+    options = Options()
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=%d,1000" % width, "--lang=" + language):
+        options.add_argument(flag)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    return webdriver.Chrome(options=options)
+
+
+def open_page(driver, query=""):
+    driver.get("file://" + PAGE + query)
+    for _ in range(200):
+        if driver.execute_script("return document.body.dataset.ready === 'true'"):
+            return
+        time.sleep(0.05)
+    raise SystemExit("the page did not start: %s" % driver.find_element(By.ID, "calculator-error").text)
+
+
+def fields(driver):
+    return [driver.find_element(By.ID, f).get_attribute("value") for f in ("df", "value", "cdf", "upper")] + [
+        driver.find_element(By.ID, "density").text]
+
+
+def retype(driver, field, keys):
+    element = driver.find_element(By.ID, field)
+    element.click()
+    element.send_keys(Keys.CONTROL, "a")
+    element.send_keys(keys)
+
+
+def accessible_names(driver):
+    """Each focusable or live node's role and name, from Chromium's
+    accessibility tree."""
+    tree = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    out = {}
+    for node in tree:
+        role = node.get("role", {}).get("value")
+        name = node.get("name", {}).get("value", "")
+        out.setdefault(role, []).append(name)
+    return out
+
+
+def wait_for(driver, element_id, predicate, seconds=60):
+    end = time.time() + seconds
+    while time.time() < end:
+        text = driver.find_element(By.ID, element_id).text
+        if predicate(text):
+            return text
+        time.sleep(0.05)
+    return driver.find_element(By.ID, element_id).text
+
+
+def comma(text):
+    return text.replace(".", ",")
+
+
+def english():
+    driver = browser("en-US")
+    try:
+        # A link opens with its numbers; every edit writes the address anew.
+        open_page(driver, "?df=12&value=23.5")
+        r = native("--df", "12", "--value", "23.5")
+        check("link's fields", fields(driver), ["12", "23.5", r["P(X<=x)"], r["P(X>x)"], r["f(x)"]])
+        # Typed, key by key: each field's chain, the others agreeing with
+        # the native answer to six decimals.
+        cases = [  # field, keys, native question, the fields expected from its record
+            ("value", "7.5", ("--df", "12", "--value", "7.5"), lambda r: ["12", "7.5", r["P(X<=x)"], r["P(X>x)"], r["f(x)"]]),
+            ("cdf", "0.9", ("--df", "12", "--cdf", "0.9"), lambda r: ["12", r["x"], "0.9", "0.100000", r["f(x)"]]),
+            ("upper", "0.01", ("--df", "12", "--upper", "0.01"), lambda r: ["12", r["x"], "0.990000", "0.01", r["f(x)"]]),
+        ]
+        for field, keys, question, expected in cases:
+            retype(driver, field, keys)
+            check("typed %s %s" % (field, keys), fields(driver), expected(native(*question)))
+            query = urllib.parse.parse_qs(urllib.parse.urlparse(driver.current_url).query)
+            check("address after %s" % field, query, {"df": ["12"], field: [keys]})
+        # A letter is refused; the text stays as it was.
+        driver.find_element(By.ID, "upper").send_keys("x")
+        check("refused letter", driver.find_element(By.ID, "upper").get_attribute("value"), "0.01")
+        # The df's arrow with the cdf frozen (the start's mode): the value follows.
+        driver.find_element(By.ID, "df").send_keys(Keys.ARROW_UP)
+        r = native("--df", "13", "--upper", "0.01")
+        check("df up, cdf frozen", fields(driver), ["13", r["x"], "0.990000", "0.01", r["f(x)"]])
+        # A clamped value: the note says how it is read, and describes the field.
+        retype(driver, "value", "1000")
+        note = driver.find_element(By.ID, "value-note").text
+        check("clamp note", note.startswith("Read as 900"), True)
+        check("note describes the field", driver.find_element(By.ID, "value").get_attribute("aria-describedby"), "value-note")
+        driver.find_element(By.ID, "value").send_keys(Keys.ENTER)
+        check("committed clamp", driver.find_element(By.ID, "value").get_attribute("value"), "900.000000")
+        names = accessible_names(driver)
+        for label in ("Degrees of freedom", "Chi-square value", "Cumulative distribution function", "Upper tail probability"):
+            check("labelled " + label, any(label == n for role in ("textbox", "spinbutton") for n in names.get(role, [])), True)
+        check("chart described", any(n == "Density chart" for n in names.get("image", [])), True)
+        # The table test: the record as the native twin gives it, Fisher's
+        # p from the Worker.
+        table = "12;5;7\n3;9;4"
+        expected = native("--counts", "-", stdin=table + "\n")
+        driver.find_element(By.ID, "counts").send_keys(table)
+        status = wait_for(driver, "exact-status", lambda t: t.startswith("Fisher's exact p"))
+        check("Fisher's p", status, "Fisher's exact p = " + expected["fisher_p"])
+        results = driver.find_element(By.ID, "table-results").text.split("\n")
+        check("chi2 shown", results[results.index("chi2") + 1] if "chi2" in results else None, expected["chi2"])
+        # A long count cancelled: its progress shows, Cancel ends it, the
+        # chi-square's results stay.
+        big = "\n".join(";".join(str(4 + (r * 7 + c * 3) % 5) for c in range(5)) for r in range(5))
+        retype(driver, "counts", big)
+        wait_for(driver, "exact-status", lambda t: "counting" in t, 10)
+        check("progress shown", driver.find_element(By.ID, "exact-progress-row").is_displayed(), True)
+        driver.find_element(By.ID, "cancel").send_keys(Keys.ENTER)
+        check("cancelled", driver.find_element(By.ID, "exact-status").text, "Fisher's exact test cancelled")
+        check("chi-square kept", "chi2" in driver.find_element(By.ID, "table-results").text, True)
+        retype(driver, "counts", "1;2\n3")
+        error = wait_for(driver, "table-error", lambda t: t != "", 10)
+        check("bad table said", error, "--counts '-': row 2 has 1 counts where row 1 has 2.")
+        driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page.png"))
+    finally:
+        driver.quit()
+
+
+def german():
+    driver = browser("de-DE")
+    try:
+        open_page(driver, "?df=12&value=23.5")
+        r = native("--df", "12", "--value", "23.5")
+        check("German link", fields(driver), ["12", "23,5", comma(r["P(X<=x)"]), comma(r["P(X>x)"]), comma(r["f(x)"])])
+        check("German label", driver.find_element(By.CSS_SELECTOR, "label[for=df]").text, "Freiheitsgrade")
+        # The keypad's point is the comma on a comma desktop.
+        retype(driver, "value", "11.07")
+        check("point typed as comma", driver.find_element(By.ID, "value").get_attribute("value"), "11,07")
+        query = urllib.parse.parse_qs(urllib.parse.urlparse(driver.current_url).query)
+        check("German address", query.get("value"), ["11.07"])
+        help_text = driver.find_element(By.ID, "help-text").text
+        check("German help", help_text.startswith("Willkommen bei Tarvik"), True)
+        names = accessible_names(driver)
+        check("German names", "Freiheitsgrade" in names.get("spinbutton", []), True)
+        driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page-de.png"))
+    finally:
+        driver.quit()
+
+
+def phone():
+    driver = browser("en-US", 360)
+    try:
+        driver.set_window_size(360, 740)
+        open_page(driver)
+        width = driver.execute_script("return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
+        check("360 pixels without a side scroll", width[0] <= width[1], True)
+        driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page-phone.png"))
+    finally:
+        driver.quit()
+
+
+for run in (english, german, phone):
+    run()
+if failures:
+    print("\n".join(failures))
+    sys.exit(1)
+print("the page in Chromium: every check passed (English, German, 360 pixels)")
