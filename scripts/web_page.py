@@ -12,6 +12,10 @@ import gzip
 import sys
 
 
+# One script, in this order: the words and helpers first, the start last.
+PAGE_SCRIPTS = ("page.js", "calculator.js", "table.js", "start.js")
+
+
 def script_text(text):
     # Inside a script element nothing may close it early.
     return text.replace("</script", "<\\/script")
@@ -25,8 +29,10 @@ def main():
         module = f.read()
     with open(page_dir + "/worker.js", encoding="utf-8") as f:
         worker = f.read()
-    with open(page_dir + "/page.js", encoding="utf-8") as f:
-        page = f.read()
+    page = ""
+    for part in PAGE_SCRIPTS:
+        with open(page_dir + "/" + part, encoding="utf-8") as f:
+            page += f.read()
     with open(module_wasm, "rb") as f:
         wasm = base64.b64encode(gzip.compress(f.read(), 9, mtime=0)).decode("ascii")
     for mark, text in (("/*MODULE*/", module), ("/*WORKER*/", worker), ("/*WASM*/", wasm), ("/*PAGE*/", page)):
