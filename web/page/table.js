@@ -17,6 +17,7 @@ function runTable() {
   const counts = $('counts').value;
   if (workerBusy) cancelExact(false);
   $('table-error').textContent = '';
+  $('exact-status').textContent = '';
   if (!counts.trim()) {
     $('table-results').textContent = '';
     $('exact-status').textContent = '';
