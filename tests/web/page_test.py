@@ -4,8 +4,8 @@ events (the DevTools protocol's, through chromedriver), the fields read
 back from the DOM and from the accessibility tree. Every number the page
 shows is checked against the native twin's answer to the same question
 (tests/web/native_answer, the same C++ natively). Once in English, once
-under a German browser locale, and once 360 pixels wide; a screenshot of
-each is left in build-web/ to be looked at.
+under a German browser locale (switched to French), and 360 and 3840
+pixels wide; a screenshot of each is left in build-web/ to be looked at.
 
 Usage: page_test.py NATIVE_ANSWER build-web/tarvik.html
 """
@@ -148,7 +148,7 @@ def english():
         check("chi-square kept", "chi2" in driver.find_element(By.ID, "table-results").text, True)
         retype(driver, "counts", "1;2\n3")
         error = wait_for(driver, "table-error", lambda t: t != "", 10)
-        check("bad table said", error, "--counts '-': row 2 has 1 counts where row 1 has 2.")
+        check("bad table said", error, "row 2 has 1 counts where row 1 has 2.")
         driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page.png"))
     finally:
         driver.quit()
@@ -170,26 +170,33 @@ def german():
         check("German help", help_text.startswith("Willkommen bei Tarvik"), True)
         names = accessible_names(driver)
         check("German names", "Freiheitsgrade" in names.get("spinbutton", []), True)
+        # Switched by keyboard to French: the words follow, the numbers stay
+        # in the browser's locale.
+        driver.find_element(By.ID, "language").send_keys("F")
+        check("French label", driver.find_element(By.CSS_SELECTOR, "label[for=df]").text, "Degrés de liberté")
+        check("numbers keep the comma", driver.find_element(By.ID, "value").get_attribute("value"), "11,07")
         driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page-de.png"))
     finally:
         driver.quit()
 
 
-def phone():
-    driver = browser("en-US", 360)
-    try:
-        driver.set_window_size(360, 740)
-        open_page(driver)
-        width = driver.execute_script("return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
-        check("360 pixels without a side scroll", width[0] <= width[1], True)
-        driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page-phone.png"))
-    finally:
-        driver.quit()
+def sizes():
+    """A phone and a 4K screen: nothing runs off the side."""
+    for width, height, shot in ((360, 740, "page-phone.png"), (3840, 2160, "page-4k.png")):
+        driver = browser("en-US", width)
+        try:
+            driver.set_window_size(width, height)
+            open_page(driver)
+            widths = driver.execute_script("return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
+            check("%d pixels without a side scroll" % width, widths[0] <= widths[1], True)
+            driver.save_screenshot(os.path.join(os.path.dirname(PAGE), shot))
+        finally:
+            driver.quit()
 
 
-for run in (english, german, phone):
+for run in (english, german, sizes):
     run()
 if failures:
     print("\n".join(failures))
     sys.exit(1)
-print("the page in Chromium: every check passed (English, German, 360 pixels)")
+print("the page in Chromium: every check passed (English, German and French, 360 and 3840 pixels)")

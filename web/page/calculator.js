@@ -52,13 +52,18 @@ function drawChartSoon() {
   });
 }
 
+// Laid out at most 560 pixels wide and scaled up beyond: on a 4K screen
+// the lines, the marker and the labels grow with the chart, as the
+// desktop's saved pictures grow theirs.
+const CHART_LAYOUT_WIDTH = 560, CHART_LABEL_PIXELS = 12;
 function drawChart() {
   const svg = $('chart');
   const width = Math.max(180, Math.round(svg.parentElement.clientWidth || 275));
   const height = Math.max(150, Math.round(Math.min(width * 0.75, window.innerHeight * 0.7)));
-  const labels = Math.min(24, Math.max(11, Math.round(width / 30)));
-  const chart = JSON.parse(api.chart(width, height, labels));
-  svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
+  const scale = Math.max(1, width / CHART_LAYOUT_WIDTH);
+  const laidOut = [Math.round(width / scale), Math.round(height / scale)];
+  const chart = JSON.parse(api.chart(laidOut[0], laidOut[1], CHART_LABEL_PIXELS));
+  svg.setAttribute('viewBox', `0 0 ${laidOut[0]} ${laidOut[1]}`);
   svg.setAttribute('width', width);
   svg.setAttribute('height', height);
   svg.innerHTML = chart.svg;

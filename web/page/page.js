@@ -23,6 +23,7 @@ const TEXTS = {
   countsHint: ['TableWindow', 'Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.'],
   cancel: ['TableWindow', 'C&ancel'],
   cells: ['TableWindow', 'Cells'],
+  countsOption: ['CommandLine', '--counts %1: %2'],
   exactProgress: ['TableWindow', 'Exact test progress'],
   counting: ['TableWindow', 'Fisher\'s exact test: counting the tables with these margins…'],
   drawing: ['TableWindow', 'Fisher\'s exact test: too many tables to count; drawing 100000 random tables…'],

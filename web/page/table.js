@@ -49,7 +49,7 @@ function tableMessage(m) {
     $('exact-progress-row').hidden = true;
     $('exact-status').textContent = '';
     $('table-results').textContent = '';
-    $('table-error').textContent = sentence(m.err.trim().split('\n').map((l) => l.replace(/^tarvik: /, '')).join(' '));
+    $('table-error').textContent = sentence(withoutOption(m.err));
     return;
   }
   const blocks = m.out.trim().split(/\n\s*\n/).map((b) => b.split('\n').map((l) => l.split('\t')));
@@ -69,7 +69,16 @@ function tableMessage(m) {
   const local = (v) => (separators.decimal === ',' ? String(v).replace('.', ',') : v);
   if (record.fisher_p !== undefined) $('exact-status').textContent = fill(text('exactP'), [local(record.fisher_p)]);
   else if (record.exact_p !== undefined) $('exact-status').textContent = fill(text('multinomialP'), [local(record.exact_p)]);
-  else $('exact-status').textContent = m.err.trim().split('\n').map((l) => l.replace(/^tarvik: /, '')).join(' ');
+  else $('exact-status').textContent = withoutOption(m.err);
+}
+
+// The command line's lines for standard error as the page says them:
+// without the program's name, and without the option that names the
+// table ("--counts '-': "), which the page's user never typed.
+function withoutOption(err) {
+  const prefix = fill(text('countsOption'), ["'-'", '']);
+  return err.trim().split('\n').map((l) => l.replace(/^tarvik: /, ''))
+    .map((l) => (l.startsWith(prefix) ? l.slice(prefix.length) : l)).join(' ');
 }
 
 // The record as name = value pairs, then each further block as a table.
