@@ -4,14 +4,17 @@ events (the DevTools protocol's, through chromedriver), the fields read
 back from the DOM and from the accessibility tree. Every number the page
 shows is checked against the native twin's answer to the same question
 (tests/web/native_answer, the same C++ natively). Once in English, once
-under a German browser locale (switched to French), and 360 and 3840
-pixels wide; a screenshot of each is left in build-web/ to be looked at.
+under a German browser locale (switched to French), from a static server,
+and 360 and 3840 pixels wide; a screenshot of each is left in build-web/ to be looked at.
 
 Usage: page_test.py NATIVE_ANSWER build-web/tarvik.html
 """
+import functools
+import http.server
 import os
 import subprocess
 import sys
+import threading
 import time
 import urllib.parse
 
@@ -180,6 +183,38 @@ def german():
         driver.quit()
 
 
+def served():
+    """From a static server, not only from a file: the same page, the link
+    read from the address, the table test's Worker started."""
+    asked = []
+
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            asked.append(self.path)
+
+    handler = functools.partial(Handler, directory=os.path.dirname(PAGE))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    driver = browser("en-US")
+    try:
+        driver.get("http://127.0.0.1:%d/%s?df=3&cdf=0.5" % (server.server_port, os.path.basename(PAGE)))
+        for _ in range(200):
+            if driver.execute_script("return document.body.dataset.ready === 'true'"):
+                break
+            time.sleep(0.05)
+        r = native("--df", "3", "--cdf", "0.5")
+        check("served link", fields(driver), ["3", r["x"], "0.5", "0.500000", r["f(x)"]])
+        driver.find_element(By.ID, "counts").send_keys("20;15;25\n30;25;10")
+        expected = native("--counts", "-", stdin="20;15;25\n30;25;10\n")
+        check("served table", wait_for(driver, "exact-status", lambda t: t.startswith("Fisher's exact p")),
+              "Fisher's exact p = " + expected["fisher_p"])
+        # The page itself and nothing else: it needs no network once loaded.
+        check("asked of the server", [p.split("?")[0] for p in asked], ["/" + os.path.basename(PAGE)])
+    finally:
+        driver.quit()
+        server.shutdown()
+
+
 def sizes():
     """A phone and a 4K screen: nothing runs off the side."""
     for width, height, shot in ((360, 740, "page-phone.png"), (3840, 2160, "page-4k.png")):
@@ -194,9 +229,9 @@ def sizes():
             driver.quit()
 
 
-for run in (english, german, sizes):
+for run in (english, german, served, sizes):
     run()
 if failures:
     print("\n".join(failures))
     sys.exit(1)
-print("the page in Chromium: every check passed (English, German and French, 360 and 3840 pixels)")
+print("the page in Chromium: every check passed (English, German and French, served, 360 and 3840 pixels)")
