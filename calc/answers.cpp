@@ -160,6 +160,25 @@ TextTable CriticalValuesTable(const std::vector<std::int32_t>& dfs, CriticalKind
     return table;
 }
 
+std::vector<std::string> CriticalValuesHeadings(CriticalKind kind, const std::vector<GivenNumber>& probabilities,
+                                                char typed, const FormatSettings& fs) {
+    std::vector<std::string> header{"df"};
+    for (const GivenNumber& p : probabilities) {
+        std::string text = p.text;
+        for (char& c : text)
+            if (c == typed) c = fs.DecimalSeparator;
+        switch (kind) {
+            case CriticalKind::Upper: header.push_back(Fill(Tr("CriticalValuesModel", "upper %1"), {text})); break;
+            case CriticalKind::Lower: header.push_back(Fill(Tr("CriticalValuesModel", "lower %1"), {text})); break;
+            case CriticalKind::TwoSided:
+                header.push_back(Fill(Tr("CriticalValuesModel", "two-sided %1: lower"), {text}));
+                header.push_back(Fill(Tr("CriticalValuesModel", "two-sided %1: upper"), {text}));
+                break;
+        }
+    }
+    return header;
+}
+
 std::vector<std::string> ListItems(const std::string& list, const FormatSettings& fs) {
     std::string separators = " \t\r\n;";
     if (fs.DecimalSeparator != ',') separators += ',';

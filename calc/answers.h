@@ -56,6 +56,12 @@ std::vector<std::string> CriticalValuesHeader(CriticalKind kind, const std::vect
 std::vector<std::string> CriticalValuesRow(std::int32_t df, CriticalKind kind,
                                            const std::vector<GivenNumber>& probabilities, const NumberFormat& format,
                                            const FormatSettings& fs = FormatSettings{});
+// The window's headings: each column's probability as it was typed
+// ("0.10", not the shortest "0.1"), with the tail it cuts: "upper 0.10",
+// "lower 0.10", and "two-sided 0.05: lower" and ": upper" for the pair; the
+// typed decimal separator (`typed`) made fs's. "df" first.
+std::vector<std::string> CriticalValuesHeadings(CriticalKind kind, const std::vector<GivenNumber>& probabilities,
+                                                char typed, const FormatSettings& fs);
 
 // The items of a list as a person types it in a window: apart by blanks,
 // line breaks or semicolons (or commas, where the decimal separator is the

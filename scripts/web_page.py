@@ -13,7 +13,7 @@ import sys
 
 
 # One script, in this order: the words and helpers first, the start last.
-PAGE_SCRIPTS = ("page.js", "calculator.js", "table.js", "start.js")
+PAGE_SCRIPTS = ("page.js", "calculator.js", "table.js", "critical.js", "start.js")
 
 
 def script_text(text):

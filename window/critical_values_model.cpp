@@ -2,33 +2,9 @@
 
 namespace tarvik {
 
-namespace {
-std::string Heading(const QString& pattern, const std::string& probability) {
-    return pattern.arg(QString::fromStdString(probability)).toStdString();
-}
-}  // namespace
-
-// Each column headed by its probability as it was typed ("0.10", not the
-// shortest "0.1"), with the tail it cuts: "upper 0.10", "lower 0.10", and
-// "two-sided 0.05: lower" and ": upper" for the pair. The typed decimal
-// separator is the desktop's; a CSV file's is the point.
+// The typed decimal separator is the desktop's; a CSV file's is the point.
 std::vector<std::string> CriticalValuesModel::Header(const FormatSettings& fs) const {
-    std::vector<std::string> header{"df"};
-    const char typed = CurrentFormatSettings().DecimalSeparator;
-    for (const GivenNumber& p : settings_.probabilities) {
-        std::string text = p.text;
-        for (char& c : text)
-            if (c == typed) c = fs.DecimalSeparator;
-        switch (settings_.kind) {
-            case CriticalKind::Upper: header.push_back(Heading(tr("upper %1"), text)); break;
-            case CriticalKind::Lower: header.push_back(Heading(tr("lower %1"), text)); break;
-            case CriticalKind::TwoSided:
-                header.push_back(Heading(tr("two-sided %1: lower"), text));
-                header.push_back(Heading(tr("two-sided %1: upper"), text));
-                break;
-        }
-    }
-    return header;
+    return CriticalValuesHeadings(settings_.kind, settings_.probabilities, CurrentFormatSettings().DecimalSeparator, fs);
 }
 
 void CriticalValuesModel::SetSettings(const CriticalTableSettings& settings) {

@@ -152,9 +152,48 @@ def english():
         retype(driver, "counts", "1;2\n3")
         error = wait_for(driver, "table-error", lambda t: t != "", 10)
         check("bad table said", error, "row 2 has 1 counts where row 1 has 2.")
+        critical_values(driver)
         driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "page.png"))
     finally:
         driver.quit()
+
+
+def critical_rows(driver):
+    return [[c.text for c in row.find_elements(By.CSS_SELECTOR, "th, td")]
+            for row in driver.find_elements(By.CSS_SELECTOR, "#critical-table tbody tr")]
+
+
+def native_rows(*args):
+    ran = subprocess.run([NATIVE, *args, "--table", "--format", "tsv"], capture_output=True, text=True)
+    return [line.split("\t") for line in ran.stdout.strip().split("\n")[1:]]
+
+
+def critical_values(driver):
+    """The critical values' table, row by row as the native twin's --table."""
+    check("start table", critical_rows(driver), native_rows("--df", "1..30", "--upper", "0.10,0.05,0.025,0.01,0.005"))
+    driver.find_element(By.ID, "critical-two-sided").send_keys(Keys.SPACE)
+    check("two-sided headings", driver.find_element(By.CSS_SELECTOR, "#critical-table thead").text.split(" 0.005")[0],
+          "df two-sided 0.10: lower two-sided 0.10: upper two-sided 0.05: lower two-sided 0.05: upper two-sided 0.025: lower "
+          "two-sided 0.025: upper two-sided 0.01: lower two-sided 0.01: upper two-sided")
+    check("two-sided table", critical_rows(driver), native_rows("--df", "1..30", "--two-sided", "0.10,0.05,0.025,0.01,0.005"))
+    retype(driver, "critical-probabilities", "0.05 x")
+    check("bad list said", driver.find_element(By.ID, "critical-problem").text.startswith("Probability"), True)
+    check("nothing stale copied", driver.find_element(By.ID, "critical-copy").is_enabled(), False)
+    retype(driver, "critical-probabilities", "0.05")
+    retype(driver, "critical-to", "65535")
+    check("rows as they come into view", len(critical_rows(driver)), 100)
+    driver.execute_script("const s = document.getElementById('critical-scroll'); s.scrollTop = s.scrollHeight;")
+    time.sleep(0.2)
+    check("more rows after a scroll", len(critical_rows(driver)), 200)
+    retype(driver, "critical-to", "3")
+    driver.find_element(By.ID, "critical-save").send_keys(Keys.ENTER)
+    saved = driver.execute_async_script(
+        "const done = arguments[0]; fetch(document.getElementById('critical-save').href).then(r => r.text()).then(done);")
+    ran = subprocess.run([NATIVE, "--df", "1..3", "--two-sided", "0.05", "--table", "--format", "csv"], capture_output=True, text=True)
+    check("saved CSV", saved.split("\n")[1:], ran.stdout.split("\n")[1:])
+    retype(driver, "critical-from", "5")
+    check("backwards said", driver.find_element(By.ID, "critical-problem").text,
+          "The degrees of freedom run backwards: 'from' is above 'to'.")
 
 
 def german():
@@ -171,6 +210,12 @@ def german():
         check("German address", query.get("value"), ["11.07"])
         help_text = driver.find_element(By.ID, "help-text").text
         check("German help", help_text.startswith("Willkommen bei Tarvik"), True)
+        check("German probabilities", driver.find_element(By.ID, "critical-probabilities").get_attribute("value"),
+              "0,10 0,05 0,025 0,01 0,005")
+        retype(driver, "critical-probabilities", "0.2 0.1")
+        check("points read as commas", driver.find_element(By.ID, "critical-probabilities").get_attribute("value"), "0,2 0,1")
+        check("German table", critical_rows(driver),
+              [[comma(c) for c in row] for row in native_rows("--df", "1..30", "--upper", "0.2,0.1")])
         names = accessible_names(driver)
         check("German names", "Freiheitsgrade" in names.get("spinbutton", []), True)
         # Switched by keyboard to French: the words follow, the numbers stay

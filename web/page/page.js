@@ -1,8 +1,8 @@
 // The page: the desktop's calculator core and table test, driven by the
 // page's fields. Everything is computed by the module (the same C++ as the
 // desktop); the page only passes events in and shows what comes back.
-// This file holds its words and helpers; calculator.js, table.js and
-// start.js follow it in one script (scripts/web_page.py).
+// This file holds its words and helpers; calculator.js, table.js,
+// critical.js and start.js follow it in one script (scripts/web_page.py).
 'use strict';
 
 // The page's words: [context, source] as the desktop's translation files
@@ -23,6 +23,19 @@ const TEXTS = {
   countsHint: ['TableWindow', 'Type or paste the counts: a table of 2 × 2 or more, or one row of counts to fit.'],
   cancel: ['TableWindow', 'C&ancel'],
   cells: ['TableWindow', 'Cells'],
+  criticalHeading: ['CalculatorWindow', 'Critical values…'],
+  criticalFrom: ['CriticalValuesWindow', 'Degrees of freedom &from'],
+  criticalTo: ['CriticalValuesWindow', '&to'],
+  probabilities: ['CriticalValuesWindow', '&Probabilities'],
+  probabilitiesHint: ['CriticalValuesWindow', 'Tail probabilities, one per column, apart by blanks or semicolons'],
+  upperTail: ['CriticalValuesWindow', '&Upper tail P(X>x)'],
+  lowerTail: ['CriticalValuesWindow', '&Lower tail P(X<=x)'],
+  twoSided: ['CriticalValuesWindow', 'T&wo-sided: each tail p/2'],
+  copy: ['CriticalValuesWindow', '&Copy'],
+  save: ['CriticalValuesWindow', '&Save as…'],
+  copyHint: ['CriticalValuesWindow', 'Copies the table as tab-separated cells'],
+  saveHint: ['CriticalValuesWindow', 'Saves the table as a CSV file'],
+  criticalDescription: ['CriticalValuesWindow', 'One row per degrees of freedom, one column per probability'],
   countsOption: ['CommandLine', '--counts %1: %2'],
   exactProgress: ['TableWindow', 'Exact test progress'],
   counting: ['TableWindow', 'Fisher\'s exact test: counting the tables with these margins…'],

@@ -27,7 +27,10 @@ function useLanguage(code) {
   $('language').value = currentLanguage;
   try { localStorage.setItem('tarvik-language', currentLanguage); } catch (e) { /* a private window */ }
   drawChart();
-  if (api.ready) runTable();
+  if (api.ready) {
+    runTable();
+    refreshCritical();
+  }
 }
 
 // ---- start ----
@@ -49,6 +52,9 @@ async function start() {
     freeze: call('tarvik_calc_freeze', 'string', ['number']),
     key: call('tarvik_calc_key', 'number', ['string', 'number', 'number']),
     chart: call('tarvik_chart', 'string', ['number', 'number', 'number']),
+    criticalSet: call('tarvik_critical_set', 'string', ['number', 'number', 'number', 'string']),
+    criticalRows: call('tarvik_critical_rows', 'string', ['number', 'number']),
+    criticalText: call('tarvik_critical_text', 'string', ['number']),
   };
   m.labelFamily = 'Arial, "Liberation Sans", Helvetica, sans-serif';
   call('tarvik_separators', null, ['number', 'number'])(separators.decimal.charCodeAt(0), separators.thousands.charCodeAt(0));
@@ -63,6 +69,7 @@ async function start() {
   $('language').addEventListener('change', (e) => useLanguage(e.target.value));
   $('counts').addEventListener('input', () => { clearTimeout(tableTimer); tableTimer = setTimeout(runTable, 150); });
   $('cancel').addEventListener('click', () => cancelExact(true));
+  startCritical();
   new ResizeObserver(() => drawChartSoon()).observe($('chart').parentElement);
   api.ready = true;
   document.body.dataset.ready = 'true';
