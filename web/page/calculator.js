@@ -18,9 +18,8 @@ function show(json) {
     inputs[i].classList.toggle('marked', n !== '');
   });
   $('density').textContent = fx.pdf;
-  if (document.activeElement !== $('df') || Number($('df').value) !== fx.df) {
-    if (document.activeElement !== $('df')) $('df').value = String(fx.df);
-  }
+  // The df being typed keeps its text; it shows the df in use when left.
+  if (document.activeElement !== $('df')) $('df').value = String(fx.df);
   $('keep-value').checked = fx.frozen;
   $('keep-cdf').checked = !fx.frozen;
   $('calculator-error').textContent = fx.error ? sentence(fx.error) : '';
