@@ -95,4 +95,15 @@ std::vector<std::string> PairwiseLines(const std::vector<PairwiseComparison>& pa
     return lines;
 }
 
+std::vector<std::string> TableWindowLines(const TableReport& report, const CountTable& counts,
+                                          const std::vector<std::string>& rowLabels,
+                                          const std::vector<std::string>& columnLabels, const NumberFormat& format,
+                                          const FormatSettings& fs) {
+    std::vector<std::string> lines = ReportLines(report, format, fs, rowLabels, columnLabels);
+    constexpr std::size_t kMostPairwiseRows = 10;
+    if (!report.test.goodnessOfFit && counts.size() >= 3 && counts.size() <= kMostPairwiseRows)
+        for (std::string& line : PairwiseLines(PairwiseRows(counts), rowLabels, format, fs)) lines.push_back(std::move(line));
+    return lines;
+}
+
 }  // namespace tarvik

@@ -37,4 +37,14 @@ std::vector<std::string> PairwiseLines(const std::vector<PairwiseComparison>& pa
                                        const std::vector<std::string>& rowLabels, const NumberFormat& format,
                                        const FormatSettings& fs);
 
+struct TableReport;
+// The table window's results under a table (the desktop's window and the
+// browser's page show these): the report's lines, then, for 3 to 10 rows
+// of a table of independence, each pair of rows compared (45 pairs; more
+// are the command line's --pairwise).
+std::vector<std::string> TableWindowLines(const TableReport& report, const CountTable& counts,
+                                          const std::vector<std::string>& rowLabels,
+                                          const std::vector<std::string>& columnLabels, const NumberFormat& format,
+                                          const FormatSettings& fs);
+
 }  // namespace tarvik

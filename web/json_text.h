@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvik {
 
@@ -30,6 +31,12 @@ inline std::string JsonString(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+inline std::string JsonList(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + JsonString(items[i]);
+    return out + "]";
 }
 
 inline std::string JsonStringOrNull(const std::optional<std::string>& text) { return text ? JsonString(*text) : "null"; }

@@ -31,12 +31,6 @@ CriticalTable& TheTable() {
     return table;
 }
 
-std::string JsonRow(const std::vector<std::string>& cells) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < cells.size(); ++i) out += (i ? "," : "") + JsonString(cells[i]);
-    return out + "]";
-}
-
 const char* Kept(std::string text) {
     static std::string kept;
     kept = std::move(text);
@@ -74,7 +68,7 @@ EMSCRIPTEN_KEEPALIVE const char* tarvik_critical_set(int dfFrom, int dfTo, int k
     const CriticalTable& t = TheTable();
     const auto header = CriticalValuesHeadings(t.kind, t.probabilities, CurrentFormatSettings().DecimalSeparator,
                                                CurrentFormatSettings());
-    return Kept("{\"problem\":null,\"header\":" + JsonRow(header) + ",\"rows\":" + std::to_string(dfTo - dfFrom + 1) + "}");
+    return Kept("{\"problem\":null,\"header\":" + JsonList(header) + ",\"rows\":" + std::to_string(dfTo - dfFrom + 1) + "}");
 }
 
 // Rows first .. first + count - 1 of the table (0 is the df from), the df
@@ -85,7 +79,7 @@ EMSCRIPTEN_KEEPALIVE const char* tarvik_critical_rows(int first, int count) {
     try {
         for (std::int32_t df = t.dfFrom + first; df <= t.dfTo && df < t.dfFrom + first + count; ++df) {
             out += (out.size() > 1 ? "," : "") +
-                   JsonRow(CriticalValuesRow(df, t.kind, t.probabilities, NumberFormat{}, CurrentFormatSettings()));
+                   JsonList(CriticalValuesRow(df, t.kind, t.probabilities, NumberFormat{}, CurrentFormatSettings()));
         }
     } catch (const std::exception&) {
         // A row that cannot be computed ends the rows given; the page asks again.

@@ -105,13 +105,9 @@ void TableWindow::Refresh() {
     problemLabel->hide();
     QStringList lines;
     if (!expectedNote.empty()) lines << AsSentence(expectedNote);
-    for (const std::string& line : ReportLines(*report_, format_, CurrentFormatSettings(), shownRows_, shownColumns_)) lines << QString::fromStdString(line);
-    // Three rows or more: each pair of rows compared, up to ten rows (45
-    // pairs; more are the command line's --pairwise).
-    constexpr std::size_t kMostPairwiseRows = 10;
-    if (!report_->test.goodnessOfFit && counts.size() >= 3 && counts.size() <= kMostPairwiseRows)
-        for (const std::string& line : PairwiseLines(PairwiseRows(counts), model_.RowLabels(), format_, CurrentFormatSettings()))
-            lines << QString::fromStdString(line);
+    for (const std::string& line :
+         TableWindowLines(*report_, counts, shownRows_, shownColumns_, format_, CurrentFormatSettings()))
+        lines << QString::fromStdString(line);
     // Into the calculator carries what the calculator can show, or says why
     // not: it once sent 900 for any larger statistic without a word.
     const Limits& calculator = WindowLimits();

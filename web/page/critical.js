@@ -13,14 +13,6 @@ function pointsAsCommas(list) {
   return list.split(/([\s;]+)/).map((item) => (/^[^,.]*\.[^,.]*$/.test(item) ? item.replace('.', ',') : item)).join('');
 }
 
-// A message of the list's reader as the window says it: its first letter
-// capital (unless its first word holds a digit), a full stop after it.
-function asSentence(message) {
-  const first = message.split(' ')[0];
-  const capital = /\d/.test(first) ? message : message.charAt(0).toUpperCase() + message.slice(1);
-  return capital + '.';
-}
-
 function criticalKind() {
   if ($('critical-two-sided').checked) return 2;
   return $('critical-lower').checked ? 1 : 0;

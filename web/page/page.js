@@ -87,6 +87,13 @@ function plain(s) { return s.replace(/&(?!&)/g, '').replace(/…$/, '').replace(
 function fill(pattern, args) { return pattern.replace(/%(\d)/g, (m, n) => (args[n - 1] !== undefined ? args[n - 1] : m)); }
 // The desktop's message box ends every message with a full stop.
 function sentence(s) { return /[.!?…]$/.test(s) ? s : s + '.'; }
+// A reader's message as the windows say it under a field: its first letter
+// capital (unless its first word holds a digit), a full stop after it.
+function asSentence(message) {
+  const first = message.split(' ')[0];
+  const capital = /\d/.test(first) ? message : message.charAt(0).toUpperCase() + message.slice(1);
+  return capital + '.';
+}
 
 async function inflate(base64) {
   const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));

@@ -1,20 +1,18 @@
 // The table test off the page's thread: the first message brings the
-// module's WebAssembly; each later one a table, answered twice, at once
-// without the exact test and then with it, its progress between. The page
-// cancels by ending the Worker: the count looks at no messages while it runs.
+// module's WebAssembly; each later one a table, answered first as the
+// window shows it and then with the exact test, its progress between. The
+// page cancels by ending the Worker: the count looks at no messages while
+// it runs.
 'use strict';
 let tarvik = null, pending = null;
 const ARGUMENTS = ['--counts', '-', '--format', 'tsv'].join('\x1f');
 
-function answer(m, phase, exact) {
-  const status = tarvik.table(ARGUMENTS, m.counts, m.comma ? 1 : 0, exact);
-  postMessage({id: m.id, phase, status, out: tarvik.output(), err: tarvik.errors()});
-  return status;
-}
-
 function run(m) {
   tarvik.language(m.language);
-  if (answer(m, 'report', 0) !== 0) return;
+  tarvik.separators(m.separators.decimal.charCodeAt(0), m.separators.thousands.charCodeAt(0));
+  const report = tarvik.lines(m.counts);
+  postMessage({id: m.id, phase: 'report', report});
+  if (JSON.parse(report).problem !== null) return;
   let shown = -1;
   tarvik.module.onExactProgress = (done, sampling) => {
     const percent = Math.floor(done * 100);
@@ -22,7 +20,10 @@ function run(m) {
     shown = percent;
     postMessage({id: m.id, phase: 'progress', done, sampling});
   };
-  answer(m, 'exact', 1);
+  // The command line's record carries the exact p in points, whatever the
+  // browser's numbers.
+  const status = tarvik.table(ARGUMENTS, m.counts, m.separators.decimal === ',' ? 1 : 0, 1);
+  postMessage({id: m.id, phase: 'exact', status, out: tarvik.output(), err: tarvik.errors()});
 }
 
 onmessage = (e) => {
@@ -30,10 +31,12 @@ onmessage = (e) => {
     TarvikModule({wasmBinary: e.data.wasm}).then((module) => {
       tarvik = {
         module,
+        lines: module.cwrap('tarvik_table_lines', 'string', ['string']),
         table: module.cwrap('tarvik_table', 'number', ['string', 'string', 'number', 'number']),
         output: module.cwrap('tarvik_output', 'string', []),
         errors: module.cwrap('tarvik_errors', 'string', []),
         language: module.cwrap('tarvik_language', 'number', ['string']),
+        separators: module.cwrap('tarvik_separators', null, ['number', 'number']),
       };
       if (pending) run(pending);
       pending = null;
