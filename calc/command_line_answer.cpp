@@ -50,7 +50,6 @@ CommandLineOutcome RunCommandLineInMemory(const std::vector<std::string>& argume
     };
     try {
         CommandRequest request = ReadCommandLine(arguments, mark);
-        request.exactTest = hooks.exactTest;
         request.exactProgress = hooks.exactProgress;
         if (!request.outputFile.empty()) throw noFiles("--output");
         if (!request.chartFile.empty()) throw noFiles("--export-chart");

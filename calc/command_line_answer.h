@@ -44,10 +44,9 @@ struct CommandLineOutcome {
     int status = 0;
     std::string out, err;
 };
-// What a front end sets beyond the arguments (CommandRequest's exactTest
-// and exactProgress).
+// What a front end sets beyond the arguments (CommandRequest's
+// exactProgress).
 struct InMemoryHooks {
-    bool exactTest = true;
     std::function<bool(double done, bool sampling)> exactProgress;
 };
 CommandLineOutcome RunCommandLineInMemory(const std::vector<std::string>& arguments, const std::string& input,

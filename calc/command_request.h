@@ -57,10 +57,8 @@ struct CommandRequest {
     int exactSeconds = int(kDefaultExactSeconds);
     int seed = 0;
     bool seedGiven = false;
-    // Set by a front end, never read from the command line: whether the
-    // exact test runs at all (the browser's page shows the rest at once and
-    // counts apart), and how the count reports its share done.
-    bool exactTest = true;
+    // Set by a front end, never read from the command line: how the exact
+    // count reports its share done (the browser's page shows its progress).
     std::function<bool(double done, bool sampling)> exactProgress;
     NumberFormat format;
     TableForm form = TableForm::Text;

@@ -79,7 +79,7 @@ Answer CountsAnswer(const CommandRequest& r) {
         // whose probabilities were given, not estimated (the exact test
         // takes them as known).
         FisherOutcome fisher;
-        const bool exactTest = r.exactTest && (!report.test.goodnessOfFit || r.estimated == 0);
+        const bool exactTest = !report.test.goodnessOfFit || r.estimated == 0;
         if (exactTest) {
             FisherControl control;
             control.exactSeconds = r.exactSeconds;

@@ -43,13 +43,11 @@ EMSCRIPTEN_KEEPALIVE int tarvik_run(const char* arguments, const char* input, in
     return last.status;
 }
 
-// The same for the page's table test: without the exact test where `exact`
-// is 0 (the rest shows at once), else with it, its share done handed to
-// Module.onExactProgress(done, sampling) where the page set one. A Worker
-// runs it; the page cancels by ending the Worker.
-EMSCRIPTEN_KEEPALIVE int tarvik_table(const char* arguments, const char* input, int comma, int exact) {
+// The same for the page's table test, the exact count's share done handed
+// to Module.onExactProgress(done, sampling) where the page set one. A
+// Worker runs it; the page cancels by ending the Worker.
+EMSCRIPTEN_KEEPALIVE int tarvik_table(const char* arguments, const char* input, int comma) {
     tarvik::InMemoryHooks hooks;
-    hooks.exactTest = exact != 0;
     hooks.exactProgress = [](double done, bool sampling) {
         tarvik_progress(done, sampling ? 1 : 0);
         return true;

@@ -22,7 +22,7 @@ function run(m) {
   };
   // The command line's record carries the exact p in points, whatever the
   // browser's numbers.
-  const status = tarvik.table(ARGUMENTS, m.counts, m.separators.decimal === ',' ? 1 : 0, 1);
+  const status = tarvik.table(ARGUMENTS, m.counts, m.separators.decimal === ',' ? 1 : 0);
   postMessage({id: m.id, phase: 'exact', status, out: tarvik.output(), err: tarvik.errors()});
 }
 
@@ -32,7 +32,7 @@ onmessage = (e) => {
       tarvik = {
         module,
         lines: module.cwrap('tarvik_table_lines', 'string', ['string']),
-        table: module.cwrap('tarvik_table', 'number', ['string', 'string', 'number', 'number']),
+        table: module.cwrap('tarvik_table', 'number', ['string', 'string', 'number']),
         output: module.cwrap('tarvik_output', 'string', []),
         errors: module.cwrap('tarvik_errors', 'string', []),
         language: module.cwrap('tarvik_language', 'number', ['string']),
