@@ -81,7 +81,8 @@ DensityPlot DensityPlotOnCurve(const DensityCurve& curve, Real df, Real value, R
     // density of df 1 grows past any axis (4e499 at 1e-1000): its edge then
     // starts from the top of the plot.
     const Real top = Real(chart.LeftAxisMaximum);
-    const Real atValue = value > 0 ? std::min(ChiSquarePdfWith(ChiSquarePdfPrepare(df), value), top) : (unbounded ? top : DensityAtZero(df));
+    const Real atValue = value > 0 ? std::min(ChiSquarePdfWith(ChiSquarePdfPrepare(df), value), top)
+                                   : (unbounded ? top : DensityAtZero(df));
     chart.Tail.push_back({checked::ToDouble(value), checked::ToDouble(atValue)});
     for (const PlotPoint& p : chart.Curve)
         if (p.X > chart.Tail.front().X) chart.Tail.push_back(p);

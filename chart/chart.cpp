@@ -46,12 +46,8 @@ void Chart::ClearSeries(int index) {
     update();
 }
 
-void Chart::RequireFinite(double x, double y) {
-    if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
-}
-
 void Chart::AddXY(int index, double x, double y, Rgb color) {
-    RequireFinite(x, y);
+    ChartModel::RequireFinite(x, y);
     Series(index)->AddXY(x, y, color);
     update();
 }

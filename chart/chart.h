@@ -30,23 +30,17 @@ public:
     ChartSeries* Series(int index) { return model_.Series.at(std::size_t(index)).get(); }
     template <typename S>
     S* AddSeries() {
-        model_.Series.push_back(std::make_unique<S>());
-        return static_cast<S*>(model_.Series.back().get());
+        return model_.AddSeries<S>();
     }
 
     // Clears a series and asks for a repaint.
     void ClearSeries(int index);
     // Appends a point and asks for a repaint.
     void AddXY(int index, double x, double y, Rgb color);
-    // Replaces a series' points (anything with X and Y) in the series'
-    // colour and asks for one repaint. A point that is not finite refuses
-    // the whole set and leaves the series as it was.
+    // The model's SetPoints, and one repaint.
     template <typename Points>
     void SetPoints(int index, const Points& points) {
-        for (const auto& p : points) RequireFinite(p.X, p.Y);
-        ChartSeries* series = Series(index);
-        series->Clear();
-        for (const auto& p : points) series->AddXY(p.X, p.Y, series->SeriesColor);
+        model_.SetPoints(index, points);
         update();
     }
 
@@ -68,13 +62,6 @@ public:
     }
     QString SvgElements(const QSize& size, const ChartLook& look) const override;
     QFont TitleFont() const override { return font(); }
-
-private:
-    // A point that is not finite has no place on an axis: refused here, so
-    // the layout never sees one from the series.
-    static void RequireFinite(double x, double y);
-
-public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,10 +1,12 @@
 #pragma once
 // The chart's settings and data as plain values: axes, series, gradient,
 // back wall and margins. The layout reads them; the panel paints the layout.
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/errors.h"
 #include "plot/colors.h"
 
 namespace tarvik {
@@ -137,6 +139,31 @@ struct ChartModel {
     ChartAxis LeftAxis{AxisSide::Left}, TopAxis{AxisSide::Top}, RightAxis{AxisSide::Right},
         BottomAxis{AxisSide::Bottom};
     std::vector<std::unique_ptr<ChartSeries>> Series;
+
+    template <typename S>
+    S* AddSeries() {
+        Series.push_back(std::make_unique<S>());
+        return static_cast<S*>(Series.back().get());
+    }
+    // A point that is not finite has no place on an axis: refused
+    // (EInvalidOp) before a series takes it, so the layout never sees one.
+    static void RequireFinite(double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y)) throw EInvalidOp();
+    }
+    template <typename Points>
+    static void RequireFinite(const Points& points) {
+        for (const auto& p : points) RequireFinite(p.X, p.Y);
+    }
+    // Replaces a series' points (anything with X and Y) in the series'
+    // colour. A point that is not finite refuses the whole set and leaves
+    // the series as it was.
+    template <typename Points>
+    void SetPoints(int index, const Points& points) {
+        RequireFinite(points);
+        ChartSeries& series = *Series.at(std::size_t(index));
+        series.Clear();
+        for (const auto& p : points) series.AddXY(p.X, p.Y, series.SeriesColor);
+    }
 };
 
 }  // namespace tarvik

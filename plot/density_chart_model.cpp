@@ -1,9 +1,5 @@
 #include "plot/density_chart_model.h"
 
-#include <cmath>
-#include <memory>
-
-#include "core/errors.h"
 #include "core/number_text.h"
 
 namespace tarvik {
@@ -11,22 +7,6 @@ namespace tarvik {
 namespace {
 
 constexpr int kLabelRoom = 100;  // per cent of a label's height or width
-
-template <typename S>
-S* AddSeries(ChartModel& model) {
-    model.Series.push_back(std::make_unique<S>());
-    return static_cast<S*>(model.Series.back().get());
-}
-
-void RequireFinite(const std::vector<PlotPoint>& points) {
-    for (const PlotPoint& p : points)
-        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) throw EInvalidOp();
-}
-
-void SetPoints(ChartSeries& series, const std::vector<PlotPoint>& points) {
-    series.Clear();
-    for (const PlotPoint& p : points) series.AddXY(p.X, p.Y, series.SeriesColor);
-}
 
 }  // namespace
 
@@ -63,7 +43,7 @@ void ConfigureDensityModel(ChartModel& m) {
     m.RightAxis.Visible = false;
     m.TopAxis.Visible = false;
 
-    auto* curve = AddSeries<LineSeries>(m);
+    auto* curve = m.AddSeries<LineSeries>();
     curve->Name = "curve";
     curve->Title = "PDF";
     curve->SeriesColor = kYellow;
@@ -73,7 +53,7 @@ void ConfigureDensityModel(ChartModel& m) {
     // carries the contrast.
     curve->OutlinePen = {kBlack, 1, true, false};
 
-    auto* marker = AddSeries<PointSeries>(m);
+    auto* marker = m.AddSeries<PointSeries>();
     marker->Name = "marker";
     marker->Title = "Value";
     marker->SeriesColor = kRed;
@@ -84,7 +64,7 @@ void ConfigureDensityModel(ChartModel& m) {
     // Beneath the curve and the marker: navy at 65 per cent transparency
     // darkens the panel enough to read as a region, and leaves the yellow
     // curve and the red marker as they are.
-    auto* tail = AddSeries<AreaSeries>(m);
+    auto* tail = m.AddSeries<AreaSeries>();
     tail->Name = "tail";
     tail->Title = "Upper tail";
     tail->SeriesColor = Rgb{0, 0, 128};
@@ -93,10 +73,11 @@ void ConfigureDensityModel(ChartModel& m) {
 
 void FillDensityModel(ChartModel& m, const DensityPlot& d) {
     const std::vector<PlotPoint> marker{d.Marker};
-    for (const auto* points : {&d.Curve, &marker, &d.Tail}) RequireFinite(*points);
-    SetPoints(*m.Series.at(kCurveSeries), d.Curve);
-    SetPoints(*m.Series.at(kMarkerSeries), marker);
-    SetPoints(*m.Series.at(kTailSeries), d.Tail);
+    // All three checked before any is set: the picture is whole or not at all.
+    for (const auto* points : {&d.Curve, &marker, &d.Tail}) ChartModel::RequireFinite(*points);
+    m.SetPoints(kCurveSeries, d.Curve);
+    m.SetPoints(kMarkerSeries, marker);
+    m.SetPoints(kTailSeries, d.Tail);
     m.LeftAxis.Maximum = d.LeftAxisMaximum;
 }
 

@@ -13,5 +13,6 @@ seed=${TARVIK_SEED:-$(bash scripts/seed.sh 0)}
 # The parts that compute in Real again, in the software extended Real.
 bash scripts/build.sh portable
 (cd build-portable && ctest --output-on-failure -j"$(nproc)" --timeout 600)
-# The page's module in WebAssembly against its native twin, byte for byte.
+# The page's module in WebAssembly against its native twin, byte for byte,
+# and the page itself driven in headless Chromium.
 bash scripts/web.sh check

@@ -57,12 +57,11 @@ Page& ThePage() {
     return page;
 }
 
-const char* Fields(const std::array<std::optional<std::string>, kFieldCount>& texts) {
-    static std::string out;
-    out = "[";
+// The fields' changed texts, null where a text stays.
+std::string Changed(const std::array<std::optional<std::string>, kFieldCount>& texts) {
+    std::string out = "[";
     for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? "," : "") + JsonStringOrNull(texts[i]);
-    out += "]";
-    return out.c_str();
+    return out + "]";
 }
 
 // The effects, and the whole state after them: the page writes a field's
@@ -76,10 +75,9 @@ const char* Answer(const Effects& fx) {
         page.shown = page.calculator.CurrentResults();
     }
     const Calculator& c = page.calculator;
-    std::string json = "{\"texts\":";
-    json += Fields(fx.Texts);
-    json += ",\"all\":" + std::string(Fields({c.Text(Field::Value), c.Text(Field::Cdf), c.Text(Field::UpperTail)}));
-    json += ",\"notes\":" + std::string(Fields({c.Note(Field::Value), c.Note(Field::Cdf), c.Note(Field::UpperTail)}));
+    std::string json = "{\"texts\":" + Changed(fx.Texts);
+    json += ",\"all\":" + JsonList({c.Text(Field::Value), c.Text(Field::Cdf), c.Text(Field::UpperTail)});
+    json += ",\"notes\":" + JsonList({c.Note(Field::Value), c.Note(Field::Cdf), c.Note(Field::UpperTail)});
     json += ",\"pdf\":" + JsonString(c.PdfCaption());
     json += ",\"df\":" + std::to_string(c.Df());
     json += std::string(",\"frozen\":") + (c.ValueFrozen() ? "true" : "false");
